@@ -1,0 +1,78 @@
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace dup {
+
+namespace {
+QWidget *dialogParent()
+{
+    QWidget *w = QApplication::activeWindow();
+    if (w && w->isVisible())
+        return w;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->isWindow() && !top->inherits("QMenu"))
+            return top;
+    return nullptr;
+}
+
+QMessageBox::Icon toQt(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+QString QtDialogs::displayText(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    while (t.endsWith(QLatin1Char('\n')))
+        t.chop(1);
+    return t;
+}
+
+void QtDialogs::message(const QString &title, const QString &text, MsgIcon icon)
+{
+    QMessageBox box(toQt(icon), title, displayText(text), QMessageBox::Ok, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, title, displayText(text),
+                    QMessageBox::Yes | QMessageBox::No, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtDialogs::input(const QString &title, const QString &prompt, const QString &defaultText)
+{
+    QInputDialog dlg(dialogParent());
+    dlg.setWindowTitle(title);
+    dlg.setLabelText(displayText(prompt));
+    dlg.setTextValue(defaultText);
+    dlg.setOkButtonText(QStringLiteral("OK"));
+    dlg.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (dlg.exec() != QDialog::Accepted)
+        return QString();
+    return dlg.textValue();
+}
+
+} // namespace dup

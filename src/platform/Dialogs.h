@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+
+namespace dup {
+
+enum class MsgIcon { None, Question, Exclamation, Information, Critical };
+
+// Modal message and input boxes. Texts keep their carriage returns exactly as
+// the program writes them; the real dialogs show a CR as a line break.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A message with only an OK button.
+    virtual void message(const QString &title, const QString &text, MsgIcon icon = MsgIcon::None) = 0;
+    // A Yes/No question with the question icon and No as the default button.
+    virtual bool askYesNo(const QString &title, const QString &text) = 0;
+    // An input box; a cancelled box gives an empty answer.
+    virtual QString input(const QString &title, const QString &prompt, const QString &defaultText) = 0;
+};
+
+// The real boxes on top of the active window.
+class QtDialogs : public Dialogs {
+public:
+    void message(const QString &title, const QString &text, MsgIcon icon) override;
+    bool askYesNo(const QString &title, const QString &text) override;
+    QString input(const QString &title, const QString &prompt, const QString &defaultText) override;
+
+    // CR LF and lone CRs become line breaks for display.
+    static QString displayText(const QString &text);
+};
+
+} // namespace dup

@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace dup {
+
+// Patterns such as "*.TXT" or "*.BMP;*.GIF;*.JPG;*.WMF" match without regard
+// to letter case; the bare file names come sorted by name without regard to case.
+QStringList listFiles(const QString &folder, const QString &patterns);
+
+// The names of the direct subfolders, sorted without regard to case.
+QStringList listSubfolders(const QString &folder);
+
+bool isFolder(const QString &path);
+
+// Adds the native separator at the end unless the path already ends in one.
+QString withTrailingSeparator(const QString &folder);
+
+// Turns a name as written in a task file ("Tiere\Hund.bmp", relative to
+// folder, or an absolute path) into the path of an existing file: "\" and "/"
+// both separate folders, and where the exact name does not exist each part of
+// the path is matched without regard to letter case. When nothing matches, the
+// plain joined path is returned (and does not exist).
+QString resolvePath(const QString &folder, const QString &name);
+
+} // namespace dup

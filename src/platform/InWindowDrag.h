@@ -1,0 +1,58 @@
+#pragma once
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QSet>
+#include <functional>
+
+class QWidget;
+
+namespace dup {
+
+class DragOutline;
+
+// Drag of a control onto another control of the same window, built on mouse
+// press, move and release: pressing the button on a source starts the drag at
+// once, a dashed outline of the source follows the pointer, releasing over a
+// target drops there (a plain click is a drop on the source itself), anywhere
+// else does nothing. The controls never move. A finger on a touch screen does
+// the same through the mouse events Qt makes from touch. Losing the window's
+// focus or the grab cancels the drag and removes the outline.
+class InWindowDrag : public QObject {
+    Q_OBJECT
+public:
+    using DropHandler = std::function<void(QWidget *source, QWidget *target)>;
+
+    InWindowDrag(QWidget *window, DropHandler onDrop);
+    ~InWindowDrag() override;
+
+    void addSource(QWidget *w);
+    void addTarget(QWidget *w);
+
+    bool isDragging() const { return m_source != nullptr; }
+    QWidget *source() const { return m_source; }
+    // The outline is shown while dragging (for tests and screenshots).
+    bool outlineVisible() const;
+
+    // Ends a drag without a drop (also used when the window loses focus).
+    void cancel();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void start(QWidget *source, const QPoint &globalPos);
+    void moveTo(const QPoint &globalPos);
+    void finish(const QPoint &globalPos);
+    QWidget *targetAt(const QPoint &globalPos) const;
+
+    QWidget *m_window;
+    DropHandler m_onDrop;
+    QSet<QWidget *> m_sources;
+    QSet<QWidget *> m_targets;
+    QPointer<QWidget> m_source;
+    QPoint m_grabOffset;
+    DragOutline *m_outline = nullptr;
+};
+
+} // namespace dup

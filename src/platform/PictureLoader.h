@@ -1,0 +1,31 @@
+#pragma once
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace dup {
+
+// How a picture is shown: unscaled from the top-left corner and cut off at the
+// box's edges, or stretched to fill the box.
+enum class PictureFit { Clip, Stretch };
+
+struct LoadedPicture {
+    bool ok = false;
+    QImage image;       // Clip: at most box size; Stretch: exactly box size
+    QSize naturalSize;  // the picture's own size in pixels
+    QString error;      // German reason when !ok
+};
+
+// Limits for one picture: hostile headers never take the machine's memory.
+constexpr int kMaxDecodedMegabytes = 64;
+
+// The one picture loader of the program (Windows bitmap, GIF, JPEG and Windows
+// metafile). It decodes only what is shown: the clip rectangle for Clip, the
+// target size for Stretch. A file that is missing, empty, damaged or too large
+// is a detected failure.
+LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit);
+
+// The same for bytes already in memory (fuzzing, tests).
+LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureFit fit);
+
+} // namespace dup

@@ -1,0 +1,83 @@
+#pragma once
+#include <QString>
+#include <QImage>
+#include <functional>
+
+class QPainter;
+
+namespace dup {
+
+class Dialogs;
+
+// Time of day, for seeding and for the log.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual int secondsSinceMidnight() = 0;
+    virtual QString timeText() = 0; // "hh:mm:ss", 24-hour clock
+};
+
+// One generator of uniform values in [0, 1).
+class Random {
+public:
+    virtual ~Random() = default;
+    virtual void seed(quint32 seed) = 0;
+    virtual double next() = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void clear() = 0;
+    virtual void setImage(const QImage &image) = 0;
+    virtual void setText(const QString &text) = 0;
+};
+
+// One page on the system's default printer. The draw function gets a painter
+// whose origin is the top-left corner of the printable area, in device pixels,
+// and the number of device pixels per twip.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    using DrawPage = std::function<void(QPainter &painter, double devicePerTwip)>;
+    // Returns false with a German reason when there is no printer or the job
+    // could not be handed over.
+    virtual bool printPage(const QString &jobName, const DrawPage &draw, QString *error) = 0;
+};
+
+// The services a window needs; owned elsewhere.
+struct Platform {
+    Dialogs *dialogs = nullptr;
+    Clock *clock = nullptr;
+    Random *random = nullptr;
+    Clipboard *clipboard = nullptr;
+    Printer *printer = nullptr;
+};
+
+class SystemClock : public Clock {
+public:
+    int secondsSinceMidnight() override;
+    QString timeText() override;
+};
+
+class SystemRandom : public Random {
+public:
+    void seed(quint32 seed) override;
+    double next() override;
+private:
+    quint64 m_state = 0x2545F4914F6CDD1DULL;
+};
+
+class QtClipboard : public Clipboard {
+public:
+    void clear() override;
+    void setImage(const QImage &image) override;
+    void setText(const QString &text) override;
+};
+
+class QtPrinter : public Printer {
+public:
+    bool printPage(const QString &jobName, const DrawPage &draw, QString *error) override;
+};
+
+} // namespace dup

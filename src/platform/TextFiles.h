@@ -1,0 +1,43 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace dup {
+
+// Task files and the settings file are small; anything larger than this is
+// refused as not a file of the program.
+constexpr qint64 kMaxTextFileSize = 1024 * 1024;
+
+// Bytes to text: UTF-8 where the bytes are valid UTF-8 and hold non-ASCII
+// characters, otherwise Windows-1252 (all 256 byte values).
+QString decodeText(const QByteArray &bytes);
+QString decodeWindows1252(const QByteArray &bytes);
+
+// Text to bytes: Windows-1252, or UTF-8 where the text holds a character that
+// Windows-1252 lacks, so that nothing is lost.
+QByteArray encodeText(const QString &text);
+bool fitsWindows1252(const QString &text);
+
+// Lines end at CR LF, a lone CR or a lone LF. A line end at the very end does
+// not start another (empty) line.
+QStringList splitLines(const QString &text);
+
+struct TextFileResult {
+    bool ok = false;
+    QString error;      // German reason when !ok
+    QStringList lines;
+};
+
+// Reads a text file into lines by the rules above; refuses folders, missing
+// files and files larger than kMaxTextFileSize.
+TextFileResult readTextLines(const QString &path);
+
+// Lines joined with CR LF after each line, encoded by encodeText.
+QByteArray linesToBytes(const QStringList &lines);
+
+// Writes the whole file by writing a new file and then replacing the old one;
+// on failure the old file is untouched and error holds a German reason.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
+
+} // namespace dup

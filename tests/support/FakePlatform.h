@@ -1,0 +1,88 @@
+#pragma once
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
+
+#include <QImage>
+#include <QList>
+#include <QStringList>
+
+namespace dup::test {
+
+// One message, question or input box that the program showed.
+struct ShownDialog {
+    enum Kind { Message, Question, Input } kind;
+    QString title;
+    QString text;     // message or question text, or the prompt
+    MsgIcon icon = MsgIcon::None;
+    QString defaultText;
+};
+
+// Dialogs that answer from a script and remember every box shown.
+class ScriptedDialogs : public Dialogs {
+public:
+    void message(const QString &title, const QString &text, MsgIcon icon) override;
+    bool askYesNo(const QString &title, const QString &text) override;
+    QString input(const QString &title, const QString &prompt, const QString &defaultText) override;
+
+    QList<ShownDialog> shown;
+    QList<bool> yesNoAnswers;   // taken from the front; No when empty
+    QStringList inputAnswers;   // taken from the front; empty (cancel) when empty
+    // Runs while a box is "open" (for checking state at that moment).
+    std::function<void(const ShownDialog &)> onShow;
+
+    QStringList titles() const;
+    void clear() { shown.clear(); }
+};
+
+class FakeClock : public Clock {
+public:
+    int secondsSinceMidnight() override { return seconds; }
+    QString timeText() override { return time; }
+    int seconds = 3600;
+    QString time = QStringLiteral("10:15:30");
+};
+
+// Hands out scripted numbers first, then a fixed value.
+class ScriptedRandom : public Random {
+public:
+    void seed(quint32 s) override { seeds.append(s); }
+    double next() override { ++draws; return values.isEmpty() ? fallback : values.takeFirst(); }
+    QList<double> values;
+    double fallback = 0.0;
+    QList<quint32> seeds;
+    int draws = 0;
+};
+
+class FakeClipboard : public Clipboard {
+public:
+    void clear() override { image = QImage(); text.clear(); ++clears; }
+    void setImage(const QImage &i) override { image = i; }
+    void setText(const QString &t) override { text = t; }
+    QImage image;
+    QString text;
+    int clears = 0;
+};
+
+// Prints into an image at a chosen resolution, or fails when told to.
+class FakePrinter : public Printer {
+public:
+    bool printPage(const QString &jobName, const DrawPage &draw, QString *error) override;
+    bool fail = false;
+    QString failure = QStringLiteral("Es ist kein Drucker eingerichtet.");
+    double dpi = 300;
+    QSize pagePixels = QSize(2480, 3508);
+    QList<QImage> pages;
+    QStringList jobs;
+};
+
+// All fakes together, with a Platform pointing at them.
+struct FakePlatform {
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    ScriptedRandom random;
+    FakeClipboard clipboard;
+    FakePrinter printer;
+    Platform platform() { return Platform{&dialogs, &clock, &random, &clipboard, &printer}; }
+};
+
+} // namespace dup::test
