@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace dup {
+
+// What the editor needs of the main window: its program folder and its task
+// file list File1 (read, re-read by pattern), and a way back to it.
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+    // The program folder with a trailing separator.
+    virtual QString programFolder() const = 0;
+    // The entries of the main window's File1, in list order.
+    virtual QStringList taskFiles() const = 0;
+    // The selected entry of File1, -1 when none.
+    virtual int selectedTaskFile() const = 0;
+    // Sets the pattern of File1 ("*.LST", "*.TXT"); the list reads its folder again.
+    virtual void setTaskFilePattern(const QString &pattern) = 0;
+    // The editor has been hidden: show the main window again (its activation follows).
+    virtual void editorLeft() = 0;
+};
+
+} // namespace dup
