@@ -3,6 +3,7 @@
 #include "editor/EditorHost.h"
 #include "editor/EditorRules.h"
 #include "editor/EditorSymbols.h"
+#include "platform/ClickLabel.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
@@ -112,18 +113,6 @@ QString folderKey(const QString &path)
 }
 
 } // namespace
-
-void ClickLabel::mousePressEvent(QMouseEvent *event)
-{
-    event->accept();
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
 
 EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_host(host)

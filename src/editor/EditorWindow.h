@@ -1,12 +1,12 @@
 #pragma once
 #include "platform/Services.h"
 
-#include <QLabel>
 #include <QMainWindow>
 #include <QStringList>
 
 class QAction;
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
@@ -18,18 +18,6 @@ class EditorHost;
 class InWindowDrag;
 class PictureBox;
 class SymbolButton;
-
-// A label that acts as a button (the file actions) or just takes its clicks.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-};
 
 // The task editor Form2: two pair lists with symbol buttons, the task file
 // list with its file operations, and the picture browser with the large
