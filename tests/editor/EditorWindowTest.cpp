@@ -7,6 +7,7 @@
 #include "platform/PictureBox.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -121,6 +122,7 @@ private slots:
     void droppingThePreviewAppendsTheRelativePath();
     void largePreviewCyclesAndClosesEveryWay();
     void abbruchKeepsListsAndCloseBoxStartsAfresh();
+    void returningFromAnotherWindowActivatesButAMessageBoxDoesNot();
 
 private:
     EditorWindow *open();
@@ -837,6 +839,30 @@ void EditorWindowTest::abbruchKeepsListsAndCloseBoxStartsAfresh()
     open();
     QCOMPARE(items(list("List1")), QStringList());
     QCOMPARE(text1()->text(), QStringLiteral("Text eingeben"));
+}
+
+void EditorWindowTest::returningFromAnotherWindowActivatesButAMessageBoxDoesNot()
+{
+    open();
+    QApplication::setActiveWindow(m_win);
+    clickRow(list("List3"), 1);
+    QCOMPARE(items(list("File1")).size(), 3);
+
+    // a message box in between is no activation: the browser keeps its folder
+    QDialog box;
+    box.show();
+    QApplication::setActiveWindow(&box);
+    box.hide();
+    QApplication::setActiveWindow(m_win);
+    QCOMPARE(selectedRow(list("List3")), 1);
+
+    // back from another window of the program: the activation steps run
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::setActiveWindow(m_win);
+    QCOMPARE(selectedRow(list("List3")), 0);
+    QCOMPARE(items(list("File1")), (QStringList{"HUND.BMP", "katze.jpg"}));
 }
 
 QTEST_MAIN(EditorWindowTest)
