@@ -103,14 +103,12 @@ def cell_centre_twips(i):
     return left + w // 2, top + h // 2
 
 
-def copy_program_folder(source=None, files=None):
-    """A fresh temporary program folder: a copy of `source` (the demo folder
-    when None and `files` is None), plus `files` ({relative name: str or bytes};
-    str is written as Windows-1252 with CR LF kept as given). The folder is
-    removed by the TestCase at the end of the test."""
+def copy_program_folder(source=DEMO, files=None):
+    """A fresh temporary program folder: a copy of `source` (default: the demo
+    folder; None: start empty), plus `files` ({relative name: str or bytes};
+    "/" or "\\" separate folders; str is written as Windows-1252, line ends as
+    given, so write "\r\n"). TestCase removes the folder after the test."""
     folder = tempfile.mkdtemp(prefix="duplikon-e2e-")
-    if source is None and files is None:
-        source = DEMO
     if source is not None:
         if not os.path.isdir(source):
             raise E2EFailure(f"program folder to copy does not exist: {source}")
@@ -202,19 +200,34 @@ def type_text(text):
     time.sleep(0.1)
 
 
+_TREE_LINE = re.compile(r'^\s*(0x[0-9a-f]+) (?:"(.*)"|\(has no name\)):')
+
+
+def x_window_names():
+    """{window id: title} of every named X window (one xwininfo call)."""
+    names = {}
+    for line in run(["xwininfo", "-root", "-tree"], timeout=10).splitlines():
+        m = _TREE_LINE.match(line)
+        if m and m.group(2) is not None:
+            names[int(m.group(1), 16)] = m.group(2)
+    return names
+
+
 def x_windows(title=None, pid=None, visible=True):
-    """X window ids with exactly this title (and of this process when pid is given)."""
+    """X window ids (of process pid, when given) with exactly this title, or
+    with any non-empty title when title is None."""
     args = ["search"]
     if visible:
         args.append("--onlyvisible")
     if pid is not None:
         args += ["--pid", pid]
-    if title is not None:
-        args += ["--name", "^" + re.escape(title) + "$"]
-    else:
-        args += ["--name", ".*"]
+    args += ["--name", "."]
     out = run(["xdotool", *[str(a) for a in args]], check=False)
-    return [int(w) for w in out.split()]
+    ids = [int(w) for w in out.split()]
+    names = x_window_names()
+    # xdotool's name search also matches the window class, so compare here.
+    return [w for w in ids if w in names and names[w] != ""
+            and (title is None or names[w] == title)]
 
 
 def x_title(wid):
@@ -636,7 +649,10 @@ class Duplikon:
                 if re.fullmatch(self.MAIN_TITLE_PATTERN, x_title(w)):
                     return w
             return None
-        self.wid = wait_until(look, timeout, "the main window 'Duplikon'")
+        try:
+            self.wid = wait_until(look, timeout, "the main window 'Duplikon'")
+        except E2EFailure as e:
+            raise E2EFailure(f"{e}; open windows of the program: {self._window_titles()}") from None
         return self.wid
 
     def main_window(self):
@@ -842,10 +858,12 @@ class TestCase(unittest.TestCase):
         self._programs = []
         self._folders = []
 
-    def start(self, folder=None, files=None, wait=True, env=None, timeout=30):
+    def start(self, folder=DEMO, files=None, wait=True, env=None, timeout=30):
         """Starts the real binary in a temporary copy of `folder` (default: the
-        demo folder) with `files` added (see copy_program_folder); waits for the
-        main window unless wait=False. The program is ended after the test."""
+        demo folder; None: an empty folder) with `files` added (see
+        copy_program_folder); waits for the main window unless wait=False (use
+        that when a message box comes before the window). The program is ended
+        after the test, also when it fails."""
         path = copy_program_folder(folder, files)
         self._folders.append(path)
         name = f"{type(self).__name__}.{self._testMethodName}"
