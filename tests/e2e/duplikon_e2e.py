@@ -329,6 +329,117 @@ def clipboard_image(path=None, mime="image/png"):
     return path
 
 
+# ---------------------------------------------------------------- printing
+
+class PrintServer:
+    """A private CUPS server with one raw printer, made the default, for one test.
+
+    Start it before the program (the program finds it through CUPS_SERVER, which
+    start() puts into this process's environment). Every job's document is kept
+    exactly as the program sent it (Qt sends PDF), so pdftotext reads its text:
+
+        with e2e.PrintServer() as printer:
+            app = self.start()
+            ...                       # print from the program
+            pdf = printer.wait_job()  # path of the first job's document
+            text = e2e.pdf_text(pdf)
+    """
+
+    def __init__(self, queue="DuplikonTest"):
+        self.queue = queue
+        self.root = None
+        self.proc = None
+        self._old = None
+
+    def start(self, timeout=20):
+        self.root = tempfile.mkdtemp(prefix="duplikon-cups-")
+        for d in ("spool", "cache", "state", "log"):
+            os.makedirs(os.path.join(self.root, d))
+        sock = os.path.join(self.root, "cups.sock")
+        with open(os.path.join(self.root, "cupsd.conf"), "w") as f:
+            f.write(f"Listen {sock}\nLogLevel warn\nWebInterface No\nBrowsing No\n"
+                    "DefaultAuthType None\nPreserveJobFiles Yes\nMaxJobs 0\n"
+                    "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                    "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n")
+        with open(os.path.join(self.root, "cups-files.conf"), "w") as f:
+            r = self.root
+            f.write(f"ServerRoot {r}\nRequestRoot {r}/spool\nCacheDir {r}/cache\n"
+                    f"StateDir {r}/state\nTempDir {r}/spool\nErrorLog {r}/log/error_log\n"
+                    f"AccessLog {r}/log/access_log\nPageLog {r}/log/page_log\n"
+                    "FileDevice Yes\nSandboxing Relaxed\n")
+        self.proc = subprocess.Popen(["cupsd", "-f", "-c", os.path.join(self.root, "cupsd.conf"),
+                                      "-s", os.path.join(self.root, "cups-files.conf")],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self._old = os.environ.get("CUPS_SERVER")
+        os.environ["CUPS_SERVER"] = sock
+        wait_until(lambda: subprocess.run(["lpstat", "-r"], stdout=subprocess.PIPE,
+                                          stderr=subprocess.DEVNULL).stdout.startswith(
+                                              b"scheduler is running"),
+                   timeout, "the CUPS server to start")
+        run(["lpadmin", "-p", self.queue, "-E", "-v", "file:///dev/null"])
+        run(["lpadmin", "-d", self.queue])
+        return self
+
+    def jobs(self):
+        """Numbers of the jobs received so far, oldest first."""
+        spool = os.path.join(self.root, "spool")
+        return sorted(int(n[1:6]) for n in os.listdir(spool) if re.fullmatch(r"d\d{5}-001", n))
+
+    def completed(self):
+        out = run(["lpstat", "-W", "completed", "-o", self.queue], check=False)
+        return [int(m.group(1)) for m in re.finditer(rf"{re.escape(self.queue)}-(\d+)", out)]
+
+    def wait_job(self, index=0, timeout=DEFAULT_TIMEOUT):
+        """Path of the document of the index-th job (0 = first) once it is complete."""
+        def ready():
+            done = self.completed()
+            return len(done) > index and sorted(done)[index]
+        job = wait_until(ready, timeout, f"print job #{index + 1} at {self.queue} "
+                         f"(jobs so far: {self.jobs()})")
+        return os.path.join(self.root, "spool", f"d{job:05d}-001")
+
+    def no_job(self, wait=2.0):
+        """True when no job arrives within `wait` seconds."""
+        time.sleep(wait)
+        return not self.jobs()
+
+    def stop(self):
+        if self._old is None:
+            os.environ.pop("CUPS_SERVER", None)
+        else:
+            os.environ["CUPS_SERVER"] = self._old
+        if self.proc is not None and self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+        if self.root:
+            shutil.rmtree(self.root, ignore_errors=True)
+
+    def __enter__(self):
+        return self.start()
+
+    def __exit__(self, *exc):
+        self.stop()
+
+
+def pdf_text(path, layout=False):
+    """The text of a PDF file (pdftotext)."""
+    return run(["pdftotext", *(["-layout"] if layout else []), path, "-"], timeout=30)
+
+
+def pdf_pages(path, prefix=None, dpi=50):
+    """Renders a PDF's pages to PNG files in the artefacts folder; returns their paths."""
+    os.makedirs(ARTIFACTS, exist_ok=True)
+    prefix = prefix or os.path.join(ARTIFACTS, "printed")
+    run(["pdftoppm", "-png", "-r", str(dpi), path, prefix], timeout=60)
+    d, base = os.path.split(prefix)
+    return sorted(os.path.join(d, n) for n in os.listdir(d)
+                  if n.startswith(base + "-") and n.endswith(".png"))
+
+
 # ---------------------------------------------------------------- accessibility
 
 class Node:
