@@ -154,6 +154,25 @@ def is_picture_half(half):
     return half[-4:].upper() in ".BMP.GIF.JPG.WMF"
 
 
+def task_pairs(path):
+    """The pairs of a task file as the teacher wrote them: (first half, second
+    half) of its used lines in file order; an odd last half has None as partner."""
+    halves = used_halves(path)
+    return [(halves[i], halves[i + 1] if i + 1 < len(halves) else None)
+            for i in range(0, len(halves), 2)]
+
+
+def shown_text(text):
+    """A message text as a message box shows it (and the harness reads it):
+    each carriage return a line break, the final ones dropped."""
+    return text.replace("\r\n", "\n").replace("\r", "\n").rstrip("\n")
+
+
+def points_caption(n):
+    """The caption of the points button after n matched pairs."""
+    return f" {n} Punkte"
+
+
 # ---------------------------------------------------------------- X input
 
 def xdotool(*args, timeout=10):
@@ -927,6 +946,82 @@ class Duplikon:
         rect = self.board_rect_screen()
         return [n.name for n in self.main_node().find_all(role="label")
                 if n.showing and n.inside(rect)]
+
+    def board_cells(self):
+        """The cells in play, as {cell number: accessible node}: the text and
+        picture cells shown on the board. A text cell is named by its caption, a
+        picture cell by its picture half as the task file writes it. Panels or a
+        solution picture over the board are not cells and are left out."""
+        ox, oy = self.client_origin()
+        where = {}
+        for i in range(1, 21):
+            left, top, _, _ = cell_rect_twips(i)
+            where[(ox + twips_to_px(left), oy + twips_to_px(top))] = i
+        cell_w, cell_h = twips_to_px(2415), twips_to_px(1815)
+        cells = {}
+        for n in self.main_node().find_all(predicate=lambda n: n.role in ("label", "frame")):
+            if not n.showing:
+                continue
+            x, y, w, h = n.extents
+            i = next((i for (cx, cy), i in where.items()
+                      if abs(x - cx) <= 2 and abs(y - cy) <= 2), None)
+            if i is not None and abs(w - cell_w) <= 2 and abs(h - cell_h) <= 2:
+                cells[i] = n
+        return cells
+
+    def board_names(self):
+        """The names of the cells in play, sorted (see board_cells)."""
+        return sorted(n.name for n in self.board_cells().values())
+
+    def wait_board(self, names, timeout=DEFAULT_TIMEOUT):
+        """Waits until the cells in play carry exactly these names (any order)."""
+        want = sorted(names)
+        wait_until(lambda: self.board_names() == want, timeout,
+                   f"the board to hold {want} (it holds {self.board_names()})")
+
+    def points(self):
+        """The caption of the points button."""
+        node = self.find(pattern=r"^ ?-?\d+ Punkte$", role="push button")
+        return node.name
+
+    def wait_points(self, n, timeout=DEFAULT_TIMEOUT):
+        want = points_caption(n)
+        wait_until(lambda: self.points() == want, timeout,
+                   f"the points button to read {want!r} (it reads {self.points()!r})")
+
+    def drag_node(self, source, target, steps=12):
+        """Real drag from the centre of one control onto the centre of another."""
+        self._check_alive()
+        drag_screen(*source.centre, *target.centre, steps)
+
+    def match_pairs(self, task_path, points_before):
+        """Plays a task that is on the board: for each pair of the task file,
+        finds its two cells by their names and drags one onto the other (text
+        onto picture and picture onto text in turn), then waits until both
+        cells are gone and the points have grown by one. Returns the points."""
+        points = points_before
+        for k, (a, b) in enumerate(task_pairs(task_path)):
+            if b is None:
+                continue
+            cells = self.board_cells()
+            source = [n for n in cells.values() if n.name == a]
+            target = [n for n in cells.values() if n.name == b and n.centre not in
+                      [s.centre for s in source[:1]]]
+            if len(source) < 1 or len(target) < 1:
+                raise E2EFailure(f"pair {a!r} / {b!r} is not on the board; "
+                                 f"it holds {sorted(n.name for n in cells.values())}")
+            source, target = source[0], target[0]
+            if k % 2:
+                source, target = target, source
+            before = sorted(n.name for n in cells.values())
+            self.drag_node(source, target)
+            points += 1
+            self.wait_points(points)
+            left = list(before)
+            left.remove(a)
+            left.remove(b)
+            self.wait_board(left)
+        return points
 
     # dialogs
     def message_box(self, title, timeout=DEFAULT_TIMEOUT):

@@ -1,0 +1,130 @@
+"""A whole task played with real mouse drags: wrong drops and clicks change
+nothing, each pair dragged onto its partner vanishes and earns a point, the
+emptied board shows a solution picture and the praise, and the check window
+logs the task with its time.
+
+The partners are found as a child finds them: by what the cells show (their
+accessible names: a text cell's caption, a picture cell's file name as the task
+file writes it), paired by the task file on disk.
+
+Touch is not played here: Xvfb has no touch device and xdotool sends no touch
+events; the touch drag is covered by the board's component test."""
+import os
+import re
+import time
+import unittest
+
+import duplikon_e2e as e2e
+from PIL import Image, ImageChops, ImageStat
+
+# Settings with every switch off, so the menu "Laden" opens the full task-choice panel.
+PLAIN_SETTINGS = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\n"
+TASK = "FORMEN.TXT"  # ten pairs: a full board, pictures in the folder and in a subfolder
+CHECK = "Duplikon: Kontrolle"
+PRAISE = ("Prima, du hast die Aufgabe gelöst.\r"
+          "Wähle dir eine neue Aufgabe aus!\r"
+          "Klicke dazu im Menü auf 'Laden' ...\r")
+
+
+def mean_difference(a, b):
+    """Mean absolute difference of two pictures of one size, 0 to 255."""
+    diff = ImageChops.difference(a.convert("RGB"), b.convert("RGB"))
+    return sum(ImageStat.Stat(diff).mean) / 3
+
+
+@unittest.skipUnless(os.path.isdir(e2e.DEMO), f"the demo folder {e2e.DEMO} is not there yet")
+class PlayTest(e2e.TestCase):
+
+    def load_task(self, app, task):
+        """Opens the task-choice panel with "Laden" and loads `task` with "L a d e n"."""
+        app.menu("Laden")
+        app.click(task, "list item")
+        app.click("L a d e n", "push button")
+        app.wait_title(f"Duplikon ({task})")
+
+    def board_picture(self, app, name):
+        """Screenshot of the main window; returns it and the board area cut out of it."""
+        path = app.screenshot(name)
+        wx, wy, _, _ = app.geometry()
+        bx, by, bw, bh = app.board_rect_screen()
+        shot = Image.open(path)
+        return path, shot.crop((bx - wx, by - wy, bx - wx + bw, by - wy + bh))
+
+    def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
+        app.click("Abbruch", "push button")
+        self.load_task(app, TASK)
+        path = os.path.join(app.folder, TASK)
+        pairs = e2e.task_pairs(path)
+        halves = [h for pair in pairs for h in pair]
+        self.assertEqual(len(pairs), 10)
+        self.assertTrue(any("\\" in h for h in halves), "the task should name a picture in a subfolder")
+        app.wait_board(halves)
+        app.wait_points(0)
+        cells = app.board_cells()
+        self.assertEqual(len(cells), 20)
+        by_name = {n.name: n for n in cells.values()}
+
+        # A wrong drop (onto a cell of another pair, text and picture alike),
+        # a plain click, and a drop onto the points button change nothing.
+        (a1, b1), (a2, b2) = pairs[0], pairs[1]
+        app.drag_node(by_name[a1], by_name[b2])
+        app.drag_node(by_name[b1], by_name[a2])
+        app.drag_node(by_name[a1], by_name[a2])
+        by_name[b1].press()
+        app.drag_node(by_name[a2], app.find(e2e.points_caption(0), "push button"))
+        self.assertEqual(app.points(), e2e.points_caption(0))
+        # Events are handled in order: once the next, right drop has taken
+        # effect, the wrong ones above have been handled too. match_pairs checks
+        # after every drop that exactly its pair has gone and one point came.
+        started = time.strftime("%H:%M:%S")
+        points = app.match_pairs(path, 0)
+        self.assertEqual(points, 10)
+        self.assertEqual(app.board_cells(), {})
+        self.assertFalse(app.windows(CHECK), "a drop onto the points button opened the check window")
+
+        # The last pair: praise, with the solution picture over the board.
+        box = app.message_box("Kontrolle")
+        self.assertEqual(box.text, e2e.shown_text(PRAISE))
+        self.assertEqual(box.buttons, ["OK"])
+        box.press("OK")
+        finished = time.strftime("%H:%M:%S")
+
+        shot, board = self.board_picture(app, "play-solved")
+        rewards = os.path.join(app.folder, "DUPBILDER")
+        differences = {}
+        for name in sorted(os.listdir(rewards)):
+            with Image.open(os.path.join(rewards, name)) as picture:
+                differences[name] = mean_difference(board, picture.resize(board.size))
+        best = min(differences, key=differences.get)
+        self.assertLess(differences[best], 12,
+                        f"the board area ({shot}) shows none of the solution pictures: {differences}")
+        others = [d for n, d in differences.items() if n != best]
+        self.assertTrue(all(d > differences[best] + 20 for d in others),
+                        f"the board area is not clearly one solution picture: {differences}")
+        app.wait_points(10)
+        self.assertEqual(app.title(), f"Duplikon ({TASK})")
+
+        # The points button opens the check window with the task and its time.
+        app.click(e2e.points_caption(10), "push button")
+        wid = app.wait_window(CHECK)
+        app.find("Benutzer", "label", window=CHECK)
+        names = app.find("List1", "list", window=CHECK)
+        times = app.find("List3", "list", window=CHECK)
+        e2e.wait_until(lambda: app.list_items(names) == [TASK], what=f"the log to name {TASK}")
+        logged = app.list_items(times)
+        self.assertEqual(len(logged), 1)
+        self.assertRegex(logged[0], r"^([01]\d|2[0-3]):[0-5]\d:[0-5]\d$")
+        if started <= finished:  # not across midnight
+            self.assertTrue(started <= logged[0] <= finished,
+                            f"logged {logged[0]}, solved between {started} and {finished}")
+        app.screenshot("play-check-window", wid)
+
+        # The board is unchanged behind the check window.
+        self.assertEqual(app.board_cells(), {})
+        self.assertEqual(app.points(), e2e.points_caption(10))
+        self.assertEqual(app.quit(), 0)
+
+
+if __name__ == "__main__":
+    e2e.main()
