@@ -219,10 +219,14 @@ void MainWindow::Aktivierung()
     m_choice->DateilisteFuellen();
 }
 
-void MainWindow::showEvent(QShowEvent *event)
+void MainWindow::setVisible(bool visible)
 {
-    QMainWindow::showEvent(event);
-    if (!m_shownOnce) {
+    QMainWindow::setVisible(visible);
+    // The first activation runs once the window is on the screen, not from its
+    // show event, which comes before the window system shows it: a message of
+    // the activation (a mandatory task, the repetition) then stands over the
+    // main window instead of appearing alone.
+    if (visible && !m_shownOnce && isVisible()) {
         m_shownOnce = true;
         m_otherWindowWasActive = false;
         Aktivierung();

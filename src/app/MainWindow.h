@@ -84,8 +84,9 @@ public:
     void setTaskFilePattern(const QString &pattern) override;
     void editorLeft() override;
 
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

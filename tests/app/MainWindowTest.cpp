@@ -117,6 +117,27 @@ private slots:
         QCOMPARE(w.board()->hiddenControls(), 40);
     }
 
+    void firstActivationMessageStandsOverTheShownWindow()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        pf.write(QStringLiteral("DUPLIKON.INI"), " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\nZAHLEN.TXT\r\n");
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        bool windowShown = false;
+        fp.dialogs.onShow = [&](const ShownDialog &) {
+            windowShown = w.windowHandle() && w.windowHandle()->isVisible();
+        };
+        w.show();
+        QCOMPARE(w.activations(), 1);
+        QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("ZAHLEN.TXT")});
+        // The window system shows the main window before the message is shown.
+        QVERIFY(windowShown);
+        w.hide();
+        w.show();
+        QCOMPARE(w.activations(), 1); // showing the window again is no first activation
+    }
+
     void everyActivationTogglesBoldAndReloadsTheFirstTask()
     {
         ProgramFolder pf;
