@@ -118,10 +118,40 @@ class PlayTest(e2e.TestCase):
         if started <= finished:  # not across midnight
             self.assertTrue(started <= logged[0] <= finished,
                             f"logged {logged[0]}, solved between {started} and {finished}")
-        app.screenshot("play-check-window", wid)
+
+        # A click on the logged task shows its lines; a click on a picture line
+        # in a subfolder, written with "\\" as on Windows, shows that picture.
+        e2e.wait_until(lambda: names.find(name=TASK, role="list item"), what="the logged task").press()
+        lines = app.find("List2", "list", window=CHECK)
+        e2e.wait_until(lambda: app.list_items(lines) == e2e.read_task_lines(path),
+                       what=f"the lines of {TASK} in the check window (it shows {app.list_items(lines)})")
+        picture_line = next(h for h in halves if "\\" in h and e2e.is_picture_half(h))
+        lines.find(name=picture_line, role="list item").press()
+        box = app.find("Picture1", window=CHECK)
+        picture_file = os.path.join(app.folder, *picture_line.split("\\"))
+
+        def shows_picture():
+            shot = Image.open(app.screenshot("play-check-window", wid))
+            x, y, w, h = box.extents
+            cx, cy, _, _ = app.geometry(wid)
+            with Image.open(picture_file) as picture:
+                size = (min(w, picture.width), min(h, picture.height))
+                shown = shot.crop((x - cx, y - cy, x - cx + size[0], y - cy + size[1]))
+                return mean_difference(shown, picture.crop((0, 0) + size)) < 12
+        e2e.wait_until(shows_picture, 10, f"the check window to show {picture_line}")
 
         # The board is unchanged behind the check window.
         self.assertEqual(app.board_cells(), {})
+        self.assertEqual(app.points(), e2e.points_caption(10))
+
+        # "Abbruch" hides the check window; the main window, active again, runs
+        # its activation: "Laden" parks the solution picture and opens the
+        # task-choice panel, and the first task of the list is put on the board.
+        app.find("Abbruch", "menu item", window=CHECK).press()
+        app.wait_gone(CHECK, wid)
+        app.find("L a d e n", "push button")
+        first = e2e.task_files(app.folder)[0]
+        app.wait_board([h for pair in e2e.task_pairs(os.path.join(app.folder, first)) for h in pair])
         self.assertEqual(app.points(), e2e.points_caption(10))
         self.assertEqual(app.quit(), 0)
 

@@ -1,0 +1,145 @@
+"""The teacher's lesson flow with real input: settings with the points as
+password, two mandatory tasks with repetition stored in DUPLIKON.INI, a child's
+name, both tasks played by drags, the repetition for the next child, and the
+settings and the mandatory sequence back after a restart."""
+import os
+import unittest
+
+import duplikon_e2e as e2e
+
+PLAIN_SETTINGS = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\n"
+FIRST, SECOND = "ZAHLEN.TXT", "TIERE.TXT"  # not in list order: the teacher's order counts
+MANDATORY = "Dies ist eine Pflichtaufgabe für dich!\r\r"
+REPETITION = "Die Aufgaben werden wiederholt, rufe das nächste Kind.\r\r"
+STORED = (b" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 14737632 \r\n"
+          + FIRST.encode() + b"\r\n" + SECOND.encode() + b"\r\n")
+CHECK = "Duplikon: Kontrolle"
+
+
+def halves(folder, task):
+    """The names of the cells that a task puts on the board."""
+    return e2e.used_halves(os.path.join(folder, task))
+
+
+@unittest.skipUnless(os.path.isdir(e2e.DEMO), f"the demo folder {e2e.DEMO} is not there yet")
+class LessonTest(e2e.TestCase):
+
+    def expect_message(self, app, title, text):
+        box = app.message_box(title)
+        self.assertEqual(box.text, e2e.shown_text(text), f"message titled {title!r}")
+        self.assertEqual(box.buttons, ["OK"], f"message titled {title!r}")
+        box.press("OK")
+
+    def expect_mandatory(self, app, task):
+        """The mandatory-task message for `task`, with `task` on the board."""
+        self.expect_message(app, task.upper(), MANDATORY)
+
+    def open_settings(self, app, password):
+        box = app.input_box("Einstellungen")
+        self.assertEqual(box.value, "Passwort")
+        box.answer(password)
+        return app.find("O k a y", "push button")
+
+    def settings_file(self, app):
+        with open(os.path.join(app.folder, "DUPLIKON.INI"), "rb") as f:
+            return f.read()
+
+    def play(self, app, task, points):
+        """Plays the task on the board to the end and closes the praise."""
+        path = os.path.join(app.folder, task)
+        app.wait_board(halves(app.folder, task))
+        points = app.match_pairs(path, points)
+        box = app.message_box("Kontrolle")
+        self.assertIn("Prima, du hast die Aufgabe gelöst.", box.text)
+        box.press("OK")
+        return points
+
+    def test_mandatory_tasks_with_repetition_for_each_child_and_after_restart(self):
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
+        app.click("Abbruch", "push button")
+
+        # The teacher: settings with the points ("0") as password.
+        app.menu("Einstellungen")
+        self.open_settings(app, "0")
+        source = app.find("Quellaufgaben", "list")
+        for task in (FIRST, SECOND):
+            e2e.wait_until(lambda: source.find(name=task, role="list item"),
+                           what=f"{task} in the source tasks").press()
+            app.click(">>", "push button")
+        mandatory = app.find("Pflichtaufgaben", "list")
+        e2e.wait_until(lambda: app.list_items(mandatory) == [FIRST, SECOND],
+                       what=f"the mandatory list to hold {FIRST}, {SECOND} "
+                            f"(it holds {app.list_items(mandatory)})")
+        for switch in ("Pflichtaufgaben", "Wiederholung"):
+            box = app.click(switch, "check box")
+            e2e.wait_until(lambda: box.has_state("checked"), what=f"{switch!r} to be ticked")
+
+        # "O k a y" stores the settings and, mandatory tasks being on, runs
+        # "Laden": the queue is still empty, so repetition fills it first.
+        app.click("O k a y", "push button")
+        box = app.message_box("Wiederholung")
+        self.assertEqual(self.settings_file(app), STORED)
+        self.assertEqual(box.text, e2e.shown_text(REPETITION))
+        box.press("OK")
+        self.expect_mandatory(app, FIRST)
+        self.assertFalse(app.is_visible("O k a y", "push button"), "the settings panel stays open")
+
+        # A child enters its name: the sequence starts from the top.
+        app.click("Benutzer", "push button")
+        name_box = app.input_box("Benutzername")
+        self.assertEqual(name_box.prompt, "Benutzername eingeben:")
+        self.assertEqual(name_box.value, "")
+        name_box.answer("Jörg")
+        self.expect_mandatory(app, FIRST)
+        app.find("Jörg", "push button")
+        points = self.play(app, FIRST, 0)
+
+        app.menu("Laden")
+        self.expect_mandatory(app, SECOND)
+        points = self.play(app, SECOND, points)
+        app.screenshot("lesson-second-solved")
+
+        # Both done: "Laden" calls the next child and starts again.
+        app.menu("Laden")
+        self.expect_message(app, "Wiederholung", REPETITION)
+        self.expect_mandatory(app, FIRST)
+        app.wait_board(halves(app.folder, FIRST))
+
+        # The check window names the child and logs both tasks.
+        app.click(e2e.points_caption(points), "push button")
+        wid = app.wait_window(CHECK)
+        app.find("Jörg", "label", window=CHECK)
+        log = app.find("List1", "list", window=CHECK)
+        e2e.wait_until(lambda: app.list_items(log) == [FIRST, SECOND],
+                       what=f"the log to hold {FIRST}, {SECOND} (it holds {app.list_items(log)})")
+        self.assertEqual(len(app.list_items(app.find("List3", "list", window=CHECK))), 2)
+        app.screenshot("lesson-check-window", wid)
+        self.assertEqual(app.quit(), 0)
+        self.assertEqual(self.settings_file(app), STORED)
+
+        # Restart in the same folder: the sequence starts at the top, announced
+        # over the main window with the task on the board; then the rest of the
+        # activation puts the first task file of the list on the board.
+        again = e2e.Duplikon(app.folder, log_name=f"{type(self).__name__}.restart")
+        self._programs.append(again)
+        again.start(timeout=15)  # the main window shows before the message
+        again.message_box(FIRST.upper())
+        again.wait_board(halves(app.folder, FIRST))
+        e2e.screenshot_window(None, "lesson-restart")
+        self.expect_mandatory(again, FIRST)
+        again.wait_board(halves(app.folder, e2e.task_files(app.folder)[0]))
+        again.menu("Einstellungen")
+        self.open_settings(again, "0")
+        for switch in ("Pflichtaufgaben", "Wiederholung"):
+            self.assertTrue(again.find(switch, "check box").has_state("checked"), f"{switch!r} after restart")
+        for switch in ("Editor sperren", "Kurze Dateiwahl"):
+            self.assertFalse(again.find(switch, "check box").has_state("checked"), f"{switch!r} after restart")
+        self.assertEqual(again.list_items(again.find("Pflichtaufgaben", "list")), [FIRST, SECOND])
+        again.click("O k a y", "push button")
+        self.expect_mandatory(again, FIRST)
+        self.assertEqual(self.settings_file(again), STORED)
+        self.assertEqual(again.quit(), 0)
+
+
+if __name__ == "__main__":
+    e2e.main()
