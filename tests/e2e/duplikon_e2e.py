@@ -992,6 +992,9 @@ class Duplikon:
     def drag_node(self, source, target, steps=12):
         """Real drag from the centre of one control onto the centre of another."""
         self._check_alive()
+        for what, node in (("drag", source), ("drop onto", target)):
+            if not node.showing or node.extents[2] <= 0 or node.extents[3] <= 0:
+                raise E2EFailure(f"the control to {what}, {node!r}, is no longer shown")
         drag_screen(*source.centre, *target.centre, steps)
 
     def match_pairs(self, task_path, points_before):
