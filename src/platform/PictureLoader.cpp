@@ -11,9 +11,53 @@ namespace dup {
 
 namespace {
 
+// Picture files larger than this are not pictures of the program.
+constexpr qint64 kMaxPictureFileBytes = qint64(kMaxDecodedMegabytes) * 1024 * 1024;
+
+QString unreadable() { return QStringLiteral("Das Bild kann nicht gelesen werden."); }
+QString tooBig() { return QStringLiteral("Das Bild ist zu groß."); }
+
 bool tooLarge(const QSize &s)
 {
     return qint64(s.width()) * qint64(s.height()) * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024;
+}
+
+// Decoders fill a cut-off file with grey and call it a success; a file whose
+// end is missing is refused here.
+bool endIsPresent(const QByteArray &data)
+{
+    if (data.startsWith("\xFF\xD8")) {
+        // JPEG: an end marker after the start of the image data.
+        const int scan = data.indexOf("\xFF\xDA");
+        return scan >= 0 && data.indexOf("\xFF\xD9", scan) >= 0;
+    }
+    if (data.startsWith("GIF8")) {
+        // GIF: the trailer byte, perhaps followed by padding.
+        int end = data.size() - 1;
+        while (end > 0 && data[end] == '\0')
+            --end;
+        return data[end] == '\x3B';
+    }
+    if (data.startsWith("BM") && data.size() >= 54) {
+        // Bitmap: the pixel rows that the header promises.
+        const auto u32 = [&](int i) {
+            return quint32(quint8(data[i])) | (quint32(quint8(data[i + 1])) << 8)
+                | (quint32(quint8(data[i + 2])) << 16) | (quint32(quint8(data[i + 3])) << 24);
+        };
+        const quint32 offset = u32(10);
+        const quint32 headerSize = u32(14);
+        if (headerSize < 40)
+            return true; // old header: the decoder checks it
+        const qint64 width = qint32(u32(18));
+        const qint64 height = qAbs(qint64(qint32(u32(22))));
+        const int bits = quint8(data[28]) | (quint8(data[29]) << 8);
+        const quint32 compression = u32(30);
+        if (compression != 0 && compression != 3)
+            return true; // run-length data has no fixed size
+        const qint64 stride = ((width * bits + 31) / 32) * 4;
+        return qint64(offset) + stride * height <= data.size();
+    }
+    return true;
 }
 
 LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
@@ -23,33 +67,34 @@ LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
     reader.setAutoTransform(false);
     const QSize natural = reader.size();
     if (!natural.isValid() || natural.isEmpty()) {
-        r.error = QStringLiteral("Das Bild kann nicht gelesen werden.");
+        r.error = unreadable();
         return r;
     }
     r.naturalSize = natural;
-    const bool canScale = reader.supportsOption(QImageIOHandler::ScaledSize);
-    const bool canClip = reader.supportsOption(QImageIOHandler::ClipRect);
     if (box.isEmpty()) {
         r.error = QStringLiteral("Kein Platz für das Bild.");
         return r;
     }
+    const bool canScale = reader.supportsOption(QImageIOHandler::ScaledSize);
+    const bool canClip = reader.supportsOption(QImageIOHandler::ClipRect);
     if (fit == PictureFit::Stretch) {
         if (!canScale && tooLarge(natural)) {
-            r.error = QStringLiteral("Das Bild ist zu groß.");
+            r.error = tooBig();
             return r;
         }
-        reader.setScaledSize(box);
+        if (canScale)
+            reader.setScaledSize(box);
     } else {
-        const QRect clip(0, 0, qMin(box.width(), natural.width()), qMin(box.height(), natural.height()));
         if (!canClip && tooLarge(natural)) {
-            r.error = QStringLiteral("Das Bild ist zu groß.");
+            r.error = tooBig();
             return r;
         }
-        reader.setClipRect(clip);
+        if (canClip)
+            reader.setClipRect(QRect(0, 0, qMin(box.width(), natural.width()), qMin(box.height(), natural.height())));
     }
     QImage img;
     if (!reader.read(&img) || img.isNull()) {
-        r.error = QStringLiteral("Das Bild kann nicht gelesen werden.");
+        r.error = tooLarge(natural) ? tooBig() : unreadable();
         return r;
     }
     if (fit == PictureFit::Stretch && img.size() != box)
@@ -61,28 +106,27 @@ LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
     return r;
 }
 
-LoadedPicture fromMetafile(const QByteArray &data, const QSize &box, PictureFit fit)
-{
-    LoadedPicture r;
-    const MetafileResult m = renderMetafile(data, box, fit == PictureFit::Stretch);
-    r.ok = m.ok;
-    r.image = m.image;
-    r.naturalSize = m.naturalSize;
-    r.error = m.error;
-    return r;
-}
-
 } // namespace
 
 LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureFit fit)
 {
+    LoadedPicture r;
     if (data.isEmpty()) {
-        LoadedPicture r;
         r.error = QStringLiteral("Die Bilddatei ist leer.");
         return r;
     }
-    if (looksLikeMetafile(data))
-        return fromMetafile(data, box, fit);
+    if (looksLikeMetafile(data)) {
+        const MetafileResult m = renderMetafile(data, box, fit == PictureFit::Stretch);
+        r.ok = m.ok;
+        r.image = m.image;
+        r.naturalSize = m.naturalSize;
+        r.error = m.error;
+        return r;
+    }
+    if (!endIsPresent(data)) {
+        r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
+        return r;
+    }
     QByteArray copy = data;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
@@ -103,23 +147,16 @@ LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit)
         r.error = QStringLiteral("Die Bilddatei ist leer.");
         return r;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        r.error = file.errorString();
+    if (info.size() > kMaxPictureFileBytes) {
+        r.error = QStringLiteral("Die Bilddatei ist zu groß.");
         return r;
     }
-    const QByteArray head = file.peek(32);
-    if (looksLikeMetafile(head)) {
-        // Metafiles are small vector files; refuse absurd sizes outright.
-        if (info.size() > 64 * 1024 * 1024) {
-            r.error = QStringLiteral("Die Bilddatei ist zu groß.");
-            return r;
-        }
-        return fromMetafile(file.readAll(), box, fit);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        r.error = QStringLiteral("Die Bilddatei kann nicht geöffnet werden.");
+        return r;
     }
-    QImageReader reader(&file);
-    reader.setDecideFormatFromContent(true);
-    return fromReader(reader, box, fit);
+    return loadPictureData(file.readAll(), box, fit);
 }
 
 } // namespace dup
