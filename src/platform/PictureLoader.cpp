@@ -17,6 +17,10 @@ constexpr qint64 kMaxPictureFileBytes = qint64(kMaxDecodedMegabytes) * 1024 * 10
 QString unreadable() { return QStringLiteral("Das Bild kann nicht gelesen werden."); }
 QString tooBig() { return QStringLiteral("Das Bild ist zu groß."); }
 
+// No camera makes pictures wider or taller than this; a header that claims
+// more is damaged or hostile.
+constexpr int kMaxPictureSide = 16384;
+
 bool tooLarge(const QSize &s)
 {
     return qint64(s.width()) * qint64(s.height()) * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024;
@@ -71,6 +75,10 @@ LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
         return r;
     }
     r.naturalSize = natural;
+    if (natural.width() > kMaxPictureSide || natural.height() > kMaxPictureSide) {
+        r.error = tooBig();
+        return r;
+    }
     if (box.isEmpty()) {
         r.error = QStringLiteral("Kein Platz für das Bild.");
         return r;
