@@ -27,39 +27,38 @@ bool tooLarge(const QSize &s)
 }
 
 // Decoders fill a cut-off file with grey and call it a success; a file whose
-// end is missing is refused here.
-bool endIsPresent(const QByteArray &data)
+// end is missing is refused here. Only the head and the tail of the file are
+// needed, so a large file is never read twice.
+constexpr int kHeadBytes = 64;
+constexpr int kTailBytes = 4096;
+
+bool endIsPresent(const QByteArray &head, const QByteArray &tail, qint64 size)
 {
-    if (data.startsWith("\xFF\xD8")) {
-        // JPEG: an end marker after the start of the image data.
-        const int scan = data.indexOf("\xFF\xDA");
-        return scan >= 0 && data.indexOf("\xFF\xD9", scan) >= 0;
-    }
-    if (data.startsWith("GIF8")) {
-        // GIF: the trailer byte, perhaps followed by padding.
-        int end = data.size() - 1;
-        while (end > 0 && data[end] == '\0')
+    if (head.startsWith("\xFF\xD8")) // JPEG: the end-of-image marker near the end
+        return tail.contains("\xFF\xD9");
+    if (head.startsWith("GIF8")) { // GIF: the trailer byte, perhaps followed by padding
+        int end = tail.size() - 1;
+        while (end > 0 && tail[end] == '\0')
             --end;
-        return data[end] == '\x3B';
+        return end >= 0 && tail[end] == '\x3B';
     }
-    if (data.startsWith("BM") && data.size() >= 54) {
-        // Bitmap: the pixel rows that the header promises.
+    if (head.startsWith("BM") && head.size() >= 34) { // bitmap: the rows the header promises
         const auto u32 = [&](int i) {
-            return quint32(quint8(data[i])) | (quint32(quint8(data[i + 1])) << 8)
-                | (quint32(quint8(data[i + 2])) << 16) | (quint32(quint8(data[i + 3])) << 24);
+            return quint32(quint8(head[i])) | (quint32(quint8(head[i + 1])) << 8)
+                | (quint32(quint8(head[i + 2])) << 16) | (quint32(quint8(head[i + 3])) << 24);
         };
         const quint32 offset = u32(10);
         const quint32 headerSize = u32(14);
         if (headerSize < 40)
             return true; // old header: the decoder checks it
-        const qint64 width = qint32(u32(18));
+        const qint64 width = qAbs(qint64(qint32(u32(18))));
         const qint64 height = qAbs(qint64(qint32(u32(22))));
-        const int bits = quint8(data[28]) | (quint8(data[29]) << 8);
+        const int bits = quint8(head[28]) | (quint8(head[29]) << 8);
         const quint32 compression = u32(30);
         if (compression != 0 && compression != 3)
             return true; // run-length data has no fixed size
         const qint64 stride = ((width * bits + 31) / 32) * 4;
-        return qint64(offset) + stride * height <= data.size();
+        return qint64(offset) + stride * height <= size;
     }
     return true;
 }
@@ -131,7 +130,7 @@ LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureF
         r.error = m.error;
         return r;
     }
-    if (!endIsPresent(data)) {
+    if (!endIsPresent(data.left(kHeadBytes), data.right(kTailBytes), data.size())) {
         r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
         return r;
     }
@@ -164,7 +163,29 @@ LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit)
         r.error = QStringLiteral("Die Bilddatei kann nicht geöffnet werden.");
         return r;
     }
-    return loadPictureData(file.readAll(), box, fit);
+    const QByteArray head = file.peek(kHeadBytes);
+    if (looksLikeMetafile(head)) {
+        if (info.size() > kMaxMetafileBytes) {
+            r.error = QStringLiteral("Die Bilddatei ist zu groß.");
+            return r;
+        }
+        return loadPictureData(file.readAll(), box, fit);
+    }
+    QByteArray tail;
+    if (file.seek(qMax<qint64>(0, info.size() - kTailBytes)))
+        tail = file.read(kTailBytes);
+    if (!file.seek(0)) {
+        r.error = unreadable();
+        return r;
+    }
+    if (!endIsPresent(head, tail, info.size())) {
+        r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
+        return r;
+    }
+    // Decoded straight from the file: only what is shown is kept.
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    return fromReader(reader, box, fit);
 }
 
 } // namespace dup

@@ -80,6 +80,15 @@ private slots:
 
         const LoadedPicture small = loadPictureData(bytes, QSize(1000, 1000), PictureFit::Clip);
         QCOMPARE(small.image.size(), QSize(400, 300)); // a small picture keeps its size
+
+        QTemporaryDir dir; // the same from a file
+        const QString path = dir.filePath(QStringLiteral("Bild"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        QCOMPARE(loadPicture(path, QSize(161, 121), PictureFit::Clip).image.size(), QSize(161, 121));
+        QCOMPARE(loadPicture(path, QSize(833, 505), PictureFit::Stretch).image.size(), QSize(833, 505));
     }
 
     void damagedAndHostileFilesAreDetectedFailures_data()
@@ -112,11 +121,19 @@ private slots:
     void damagedAndHostileFilesAreDetectedFailures()
     {
         QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Bild.jpg"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
         for (PictureFit fit : { PictureFit::Clip, PictureFit::Stretch }) {
-            const LoadedPicture p = loadPictureData(bytes, QSize(161, 121), fit);
-            QVERIFY(!p.ok);
-            QVERIFY(!p.error.isEmpty());
-            QVERIFY(p.image.isNull());
+            for (const LoadedPicture &p : { loadPictureData(bytes, QSize(161, 121), fit),
+                                            loadPicture(path, QSize(161, 121), fit) }) {
+                QVERIFY(!p.ok);
+                QVERIFY(!p.error.isEmpty());
+                QVERIFY(p.image.isNull());
+            }
         }
     }
 

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <unistd.h>
+#include <QCoreApplication>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (line.contains(QLatin1Char('\n')) || line.contains(QLatin1Char('\r')))
             std::abort(); // a line never holds a line end
     }
-    static const QString path = QDir::tempPath() + QStringLiteral("/duplikon-fuzz-%1.txt").arg(::getpid());
+    static const QString path = QDir::tempPath() + QStringLiteral("/duplikon-fuzz-%1.txt").arg(QCoreApplication::applicationPid());
     QFile f(path);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         f.write(bytes);
