@@ -1,0 +1,126 @@
+#pragma once
+#include "editor/EditorHost.h"
+#include "platform/Services.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QCheckBox;
+class QPushButton;
+
+namespace dup {
+
+class Board;
+class CheckWindow;
+class EditorWindow;
+class LessonRules;
+class SettingsPanel;
+class SolutionPicture;
+class TaskChoice;
+struct BoardPage;
+
+// The main window Form1: the board with its button strip, the task choice,
+// the settings panel, the solution picture and the menu bar. It starts the
+// program, runs the activation steps and ends the program after asking.
+class MainWindow : public QMainWindow, public EditorHost {
+    Q_OBJECT
+public:
+    // Runs the start-up steps; workingFolder is the program folder.
+    MainWindow(Platform platform, const QString &workingFolder, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The client area below the menu bar, 864 × 576 pixels as designed.
+    static constexpr int kClientWidth = 864;
+    static constexpr int kClientHeight = 576;
+
+    void Aktivierung();          // the activation steps
+    void EinstellungenLesen();
+    void EinstellungenSchreiben();
+    void Fertigkontrolle();
+    void Command6_Click();
+    void Schrift1_Click();
+    void Schrift2_Click();
+    void Check4_Click();
+    void farbe1_Click();
+    void farbe2_Click();
+    void Command9_Click();
+    void Command10_Click();       // "Ablage ..."
+    void Command8_Click();        // "Drucken ..."
+    void punkte_Click();
+    void menu1a_Click();          // "Beenden"
+    void menu1b_Click();          // "Autor ..."
+    void menu3_Click();           // "Editor"
+
+    // The check window, created hidden when asked to.
+    CheckWindow *checkWindow(bool create);
+    EditorWindow *editorWindow() const;
+
+    Board *board() const { return m_board; }
+    TaskChoice *taskChoice() const { return m_choice; }
+    SettingsPanel *settingsPanel() const { return m_settings; }
+    SolutionPicture *solution() const { return m_solution; }
+    LessonRules *lesson() const { return m_lesson; }
+    QPushButton *Command7() const { return m_command7; }
+    QPushButton *punkte() const { return m_punkte; }
+    QCheckBox *Check4() const { return m_check4; }
+    QPushButton *Command6() const { return m_command6; }
+    QPushButton *Schrift1() const { return m_schrift1; }
+    QPushButton *Schrift2() const { return m_schrift2; }
+    QAction *menu1a() const { return m_menu1a; }
+    QAction *menu1b() const { return m_menu1b; }
+    QAction *menu2() const { return m_menu2; }
+    QAction *menu3() const { return m_menu3; }
+    QAction *menu4() const { return m_menu4; }
+    QString programFolderCaption() const;
+    int activations() const { return m_activations; }
+    // The board as the page output sees it.
+    BoardPage boardPage() const;
+
+    // EditorHost
+    QString programFolder() const override;
+    QStringList taskFiles() const override;
+    int selectedTaskFile() const override;
+    void setTaskFilePattern(const QString &pattern) override;
+    void editorLeft() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenu();
+    void buildStrip(QWidget *client);
+    void centre();
+    void fixSize();
+    void quitProgram();
+
+    Platform m_platform;
+    QString m_workingFolder;
+    QWidget *m_client = nullptr;
+    Board *m_board = nullptr;
+    TaskChoice *m_choice = nullptr;
+    SettingsPanel *m_settings = nullptr;
+    SolutionPicture *m_solution = nullptr;
+    LessonRules *m_lesson = nullptr;
+    QPushButton *m_command7 = nullptr;
+    QPushButton *m_punkte = nullptr;
+    QCheckBox *m_check4 = nullptr;
+    QPushButton *m_schrift1 = nullptr;
+    QPushButton *m_schrift2 = nullptr;
+    QPushButton *m_command6 = nullptr;
+    QAction *m_menu1a = nullptr;
+    QAction *m_menu1b = nullptr;
+    QAction *m_menu2 = nullptr;
+    QAction *m_menu3 = nullptr;
+    QAction *m_menu4 = nullptr;
+    QPointer<QWidget> m_check;   // the CheckWindow, while it exists
+    QPointer<QWidget> m_editor;  // the EditorWindow, while it is loaded
+    bool m_shownOnce = false;
+    bool m_otherWindowWasActive = false;
+    bool m_quitting = false;
+    int m_activations = 0;
+};
+
+} // namespace dup

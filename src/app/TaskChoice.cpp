@@ -1,0 +1,209 @@
+#include "app/TaskChoice.h"
+
+#include "board/TaskFile.h"
+#include "platform/Colours.h"
+#include "platform/Dialogs.h"
+#include "platform/FileLists.h"
+#include "platform/Geometry.h"
+#include "platform/ListBox.h"
+#include "platform/PictureBox.h"
+#include "platform/TextFiles.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace dup {
+
+namespace {
+QFont designFont(qreal size = 9.75, bool bold = true)
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(size);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption, int l, int t, int w, int h)
+{
+    auto *lab = new QLabel(caption, parent);
+    lab->setObjectName(QLatin1String(name));
+    lab->setFont(designFont());
+    placeTwips(lab, l, t, w, h);
+    return lab;
+}
+} // namespace
+
+TaskChoice::TaskChoice(QWidget *client, Platform platform)
+    : QObject(client), m_platform(platform)
+{
+    m_dateibild = new QFrame(client);
+    m_dateibild->setObjectName(QStringLiteral("Dateibild"));
+    m_dateibild->setFrameShape(QFrame::Box);
+    m_dateibild->setAutoFillBackground(true);
+    placeTwips(m_dateibild, kParked, 840, 11535, 6615);
+
+    m_progpfad = label(m_dateibild, "progpfad", QString(), 240, 120, 8295, 255);
+    label(m_dateibild, "Label1", QStringLiteral("Datei-Wahl:"), 240, 600, 2655, 255);
+    label(m_dateibild, "Label2", QStringLiteral("Datei-Inhalt:"), 3120, 600, 5415, 255);
+    label(m_dateibild, "Label3", QStringLiteral("Vorschau:"), 8760, 600, 2415, 255);
+
+    m_file1 = new FileListBox(m_dateibild, QStringLiteral("*.txt"));
+    m_file1->setObjectName(QStringLiteral("File1"));
+    m_file1->setFont(designFont());
+    m_file1->setAccessibleName(QStringLiteral("Datei-Wahl:"));
+    placeTwips(m_file1, 240, 840, 2655, 5550);
+
+    m_list4 = new ListBox(m_dateibild);
+    m_list4->setObjectName(QStringLiteral("List4"));
+    m_list4->setFont(designFont());
+    m_list4->setAccessibleName(QStringLiteral("Datei-Inhalt:"));
+    placeTwips(m_list4, 3120, 840, 5415, 5550);
+
+    m_picture1 = new PictureBox(m_dateibild, PictureFit::Clip);
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setBorder(true);
+    placeTwips(m_picture1, 8760, 840, 2415, 1815);
+    m_picture3 = new PictureBox(m_dateibild, PictureFit::Clip);
+    m_picture3->setObjectName(QStringLiteral("Picture3"));
+    m_picture3->setBorder(true);
+    placeTwips(m_picture3, 8760, 2640, 2415, 1815);
+    for (PictureBox *b : {m_picture1, m_picture3}) {
+        setBackground(b, toQColor(kSystemWindow));
+        QFont f(QStringLiteral("MS Sans Serif"));
+        f.setPointSizeF(8.25);
+        b->setFont(f);
+    }
+
+    m_command1 = new QPushButton(QStringLiteral("Abbruch"), m_dateibild);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setFont(designFont());
+    placeTwips(m_command1, 8760, 5280, 2415, 495);
+    m_command2 = new QPushButton(QStringLiteral("L a d e n"), m_dateibild);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setFont(designFont());
+    placeTwips(m_command2, 8760, 5880, 2415, 495);
+    m_dateibild->hide();
+
+    m_list5 = new ListBox(client);
+    m_list5->setObjectName(QStringLiteral("List5"));
+    m_list5->setFont(designFont());
+    m_list5->setAccessibleName(QStringLiteral("Kurze Dateiwahl"));
+    placeTwips(m_list5, kParked, 0, 1935, 3390);
+    m_list5->hide();
+
+    connect(m_file1, &ListBox::clicked, this, &TaskChoice::File1_Click);
+    connect(m_list4, &ListBox::clicked, this, &TaskChoice::List4_Click);
+    connect(m_list5, &ListBox::clicked, this, &TaskChoice::List5_Click);
+    connect(m_command1, &QPushButton::clicked, this, &TaskChoice::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &TaskChoice::Command2_Click);
+}
+
+void TaskChoice::setProgramFolder(const QString &folder)
+{
+    m_programFolder = folder;
+    m_progpfad->setText(folder);
+}
+
+void TaskChoice::setWorkingFolder(const QString &folder)
+{
+    m_file1->setFolder(folder);
+}
+
+QString TaskChoice::selectedTaskFile() const
+{
+    return m_file1->selectedText();
+}
+
+void TaskChoice::fillShortList()
+{
+    QStringList names;
+    for (const QString &e : m_file1->entries())
+        names << e.left(qMax(0, e.size() - 4));
+    m_list5->setEntries(names);
+}
+
+void TaskChoice::DateilisteFuellen()
+{
+    m_file1->setPattern(QStringLiteral("*.XYZ"));
+    m_file1->setPattern(QStringLiteral("*.TXT"));
+    fillShortList();
+    if (m_list5->count() > 0) {
+        m_list5->setListIndex(0);
+    } else {
+        m_platform.dialogs->message(QStringLiteral("Duplikon"),
+                                    QStringLiteral("Es sind keine Dateien vorhanden!\r\r"));
+    }
+}
+
+void TaskChoice::File1_Click()
+{
+    const QString name = m_file1->selectedText();
+    if (name.isEmpty())
+        return;
+    const TextFileResult file = readTextLines(resolvePath(m_programFolder, name));
+    if (!file.ok) {
+        // An unreadable file shows no lines; the board set-up reports it.
+        m_list4->setEntries({});
+        return;
+    }
+    m_list4->setEntries(file.lines);
+    if (m_list4->count() > 0)
+        m_list4->setListIndex(0);
+}
+
+void TaskChoice::preview(int line, PictureBox *box)
+{
+    box->clearPicture();
+    const QString text = line < m_list4->count() ? m_list4->item(line)->text() : QString();
+    if (text.isEmpty())
+        return;
+    if (isPictureName(text)) {
+        // A picture that cannot be loaded leaves the box cleared.
+        box->loadFile(resolvePath(m_programFolder, text));
+        box->setAccessibleName(text);
+    } else {
+        box->writeText(text);
+        box->setAccessibleName(text);
+    }
+}
+
+void TaskChoice::List4_Click()
+{
+    const int i = m_list4->listIndex();
+    if (i < 0)
+        return;
+    const int first = (i % 2 == 0) ? i : i - 1;
+    preview(first, m_picture1);
+    preview(first + 1, m_picture3);
+}
+
+void TaskChoice::List5_Click()
+{
+    m_file1->setListIndex(m_list5->listIndex());
+    parkShortList();
+    if (aufgabeLaden)
+        aufgabeLaden();
+}
+
+void TaskChoice::Command2_Click()
+{
+    parkPanel();
+    if (aufgabeLaden)
+        aufgabeLaden();
+    if (setTitle)
+        setTitle(QStringLiteral("Duplikon (") + m_file1->selectedText() + QLatin1Char(')'));
+}
+
+void TaskChoice::Command1_Click()
+{
+    parkPanel();
+}
+
+void TaskChoice::showPanel() { moveLeftTwips(m_dateibild, kPanelShown); }
+void TaskChoice::parkPanel() { moveLeftTwips(m_dateibild, kParked); }
+void TaskChoice::showShortList() { moveLeftTwips(m_list5, kShortListShown); }
+void TaskChoice::parkShortList() { moveLeftTwips(m_list5, kParked); }
+bool TaskChoice::shortListShown() const { return leftTwips(m_list5) == kShortListShown; }
+bool TaskChoice::panelShown() const { return leftTwips(m_dateibild) == kPanelShown; }
+
+} // namespace dup

@@ -1,0 +1,238 @@
+#include "board/Board.h"
+
+#include "board/ColourCycle.h"
+#include "board/TaskFile.h"
+#include "platform/Dialogs.h"
+#include "platform/FileLists.h"
+#include "platform/Geometry.h"
+#include "platform/InWindowDrag.h"
+#include "platform/PictureBox.h"
+#include "platform/TextFiles.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace dup {
+
+namespace {
+const int kColumnLefts[5] = {240, 2760, 5280, 7800, 10320};
+const int kRowTops[4] = {240, 2160, 4080, 6000};
+}
+
+Board::Board(QWidget *client, Platform platform)
+    : QObject(client), m_platform(platform)
+{
+    m_drag = new InWindowDrag(client, [this](QWidget *s, QWidget *t) { drop(s, t); });
+    QFont cellFont(QStringLiteral("Courier New"));
+    cellFont.setPointSizeF(12);
+    for (int i = 0; i < kCells; ++i) {
+        const int n = i + 1;
+        const int left = kColumnLefts[i % 5];
+        const int top = kRowTops[i / 5];
+        auto *b = new PictureBox(client, PictureFit::Clip);
+        b->setObjectName(QStringLiteral("Bild%1").arg(n));
+        b->setBorder(true);
+        placeTwips(b, left, top, 2415, 1815);
+        b->hide();
+        auto *t = new QLabel(client);
+        t->setObjectName(QStringLiteral("Text%1").arg(n));
+        t->setFrameShape(QFrame::Box);
+        t->setLineWidth(1);
+        t->setWordWrap(true);
+        t->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        t->setTextFormat(Qt::PlainText);
+        t->setAutoFillBackground(true);
+        t->setFont(cellFont);
+        t->setMargin(1);
+        placeTwips(t, left, top, 2415, 1815);
+        t->hide();
+        m_bild[i] = b;
+        m_text[i] = t;
+        m_drag->addSource(b);
+        m_drag->addSource(t);
+        m_drag->addTarget(b);
+        m_drag->addTarget(t);
+    }
+}
+
+int Board::cellNumber(const QWidget *w) const
+{
+    for (int i = 0; i < kCells; ++i)
+        if (w == m_bild[i] || w == m_text[i])
+            return i + 1;
+    return 0;
+}
+
+int Board::hiddenControls() const
+{
+    int hidden = 0;
+    for (int i = 0; i < kCells; ++i) {
+        hidden += m_bild[i]->isHidden() ? 1 : 0;
+        hidden += m_text[i]->isHidden() ? 1 : 0;
+    }
+    return hidden;
+}
+
+void Board::FelderVerstecken()
+{
+    for (int i = 0; i < kCells; ++i) {
+        m_bild[i]->hide();
+        m_text[i]->hide();
+    }
+}
+
+void Board::AufgabeLaden(const QString &fileName)
+{
+    FelderVerstecken();
+    if (fileName.isEmpty())
+        return;
+    const TextFileResult file = readTextLines(resolvePath(m_programFolder, fileName));
+    if (!file.ok) {
+        m_platform.dialogs->message(QStringLiteral("Duplikon"),
+                                    QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(fileName));
+        return;
+    }
+    List1 = usedLines(file.lines);
+    m_platform.random->seed(quint32(m_platform.clock->secondsSinceMidnight()));
+    const Shuffled s = shuffleHalves(List1, *m_platform.random);
+    List2 = s.halves;
+    List3 = s.keys;
+    FelderVerteilen();
+    Check4_Click();
+}
+
+void Board::FelderVerteilen()
+{
+    for (int j = 0; j < List2.size() && j < kCells; ++j)
+        FeldBelegen(j);
+}
+
+void Board::FeldBelegen(int j)
+{
+    const QString h = List2.at(j);
+    PictureBox *b = m_bild[j];
+    QLabel *t = m_text[j];
+    if (isPictureName(h)) {
+        // A picture that cannot be loaded keeps the cell a picture cell, so
+        // the pair stays playable, and shows its name in small type.
+        if (!b->loadFile(resolvePath(m_programFolder, h)))
+            b->setNote(h);
+        b->setAccessibleName(h);
+        b->setToolTip(QString());
+        b->show();
+    } else {
+        t->setText(h);
+        t->setAccessibleName(h);
+        t->show();
+    }
+}
+
+void Board::drop(QWidget *source, QWidget *target)
+{
+    const int k = cellNumber(source);
+    const int n = cellNumber(target);
+    if (k == 0 || n == 0 || k == n)
+        return;
+    if (n > List3.size() || k > List3.size())
+        return;
+    const QString a = List3.at(n - 1);
+    const QString b = List3.at(k - 1);
+    if (b.left(2) != a.left(2))
+        return;
+    target->hide();
+    source->hide();
+    PunktZaehlen();
+}
+
+int Board::points() const
+{
+    if (!m_punkte)
+        return 0;
+    const QString caption = m_punkte->text();
+    int i = 0;
+    while (i < caption.size() && caption.at(i) == QLatin1Char(' '))
+        ++i;
+    int p = 0;
+    while (i < caption.size() && caption.at(i).isDigit() && p < 100000000)
+        p = p * 10 + caption.at(i++).digitValue();
+    return p;
+}
+
+void Board::PunktZaehlen()
+{
+    const int p = points() + 1;
+    if (m_punkte)
+        m_punkte->setText(QStringLiteral(" %1 Punkte").arg(p));
+    if (onPoint)
+        onPoint();
+}
+
+void Board::Check4_Click()
+{
+    if (m_check4 && m_check4->isChecked())
+        FarblisteZweifarbig();
+    else
+        FarblisteEinfarbig();
+}
+
+void Board::FarblisteEinfarbig()
+{
+    farblist = farblisteEinfarbig(farbe1);
+    FarbenSetzen();
+}
+
+void Board::FarblisteZweifarbig()
+{
+    farblist = farblisteZweifarbig(List3, farbe1, farbe2);
+    FarbenSetzen();
+}
+
+void Board::FarbenSetzen()
+{
+    for (int i = 0; i < kCells; ++i) {
+        const ColourValue c = i < farblist.size() ? colourFromText(farblist.at(i)) : 0;
+        setBackground(m_bild[i], c);
+        setBackground(m_text[i], c);
+        m_bild[i]->setProperty("colourValue", c);
+        m_text[i]->setProperty("colourValue", c);
+    }
+}
+
+bool Board::toggleBold()
+{
+    const bool bold = !textBold();
+    for (int i = 0; i < kCells; ++i) {
+        QFont f = m_text[i]->font();
+        f.setBold(bold);
+        m_text[i]->setFont(f);
+    }
+    return bold;
+}
+
+void Board::setTextSize(qreal points)
+{
+    for (int i = 0; i < kCells; ++i) {
+        QFont f = m_text[i]->font();
+        f.setPointSizeF(points);
+        m_text[i]->setFont(f);
+    }
+}
+
+qreal Board::textSize() const
+{
+    return m_text[0]->font().pointSizeF();
+}
+
+bool Board::textBold() const
+{
+    return m_text[0]->font().bold();
+}
+
+QFont Board::textFont() const
+{
+    return m_text[0]->font();
+}
+
+} // namespace dup

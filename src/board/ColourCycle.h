@@ -1,0 +1,33 @@
+#pragma once
+#include "platform/Colours.h"
+
+#include <QStringList>
+#include <QVector>
+
+namespace dup {
+
+// The nine colours a colour field steps through.
+const QVector<ColourValue> &farbfolge();
+
+// The colour after value in the cycle; a colour that is not in the cycle
+// (the design white, or black) goes on with the first step.
+ColourValue nextColour(ColourValue value);
+
+// farblist entries are the decimal text of the signed 32-bit colour value.
+QString colourText(ColourValue value);
+// Text to colour: empty or non-numeric text gives 0, numbers are rounded to a
+// whole 32-bit value.
+ColourValue colourFromText(const QString &text);
+
+// Twenty entries of the question colour.
+QStringList farblisteEinfarbig(ColourValue fragen);
+// One entry per key string: per pair letter the first cell gets the question
+// colour, the next the answer colour, and so on alternately.
+QStringList farblisteZweifarbig(const QStringList &keyStrings, ColourValue fragen, ColourValue antworten);
+
+// Text cell sizes: Schrift1 steps down by 2 to at least 10, Schrift2 up by 2
+// to at most 24.
+qreal smallerSize(qreal points);
+qreal largerSize(qreal points);
+
+} // namespace dup

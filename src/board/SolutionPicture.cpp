@@ -1,0 +1,65 @@
+#include "board/SolutionPicture.h"
+
+#include "platform/Dialogs.h"
+#include "platform/FileLists.h"
+#include "platform/Geometry.h"
+#include "platform/PictureBox.h"
+
+#include <cmath>
+
+namespace dup {
+
+SolutionPicture::SolutionPicture(QWidget *client, Platform platform)
+    : QObject(client), m_platform(platform)
+{
+    m_box = new PictureBox(client, PictureFit::Stretch);
+    m_box->setObjectName(QStringLiteral("loesungsbild"));
+    placeTwips(m_box, kParked, 240, 12495, 7575);
+    m_box->hide();
+}
+
+bool SolutionPicture::setFolder(const QString &programFolder)
+{
+    const QString folder = resolvePath(programFolder, QStringLiteral("DUPBILDER"));
+    if (!isFolder(folder))
+        return false;
+    m_folder = withTrailingSeparator(folder);
+    m_file3 = listFiles(m_folder, QStringLiteral("*.BMP;*.GIF;*.JPG;*.WMF"));
+    return true;
+}
+
+void SolutionPicture::LoesungsbildZeigen()
+{
+    if (List8.isEmpty())
+        List8 = m_file3;
+    if (List8.isEmpty())
+        return;
+    const int n = List8.size();
+    int i = int(std::floor(n * m_platform.random->next()));
+    i = qBound(0, i, n - 1);
+    const QString path = m_folder + List8.at(i);
+    // A picture that cannot be loaded leaves the box as it was.
+    const LoadedPicture pic = m_folder.isEmpty() ? LoadedPicture() : loadPicture(path, m_box->size(), PictureFit::Stretch);
+    if (!pic.ok) {
+        m_platform.dialogs->message(QStringLiteral("Bildfehler"),
+                                    QStringLiteral("Es ist kein Lösungbild (PAARE*.*) vorhanden!\r\r"));
+        return;
+    }
+    m_box->setImage(pic.image, path);
+    m_box->setAccessibleName(List8.at(i));
+    moveLeftTwips(m_box, kShown);
+    List8.removeAt(i);
+}
+
+void SolutionPicture::park()
+{
+    moveLeftTwips(m_box, kParked);
+    m_box->clearPicture();
+}
+
+bool SolutionPicture::shown() const
+{
+    return leftTwips(m_box) == kShown;
+}
+
+} // namespace dup

@@ -1,0 +1,151 @@
+#include "lesson/SettingsPanel.h"
+
+#include "platform/ClickLabel.h"
+#include "platform/Colours.h"
+#include "platform/Dialogs.h"
+#include "platform/Geometry.h"
+#include "platform/ListBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace dup {
+
+namespace {
+QFont designFont(qreal size = 9.75)
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(size);
+    f.setBold(true);
+    return f;
+}
+
+template <typename W>
+W *place(W *w, const char *name, int l, int t, int width, int h, qreal size = 9.75)
+{
+    w->setObjectName(QLatin1String(name));
+    w->setFont(designFont(size));
+    placeTwips(w, l, t, width, h);
+    return w;
+}
+} // namespace
+
+SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
+    : QObject(client), m_platform(platform)
+{
+    m_panel = new QFrame(client);
+    m_panel->setObjectName(QStringLiteral("Picture2"));
+    m_panel->setFrameShape(QFrame::Panel);
+    m_panel->setFrameShadow(QFrame::Raised);
+    m_panel->setLineWidth(2);
+    m_panel->setAutoFillBackground(true);
+    placeTwips(m_panel, kParked, 1200, 8175, 5775);
+
+    place(new QLabel(QStringLiteral("Einstellungen für das Programm:"), m_panel), "Label6", 240, 120, 4575, 495, 12);
+    auto *shape = place(new QFrame(m_panel), "Shape1", 240, 600, 7695, 4335);
+    shape->setFrameShape(QFrame::Box);
+    shape->lower();
+
+    m_check1 = place(new QCheckBox(QStringLiteral("Pflichtaufgaben"), m_panel), "Check1", 480, 735, 2055, 480);
+    m_check3 = place(new QCheckBox(QStringLiteral("Editor sperren"), m_panel), "Check3", 480, 1200, 2055, 495);
+    m_check2 = place(new QCheckBox(QStringLiteral("Kurze Dateiwahl"), m_panel), "Check2", 480, 1680, 2055, 495);
+    m_check5 = place(new QCheckBox(QStringLiteral("Wiederholung"), m_panel), "Check5", 480, 2160, 1935, 495);
+
+    m_farbe1 = place(new ClickLabel(QStringLiteral("Fragen"), m_panel), "farbe1", 480, 3000, 1455, 1095);
+    m_farbe2 = place(new ClickLabel(QStringLiteral("Antworten"), m_panel), "farbe2", 1080, 3600, 1455, 1095);
+    for (ClickLabel *f : {m_farbe1, m_farbe2}) {
+        f->setFrameShape(QFrame::Box);
+        f->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        f->setCursor(Qt::PointingHandCursor);
+        f->setAutoFillBackground(true);
+    }
+    setBackground(m_farbe1, ColourValue(0xFFFFFF));
+    setBackground(m_farbe2, ColourValue(0xFFFFC0));
+    m_farbe2->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+
+    place(new QLabel(QStringLiteral("Quellaufgaben"), m_panel), "Label7", 3000, 840, 1695, 255);
+    m_file2 = place(new FileListBox(m_panel, QStringLiteral("*.TXT")), "File2", 3000, 1200, 1935, 3540);
+    m_file2->setAccessibleName(QStringLiteral("Quellaufgaben"));
+    auto *add = place(new QPushButton(QStringLiteral(">>"), m_panel), "Command4", 5040, 2280, 615, 375);
+    auto *remove = place(new QPushButton(QStringLiteral("X"), m_panel), "Command5", 5040, 3000, 615, 375);
+    place(new QLabel(QStringLiteral("Pflichtaufgaben"), m_panel), "Label5", 5760, 840, 1695, 255);
+    m_pflicht = place(new ListBox(m_panel), "pflicht", 5760, 1200, 1935, 3540);
+    m_pflicht->setAccessibleName(QStringLiteral("Pflichtaufgaben"));
+
+    m_command3 = place(new QPushButton(QStringLiteral("O k a y"), m_panel), "Command3", 240, 5160, 1935, 375);
+    m_command9 = place(new QPushButton(QStringLiteral("Farben"), m_panel), "Command9", 2160, 5160, 1935, 375);
+    m_command10 = place(new QPushButton(QStringLiteral("Ablage ..."), m_panel), "Command10", 4080, 5160, 1935, 375);
+    m_command8 = place(new QPushButton(QStringLiteral("Drucken ..."), m_panel), "Command8", 6000, 5160, 1935, 375);
+    m_panel->hide();
+
+    connect(m_check1, &QCheckBox::toggled, this, &SettingsPanel::Check1_Click);
+    connect(m_check5, &QCheckBox::toggled, this, &SettingsPanel::Check5_Click);
+    connect(add, &QPushButton::clicked, this, &SettingsPanel::Command4_Click);
+    connect(remove, &QPushButton::clicked, this, &SettingsPanel::Command5_Click);
+}
+
+void SettingsPanel::show() { moveLeftTwips(m_panel, kShown); }
+void SettingsPanel::park() { moveLeftTwips(m_panel, kParked); }
+bool SettingsPanel::shown() const { return leftTwips(m_panel) == kShown; }
+
+void SettingsPanel::setQuietly(QCheckBox *box, int value)
+{
+    const QSignalBlocker block(box);
+    box->setChecked(value == 1);
+}
+
+int SettingsPanel::value(const QCheckBox *box)
+{
+    return box->isChecked() ? 1 : 0;
+}
+
+void SettingsPanel::refuse()
+{
+    m_platform.dialogs->message(QStringLiteral("Wiederholung verweigert"),
+                                QStringLiteral("Es müssen erst Pflichtaufgaben gewählt werden!\r\r"));
+}
+
+void SettingsPanel::Check1_Click()
+{
+    if (m_check1->isChecked() && m_pflicht->count() == 0) {
+        refuse();
+        m_check1->setChecked(false);
+        return;
+    }
+    if (!m_check1->isChecked())
+        m_check5->setChecked(false);
+}
+
+void SettingsPanel::Check5_Click()
+{
+    if (m_check5->isChecked() && m_pflicht->count() == 0) {
+        refuse();
+        m_check5->setChecked(false);
+        return;
+    }
+    if (m_check5->isChecked())
+        m_check1->setChecked(true);
+}
+
+void SettingsPanel::Command4_Click()
+{
+    const QString entry = m_file2->selectedText();
+    if (m_file2->listIndex() >= 0)
+        m_pflicht->addItem(entry);
+}
+
+void SettingsPanel::Command5_Click()
+{
+    const int i = m_pflicht->listIndex();
+    if (i >= 0) {
+        const QSignalBlocker block(m_pflicht);
+        delete m_pflicht->takeItem(i);
+        m_pflicht->clearSelection();
+    } else {
+        m_pflicht->setEntries({});
+        m_check5->setChecked(false);
+    }
+}
+
+} // namespace dup

@@ -1,0 +1,54 @@
+#pragma once
+#include "platform/FileLists.h"
+
+#include <QListWidget>
+
+namespace dup {
+
+// A list box with one selected entry (its ListIndex, -1 when none). Its
+// clicked() signal fires whenever the selected entry changes, by the user or
+// by the program, so both take the same path. Giving the list the focus or
+// moving its current item does not count as a selection.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    int listIndex() const;
+    void setListIndex(int index);
+    QString selectedText() const;
+    QStringList entries() const;
+    void setEntries(const QStringList &entries); // clears the selection
+    int count() const { return QListWidget::count(); }
+
+signals:
+    void clicked();
+
+private:
+    void selectionMaybeChanged();
+    int m_lastIndex = -1;
+};
+
+// A file list box: the bare names of the files of a folder that match a
+// pattern. Changing the pattern reads the folder again and loses the selection.
+class FileListBox : public ListBox {
+    Q_OBJECT
+public:
+    explicit FileListBox(QWidget *parent = nullptr, const QString &pattern = QStringLiteral("*.*"));
+
+    // Fails (returns false, keeps the old folder) when the folder does not exist.
+    bool setFolder(const QString &folder);
+    QString folder() const { return m_folder; }
+    void setPattern(const QString &pattern);
+    QString pattern() const { return m_pattern; }
+    void refresh();
+
+signals:
+    void patternChanged();
+
+private:
+    QString m_folder;
+    QString m_pattern;
+};
+
+} // namespace dup
