@@ -3,6 +3,7 @@
 #include "platform/PictureLoader.h"
 
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -100,6 +101,7 @@ void composePage(QPainter &p, double devicePerTwip, int frameLineWidthDevice, co
     font.setPointSizeF(pointSize * devicePerTwip * 1440.0 / (deviceDpi > 0 ? deviceDpi : 96));
     p.setFont(font);
     p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     const QFontMetricsF metrics(font, p.device());
     const qreal lineHeight = metrics.height();
     const qreal ascent = metrics.ascent();
@@ -109,8 +111,14 @@ void composePage(QPainter &p, double devicePerTwip, int frameLineWidthDevice, co
         const QPoint origin = pageContentOriginTwips(cell);
         if (c.kind == PageCell::Picture) {
             const QRect area = deviceRect(QRect(origin, QSize(kPictureWidthTwips, kPictureHeightTwips)), devicePerTwip);
-            // decoded at the size drawn, so a big photo costs little
-            const LoadedPicture picture = loadPicture(c.picturePath, area.size(), PictureFit::Stretch);
+            // A big photo is decoded at the size drawn, so it costs little; a small
+            // picture keeps its own pixels and the painter stretches it, so a
+            // printer job does not carry it blown up to printer resolution.
+            QSize decoded = area.size();
+            const QSize natural = QImageReader(c.picturePath).size();
+            if (natural.isValid() && !natural.isEmpty())
+                decoded = decoded.boundedTo(natural);
+            const LoadedPicture picture = loadPicture(c.picturePath, decoded, PictureFit::Stretch);
             if (picture.ok)
                 p.drawImage(area, picture.image);
         } else if (c.kind == PageCell::Text) {

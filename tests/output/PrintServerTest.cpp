@@ -115,6 +115,7 @@ private:
     QString m_rawPdf;
     QString m_pdfDir;
     QString m_picture;
+    QString m_noise;
     bool m_started = false;
 };
 
@@ -150,6 +151,14 @@ void PrintServerTest::initTestCase()
     img.fill(QColor(0, 0, 160));
     m_picture = m_dir.filePath(QStringLiteral("blau.bmp"));
     QVERIFY(img.save(m_picture, "BMP"));
+    // a small picture full of detail, which compresses badly when blown up
+    QImage noise(40, 30, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random.generate() | 0xff000000u);
+    m_noise = m_dir.filePath(QStringLiteral("rauschen.bmp"));
+    QVERIFY(noise.save(m_noise, "BMP"));
 }
 
 void PrintServerTest::cleanupTestCase()
@@ -166,6 +175,7 @@ BoardPage PrintServerTest::samplePage() const
     page.textFont.setBold(true);
     page.cells[0] = PageCell{PageCell::Text, QString(), QStringLiteral("Der Hund bellt laut")};
     page.cells[5] = PageCell{PageCell::Picture, m_picture, QString()};
+    page.cells[11] = PageCell{PageCell::Picture, m_noise, QString()};
     page.cells[18] = PageCell{PageCell::Text, QString(), QStringLiteral("Igel")};
     return page;
 }
@@ -182,6 +192,8 @@ void PrintServerTest::printedPdfHoldsTheFramesAndTheCellTextsInThePrintableArea(
     QCOMPARE(fake.dialogs.shown.size(), 1);
     QCOMPARE(fake.dialogs.shown.first().text, QStringLiteral("Die aktuelle Seite wird gedruckt ...  \r\r"));
     QVERIFY2(waitForFile(m_rawPdf, 30), "the job did not reach the raw queue's file");
+    // the small picture goes into the job with its own pixels, not blown up to printer resolution
+    QVERIFY2(QFileInfo(m_rawPdf).size() < 100 * 1024, qPrintable(QString::number(QFileInfo(m_rawPdf).size())));
 
     // 14 pt bold wraps at 15 characters: "Der Hund bellt " and "laut "
     const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), m_rawPdf, QStringLiteral("-")});
