@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
+#include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 #include "platform/TextFiles.h"
 
@@ -11,7 +12,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
@@ -42,16 +42,14 @@ QFont designFont(double points)
     return f;
 }
 
-QListWidget *makeList(QWidget *parent, const QString &name, const QString &description)
+ListBox *makeList(QWidget *parent, const QString &name, const QString &description)
 {
-    auto *list = new QListWidget(parent);
+    auto *list = new ListBox(parent);
     list->setObjectName(name);
     list->setAccessibleName(name);
     list->setAccessibleDescription(description);
     list->setFont(designFont(9.75));
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return list;
 }
 
@@ -108,34 +106,12 @@ CheckWindow::CheckWindow(Platform platform, std::function<QString()> userName, Q
     connect(m_list1->verticalScrollBar(), &QScrollBar::valueChanged, m_list3->verticalScrollBar(), &QScrollBar::setValue);
     connect(m_list3->verticalScrollBar(), &QScrollBar::valueChanged, m_list1->verticalScrollBar(), &QScrollBar::setValue);
 
-    connectClick(m_list1, &CheckWindow::List1_Click);
-    connectClick(m_list2, &CheckWindow::List2_Click);
+    // A change of the selected entry, by the user or by the program, is the click.
+    connect(m_list1, &ListBox::clicked, this, &CheckWindow::List1_Click);
+    connect(m_list2, &ListBox::clicked, this, &CheckWindow::List2_Click);
 
     client->setFixedSize(kClientWidth, kClientHeight);
     Form_Load();
-}
-
-// The click of a list: every change of the selected entry (by mouse, keys or
-// program), and a press on the entry that is already selected.
-void CheckWindow::connectClick(QListWidget *list, void (CheckWindow::*handler)())
-{
-    connect(list, &QListWidget::currentRowChanged, this, handler);
-    list->viewport()->installEventFilter(this);
-    connect(list, &QAbstractItemView::pressed, this, [this, list, handler](const QModelIndex &index) {
-        if (index.row() == m_rowBeforePress.value(list, -2) && index.row() == list->currentRow())
-            (this->*handler)();
-    });
-}
-
-bool CheckWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        for (QListWidget *list : {m_list1, m_list2}) {
-            if (watched == list->viewport())
-                m_rowBeforePress.insert(list, list->currentRow());
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void CheckWindow::Form_Load()
@@ -183,27 +159,20 @@ void CheckWindow::appendLog(const QString &fileName, const QString &timeText)
 
 QStringList CheckWindow::loggedNames() const
 {
-    QStringList names;
-    for (int i = 0; i < m_list1->count(); ++i)
-        names << m_list1->item(i)->text();
-    return names;
+    return m_list1->entries();
 }
 
 QStringList CheckWindow::loggedTimes() const
 {
-    QStringList times;
-    for (int i = 0; i < m_list3->count(); ++i)
-        times << m_list3->item(i)->text();
-    return times;
+    return m_list3->entries();
 }
 
 void CheckWindow::List1_Click()
 {
-    const int row = m_list1->currentRow();
-    if (row < 0)
+    if (m_list1->listIndex() < 0)
         return;
-    const QString name = m_list1->item(row)->text();
-    m_list2->clear();
+    const QString name = m_list1->selectedText();
+    m_list2->setEntries({});
 
     const TextFileResult file = readTextLines(resolvePath(m_programFolder, name));
     if (!file.ok) {
@@ -212,15 +181,14 @@ void CheckWindow::List1_Click()
             m_platform.dialogs->message(kTitle, QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(name));
         return;
     }
-    m_list2->addItems(file.lines);
+    m_list2->setEntries(file.lines);
 }
 
 void CheckWindow::List2_Click()
 {
-    const int row = m_list2->currentRow();
-    if (row < 0)
+    if (m_list2->listIndex() < 0)
         return;
-    const QString line = m_list2->item(row)->text().toUpper();
+    const QString line = m_list2->selectedText().toUpper();
     if (!isPictureLine(line)) {
         m_picture1->clearPicture();
         return;

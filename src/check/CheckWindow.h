@@ -1,17 +1,16 @@
 #pragma once
 #include "platform/Services.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
 
 class QAction;
 class QLabel;
-class QListWidget;
 
 namespace dup {
 
+class ListBox;
 class PictureBox;
 
 // The check window Form3: the log of the tasks solved in this run (List1 names,
@@ -53,25 +52,18 @@ protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void connectClick(QListWidget *list, void (CheckWindow::*handler)());
-
     Platform m_platform;
     std::function<QString()> m_userName;
     QString m_programFolder;
 
     QLabel *m_label1 = nullptr;
-    QListWidget *m_list1 = nullptr;
-    QListWidget *m_list2 = nullptr;
-    QListWidget *m_list3 = nullptr;
+    ListBox *m_list1 = nullptr;
+    ListBox *m_list2 = nullptr;
+    ListBox *m_list3 = nullptr;
     PictureBox *m_picture1 = nullptr;
     QAction *m_menu1 = nullptr;
-
-    // A press on the entry that is already selected changes nothing in the
-    // list but is still a click: remember the selected row before each press.
-    QHash<QObject *, int> m_rowBeforePress;
 };
 
 } // namespace dup
