@@ -1,0 +1,205 @@
+#include "check/CheckWindow.h"
+
+#include "platform/Colours.h"
+#include "platform/Dialogs.h"
+#include "platform/FileLists.h"
+#include "platform/Geometry.h"
+#include "platform/ListBox.h"
+#include "platform/PictureBox.h"
+#include "platform/TextFiles.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace dup {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Duplikon: Kontrolle");
+// The face colour of buttons, the design's background of labels and picture boxes.
+constexpr ColourValue kSystemButtonFace = qint32(0x8000000Fu);
+
+// A task file line names a picture when its last four characters, upper-cased
+// (the whole line if it is shorter), occur in ".BMP.GIF.JPG.WMF". An empty
+// line names nothing.
+bool isPictureLine(const QString &upperLine)
+{
+    if (upperLine.isEmpty())
+        return false;
+    return QStringLiteral(".BMP.GIF.JPG.WMF").contains(upperLine.right(4));
+}
+
+QFont designFont(double points)
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(points);
+    f.setBold(true);
+    return f;
+}
+
+ListBox *makeList(QWidget *parent, const QString &name, const QString &description)
+{
+    auto *list = new ListBox(parent);
+    list->setObjectName(name);
+    list->setAccessibleName(name);
+    list->setAccessibleDescription(description);
+    list->setFont(designFont(9.75));
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return list;
+}
+
+} // namespace
+
+CheckWindow::CheckWindow(Platform platform, std::function<QString()> userName, QString programFolder,
+                         QWidget *parent)
+    : QMainWindow(parent),
+      m_platform(platform),
+      m_userName(std::move(userName)),
+      m_programFolder(std::move(programFolder))
+{
+    // A window of its own even when the main window is given as owner.
+    setWindowFlags(windowFlags() | Qt::Window);
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(kTitle);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_menu1 = menuBar()->addAction(QStringLiteral("Abbruch"));
+    m_menu1->setObjectName(QStringLiteral("menu1"));
+    connect(m_menu1, &QAction::triggered, this, &CheckWindow::menu1_Click);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form3Client"));
+    // Only the window colour: the lists keep their own white.
+    QPalette desktop = client->palette();
+    desktop.setColor(QPalette::Window, toQColor(kSystemDesktop));
+    client->setPalette(desktop);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    m_label1 = new QLabel(client);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setFont(designFont(12));
+    setBackground(m_label1, toQColor(kSystemButtonFace));
+    placeTwips(m_label1, 240, 240, 3855, 375);
+
+    m_list1 = makeList(client, QStringLiteral("List1"), QStringLiteral("Gelöste Aufgaben"));
+    placeTwips(m_list1, 240, 720, 2535, 7710);
+    m_list3 = makeList(client, QStringLiteral("List3"), QStringLiteral("Uhrzeit der Lösung"));
+    placeTwips(m_list3, 2760, 720, 1335, 7710);
+    m_list2 = makeList(client, QStringLiteral("List2"), QStringLiteral("Zeilen der gewählten Aufgabe"));
+    placeTwips(m_list2, 4200, 720, 6015, 7710);
+
+    m_picture1 = new PictureBox(client, PictureFit::Clip);
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setAccessibleName(QStringLiteral("Picture1"));
+    m_picture1->setAccessibleDescription(QStringLiteral("Bild der gewählten Zeile"));
+    m_picture1->setBorder(true);
+    setBackground(m_picture1, toQColor(kSystemButtonFace));
+    placeTwips(m_picture1, 10320, 720, 2415, 1815);
+
+    // Names and times stay side by side when either list is scrolled.
+    connect(m_list1->verticalScrollBar(), &QScrollBar::valueChanged, m_list3->verticalScrollBar(), &QScrollBar::setValue);
+    connect(m_list3->verticalScrollBar(), &QScrollBar::valueChanged, m_list1->verticalScrollBar(), &QScrollBar::setValue);
+
+    // A change of the selected entry, by the user or by the program, is the click.
+    connect(m_list1, &ListBox::clicked, this, &CheckWindow::List1_Click);
+    connect(m_list2, &ListBox::clicked, this, &CheckWindow::List2_Click);
+
+    client->setFixedSize(kClientWidth, kClientHeight);
+    Form_Load();
+}
+
+void CheckWindow::Form_Load()
+{
+    // Centre the outer window on the screen by its design size.
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - px(kWidthTwips)) / 2, area.y() + (area.height() - px(kHeightTwips)) / 2);
+}
+
+void CheckWindow::Form_Activate()
+{
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    m_label1->setText(m_userName ? m_userName() : QStringLiteral("Benutzer"));
+}
+
+bool CheckWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QMainWindow::event(event);
+}
+
+void CheckWindow::showEvent(QShowEvent *event)
+{
+    Form_Activate();
+    QMainWindow::showEvent(event);
+}
+
+void CheckWindow::closeEvent(QCloseEvent *event)
+{
+    // The close box hides the window, then closes it for good (WA_DeleteOnClose):
+    // the log goes with it.
+    hide();
+    event->accept();
+}
+
+void CheckWindow::appendLog(const QString &fileName, const QString &timeText)
+{
+    m_list1->addItem(fileName);
+    m_list3->addItem(timeText);
+}
+
+QStringList CheckWindow::loggedNames() const
+{
+    return m_list1->entries();
+}
+
+QStringList CheckWindow::loggedTimes() const
+{
+    return m_list3->entries();
+}
+
+void CheckWindow::List1_Click()
+{
+    if (m_list1->listIndex() < 0)
+        return;
+    const QString name = m_list1->selectedText();
+    m_list2->setEntries({});
+
+    const TextFileResult file = readTextLines(resolvePath(m_programFolder, name));
+    if (!file.ok) {
+        // The task file was deleted or renamed since it was solved: say so and go on.
+        if (m_platform.dialogs)
+            m_platform.dialogs->message(kTitle, QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(name));
+        return;
+    }
+    m_list2->setEntries(file.lines);
+}
+
+void CheckWindow::List2_Click()
+{
+    if (m_list2->listIndex() < 0)
+        return;
+    const QString line = m_list2->selectedText().toUpper();
+    if (!isPictureLine(line)) {
+        m_picture1->clearPicture();
+        return;
+    }
+    // A picture that cannot be loaded leaves the box cleared.
+    m_picture1->loadFile(resolvePath(m_programFolder, line));
+}
+
+void CheckWindow::menu1_Click()
+{
+    hide();
+}
+
+} // namespace dup

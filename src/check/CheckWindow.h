@@ -1,0 +1,69 @@
+#pragma once
+#include "platform/Services.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+
+class QAction;
+class QLabel;
+
+namespace dup {
+
+class ListBox;
+class PictureBox;
+
+// The check window Form3: the log of the tasks solved in this run (List1 names,
+// List3 times), the user name (Label1) and a viewer for a logged task file's
+// lines (List2) and pictures (Picture1).
+//
+// It is created hidden and centred. "Abbruch" hides it and keeps the log; the
+// close box hides and then destroys it (the owner holds it in a QPointer and
+// creates a new, empty one when needed).
+class CheckWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // userName gives the caption of the main window's Command7 ("Benutzer"
+    // until a name is entered); programFolder is the folder that relative file
+    // names are resolved against.
+    CheckWindow(Platform platform, std::function<QString()> userName, QString programFolder,
+                QWidget *parent = nullptr);
+
+    // Appends one solved task to the log, whether the window is shown or not.
+    void appendLog(const QString &fileName, const QString &timeText);
+    QStringList loggedNames() const;
+    QStringList loggedTimes() const;
+
+    // The design's outer size in twips; the client area below the menu bar.
+    static constexpr int kWidthTwips = 13065;
+    static constexpr int kHeightTwips = 9300;
+    static constexpr int kClientWidth = 864;
+    static constexpr int kClientHeight = 576;
+
+    // Handlers, named as designed. They run on the window's own events; they
+    // are public so that the owner and tests can name them.
+    void Form_Load();      // centre on the screen
+    void Form_Activate();  // size, and Label1 := the user name
+    void List1_Click();    // show the chosen task file's lines in List2
+    void List2_Click();    // show the chosen picture line in Picture1, or clear it
+    void menu1_Click();    // "Abbruch": hide
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Platform m_platform;
+    std::function<QString()> m_userName;
+    QString m_programFolder;
+
+    QLabel *m_label1 = nullptr;
+    ListBox *m_list1 = nullptr;
+    ListBox *m_list2 = nullptr;
+    ListBox *m_list3 = nullptr;
+    PictureBox *m_picture1 = nullptr;
+    QAction *m_menu1 = nullptr;
+};
+
+} // namespace dup

@@ -1,0 +1,317 @@
+// The main window: start-up, activation, task choice, short list and exit.
+#include "FakePlatform.h"
+#include "ProgramFolder.h"
+
+#include "app/MainWindow.h"
+#include "app/TaskChoice.h"
+#include "board/Board.h"
+#include "board/SolutionPicture.h"
+#include "lesson/SettingsPanel.h"
+#include "platform/ListBox.h"
+#include "platform/PictureBox.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace dup;
+using namespace dup::test;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    static void fillDemo(const ProgramFolder &pf)
+    {
+        pf.writeTask(QStringLiteral("TIERE.TXT"), {QStringLiteral("Hund"), QStringLiteral("Hund.bmp"),
+                                                   QStringLiteral("Katze"), QStringLiteral("Mieze")});
+        pf.writeTask(QStringLiteral("ZAHLEN.TXT"), {QStringLiteral("eins"), QStringLiteral("1"), QString(),
+                                                    QStringLiteral("zwei"), QStringLiteral("Bilder\\Zwei.jpg")});
+        pf.writePicture(QStringLiteral("Hund.bmp"), Qt::red);
+        pf.writePicture(QStringLiteral("Bilder/Zwei.jpg"), Qt::blue);
+        pf.writePicture(QStringLiteral("DUPBILDER/Sonne.bmp"), Qt::yellow, QSize(833, 505));
+    }
+
+    static QStringList visibleHalves(MainWindow &w)
+    {
+        QStringList halves;
+        for (int n = 1; n <= 20; ++n) {
+            if (!w.board()->bild(n)->isHidden())
+                halves << w.board()->bild(n)->accessibleName();
+            else if (!w.board()->text(n)->isHidden())
+                halves << w.board()->text(n)->text();
+        }
+        return halves;
+    }
+
+private slots:
+    void startUpFindsFoldersAndOpensThePanelOverTheFirstTask()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        QVERIFY(fp.dialogs.shown.isEmpty()); // DUPBILDER is there: no message
+        QCOMPARE(w.programFolderCaption(), pf.folder());
+        QCOMPARE(w.solution()->File3(), QStringList{QStringLiteral("Sonne.bmp")});
+        QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon"));
+
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.activations(), 1);
+        // The first task of the list is on the board, the panel lies over it.
+        QCOMPARE(w.taskChoice()->File1()->entries(), (QStringList{QStringLiteral("TIERE.TXT"), QStringLiteral("ZAHLEN.TXT")}));
+        QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
+        QVERIFY(w.taskChoice()->panelShown());
+        QCOMPARE(w.taskChoice()->Dateibild()->x() * 15, 720);
+        QCOMPARE(visibleHalves(w).size(), 4);
+        QVERIFY(fp.dialogs.shown.isEmpty());
+        // Text cells are 14 pt and bold after start-up; the button names the other style.
+        QCOMPARE(w.board()->text(5)->font().pointSizeF(), 14.0);
+        QVERIFY(w.board()->text(5)->font().bold());
+        QCOMPARE(w.Command6()->text(), QStringLiteral("Normal"));
+        // The window keeps its designed client size.
+        QCOMPARE(w.centralWidget()->size(), QSize(864, 576));
+
+        // "Abbruch" uncovers the board, which keeps its task.
+        QTest::mouseClick(w.taskChoice()->Command1(), Qt::LeftButton);
+        QVERIFY(!w.taskChoice()->panelShown());
+        QCOMPARE(visibleHalves(w).size(), 4);
+    }
+
+    void missingSolutionFolderIsReportedBeforeTheSettingsAreRead()
+    {
+        ProgramFolder pf;
+        pf.writeTask(QStringLiteral("A.TXT"), {QStringLiteral("x"), QStringLiteral("y")});
+        pf.write(QStringLiteral("DUPLIKON.INI"), " 0 \r\n 1 \r\n 0 \r\n 0 \r\n 14737632 \r\n");
+        FakePlatform fp;
+        bool settingsReadYet = true;
+        MainWindow *window = nullptr;
+        fp.dialogs.onShow = [&](const ShownDialog &d) {
+            if (d.title == QStringLiteral("Ordner 'DUPBILDER' fehlt:"))
+                settingsReadYet = false;
+        };
+        MainWindow w(fp.platform(), pf.path());
+        window = &w;
+        QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Ordner 'DUPBILDER' fehlt:")});
+        QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
+        QVERIFY(!settingsReadYet);
+        QVERIFY(window->settingsPanel()->Check2()->isChecked()); // read after the message
+        QVERIFY(!window->isVisible());
+        QVERIFY(w.solution()->File3().isEmpty());
+    }
+
+    void noTaskFilesSaysSo()
+    {
+        ProgramFolder pf;
+        pf.makeFolder(QStringLiteral("DUPBILDER"));
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Duplikon")});
+        QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Es sind keine Dateien vorhanden!\r\r"));
+        QCOMPARE(w.board()->hiddenControls(), 40);
+    }
+
+    void everyActivationTogglesBoldAndReloadsTheFirstTask()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // Another task, bigger type: the next activation sets 14 pt again and loads the first file.
+        w.taskChoice()->File1()->setListIndex(1);
+        QTest::mouseClick(w.taskChoice()->Command2(), Qt::LeftButton);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)"));
+        w.Schrift2_Click();
+        w.Schrift2_Click();
+        QCOMPARE(w.board()->text(1)->font().pointSizeF(), 18.0);
+        w.Aktivierung();
+        QCOMPARE(w.activations(), 2);
+        QCOMPARE(w.board()->text(1)->font().pointSizeF(), 14.0);
+        QVERIFY(!w.board()->text(1)->font().bold());
+        QCOMPARE(w.Command6()->text(), QStringLiteral("Fett"));
+        QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)")); // only "L a d e n" sets it
+        QCOMPARE(w.board()->List1.first(), QStringLiteral("Hund"));
+    }
+
+    void panelPreviewsThePairUnderTheSelectedLine()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        TaskChoice *c = w.taskChoice();
+        c->File1()->setListIndex(1); // ZAHLEN.TXT: eins, 1, "", zwei, Bilder\Zwei.jpg
+        QCOMPARE(c->List4()->count(), 5);
+        QCOMPARE(c->List4()->listIndex(), 0);
+        QCOMPARE(c->Picture1()->writtenText(), QStringLiteral("eins"));
+        QCOMPARE(c->Picture3()->writtenText(), QStringLiteral("1"));
+        // Lines pair by position, empty lines included: 3 previews 2 and 3.
+        c->List4()->setListIndex(3);
+        QVERIFY(c->Picture1()->writtenText().isEmpty());
+        QVERIFY(!c->Picture1()->hasPicture());
+        QCOMPARE(c->Picture3()->writtenText(), QStringLiteral("zwei"));
+        // The last line alone: the picture in Picture1 (found with "\" as separator), Picture3 empty.
+        c->List4()->setListIndex(4);
+        QVERIFY(c->Picture1()->hasPicture());
+        QVERIFY(c->Picture1()->image().pixelColor(5, 5).blue() > 240);
+        QVERIFY(!c->Picture3()->hasPicture());
+        QVERIFY(c->Picture3()->writtenText().isEmpty());
+    }
+
+    void shortListOpensClosesAndLoadsWithoutChangingTheTitle()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        pf.write(QStringLiteral("DUPLIKON.INI"), " 0 \r\n 1 \r\n 0 \r\n 0 \r\n 16777215 \r\n");
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        TaskChoice *c = w.taskChoice();
+        QVERIFY(!c->panelShown());
+        QVERIFY(!c->shortListShown()); // the activation's own file list load parked it again
+        w.menu2()->trigger();
+        QVERIFY(c->shortListShown());
+        QCOMPARE(c->List5()->x() * 15, 840);
+        QCOMPARE(c->List5()->entries(), (QStringList{QStringLiteral("TIERE"), QStringLiteral("ZAHLEN")}));
+        w.menu2()->trigger();
+        QVERIFY(!c->shortListShown());
+        w.menu2()->trigger();
+        // A click on an entry loads it at once and parks the list.
+        QListWidgetItem *item = c->List5()->item(1);
+        QTest::mouseClick(c->List5()->viewport(), Qt::LeftButton, {}, c->List5()->visualItemRect(item).center());
+        QVERIFY(!c->shortListShown());
+        QCOMPARE(c->selectedTaskFile(), QStringLiteral("ZAHLEN.TXT"));
+        QCOMPARE(w.board()->List1.first(), QStringLiteral("eins"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon"));
+    }
+
+    void unreadableTaskFileIsReportedAndLeavesTheBoardEmpty()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        pf.makeFolder(QStringLiteral("AAA.TXT")); // a folder named like a task file
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.taskChoice()->File1()->entries().size(), 2); // folders are no task files
+        pf.write(QStringLiteral("BIG.TXT"), QByteArray(1024 * 1024 + 10, 'a'));
+        w.taskChoice()->DateilisteFuellen();
+        fp.dialogs.clear();
+        w.taskChoice()->File1()->setListIndex(0); // BIG.TXT
+        QTest::mouseClick(w.taskChoice()->Command2(), Qt::LeftButton);
+        QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Duplikon")});
+        QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Die Datei BIG.TXT kann nicht gelesen werden.\r\r"));
+        QCOMPARE(w.board()->hiddenControls(), 40);
+    }
+
+    void pictureHalfThatCannotBeLoadedShowsItsName()
+    {
+        ProgramFolder pf;
+        pf.writeTask(QStringLiteral("A.TXT"), {QStringLiteral("Hund"), QStringLiteral("Fehlt.gif"),
+                                               QStringLiteral("Kaputt.jpg"), QStringLiteral("x")});
+        pf.write(QStringLiteral("Kaputt.jpg"), "not a picture at all");
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        int pictures = 0;
+        for (int n = 1; n <= 4; ++n) {
+            PictureBox *b = w.board()->bild(n);
+            if (!b->isHidden()) {
+                ++pictures;
+                QVERIFY(!b->hasPicture());
+                QVERIFY(b->note() == QStringLiteral("Fehlt.gif") || b->note() == QStringLiteral("Kaputt.jpg"));
+            }
+        }
+        QCOMPARE(pictures, 2);
+        QCOMPARE(fp.dialogs.shown.size(), 1); // only the start-up's missing DUPBILDER message
+    }
+
+    void exitQuestionNoKeepsEverything()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QStringList before = w.board()->List3;
+        fp.dialogs.clear();
+        fp.dialogs.yesNoAnswers = {false};
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        QCOMPARE(fp.dialogs.shown.size(), 1);
+        QCOMPARE(fp.dialogs.shown.first().kind, ShownDialog::Question);
+        QCOMPARE(fp.dialogs.shown.first().title, QStringLiteral("Duplikon"));
+        QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Dieses Programm jetzt beenden?\r\r"));
+        QCOMPARE(w.board()->List3, before);
+        QCOMPARE(w.punkte()->text(), QStringLiteral(" 0 Punkte"));
+
+        // "Beenden" with No does nothing either; with Yes it ends without a second question.
+        fp.dialogs.yesNoAnswers = {false};
+        w.menu1a()->trigger();
+        QVERIFY(w.isVisible());
+        fp.dialogs.clear();
+        fp.dialogs.yesNoAnswers = {true};
+        w.menu1a()->trigger();
+        QVERIFY(w.close()); // the program is ending: no further question
+        QCOMPARE(fp.dialogs.shown.size(), 1);
+    }
+
+    void aboutBoxHasTwoLines()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.menu1b()->trigger();
+        QCOMPARE(fp.dialogs.shown.size(), 1);
+        QCOMPARE(fp.dialogs.shown.first().title, QStringLiteral("Duplikon"));
+        QCOMPARE(fp.dialogs.shown.first().icon, MsgIcon::None);
+        QCOMPARE(fp.dialogs.shown.first().text.count(QLatin1Char('\r')), 1);
+    }
+
+    void colourFieldsCycleAndTwoColourModeSplitsEveryPair()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // The design white is not in the cycle: the first click goes to step 1.
+        w.farbe1_Click();
+        QCOMPARE(w.board()->farbe1, kSystemWindow);
+        w.farbe1_Click();
+        QCOMPARE(w.board()->farbe1, ColourValue(0xE0E0E0));
+        QCOMPARE(w.board()->bild(20)->property("colourValue").toInt(), 0xE0E0E0); // one colour: all 20 cells
+        w.Check4()->setChecked(true);
+        QHash<QChar, QList<int>> byPair;
+        for (int n = 1; n <= w.board()->List3.size(); ++n)
+            byPair[w.board()->List3.at(n - 1).at(0)] << w.board()->text(n)->property("colourValue").toInt();
+        for (const QList<int> &colours : byPair) {
+            QCOMPARE(colours.size(), 2);
+            QCOMPARE(colours.at(0), 0xE0E0E0);      // lower cell: "Fragen"
+            QCOMPARE(colours.at(1), 0xFFFFC0);      // the other: "Antworten"
+        }
+        QCOMPARE(w.board()->text(20)->property("colourValue").toInt(), 0); // no half: black, hidden
+        w.Command9_Click();
+        QCOMPARE(fp.dialogs.shown.last().title, QStringLiteral("Hintergrundfarbe"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,238 @@
+// Playing a task: drops, points, completion and the solution picture.
+#include "FakePlatform.h"
+#include "ProgramFolder.h"
+
+#include "app/MainWindow.h"
+#include "app/TaskChoice.h"
+#include "board/Board.h"
+#include "board/SolutionPicture.h"
+#include "lesson/LessonRules.h"
+#include "lesson/SettingsPanel.h"
+#include "platform/InWindowDrag.h"
+#include "platform/ListBox.h"
+#include "platform/PictureBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace dup;
+using namespace dup::test;
+
+namespace {
+// With every random number 0 each line is inserted in front: the cells show
+// the used lines in reverse order (cell 1 = last line, cell N = first line).
+struct Game {
+    ProgramFolder pf;
+    FakePlatform fp;
+    std::unique_ptr<MainWindow> w;
+
+    explicit Game(const QStringList &task, int pictures = 0)
+    {
+        pf.writeTask(QStringLiteral("AUFGABE.TXT"), task);
+        pf.writePicture(QStringLiteral("Hund.bmp"), Qt::red);
+        for (int i = 0; i < pictures; ++i)
+            pf.writePicture(QStringLiteral("DUPBILDER/Bild%1.bmp").arg(i), QColor::fromHsv(40 * i, 200, 200), QSize(833, 505));
+        if (pictures == 0)
+            pf.makeFolder(QStringLiteral("DUPBILDER"));
+        w = std::make_unique<MainWindow>(fp.platform(), pf.path());
+        w->show();
+        QTest::qWaitForWindowExposed(w.get());
+        w->taskChoice()->Command1_Click();
+        fp.dialogs.clear();
+    }
+    Board *board() const { return w->board(); }
+    // The visible control of cell n.
+    QWidget *cell(int n) const
+    {
+        return board()->bild(n)->isHidden() ? static_cast<QWidget *>(board()->text(n)) : board()->bild(n);
+    }
+    // A real drag with the mouse from cell a to cell b.
+    void drag(int a, int b) const
+    {
+        QWidget *src = cell(a);
+        QWidget *dst = cell(b);
+        const QPoint start(20, 20);
+        QTest::mousePress(src, Qt::LeftButton, {}, start);
+        const QPoint over = dst->mapTo(src->window(), QPoint(30, 40)) - src->mapTo(src->window(), QPoint(0, 0));
+        QTest::mouseMove(src, (start + over) / 2);
+        QVERIFY(board()->drag()->outlineVisible());
+        QTest::mouseMove(src, over);
+        QTest::mouseRelease(src, Qt::LeftButton, {}, over);
+        QVERIFY(!board()->drag()->outlineVisible());
+    }
+    QString points() const { return w->punkte()->text(); }
+};
+
+const QStringList kTwoPairs = {QStringLiteral("Hund"), QStringLiteral("Hund.bmp"), QStringLiteral("Katze"),
+                               QStringLiteral("Mieze")};
+} // namespace
+
+class MatchingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void matchByEitherDirectionHidesBothAndAddsAPoint()
+    {
+        Game g(kTwoPairs);
+        // cells: 1 Mieze, 2 Katze, 3 Hund.bmp, 4 Hund
+        QCOMPARE(g.board()->List3, (QStringList{"B_Mieze", "B_Katze", "A_Hund.bmp", "A_Hund"}));
+        QVERIFY(!g.board()->bild(3)->isHidden());
+        QCOMPARE(g.board()->bild(3)->accessibleName(), QStringLiteral("Hund.bmp"));
+        g.drag(4, 3);
+        QVERIFY(g.board()->text(4)->isHidden());
+        QVERIFY(g.board()->bild(3)->isHidden());
+        QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
+        g.drag(1, 2); // the other direction of a pair
+        QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
+    }
+
+    void wrongDropsSelfDropsAndDropsOutsideChangeNothing()
+    {
+        Game g(kTwoPairs);
+        g.drag(1, 3);                     // other pair
+        g.drag(2, 2);                     // onto itself
+        QTest::mouseClick(g.cell(1), Qt::LeftButton); // a plain click
+        // Released over the button strip, and outside the window.
+        QWidget *src = g.cell(4);
+        QTest::mousePress(src, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(src, Qt::LeftButton, {}, g.w->punkte()->mapTo(g.w.get(), QPoint(5, 5)) - src->mapTo(g.w.get(), QPoint(0, 0)));
+        QTest::mousePress(src, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(src, Qt::LeftButton, {}, QPoint(-500, -500));
+        QCOMPARE(g.board()->hiddenControls(), 40 - 4);
+        QCOMPARE(g.points(), QStringLiteral(" 0 Punkte"));
+        QVERIFY(g.fp.dialogs.shown.isEmpty());
+        QVERIFY(!g.board()->drag()->outlineVisible());
+        // The cells never move.
+        QCOMPARE(g.cell(4)->pos(), QPoint(520, 16));
+    }
+
+    void pairsMatchByKeyNeverByText()
+    {
+        // Equal texts in different pairs do not match; the two equal halves of one pair do.
+        Game g({QStringLiteral("Ball"), QStringLiteral("Ball"), QStringLiteral("rund"), QStringLiteral("Ball"),
+                QStringLiteral("einsam")});
+        // cells: 1 einsam(C), 2 Ball(B), 3 rund(B), 4 Ball(A), 5 Ball(A)
+        g.drag(2, 4);
+        QCOMPARE(g.points(), QStringLiteral(" 0 Punkte"));
+        g.drag(4, 5);
+        QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
+        // The odd half never matches anything.
+        g.drag(1, 2);
+        g.drag(1, 3);
+        QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
+    }
+
+    void touchDragMatchesLikeTheMouse()
+    {
+        Game g(kTwoPairs);
+        QPointingDevice *touch = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+        QWidget *win = g.w->window();
+        const QPoint from = g.cell(4)->mapTo(win, QPoint(20, 20));
+        const QPoint to = g.cell(3)->mapTo(win, QPoint(40, 40));
+        QTest::touchEvent(win, touch).press(0, from, win);
+        QTest::touchEvent(win, touch).move(0, (from + to) / 2, win);
+        QTest::touchEvent(win, touch).move(0, to, win);
+        QTest::touchEvent(win, touch).release(0, to, win);
+        QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
+        QVERIFY(g.board()->bild(3)->isHidden());
+        QVERIFY(!g.board()->drag()->outlineVisible());
+    }
+
+    void losingTheWindowDuringADragLeavesNoOutline()
+    {
+        Game g(kTwoPairs);
+        QWidget *src = g.cell(4);
+        QTest::mousePress(src, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseMove(src, QPoint(60, 60));
+        QVERIFY(g.board()->drag()->outlineVisible());
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(g.w->centralWidget(), &deactivate);
+        QVERIFY(!g.board()->drag()->outlineVisible());
+        QVERIFY(!g.board()->drag()->isDragging());
+        QCOMPARE(g.points(), QStringLiteral(" 0 Punkte"));
+    }
+
+    void completionLogsAdvancesTheQueueShowsThePictureAndPraises()
+    {
+        Game g(kTwoPairs, 1);
+        g.w->settingsPanel()->pflicht()->addItem(QStringLiteral("ANDERE.TXT"));
+        g.w->settingsPanel()->Check1()->setChecked(true);
+        g.w->lesson()->aufgabe = QStringList{QStringLiteral("ANDERE.TXT"), QStringLiteral("AUFGABE.TXT")};
+        QStringList order;
+        g.fp.dialogs.onShow = [&](const ShownDialog &d) {
+            order << d.title;
+            // At the praise the log, the queue and the picture are already done.
+            QCOMPARE(g.w->lesson()->aufgabe, QStringList{QStringLiteral("AUFGABE.TXT")});
+            QVERIFY(g.w->solution()->shown());
+        };
+        g.drag(4, 3);
+        QVERIFY(order.isEmpty());
+        g.drag(2, 1);
+        QCOMPARE(order, QStringList{QStringLiteral("Kontrolle")});
+        QCOMPARE(g.fp.dialogs.shown.last().text,
+                 QStringLiteral("Prima, du hast die Aufgabe gelöst.\rWähle dir eine neue Aufgabe aus!\rKlicke dazu im Menü auf 'Laden' ...\r"));
+        QCOMPARE(g.w->solution()->loesungsbild()->x() * 15, 240);
+        QCOMPARE(g.w->solution()->loesungsbild()->size(), QSize(833, 505));
+        QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
+        // "Laden" parks and clears the picture; the points stay.
+        g.fp.dialogs.onShow = nullptr;
+        g.w->menu2()->trigger();
+        QVERIFY(!g.w->solution()->shown());
+        QVERIFY(!g.w->solution()->loesungsbild()->hasPicture());
+        QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
+    }
+
+    void pointsAccumulateOverTasks()
+    {
+        Game g(kTwoPairs);
+        for (int round = 0; round < 2; ++round) {
+            g.board()->AufgabeLaden(QStringLiteral("AUFGABE.TXT"));
+            g.drag(4, 3);
+            g.drag(1, 2);
+        }
+        QCOMPARE(g.points(), QStringLiteral(" 4 Punkte"));
+        // No solution pictures: only the praise, twice.
+        QCOMPARE(g.fp.dialogs.titles(), (QStringList{QStringLiteral("Kontrolle"), QStringLiteral("Kontrolle")}));
+    }
+
+    void everyPictureOnceBeforeAnyRepeats()
+    {
+        Game g(kTwoPairs, 3);
+        SolutionPicture *s = g.w->solution();
+        QSet<QString> seen;
+        for (int i = 0; i < 3; ++i) {
+            g.fp.random.values = {0.99};
+            const QStringList before = s->List8.isEmpty() ? s->File3() : s->List8;
+            s->LoesungsbildZeigen();
+            const QString shown = s->loesungsbild()->accessibleName();
+            QVERIFY(before.contains(shown));
+            QVERIFY(!seen.contains(shown));
+            seen.insert(shown);
+        }
+        QCOMPARE(seen.size(), 3);
+        QVERIFY(s->List8.isEmpty());
+        s->LoesungsbildZeigen(); // the pool fills again
+        QCOMPARE(s->List8.size(), 2);
+    }
+
+    void unreadableSolutionPictureStaysInThePool()
+    {
+        Game g(kTwoPairs, 0);
+        g.pf.write(QStringLiteral("DUPBILDER/Kaputt.jpg"), "garbage");
+        // The folder is read at start-up: start again with the damaged picture in it.
+        g.w.reset();
+        g.w = std::make_unique<MainWindow>(g.fp.platform(), g.pf.path());
+        g.fp.dialogs.clear();
+        SolutionPicture *s = g.w->solution();
+        s->LoesungsbildZeigen();
+        QCOMPARE(g.fp.dialogs.titles(), QStringList{QStringLiteral("Bildfehler")});
+        QCOMPARE(g.fp.dialogs.shown.first().text, QStringLiteral("Es ist kein Lösungbild (PAARE*.*) vorhanden!\r\r"));
+        QCOMPARE(s->List8, QStringList{QStringLiteral("Kaputt.jpg")});
+        QVERIFY(!s->shown());
+    }
+};
+
+QTEST_MAIN(MatchingTest)
+#include "MatchingTest.moc"

@@ -1,0 +1,100 @@
+// The check window as the main window uses it: created hidden by the first
+// solved task, shown by the points button, kept by "Abbruch", emptied by the
+// close box, and the main window's activation on the way back.
+#include "FakePlatform.h"
+#include "ProgramFolder.h"
+
+#include "app/MainWindow.h"
+#include "app/TaskChoice.h"
+#include "board/Board.h"
+#include "check/CheckWindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace dup;
+using namespace dup::test;
+
+class CheckFlowTest : public QObject {
+    Q_OBJECT
+
+private:
+    static void solve(MainWindow &w)
+    {
+        w.board()->AufgabeLaden(w.taskChoice()->selectedTaskFile());
+        w.board()->drop(w.board()->text(1), w.board()->text(2));
+    }
+
+private slots:
+    void logLivesUntilTheCloseBox()
+    {
+        ProgramFolder pf;
+        pf.writeTask(QStringLiteral("PAAR.TXT"), {QStringLiteral("oben"), QStringLiteral("unten")});
+        pf.makeFolder(QStringLiteral("DUPBILDER"));
+        FakePlatform fp;
+        fp.clock.time = QStringLiteral("09:05:07");
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.taskChoice()->Command1_Click();
+        QVERIFY(!w.checkWindow(false));
+
+        solve(w);
+        QPointer<CheckWindow> check = w.checkWindow(false);
+        QVERIFY(check);
+        QVERIFY(!check->isVisible()); // created hidden
+        QCOMPARE(check->loggedNames(), QStringList{QStringLiteral("PAAR.TXT")});
+        QCOMPARE(check->loggedTimes(), QStringList{QStringLiteral("09:05:07")});
+
+        // The points button shows it, with the user name.
+        w.Command7()->setText(QStringLiteral("Tom"));
+        QTest::mouseClick(w.punkte(), Qt::LeftButton);
+        QVERIFY(check->isVisible());
+        QCOMPARE(check->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Tom"));
+
+        // "Abbruch" hides and keeps the log; it grows while hidden.
+        check->menu1_Click();
+        QVERIFY(!check->isVisible());
+        fp.clock.time = QStringLiteral("09:06:00");
+        solve(w);
+        QCOMPARE(check->loggedNames().size(), 2);
+        QCOMPARE(check->loggedTimes().last(), QStringLiteral("09:06:00"));
+
+        // The close box destroys the window and its log; the next task makes a new one.
+        QTest::mouseClick(w.punkte(), Qt::LeftButton);
+        check->close();
+        QTRY_VERIFY(check.isNull());
+        solve(w);
+        QVERIFY(w.checkWindow(false));
+        QCOMPARE(w.checkWindow(false)->loggedNames().size(), 1);
+    }
+
+    void goingBackFromTheCheckWindowActivatesTheMainWindow()
+    {
+        ProgramFolder pf;
+        pf.writeTask(QStringLiteral("PAAR.TXT"), {QStringLiteral("oben"), QStringLiteral("unten")});
+        pf.makeFolder(QStringLiteral("DUPBILDER"));
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QApplication::setActiveWindow(&w);
+        const int before = w.activations();
+        QTest::mouseClick(w.punkte(), Qt::LeftButton);
+        CheckWindow *check = w.checkWindow(false);
+        QVERIFY(QTest::qWaitForWindowExposed(check));
+        QApplication::setActiveWindow(check);
+        QTRY_VERIFY(check->isActiveWindow());
+        QApplication::setActiveWindow(&w);
+        QTRY_COMPARE(w.activations(), before + 1);
+        // A message box closing is no return from another window.
+        QApplication::setActiveWindow(&w);
+        QCOMPARE(w.activations(), before + 1);
+    }
+};
+
+QTEST_MAIN(CheckFlowTest)
+#include "CheckFlowTest.moc"

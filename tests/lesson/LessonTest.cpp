@@ -1,0 +1,268 @@
+// The lesson: password, switches and their rules, mandatory tasks, repetition,
+// user name, editor lock and the settings file written by "O k a y".
+#include "FakePlatform.h"
+#include "ProgramFolder.h"
+
+#include "app/MainWindow.h"
+#include "app/TaskChoice.h"
+#include "board/Board.h"
+#include "lesson/LessonRules.h"
+#include "lesson/SettingsPanel.h"
+#include "platform/ListBox.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace dup;
+using namespace dup::test;
+
+namespace {
+struct Lesson {
+    ProgramFolder pf;
+    FakePlatform fp;
+    std::unique_ptr<MainWindow> w;
+
+    explicit Lesson(const QByteArray &ini = QByteArray())
+    {
+        for (const char *name : {"AFFE.TXT", "BAER.TXT", "ZEBRA.TXT"}) {
+            const QString n = QString::fromLatin1(name).left(4);
+            pf.writeTask(QString::fromLatin1(name), {n, n.toLower()});
+        }
+        pf.makeFolder(QStringLiteral("DUPBILDER"));
+        if (!ini.isNull())
+            pf.write(QStringLiteral("DUPLIKON.INI"), ini);
+        start();
+    }
+    void start()
+    {
+        w.reset();
+        w = std::make_unique<MainWindow>(fp.platform(), pf.path());
+        w->show();
+        QTest::qWaitForWindowExposed(w.get());
+    }
+    SettingsPanel *panel() const { return w->settingsPanel(); }
+    LessonRules *lesson() const { return w->lesson(); }
+    QString onBoard() const { return w->taskChoice()->selectedTaskFile(); }
+    void solve() const
+    {
+        // Two halves of one pair: cells 1 and 2.
+        w->board()->drop(w->board()->text(1), w->board()->text(2));
+    }
+};
+} // namespace
+
+class LessonTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void passwordIsTheCurrentScore()
+    {
+        Lesson l;
+        l.fp.dialogs.inputAnswers = {QStringLiteral("1")};
+        l.w->menu4()->trigger();
+        QVERIFY(!l.panel()->shown());
+        const ShownDialog &ask = l.fp.dialogs.shown.last();
+        QCOMPARE(ask.title, QStringLiteral("Einstellungen"));
+        QCOMPARE(ask.text, QStringLiteral("Geben Sie das Passwort für diese Funktion ein:"));
+        QCOMPARE(ask.defaultText, QStringLiteral("Passwort"));
+        l.w->menu4()->trigger(); // cancelled
+        QVERIFY(!l.panel()->shown());
+        l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
+        l.w->menu4()->trigger();
+        QVERIFY(l.panel()->shown());
+        QCOMPARE(l.panel()->Picture2()->x() * 15, 2400);
+        l.panel()->park();
+        for (int i = 0; i < 3; ++i)
+            l.w->board()->PunktZaehlen();
+        for (const char *wrong : {"0", " 3", "03"}) {
+            l.fp.dialogs.inputAnswers = {QString::fromLatin1(wrong)};
+            l.w->menu4()->trigger();
+            QVERIFY(!l.panel()->shown());
+        }
+        l.fp.dialogs.inputAnswers = {QStringLiteral("3")};
+        l.w->menu4()->trigger();
+        QVERIFY(l.panel()->shown());
+    }
+
+    void switchRulesRefuseWithoutMandatoryTasks()
+    {
+        Lesson l;
+        l.fp.dialogs.clear();
+        l.panel()->Check5()->click();
+        QVERIFY(!l.panel()->Check5()->isChecked());
+        QVERIFY(!l.panel()->Check1()->isChecked());
+        QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("Wiederholung verweigert")});
+        QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Es müssen erst Pflichtaufgaben gewählt werden!\r\r"));
+        l.panel()->Check1()->click();
+        QVERIFY(!l.panel()->Check1()->isChecked());
+        QCOMPARE(l.fp.dialogs.shown.size(), 2);
+
+        // ">>" adds the selected source task; repetition then ticks mandatory too.
+        l.panel()->File2()->setListIndex(1);
+        l.panel()->Command4_Click();
+        QCOMPARE(l.panel()->pflicht()->entries(), QStringList{QStringLiteral("BAER.TXT")});
+        QVERIFY(l.lesson()->aufgabe.isEmpty()); // the queue is not touched
+        l.panel()->Check5()->click();
+        QVERIFY(l.panel()->Check5()->isChecked());
+        QVERIFY(l.panel()->Check1()->isChecked());
+        // Clearing mandatory clears repetition.
+        l.panel()->Check1()->click();
+        QVERIFY(!l.panel()->Check5()->isChecked());
+    }
+
+    void removeEntryOrClearTheWholeList()
+    {
+        Lesson l;
+        l.panel()->File2()->setListIndex(0);
+        l.panel()->Command4_Click();
+        l.panel()->File2()->setListIndex(2);
+        l.panel()->Command4_Click();
+        l.panel()->Command4_Click(); // duplicates are allowed
+        l.panel()->Check5()->click();
+        l.lesson()->aufgabe = {QStringLiteral("AFFE.TXT")};
+        l.panel()->pflicht()->setListIndex(1);
+        l.panel()->Command5_Click();
+        QCOMPARE(l.panel()->pflicht()->entries(), (QStringList{QStringLiteral("AFFE.TXT"), QStringLiteral("ZEBRA.TXT")}));
+        QVERIFY(l.panel()->Check5()->isChecked());
+        // "X" without a selection empties the list and clears repetition only.
+        l.panel()->Command5_Click();
+        QVERIFY(l.panel()->pflicht()->entries().isEmpty());
+        QVERIFY(!l.panel()->Check5()->isChecked());
+        QVERIFY(l.panel()->Check1()->isChecked());
+        QCOMPARE(l.lesson()->aufgabe, QStringList{QStringLiteral("AFFE.TXT")});
+        // "X" on an empty list is harmless.
+        l.panel()->Command5_Click();
+    }
+
+    void okayWritesTheSettingsFileByteForByte()
+    {
+        Lesson l;
+        l.panel()->File2()->setListIndex(2);
+        l.panel()->Command4_Click();
+        l.panel()->File2()->setListIndex(0);
+        l.panel()->Command4_Click();
+        l.panel()->Check5()->click();
+        l.panel()->Check3()->click();
+        l.w->farbe1_Click(); // white is not in the cycle: step 1, the system colour
+        l.fp.dialogs.clear();
+        l.panel()->Command3()->click();
+        QVERIFY(!l.panel()->shown());
+        QCOMPARE(l.pf.read(QStringLiteral("DUPLIKON.INI")),
+                 QByteArray(" 1 \r\n 0 \r\n 1 \r\n 1 \r\n-2147483643 \r\nZEBRA.TXT\r\nAFFE.TXT\r\n"));
+        // Mandatory tasks on: "O k a y" runs "Laden"; the queue was still empty, so repetition starts it.
+        QCOMPARE(l.fp.dialogs.titles(), (QStringList{QStringLiteral("Wiederholung"), QStringLiteral("ZEBRA.TXT")}));
+        QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
+
+        // Restart: the settings come back as stored, without running the click rules.
+        l.fp.dialogs.clear();
+        l.start();
+        QVERIFY(l.panel()->Check1()->isChecked());
+        QVERIFY(l.panel()->Check5()->isChecked());
+        QVERIFY(l.panel()->Check3()->isChecked());
+        QCOMPARE(l.w->board()->farbe1, kSystemWindow);
+        QCOMPARE(l.panel()->pflicht()->entries(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
+        // The sequence starts at the top: the first mandatory task is announced,
+        // then the activation puts the first file of the list on the board.
+        QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("ZEBRA.TXT")});
+        QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Dies ist eine Pflichtaufgabe für dich!\r\r"));
+        QCOMPARE(l.onBoard(), QStringLiteral("AFFE.TXT"));
+        QCOMPARE(l.lesson()->aufgabe, (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
+    }
+
+    void settingsThatCannotBeWrittenAreReported()
+    {
+        Lesson l;
+        // A folder in the way of the file: the write fails, the old one (none) stays.
+        l.pf.makeFolder(QStringLiteral("DUPLIKON.INI"));
+        l.fp.dialogs.clear();
+        l.lesson()->Command3_Click();
+        QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("Einstellungen")});
+        QVERIFY(l.fp.dialogs.shown.first().text.startsWith(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.")));
+    }
+
+    void wholeLessonFlowWithRepetition()
+    {
+        Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 16777215 \r\nBAER.TXT\r\nZEBRA.TXT\r\n"));
+        l.solve(); // the first file of the list is solved: the head of the queue goes all the same
+        QCOMPARE(l.lesson()->aufgabe, QStringList{QStringLiteral("ZEBRA.TXT")});
+
+        // "Benutzer" restarts the sequence from the top for the next child.
+        l.fp.dialogs.clear();
+        l.fp.dialogs.inputAnswers = {QStringLiteral("Lena")};
+        l.w->Command7()->click();
+        QCOMPARE(l.w->Command7()->text(), QStringLiteral("Lena"));
+        QCOMPARE(l.fp.dialogs.shown.first().title, QStringLiteral("Benutzername"));
+        QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Benutzername eingeben:"));
+        QCOMPARE(l.fp.dialogs.titles().last(), QStringLiteral("BAER.TXT"));
+        QCOMPARE(l.onBoard(), QStringLiteral("BAER.TXT"));
+        // "Laden" before solving loads the same task again.
+        l.w->menu2()->trigger();
+        QCOMPARE(l.onBoard(), QStringLiteral("BAER.TXT"));
+        l.solve();
+        l.w->menu2()->trigger();
+        QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
+        l.solve();
+        QVERIFY(l.lesson()->aufgabe.isEmpty());
+        l.fp.dialogs.clear();
+        l.w->menu2()->trigger();
+        QCOMPARE(l.fp.dialogs.titles(), (QStringList{QStringLiteral("Wiederholung"), QStringLiteral("BAER.TXT")}));
+        QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Die Aufgaben werden wiederholt, rufe das nächste Kind.\r\r"));
+        QCOMPARE(l.onBoard(), QStringLiteral("BAER.TXT"));
+
+        // An empty or cancelled name changes nothing.
+        l.fp.dialogs.clear();
+        l.w->Command7()->click();
+        QCOMPARE(l.w->Command7()->text(), QStringLiteral("Lena"));
+        QCOMPARE(l.fp.dialogs.shown.size(), 1);
+    }
+
+    void withoutRepetitionAnEmptyQueueFallsThroughToFreeChoice()
+    {
+        Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\nBAER.TXT\r\n"));
+        l.solve();
+        QVERIFY(l.lesson()->aufgabe.isEmpty());
+        l.w->taskChoice()->Command1_Click();
+        l.fp.dialogs.clear();
+        l.w->menu2()->trigger();
+        QVERIFY(l.fp.dialogs.shown.isEmpty());
+        QVERIFY(l.w->taskChoice()->panelShown());
+    }
+
+    void queueEntryThatNoLongerExistsLoadsTheSelectedTaskUnderItsName()
+    {
+        Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\nWEG.TXT\r\n"));
+        QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("WEG.TXT")});
+        l.w->taskChoice()->File1()->setListIndex(2);
+        l.fp.dialogs.clear();
+        l.w->menu2()->trigger();
+        QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("WEG.TXT")});
+        QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
+        QCOMPARE(l.w->board()->List1.first(), QStringLiteral("ZEBR"));
+    }
+
+    void editorLockSaysSo()
+    {
+        Lesson l(QByteArray(" 0 \r\n 0 \r\n 1 \r\n 0 \r\n 16777215 \r\n"));
+        l.fp.dialogs.clear();
+        l.w->menu3()->trigger();
+        QCOMPARE(l.fp.dialogs.shown.size(), 1);
+        QCOMPARE(l.fp.dialogs.shown.first().title, QStringLiteral("Abbruch"));
+        QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"));
+        QCOMPARE(l.fp.dialogs.shown.first().icon, MsgIcon::Exclamation);
+        QVERIFY(l.w->isVisible());
+    }
+
+    void damagedSettingsFileStartsQuietlyWithTheDesignLook()
+    {
+        Lesson l(QByteArray("\x01\x02garbage\r\nnot a number\r\n"));
+        QVERIFY(l.fp.dialogs.shown.isEmpty());
+        QVERIFY(!l.panel()->Check1()->isChecked());
+        QCOMPARE(l.w->board()->farbe1, ColourValue(0xFFFFFF));
+        QCOMPARE(l.w->board()->text(1)->property("colourValue").toInt(), 0xFFFFFF);
+    }
+};
+
+QTEST_MAIN(LessonTest)
+#include "LessonTest.moc"

@@ -1,0 +1,31 @@
+#pragma once
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace dup::test {
+
+// A temporary program folder that a test fills with task files and pictures.
+class ProgramFolder {
+public:
+    ProgramFolder();
+    QString path() const { return m_dir.path(); }
+    // The folder with a trailing separator, as the program shows it.
+    QString folder() const;
+    QString file(const QString &relative) const;
+
+    // Writes bytes as they are (subfolders are made as needed).
+    void write(const QString &relative, const QByteArray &bytes) const;
+    // Writes lines with CR LF in Windows-1252.
+    void writeTask(const QString &name, const QStringList &lines) const;
+    // A picture of one colour (size in pixels), format by the file's ending.
+    void writePicture(const QString &relative, const QColor &colour, QSize size = QSize(161, 121)) const;
+    void makeFolder(const QString &relative) const;
+    QByteArray read(const QString &relative) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace dup::test
