@@ -3,8 +3,9 @@
 //   startup_bench [work folder]
 //
 // (a) Start-up: a fresh process constructs the main window over a copy of a
-//     small program folder, shows it and waits for its first paint; repeated
-//     in several processes, the median is printed.
+//     small program folder (the bundled demo folder, or a small generated one
+//     when the demo folder is not there), shows it and waits for its first
+//     paint; repeated in several processes, the median is printed.
 // (b) Board set-up: twenty 4000 × 3000 JPEG camera-like pictures on the board
 //     through AufgabeLaden; time per set-up (median of several) and the peak
 //     resident memory of that process, which never generates a picture itself.
@@ -115,6 +116,29 @@ bool makeProgramFolder(const QString &folder)
     return writeFile(dir.filePath(QStringLiteral("FORMEN.TXT")), formen)
         && writeFile(dir.filePath(QStringLiteral("ZAHLEN.TXT")),
                      "eins\r\n1\r\nzwei\r\n2\r\ndrei\r\n3\r\nvier\r\n4\r\nf\xFC""nf\r\n5\r\n");
+}
+
+bool copyFolder(const QString &from, const QString &to)
+{
+    QDir src(from);
+    if (!QDir().mkpath(to))
+        return false;
+    for (const QFileInfo &fi : src.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + QLatin1Char('/') + fi.fileName();
+        if (fi.isDir() ? !copyFolder(fi.filePath(), target) : !QFile::copy(fi.filePath(), target))
+            return false;
+    }
+    return true;
+}
+
+QString demoFolder()
+{
+    QString demo = qEnvironmentVariable("DUPLIKON_DEMO");
+#ifdef DUPLIKON_SOURCE_DIR
+    if (demo.isEmpty())
+        demo = QStringLiteral(DUPLIKON_SOURCE_DIR "/demo");
+#endif
+    return QFileInfo(demo + QStringLiteral("/DUPBILDER")).isDir() ? demo : QString();
 }
 
 // One start-up in this process: prints "startup <app ms> <construct ms>
@@ -296,7 +320,8 @@ int runAll(int argc, char **argv, const QString &workFolder)
     // (a)
     const QString program = work + QStringLiteral("/programm");
     QDir(program).removeRecursively();
-    if (!makeProgramFolder(program)) {
+    const QString demo = demoFolder();
+    if (demo.isEmpty() ? !makeProgramFolder(program) : !copyFolder(demo, program)) {
         std::fprintf(stderr, "cannot make the program folder\n");
         return 1;
     }
@@ -316,7 +341,8 @@ int runAll(int argc, char **argv, const QString &workFolder)
         wallMs << wall;
         rss = std::max(rss, f.at(4).toLong());
     }
-    std::printf("(a) start-up to first painted main window, %d processes (median, min..max):\n", kStartupRuns);
+    std::printf("(a) start-up to first painted main window over a copy of %s, %d processes (median, min..max):\n",
+                demo.isEmpty() ? "a generated program folder" : qPrintable(demo), kStartupRuns);
     auto range = [](const QList<double> &v) {
         return QStringLiteral("%1 ms (%2..%3)").arg(median(v), 0, 'f', 1)
             .arg(*std::min_element(v.begin(), v.end()), 0, 'f', 1)
