@@ -9,6 +9,8 @@
 // (b) Board set-up: twenty 4000 × 3000 JPEG camera-like pictures on the board
 //     through AufgabeLaden; time per set-up (median of several) and the peak
 //     resident memory of that process, which never generates a picture itself.
+//     Once with baseline JPEGs as cameras write them, once with the same
+//     pictures as progressive JPEGs, which cannot be decoded in part.
 //
 // The pictures are made in a child process so that their generation does not
 // count in the measured peak memory. With a work folder the pictures are kept
@@ -25,6 +27,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QProcess>
 #include <QRadialGradient>
@@ -231,29 +234,43 @@ QImage photoLike(int index)
     return img;
 }
 
-// Writes the pictures Fotos/Foto01.jpg … and the task file FOTOS.TXT, whose
-// twenty lines name them as a teacher would ("Fotos\Foto01.jpg").
+// Writes the pictures Fotos/Foto01.jpg … (baseline, as cameras write them)
+// and Web/Foto01.jpg … (the same pictures as progressive JPEG, as often saved
+// from web pages), and the task files FOTOS.TXT and WEB.TXT, whose twenty
+// lines name them as a teacher would ("Fotos\Foto01.jpg").
 int runGenerate(const QString &folder)
 {
     QDir dir(folder);
     dir.mkpath(QStringLiteral("Fotos"));
-    QByteArray task;
+    dir.mkpath(QStringLiteral("Web"));
+    QByteArray fotos, web;
     for (int i = 1; i <= kPhotos; ++i) {
         const QString name = QStringLiteral("Foto%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
-        const QString path = dir.filePath(QStringLiteral("Fotos/") + name);
-        task += "Fotos\\" + name.toLatin1() + "\r\n";
-        if (QFileInfo(path).size() > 0)
+        fotos += "Fotos\\" + name.toLatin1() + "\r\n";
+        web += "Web\\" + name.toLatin1() + "\r\n";
+        const QString baseline = dir.filePath(QStringLiteral("Fotos/") + name);
+        const QString progressive = dir.filePath(QStringLiteral("Web/") + name);
+        if (QFileInfo(baseline).size() > 0 && QFileInfo(progressive).size() > 0)
             continue;
-        if (!photoLike(i).save(path, "JPG", 90)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        const QImage photo = photoLike(i);
+        QImageWriter a(baseline, "jpeg");
+        a.setQuality(90);
+        QImageWriter b(progressive, "jpeg");
+        b.setQuality(90);
+        b.setProgressiveScanWrite(true);
+        if (!a.write(photo) || !b.write(photo)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
             return 1;
         }
     }
-    return writeFile(dir.filePath(QStringLiteral("FOTOS.TXT")), task) ? 0 : 1;
+    return writeFile(dir.filePath(QStringLiteral("FOTOS.TXT")), fotos)
+                   && writeFile(dir.filePath(QStringLiteral("WEB.TXT")), web)
+               ? 0
+               : 1;
 }
 
 // Prints one "setup <ms> <ms with paint>" line per run and a "memory" line.
-int runBoard(int argc, char **argv, const QString &folder)
+int runBoard(int argc, char **argv, const QString &folder, const QString &taskFile)
 {
     QApplication app(argc, argv);
     QDir::setCurrent(folder);
@@ -274,7 +291,7 @@ int runBoard(int argc, char **argv, const QString &folder)
     for (int run = 0; run < kBoardRuns; ++run) {
         QElapsedTimer t;
         t.start();
-        board.AufgabeLaden(QStringLiteral("FOTOS.TXT"));
+        board.AufgabeLaden(taskFile);
         const double setupMs = ms(t);
         client.repaint();
         const double withPaintMs = ms(t);
@@ -359,38 +376,44 @@ int runAll(int argc, char **argv, const QString &workFolder)
     const QString photos = work + QStringLiteral("/fotos");
     double genMs = 0;
     runChild({QStringLiteral("--generate"), photos}, &genMs);
-    qint64 bytes = 0;
-    for (const QFileInfo &fi : QDir(photos + QStringLiteral("/Fotos")).entryInfoList(QDir::Files))
-        bytes += fi.size();
-    std::printf("(b) board of %d JPEG pictures %d x %d (%.1f MiB on disk; made or checked in %.1f s)\n", kPhotos,
-                kPhotoSize.width(), kPhotoSize.height(), bytes / 1048576.0, genMs / 1000);
-    const QStringList out = runChild({QStringLiteral("--board"), photos});
-    QList<double> setup, withPaint;
-    QStringList memory;
-    for (const QString &line : out) {
-        const QStringList f = line.split(' ');
-        if (f.at(0) == QLatin1String("setup") && f.size() == 3) {
-            setup << f.at(1).toDouble();
-            withPaint << f.at(2).toDouble();
-        } else if (f.at(0) == QLatin1String("memory") && f.size() == 5) {
-            memory = f.mid(1);
+    std::printf("(b) pictures made or checked in %.1f s\n", genMs / 1000);
+    for (const QString &kind : {QStringLiteral("Fotos"), QStringLiteral("Web")}) {
+        qint64 bytes = 0;
+        for (const QFileInfo &fi : QDir(photos + QLatin1Char('/') + kind).entryInfoList(QDir::Files))
+            bytes += fi.size();
+        std::printf("(b) board of %d %s JPEG pictures %d x %d (%.1f MiB on disk)\n", kPhotos,
+                    kind == QLatin1String("Fotos") ? "baseline" : "progressive", kPhotoSize.width(),
+                    kPhotoSize.height(), bytes / 1048576.0);
+        const QStringList out = runChild({QStringLiteral("--board"), photos, kind.toUpper() + QStringLiteral(".TXT")});
+        QList<double> setup, withPaint;
+        QStringList memory;
+        for (const QString &line : out) {
+            const QStringList f = line.split(' ');
+            if (f.at(0) == QLatin1String("setup") && f.size() == 3) {
+                setup << f.at(1).toDouble();
+                withPaint << f.at(2).toDouble();
+            } else if (f.at(0) == QLatin1String("memory") && f.size() == 5) {
+                memory = f.mid(1);
+            }
         }
+        if (setup.isEmpty() || memory.size() != 4) {
+            std::fprintf(stderr, "unexpected output: %s\n", qPrintable(out.join('|')));
+            return 1;
+        }
+        QStringList each;
+        for (double s : setup)
+            each << QString::number(s, 'f', 1);
+        std::printf("    AufgabeLaden, %d runs        %s ms\n", int(setup.size()),
+                    qPrintable(each.join(QStringLiteral(", "))));
+        std::printf("    AufgabeLaden median         %s\n", qPrintable(range(setup)));
+        std::printf("    with repaint of the board   %s\n", qPrintable(range(withPaint)));
+        std::printf("    RSS before first set-up     %.1f MiB (peak so far %.1f MiB)\n",
+                    memory.at(0).toLong() / 1024.0, memory.at(1).toLong() / 1024.0);
+        std::printf("    RSS after the set-ups       %.1f MiB\n", memory.at(2).toLong() / 1024.0);
+        std::printf("    peak RSS of the process     %.1f MiB (one decoded picture would be %.1f MiB)\n",
+                    memory.at(3).toLong() / 1024.0, kPhotoSize.width() * kPhotoSize.height() * 4 / 1048576.0);
+        std::fflush(stdout);
     }
-    if (setup.isEmpty() || memory.size() != 4) {
-        std::fprintf(stderr, "unexpected output: %s\n", qPrintable(out.join('|')));
-        return 1;
-    }
-    QStringList each;
-    for (double s : setup)
-        each << QString::number(s, 'f', 1);
-    std::printf("    AufgabeLaden, %d runs        %s ms\n", int(setup.size()), qPrintable(each.join(QStringLiteral(", "))));
-    std::printf("    AufgabeLaden median         %s\n", qPrintable(range(setup)));
-    std::printf("    with repaint of the board   %s\n", qPrintable(range(withPaint)));
-    std::printf("    RSS before first set-up     %.1f MiB (peak so far %.1f MiB)\n", memory.at(0).toLong() / 1024.0,
-                memory.at(1).toLong() / 1024.0);
-    std::printf("    RSS after the set-ups       %.1f MiB\n", memory.at(2).toLong() / 1024.0);
-    std::printf("    peak RSS of the process     %.1f MiB (one decoded picture would be %.1f MiB)\n",
-                memory.at(3).toLong() / 1024.0, kPhotoSize.width() * kPhotoSize.height() * 4 / 1048576.0);
     return 0;
 }
 
@@ -407,8 +430,8 @@ int main(int argc, char **argv)
         return runStartup(argc, argv, folder);
     if (mode == QLatin1String("--generate") && !folder.isEmpty())
         return runGenerate(folder);
-    if (mode == QLatin1String("--board") && !folder.isEmpty())
-        return runBoard(argc, argv, folder);
+    if (mode == QLatin1String("--board") && !folder.isEmpty() && argc > 3)
+        return runBoard(argc, argv, folder, QString::fromLocal8Bit(argv[3]));
     if (mode.startsWith(QLatin1String("--"))) {
         std::fprintf(stderr, "usage: %s [work folder]\n", argv[0]);
         return 2;
