@@ -470,10 +470,13 @@ void MainWindow::setTaskFilePattern(const QString &pattern)
 
 void MainWindow::editorLeft()
 {
-    m_otherWindowWasActive = true;
+    // Coming back from the editor is an activation, whether or not the
+    // window system reports the main window active again.
     show();
     raise();
     activateWindow();
+    m_otherWindowWasActive = false;
+    Aktivierung();
 }
 
 // ---- exit -------------------------------------------------------------------
