@@ -5,7 +5,7 @@
 //   build/bench/PictureLoadBench [repetitions]
 #include "platform/PictureLoader.h"
 
-#include "GifWriter.h"
+#include "GifEncoder.h"
 #include "WmfWriter.h"
 
 #include <QBuffer>

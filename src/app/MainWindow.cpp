@@ -76,6 +76,7 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget 
     m_choice = new TaskChoice(m_client, platform);
     m_choice->aufgabeLaden = [this] { m_board->AufgabeLaden(m_choice->selectedTaskFile()); };
     m_choice->setTitle = [this](const QString &t) { setWindowTitle(t); };
+    m_board->answerColourChanged = [this](ColourValue c) { setBackground(m_choice->Picture3(), c); };
     m_settings = new SettingsPanel(m_client, platform);
     m_lesson = new LessonRules(this, platform, m_board, m_choice, m_settings, m_solution, m_command7);
     m_lesson->writeSettings = [this] { EinstellungenSchreiben(); };
@@ -335,8 +336,6 @@ void MainWindow::punkte_Click()
 void MainWindow::Check4_Click()
 {
     m_board->Check4_Click();
-    if (m_check4->isChecked())
-        setBackground(m_choice->Picture3(), m_board->farbe2);
 }
 
 void MainWindow::farbe1_Click()
@@ -471,10 +470,13 @@ void MainWindow::setTaskFilePattern(const QString &pattern)
 
 void MainWindow::editorLeft()
 {
-    m_otherWindowWasActive = true;
+    // Coming back from the editor is an activation, whether or not the
+    // window system reports the main window active again.
     show();
     raise();
     activateWindow();
+    m_otherWindowWasActive = false;
+    Aktivierung();
 }
 
 // ---- exit -------------------------------------------------------------------

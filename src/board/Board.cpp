@@ -187,6 +187,8 @@ void Board::FarblisteZweifarbig()
 {
     farblist = farblisteZweifarbig(List3, farbe1, farbe2);
     FarbenSetzen();
+    if (answerColourChanged)
+        answerColourChanged(farbe2);
 }
 
 void Board::FarbenSetzen()

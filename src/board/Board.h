@@ -45,6 +45,8 @@ public:
     void setPunkte(QPushButton *button) { m_punkte = button; }
     int points() const;
 
+    // Two-colour mode also gives the answer colour to the preview box Picture3.
+    std::function<void(ColourValue)> answerColourChanged;
     // Called after every point; the main window checks for completion.
     std::function<void()> onPoint;
 

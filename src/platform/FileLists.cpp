@@ -1,6 +1,7 @@
 #include "platform/FileLists.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -93,6 +94,28 @@ QString resolvePath(const QString &folder, const QString &name)
         current = withTrailingSeparator(current) + found;
     }
     return current;
+}
+
+bool deleteFile(const QString &path, QString *error)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        if (error)
+            *error = QStringLiteral("Die Datei ist nicht vorhanden.");
+        return false;
+    }
+    if (info.isDir() && !info.isSymLink()) {
+        if (error)
+            *error = QStringLiteral("Das ist keine Datei.");
+        return false;
+    }
+    QFile f(path);
+    if (!f.remove()) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
+    return true;
 }
 
 } // namespace dup

@@ -23,4 +23,7 @@ QString withTrailingSeparator(const QString &folder);
 // plain joined path is returned (and does not exist).
 QString resolvePath(const QString &folder, const QString &name);
 
+// Deletes a file (never a folder); on failure error holds the reason.
+bool deleteFile(const QString &path, QString *error);
+
 } // namespace dup

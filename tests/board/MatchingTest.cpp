@@ -38,7 +38,8 @@ struct Game {
             pf.makeFolder(QStringLiteral("DUPBILDER"));
         w = std::make_unique<MainWindow>(fp.platform(), pf.path());
         w->show();
-        QTest::qWaitForWindowExposed(w.get());
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            qWarning("main window not exposed");
         w->taskChoice()->Command1_Click();
         fp.dialogs.clear();
     }

@@ -40,7 +40,8 @@ struct Lesson {
         w.reset();
         w = std::make_unique<MainWindow>(fp.platform(), pf.path());
         w->show();
-        QTest::qWaitForWindowExposed(w.get());
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            qWarning("main window not exposed");
     }
     SettingsPanel *panel() const { return w->settingsPanel(); }
     LessonRules *lesson() const { return w->lesson(); }

@@ -1,7 +1,7 @@
 #include "platform/PictureBox.h"
 #include "platform/PictureLoader.h"
 
-#include "GifWriter.h"
+#include "GifEncoder.h"
 #include "WmfWriter.h"
 
 #include <QBuffer>

@@ -1,4 +1,4 @@
-#include "GifWriter.h"
+#include "GifEncoder.h"
 
 namespace dup {
 

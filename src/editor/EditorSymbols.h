@@ -1,0 +1,35 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+
+namespace dup {
+
+// The six symbols of the editor's list buttons, drawn at run time, 32 x 32.
+enum class EditorSymbol { Insert, MoveUp, Replace, Take, MoveDown, Delete };
+
+QImage editorSymbol(EditorSymbol kind);
+
+// A picture box used as a button: a raised square with its symbol that
+// reports a click.
+class SymbolButton : public QWidget {
+    Q_OBJECT
+public:
+    SymbolButton(EditorSymbol kind, QWidget *parent = nullptr);
+    EditorSymbol kind() const { return m_kind; }
+    QImage symbol() const { return m_symbol; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    EditorSymbol m_kind;
+    QImage m_symbol;
+    bool m_down = false;
+};
+
+} // namespace dup

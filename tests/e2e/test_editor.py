@@ -1,0 +1,101 @@
+"""The task editor from the main window: a new task of two texts and two
+pictures from a subfolder, saved as TIERE2.TXT, then back to the main window."""
+import os
+import struct
+import unittest
+
+import duplikon_e2e as e2e
+
+PLAIN_SETTINGS = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\n"
+EDITOR = "Duplikon: Editor"
+
+
+def bmp(width, height, rgb):
+    """A 24-bit Windows bitmap of one colour."""
+    row = bytes([rgb[2], rgb[1], rgb[0]]) * width
+    row += b"\0" * ((4 - len(row) % 4) % 4)
+    pixels = row * height
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    return header + info + pixels
+
+
+class EditorTest(e2e.TestCase):
+
+    def editor_point(self, wid, left, top):
+        x, y, w, h = e2e.x_geometry(wid)
+        return x + e2e.twips_to_px(left), y + (h - e2e.CLIENT_HEIGHT_PX) + e2e.twips_to_px(top)
+
+    def click_editor(self, wid, left, top):
+        e2e.click_screen(*self.editor_point(wid, left, top))
+
+    def editor_menu(self, app, *path):
+        bar = e2e.wait_until(lambda: app.window_node(EDITOR, dialog=False).find(role="menu bar"),
+                             what="the editor's menu bar")
+        e2e.wait_until(lambda: bar.find(name=path[0]), what=f"the menu {path[0]!r}").press()
+        for name in path[1:]:
+            def look():
+                for w in app.accessible().walk(max_depth=12):
+                    if w.name == name and w.role == "menu item" and w.showing and w.extents[2] > 0:
+                        return w
+                return None
+            e2e.wait_until(look, what=f"the menu item {name!r}").press()
+
+    def test_new_task_with_texts_and_pictures_is_saved_and_listed(self):
+        app = self.start(folder=None, files={
+            "DUPLIKON.INI": PLAIN_SETTINGS,
+            "TIERE.TXT": "Hund\r\nKatze\r\n",
+            "DUPBILDER/g.bmp": bmp(20, 20, (0, 128, 0)),
+            "Bilder/blau.bmp": bmp(60, 40, (0, 0, 255)),
+            "Bilder/ROT.BMP": bmp(60, 40, (255, 0, 0)),
+        })
+        app.click("Abbruch", "push button")
+        app.menu("Editor")
+        wid = app.wait_window(EDITOR)
+        e2e.wait_until(lambda: not app.windows("Duplikon"), what="the main window to hide")
+
+        self.editor_menu(app, "Datei", "neue Datei ...")
+        box = app.message_box("Neue Datei")
+        self.assertEqual(box.text, "Sie können nun eine neue Datei erstellen.")
+        box.press("OK")
+
+        def type_into_text1(text):
+            self.click_editor(wid, 3600 + 4500, 7320 + 360)
+            e2e.key("ctrl+a")
+            e2e.key("BackSpace")
+            e2e.type_text(text)
+
+        # pair 1: a text on the left, a picture from the subfolder on the right
+        type_into_text1("Hund")
+        self.click_editor(wid, 3600 + 247, 6720 + 247)       # Picture2: insert into List1
+        self.click_editor(wid, 240 + 1400, 2520 + 120 + 240)  # List3: second entry, the subfolder
+        picture1 = self.editor_point(wid, 480 + 1200, 600 + 900)
+        list2 = self.editor_point(wid, 9840 + 1400, 2520 + 2000)
+        e2e.drag_screen(*picture1, *list2)                    # File1's first picture, blau.bmp
+
+        # pair 2: a text with umlaut and ß, then the second picture
+        type_into_text1("Größe")
+        self.click_editor(wid, 3600 + 247, 6720 + 247)
+        self.click_editor(wid, 240 + 1400, 4440 + 120 + 240)  # File1: second entry, ROT.BMP
+        e2e.drag_screen(*picture1, *list2)
+        app.screenshot("editor-filled", wid)
+
+        self.editor_menu(app, "Datei", "Datei sichern")
+        app.input_box("Datei sichern").answer("tiere2")
+        box = app.message_box("Datei sichern")
+        self.assertEqual(box.text, "TIERE2.TXT wurde gespeichert.")
+        box.press("OK")
+
+        with open(os.path.join(app.folder, "TIERE2.TXT"), "rb") as f:
+            self.assertEqual(f.read(), b"Hund\r\nBilder\\blau.bmp\r\nGr\xf6\xdfe\r\nBilder\\ROT.BMP\r\n")
+
+        # "Abbruch" goes back to the main window, whose task list holds the new task
+        self.editor_menu(app, "Abbruch")
+        app.wait_gone(EDITOR)
+        app.wait_main_window()
+        app.find("TIERE2.TXT", "list item")
+        self.assertEqual(app.quit(), 0)
+
+
+if __name__ == "__main__":
+    e2e.main()

@@ -1,0 +1,77 @@
+"""Start of the program in a copy of the demo folder: window, task-choice panel,
+first task on the board, cancelling and loading through the panel."""
+import os
+import unittest
+
+import duplikon_e2e as e2e
+
+# Settings with every switch off, so the menu "Laden" opens the full task-choice panel.
+PLAIN_SETTINGS = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\n"
+
+PANEL_LABELS = ("Datei-Wahl:", "Datei-Inhalt:", "Vorschau:")
+PANEL_BUTTONS = ("Abbruch", "L a d e n")
+
+
+@unittest.skipUnless(os.path.isdir(e2e.DEMO), f"the demo folder {e2e.DEMO} is not there yet")
+class StartupTest(e2e.TestCase):
+
+    def assert_panel_open(self, app):
+        for label in PANEL_LABELS:
+            app.find(label, "label", timeout=10)
+        for button in PANEL_BUTTONS:
+            app.find(button, "push button", timeout=10)
+
+    def assert_panel_parked(self, app):
+        e2e.wait_until(lambda: not any(app.is_visible(t) for t in PANEL_LABELS + PANEL_BUTTONS),
+                       10, "the task-choice panel to leave the window")
+
+    def assert_board_holds(self, app, folder, task):
+        texts = [h for h in e2e.used_halves(os.path.join(folder, task))
+                 if not e2e.is_picture_half(h)]
+        def holds():
+            shown = app.board_texts()
+            return all(shown.count(t) >= texts.count(t) for t in texts)
+        e2e.wait_until(holds, 10, f"the text halves of {task} on the board; "
+                       f"expected {texts}, shown {app.board_texts()}")
+
+    def test_start_shows_panel_over_first_task_then_cancel_and_load(self):
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
+        tasks = e2e.task_files(app.folder)
+        self.assertGreaterEqual(len(tasks), 2, "the demo folder needs at least two task files")
+
+        self.assertTrue(app.no_message_box("Ordner 'DUPBILDER' fehlt:", wait=0.5),
+                        "the demo folder lacks DUPBILDER")
+        self.assertEqual(app.title(), "Duplikon")
+
+        # The activation opens the task-choice panel over the board, which
+        # already holds the first task of the list.
+        self.assert_panel_open(app)
+        app.find(app.folder.rstrip("/") + "/", "label")  # progpfad shows the program folder
+        self.assert_board_holds(app, app.folder, tasks[0])
+        app.screenshot("startup-panel")
+
+        # "Abbruch" uncovers the board with the first task, ready to play.
+        app.click("Abbruch", "push button")
+        self.assert_panel_parked(app)
+        self.assert_board_holds(app, app.folder, tasks[0])
+        self.assertEqual(app.title(), "Duplikon")
+
+        # "Laden" opens the panel again; another file and "L a d e n" load it.
+        app.menu("Laden")
+        self.assert_panel_open(app)
+        other = next((t for t in tasks[1:]
+                      if any(not e2e.is_picture_half(h)
+                             for h in e2e.used_halves(os.path.join(app.folder, t)))),
+                     tasks[1])
+        app.click(other, "list item")
+        app.click("L a d e n", "push button")
+        app.wait_title(f"Duplikon ({other})")
+        self.assert_panel_parked(app)
+        self.assert_board_holds(app, app.folder, other)
+        app.screenshot("startup-loaded")
+
+        self.assertEqual(app.quit(), 0)
+
+
+if __name__ == "__main__":
+    e2e.main()

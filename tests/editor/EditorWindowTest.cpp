@@ -1,0 +1,876 @@
+#include "FakePlatform.h"
+#include "editor/EditorHost.h"
+#include "editor/EditorSymbols.h"
+#include "editor/EditorWindow.h"
+#include "platform/FileLists.h"
+#include "platform/Geometry.h"
+#include "platform/PictureBox.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace dup;
+using namespace dup::test;
+
+namespace {
+
+// The main window as the editor sees it: its File1 over the same folder.
+class FakeHost : public EditorHost {
+public:
+    QString folder;
+    QStringList files;
+    int selected = -1;
+    QStringList patterns;
+    int left = 0;
+
+    QString programFolder() const override { return folder; }
+    QStringList taskFiles() const override { return files; }
+    int selectedTaskFile() const override { return selected; }
+    void setTaskFilePattern(const QString &pattern) override
+    {
+        patterns << pattern;
+        files = pattern == QLatin1String("*.TXT") ? listFiles(folder, QStringLiteral("*.TXT")) : QStringList();
+    }
+    void editorLeft() override { ++left; }
+};
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return f.readAll();
+}
+
+void writePicture(const QString &path, const QColor &colour, const char *format)
+{
+    QImage img(40, 30, QImage::Format_RGB32);
+    img.fill(colour);
+    QVERIFY(img.save(path, format));
+}
+
+QStringList items(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+int selectedRow(const QListWidget *list)
+{
+    const auto rows = list->selectionModel()->selectedIndexes();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void hover(QWidget *w)
+{
+    QWidget *target = w;
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(w))
+        target = area->viewport();
+    const QPoint pos = target->rect().center();
+    QMouseEvent move(QEvent::MouseMove, pos, target->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+void clickRow(QListWidget *list, int row)
+{
+    const QRect r = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+}
+
+} // namespace
+
+class EditorWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void windowHasItsDesignFrameAndControls();
+    void symbolButtonsWorkOnTheSelectedEntryOnly();
+    void movesExchangeWithWrapAroundAndPreviewTheMovedEntry();
+    void text1NeverHoldsALineBreak();
+    void listClickPreviewsPicturesWhateverTheirLetterCase();
+    void helpLineAndLengthWarnings();
+    void savingRefusesUnequalOrTooLongListsAndBadNames();
+    void savingWritesPairsAsCrLfLinesAndRefreshesBothFileLists();
+    void overwriteQuestionAndItsNo();
+    void failedSaveSaysSoAndWritesNothing();
+    void openingByFile2KeepsEmptyEntriesAndCurrentFileDropsThem();
+    void unreadableFileLeavesTheListsAlone();
+    void newFileCopyAndPrint();
+    void deletingATaskFile();
+    void folderListOffersProgramFolderAndDirectSubfolders();
+    void droppingThePreviewAppendsTheRelativePath();
+    void largePreviewCyclesAndClosesEveryWay();
+    void abbruchKeepsListsAndCloseBoxStartsAfresh();
+    void returningFromAnotherWindowActivatesButAMessageBoxDoesNot();
+
+private:
+    EditorWindow *open();
+    QListWidget *list(const char *name) { return m_win->findChild<QListWidget *>(QLatin1String(name)); }
+    QLabel *label(const char *name) { return m_win->findChild<QLabel *>(QLatin1String(name)); }
+    PictureBox *box(const char *name) { return m_win->findChild<PictureBox *>(QLatin1String(name)); }
+    QLineEdit *text1() { return m_win->findChild<QLineEdit *>(QStringLiteral("Text1")); }
+    void button(const char *name)
+    {
+        auto *b = m_win->findChild<SymbolButton *>(QLatin1String(name));
+        QVERIFY2(b, name);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void trigger(const char *name)
+    {
+        auto *a = m_win->findChild<QAction *>(QLatin1String(name));
+        QVERIFY2(a, name);
+        a->trigger();
+    }
+    void fillList(const char *name, const QStringList &entries)
+    {
+        QListWidget *l = list(name);
+        const QSignalBlocker block(l);
+        l->clear();
+        l->addItems(entries);
+    }
+    QString hilfe() { return label("hilfe")->text(); }
+
+    QTemporaryDir *m_dir = nullptr;
+    QString m_folder;
+    FakePlatform *m_fake = nullptr;
+    FakeHost m_host;
+    QPointer<EditorWindow> m_win;
+};
+
+void EditorWindowTest::init()
+{
+    m_dir = new QTemporaryDir;
+    QVERIFY(m_dir->isValid());
+    m_folder = m_dir->path() + QStringLiteral("/Prog");
+    QDir().mkpath(m_folder + QStringLiteral("/Bilder/Tief"));
+    QDir().mkpath(m_folder + QStringLiteral("/Leer"));
+    writePicture(m_folder + QStringLiteral("/HUND.BMP"), Qt::red, "BMP");
+    writePicture(m_folder + QStringLiteral("/katze.jpg"), Qt::blue, "JPG");
+    writePicture(m_folder + QStringLiteral("/Bilder/a.bmp"), Qt::green, "BMP");
+    writePicture(m_folder + QStringLiteral("/Bilder/b.bmp"), Qt::yellow, "BMP");
+    writePicture(m_folder + QStringLiteral("/Bilder/c.bmp"), Qt::cyan, "BMP");
+    writePicture(m_folder + QStringLiteral("/Bilder/Tief/d.bmp"), Qt::gray, "BMP");
+    writeBytes(m_folder + QStringLiteral("/TIERE.TXT"), "Hund\r\nHUND.BMP\r\nKatze\r\nkatze.jpg\r\n");
+    writeBytes(m_folder + QStringLiteral("/luecken.txt"), "Hund\r\n\r\n\r\nKatze.bmp\nMaus\rMaus.bmp\r\nIgel");
+    m_fake = new FakePlatform;
+    m_host = FakeHost();
+    m_host.folder = m_folder + QLatin1Char('/');
+    m_host.files = listFiles(m_folder, QStringLiteral("*.TXT"));
+}
+
+void EditorWindowTest::cleanup()
+{
+    delete m_win;
+    delete m_fake;
+    delete m_dir;
+}
+
+EditorWindow *EditorWindowTest::open()
+{
+    m_win = new EditorWindow(m_fake->platform(), &m_host);
+    m_win->show();
+    return m_win;
+}
+
+void EditorWindowTest::windowHasItsDesignFrameAndControls()
+{
+    open();
+    QCOMPARE(m_win->objectName(), QStringLiteral("Form2"));
+    QCOMPARE(m_win->windowTitle(), QStringLiteral("Duplikon: Editor"));
+    QCOMPARE(m_win->centralWidget()->size(), QSize(864, 576));
+    QCOMPARE(m_win->minimumSize(), m_win->maximumSize());
+    QCOMPARE(list("List1")->geometry(), QRect(240, 168, 193, 274));
+    QCOMPARE(list("File2")->geometry(), QRect(448, 40, 193, 402));
+    QCOMPARE(box("Lupe2")->geometry(), QRect(672, 40, 161, 121));
+    QCOMPARE(m_win->findChild<QWidget *>("Picture13")->geometry(), QRect(720, 448, 33, 33));
+    QCOMPARE(m_win->findChild<QWidget *>("Picture13")->toolTip(), QStringLiteral("Text ersetzen"));
+    QCOMPARE(box("Lupe1")->toolTip(), QStringLiteral("Vorschau der Listen"));
+    QCOMPARE(text1()->text(), QStringLiteral("Text eingeben"));
+    QCOMPARE(hilfe(), QStringLiteral("Hilfetexte"));
+    QCOMPARE(label("Label4")->text(), QStringLiteral("0"));
+    QCOMPARE(label("Label9")->text(), QStringLiteral("2"));
+    QCOMPARE(items(list("File2")), (QStringList{"luecken.txt", "TIERE.TXT"}));
+    QCOMPARE(list("List1")->palette().color(QPalette::Base), QColor(192, 255, 192));
+    QCOMPARE(list("List1")->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(text1()->font().pointSizeF(), 12.0);
+    // like buttons of the two columns show the same symbol
+    QCOMPARE(m_win->findChild<SymbolButton *>("Picture2")->symbol(), m_win->findChild<SymbolButton *>("Picture9")->symbol());
+    QVERIFY(m_win->findChild<SymbolButton *>("Picture5")->symbol() != m_win->findChild<SymbolButton *>("Picture6")->symbol());
+    QStringList menus;
+    for (QAction *a : m_win->menuBar()->actions())
+        menus << a->text();
+    QCOMPARE(menus, (QStringList{"Abbruch", "Datei", "Großbild"}));
+    QVERIFY(!m_win->largePreviewOpen());
+    QCOMPARE(m_win->findChild<QWidget *>("vorschau")->x(), 13080 / 15);
+
+    if (qEnvironmentVariableIsSet("DUPLIKON_EDITOR_SHOT")) {
+        clickRow(list("File2"), 1);
+        clickRow(list("List3"), 1);
+        m_win->grab().save(qEnvironmentVariable("DUPLIKON_EDITOR_SHOT"));
+        trigger("menu3");
+        m_win->grab().save(qEnvironmentVariable("DUPLIKON_EDITOR_SHOT") + QStringLiteral(".gross.png"));
+    }
+}
+
+void EditorWindowTest::symbolButtonsWorkOnTheSelectedEntryOnly()
+{
+    open();
+    struct Column { const char *list, *label, *insert, *up, *replace, *take, *down, *del; };
+    const Column columns[] = {
+        {"List1", "Label4", "Picture2", "Picture5", "Picture4", "Picture3", "Picture6", "Picture7"},
+        {"List2", "Label5", "Picture9", "Picture8", "Picture13", "Picture11", "Picture10", "Picture12"},
+    };
+    for (const Column &c : columns) {
+        QListWidget *l = list(c.list);
+        // insert appends whatever Text1 holds, an empty text too; the selection stays
+        text1()->setText(QStringLiteral("eins"));
+        button(c.insert);
+        text1()->clear();
+        button(c.insert);
+        text1()->setText(QStringLiteral("drei"));
+        button(c.insert);
+        QCOMPARE(items(l), (QStringList{"eins", "", "drei"}));
+        QCOMPARE(selectedRow(l), -1);
+        QCOMPARE(label(c.label)->text(), QStringLiteral("3"));
+
+        // without a selection take, replace, delete and the moves do nothing
+        text1()->setText(QStringLiteral("neu"));
+        button(c.take);
+        button(c.replace);
+        button(c.del);
+        button(c.up);
+        button(c.down);
+        QCOMPARE(items(l), (QStringList{"eins", "", "drei"}));
+        QCOMPARE(text1()->text(), QStringLiteral("neu"));
+
+        clickRow(l, 0);
+        button(c.take);
+        QCOMPARE(text1()->text(), QStringLiteral("eins"));
+        text1()->setText(QStringLiteral("EINS"));
+        button(c.replace);
+        QCOMPARE(items(l), (QStringList{"EINS", "", "drei"}));
+        QCOMPARE(selectedRow(l), 0);
+
+        // delete removes the selected entry; the count waits for ListenPruefen
+        clickRow(l, 1);
+        button(c.del);
+        QCOMPARE(items(l), (QStringList{"EINS", "drei"}));
+        QCOMPARE(selectedRow(l), -1);
+        QCOMPARE(label(c.label)->text(), QStringLiteral("3"));
+        hover(l);
+        QCOMPARE(label(c.label)->text(), QStringLiteral("2"));
+    }
+    // neither column touched the other
+    QCOMPARE(items(list("List1")), (QStringList{"EINS", "drei"}));
+    QCOMPARE(items(list("List2")), (QStringList{"EINS", "drei"}));
+}
+
+void EditorWindowTest::movesExchangeWithWrapAroundAndPreviewTheMovedEntry()
+{
+    open();
+    fillList("List2", {"erstes", "zweites", "HUND.BMP"});
+    clickRow(list("List2"), 0);
+    button("Picture8"); // up from the first: exchanged with the last
+    QCOMPARE(items(list("List2")), (QStringList{"HUND.BMP", "zweites", "erstes"}));
+    QCOMPARE(selectedRow(list("List2")), 2);
+    QVERIFY(!box("Lupe2")->hasPicture());
+    button("Picture10"); // down from the last: exchanged with the first
+    QCOMPARE(items(list("List2")), (QStringList{"erstes", "zweites", "HUND.BMP"}));
+    QCOMPARE(selectedRow(list("List2")), 0);
+    button("Picture10");
+    button("Picture10");
+    QCOMPARE(items(list("List2")), (QStringList{"zweites", "HUND.BMP", "erstes"}));
+    // selecting the moved entry previews it, as a click would
+    clickRow(list("List2"), 1);
+    button("Picture8");
+    QCOMPARE(items(list("List2")), (QStringList{"HUND.BMP", "zweites", "erstes"}));
+    QCOMPARE(selectedRow(list("List2")), 0);
+    QVERIFY(box("Lupe2")->hasPicture());
+    clickRow(list("List2"), 1);
+    QVERIFY(!box("Lupe2")->hasPicture());
+    QCOMPARE(items(list("List1")), QStringList());
+
+    // a single entry does not move
+    fillList("List1", {"allein"});
+    clickRow(list("List1"), 0);
+    button("Picture5");
+    button("Picture6");
+    QCOMPARE(items(list("List1")), QStringList{"allein"});
+}
+
+void EditorWindowTest::text1NeverHoldsALineBreak()
+{
+    open();
+    text1()->setText(QStringLiteral("Hund\r\nKatze\nMaus"));
+    QVERIFY(!text1()->text().contains(QLatin1Char('\n')));
+    QVERIFY(!text1()->text().contains(QLatin1Char('\r')));
+    button("Picture2");
+    QCOMPARE(items(list("List1")), QStringList{"Hund Katze Maus"});
+}
+
+void EditorWindowTest::listClickPreviewsPicturesWhateverTheirLetterCase()
+{
+    open();
+    fillList("List1", {"hund.bmp", "HUND.BMP", "Hund", "Bilder\\A.BMP", "fehlt.gif", "KATZE.JPG"});
+    clickRow(list("List1"), 0);
+    QVERIFY(box("Lupe1")->hasPicture());
+    QCOMPARE(box("Lupe1")->image().pixelColor(0, 0), QColor(Qt::red));
+    clickRow(list("List1"), 2); // a text entry clears the preview, even with a file HUND
+    QVERIFY(!box("Lupe1")->hasPicture());
+    clickRow(list("List1"), 3);
+    QCOMPARE(box("Lupe1")->image().pixelColor(0, 0), QColor(Qt::green));
+    clickRow(list("List1"), 4); // a missing picture shows its name
+    QVERIFY(!box("Lupe1")->hasPicture());
+    QCOMPARE(box("Lupe1")->note(), QStringLiteral("fehlt.gif"));
+    clickRow(list("List1"), 5);
+    QVERIFY(box("Lupe1")->hasPicture());
+    QVERIFY(!box("Lupe2")->hasPicture());
+}
+
+void EditorWindowTest::helpLineAndLengthWarnings()
+{
+    open();
+    const struct { const char *control; QString text; } table[] = {
+        {"List1", QStringLiteral("In dieser grünen Liste stehen die linken Teilpaare oder Aufgaben ...")},
+        {"List2", QStringLiteral("In dieser blauen Liste stehen die rechten Teilpaare oder Lösungen ...")},
+        {"Text1", QStringLiteral("Hier die gewünschten Texte eingeben und mit den Symbolen einsetzen ...")},
+        {"File2", QStringLiteral("In dieser roten Liste stehen die Quelldateien mit den Daten ...")},
+        {"List3", QStringLiteral("Aus dieser Ordnerliste einen Ordner durch Anklicken auswählen ...")},
+        {"File1", QStringLiteral("Aus dieser Bildliste ein aktuelles Bild durch Anklicken auswählen ...")},
+        {"Picture1", QStringLiteral("Das Vorschaubild mit Drag&Drop in das grüne oder blaue Fenster ziehen ...")},
+    };
+    for (const auto &row : table) {
+        hover(m_win->findChild<QWidget *>(QLatin1String(row.control)));
+        QCOMPARE(hilfe(), row.text);
+    }
+    // other parts of the window leave the text alone
+    hover(label("Label8"));
+    QCOMPARE(hilfe(), table[6].text);
+
+    QStringList eleven;
+    for (int i = 0; i < 11; ++i)
+        eleven << QString::number(i);
+    fillList("List1", eleven);
+    fillList("List2", {"a", "b", "c"});
+    hover(list("List2"));
+    QCOMPARE(hilfe(), QStringLiteral("Liste 1 hat mehr als 10 Elemente."));
+    QCOMPARE(label("Label4")->text(), QStringLiteral("11"));
+    fillList("List2", eleven);
+    hover(list("List1"));
+    QCOMPARE(hilfe(), QStringLiteral("Liste 2 hat mehr als 10 Elemente."));
+    // the warning stays after deleting back to 10, until another help text replaces it
+    clickRow(list("List1"), 0);
+    button("Picture7");
+    clickRow(list("List2"), 0);
+    button("Picture12");
+    hover(list("List1"));
+    QCOMPARE(hilfe(), table[0].text);
+    fillList("List2", eleven);
+    hover(list("List1"));
+    QCOMPARE(hilfe(), QStringLiteral("Liste 2 hat mehr als 10 Elemente."));
+    fillList("List2", {});
+    hover(list("List2"));
+    QCOMPARE(hilfe(), table[1].text);
+    QStringList twelve = eleven;
+    twelve << "x";
+    fillList("List2", twelve);
+    hover(text1());
+    QCOMPARE(hilfe(), table[2].text);
+    // an insert checks the lists again
+    button("Picture9");
+    QCOMPARE(hilfe(), QStringLiteral("Liste 2 hat mehr als 10 Elemente."));
+}
+
+void EditorWindowTest::savingRefusesUnequalOrTooLongListsAndBadNames()
+{
+    open();
+    fillList("List1", {"a", "b", "c"});
+    fillList("List2", {"1", "2", "3", "4"});
+    trigger("menu2d");
+    QCOMPARE(m_fake->dialogs.shown.size(), 1);
+    QCOMPARE(m_fake->dialogs.shown[0].title, QStringLiteral("Fehler in Listen"));
+    QCOMPARE(m_fake->dialogs.shown[0].text, QStringLiteral("Die zwei Listen sind verschieden lang.\r"));
+
+    QStringList many;
+    for (int i = 0; i < 21; ++i)
+        many << QString::number(i);
+    fillList("List1", many);
+    fillList("List2", many);
+    m_fake->dialogs.clear();
+    trigger("menu2d");
+    QCOMPARE(m_fake->dialogs.shown.size(), 1);
+    QCOMPARE(m_fake->dialogs.shown[0].text, QStringLiteral("Die Listen sind zu lang.,\rnur 20 Einträge sind zulässig.\r"));
+
+    fillList("List1", {"a"});
+    fillList("List2", {"1"});
+    const QStringList before = QDir(m_folder).entryList(QDir::Files);
+    for (const QString &bad : {QStringLiteral("../weg"), QStringLiteral("Bilder\\neu"), QStringLiteral("  ")}) {
+        m_fake->dialogs.clear();
+        m_fake->dialogs.inputAnswers = QStringList{bad};
+        trigger("menu2d");
+        QCOMPARE(m_fake->dialogs.titles(), (QStringList{"Datei sichern", "Datei sichern"}));
+        QCOMPARE(m_fake->dialogs.shown[1].kind, ShownDialog::Message);
+        QVERIFY(m_fake->dialogs.shown[1].text.contains(QStringLiteral("nicht zulässig")));
+    }
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), before);
+    QVERIFY(!QFile::exists(m_dir->path() + QStringLiteral("/WEG.TXT")));
+    // a cancelled name box ends silently
+    m_fake->dialogs.clear();
+    trigger("menu2d");
+    QCOMPARE(m_fake->dialogs.shown.size(), 1);
+    QCOMPARE(m_fake->dialogs.shown[0].text, QStringLiteral("Namen für die Datei eingeben:\r(Nur Endung '.TXT' akzeptiert)"));
+    QCOMPARE(m_host.patterns, QStringList());
+}
+
+void EditorWindowTest::savingWritesPairsAsCrLfLinesAndRefreshesBothFileLists()
+{
+    open();
+    QStringList left, right;
+    QByteArray expected;
+    for (int i = 0; i < 11; ++i) {
+        left << QStringLiteral("Wort %1").arg(i);
+        right << (i == 3 ? QStringLiteral("Bilder\\a.bmp") : i == 5 ? QString() : QStringLiteral("Größe %1").arg(i));
+        expected += left.last().toLatin1() + "\r\n" + right.last().toLatin1() + "\r\n";
+    }
+    expected.replace("Gr\xc3\xb6\xc3\x9f" "e", "Gr\xf6\xdf" "e"); // Windows-1252
+    fillList("List1", left);
+    fillList("List2", right);
+    m_fake->dialogs.inputAnswers = QStringList{"tiere2"};
+    QStringList patternsDuringMessage;
+    m_fake->dialogs.onShow = [&](const ShownDialog &d) {
+        if (d.title == QLatin1String("Datei sichern") && d.kind == ShownDialog::Message)
+            patternsDuringMessage = m_host.patterns;
+    };
+    trigger("menu2d");
+    QCOMPARE(m_fake->dialogs.shown.last().text, QStringLiteral("TIERE2.TXT wurde gespeichert.\r"));
+    QCOMPARE(patternsDuringMessage, QStringList{"*.LST"});
+    QCOMPARE(m_host.patterns, (QStringList{"*.LST", "*.TXT"}));
+    const QByteArray bytes = readBytes(m_folder + QStringLiteral("/TIERE2.TXT"));
+    QCOMPARE(bytes, expected);
+    QCOMPARE(bytes.count("\r\n"), 22);
+    QVERIFY(items(list("File2")).contains(QStringLiteral("TIERE2.TXT")));
+    QCOMPARE(label("Label9")->text(), QStringLiteral("3"));
+    QVERIFY(m_host.files.contains(QStringLiteral("TIERE2.TXT")));
+    // the lists are left as they were
+    QCOMPARE(items(list("List1")), left);
+
+    // 0 pairs: an empty file; a name with another ending keeps it
+    fillList("List1", {});
+    fillList("List2", {});
+    m_fake->dialogs.inputAnswers = QStringList{"leer.txt"};
+    trigger("menu2d");
+    QCOMPARE(readBytes(m_folder + QStringLiteral("/LEER.TXT")), QByteArray());
+    m_fake->dialogs.inputAnswers = QStringList{"notiz.doc"};
+    trigger("menu2d");
+    QVERIFY(QFile::exists(m_folder + QStringLiteral("/NOTIZ.DOC")));
+    QVERIFY(!items(list("File2")).contains(QStringLiteral("NOTIZ.DOC")));
+}
+
+void EditorWindowTest::overwriteQuestionAndItsNo()
+{
+    open();
+    fillList("List1", {"x"});
+    fillList("List2", {"y"});
+    m_fake->dialogs.inputAnswers = QStringList{"Tiere"};
+    m_fake->dialogs.yesNoAnswers = {false};
+    trigger("menu2d");
+    QCOMPARE(m_fake->dialogs.shown.size(), 2);
+    QCOMPARE(m_fake->dialogs.shown[1].kind, ShownDialog::Question);
+    QCOMPARE(m_fake->dialogs.shown[1].title, QStringLiteral("TIERE.TXT sichern"));
+    QCOMPARE(m_fake->dialogs.shown[1].text, QStringLiteral("Die Datei ist schon vorhanden,\rsoll sie überschrieben werden?\r"));
+    QCOMPARE(readBytes(m_folder + QStringLiteral("/TIERE.TXT")), QByteArray("Hund\r\nHUND.BMP\r\nKatze\r\nkatze.jpg\r\n"));
+    QCOMPARE(m_host.patterns, QStringList());
+
+    // Yes replaces it; a file listed in small letters is the same file
+    m_fake->dialogs.clear();
+    m_fake->dialogs.inputAnswers = QStringList{"luecken"};
+    m_fake->dialogs.yesNoAnswers = {true};
+    trigger("menu2d");
+    QCOMPARE(m_fake->dialogs.shown[1].title, QStringLiteral("LUECKEN.TXT sichern"));
+    QCOMPARE(readBytes(m_folder + QStringLiteral("/luecken.txt")), QByteArray("x\r\ny\r\n"));
+    QCOMPARE(QDir(m_folder).entryList({"*.txt"}, QDir::Files).size(), 2);
+}
+
+void EditorWindowTest::failedSaveSaysSoAndWritesNothing()
+{
+    open();
+    fillList("List1", {"x"});
+    fillList("List2", {"y"});
+    // the program folder has gone: nothing can be written there
+    QVERIFY(QDir(m_folder).removeRecursively());
+    m_fake->dialogs.inputAnswers = QStringList{"neu"};
+    trigger("menu2d");
+    QCOMPARE(m_fake->dialogs.shown.size(), 2);
+    QCOMPARE(m_fake->dialogs.shown[1].title, QStringLiteral("Datei sichern"));
+    QVERIFY(m_fake->dialogs.shown[1].text.startsWith(QStringLiteral("NEU.TXT konnte nicht gespeichert werden:\r")));
+    QVERIFY(!m_fake->dialogs.shown[1].text.contains(QStringLiteral("wurde gespeichert")));
+    QCOMPARE(m_host.patterns, QStringList());
+}
+
+void EditorWindowTest::openingByFile2KeepsEmptyEntriesAndCurrentFileDropsThem()
+{
+    open();
+    // lines end at CR LF, CR or LF; an odd last line goes to the green list
+    clickRow(list("File2"), 0);
+    QCOMPARE(items(list("List1")), (QStringList{"Hund", "", "Maus", "Igel"}));
+    QCOMPARE(items(list("List2")), (QStringList{"", "Katze.bmp", "Maus.bmp"}));
+    QCOMPARE(selectedRow(list("List1")), 0);
+    QCOMPARE(selectedRow(list("List2")), 0);
+    QCOMPARE(label("Label4")->text(), QStringLiteral("4"));
+    QCOMPARE(label("Label5")->text(), QStringLiteral("3"));
+
+    clickRow(list("File2"), 1);
+    QCOMPARE(items(list("List2")), (QStringList{"HUND.BMP", "katze.jpg"}));
+    QVERIFY(box("Lupe2")->hasPicture()); // the first entry is previewed
+    QVERIFY(!box("Lupe1")->hasPicture());
+
+    // "aktuelle Datei" without a chosen task
+    trigger("menu2a");
+    QCOMPARE(m_fake->dialogs.shown.last().title, QStringLiteral("Aktuelle Datei"));
+    QCOMPARE(m_fake->dialogs.shown.last().text, QStringLiteral("Es ist keine Datei ausgewählt.\r"));
+    QCOMPARE(items(list("List1")), (QStringList{"Hund", "Katze"}));
+
+    m_host.selected = 0; // luecken.txt
+    trigger("menu2a");
+    QCOMPARE(items(list("List1")), (QStringList{"Hund", "Maus", "Igel"}));
+    QCOMPARE(items(list("List2")), (QStringList{"Katze.bmp", "Maus.bmp"}));
+    QCOMPARE(selectedRow(list("List1")), -1);
+    QVERIFY(box("Lupe2")->hasPicture()); // previews and counts wait
+    QCOMPARE(label("Label4")->text(), QStringLiteral("2"));
+    hover(list("List1"));
+    QCOMPARE(label("Label4")->text(), QStringLiteral("3"));
+}
+
+void EditorWindowTest::unreadableFileLeavesTheListsAlone()
+{
+    open();
+    fillList("List1", {"bleibt"});
+    QVERIFY(QFile::remove(m_folder + QStringLiteral("/TIERE.TXT")));
+    clickRow(list("File2"), 1);
+    QCOMPARE(m_fake->dialogs.shown.size(), 1);
+    QVERIFY(m_fake->dialogs.shown[0].text.startsWith(QStringLiteral("TIERE.TXT konnte nicht gelesen werden:\r")));
+    QCOMPARE(items(list("List1")), QStringList{"bleibt"});
+
+    m_host.selected = 1;
+    trigger("menu2a");
+    QCOMPARE(m_fake->dialogs.shown.size(), 2);
+    QCOMPARE(m_fake->dialogs.shown[1].title, QStringLiteral("Aktuelle Datei"));
+    QVERIFY(m_fake->dialogs.shown[1].text.contains(QStringLiteral("TIERE.TXT")));
+    QCOMPARE(items(list("List1")), QStringList{"bleibt"});
+}
+
+void EditorWindowTest::newFileCopyAndPrint()
+{
+    open();
+    clickRow(list("File2"), 1);
+    QVERIFY(box("Lupe2")->hasPicture());
+    fillList("List2", {"1", "2", "3", "4", "5"});
+    fillList("List1", {"a", "b", "c"});
+
+    QTest::mouseClick(label("Label10"), Qt::LeftButton);
+    QCOMPARE(m_fake->clipboard.text, QStringLiteral("a\r\n1\r\nb\r\n2\r\nc\r\n3\r\n"));
+    QCOMPARE(m_fake->dialogs.shown.last().title, QStringLiteral("Ablage"));
+    QCOMPARE(m_fake->dialogs.shown.last().text, QStringLiteral("Die Datei wurde in die Ablage kopiert.\r\r"));
+
+    // printing asks about the selected task file and prints the lists
+    m_fake->dialogs.clear();
+    m_fake->dialogs.yesNoAnswers = {false};
+    QTest::mouseClick(label("Label11"), Qt::LeftButton);
+    QCOMPARE(m_fake->dialogs.shown.size(), 1);
+    QCOMPARE(m_fake->dialogs.shown[0].title, QStringLiteral("TIERE.TXT"));
+    QCOMPARE(m_fake->dialogs.shown[0].text, QStringLiteral("Diese Datei jetzt ausdrucken?\r\r"));
+    QCOMPARE(m_fake->printer.pages.size(), 0);
+    m_fake->dialogs.yesNoAnswers = {true};
+    QTest::mouseClick(label("Label11"), Qt::LeftButton);
+    QCOMPARE(m_fake->printer.pages.size(), 1);
+    QCOMPARE(m_fake->dialogs.shown.last().title, QStringLiteral("Drucken"));
+    QCOMPARE(m_fake->dialogs.shown.last().text, QStringLiteral("Die aktuelle Datei wird gedruckt ...  \r\r"));
+    // six lines from the top-left corner: ink at the top, none below them
+    const QImage page = m_fake->printer.pages[0];
+    auto inkInRows = [&](int from, int to) {
+        for (int y = from; y < to; ++y)
+            for (int x = 0; x < page.width(); x += 2)
+                if (qGray(page.pixel(x, y)) < 128)
+                    return true;
+        return false;
+    };
+    QVERIFY(inkInRows(0, 100));
+    QVERIFY(!inkInRows(1000, page.height()));
+
+    // 40 lines still fit on the page
+    QStringList forty;
+    for (int i = 0; i < 20; ++i)
+        forty << QStringLiteral("Zeile %1").arg(i);
+    fillList("List1", forty);
+    fillList("List2", forty);
+    m_fake->dialogs.yesNoAnswers = {true};
+    QTest::mouseClick(label("Label11"), Qt::LeftButton);
+    QCOMPARE(m_fake->printer.pages.size(), 2);
+    const QImage full = m_fake->printer.pages[1];
+    bool inkNearBottom = false;
+    for (int y = full.height() - 200; y < full.height() && !inkNearBottom; ++y)
+        for (int x = 0; x < 400; ++x)
+            if (qGray(full.pixel(x, y)) < 128)
+                inkNearBottom = true;
+    QVERIFY(inkNearBottom);
+
+    // no printer: a clear message, the lists unchanged
+    m_fake->printer.fail = true;
+    m_fake->dialogs.clear();
+    m_fake->dialogs.yesNoAnswers = {true};
+    QTest::mouseClick(label("Label11"), Qt::LeftButton);
+    QCOMPARE(m_fake->dialogs.shown.last().title, QStringLiteral("Drucken"));
+    QVERIFY(m_fake->dialogs.shown.last().text.contains(QStringLiteral("Es ist kein Drucker eingerichtet.")));
+    QCOMPARE(items(list("List1")), forty);
+
+    // "neue Datei ..." empties everything without asking
+    m_fake->dialogs.clear();
+    trigger("menu2b");
+    QCOMPARE(items(list("List1")), QStringList());
+    QCOMPARE(items(list("List2")), QStringList());
+    QVERIFY(!box("Lupe2")->hasPicture());
+    QCOMPARE(text1()->text(), QString());
+    QCOMPARE(m_fake->dialogs.titles(), QStringList{"Neue Datei"});
+    QCOMPARE(m_fake->dialogs.shown[0].text, QStringLiteral("Sie können nun eine neue Datei erstellen.\r"));
+
+    // without a selected task file printing and deleting do nothing
+    m_win->findChild<QListWidget *>("File2")->clearSelection();
+    m_fake->dialogs.clear();
+    QTest::mouseClick(label("Label11"), Qt::LeftButton);
+    QTest::mouseClick(label("Label12"), Qt::LeftButton);
+    QCOMPARE(m_fake->dialogs.shown.size(), 0);
+}
+
+void EditorWindowTest::deletingATaskFile()
+{
+    open();
+    clickRow(list("File2"), 1);
+    const QStringList lists = items(list("List1"));
+    m_fake->dialogs.clear();
+    m_fake->dialogs.yesNoAnswers = {false};
+    QTest::mouseClick(label("Label12"), Qt::LeftButton);
+    QCOMPARE(m_fake->dialogs.shown[0].title, QStringLiteral("TIERE.TXT"));
+    QCOMPARE(m_fake->dialogs.shown[0].text, QStringLiteral("Soll diese Datei gelöscht werden?\r\r"));
+    QVERIFY(QFile::exists(m_folder + QStringLiteral("/TIERE.TXT")));
+
+    m_fake->dialogs.yesNoAnswers = {true};
+    QTest::mouseClick(label("Label12"), Qt::LeftButton);
+    QVERIFY(!QFile::exists(m_folder + QStringLiteral("/TIERE.TXT")));
+    QCOMPARE(items(list("File2")), QStringList{"luecken.txt"});
+    QCOMPARE(label("Label9")->text(), QStringLiteral("1"));
+    QCOMPARE(items(list("List1")), lists);
+
+    // a delete that fails says so
+    clickRow(list("File2"), 0);
+    QVERIFY(QFile::remove(m_folder + QStringLiteral("/luecken.txt")));
+    m_fake->dialogs.clear();
+    m_fake->dialogs.yesNoAnswers = {true};
+    QTest::mouseClick(label("Label12"), Qt::LeftButton);
+    QCOMPARE(m_fake->dialogs.shown.size(), 2);
+    QCOMPARE(m_fake->dialogs.shown[1].title, QStringLiteral("Datei löschen"));
+    QVERIFY(m_fake->dialogs.shown[1].text.startsWith(QStringLiteral("luecken.txt konnte nicht gelöscht werden:\r")));
+}
+
+void EditorWindowTest::folderListOffersProgramFolderAndDirectSubfolders()
+{
+    open();
+    QCOMPARE(items(list("List3")), (QStringList{"Prog\\", "Prog\\Bilder", "Prog\\Leer"}));
+    QCOMPARE(selectedRow(list("List3")), 0);
+    QCOMPARE(m_win->langname(), m_folder + QLatin1Char('/'));
+    QCOMPARE(m_win->pfadname(), m_dir->path() + QLatin1Char('/'));
+    // at the first opening the picture list shows the program folder, nothing chosen
+    QCOMPARE(items(list("File1")), (QStringList{"HUND.BMP", "katze.jpg"}));
+    QCOMPARE(selectedRow(list("File1")), -1);
+    QVERIFY(!box("Picture1")->hasPicture());
+
+    clickRow(list("List3"), 1);
+    QCOMPARE(items(list("File1")), (QStringList{"a.bmp", "b.bmp", "c.bmp"}));
+    QCOMPARE(selectedRow(list("File1")), 0);
+    QCOMPARE(box("Picture1")->image().pixelColor(0, 0), QColor(Qt::green));
+    QVERIFY(box("Image1")->hasPicture());
+
+    // an empty folder leaves the previews as they were
+    clickRow(list("List3"), 2);
+    QCOMPARE(items(list("File1")), QStringList());
+    QVERIFY(box("Picture1")->hasPicture());
+
+    // each activation goes back to the program folder and its first picture
+    m_win->Form_Activate();
+    QCOMPARE(selectedRow(list("List3")), 0);
+    QCOMPARE(items(list("File1")), (QStringList{"HUND.BMP", "katze.jpg"}));
+    QCOMPARE(selectedRow(list("File1")), 0);
+    QCOMPARE(box("Picture1")->image().pixelColor(0, 0), QColor(Qt::red));
+}
+
+void EditorWindowTest::droppingThePreviewAppendsTheRelativePath()
+{
+    open();
+    auto dragTo = [this](QWidget *target) {
+        QWidget *pic = box("Picture1");
+        const QPoint start = pic->rect().center();
+        const QPoint end = pic->mapFromGlobal(target->mapToGlobal(target->rect().center()));
+        QTest::mousePress(pic, Qt::LeftButton, {}, start);
+        QTest::mouseMove(pic, (start + end) / 2);
+        QTest::mouseMove(pic, end);
+        QTest::mouseRelease(pic, Qt::LeftButton, {}, end);
+    };
+    // nothing chosen in File1: nothing is appended
+    dragTo(list("List2"));
+    QCOMPARE(items(list("List2")), QStringList());
+
+    clickRow(list("File1"), 1);
+    dragTo(list("List2"));
+    QCOMPARE(items(list("List2")), QStringList{"katze.jpg"});
+    QVERIFY(box("Lupe2")->hasPicture());
+    QCOMPARE(label("Label5")->text(), QStringLiteral("1"));
+
+    clickRow(list("List3"), 1);
+    clickRow(list("File1"), 2);
+    dragTo(box("Lupe2"));
+    QCOMPARE(items(list("List2")), (QStringList{"katze.jpg", "Bilder\\c.bmp"}));
+    QCOMPARE(box("Lupe2")->image().pixelColor(0, 0), QColor(Qt::cyan));
+    dragTo(box("Lupe1"));
+    dragTo(list("List1"));
+    QCOMPARE(items(list("List1")), (QStringList{"Bilder\\c.bmp", "Bilder\\c.bmp"}));
+    QCOMPARE(selectedRow(list("List1")), -1);
+    // a release elsewhere adds nothing
+    dragTo(label("hilfe"));
+    QCOMPARE(list("List1")->count() + list("List2")->count(), 4);
+    // the entry written is found again by the list's preview
+    clickRow(list("List2"), 1);
+    QCOMPARE(box("Lupe2")->image().pixelColor(0, 0), QColor(Qt::cyan));
+
+    // an empty folder: nothing to add
+    clickRow(list("List3"), 2);
+    dragTo(list("List1"));
+    QCOMPARE(list("List1")->count(), 2);
+}
+
+void EditorWindowTest::largePreviewCyclesAndClosesEveryWay()
+{
+    open();
+    clickRow(list("List3"), 1);
+    QWidget *client = m_win->centralWidget();
+    const QColor normal = client->palette().color(QPalette::Window);
+    trigger("menu3");
+    QVERIFY(m_win->largePreviewOpen());
+    QCOMPARE(m_win->findChild<QWidget *>("vorschau")->x(), 16);
+    QCOMPARE(client->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(box("Image1")->toolTip(), QStringLiteral("Vorschaubild mit Mausklick schließen ..."));
+
+    auto *back = m_win->findChild<QPushButton *>("Command1");
+    auto *next = m_win->findChild<QPushButton *>("Command2");
+    QTest::mouseClick(back, Qt::LeftButton); // from the first to the last
+    QCOMPARE(selectedRow(list("File1")), 2);
+    QCOMPARE(box("Image1")->image().pixelColor(5, 5), QColor(Qt::cyan));
+    QTest::mouseClick(next, Qt::LeftButton); // from the last to the first
+    QCOMPARE(selectedRow(list("File1")), 0);
+    QCOMPARE(box("Picture1")->image().pixelColor(0, 0), QColor(Qt::green));
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(selectedRow(list("File1")), 1);
+
+    // clicks on the caption and the buttons keep it open; the bottom bar closes it
+    QTest::mouseClick(label("Label7"), Qt::LeftButton);
+    QVERIFY(m_win->largePreviewOpen());
+    QTest::mouseClick(m_win->findChild<QWidget *>("Shape4"), Qt::LeftButton, {}, QPoint(300, 12));
+    QVERIFY(!m_win->largePreviewOpen());
+    QCOMPARE(client->palette().color(QPalette::Window), normal);
+
+    trigger("menu3");
+    QTest::mouseClick(box("Image1"), Qt::LeftButton);
+    QVERIFY(!m_win->largePreviewOpen());
+    QCOMPARE(client->palette().color(QPalette::Window), normal);
+
+    trigger("menu3");
+    trigger("menu3");
+    QVERIFY(!m_win->largePreviewOpen());
+
+    // with an empty picture list the buttons do nothing
+    clickRow(list("List3"), 2);
+    trigger("menu3");
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(selectedRow(list("File1")), -1);
+
+    trigger("menu1");
+    QVERIFY(!m_win->largePreviewOpen());
+    QCOMPARE(client->palette().color(QPalette::Window), normal);
+    QVERIFY(!box("Image1")->hasPicture());
+    QVERIFY(!box("Picture1")->hasPicture());
+}
+
+void EditorWindowTest::abbruchKeepsListsAndCloseBoxStartsAfresh()
+{
+    open();
+    text1()->setText(QStringLiteral("Hund"));
+    button("Picture2");
+    button("Picture9");
+    list("File1")->setCurrentRow(1); // the teacher picks katze.jpg
+    QVERIFY(box("Picture1")->hasPicture());
+    trigger("menu1");
+    QVERIFY(!m_win->isVisible());
+    QVERIFY(!box("Picture1")->hasPicture());
+    QVERIFY(!box("Image1")->hasPicture());
+    QCOMPARE(m_host.left, 1);
+    QVERIFY(m_win);
+    m_win->show();
+    QCOMPARE(items(list("List1")), QStringList{"Hund"});
+    QCOMPARE(text1()->text(), QStringLiteral("Hund"));
+    // The next activation shows the chosen picture again.
+    QVERIFY(box("Picture1")->hasPicture());
+    QVERIFY(box("Image1")->hasPicture());
+
+    m_win->close();
+    QCOMPARE(m_host.left, 2);
+    QTRY_VERIFY(!m_win); // deleted
+    open();
+    QCOMPARE(items(list("List1")), QStringList());
+    QCOMPARE(text1()->text(), QStringLiteral("Text eingeben"));
+}
+
+void EditorWindowTest::returningFromAnotherWindowActivatesButAMessageBoxDoesNot()
+{
+    open();
+    QApplication::setActiveWindow(m_win);
+    clickRow(list("List3"), 1);
+    QCOMPARE(items(list("File1")).size(), 3);
+
+    // a message box in between is no activation: the browser keeps its folder
+    QDialog box;
+    box.show();
+    QApplication::setActiveWindow(&box);
+    box.hide();
+    QApplication::setActiveWindow(m_win);
+    QCOMPARE(selectedRow(list("List3")), 1);
+
+    // back from another window of the program: the activation steps run
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::setActiveWindow(m_win);
+    QCOMPARE(selectedRow(list("List3")), 0);
+    QCOMPARE(items(list("File1")), (QStringList{"HUND.BMP", "katze.jpg"}));
+}
+
+QTEST_MAIN(EditorWindowTest)
+#include "EditorWindowTest.moc"

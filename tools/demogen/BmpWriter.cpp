@@ -1,0 +1,66 @@
+#include "BmpWriter.h"
+
+namespace demogen {
+
+namespace {
+
+void put16(QByteArray &out, int v)
+{
+    out.append(char(v & 0xFF));
+    out.append(char((v >> 8) & 0xFF));
+}
+
+void put32(QByteArray &out, qint64 v)
+{
+    for (int i = 0; i < 4; ++i)
+        out.append(char((v >> (8 * i)) & 0xFF));
+}
+
+} // namespace
+
+QByteArray encodeBmp8(const IndexedImage &indexed)
+{
+    if (indexed.width <= 0 || indexed.height <= 0 || indexed.palette.isEmpty()
+        || indexed.palette.size() > 256 || indexed.pixels.size() != indexed.width * indexed.height)
+        return QByteArray();
+    const qint64 rowBytes = (qint64(indexed.width) + 3) / 4 * 4;
+    const qint64 headerBytes = 14 + 40 + 4 * qint64(indexed.palette.size());
+    const qint64 imageBytes = rowBytes * indexed.height;
+    if (headerBytes + imageBytes > 0x7FFFFFFF)
+        return QByteArray();
+
+    QByteArray out;
+    out.reserve(int(headerBytes + imageBytes));
+    // File header.
+    out.append("BM", 2);
+    put32(out, headerBytes + imageBytes);
+    put32(out, 0);
+    put32(out, headerBytes);
+    // Info header: 96 dots per inch, no compression, the palette's size.
+    put32(out, 40);
+    put32(out, indexed.width);
+    put32(out, indexed.height);
+    put16(out, 1);
+    put16(out, 8);
+    put32(out, 0);
+    put32(out, imageBytes);
+    put32(out, 3780);
+    put32(out, 3780);
+    put32(out, indexed.palette.size());
+    put32(out, indexed.palette.size());
+    for (QRgb c : indexed.palette) {
+        out.append(char(qBlue(c)));
+        out.append(char(qGreen(c)));
+        out.append(char(qRed(c)));
+        out.append(char(0));
+    }
+    // Rows from the bottom up, each padded with zeros to four bytes.
+    const QByteArray padding(int(rowBytes - indexed.width), '\0');
+    for (int y = indexed.height - 1; y >= 0; --y) {
+        out.append(indexed.pixels.constData() + qsizetype(y) * indexed.width, indexed.width);
+        out.append(padding);
+    }
+    return out;
+}
+
+} // namespace demogen
