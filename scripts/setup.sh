@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   # build
   build-essential cmake pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev libcups2-dev
   # run
   fonts-liberation
   # end-to-end tests: X server, window manager, keyboard layout, X input,

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/Fonts.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Duplikon"));
     QApplication::setQuitOnLastWindowClosed(false);
+    dup::installFontSubstitutes();
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("duplikon")));
 
     // Buttons and standard texts of Qt read in German, as on the systems the

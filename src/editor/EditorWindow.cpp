@@ -830,6 +830,10 @@ void EditorWindow::OrdnerEinrichten()
         }
     }
     selectEntry(m_list3, 0);
+    // After "Abbruch" emptied the previews, the picture chosen in the program
+    // folder comes back, so the teacher sees again what would be dragged.
+    if (!m_picture1->hasPicture() && m_picture1->note().isEmpty() && listIndex(m_file1) >= 0)
+        File1_Click();
     m_label9->setText(QString::number(m_file2->count()));
 }
 

@@ -2,8 +2,6 @@
 
 #include "platform/TextFiles.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 #include <limits>
 
@@ -118,14 +116,8 @@ bool readSettingsFile(const QString &path, Settings *out)
     Settings defaults;
     if (out)
         *out = defaults;
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxTextFileSize)
-        return false;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = f.read(kMaxTextFileSize + 1);
-    if (f.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    if (!readFileBytes(path, kMaxTextFileSize, &bytes, nullptr))
         return false;
     bool ok = false;
     const Settings s = parseSettings(bytes, &ok);

@@ -11,9 +11,56 @@ namespace dup {
 
 namespace {
 
+// Picture files larger than this are not pictures of the program.
+constexpr qint64 kMaxPictureFileBytes = qint64(kMaxDecodedMegabytes) * 1024 * 1024;
+
+QString unreadable() { return QStringLiteral("Das Bild kann nicht gelesen werden."); }
+QString tooBig() { return QStringLiteral("Das Bild ist zu groß."); }
+
+// No camera makes pictures wider or taller than this; a header that claims
+// more is damaged or hostile.
+constexpr int kMaxPictureSide = 16384;
+
 bool tooLarge(const QSize &s)
 {
     return qint64(s.width()) * qint64(s.height()) * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024;
+}
+
+// Decoders fill a cut-off file with grey and call it a success; a file whose
+// end is missing is refused here. Only the head and the tail of the file are
+// needed, so a large file is never read twice.
+constexpr int kHeadBytes = 64;
+constexpr int kTailBytes = 4096;
+
+bool endIsPresent(const QByteArray &head, const QByteArray &tail, qint64 size)
+{
+    if (head.startsWith("\xFF\xD8")) // JPEG: the end-of-image marker near the end
+        return tail.contains("\xFF\xD9");
+    if (head.startsWith("GIF8")) { // GIF: the trailer byte, perhaps followed by padding
+        int end = tail.size() - 1;
+        while (end > 0 && tail[end] == '\0')
+            --end;
+        return end >= 0 && tail[end] == '\x3B';
+    }
+    if (head.startsWith("BM") && head.size() >= 34) { // bitmap: the rows the header promises
+        const auto u32 = [&](int i) {
+            return quint32(quint8(head[i])) | (quint32(quint8(head[i + 1])) << 8)
+                | (quint32(quint8(head[i + 2])) << 16) | (quint32(quint8(head[i + 3])) << 24);
+        };
+        const quint32 offset = u32(10);
+        const quint32 headerSize = u32(14);
+        if (headerSize < 40)
+            return true; // old header: the decoder checks it
+        const qint64 width = qAbs(qint64(qint32(u32(18))));
+        const qint64 height = qAbs(qint64(qint32(u32(22))));
+        const int bits = quint8(head[28]) | (quint8(head[29]) << 8);
+        const quint32 compression = u32(30);
+        if (compression != 0 && compression != 3)
+            return true; // run-length data has no fixed size
+        const qint64 stride = ((width * bits + 31) / 32) * 4;
+        return qint64(offset) + stride * height <= size;
+    }
+    return true;
 }
 
 LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
@@ -23,33 +70,38 @@ LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
     reader.setAutoTransform(false);
     const QSize natural = reader.size();
     if (!natural.isValid() || natural.isEmpty()) {
-        r.error = QStringLiteral("Das Bild kann nicht gelesen werden.");
+        r.error = unreadable();
         return r;
     }
     r.naturalSize = natural;
-    const bool canScale = reader.supportsOption(QImageIOHandler::ScaledSize);
-    const bool canClip = reader.supportsOption(QImageIOHandler::ClipRect);
+    if (natural.width() > kMaxPictureSide || natural.height() > kMaxPictureSide) {
+        r.error = tooBig();
+        return r;
+    }
     if (box.isEmpty()) {
         r.error = QStringLiteral("Kein Platz für das Bild.");
         return r;
     }
+    const bool canScale = reader.supportsOption(QImageIOHandler::ScaledSize);
+    const bool canClip = reader.supportsOption(QImageIOHandler::ClipRect);
     if (fit == PictureFit::Stretch) {
         if (!canScale && tooLarge(natural)) {
-            r.error = QStringLiteral("Das Bild ist zu groß.");
+            r.error = tooBig();
             return r;
         }
-        reader.setScaledSize(box);
+        if (canScale)
+            reader.setScaledSize(box);
     } else {
-        const QRect clip(0, 0, qMin(box.width(), natural.width()), qMin(box.height(), natural.height()));
         if (!canClip && tooLarge(natural)) {
-            r.error = QStringLiteral("Das Bild ist zu groß.");
+            r.error = tooBig();
             return r;
         }
-        reader.setClipRect(clip);
+        if (canClip)
+            reader.setClipRect(QRect(0, 0, qMin(box.width(), natural.width()), qMin(box.height(), natural.height())));
     }
     QImage img;
     if (!reader.read(&img) || img.isNull()) {
-        r.error = QStringLiteral("Das Bild kann nicht gelesen werden.");
+        r.error = tooLarge(natural) ? tooBig() : unreadable();
         return r;
     }
     if (fit == PictureFit::Stretch && img.size() != box)
@@ -61,28 +113,27 @@ LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
     return r;
 }
 
-LoadedPicture fromMetafile(const QByteArray &data, const QSize &box, PictureFit fit)
-{
-    LoadedPicture r;
-    const MetafileResult m = renderMetafile(data, box, fit == PictureFit::Stretch);
-    r.ok = m.ok;
-    r.image = m.image;
-    r.naturalSize = m.naturalSize;
-    r.error = m.error;
-    return r;
-}
-
 } // namespace
 
 LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureFit fit)
 {
+    LoadedPicture r;
     if (data.isEmpty()) {
-        LoadedPicture r;
         r.error = QStringLiteral("Die Bilddatei ist leer.");
         return r;
     }
-    if (looksLikeMetafile(data))
-        return fromMetafile(data, box, fit);
+    if (looksLikeMetafile(data)) {
+        const MetafileResult m = renderMetafile(data, box, fit == PictureFit::Stretch);
+        r.ok = m.ok;
+        r.image = m.image;
+        r.naturalSize = m.naturalSize;
+        r.error = m.error;
+        return r;
+    }
+    if (!endIsPresent(data.left(kHeadBytes), data.right(kTailBytes), data.size())) {
+        r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
+        return r;
+    }
     QByteArray copy = data;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
@@ -103,20 +154,35 @@ LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit)
         r.error = QStringLiteral("Die Bilddatei ist leer.");
         return r;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        r.error = file.errorString();
+    if (info.size() > kMaxPictureFileBytes) {
+        r.error = QStringLiteral("Die Bilddatei ist zu groß.");
         return r;
     }
-    const QByteArray head = file.peek(32);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        r.error = QStringLiteral("Die Bilddatei kann nicht geöffnet werden.");
+        return r;
+    }
+    const QByteArray head = file.peek(kHeadBytes);
     if (looksLikeMetafile(head)) {
-        // Metafiles are small vector files; refuse absurd sizes outright.
-        if (info.size() > 64 * 1024 * 1024) {
+        if (info.size() > kMaxMetafileBytes) {
             r.error = QStringLiteral("Die Bilddatei ist zu groß.");
             return r;
         }
-        return fromMetafile(file.readAll(), box, fit);
+        return loadPictureData(file.readAll(), box, fit);
     }
+    QByteArray tail;
+    if (file.seek(qMax<qint64>(0, info.size() - kTailBytes)))
+        tail = file.read(kTailBytes);
+    if (!file.seek(0)) {
+        r.error = unreadable();
+        return r;
+    }
+    if (!endIsPresent(head, tail, info.size())) {
+        r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
+        return r;
+    }
+    // Decoded straight from the file: only what is shown is kept.
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     return fromReader(reader, box, fit);

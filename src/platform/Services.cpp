@@ -1,5 +1,7 @@
 #include "platform/Services.h"
 
+#include "platform/PrintSpooler.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -63,6 +65,8 @@ bool QtPrinter::printPage(const QString &jobName, const DrawPage &draw, QString 
             *error = QStringLiteral("Es ist kein Drucker eingerichtet.");
         return false;
     }
+    if (!printspool::queueReady(info.printerName(), error))
+        return false;
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(jobName);
     printer.setFullPage(false);
@@ -74,9 +78,21 @@ bool QtPrinter::printPage(const QString &jobName, const DrawPage &draw, QString 
     }
     const double devicePerTwip = printer.resolution() / 1440.0;
     draw(painter, devicePerTwip);
+    // Qt hands the document to the spooler inside end() and drops the answer;
+    // the spooler's last status on this thread is that answer.
+    printspool::resetStatus(info.printerName());
     if (!painter.end()) {
         if (error)
             *error = QStringLiteral("Der Druckauftrag konnte nicht übergeben werden.");
+        return false;
+    }
+    QString reason;
+    if (printspool::lastRequestFailed(&reason)) {
+        if (error) {
+            *error = QStringLiteral("Der Drucker \"%1\" hat den Auftrag abgelehnt.").arg(info.printerName());
+            if (!reason.isEmpty())
+                *error += QStringLiteral(" (") + reason + QLatin1Char(')');
+        }
         return false;
     }
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {

@@ -113,36 +113,39 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
+bool readFileBytes(const QString &path, qint64 maxSize, QByteArray *out, QString *error)
+{
+    const auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(QStringLiteral("Die Datei ist nicht vorhanden."));
+    if (!info.isFile())
+        return fail(QStringLiteral("Das ist keine Datei."));
+    if (info.size() > maxSize)
+        return fail(QStringLiteral("Die Datei ist zu groß."));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return fail(f.errorString());
+    const QByteArray bytes = f.read(maxSize + 1);
+    if (f.error() != QFileDevice::NoError)
+        return fail(f.errorString());
+    if (bytes.size() > maxSize)
+        return fail(QStringLiteral("Die Datei ist zu groß."));
+    if (out)
+        *out = bytes;
+    return true;
+}
+
 TextFileResult readTextLines(const QString &path)
 {
     TextFileResult r;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        r.error = QStringLiteral("Die Datei ist nicht vorhanden.");
+    QByteArray bytes;
+    if (!readFileBytes(path, kMaxTextFileSize, &bytes, &r.error))
         return r;
-    }
-    if (!info.isFile()) {
-        r.error = QStringLiteral("Das ist keine Datei.");
-        return r;
-    }
-    if (info.size() > kMaxTextFileSize) {
-        r.error = QStringLiteral("Die Datei ist zu groß.");
-        return r;
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        r.error = f.errorString();
-        return r;
-    }
-    const QByteArray bytes = f.read(kMaxTextFileSize + 1);
-    if (f.error() != QFileDevice::NoError) {
-        r.error = f.errorString();
-        return r;
-    }
-    if (bytes.size() > kMaxTextFileSize) {
-        r.error = QStringLiteral("Die Datei ist zu groß.");
-        return r;
-    }
     r.lines = splitLines(decodeText(bytes));
     r.ok = true;
     return r;

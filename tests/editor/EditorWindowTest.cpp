@@ -825,13 +825,20 @@ void EditorWindowTest::abbruchKeepsListsAndCloseBoxStartsAfresh()
     text1()->setText(QStringLiteral("Hund"));
     button("Picture2");
     button("Picture9");
+    list("File1")->setCurrentRow(1); // the teacher picks katze.jpg
+    QVERIFY(box("Picture1")->hasPicture());
     trigger("menu1");
     QVERIFY(!m_win->isVisible());
+    QVERIFY(!box("Picture1")->hasPicture());
+    QVERIFY(!box("Image1")->hasPicture());
     QCOMPARE(m_host.left, 1);
     QVERIFY(m_win);
     m_win->show();
     QCOMPARE(items(list("List1")), QStringList{"Hund"});
     QCOMPARE(text1()->text(), QStringLiteral("Hund"));
+    // The next activation shows the chosen picture again.
+    QVERIFY(box("Picture1")->hasPicture());
+    QVERIFY(box("Image1")->hasPicture());
 
     m_win->close();
     QCOMPARE(m_host.left, 2);

@@ -1,0 +1,440 @@
+// Start-up and board set-up benchmark.
+//
+//   startup_bench [work folder]
+//
+// (a) Start-up: a fresh process constructs the main window over a copy of a
+//     small program folder (the bundled demo folder, or a small generated one
+//     when the demo folder is not there), shows it and waits for its first
+//     paint; repeated in several processes, the median is printed.
+// (b) Board set-up: twenty 4000 × 3000 JPEG camera-like pictures on the board
+//     through AufgabeLaden; time per set-up (median of several) and the peak
+//     resident memory of that process, which never generates a picture itself.
+//     Once with baseline JPEGs as cameras write them, once with the same
+//     pictures as progressive JPEGs, which cannot be decoded in part.
+//
+// The pictures are made in a child process so that their generation does not
+// count in the measured peak memory. With a work folder the pictures are kept
+// there and reused by the next run. Without a display the benchmark runs on
+// Qt's offscreen platform.
+#include "app/MainWindow.h"
+#include "board/Board.h"
+#include "platform/Dialogs.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QProcess>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kStartupRuns = 5;
+constexpr int kBoardRuns = 7;
+constexpr int kPhotos = 20;
+const QSize kPhotoSize(4000, 3000);
+
+// Message boxes write to stderr and return at once.
+class QuietDialogs : public dup::Dialogs {
+public:
+    void message(const QString &title, const QString &text, dup::MsgIcon) override
+    {
+        std::fprintf(stderr, "  [Meldung] %s: %s\n", qPrintable(title), qPrintable(QString(text).replace('\r', ' ')));
+    }
+    bool askYesNo(const QString &, const QString &) override { return false; }
+    QString input(const QString &, const QString &, const QString &) override { return QString(); }
+};
+
+long peakRssKiB()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss; // KiB on Linux
+}
+
+long currentRssKiB()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong(); // in kB
+    return -1;
+}
+
+double median(QList<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const int n = int(v.size());
+    return n == 0 ? 0 : (n % 2 ? v.at(n / 2) : (v.at(n / 2 - 1) + v.at(n / 2)) / 2);
+}
+
+double ms(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e6; }
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// ---- (a) start-up ------------------------------------------------------------
+
+// A small program folder: two task files with text and picture halves, a
+// picture subfolder and the solution-picture folder.
+bool makeProgramFolder(const QString &folder)
+{
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("Bilder")) || !dir.mkpath(QStringLiteral("DUPBILDER")))
+        return false;
+    const char *names[] = {"Kreis", "Quadrat", "Dreieck", "Stern"};
+    QByteArray formen;
+    for (int i = 0; i < 4; ++i) {
+        QImage img(161, 121, QImage::Format_RGB32);
+        img.fill(QColor::fromHsv(i * 80, 60, 250));
+        QPainter p(&img);
+        p.setBrush(QColor::fromHsv(i * 80, 200, 200));
+        p.drawEllipse(20 + i * 10, 20, 100, 80);
+        p.end();
+        if (!img.save(dir.filePath(QStringLiteral("Bilder/%1.bmp").arg(QLatin1String(names[i]))), "BMP"))
+            return false;
+        formen += QByteArray(names[i]) + "\r\nBilder\\" + names[i] + ".bmp\r\n";
+    }
+    QImage big(640, 480, QImage::Format_RGB32);
+    big.fill(QColor(250, 230, 120));
+    if (!big.save(dir.filePath(QStringLiteral("DUPBILDER/PAARE1.BMP")), "BMP"))
+        return false;
+    return writeFile(dir.filePath(QStringLiteral("FORMEN.TXT")), formen)
+        && writeFile(dir.filePath(QStringLiteral("ZAHLEN.TXT")),
+                     "eins\r\n1\r\nzwei\r\n2\r\ndrei\r\n3\r\nvier\r\n4\r\nf\xFC""nf\r\n5\r\n");
+}
+
+bool copyFolder(const QString &from, const QString &to)
+{
+    QDir src(from);
+    if (!QDir().mkpath(to))
+        return false;
+    for (const QFileInfo &fi : src.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + QLatin1Char('/') + fi.fileName();
+        if (fi.isDir() ? !copyFolder(fi.filePath(), target) : !QFile::copy(fi.filePath(), target))
+            return false;
+    }
+    return true;
+}
+
+QString demoFolder()
+{
+    QString demo = qEnvironmentVariable("DUPLIKON_DEMO");
+#ifdef DUPLIKON_SOURCE_DIR
+    if (demo.isEmpty())
+        demo = QStringLiteral(DUPLIKON_SOURCE_DIR "/demo");
+#endif
+    return QFileInfo(demo + QStringLiteral("/DUPBILDER")).isDir() ? demo : QString();
+}
+
+// One start-up in this process: prints "startup <app ms> <construct ms>
+// <first paint ms> <rss KiB>".
+int runStartup(int argc, char **argv, const QString &folder)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QApplication app(argc, argv);
+    const double appMs = ms(clock);
+    QDir::setCurrent(folder);
+
+    QuietDialogs dialogs;
+    dup::SystemClock time;
+    dup::SystemRandom random;
+    dup::QtClipboard clipboard;
+    dup::QtPrinter printer;
+    const dup::Platform platform{&dialogs, &time, &random, &clipboard, &printer};
+
+    struct PaintWatch : QObject {
+        QWidget *window = nullptr;
+        bool painted = false;
+        bool eventFilter(QObject *o, QEvent *e) override
+        {
+            if (e->type() == QEvent::Paint && o->isWidgetType() && window
+                && static_cast<QWidget *>(o)->window() == window)
+                painted = true;
+            return false;
+        }
+    } watch;
+    app.installEventFilter(&watch);
+
+    dup::MainWindow window(platform, QDir::currentPath());
+    const double constructMs = ms(clock);
+    watch.window = &window;
+    window.show();
+    QElapsedTimer limit;
+    limit.start();
+    while (!watch.painted && limit.elapsed() < 20000)
+        app.processEvents(QEventLoop::AllEvents, 50);
+    if (!watch.painted) {
+        std::fprintf(stderr, "the main window was never painted\n");
+        return 1;
+    }
+    const double paintMs = ms(clock);
+    std::printf("startup %.2f %.2f %.2f %ld\n", appMs, constructMs, paintMs, peakRssKiB());
+    std::fflush(stdout);
+    return 0;
+}
+
+// ---- (b) board set-up ----------------------------------------------------------
+
+// A camera-like picture: soft gradients, blurred shapes and sensor noise, so
+// that JPEG has real work to do (not a flat colour).
+QImage photoLike(int index)
+{
+    QRandomGenerator gen(quint32(1000 + index));
+    QImage img(kPhotoSize, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient sky(0, 0, 0, kPhotoSize.height());
+    sky.setColorAt(0, QColor::fromHsv(gen.bounded(360), 80, 230));
+    sky.setColorAt(1, QColor::fromHsv(gen.bounded(360), 140, 90));
+    p.fillRect(img.rect(), sky);
+    p.setPen(Qt::NoPen);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 120; ++i) {
+        const QPointF c(gen.bounded(kPhotoSize.width()), gen.bounded(kPhotoSize.height()));
+        const qreal r = 40 + gen.bounded(600);
+        QRadialGradient g(c, r);
+        const QColor col = QColor::fromHsv(gen.bounded(360), 60 + gen.bounded(180), 60 + gen.bounded(190));
+        g.setColorAt(0, col);
+        g.setColorAt(0.7, QColor(col.red(), col.green(), col.blue(), 160));
+        g.setColorAt(1, Qt::transparent);
+        p.setBrush(g);
+        p.drawEllipse(c, r * (0.5 + gen.bounded(1.0)), r);
+    }
+    p.end();
+    quint32 x = 0x9E3779B9u ^ quint32(index);
+    for (int y = 0; y < img.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int i = 0; i < img.width(); ++i) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            const int n = int(x & 31) - 16;
+            const QRgb c = line[i];
+            line[i] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255), qBound(0, qBlue(c) + n, 255));
+        }
+    }
+    return img;
+}
+
+// Writes the pictures Fotos/Foto01.jpg … (baseline, as cameras write them)
+// and Web/Foto01.jpg … (the same pictures as progressive JPEG, as often saved
+// from web pages), and the task files FOTOS.TXT and WEB.TXT, whose twenty
+// lines name them as a teacher would ("Fotos\Foto01.jpg").
+int runGenerate(const QString &folder)
+{
+    QDir dir(folder);
+    dir.mkpath(QStringLiteral("Fotos"));
+    dir.mkpath(QStringLiteral("Web"));
+    QByteArray fotos, web;
+    for (int i = 1; i <= kPhotos; ++i) {
+        const QString name = QStringLiteral("Foto%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        fotos += "Fotos\\" + name.toLatin1() + "\r\n";
+        web += "Web\\" + name.toLatin1() + "\r\n";
+        const QString baseline = dir.filePath(QStringLiteral("Fotos/") + name);
+        const QString progressive = dir.filePath(QStringLiteral("Web/") + name);
+        if (QFileInfo(baseline).size() > 0 && QFileInfo(progressive).size() > 0)
+            continue;
+        const QImage photo = photoLike(i);
+        QImageWriter a(baseline, "jpeg");
+        a.setQuality(90);
+        QImageWriter b(progressive, "jpeg");
+        b.setQuality(90);
+        b.setProgressiveScanWrite(true);
+        if (!a.write(photo) || !b.write(photo)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+            return 1;
+        }
+    }
+    return writeFile(dir.filePath(QStringLiteral("FOTOS.TXT")), fotos)
+                   && writeFile(dir.filePath(QStringLiteral("WEB.TXT")), web)
+               ? 0
+               : 1;
+}
+
+// Prints one "setup <ms> <ms with paint>" line per run and a "memory" line.
+int runBoard(int argc, char **argv, const QString &folder, const QString &taskFile)
+{
+    QApplication app(argc, argv);
+    QDir::setCurrent(folder);
+    QuietDialogs dialogs;
+    dup::SystemClock time;
+    dup::SystemRandom random;
+    const dup::Platform platform{&dialogs, &time, &random, nullptr, nullptr};
+
+    QWidget client;
+    client.setFixedSize(dup::MainWindow::kClientWidth, dup::MainWindow::kClientHeight);
+    dup::Board board(&client, platform);
+    board.setProgramFolder(QDir::currentPath() + QLatin1Char('/'));
+    client.show();
+    app.processEvents();
+    const long rssBefore = currentRssKiB();
+    const long peakBefore = peakRssKiB();
+
+    for (int run = 0; run < kBoardRuns; ++run) {
+        QElapsedTimer t;
+        t.start();
+        board.AufgabeLaden(taskFile);
+        const double setupMs = ms(t);
+        client.repaint();
+        const double withPaintMs = ms(t);
+        int pictures = 0;
+        for (int n = 1; n <= dup::Board::kCells; ++n)
+            pictures += board.bild(n)->hasPicture() && !board.bild(n)->isHidden() ? 1 : 0;
+        if (pictures != kPhotos) {
+            std::fprintf(stderr, "only %d of %d pictures on the board\n", pictures, kPhotos);
+            return 1;
+        }
+        std::printf("setup %.2f %.2f\n", setupMs, withPaintMs);
+    }
+    std::printf("memory %ld %ld %ld %ld\n", rssBefore, peakBefore, currentRssKiB(), peakRssKiB());
+    std::fflush(stdout);
+    return 0;
+}
+
+// ---- driver --------------------------------------------------------------------
+
+QStringList runChild(const QStringList &args, double *wallMs = nullptr)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer t;
+    t.start();
+    child.start(QCoreApplication::applicationFilePath(), args);
+    if (!child.waitForFinished(600000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        std::fprintf(stderr, "child %s failed\n", qPrintable(args.join(' ')));
+        std::exit(1);
+    }
+    if (wallMs)
+        *wallMs = ms(t);
+    return QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+int runAll(int argc, char **argv, const QString &workFolder)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir temp;
+    const QString work = workFolder.isEmpty() ? temp.path() : QDir(workFolder).absolutePath();
+    QDir().mkpath(work);
+
+    // (a)
+    const QString program = work + QStringLiteral("/programm");
+    QDir(program).removeRecursively();
+    const QString demo = demoFolder();
+    if (demo.isEmpty() ? !makeProgramFolder(program) : !copyFolder(demo, program)) {
+        std::fprintf(stderr, "cannot make the program folder\n");
+        return 1;
+    }
+    QList<double> appMs, constructMs, paintMs, wallMs;
+    long rss = 0;
+    for (int i = 0; i < kStartupRuns; ++i) {
+        double wall = 0;
+        const QStringList out = runChild({QStringLiteral("--startup"), program}, &wall);
+        const QStringList f = out.value(out.size() - 1).split(' ');
+        if (f.size() != 5 || f.at(0) != QLatin1String("startup")) {
+            std::fprintf(stderr, "unexpected output: %s\n", qPrintable(out.join('|')));
+            return 1;
+        }
+        appMs << f.at(1).toDouble();
+        constructMs << f.at(2).toDouble();
+        paintMs << f.at(3).toDouble();
+        wallMs << wall;
+        rss = std::max(rss, f.at(4).toLong());
+    }
+    std::printf("(a) start-up to first painted main window over a copy of %s, %d processes (median, min..max):\n",
+                demo.isEmpty() ? "a generated program folder" : qPrintable(demo), kStartupRuns);
+    auto range = [](const QList<double> &v) {
+        return QStringLiteral("%1 ms (%2..%3)").arg(median(v), 0, 'f', 1)
+            .arg(*std::min_element(v.begin(), v.end()), 0, 'f', 1)
+            .arg(*std::max_element(v.begin(), v.end()), 0, 'f', 1);
+    };
+    std::printf("    QApplication ready          %s\n", qPrintable(range(appMs)));
+    std::printf("    main window constructed     %s\n", qPrintable(range(constructMs)));
+    std::printf("    first paint                 %s\n", qPrintable(range(paintMs)));
+    std::printf("    whole process (exec..exit)  %s\n", qPrintable(range(wallMs)));
+    std::printf("    peak RSS                    %.1f MiB\n", rss / 1024.0);
+    std::fflush(stdout);
+
+    // (b)
+    const QString photos = work + QStringLiteral("/fotos");
+    double genMs = 0;
+    runChild({QStringLiteral("--generate"), photos}, &genMs);
+    std::printf("(b) pictures made or checked in %.1f s\n", genMs / 1000);
+    for (const QString &kind : {QStringLiteral("Fotos"), QStringLiteral("Web")}) {
+        qint64 bytes = 0;
+        for (const QFileInfo &fi : QDir(photos + QLatin1Char('/') + kind).entryInfoList(QDir::Files))
+            bytes += fi.size();
+        std::printf("(b) board of %d %s JPEG pictures %d x %d (%.1f MiB on disk)\n", kPhotos,
+                    kind == QLatin1String("Fotos") ? "baseline" : "progressive", kPhotoSize.width(),
+                    kPhotoSize.height(), bytes / 1048576.0);
+        const QStringList out = runChild({QStringLiteral("--board"), photos, kind.toUpper() + QStringLiteral(".TXT")});
+        QList<double> setup, withPaint;
+        QStringList memory;
+        for (const QString &line : out) {
+            const QStringList f = line.split(' ');
+            if (f.at(0) == QLatin1String("setup") && f.size() == 3) {
+                setup << f.at(1).toDouble();
+                withPaint << f.at(2).toDouble();
+            } else if (f.at(0) == QLatin1String("memory") && f.size() == 5) {
+                memory = f.mid(1);
+            }
+        }
+        if (setup.isEmpty() || memory.size() != 4) {
+            std::fprintf(stderr, "unexpected output: %s\n", qPrintable(out.join('|')));
+            return 1;
+        }
+        QStringList each;
+        for (double s : setup)
+            each << QString::number(s, 'f', 1);
+        std::printf("    AufgabeLaden, %d runs        %s ms\n", int(setup.size()),
+                    qPrintable(each.join(QStringLiteral(", "))));
+        std::printf("    AufgabeLaden median         %s\n", qPrintable(range(setup)));
+        std::printf("    with repaint of the board   %s\n", qPrintable(range(withPaint)));
+        std::printf("    RSS before first set-up     %.1f MiB (peak so far %.1f MiB)\n",
+                    memory.at(0).toLong() / 1024.0, memory.at(1).toLong() / 1024.0);
+        std::printf("    RSS after the set-ups       %.1f MiB\n", memory.at(2).toLong() / 1024.0);
+        std::printf("    peak RSS of the process     %.1f MiB (one decoded picture would be %.1f MiB)\n",
+                    memory.at(3).toLong() / 1024.0, kPhotoSize.width() * kPhotoSize.height() * 4 / 1048576.0);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (mode == QLatin1String("--startup") && !folder.isEmpty())
+        return runStartup(argc, argv, folder);
+    if (mode == QLatin1String("--generate") && !folder.isEmpty())
+        return runGenerate(folder);
+    if (mode == QLatin1String("--board") && !folder.isEmpty() && argc > 3)
+        return runBoard(argc, argv, folder, QString::fromLocal8Bit(argv[3]));
+    if (mode.startsWith(QLatin1String("--"))) {
+        std::fprintf(stderr, "usage: %s [work folder]\n", argv[0]);
+        return 2;
+    }
+    return runAll(argc, argv, mode);
+}

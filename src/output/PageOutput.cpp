@@ -1,0 +1,53 @@
+#include "output/PageOutput.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Services.h"
+
+#include <QPainter>
+
+namespace dup {
+
+QImage pageImage(const BoardPage &page)
+{
+    const int dpi = 1440 / kClipboardTwipsPerPixel;
+    QImage image(kPageWidthTwips / kClipboardTwipsPerPixel, kPageHeightTwips / kClipboardTwipsPerPixel,
+                 QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter p(&image);
+    composePage(p, 1.0 / kClipboardTwipsPerPixel, kClipboardFrameLineWidth, page);
+    p.end();
+    return image;
+}
+
+void seiteInAblage(const BoardPage &page, Platform &platform)
+{
+    platform.clipboard->clear();
+    platform.clipboard->setImage(pageImage(page));
+    platform.dialogs->message(QStringLiteral("Zwischenablage"),
+                              QStringLiteral("Die Seite wurde in die Ablage kopiert ...\r\r"), MsgIcon::None);
+}
+
+bool seiteDrucken(const BoardPage &page, Platform &platform)
+{
+    QString error;
+    const bool printed = platform.printer->printPage(
+        QStringLiteral("Duplikon"),
+        [&page](QPainter &p, double devicePerTwip) { composePage(p, devicePerTwip, kPrinterFrameLineWidth, page); },
+        &error);
+    if (!printed) {
+        if (error.isEmpty())
+            error = QStringLiteral("Der Drucker hat den Auftrag nicht angenommen.");
+        platform.dialogs->message(QStringLiteral("Drucken"),
+                                  QStringLiteral("Die Seite konnte nicht gedruckt werden.\r\r") + error
+                                      + QStringLiteral("\r\r"),
+                                  MsgIcon::Exclamation);
+        return false;
+    }
+    platform.dialogs->message(QStringLiteral("Drucken"), QStringLiteral("Die aktuelle Seite wird gedruckt ...  \r\r"),
+                              MsgIcon::None);
+    return true;
+}
+
+} // namespace dup

@@ -1,0 +1,27 @@
+#include "platform/Fonts.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+namespace dup {
+
+void installFontSubstitutes()
+{
+    const QStringList families = QFontDatabase::families();
+    const auto substitute = [&](const QString &design, const QStringList &twins) {
+        if (families.contains(design, Qt::CaseInsensitive))
+            return;
+        for (const QString &t : twins) {
+            if (families.contains(t, Qt::CaseInsensitive)) {
+                QFont::insertSubstitution(design, t);
+                return;
+            }
+        }
+    };
+    substitute(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    substitute(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    substitute(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")});
+    substitute(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
+}
+
+} // namespace dup

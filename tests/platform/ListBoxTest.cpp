@@ -1,0 +1,122 @@
+// A list box runs its click handler for every change of the selected entry,
+// whether the user or the program made it, and for nothing else.
+#include "platform/ListBox.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QFile>
+#include <QtTest>
+
+using namespace dup;
+
+class ListBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aSelectionByTheProgramRunsTheHandler()
+    {
+        ListBox list;
+        list.setEntries({"TIERE", "ZAHLEN", "FARBEN"});
+        QSignalSpy clicked(&list, &ListBox::clicked);
+        QList<int> seenIndex;
+        connect(&list, &ListBox::clicked, [&] { seenIndex << list.listIndex(); });
+
+        list.setListIndex(1);
+        QCOMPARE(clicked.count(), 1);
+        list.setListIndex(1); // the same entry again is no change
+        QCOMPARE(clicked.count(), 1);
+        list.setListIndex(0);
+        QCOMPARE(clicked.count(), 2);
+        QCOMPARE(seenIndex, QList<int>({1, 0})); // the handler sees the new selection
+        QCOMPARE(list.selectedText(), QStringLiteral("TIERE"));
+
+        // refilling loses the selection quietly; selecting the first entry
+        // afterwards is a change and runs the handler again
+        list.setEntries({"TIERE", "ZAHLEN"});
+        QCOMPARE(list.listIndex(), -1);
+        QCOMPARE(clicked.count(), 2);
+        list.setListIndex(0);
+        QCOMPARE(clicked.count(), 3);
+
+        // clearing the selection runs nothing
+        list.setListIndex(-1);
+        QCOMPARE(list.listIndex(), -1);
+        QCOMPARE(clicked.count(), 3);
+    }
+
+    void aClickOrAKeyByTheUserRunsTheHandler()
+    {
+        ListBox list;
+        list.setEntries({"TIERE", "ZAHLEN", "FARBEN"});
+        list.resize(200, 150);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QSignalSpy clicked(&list, &ListBox::clicked);
+
+        const QPoint second = list.visualItemRect(list.item(1)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(list.listIndex(), 1);
+
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second); // same entry again
+        QCOMPARE(clicked.count(), 1);
+
+        QTest::keyClick(&list, Qt::Key_Down);
+        QCOMPARE(list.listIndex(), 2);
+        QCOMPARE(clicked.count(), 2);
+    }
+
+    void gettingTheFocusRunsNothing()
+    {
+        QWidget window;
+        auto *before = new QPushButton(QStringLiteral("davor"), &window);
+        auto *list = new ListBox(&window);
+        list->setEntries({"TIERE", "ZAHLEN"});
+        before->move(0, 0);
+        list->setGeometry(0, 40, 200, 100);
+        window.resize(220, 160);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        before->setFocus();
+        QSignalSpy clicked(list, &ListBox::clicked);
+
+        QTest::keyClick(before, Qt::Key_Tab);
+        QTRY_VERIFY(list->hasFocus());
+        list->clearFocus();
+        list->setFocus(Qt::OtherFocusReason);
+        QVERIFY(list->hasFocus());
+        QCoreApplication::processEvents();
+        QCOMPARE(clicked.count(), 0);
+        QCOMPARE(list->listIndex(), -1);
+    }
+
+    void aFileListReadsItsFolderAgainWhenThePatternChanges()
+    {
+        QTemporaryDir dir;
+        auto touch = [&](const char *n) {
+            QFile f(dir.filePath(QString::fromLatin1(n)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        };
+        touch("TIERE.TXT");
+        FileListBox files(nullptr, QStringLiteral("*.TXT"));
+        QVERIFY(files.setFolder(dir.path()));
+        QVERIFY(!files.setFolder(dir.filePath(QStringLiteral("fehlt"))));
+        QCOMPARE(files.folder(), dir.path());
+        files.setListIndex(0);
+        QSignalSpy clicked(&files, &ListBox::clicked);
+
+        touch("affe.txt");
+        QCOMPARE(files.entries(), QStringList({"TIERE.TXT"})); // not read again by itself
+        files.setPattern(QStringLiteral("*.XYZ"));
+        QCOMPARE(files.entries(), QStringList());
+        files.setPattern(QStringLiteral("*.TXT"));
+        QCOMPARE(files.entries(), QStringList({"affe.txt", "TIERE.TXT"}));
+        QCOMPARE(files.listIndex(), -1);
+        QCOMPARE(clicked.count(), 0);
+    }
+};
+
+QTEST_MAIN(ListBoxTest)
+#include "ListBoxTest.moc"
