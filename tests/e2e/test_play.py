@@ -42,15 +42,14 @@ class PlayTest(e2e.TestCase):
         app.click("L a d e n", "push button")
         app.wait_title(f"Duplikon ({task})")
 
-    def board_picture(self, app, name):
-        """Screenshot of the main window: the board area cut out of it, and the
+    def board_picture(self, name):
+        """Screenshot of the screen: the board area cut out of it, and the
         colour of the window's background beside the board."""
-        path = app.screenshot(name)
-        wx, wy, _, _ = app.geometry()
-        bx, by, bw, bh = app.board_rect_screen()
-        shot = Image.open(path).convert("RGB")
-        background = shot.getpixel((bx - wx - 8, by - wy - 8))
-        return shot.crop((bx - wx, by - wy, bx - wx + bw, by - wy + bh)), background
+        path = e2e.screenshot_window(None, name)
+        bx, by, bw, bh = self.board_rect
+        with Image.open(path) as shot:
+            shot = shot.convert("RGB")
+            return shot.crop((bx, by, bx + bw, by + bh)), shot.getpixel((bx - 8, by - 8))
 
     def solution_picture(self, app):
         """The name of the picture shown over the whole board area (the
@@ -67,6 +66,7 @@ class PlayTest(e2e.TestCase):
         left, the gaps between the cells are covered, and where the picture can
         be decoded here (not a metafile), the board area shows exactly it."""
         rewards = os.path.join(app.folder, "DUPBILDER")
+        self.board_rect = app.board_rect_screen()
         name = e2e.wait_until(lambda: self.solution_picture(app), 10,
                               "a picture over the whole board area")
         self.assertIn(name, os.listdir(rewards))
@@ -75,7 +75,7 @@ class PlayTest(e2e.TestCase):
 
         def shows_it():
             # Polled: the place where the message box was is repainted soon after.
-            board, background = self.board_picture(app, shot_name)
+            board, background = self.board_picture(shot_name)
             # The gaps between the cells show the window's background while
             # the board is bare; a picture over the board hides them.
             gaps = [board.getpixel((x, y)) for y in range(board.height)
@@ -96,6 +96,44 @@ class PlayTest(e2e.TestCase):
                       f"mean difference to the picture {seen.get('difference')}")
         return name
 
+    def assert_outline_follows_pointer(self, app, source, target):
+        """Presses on `source`, moves part of the way towards `target` and
+        checks the outline there, then drops onto `target`."""
+        x0, y0 = source.centre
+        x1, y1 = target.centre
+        sx, sy, w, h = source.extents
+        with Image.open(e2e.screenshot_window(None, "play-before-drag")) as shot:
+            before = shot.convert("RGB")
+        e2e.mouse_move(x0, y0)
+        e2e.xdotool("mousedown", 1)
+        try:
+            dx, dy = (x1 - x0) // 3 or 40, (y1 - y0) // 3 or 30
+            for k in range(1, 6):
+                e2e.mouse_move(x0 + dx * k // 5, y0 + dy * k // 5)
+                time.sleep(0.03)
+            # The outline keeps the place where the cell was grabbed under the pointer.
+            left, top = sx + dx, sy + dy
+            edge = [(x, top + d) for x in range(left + 4, left + w - 4) for d in range(3)]
+            edge += [(left + d, y) for y in range(top + 4, top + h - 4) for d in range(3)]
+            seen = {}
+
+            def outline_drawn():
+                with Image.open(e2e.screenshot_window(None, "play-dragging")) as shot:
+                    during = shot.convert("RGB")
+                new_black = sum(1 for p in edge if during.getpixel(p) == (0, 0, 0)
+                                and before.getpixel(p) != (0, 0, 0))
+                seen["share"] = new_black / (len(edge) / 3)
+                return seen["share"] > 0.3
+            try:
+                e2e.wait_until(outline_drawn, 5, "the outline of the dragged cell")
+            except e2e.E2EFailure as e:
+                self.fail(f"{e}: black on its edges (share {seen.get('share')}), see play-dragging.png")
+            self.assertTrue(source.showing, "the dragged cell left its place")
+            self.assertEqual(source.extents, (sx, sy, w, h), "the dragged cell moved")
+        finally:
+            e2e.mouse_move(x1, y1)
+            e2e.xdotool("mouseup", 1)
+
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
         app.click("Abbruch", "push button")
@@ -113,7 +151,10 @@ class PlayTest(e2e.TestCase):
 
         # A wrong drop (onto a cell of another pair, text and picture alike),
         # a plain click, and a drop onto the points button change nothing.
+        # The first wrong drag stops on its way: a dashed outline of the cell
+        # follows the pointer, while the cell itself stays where it is.
         (a1, b1), (a2, b2) = pairs[0], pairs[1]
+        self.assert_outline_follows_pointer(app, by_name[a1], by_name[b2])
         app.drag_node(by_name[a1], by_name[b2])
         app.drag_node(by_name[b1], by_name[a2])
         app.drag_node(by_name[a1], by_name[a2])
@@ -136,7 +177,8 @@ class PlayTest(e2e.TestCase):
         box.press("OK")
         finished = time.strftime("%H:%M:%S")
 
-        self.assert_solution_picture_shown(app, "play-solved")
+        self.assert_solution_picture_shown(app, "play-solved-screen")
+        app.screenshot("play-solved")
         app.wait_points(10)
         self.assertEqual(app.title(), f"Duplikon ({TASK})")
 
