@@ -6,6 +6,7 @@
 #include "board/SolutionPicture.h"
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
+#include "platform/Fonts.h"
 #include "platform/ClickLabel.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
@@ -42,16 +43,6 @@
 #include <QScreen>
 
 namespace dup {
-
-namespace {
-QFont designFont(qreal size = 9.75, bool bold = true, const QString &family = QStringLiteral("MS Sans Serif"))
-{
-    QFont f(family);
-    f.setPointSizeF(size);
-    f.setBold(bold);
-    return f;
-}
-} // namespace
 
 MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_workingFolder(workingFolder)
