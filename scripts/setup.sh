@@ -20,7 +20,7 @@ PACKAGES=(
   # session bus and accessibility for the end-to-end tests
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 python3-pil
   # fuzz targets
-  clang
+  clang libclang-rt-14-dev
 )
 
 missing=()

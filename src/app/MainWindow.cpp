@@ -6,6 +6,7 @@
 #include "board/SolutionPicture.h"
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
+#include "platform/Fonts.h"
 #include "platform/ClickLabel.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
@@ -14,22 +15,10 @@
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 
-#if __has_include("lesson/SettingsFile.h")
 #include "lesson/SettingsFile.h"
-#define DUPLIKON_HAVE_SETTINGS_FILE 1
-#endif
-#if __has_include("check/CheckWindow.h")
 #include "check/CheckWindow.h"
-#define DUPLIKON_HAVE_CHECK_WINDOW 1
-#endif
-#if __has_include("editor/EditorWindow.h")
 #include "editor/EditorWindow.h"
-#define DUPLIKON_HAVE_EDITOR 1
-#endif
-#if __has_include("output/PageOutput.h")
 #include "output/PageOutput.h"
-#define DUPLIKON_HAVE_PAGE_OUTPUT 1
-#endif
 
 #include <QApplication>
 #include <QCheckBox>
@@ -42,16 +31,6 @@
 #include <QScreen>
 
 namespace dup {
-
-namespace {
-QFont designFont(qreal size = 9.75, bool bold = true, const QString &family = QStringLiteral("MS Sans Serif"))
-{
-    QFont f(family);
-    f.setPointSizeF(size);
-    f.setBold(bold);
-    return f;
-}
-} // namespace
 
 MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_workingFolder(workingFolder)
@@ -256,7 +235,6 @@ void MainWindow::EinstellungenLesen()
 {
     m_settings->pflicht()->setEntries({});
     m_lesson->aufgabe.clear();
-#ifdef DUPLIKON_HAVE_SETTINGS_FILE
     Settings s;
     readSettingsFile(resolvePath(m_workingFolder, settingsFileName()), &s);
     SettingsPanel::setQuietly(m_settings->Check1(), s.check1);
@@ -267,13 +245,11 @@ void MainWindow::EinstellungenLesen()
     m_settings->pflicht()->setEntries(s.pflicht);
     m_lesson->aufgabe = s.pflicht;
     SettingsPanel::setQuietly(m_settings->Check5(), s.check5);
-#endif
     m_board->FarbenSetzen();
 }
 
 void MainWindow::EinstellungenSchreiben()
 {
-#ifdef DUPLIKON_HAVE_SETTINGS_FILE
     Settings s;
     s.check1 = SettingsPanel::value(m_settings->Check1());
     s.check2 = SettingsPanel::value(m_settings->Check2());
@@ -287,7 +263,6 @@ void MainWindow::EinstellungenSchreiben()
                                     QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\r%1\r").arg(error),
                                     MsgIcon::Exclamation);
     }
-#endif
 }
 
 // ---- completion -------------------------------------------------------------
@@ -296,13 +271,7 @@ void MainWindow::Fertigkontrolle()
 {
     if (m_board->hiddenControls() != 2 * Board::kCells)
         return;
-    if (CheckWindow *check = checkWindow(true)) {
-#ifdef DUPLIKON_HAVE_CHECK_WINDOW
-        check->appendLog(m_choice->selectedTaskFile(), m_platform.clock->timeText());
-#else
-        Q_UNUSED(check);
-#endif
-    }
+    checkWindow(true)->appendLog(m_choice->selectedTaskFile(), m_platform.clock->timeText());
     m_lesson->taskSolved();
     if (!m_solution->File3().isEmpty())
         m_solution->LoesungsbildZeigen();
@@ -314,25 +283,17 @@ void MainWindow::Fertigkontrolle()
 
 CheckWindow *MainWindow::checkWindow(bool create)
 {
-#ifdef DUPLIKON_HAVE_CHECK_WINDOW
-    if (!m_check && create) {
+    if (!m_check && create)
         m_check = new CheckWindow(m_platform, [this] { return m_command7->text(); }, programFolder());
-    }
     return static_cast<CheckWindow *>(m_check.data());
-#else
-    Q_UNUSED(create);
-    return nullptr;
-#endif
 }
 
 void MainWindow::punkte_Click()
 {
-#ifdef DUPLIKON_HAVE_CHECK_WINDOW
     CheckWindow *check = checkWindow(true);
     check->show();
     check->raise();
     check->activateWindow();
-#endif
 }
 
 // ---- cell look --------------------------------------------------------------
@@ -389,7 +350,6 @@ void MainWindow::Schrift2_Click()
 
 // ---- page output ------------------------------------------------------------
 
-#ifdef DUPLIKON_HAVE_PAGE_OUTPUT
 BoardPage MainWindow::boardPage() const
 {
     BoardPage page;
@@ -406,13 +366,10 @@ BoardPage MainWindow::boardPage() const
     page.textFont = m_board->textFont();
     return page;
 }
-#endif
 
 void MainWindow::Command10_Click()
 {
-#ifdef DUPLIKON_HAVE_PAGE_OUTPUT
     seiteInAblage(boardPage(), m_platform);
-#endif
 }
 
 void MainWindow::Command8_Click()
@@ -423,16 +380,13 @@ void MainWindow::Command8_Click()
         return;
     if (m_choice->File1()->listIndex() < 0)
         return;
-#ifdef DUPLIKON_HAVE_PAGE_OUTPUT
     seiteDrucken(boardPage(), m_platform);
-#endif
 }
 
 // ---- editor -----------------------------------------------------------------
 
 void MainWindow::menu3_Click()
 {
-#ifdef DUPLIKON_HAVE_EDITOR
     if (!m_editor)
         m_editor = new EditorWindow(m_platform, this);
     QWidget *editor = m_editor;
@@ -440,16 +394,11 @@ void MainWindow::menu3_Click()
     editor->show();
     editor->raise();
     editor->activateWindow();
-#endif
 }
 
 EditorWindow *MainWindow::editorWindow() const
 {
-#ifdef DUPLIKON_HAVE_EDITOR
     return static_cast<EditorWindow *>(m_editor.data());
-#else
-    return nullptr;
-#endif
 }
 
 QString MainWindow::programFolder() const
@@ -490,10 +439,8 @@ void MainWindow::quitProgram()
     m_quitting = true;
     if (m_check)
         m_check->hide();
-#ifdef DUPLIKON_HAVE_EDITOR
     if (m_editor)
         m_editor->hide();
-#endif
     QApplication::quit();
 }
 

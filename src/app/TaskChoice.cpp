@@ -1,6 +1,7 @@
 #include "app/TaskChoice.h"
 
 #include "board/TaskFile.h"
+#include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
@@ -15,14 +16,6 @@
 namespace dup {
 
 namespace {
-QFont designFont(qreal size = 9.75, bool bold = true)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(size);
-    f.setBold(bold);
-    return f;
-}
-
 QLabel *label(QWidget *parent, const char *name, const QString &caption, int l, int t, int w, int h)
 {
     auto *lab = new QLabel(caption, parent);

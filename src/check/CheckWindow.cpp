@@ -1,5 +1,6 @@
 #include "check/CheckWindow.h"
 
+#include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
@@ -32,14 +33,6 @@ bool isPictureLine(const QString &upperLine)
     if (upperLine.isEmpty())
         return false;
     return QStringLiteral(".BMP.GIF.JPG.WMF").contains(upperLine.right(4));
-}
-
-QFont designFont(double points)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
 }
 
 ListBox *makeList(QWidget *parent, const QString &name, const QString &description)

@@ -3,6 +3,7 @@
 #include "editor/EditorHost.h"
 #include "editor/EditorRules.h"
 #include "editor/EditorSymbols.h"
+#include "platform/Fonts.h"
 #include "platform/ClickLabel.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
@@ -44,14 +45,6 @@ constexpr int kPreviewParkedLeft = 13080;
 const QString kPicturePatterns = QStringLiteral("*.BMP;*.GIF;*.JPG;*.WMF");
 
 const char *kHelpProperty = "hilfetext";
-
-QFont designFont(double points, bool bold = true, const QString &family = QStringLiteral("MS Sans Serif"))
-{
-    QFont f(family);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 int listIndex(const QListWidget *list)
 {

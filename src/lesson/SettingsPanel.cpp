@@ -1,5 +1,6 @@
 #include "lesson/SettingsPanel.h"
 
+#include "platform/Fonts.h"
 #include "platform/ClickLabel.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
@@ -13,14 +14,6 @@
 namespace dup {
 
 namespace {
-QFont designFont(qreal size = 9.75)
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(size);
-    f.setBold(true);
-    return f;
-}
-
 template <typename W>
 W *place(W *w, const char *name, int l, int t, int width, int h, qreal size = 9.75)
 {

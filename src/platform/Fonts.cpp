@@ -5,6 +5,14 @@
 
 namespace dup {
 
+QFont designFont(qreal points, bool bold, const QString &family)
+{
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
 void installFontSubstitutes()
 {
     const QStringList families = QFontDatabase::families();

@@ -1,6 +1,10 @@
 #pragma once
+#include <QFont>
 
 namespace dup {
+
+// A font of the design: "MS Sans Serif" bold 9.75 pt unless told otherwise.
+QFont designFont(qreal points = 9.75, bool bold = true, const QString &family = QStringLiteral("MS Sans Serif"));
 
 // The design asks for Windows fonts by name. Where the system lacks them,
 // metric twins stand in: "MS Sans Serif" and "Arial" as Liberation Sans,

@@ -3,6 +3,8 @@
 #include "platform/Metafile.h"
 
 #include <QBuffer>
+#include <QCache>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -142,10 +144,11 @@ LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureF
     return fromReader(reader, box, fit);
 }
 
-LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit)
+namespace {
+
+LoadedPicture decodeFile(const QString &path, const QFileInfo &info, const QSize &box, PictureFit fit)
 {
     LoadedPicture r;
-    const QFileInfo info(path);
     if (!info.exists() || !info.isFile()) {
         r.error = QStringLiteral("Die Bilddatei ist nicht vorhanden.");
         return r;
@@ -186,6 +189,49 @@ LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit)
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     return fromReader(reader, box, fit);
+}
+
+// Pictures already decoded for a box, so that loading the same task again (as
+// every activation of the main window does) costs nothing even for pictures
+// that cannot be decoded in part, such as progressive JPEGs. A file that
+// changed on disk (size or time) is decoded afresh.
+QCache<QString, LoadedPicture> &decodedPictures()
+{
+    static QCache<QString, LoadedPicture> cache(kPictureCacheBytes / 1024);
+    return cache;
+}
+
+} // namespace
+
+void clearPictureCache()
+{
+    decodedPictures().clear();
+}
+
+LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile()) {
+        LoadedPicture r;
+        r.error = QStringLiteral("Die Bilddatei ist nicht vorhanden.");
+        return r;
+    }
+    const QString key = QStringLiteral("%1|%2|%3|%4x%5|%6")
+                            .arg(info.absoluteFilePath())
+                            .arg(info.size())
+                            .arg(info.lastModified().toMSecsSinceEpoch())
+                            .arg(box.width())
+                            .arg(box.height())
+                            .arg(fit == PictureFit::Clip ? 'c' : 's');
+    if (const LoadedPicture *hit = decodedPictures().object(key))
+        return *hit;
+    LoadedPicture r = decodeFile(path, info, box, fit);
+    if (r.ok) {
+        const qsizetype cost = qMax<qsizetype>(1, r.image.sizeInBytes() / 1024);
+        if (cost <= decodedPictures().maxCost())
+            decodedPictures().insert(key, new LoadedPicture(r), cost);
+    }
+    return r;
 }
 
 } // namespace dup

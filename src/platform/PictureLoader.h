@@ -25,6 +25,11 @@ constexpr int kMaxDecodedMegabytes = 64;
 // is a detected failure.
 LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit);
 
+// Decoded pictures are kept for the run up to this many bytes, so the same
+// picture in the same box is decoded once.
+constexpr qint64 kPictureCacheBytes = 48LL * 1024 * 1024;
+void clearPictureCache();
+
 // The same for bytes already in memory (fuzzing, tests).
 LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureFit fit);
 
