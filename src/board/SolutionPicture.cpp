@@ -20,11 +20,17 @@ SolutionPicture::SolutionPicture(QWidget *client, Platform platform)
 
 bool SolutionPicture::setFolder(const QString &programFolder)
 {
+    const QString pattern = QStringLiteral("*.BMP;*.GIF;*.JPG;*.WMF");
     const QString folder = resolvePath(programFolder, QStringLiteral("DUPBILDER"));
-    if (!isFolder(folder))
-        return false;
     m_folder = withTrailingSeparator(folder);
-    m_file3 = listFiles(m_folder, QStringLiteral("*.BMP;*.GIF;*.JPG;*.WMF"));
+    if (!isFolder(folder)) {
+        // The list keeps the folder it had, the working folder: its pictures
+        // are drawn as before, and loading them from the missing DUPBILDER
+        // folder fails with the picture error at each completion.
+        m_file3 = listFiles(programFolder, pattern);
+        return false;
+    }
+    m_file3 = listFiles(m_folder, pattern);
     return true;
 }
 

@@ -87,6 +87,7 @@ private slots:
         ProgramFolder pf;
         pf.writeTask(QStringLiteral("A.TXT"), {QStringLiteral("x"), QStringLiteral("y")});
         pf.write(QStringLiteral("DUPLIKON.INI"), " 0 \r\n 1 \r\n 0 \r\n 0 \r\n 14737632 \r\n");
+        pf.writePicture(QStringLiteral("Hund.bmp"), Qt::red);
         FakePlatform fp;
         bool settingsReadYet = true;
         MainWindow *window = nullptr;
@@ -101,7 +102,14 @@ private slots:
         QVERIFY(!settingsReadYet);
         QVERIFY(window->settingsPanel()->Check2()->isChecked()); // read after the message
         QVERIFY(!window->isVisible());
-        QVERIFY(w.solution()->File3().isEmpty());
+        // The solution list keeps the working folder; its pictures are looked
+        // for in the missing DUPBILDER folder, so showing one fails.
+        QCOMPARE(w.solution()->File3(), QStringList{QStringLiteral("Hund.bmp")});
+        fp.dialogs.shown.clear();
+        w.solution()->LoesungsbildZeigen();
+        QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Bildfehler")});
+        QVERIFY(!w.solution()->shown());
+        QCOMPARE(w.solution()->List8, QStringList{QStringLiteral("Hund.bmp")});
     }
 
     void noTaskFilesSaysSo()
