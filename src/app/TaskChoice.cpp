@@ -150,7 +150,9 @@ void TaskChoice::preview(int line, PictureBox *box)
     const QString text = line < m_list4->count() ? m_list4->item(line)->text() : QString();
     if (text.isEmpty())
         return;
-    if (isPictureName(text)) {
+    // The test is made on the whole path, program folder first: a line of
+    // fewer than four characters ends in the folder separator and is text.
+    if (isPictureName(m_programFolder + text)) {
         // A picture that cannot be loaded leaves the box cleared.
         box->loadFile(resolvePath(m_programFolder, text));
         box->setAccessibleName(text);

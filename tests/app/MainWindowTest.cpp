@@ -196,6 +196,14 @@ private slots:
         QVERIFY(c->Picture1()->image().pixelColor(5, 5).blue() > 240);
         QVERIFY(!c->Picture3()->hasPicture());
         QVERIFY(c->Picture3()->writtenText().isEmpty());
+        // The preview tests the path, not the bare line: a line shorter than
+        // four characters ends in the folder separator and is written as text.
+        pf.writeTask(QStringLiteral("KURZ.TXT"), {QStringLiteral("GIF"), QStringLiteral("Hund.bmp")});
+        c->File1()->refresh();
+        c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("KURZ.TXT")));
+        QCOMPARE(c->Picture1()->writtenText(), QStringLiteral("GIF"));
+        QVERIFY(!c->Picture1()->hasPicture());
+        QVERIFY(c->Picture3()->hasPicture());
     }
 
     void shortListOpensClosesAndLoadsWithoutChangingTheTitle()
