@@ -255,7 +255,11 @@ void MainWindow::EinstellungenSchreiben()
     s.check2 = SettingsPanel::value(m_settings->Check2());
     s.check3 = SettingsPanel::value(m_settings->Check3());
     s.check5 = SettingsPanel::value(m_settings->Check5());
-    s.colour = m_board->bild(1)->property("colourValue").toInt();
+    // The question colour: cell 1 shows it whenever a task is on the board.
+    // Without a task on the board the cells are black, and storing that would
+    // lose the teacher's colour (a black board with black text at the next
+    // start), so the colour field itself is stored.
+    s.colour = m_board->farbe1;
     s.pflicht = m_settings->pflicht()->entries();
     QString error;
     if (!writeSettingsFile(QDir(m_workingFolder).filePath(settingsFileName()), s, &error)) {

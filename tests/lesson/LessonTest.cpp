@@ -172,6 +172,19 @@ private slots:
         QCOMPARE(l.lesson()->aufgabe, (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
     }
 
+    void okayKeepsTheQuestionColourWhenNoTaskIsOnTheBoard()
+    {
+        Lesson l(QByteArray(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\n"));
+        for (const char *name : {"AFFE.TXT", "BAER.TXT", "ZEBRA.TXT"})
+            QVERIFY(QFile::remove(l.pf.file(QString::fromLatin1(name))));
+        l.start(); // no task files: nothing is put on the board, its cells stay black
+        QCOMPARE(l.w->board()->text(1)->property("colourValue").toInt(), 0);
+        l.fp.dialogs.clear();
+        l.lesson()->Command3_Click();
+        QCOMPARE(l.pf.read(QStringLiteral("DUPLIKON.INI")),
+                 QByteArray(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\n"));
+    }
+
     void settingsThatCannotBeWrittenAreReported()
     {
         Lesson l;
