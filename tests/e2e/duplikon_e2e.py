@@ -1117,6 +1117,51 @@ class TestCase(unittest.TestCase):
 SKIP_EXIT_CODE = 77
 
 
+
+# ---- printing through a print server of the test's own -------------------------
+
+CUPS_SCRIPT = os.path.join(HERE, "cups-test-printer.sh")
+
+
+def wait_file(path, timeout=60):
+    """Waits until a file exists and has stopped growing."""
+    last = -1
+
+    def done():
+        nonlocal last
+        if not os.path.exists(path) or os.path.getsize(path) == 0:
+            return False
+        size = os.path.getsize(path)
+        ok = size == last
+        last = size
+        return ok
+    wait_until(done, timeout, f"the printed file {path}", interval=0.3)
+
+
+@unittest.skipUnless(os.geteuid() == 0 and shutil.which("cupsd") and shutil.which("pdftotext")
+                     and os.path.exists("/usr/lib/cups/backend/cups-pdf"),
+                     "needs root, cupsd, cups-pdf and poppler-utils")
+class PrintingTestCase(TestCase):
+    """A test case with a CUPS server of its own (cups-test-printer.sh): its default
+    queue is cups-pdf; self.cups holds CUPS_SERVER, PRINTER, PDF_DIR and RAW_PDF."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.cups_dir = tempfile.mkdtemp(prefix="dupcups")
+        out = run([CUPS_SCRIPT, "start", cls.cups_dir], timeout=60)
+        cls.cups = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        # the program and lpadmin talk to that server; its default queue is cups-pdf
+        os.environ["CUPS_SERVER"] = cls.cups["CUPS_SERVER"]
+        os.environ.pop("PRINTER", None)
+        os.environ.pop("LPDEST", None)
+
+    @classmethod
+    def tearDownClass(cls):
+        subprocess.run([CUPS_SCRIPT, "stop", cls.cups_dir], timeout=30)
+        shutil.rmtree(cls.cups_dir, ignore_errors=True)
+        super().tearDownClass()
+
 def main():
     """Runs the tests of the calling module; exit code 77 (ctest: skipped) when
     every test was skipped, 1 on any failure."""

@@ -3,10 +3,7 @@ text lines, left half then right half of each pair, through a print server of th
 test's own (cups-test-printer.sh)."""
 import os
 import re
-import shutil
 import struct
-import subprocess
-import tempfile
 import unittest
 
 import duplikon_e2e as e2e
@@ -15,7 +12,6 @@ from PIL import Image
 # Every switch off: the activation opens the task-choice panel.
 PLAIN_SETTINGS = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\n"
 EDITOR = "Duplikon: Editor"
-CUPS_SCRIPT = os.path.join(e2e.HERE, "cups-test-printer.sh")
 
 # The task that is printed: a picture pair first (its picture shows in the
 # preview when the file is opened), umlauts and ß in both lists.
@@ -38,40 +34,7 @@ def bmp(width, height, rgb):
     return header + info + pixels
 
 
-def wait_file(path, timeout=60):
-    """Waits until a file exists and has stopped growing."""
-    last = -1
-
-    def done():
-        nonlocal last
-        if not os.path.exists(path) or os.path.getsize(path) == 0:
-            return False
-        size = os.path.getsize(path)
-        ok = size == last
-        last = size
-        return ok
-    e2e.wait_until(done, timeout, f"the printed file {path}", interval=0.3)
-
-
-@unittest.skipUnless(os.geteuid() == 0 and shutil.which("cupsd") and shutil.which("pdftotext")
-                     and os.path.exists("/usr/lib/cups/backend/cups-pdf"),
-                     "needs root, cupsd, cups-pdf and poppler-utils")
-class EditorPrintTest(e2e.TestCase):
-
-    @classmethod
-    def setUpClass(cls):
-        cls.cups_dir = tempfile.mkdtemp(prefix="dupcups")
-        out = e2e.run([CUPS_SCRIPT, "start", cls.cups_dir], timeout=60)
-        cls.cups = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
-        # the program and lpadmin talk to that server; its default queue is cups-pdf
-        os.environ["CUPS_SERVER"] = cls.cups["CUPS_SERVER"]
-        os.environ.pop("PRINTER", None)
-        os.environ.pop("LPDEST", None)
-
-    @classmethod
-    def tearDownClass(cls):
-        subprocess.run([CUPS_SCRIPT, "stop", cls.cups_dir], timeout=30)
-        shutil.rmtree(cls.cups_dir, ignore_errors=True)
+class EditorPrintTest(e2e.PrintingTestCase):
 
     def jobs(self):
         """Every job the print server has received, on any queue."""
@@ -120,7 +83,7 @@ class EditorPrintTest(e2e.TestCase):
         pdfs = e2e.wait_until(lambda: [f for f in os.listdir(pdf_dir) if f.endswith(".pdf")], 90,
                               "cups-pdf to write the page")
         pdf = os.path.join(pdf_dir, pdfs[0])
-        wait_file(pdf)
+        e2e.wait_file(pdf)
         base = os.path.join(e2e.ARTIFACTS, "editor-printed")
         e2e.run(["pdftoppm", "-r", "50", "-png", "-singlefile", pdf, base], timeout=60)
         page = Image.open(base + ".png").convert("L")
@@ -136,7 +99,7 @@ class EditorPrintTest(e2e.TestCase):
         e2e.run(["lpadmin", "-d", "duplikon-raw"], timeout=30)
         try:
             self.print_lists(app)
-            wait_file(self.cups["RAW_PDF"])
+            e2e.wait_file(self.cups["RAW_PDF"])
         finally:
             e2e.run(["lpadmin", "-d", "duplikon-pdf"], timeout=30)
         text = e2e.pdf_text(self.cups["RAW_PDF"])

@@ -3,9 +3,6 @@ through CUPS (a print server of the test's own, see cups-test-printer.sh)."""
 import io
 import os
 import re
-import shutil
-import subprocess
-import tempfile
 import time
 import unittest
 
@@ -21,7 +18,6 @@ TASK = ("Apfel\r\nBirne\r\n"
         "Katze\r\nBilder\\Katze.bmp\r\n"
         "Igel\r\nStachel\r\n")
 
-CUPS_SCRIPT = os.path.join(e2e.HERE, "cups-test-printer.sh")
 PAGE_TWIPS = (12000, 11600)
 
 
@@ -76,39 +72,7 @@ def frame_is_empty(img, xs, ys, cell, margin):
     return lo >= 128
 
 
-def wait_file(path, timeout=60):
-    """Waits until a file exists and has stopped growing."""
-    last = -1
-    def done():
-        nonlocal last
-        if not os.path.exists(path) or os.path.getsize(path) == 0:
-            return False
-        size = os.path.getsize(path)
-        ok = size == last
-        last = size
-        return ok
-    e2e.wait_until(done, timeout, f"the printed file {path}", interval=0.3)
-
-
-@unittest.skipUnless(os.geteuid() == 0 and shutil.which("cupsd") and shutil.which("pdftotext")
-                     and os.path.exists("/usr/lib/cups/backend/cups-pdf"),
-                     "needs root, cupsd, cups-pdf and poppler-utils")
-class PageOutputTest(e2e.TestCase):
-
-    @classmethod
-    def setUpClass(cls):
-        cls.cups_dir = tempfile.mkdtemp(prefix="dupcups")
-        out = e2e.run([CUPS_SCRIPT, "start", cls.cups_dir], timeout=60)
-        cls.cups = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
-        # the program and lpadmin talk to that server; its default queue is cups-pdf
-        os.environ["CUPS_SERVER"] = cls.cups["CUPS_SERVER"]
-        os.environ.pop("PRINTER", None)
-        os.environ.pop("LPDEST", None)
-
-    @classmethod
-    def tearDownClass(cls):
-        subprocess.run([CUPS_SCRIPT, "stop", cls.cups_dir], timeout=30)
-        shutil.rmtree(cls.cups_dir, ignore_errors=True)
+class PageOutputTest(e2e.PrintingTestCase):
 
     def lpadmin(self, *args):
         e2e.run(["lpadmin", *args], timeout=30)
@@ -188,7 +152,7 @@ class PageOutputTest(e2e.TestCase):
         pdfs = e2e.wait_until(lambda: [f for f in os.listdir(pdf_dir) if f.endswith(".pdf")], 90,
                               "cups-pdf to write the page")
         pdf = os.path.join(pdf_dir, pdfs[0])
-        wait_file(pdf)
+        e2e.wait_file(pdf)
         base = os.path.join(e2e.ARTIFACTS, "page-printed")
         e2e.run(["pdftoppm", "-r", "100", "-png", "-singlefile", pdf, base], timeout=60)
         printed = Image.open(base + ".png")
@@ -202,7 +166,7 @@ class PageOutputTest(e2e.TestCase):
         self.lpadmin("-d", "duplikon-raw")
         try:
             self.print_page(app, 1)
-            wait_file(self.cups["RAW_PDF"])
+            e2e.wait_file(self.cups["RAW_PDF"])
         finally:
             self.lpadmin("-d", "duplikon-pdf")
         text = e2e.run(["pdftotext", "-layout", self.cups["RAW_PDF"], "-"], timeout=60)
