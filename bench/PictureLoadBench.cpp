@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading pictures of every format at cell size (161 × 121, unscaled) and at
 // solution size (833 × 505, stretched): small pictures, 4000 × 3000 pictures
 // and a metafile with 10,000 records. Prints the median time of one load and
@@ -20,7 +21,7 @@
 #include <cstdio>
 #include <vector>
 
-using namespace dup;
+using namespace duplikon;
 
 namespace {
 

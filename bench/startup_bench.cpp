@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and board set-up benchmark.
 //
 //   startup_bench [work folder]
@@ -48,9 +49,9 @@ constexpr int kPhotos = 20;
 const QSize kPhotoSize(4000, 3000);
 
 // Message boxes write to stderr and return at once.
-class QuietDialogs : public dup::Dialogs {
+class QuietDialogs : public duplikon::Dialogs {
 public:
-    void message(const QString &title, const QString &text, dup::MsgIcon) override
+    void message(const QString &title, const QString &text, duplikon::MsgIcon) override
     {
         std::fprintf(stderr, "  [Meldung] %s: %s\n", qPrintable(title), qPrintable(QString(text).replace('\r', ' ')));
     }
@@ -156,11 +157,11 @@ int runStartup(int argc, char **argv, const QString &folder)
     QDir::setCurrent(folder);
 
     QuietDialogs dialogs;
-    dup::SystemClock time;
-    dup::SystemRandom random;
-    dup::QtClipboard clipboard;
-    dup::QtPrinter printer;
-    const dup::Platform platform{&dialogs, &time, &random, &clipboard, &printer};
+    duplikon::SystemClock time;
+    duplikon::SystemRandom random;
+    duplikon::QtClipboard clipboard;
+    duplikon::QtPrinter printer;
+    const duplikon::Platform platform{&dialogs, &time, &random, &clipboard, &printer};
 
     struct PaintWatch : QObject {
         QWidget *window = nullptr;
@@ -175,7 +176,7 @@ int runStartup(int argc, char **argv, const QString &folder)
     } watch;
     app.installEventFilter(&watch);
 
-    dup::MainWindow window(platform, QDir::currentPath());
+    duplikon::MainWindow window(platform, QDir::currentPath());
     const double constructMs = ms(clock);
     watch.window = &window;
     window.show();
@@ -276,13 +277,13 @@ int runBoard(int argc, char **argv, const QString &folder, const QString &taskFi
     QApplication app(argc, argv);
     QDir::setCurrent(folder);
     QuietDialogs dialogs;
-    dup::SystemClock time;
-    dup::SystemRandom random;
-    const dup::Platform platform{&dialogs, &time, &random, nullptr, nullptr};
+    duplikon::SystemClock time;
+    duplikon::SystemRandom random;
+    const duplikon::Platform platform{&dialogs, &time, &random, nullptr, nullptr};
 
     QWidget client;
-    client.setFixedSize(dup::MainWindow::kClientWidth, dup::MainWindow::kClientHeight);
-    dup::Board board(&client, platform);
+    client.setFixedSize(duplikon::MainWindow::kClientWidth, duplikon::MainWindow::kClientHeight);
+    duplikon::Board board(&client, platform);
     board.setProgramFolder(QDir::currentPath() + QLatin1Char('/'));
     client.show();
     app.processEvents();
@@ -295,7 +296,7 @@ int runBoard(int argc, char **argv, const QString &folder, const QString &taskFi
         // activation of the main window does.
         const bool cold = run % 2 == 0;
         if (cold)
-            dup::clearPictureCache();
+            duplikon::clearPictureCache();
         QElapsedTimer t;
         t.start();
         board.AufgabeLaden(taskFile);
@@ -303,7 +304,7 @@ int runBoard(int argc, char **argv, const QString &folder, const QString &taskFi
         client.repaint();
         const double withPaintMs = ms(t);
         int pictures = 0;
-        for (int n = 1; n <= dup::Board::kCells; ++n)
+        for (int n = 1; n <= duplikon::Board::kCells; ++n)
             pictures += board.bild(n)->hasPicture() && !board.bild(n)->isHidden() ? 1 : 0;
         if (pictures != kPhotos) {
             std::fprintf(stderr, "only %d of %d pictures on the board\n", pictures, kPhotos);

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the demo generator and (re)writes the pictures and task files of the
 # bundled demo folder. Files in demo/ that the generator does not make (for
 # instance metafiles drawn elsewhere) are left alone.

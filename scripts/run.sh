@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Duplikon if needed and starts it in a fresh copy of the demo folder,
 # so playing and editing never change the repository's copy.
 set -euo pipefail

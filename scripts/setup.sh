@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Duplikon needs (only when one is missing) and
 # builds the program in build/. Safe to run again: a second run skips apt and
 # rebuilds only what changed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Duplikon and runs every test (unit, component and end-to-end under Xvfb).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
 #include "app/TaskChoice.h"
@@ -30,7 +31,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace dup {
+namespace duplikon {
 
 MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_workingFolder(workingFolder)
@@ -475,4 +476,4 @@ void MainWindow::menu1b_Click()
                                                "https://duplikon.example/"));
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "editor/EditorHost.h"
 #include "platform/Services.h"
@@ -9,7 +10,7 @@ class QAction;
 class QCheckBox;
 class QPushButton;
 
-namespace dup {
+namespace duplikon {
 
 class Board;
 class CheckWindow;
@@ -124,4 +125,4 @@ private:
     int m_activations = 0;
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TaskChoice.h"
 
 #include "board/TaskFile.h"
@@ -13,7 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 QLabel *label(QWidget *parent, const char *name, const QString &caption, int l, int t, int w, int h)
@@ -201,4 +202,4 @@ void TaskChoice::parkShortList() { moveLeftTwips(m_list5, kParked); }
 bool TaskChoice::shortListShown() const { return leftTwips(m_list5) == kShortListShown; }
 bool TaskChoice::panelShown() const { return leftTwips(m_dateibild) == kPanelShown; }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Services.h"
 
@@ -7,7 +8,7 @@
 class QLabel;
 class QPushButton;
 
-namespace dup {
+namespace duplikon {
 
 class FileListBox;
 class ListBox;
@@ -77,4 +78,4 @@ private:
     QPushButton *m_command2;
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
@@ -13,7 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Duplikon"));
     QApplication::setQuitOnLastWindowClosed(false);
-    dup::installFontSubstitutes();
+    duplikon::installFontSubstitutes();
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("duplikon")));
 
     // Buttons and standard texts of Qt read in German, as on the systems the
@@ -23,14 +24,14 @@ int main(int argc, char *argv[])
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtGerman);
 
-    dup::QtDialogs dialogs;
-    dup::SystemClock clock;
-    dup::SystemRandom random;
-    dup::QtClipboard clipboard;
-    dup::QtPrinter printer;
-    const dup::Platform platform{&dialogs, &clock, &random, &clipboard, &printer};
+    duplikon::QtDialogs dialogs;
+    duplikon::SystemClock clock;
+    duplikon::SystemRandom random;
+    duplikon::QtClipboard clipboard;
+    duplikon::QtPrinter printer;
+    const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer};
 
-    dup::MainWindow window(platform, QDir::currentPath());
+    duplikon::MainWindow window(platform, QDir::currentPath());
     window.show();
     return app.exec();
 }

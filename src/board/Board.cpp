@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/Board.h"
 
 #include "board/ColourCycle.h"
@@ -14,7 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 const int kColumnLefts[5] = {240, 2760, 5280, 7800, 10320};
@@ -237,4 +238,4 @@ QFont Board::textFont() const
     return m_text[0]->font();
 }
 
-} // namespace dup
+} // namespace duplikon

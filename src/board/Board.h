@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Colours.h"
 #include "platform/Services.h"
@@ -12,7 +13,7 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-namespace dup {
+namespace duplikon {
 
 class InWindowDrag;
 class PictureBox;
@@ -89,4 +90,4 @@ private:
     QCheckBox *m_check4 = nullptr;
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/ColourCycle.h"
 
 #include <cmath>
 
-namespace dup {
+namespace duplikon {
 
 const QVector<ColourValue> &farbfolge()
 {
@@ -78,4 +79,4 @@ qreal largerSize(qreal points)
     return s > 24 ? 24 : s;
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Colours.h"
 
 #include <QStringList>
 #include <QVector>
 
-namespace dup {
+namespace duplikon {
 
 // The nine colours a colour field steps through.
 const QVector<ColourValue> &farbfolge();
@@ -30,4 +31,4 @@ QStringList farblisteZweifarbig(const QStringList &keyStrings, ColourValue frage
 qreal smallerSize(qreal points);
 qreal largerSize(qreal points);
 
-} // namespace dup
+} // namespace duplikon

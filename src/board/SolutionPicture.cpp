@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/SolutionPicture.h"
 
 #include "platform/Dialogs.h"
@@ -7,7 +8,7 @@
 
 #include <cmath>
 
-namespace dup {
+namespace duplikon {
 
 SolutionPicture::SolutionPicture(QWidget *client, Platform platform)
     : QObject(client), m_platform(platform)
@@ -68,4 +69,4 @@ bool SolutionPicture::shown() const
     return leftTwips(m_box) == kShown;
 }
 
-} // namespace dup
+} // namespace duplikon

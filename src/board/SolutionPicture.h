@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Services.h"
 
@@ -6,7 +7,7 @@
 
 class QWidget;
 
-namespace dup {
+namespace duplikon {
 
 class PictureBox;
 
@@ -39,4 +40,4 @@ private:
     PictureBox *m_box;
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/TaskFile.h"
 
 #include "platform/Services.h"
 
 #include <cmath>
 
-namespace dup {
+namespace duplikon {
 
 bool isPictureName(const QString &half)
 {
@@ -54,4 +55,4 @@ Shuffled shuffleHalves(const QStringList &used, Random &random)
     return s;
 }
 
-} // namespace dup
+} // namespace duplikon

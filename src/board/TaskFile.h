@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
 #include <QStringList>
 
-namespace dup {
+namespace duplikon {
 
 class Random;
 
@@ -31,4 +32,4 @@ struct Shuffled {
 // c being the count so far and u one draw per line (the first included).
 Shuffled shuffleHalves(const QStringList &used, Random &random);
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/CheckWindow.h"
 
 #include "platform/Fonts.h"
@@ -17,7 +18,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 
@@ -195,4 +196,4 @@ void CheckWindow::menu1_Click()
     hide();
 }
 
-} // namespace dup
+} // namespace duplikon

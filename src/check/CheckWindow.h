@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Services.h"
 
@@ -8,7 +9,7 @@
 class QAction;
 class QLabel;
 
-namespace dup {
+namespace duplikon {
 
 class ListBox;
 class PictureBox;
@@ -66,4 +67,4 @@ private:
     QAction *m_menu1 = nullptr;
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
 #include <QStringList>
 
-namespace dup {
+namespace duplikon {
 
 // What the editor needs of the main window: its program folder and its task
 // file list File1 (read, re-read by pattern), and a way back to it.
@@ -21,4 +22,4 @@ public:
     virtual void editorLeft() = 0;
 };
 
-} // namespace dup
+} // namespace duplikon

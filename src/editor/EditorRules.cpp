@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorRules.h"
 
-namespace dup::editor {
+namespace duplikon::editor {
 
 bool isPictureName(const QString &name)
 {
@@ -97,4 +98,4 @@ QString droppedPicturePath(const QString &folderEntry, const QString &fileName)
     return folder + fileName;
 }
 
-} // namespace dup::editor
+} // namespace duplikon::editor

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
 #include <QStringList>
 
-namespace dup::editor {
+namespace duplikon::editor {
 
 // A half names a picture when its last four characters, upper-cased (all of
 // it when shorter), occur in ".BMP.GIF.JPG.WMF".
@@ -45,4 +46,4 @@ int moveTarget(int selected, int count, int step);
 // picture name.
 QString droppedPicturePath(const QString &folderEntry, const QString &fileName);
 
-} // namespace dup::editor
+} // namespace duplikon::editor

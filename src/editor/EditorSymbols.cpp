@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorSymbols.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 const QColor kInk(40, 40, 40);
@@ -150,4 +151,4 @@ void SymbolButton::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QImage>
 #include <QWidget>
 
-namespace dup {
+namespace duplikon {
 
 // The six symbols of the editor's list buttons, drawn at run time, 32 x 32.
 enum class EditorSymbol { Insert, MoveUp, Replace, Take, MoveDown, Delete };
@@ -32,4 +33,4 @@ private:
     bool m_down = false;
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorWindow.h"
 
 #include "editor/EditorHost.h"
@@ -27,7 +28,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 
@@ -943,4 +944,4 @@ void EditorWindow::Command2_Click()
         selectEntry(m_file1, i);
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Services.h"
 
@@ -12,7 +13,7 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 
-namespace dup {
+namespace duplikon {
 
 class EditorHost;
 class InWindowDrag;
@@ -144,4 +145,4 @@ private:
     InWindowDrag *m_drag = nullptr;
 };
 
-} // namespace dup
+} // namespace duplikon

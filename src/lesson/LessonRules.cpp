@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/LessonRules.h"
 
 #include "app/TaskChoice.h"
@@ -10,7 +11,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-namespace dup {
+namespace duplikon {
 
 LessonRules::LessonRules(QObject *parent, Platform platform, Board *board, TaskChoice *choice,
                          SettingsPanel *panel, SolutionPicture *solution, QPushButton *command7)
@@ -118,4 +119,4 @@ void LessonRules::taskSolved()
         aufgabe.removeFirst();
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Services.h"
 
@@ -7,7 +8,7 @@
 
 class QPushButton;
 
-namespace dup {
+namespace duplikon {
 
 class Board;
 class SettingsPanel;
@@ -50,4 +51,4 @@ private:
     QPushButton *m_command7;
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/SettingsFile.h"
 
 #include "platform/TextFiles.h"
@@ -5,7 +6,7 @@
 
 #include <limits>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 
@@ -140,4 +141,4 @@ bool writeSettingsFile(const QString &path, const Settings &s, QString *error)
     return writeFileAtomically(path, settingsBytes(s), error);
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Colours.h"
 
@@ -5,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace dup {
+namespace duplikon {
 
 // The teacher's settings as kept in "DUPLIKON.INI": one record per line, no
 // keys. Lines 1 to 4 are the switches Check1, Check2, Check3 and Check5
@@ -51,4 +52,4 @@ QByteArray settingsBytes(const Settings &s);
 // and error holds the reason.
 bool writeSettingsFile(const QString &path, const Settings &s, QString *error);
 
-} // namespace dup
+} // namespace duplikon

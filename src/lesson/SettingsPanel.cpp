@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/SettingsPanel.h"
 
 #include "platform/Fonts.h"
@@ -11,7 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 template <typename W>
@@ -141,4 +142,4 @@ void SettingsPanel::Command5_Click()
     }
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Services.h"
 
@@ -7,7 +8,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-namespace dup {
+namespace duplikon {
 
 class ClickLabel;
 class FileListBox;
@@ -72,4 +73,4 @@ private:
     QPushButton *m_command8;
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/PageOutput.h"
 
 #include "platform/PictureLoader.h"
@@ -7,7 +8,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 
@@ -136,4 +137,4 @@ void composePage(QPainter &p, double devicePerTwip, int frameLineWidthDevice, co
     p.restore();
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/PageOutput.h"
 
 #include "platform/Dialogs.h"
@@ -5,7 +6,7 @@
 
 #include <QPainter>
 
-namespace dup {
+namespace duplikon {
 
 QImage pageImage(const BoardPage &page)
 {
@@ -50,4 +51,4 @@ bool seiteDrucken(const BoardPage &page, Platform &platform)
     return true;
 }
 
-} // namespace dup
+} // namespace duplikon

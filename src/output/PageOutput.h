@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QFont>
 #include <QImage>
@@ -10,7 +11,7 @@
 
 class QPainter;
 
-namespace dup {
+namespace duplikon {
 
 struct Platform;
 
@@ -74,4 +75,4 @@ void seiteInAblage(const BoardPage &page, Platform &platform);
 // not be printed. Returns whether the job was handed to the printer.
 bool seiteDrucken(const BoardPage &page, Platform &platform);
 
-} // namespace dup
+} // namespace duplikon

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QLabel>
 #include <QMouseEvent>
 
-namespace dup {
+namespace duplikon {
 
 // A label that reports a click, for colour fields and labels used as buttons.
 class ClickLabel : public QLabel {
@@ -22,4 +23,4 @@ protected:
     }
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Colours.h"
 
 #include <QApplication>
 #include <QPalette>
 
-namespace dup {
+namespace duplikon {
 
 QColor toQColor(ColourValue value)
 {
@@ -46,4 +47,4 @@ void setForeground(QWidget *w, const QColor &colour)
     w->setPalette(pal);
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QColor>
 #include <QWidget>
 
-namespace dup {
+namespace duplikon {
 
 // Colours are stored and compared as the Windows numbers: 0x00BBGGRR, or a
 // system colour with the top bit set (0x80000005 is the window background).
@@ -24,4 +25,4 @@ void setBackground(QWidget *w, ColourValue value);
 void setBackground(QWidget *w, const QColor &colour);
 void setForeground(QWidget *w, const QColor &colour);
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Dialogs.h"
 
 #include <QApplication>
@@ -5,7 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 QWidget *dialogParent()
@@ -75,4 +76,4 @@ QString QtDialogs::input(const QString &title, const QString &prompt, const QStr
     return dlg.textValue();
 }
 
-} // namespace dup
+} // namespace duplikon

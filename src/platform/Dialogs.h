@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
 
-namespace dup {
+namespace duplikon {
 
 enum class MsgIcon { None, Question, Exclamation, Information, Critical };
 
@@ -29,4 +30,4 @@ public:
     static QString displayText(const QString &text);
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileLists.h"
 
 #include <QDir>
@@ -7,7 +8,7 @@
 
 #include <algorithm>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 void sortCaseless(QStringList &names)
@@ -118,4 +119,4 @@ bool deleteFile(const QString &path, QString *error)
     return true;
 }
 
-} // namespace dup
+} // namespace duplikon

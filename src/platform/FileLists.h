@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
 #include <QStringList>
 
-namespace dup {
+namespace duplikon {
 
 // Patterns such as "*.TXT" or "*.BMP;*.GIF;*.JPG;*.WMF" match without regard
 // to letter case; the bare file names come sorted by name without regard to case.
@@ -26,4 +27,4 @@ QString resolvePath(const QString &folder, const QString &name);
 // Deletes a file (never a folder); on failure error holds the reason.
 bool deleteFile(const QString &path, QString *error);
 
-} // namespace dup
+} // namespace duplikon

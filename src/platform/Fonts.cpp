@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Fonts.h"
 
 #include <QFont>
 #include <QFontDatabase>
 
-namespace dup {
+namespace duplikon {
 
 QFont designFont(qreal points, bool bold, const QString &family)
 {
@@ -32,4 +33,4 @@ void installFontSubstitutes()
     substitute(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QFont>
 
-namespace dup {
+namespace duplikon {
 
 // A font of the design: "MS Sans Serif" bold 9.75 pt unless told otherwise.
 QFont designFont(qreal points = 9.75, bool bold = true, const QString &family = QStringLiteral("MS Sans Serif"));
@@ -12,4 +13,4 @@ QFont designFont(qreal points = 9.75, bool bold = true, const QString &family = 
 // sans serif and captions such as "Kurze Dateiwahl" no longer fit.
 void installFontSubstitutes();
 
-} // namespace dup
+} // namespace duplikon

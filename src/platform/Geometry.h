@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QRect>
 #include <QWidget>
 
-namespace dup {
+namespace duplikon {
 
 // 15 twips are one logical pixel (96 dpi).
 constexpr int kTwipsPerPixel = 15;
@@ -31,4 +32,4 @@ inline void moveLeftTwips(QWidget *w, int left)
         w->raise();
 }
 
-} // namespace dup
+} // namespace duplikon

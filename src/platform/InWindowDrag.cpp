@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/InWindowDrag.h"
 
 #include <QApplication>
@@ -5,7 +6,7 @@
 #include <QPainter>
 #include <QWidget>
 
-namespace dup {
+namespace duplikon {
 
 // The dashed outline that follows the pointer; it takes no mouse input.
 class DragOutline : public QWidget {
@@ -158,4 +159,4 @@ void InWindowDrag::finish(const QPoint &globalPos)
         m_onDrop(source, target);
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QObject>
 #include <QPoint>
@@ -7,7 +8,7 @@
 
 class QWidget;
 
-namespace dup {
+namespace duplikon {
 
 class DragOutline;
 
@@ -55,4 +56,4 @@ private:
     DragOutline *m_outline = nullptr;
 };
 
-} // namespace dup
+} // namespace duplikon

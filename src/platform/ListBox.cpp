@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ListBox.h"
 
-namespace dup {
+namespace duplikon {
 
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 {
@@ -86,4 +87,4 @@ void FileListBox::refresh()
     setEntries(listFiles(m_folder, m_pattern));
 }
 
-} // namespace dup
+} // namespace duplikon

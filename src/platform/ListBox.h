@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/FileLists.h"
 
 #include <QListWidget>
 
-namespace dup {
+namespace duplikon {
 
 // A list box with one selected entry (its ListIndex, -1 when none). Its
 // clicked() signal fires whenever the selected entry changes, by the user or
@@ -51,4 +52,4 @@ private:
     QString m_pattern;
 };
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Metafile.h"
 
 #include "platform/PictureLoader.h"
@@ -39,7 +40,7 @@ void wmf_status_function(wmfAPI *, void *, wmfStatus);
 #define WMF_OPT_NO_DEBUG (1 << 16)
 #endif
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 
@@ -950,4 +951,4 @@ MetafileResult renderMetafile(const QByteArray &, const QSize &, bool)
 
 #endif
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
 #include <QImage>
@@ -5,7 +6,7 @@
 #include <QSize>
 #include <QString>
 
-namespace dup {
+namespace duplikon {
 
 // Limits for one metafile: a hostile file never takes the machine's memory or
 // time. The memory limit of the player is kMaxDecodedMegabytes (PictureLoader.h).
@@ -46,4 +47,4 @@ struct MetafileResult {
 // The background stays transparent.
 MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool stretch);
 
-} // namespace dup
+} // namespace duplikon

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PictureBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace dup {
+namespace duplikon {
 
 PictureBox::PictureBox(QWidget *parent, PictureFit fit)
     : QFrame(parent), m_fit(fit)
@@ -100,4 +101,4 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/PictureLoader.h"
 
 #include <QFrame>
 #include <QImage>
 
-namespace dup {
+namespace duplikon {
 
 // A box that shows a picture: unscaled from its top-left corner and cut off at
 // its edges (Clip), or stretched over the whole box (Stretch). It decodes only
@@ -52,4 +53,4 @@ private:
     QString m_note;
 };
 
-} // namespace dup
+} // namespace duplikon

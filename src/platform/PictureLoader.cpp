@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PictureLoader.h"
 
 #include "platform/Metafile.h"
@@ -9,7 +10,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 
@@ -234,4 +235,4 @@ LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit)
     return r;
 }
 
-} // namespace dup
+} // namespace duplikon

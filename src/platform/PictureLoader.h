@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QImage>
 #include <QSize>
 #include <QString>
 
-namespace dup {
+namespace duplikon {
 
 // How a picture is shown: unscaled from the top-left corner and cut off at the
 // box's edges, or stretched to fill the box.
@@ -33,4 +34,4 @@ void clearPictureCache();
 // The same for bytes already in memory (fuzzing, tests).
 LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureFit fit);
 
-} // namespace dup
+} // namespace duplikon

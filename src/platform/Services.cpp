@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Services.h"
 
 #include "platform/PrintSpooler.h"
@@ -10,7 +11,7 @@
 #include <QPrinterInfo>
 #include <QTime>
 
-namespace dup {
+namespace duplikon {
 
 int SystemClock::secondsSinceMidnight()
 {
@@ -103,4 +104,4 @@ bool QtPrinter::printPage(const QString &jobName, const DrawPage &draw, QString 
     return true;
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
 #include <QImage>
@@ -5,7 +6,7 @@
 
 class QPainter;
 
-namespace dup {
+namespace duplikon {
 
 class Dialogs;
 
@@ -80,4 +81,4 @@ public:
     bool printPage(const QString &jobName, const DrawPage &draw, QString *error) override;
 };
 
-} // namespace dup
+} // namespace duplikon

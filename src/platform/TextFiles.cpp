@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/TextFiles.h"
 
 #include <QFile>
@@ -5,7 +6,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 // The bytes 0x80 to 0x9F of Windows-1252; 0 marks the five unused values,
@@ -183,4 +184,4 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     return true;
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-namespace dup {
+namespace duplikon {
 
 // Task files and the settings file are small; anything larger than this is
 // refused as not a file of the program.
@@ -44,4 +45,4 @@ QByteArray linesToBytes(const QStringList &lines);
 // on failure the old file is untouched and error holds a German reason.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, activation, task choice, short list and exit.
 #include "FakePlatform.h"
 #include "ProgramFolder.h"
@@ -17,8 +18,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-using namespace dup;
-using namespace dup::test;
+using namespace duplikon;
+using namespace duplikon::test;
 
 class MainWindowTest : public QObject {
     Q_OBJECT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour cycle of the colour fields, the colour lists of the two modes and
 // the size steps of the text cells.
 #include "FakePlatform.h"
@@ -9,7 +10,7 @@
 #include <QLabel>
 #include <QtTest>
 
-using namespace dup;
+using namespace duplikon;
 
 namespace {
 QString t(ColourValue v) { return colourText(v); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing a task: drops, points, completion and the solution picture.
 #include "FakePlatform.h"
 #include "ProgramFolder.h"
@@ -17,8 +18,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-using namespace dup;
-using namespace dup::test;
+using namespace duplikon;
+using namespace duplikon::test;
 
 namespace {
 // With every random number 0 each line is inserted in front: the cells show

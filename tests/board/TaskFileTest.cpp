@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading task files, the picture-name test and the shuffle of the halves onto
 // the board.
 #include "FakePlatform.h"
@@ -12,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace dup;
+using namespace duplikon;
 
 namespace {
 

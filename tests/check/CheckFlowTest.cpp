@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check window as the main window uses it: created hidden by the first
 // solved task, shown by the points button, kept by "Abbruch", emptied by the
 // close box, and the main window's activation on the way back.
@@ -15,8 +16,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-using namespace dup;
-using namespace dup::test;
+using namespace duplikon;
+using namespace duplikon::test;
 
 class CheckFlowTest : public QObject {
     Q_OBJECT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/CheckWindow.h"
 #include "platform/Colours.h"
 #include "platform/ListBox.h"
@@ -16,8 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace dup;
-using dup::test::FakePlatform;
+using namespace duplikon;
+using duplikon::test::FakePlatform;
 
 namespace {
 
@@ -275,7 +276,7 @@ void CheckWindowTest::unreadableLoggedFileIsReportedAndLeavesListEmpty()
     QCOMPARE(m_fake.dialogs.shown.size(), 1);
     QCOMPARE(m_fake.dialogs.shown.at(0).title, QStringLiteral("Duplikon: Kontrolle"));
     QCOMPARE(m_fake.dialogs.shown.at(0).text, QStringLiteral("Die Datei WEG.TXT kann nicht gelesen werden.\r\r"));
-    QCOMPARE(m_fake.dialogs.shown.at(0).kind, dup::test::ShownDialog::Message);
+    QCOMPARE(m_fake.dialogs.shown.at(0).kind, duplikon::test::ShownDialog::Message);
 
     // A file deleted after it was solved, and a folder in its place: the same.
     QVERIFY(QFile::remove(m_folder + QStringLiteral("TIERE.TXT")));

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A print server of its own for the printing tests, with two queues:
 #
 #   duplikon-pdf  cups-pdf, the default printer: every job becomes a PDF in <dir>/pdf/

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the real Duplikon binary in an X session with real X input.
 
 Run the tests through e2e_session.py (ctest does), which provides Xvfb, a session

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs one end-to-end test in a private desktop session and cleans up after it.
 
     /usr/bin/python3 e2e_session.py [--no-a11y] [--wm] [--timeout S] -- COMMAND...

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The task editor from the main window: a new task of two texts and two
 pictures from a subfolder, saved as TIERE2.TXT, then back to the main window."""
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The editor's "Datei drucken": the two pair lists go to the default printer as
 text lines, left half then right half of each pair, through a print server of the
 test's own (cups-test-printer.sh)."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The teacher's lesson flow with real input: settings with the points as
 password, two mandatory tasks with repetition stored in DUPLIKON.INI, a child's
 name, both tasks played by drags, the repetition for the next child, and the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A task with metafile halves: the demo task NATUR.TXT shows the sun and the
 tree, drawn from their Windows metafiles, in their board cells."""
 import os

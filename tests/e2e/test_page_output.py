@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The board as a page: "Ablage ..." puts it on the clipboard, "Drucken ..." prints it
 through CUPS (a print server of the test's own, see cups-test-printer.sh)."""
 import io

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A whole task played with real mouse drags: wrong drops and clicks change
 nothing, each pair dragged onto its partner vanishes and earns a point, the
 emptied board shows a solution picture and the praise, and the check window

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start of the program in a copy of the demo folder: window, task-choice panel,
 first task on the board, cancelling and loading through the panel."""
 import os

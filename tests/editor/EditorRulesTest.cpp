@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorRules.h"
 
 #include <QtTest>
 
-using namespace dup::editor;
+using namespace duplikon::editor;
 
 class EditorRulesTest : public QObject {
     Q_OBJECT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakePlatform.h"
 #include "editor/EditorHost.h"
 #include "editor/EditorSymbols.h"
@@ -19,8 +20,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace dup;
-using namespace dup::test;
+using namespace duplikon;
+using namespace duplikon::test;
 
 namespace {
 

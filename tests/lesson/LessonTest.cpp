@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson: password, switches and their rules, mandatory tasks, repetition,
 // user name, editor lock and the settings file written by "O k a y".
 #include "FakePlatform.h"
@@ -15,8 +16,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-using namespace dup;
-using namespace dup::test;
+using namespace duplikon;
+using namespace duplikon::test;
 
 namespace {
 struct Lesson {

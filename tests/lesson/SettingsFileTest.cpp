@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/SettingsFile.h"
 #include "platform/TextFiles.h"
 
@@ -5,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace dup;
+using namespace duplikon;
 
 namespace {
 

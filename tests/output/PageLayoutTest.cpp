@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/PageOutput.h"
 
 #include <QtTest>
 
-using namespace dup;
+using namespace duplikon;
 
 class PageLayoutTest : public QObject {
     Q_OBJECT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the page through the real printer path (Qt, CUPS, cups-pdf) on a print
 // server of the test's own, and reads the PDFs back with poppler's tools.
 // Skipped where that server cannot be started (not root, CUPS not installed).
@@ -6,8 +7,8 @@
 
 #include <QtTest>
 
-using namespace dup;
-using namespace dup::test;
+using namespace duplikon;
+using namespace duplikon::test;
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File lists by pattern and the finding of files named as on Windows.
 #include "platform/FileLists.h"
 
@@ -7,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace dup;
+using namespace duplikon;
 
 namespace {
 void touch(const QString &path)

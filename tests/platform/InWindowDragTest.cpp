@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging a control onto another control of the same window, by mouse and by
 // finger, the way the child plays the board.
 #include "platform/InWindowDrag.h"
@@ -7,7 +8,7 @@
 #include <QWindow>
 #include <QtTest>
 
-using namespace dup;
+using namespace duplikon;
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list box runs its click handler for every change of the selected entry,
 // whether the user or the program made it, and for nothing else.
 #include "platform/ListBox.h"
@@ -8,7 +9,7 @@
 #include <QFile>
 #include <QtTest>
 
-using namespace dup;
+using namespace duplikon;
 
 class ListBoxTest : public QObject {
     Q_OBJECT

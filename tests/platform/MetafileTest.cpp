@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Metafile.h"
 #include "platform/PictureLoader.h"
 
@@ -6,7 +7,7 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
-using namespace dup;
+using namespace duplikon;
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoded pictures are reused for the same file and box, and decoded afresh
 // when the file changes on disk.
 #include "platform/PictureLoader.h"
@@ -9,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace dup;
+using namespace duplikon;
 
 class PictureCacheTest : public QObject {
     Q_OBJECT

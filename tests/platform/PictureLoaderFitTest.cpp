@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures come back cut to the box from the top-left corner, or stretched to
 // the box; files that hold no picture are failures, never an empty success.
 #include "platform/PictureLoader.h"
@@ -8,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using namespace dup;
+using namespace duplikon;
 
 namespace {
 

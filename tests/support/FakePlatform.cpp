@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakePlatform.h"
 
 #include <QPainter>
 
-namespace dup::test {
+namespace duplikon::test {
 
 void ScriptedDialogs::message(const QString &title, const QString &text, MsgIcon icon)
 {
@@ -53,4 +54,4 @@ bool FakePrinter::printPage(const QString &jobName, const DrawPage &draw, QStrin
     return true;
 }
 
-} // namespace dup::test
+} // namespace duplikon::test

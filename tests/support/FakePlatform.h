@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
@@ -6,7 +7,7 @@
 #include <QList>
 #include <QStringList>
 
-namespace dup::test {
+namespace duplikon::test {
 
 // One message, question or input box that the program showed.
 struct ShownDialog {
@@ -85,4 +86,4 @@ struct FakePlatform {
     Platform platform() { return Platform{&dialogs, &clock, &random, &clipboard, &printer}; }
 };
 
-} // namespace dup::test
+} // namespace duplikon::test

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GifEncoder.h"
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 
@@ -76,4 +77,4 @@ QByteArray encodeGif(const QImage &source)
     return out;
 }
 
-} // namespace dup
+} // namespace duplikon

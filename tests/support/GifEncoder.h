@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
 #include <QImage>
 
-namespace dup {
+namespace duplikon {
 
 // A small GIF encoder for test and benchmark pictures (Qt reads GIF but does
 // not write it). Colours are reduced to a 6 × 6 × 6 cube; the image data is
@@ -10,4 +11,4 @@ namespace dup {
 // is valid GIF without a compressor.
 QByteArray encodeGif(const QImage &image);
 
-} // namespace dup
+} // namespace duplikon

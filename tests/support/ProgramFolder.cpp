@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramFolder.h"
 
 #include "platform/TextFiles.h"
@@ -6,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace dup::test {
+namespace duplikon::test {
 
 ProgramFolder::ProgramFolder() = default;
 
@@ -58,4 +59,4 @@ QByteArray ProgramFolder::read(const QString &relative) const
     return f.readAll();
 }
 
-} // namespace dup::test
+} // namespace duplikon::test

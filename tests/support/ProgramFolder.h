@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 
-namespace dup::test {
+namespace duplikon::test {
 
 // A temporary program folder that a test fills with task files and pictures.
 class ProgramFolder {
@@ -28,4 +29,4 @@ private:
     QTemporaryDir m_dir;
 };
 
-} // namespace dup::test
+} // namespace duplikon::test

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WmfWriter.h"
 
-namespace dup {
+namespace duplikon {
 
 namespace {
 
@@ -302,4 +303,4 @@ QByteArray WmfWriter::finish() const
     return out;
 }
 
-} // namespace dup
+} // namespace duplikon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
 #include <QColor>
@@ -7,7 +8,7 @@
 #include <QString>
 #include <QVector>
 
-namespace dup {
+namespace duplikon {
 
 // Writes Windows metafiles record by record: the project's own test and demo
 // pictures are made with it. Coordinates are logical units of the metafile;
@@ -105,4 +106,4 @@ private:
     int m_unitsPerInch = 1440;
 };
 
-} // namespace dup
+} // namespace duplikon

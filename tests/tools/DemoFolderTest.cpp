@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the bundled demo folder as it is committed: the task files read as
 // the program expects, every picture half names a file that exists and fits a
 // cell, and every reward picture has the size of the board.
@@ -155,7 +156,7 @@ private slots:
                 ++pictures;
                 const QString path = resolve(half);
                 QVERIFY2(!path.isEmpty(), qPrintable(name + QStringLiteral(": no file ") + half));
-                const dup::LoadedPicture picture = dup::loadPicture(path, kCell, dup::PictureFit::Clip);
+                const duplikon::LoadedPicture picture = duplikon::loadPicture(path, kCell, duplikon::PictureFit::Clip);
                 QVERIFY2(picture.ok, qPrintable(half + QStringLiteral(": ") + picture.error));
                 QVERIFY2(picture.naturalSize.width() <= kCell.width() && picture.naturalSize.height() <= kCell.height(),
                          qPrintable(half));
@@ -178,7 +179,7 @@ private slots:
         QVERIFY2(names.size() >= 3, qPrintable(names.join(QLatin1Char(' '))));
         for (const QString &name : names) {
             const QString path = dir.filePath(name);
-            const dup::LoadedPicture picture = dup::loadPicture(path, kReward, dup::PictureFit::Stretch);
+            const duplikon::LoadedPicture picture = duplikon::loadPicture(path, kReward, duplikon::PictureFit::Stretch);
             QVERIFY2(picture.ok, qPrintable(name + QStringLiteral(": ") + picture.error));
             // Metafiles are stretched over the board whatever their frame.
             if (expectedFormat(name) != "wmf") {

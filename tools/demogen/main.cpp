@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the bundled demo folder and writes its task files.
 // Usage: demogen [folder]   (default: demo)
 // Files of the folder that the generator does not make are left alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the task-file text reader (decoding, line splitting and
 // reading a file from disk).
 #include "platform/TextFiles.h"
@@ -14,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size > 2 * 1024 * 1024)
         return 0;
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
-    const QString text = dup::decodeText(bytes);
-    const QStringList lines = dup::splitLines(text);
+    const QString text = duplikon::decodeText(bytes);
+    const QStringList lines = duplikon::splitLines(text);
     for (const QString &line : lines) {
         if (line.contains(QLatin1Char('\n')) || line.contains(QLatin1Char('\r')))
             std::abort(); // a line never holds a line end
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         f.write(bytes);
         f.close();
-        const dup::TextFileResult r = dup::readTextLines(path);
+        const duplikon::TextFileResult r = duplikon::readTextLines(path);
         if (r.ok && r.lines != lines)
             std::abort(); // the file gives the same lines as the bytes
         if (!r.ok && r.error.isEmpty())

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of the fuzz targets: small metafiles with every
 // record kind the player draws, and task files in the encodings and line
 // ends the reader meets.
@@ -7,7 +8,7 @@
 #include <QFile>
 #include <QGuiApplication>
 
-using dup::WmfWriter;
+using duplikon::WmfWriter;
 
 static void save(const QString &dir, const QString &name, const QByteArray &bytes)
 {

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang in a separate folder and runs one of them.
 #   tools/fuzz/run-fuzz.sh metafile|textfile <seconds> [extra libFuzzer options]
 # Findings are written to tools/fuzz/findings/<target>/.

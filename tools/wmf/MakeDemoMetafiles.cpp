@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the metafile pictures of the demo folder and the task file that uses
 // them. Run from the source tree: make_demo_metafiles demo
 #include "WmfWriter.h"
@@ -9,7 +10,7 @@
 
 #include <cstdio>
 
-using dup::WmfWriter;
+using duplikon::WmfWriter;
 
 namespace {
 
