@@ -103,6 +103,16 @@ void TaskChoice::setWorkingFolder(const QString &folder)
     m_file1->setFolder(folder);
 }
 
+QStringList TaskChoice::taskFiles() const
+{
+    return m_file1->entries();
+}
+
+void TaskChoice::selectTaskFile(int index)
+{
+    m_file1->setListIndex(index);
+}
+
 QString TaskChoice::selectedTaskFile() const
 {
     return m_file1->selectedText();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "lesson/TaskPicker.h"
 #include "platform/Services.h"
 
 #include <QFrame>
@@ -18,7 +19,7 @@ class PictureBox;
 // pair under the selected line, "Abbruch", "L a d e n") and the short list
 // List5 of task names. Both are parked out of view until the menu "Laden"
 // moves them over the board.
-class TaskChoice : public QObject {
+class TaskChoice : public QObject, public TaskPicker {
     Q_OBJECT
 public:
     TaskChoice(QWidget *client, Platform platform);
@@ -37,14 +38,16 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    void showPanel();
-    void showShortList();
-    void parkShortList();
+    void showPanel() override;
+    void showShortList() override;
+    void parkShortList() override;
     void parkPanel();
-    bool shortListShown() const;
+    bool shortListShown() const override;
     bool panelShown() const;
     // Fills List5 from File1 (each name without its last four characters).
-    void fillShortList();
+    void fillShortList() override;
+    QStringList taskFiles() const override;
+    void selectTaskFile(int index) override;
 
     QFrame *Dateibild() const { return m_dateibild; }
     FileListBox *File1() const { return m_file1; }
@@ -55,7 +58,7 @@ public:
     QLabel *progpfad() const { return m_progpfad; }
     QPushButton *Command1() const { return m_command1; }
     QPushButton *Command2() const { return m_command2; }
-    QString selectedTaskFile() const;
+    QString selectedTaskFile() const override;
 
     // Loads the selected entry of File1 onto the board.
     std::function<void()> aufgabeLaden;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/LessonRules.h"
 
-#include "app/TaskChoice.h"
 #include "board/Board.h"
 #include "board/SolutionPicture.h"
 #include "lesson/SettingsPanel.h"
+#include "lesson/TaskPicker.h"
 #include "platform/Dialogs.h"
 #include "platform/ListBox.h"
 
@@ -13,7 +13,7 @@
 
 namespace duplikon {
 
-LessonRules::LessonRules(QObject *parent, Platform platform, Board *board, TaskChoice *choice,
+LessonRules::LessonRules(QObject *parent, Platform platform, Board *board, TaskPicker *choice,
                          SettingsPanel *panel, SolutionPicture *solution, QPushButton *command7)
     : QObject(parent), m_platform(platform), m_board(board), m_choice(choice), m_panel(panel),
       m_solution(solution), m_command7(command7)
@@ -52,8 +52,8 @@ void LessonRules::Laden()
     if (shortChoice && m_choice->shortListShown())
         m_choice->parkShortList();
     if (!shortChoice) {
-        if (m_choice->File1()->count() > 0)
-            m_choice->File1()->setListIndex(0);
+        if (!m_choice->taskFiles().isEmpty())
+            m_choice->selectTaskFile(0);
         m_choice->showPanel();
     }
 }
@@ -61,10 +61,10 @@ void LessonRules::Laden()
 void LessonRules::PflichtaufgabeLaden()
 {
     const QString entry = aufgabe.isEmpty() ? QString() : aufgabe.first();
-    const QStringList files = m_choice->File1()->entries();
+    const QStringList files = m_choice->taskFiles();
     for (int i = 0; i < files.size(); ++i) {
         if (files.at(i) == entry)
-            m_choice->File1()->setListIndex(i);
+            m_choice->selectTaskFile(i);
     }
     m_board->AufgabeLaden(m_choice->selectedTaskFile());
     m_platform.dialogs->message(entry.toUpper(), QStringLiteral("Dies ist eine Pflichtaufgabe für dich!\r\r"));

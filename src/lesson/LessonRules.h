@@ -13,7 +13,7 @@ namespace duplikon {
 class Board;
 class SettingsPanel;
 class SolutionPicture;
-class TaskChoice;
+class TaskPicker;
 
 // The lesson: the menu "Laden" that decides what comes next, the mandatory
 // task queue aufgabe, repetition, the user name, the password of the settings
@@ -21,7 +21,7 @@ class TaskChoice;
 class LessonRules : public QObject {
     Q_OBJECT
 public:
-    LessonRules(QObject *parent, Platform platform, Board *board, TaskChoice *choice,
+    LessonRules(QObject *parent, Platform platform, Board *board, TaskPicker *choice,
                 SettingsPanel *panel, SolutionPicture *solution, QPushButton *command7);
 
     void Laden();                // menu2 "Laden"
@@ -45,7 +45,7 @@ private:
 
     Platform m_platform;
     Board *m_board;
-    TaskChoice *m_choice;
+    TaskPicker *m_choice;
     SettingsPanel *m_panel;
     SolutionPicture *m_solution;
     QPushButton *m_command7;

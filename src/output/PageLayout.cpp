@@ -4,7 +4,6 @@
 #include "platform/PictureLoader.h"
 
 #include <QFontMetricsF>
-#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -116,7 +115,7 @@ void composePage(QPainter &p, double devicePerTwip, int frameLineWidthDevice, co
             // picture keeps its own pixels and the painter stretches it, so a
             // printer job does not carry it blown up to printer resolution.
             QSize decoded = area.size();
-            const QSize natural = QImageReader(c.picturePath).size();
+            const QSize natural = pictureHeaderSize(c.picturePath);
             if (natural.isValid() && !natural.isEmpty())
                 decoded = decoded.boundedTo(natural);
             const LoadedPicture picture = loadPicture(c.picturePath, decoded, PictureFit::Stretch);

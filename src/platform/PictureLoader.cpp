@@ -209,6 +209,11 @@ void clearPictureCache()
     decodedPictures().clear();
 }
 
+QSize pictureHeaderSize(const QString &path)
+{
+    return QImageReader(path).size();
+}
+
 LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit)
 {
     const QFileInfo info(path);

@@ -26,6 +26,10 @@ constexpr int kMaxDecodedMegabytes = 64;
 // is a detected failure.
 LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit);
 
+// The size a picture file's header gives, without decoding it; invalid when
+// the header cannot tell (a metafile, a damaged or missing file).
+QSize pictureHeaderSize(const QString &path);
+
 // Decoded pictures are kept for the run up to this many bytes, so the same
 // picture in the same box is decoded once.
 constexpr qint64 kPictureCacheBytes = 48LL * 1024 * 1024;

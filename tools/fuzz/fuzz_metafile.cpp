@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the picture loader's metafile path. Every input must give
 // a result (ok or a German reason) without a crash, a leak or a runaway.
+#include "FuzzEntry.h"
 #include "platform/Metafile.h"
 #include "platform/PictureLoader.h"
 
 #include <QGuiApplication>
 
-#include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the task-file text reader (decoding, line splitting and
 // reading a file from disk).
+#include "FuzzEntry.h"
 #include "platform/TextFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
-#include <cstdint>
 #include <cstdlib>
-#include <QCoreApplication>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
