@@ -13,6 +13,8 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev libcups2-dev
   # run
   fonts-liberation
+  # the German locale the end-to-end tests run in, as on a teacher's machine
+  locales
   # end-to-end tests: X server, window manager, keyboard layout, X input,
   # clipboard, window info, screenshots
   xvfb openbox x11-xkb-utils xdotool xclip x11-utils imagemagick
@@ -40,6 +42,23 @@ if ((${#missing[@]})); then
     apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+# The end-to-end tests run under de_DE.UTF-8: generate it once.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "setup: generating the locale de_DE.UTF-8"
+  SUDO=()
+  if [[ $(id -u) -ne 0 ]]; then SUDO=(sudo); fi
+  if grep -q '^# *de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    "${SUDO[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  elif ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'de_DE.UTF-8 UTF-8' | "${SUDO[@]}" tee -a /etc/locale.gen >/dev/null
+  fi
+  "${SUDO[@]}" locale-gen
+fi
+
+# Extra settings for the build folder, e.g. DUPLIKON_WERROR=ON (scripts/test.sh).
+cmake_args=()
+if [[ -n "${DUPLIKON_WERROR:-}" ]]; then cmake_args+=("-DDUPLIKON_WERROR=$DUPLIKON_WERROR"); fi
+
 jobs=${DUPLIKON_JOBS:-2}
-cmake -S . -B build
+cmake -S . -B build "${cmake_args[@]}"
 cmake --build build -j"$jobs"

@@ -207,7 +207,9 @@ def outer(args):
     if args.a11y:
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env["QT_ACCESSIBILITY"] = "1"
-    env.setdefault("LC_ALL", "C.UTF-8")
+    # the German locale of a teacher's machine (scripts/setup.sh generates it)
+    env.setdefault("LANG", "de_DE.UTF-8")
+    env.setdefault("LC_ALL", "de_DE.UTF-8")
 
     xvfb = session = None
     rc = 1
