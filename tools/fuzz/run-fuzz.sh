@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang in a separate folder and runs one of them.
 #   tools/fuzz/run-fuzz.sh metafile|textfile <seconds> [extra libFuzzer options]
-# Findings are written to tools/fuzz/findings/<target>/.
+# Findings are written to tools/fuzz/findings/<target>/; ctest replays them
+# (fuzz.replay_<target>) with the seeds, so commit one once it is fixed.
 set -eu
 target=${1:?metafile or textfile}
 seconds=${2:?seconds}
