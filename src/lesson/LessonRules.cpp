@@ -61,7 +61,7 @@ void LessonRules::PflichtaufgabeLaden()
             m_choice->File1()->setListIndex(i);
     }
     m_board->AufgabeLaden(m_choice->selectedTaskFile());
-    m_platform.dialogs->message(entry.toUpper(), QStringLiteral("Dies ist eine Pflichtm_aufgabe für dich!\r\r"));
+    m_platform.dialogs->message(entry.toUpper(), QStringLiteral("Dies ist eine Pflichtaufgabe für dich!\r\r"));
 }
 
 void LessonRules::Command7_Click()
