@@ -305,7 +305,7 @@ int runBoard(int argc, char **argv, const QString &folder, const QString &taskFi
         const double withPaintMs = ms(t);
         int pictures = 0;
         for (int n = 1; n <= duplikon::Board::kCells; ++n)
-            pictures += board.bild(n)->hasPicture() && !board.bild(n)->isHidden() ? 1 : 0;
+            pictures += board.picture(n)->hasPicture() && !board.picture(n)->isHidden() ? 1 : 0;
         if (pictures != kPhotos) {
             std::fprintf(stderr, "only %d of %d pictures on the board\n", pictures, kPhotos);
             return 1;

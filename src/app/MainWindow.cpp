@@ -8,7 +8,6 @@
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
 #include "platform/Fonts.h"
-#include "platform/ClickLabel.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
@@ -47,34 +46,30 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget 
     setCentralWidget(m_client);
 
     m_board = new Board(m_client, platform);
-    buildStrip(m_client);
-    m_board->setPunkte(m_punkte);
-    m_board->setCheck4(m_check4);
-    m_board->onPoint = [this] { Fertigkontrolle(); };
-
+    buildStrip();
     m_solution = new SolutionPicture(m_client, platform);
     m_choice = new TaskChoice(m_client, platform);
-    m_choice->aufgabeLaden = [this] { m_board->AufgabeLaden(m_choice->selectedTaskFile()); };
-    m_choice->setTitle = [this](const QString &t) { setWindowTitle(t); };
-    m_board->answerColourChanged = [this](ColourValue c) { setBackground(m_choice->Picture3(), c); };
     m_settings = new SettingsPanel(m_client, platform);
     m_lesson = new LessonRules(this, platform, m_board, m_choice, m_settings, m_solution, m_command7);
-    m_lesson->writeSettings = [this] { EinstellungenSchreiben(); };
-    m_lesson->openEditor = [this] { menu3_Click(); };
 
-    connect(m_settings->farbe1(), &ClickLabel::clicked, this, &MainWindow::farbe1_Click);
-    connect(m_settings->farbe2(), &ClickLabel::clicked, this, &MainWindow::farbe2_Click);
-    connect(m_settings->Command3(), &QPushButton::clicked, m_lesson, &LessonRules::Command3_Click);
-    connect(m_settings->Command9(), &QPushButton::clicked, this, &MainWindow::Command9_Click);
-    connect(m_settings->Command10(), &QPushButton::clicked, this, &MainWindow::Command10_Click);
-    connect(m_settings->Command8(), &QPushButton::clicked, this, &MainWindow::Command8_Click);
+    connect(m_board, &Board::pointScored, this, &MainWindow::Fertigkontrolle);
+    connect(m_board, &Board::answerColourChanged, m_choice, &TaskChoice::showAnswerColour);
+    connect(m_choice, &TaskChoice::taskChosen, m_board, &Board::AufgabeLaden);
+    connect(m_choice, &TaskChoice::titleChanged, this, &MainWindow::setWindowTitle);
+    connect(m_lesson, &LessonRules::settingsConfirmed, this, &MainWindow::writeSettings);
+    connect(m_lesson, &LessonRules::editorRequested, this, &MainWindow::menu3_Click);
+    connect(m_settings, &SettingsPanel::questionColourClicked, this, &MainWindow::farbe1_Click);
+    connect(m_settings, &SettingsPanel::answerColourClicked, this, &MainWindow::farbe2_Click);
+    connect(m_settings, &SettingsPanel::okayClicked, m_lesson, &LessonRules::Command3_Click);
+    connect(m_settings, &SettingsPanel::copyPageClicked, this, &MainWindow::Command10_Click);
+    connect(m_settings, &SettingsPanel::printPageClicked, this, &MainWindow::Command8_Click);
 
     qApp->installEventFilter(this);
 
     // Start-up, once.
     centre();
     m_choice->setWorkingFolder(workingFolder);
-    m_settings->File2()->setFolder(workingFolder);
+    m_settings->setSourceFolder(workingFolder);
     QString folder = QDir::toNativeSeparators(workingFolder);
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
@@ -99,67 +94,63 @@ void MainWindow::buildMenu()
     QMenuBar *bar = menuBar();
     QMenu *menu1 = bar->addMenu(QStringLiteral("Programm"));
     menu1->setObjectName(QStringLiteral("menu1"));
-    m_menu1a = menu1->addAction(QStringLiteral("Beenden"));
-    m_menu1a->setObjectName(QStringLiteral("menu1a"));
-    QAction *strich = menu1->addSeparator();
-    strich->setObjectName(QStringLiteral("menu1strich"));
-    m_menu1b = menu1->addAction(QStringLiteral("Autor ..."));
-    m_menu1b->setObjectName(QStringLiteral("menu1b"));
-    m_menu2 = bar->addAction(QStringLiteral("Laden"));
-    m_menu2->setObjectName(QStringLiteral("menu2"));
-    m_menu3 = bar->addAction(QStringLiteral("Editor"));
-    m_menu3->setObjectName(QStringLiteral("menu3"));
-    m_menu4 = bar->addAction(QStringLiteral("Einstellungen"));
-    m_menu4->setObjectName(QStringLiteral("menu4"));
+    const auto action = [](QWidget *on, const QString &caption, const char *name) {
+        QAction *a = on->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    QAction *menu1a = action(menu1, QStringLiteral("Beenden"), "menu1a");
+    menu1->addSeparator()->setObjectName(QStringLiteral("menu1strich"));
+    QAction *menu1b = action(menu1, QStringLiteral("Autor ..."), "menu1b");
+    QAction *menu2 = action(bar, QStringLiteral("Laden"), "menu2");
+    QAction *menu3 = action(bar, QStringLiteral("Editor"), "menu3");
+    QAction *menu4 = action(bar, QStringLiteral("Einstellungen"), "menu4");
 
-    connect(m_menu1a, &QAction::triggered, this, &MainWindow::menu1a_Click);
-    connect(m_menu1b, &QAction::triggered, this, &MainWindow::menu1b_Click);
-    connect(m_menu2, &QAction::triggered, this, [this] { m_lesson->Laden(); });
-    connect(m_menu3, &QAction::triggered, this, [this] { m_lesson->menu3_Click(); });
-    connect(m_menu4, &QAction::triggered, this, [this] { m_lesson->menu4_Click(); });
+    connect(menu1a, &QAction::triggered, this, &MainWindow::menu1a_Click);
+    connect(menu1b, &QAction::triggered, this, &MainWindow::menu1b_Click);
+    connect(menu2, &QAction::triggered, this, [this] { m_lesson->menu2_Click(); });
+    connect(menu3, &QAction::triggered, this, [this] { m_lesson->menu3_Click(); });
+    connect(menu4, &QAction::triggered, this, [this] { m_lesson->menu4_Click(); });
 }
 
-void MainWindow::buildStrip(QWidget *client)
+void MainWindow::buildStrip()
 {
-    auto *frame = new QFrame(client);
+    auto *frame = new QFrame(m_client);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameShape(QFrame::Box);
     placeTwips(frame, 0, 8040, 13215, 855);
     frame->lower();
 
-    m_command7 = new QPushButton(QStringLiteral("Benutzer"), client);
-    m_command7->setObjectName(QStringLiteral("Command7"));
-    placeTwips(m_command7, 240, 8160, 2415, 375);
-    m_punkte = new QPushButton(QStringLiteral(" 0 Punkte"), client);
-    m_punkte->setObjectName(QStringLiteral("punkte"));
-    placeTwips(m_punkte, 2760, 8160, 2415, 375);
-    m_check4 = new QCheckBox(QStringLiteral("zweifarbige Fenster"), client);
-    m_check4->setObjectName(QStringLiteral("Check4"));
-    placeTwips(m_check4, 7560, 8160, 2535, 375);
-    m_schrift1 = new QPushButton(QStringLiteral("Abc"), client);
-    m_schrift1->setObjectName(QStringLiteral("Schrift1"));
-    placeTwips(m_schrift1, 10200, 8160, 735, 375);
-    m_schrift1->setAccessibleName(QStringLiteral("Abc kleiner"));
-    m_schrift2 = new QPushButton(QStringLiteral("Abc"), client);
-    m_schrift2->setObjectName(QStringLiteral("Schrift2"));
-    placeTwips(m_schrift2, 10920, 8160, 735, 375);
-    m_schrift2->setAccessibleName(QStringLiteral("Abc größer"));
-    m_command6 = new QPushButton(QStringLiteral("Fett"), client);
-    m_command6->setObjectName(QStringLiteral("Command6"));
-    placeTwips(m_command6, 11760, 8160, 975, 375);
-    for (QWidget *w : {static_cast<QWidget *>(m_command7), static_cast<QWidget *>(m_punkte),
-                       static_cast<QWidget *>(m_check4), static_cast<QWidget *>(m_command6)})
-        w->setFont(designFont());
-    m_schrift1->setFont(designFont(8.25, false, QStringLiteral("Arial")));
-    m_schrift2->setFont(designFont(12, false));
-    m_schrift1->setToolTip(QStringLiteral("Schrift kleiner"));
-    m_schrift2->setToolTip(QStringLiteral("Schrift größer"));
+    const auto button = [this](const QString &caption, const char *name, int left, int width) {
+        auto *b = new QPushButton(caption, m_client);
+        b->setObjectName(QLatin1String(name));
+        placeTwips(b, left, 8160, width, 375);
+        b->setFont(designFont());
+        return b;
+    };
+    m_command7 = button(QStringLiteral("Benutzer"), "Command7", 240, 2415);
+    QPushButton *punkte = button(QStringLiteral(" 0 Punkte"), "punkte", 2760, 2415);
+    auto *check4 = new QCheckBox(QStringLiteral("zweifarbige Fenster"), m_client);
+    check4->setObjectName(QStringLiteral("Check4"));
+    placeTwips(check4, 7560, 8160, 2535, 375);
+    check4->setFont(designFont());
+    QPushButton *schrift1 = button(QStringLiteral("Abc"), "Schrift1", 10200, 735);
+    schrift1->setAccessibleName(QStringLiteral("Abc kleiner"));
+    schrift1->setFont(designFont(8.25, false, QStringLiteral("Arial")));
+    schrift1->setToolTip(QStringLiteral("Schrift kleiner"));
+    QPushButton *schrift2 = button(QStringLiteral("Abc"), "Schrift2", 10920, 735);
+    schrift2->setAccessibleName(QStringLiteral("Abc größer"));
+    schrift2->setFont(designFont(12, false));
+    schrift2->setToolTip(QStringLiteral("Schrift größer"));
+    m_command6 = button(QStringLiteral("Fett"), "Command6", 11760, 975);
+    m_board->setPointsButton(punkte);
+    m_board->setTwoColourBox(check4);
 
     connect(m_command7, &QPushButton::clicked, this, [this] { m_lesson->Command7_Click(); });
-    connect(m_punkte, &QPushButton::clicked, this, &MainWindow::punkte_Click);
-    connect(m_check4, &QCheckBox::toggled, this, &MainWindow::Check4_Click);
-    connect(m_schrift1, &QPushButton::clicked, this, &MainWindow::Schrift1_Click);
-    connect(m_schrift2, &QPushButton::clicked, this, &MainWindow::Schrift2_Click);
+    connect(punkte, &QPushButton::clicked, this, &MainWindow::punkte_Click);
+    connect(check4, &QCheckBox::toggled, this, &MainWindow::Check4_Click);
+    connect(schrift1, &QPushButton::clicked, this, &MainWindow::Schrift1_Click);
+    connect(schrift2, &QPushButton::clicked, this, &MainWindow::Schrift2_Click);
     connect(m_command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
 }
 
@@ -179,23 +170,17 @@ void MainWindow::fixSize()
     setFixedSize(kClientWidth, kClientHeight + menuHeight);
 }
 
-QString MainWindow::programFolderCaption() const
-{
-    return m_choice->progpfad()->text();
-}
-
 // ---- activation -----------------------------------------------------------
 
 void MainWindow::Aktivierung()
 {
     ++m_activations;
     fixSize();
-    QFont f = m_board->text(1)->font();
-    f.setPointSizeF(12);
-    m_board->text(1)->setFont(f);
+    // Text1 at 12 pt, one step larger for all cells: 14 pt.
+    m_board->setTextSize(12);
     Schrift2_Click();
     Command6_Click();
-    m_lesson->Laden();
+    m_lesson->menu2_Click();
     m_choice->DateilisteFuellen();
 }
 
@@ -234,34 +219,23 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::EinstellungenLesen()
 {
-    m_settings->pflicht()->setEntries({});
-    m_lesson->aufgabe.clear();
+    // A missing or damaged file gives the defaults.
     Settings s;
     readSettingsFile(resolvePath(m_workingFolder, settingsFileName()), &s);
-    SettingsPanel::setQuietly(m_settings->Check1(), s.check1);
-    SettingsPanel::setQuietly(m_settings->Check2(), s.check2);
-    SettingsPanel::setQuietly(m_settings->Check3(), s.check3);
-    m_board->farbe1 = s.colour;
-    setBackground(m_settings->farbe1(), s.colour);
-    m_settings->pflicht()->setEntries(s.pflicht);
-    m_lesson->aufgabe = s.pflicht;
-    SettingsPanel::setQuietly(m_settings->Check5(), s.check5);
+    m_settings->setSettings(s);
+    m_board->setQuestionColour(s.colour);
+    m_lesson->setAufgabe(s.pflicht);
     m_board->FarbenSetzen();
 }
 
-void MainWindow::EinstellungenSchreiben()
+void MainWindow::writeSettings()
 {
-    Settings s;
-    s.check1 = SettingsPanel::value(m_settings->Check1());
-    s.check2 = SettingsPanel::value(m_settings->Check2());
-    s.check3 = SettingsPanel::value(m_settings->Check3());
-    s.check5 = SettingsPanel::value(m_settings->Check5());
+    Settings s = m_settings->settings();
     // The question colour: cell 1 shows it whenever a task is on the board.
     // Without a task on the board the cells are black, and storing that would
     // lose the teacher's colour (a black board with black text at the next
     // start), so the colour field itself is stored.
-    s.colour = m_board->farbe1;
-    s.pflicht = m_settings->pflicht()->entries();
+    s.colour = m_board->questionColour();
     QString error;
     if (!writeSettingsFile(QDir(m_workingFolder).filePath(settingsFileName()), s, &error)) {
         m_platform.dialogs->message(QStringLiteral("Einstellungen"),
@@ -288,8 +262,12 @@ void MainWindow::Fertigkontrolle()
 
 CheckWindow *MainWindow::checkWindow(bool create)
 {
-    if (!m_check && create)
-        m_check = new CheckWindow(m_platform, [this] { return m_command7->text(); }, programFolder());
+    if (!m_check && create) {
+        auto *check = new CheckWindow(m_platform, programFolder());
+        check->setUserName(m_command7->text());
+        connect(m_lesson, &LessonRules::userNameChanged, check, &CheckWindow::setUserName);
+        m_check = check;
+    }
     return static_cast<CheckWindow *>(m_check.data());
 }
 
@@ -310,23 +288,16 @@ void MainWindow::Check4_Click()
 
 void MainWindow::farbe1_Click()
 {
-    m_board->farbe1 = nextColour(m_board->farbe1);
-    setBackground(m_settings->farbe1(), m_board->farbe1);
+    m_board->setQuestionColour(nextColour(m_board->questionColour()));
+    m_settings->showColours(m_board->questionColour(), m_board->answerColour());
     Check4_Click();
 }
 
 void MainWindow::farbe2_Click()
 {
-    m_board->farbe2 = nextColour(m_board->farbe2);
-    setBackground(m_settings->farbe2(), m_board->farbe2);
+    m_board->setAnswerColour(nextColour(m_board->answerColour()));
+    m_settings->showColours(m_board->questionColour(), m_board->answerColour());
     Check4_Click();
-}
-
-void MainWindow::Command9_Click()
-{
-    m_platform.dialogs->message(QStringLiteral("Hintergrundfarbe"),
-                                QStringLiteral("Der Hintergrund wird durch fortwährenden Klick auf die\r"
-                                               "beiden Farbflächen 'Fragen' und 'Antworten' eingestellt.\r"));
 }
 
 void MainWindow::Command6_Click()
@@ -360,12 +331,12 @@ BoardPage MainWindow::boardPage() const
     BoardPage page;
     for (int n = 1; n <= Board::kCells; ++n) {
         PageCell &cell = page.cells[n - 1];
-        if (!m_board->bild(n)->isHidden()) {
+        if (!m_board->picture(n)->isHidden()) {
             cell.kind = PageCell::Picture;
-            cell.picturePath = resolvePath(programFolder(), m_board->List2.value(n - 1));
-        } else if (!m_board->text(n)->isHidden()) {
+            cell.picturePath = resolvePath(programFolder(), m_board->List2().value(n - 1));
+        } else if (!m_board->label(n)->isHidden()) {
             cell.kind = PageCell::Text;
-            cell.text = m_board->text(n)->text();
+            cell.text = m_board->label(n)->text();
         }
     }
     page.textFont = m_board->textFont();
@@ -374,7 +345,7 @@ BoardPage MainWindow::boardPage() const
 
 void MainWindow::Command10_Click()
 {
-    seiteInAblage(boardPage(), m_platform);
+    SeiteInAblage(boardPage(), m_platform);
 }
 
 void MainWindow::Command8_Click()
@@ -385,7 +356,7 @@ void MainWindow::Command8_Click()
         return;
     if (m_choice->File1()->listIndex() < 0)
         return;
-    seiteDrucken(boardPage(), m_platform);
+    SeiteDrucken(boardPage(), m_platform);
 }
 
 // ---- editor -----------------------------------------------------------------
@@ -408,7 +379,7 @@ EditorWindow *MainWindow::editorWindow() const
 
 QString MainWindow::programFolder() const
 {
-    return programFolderCaption();
+    return m_choice->programFolder();
 }
 
 QStringList MainWindow::taskFiles() const

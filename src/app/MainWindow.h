@@ -6,8 +6,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QAction;
-class QCheckBox;
 class QPushButton;
 
 namespace duplikon {
@@ -37,7 +35,7 @@ public:
 
     void Aktivierung();          // the activation steps
     void EinstellungenLesen();
-    void EinstellungenSchreiben();
+    void writeSettings();
     void Fertigkontrolle();
     void Command6_Click();
     void Schrift1_Click();
@@ -45,7 +43,6 @@ public:
     void Check4_Click();
     void farbe1_Click();
     void farbe2_Click();
-    void Command9_Click();
     void Command10_Click();       // "Ablage ..."
     void Command8_Click();        // "Drucken ..."
     void punkte_Click();
@@ -62,18 +59,6 @@ public:
     SettingsPanel *settingsPanel() const { return m_settings; }
     SolutionPicture *solution() const { return m_solution; }
     LessonRules *lesson() const { return m_lesson; }
-    QPushButton *Command7() const { return m_command7; }
-    QPushButton *punkte() const { return m_punkte; }
-    QCheckBox *Check4() const { return m_check4; }
-    QPushButton *Command6() const { return m_command6; }
-    QPushButton *Schrift1() const { return m_schrift1; }
-    QPushButton *Schrift2() const { return m_schrift2; }
-    QAction *menu1a() const { return m_menu1a; }
-    QAction *menu1b() const { return m_menu1b; }
-    QAction *menu2() const { return m_menu2; }
-    QAction *menu3() const { return m_menu3; }
-    QAction *menu4() const { return m_menu4; }
-    QString programFolderCaption() const;
     int activations() const { return m_activations; }
     // The board as the page output sees it.
     BoardPage boardPage() const;
@@ -93,7 +78,7 @@ protected:
 
 private:
     void buildMenu();
-    void buildStrip(QWidget *client);
+    void buildStrip();
     void centre();
     void fixSize();
     void quitProgram();
@@ -107,16 +92,7 @@ private:
     SolutionPicture *m_solution = nullptr;
     LessonRules *m_lesson = nullptr;
     QPushButton *m_command7 = nullptr;
-    QPushButton *m_punkte = nullptr;
-    QCheckBox *m_check4 = nullptr;
-    QPushButton *m_schrift1 = nullptr;
-    QPushButton *m_schrift2 = nullptr;
     QPushButton *m_command6 = nullptr;
-    QAction *m_menu1a = nullptr;
-    QAction *m_menu1b = nullptr;
-    QAction *m_menu2 = nullptr;
-    QAction *m_menu3 = nullptr;
-    QAction *m_menu4 = nullptr;
     QPointer<QWidget> m_check;   // the CheckWindow, while it exists
     QPointer<QWidget> m_editor;  // the EditorWindow, while it is loaded
     bool m_shownOnce = false;

@@ -34,7 +34,7 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform)
     m_dateibild->setObjectName(QStringLiteral("Dateibild"));
     m_dateibild->setFrameShape(QFrame::Box);
     m_dateibild->setAutoFillBackground(true);
-    placeTwips(m_dateibild, kParked, 840, 11535, 6615);
+    placeTwips(m_dateibild, kParkedLeft, 840, 11535, 6615);
 
     m_progpfad = label(m_dateibild, "progpfad", QString(), 240, 120, 8295, 255);
     label(m_dateibild, "Label1", QStringLiteral("Datei-Wahl:"), 240, 600, 2655, 255);
@@ -68,28 +68,28 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform)
         b->setFont(f);
     }
 
-    m_command1 = new QPushButton(QStringLiteral("Abbruch"), m_dateibild);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setFont(designFont());
-    placeTwips(m_command1, 8760, 5280, 2415, 495);
-    m_command2 = new QPushButton(QStringLiteral("L a d e n"), m_dateibild);
-    m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setFont(designFont());
-    placeTwips(m_command2, 8760, 5880, 2415, 495);
+    auto *command1 = new QPushButton(QStringLiteral("Abbruch"), m_dateibild);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setFont(designFont());
+    placeTwips(command1, 8760, 5280, 2415, 495);
+    auto *command2 = new QPushButton(QStringLiteral("L a d e n"), m_dateibild);
+    command2->setObjectName(QStringLiteral("Command2"));
+    command2->setFont(designFont());
+    placeTwips(command2, 8760, 5880, 2415, 495);
     m_dateibild->hide();
 
     m_list5 = new ListBox(client);
     m_list5->setObjectName(QStringLiteral("List5"));
     m_list5->setFont(designFont());
     m_list5->setAccessibleName(QStringLiteral("Kurze Dateiwahl"));
-    placeTwips(m_list5, kParked, 0, 1935, 3390);
+    placeTwips(m_list5, kParkedLeft, 0, 1935, 3390);
     m_list5->hide();
 
     connect(m_file1, &ListBox::clicked, this, &TaskChoice::File1_Click);
     connect(m_list4, &ListBox::clicked, this, &TaskChoice::List4_Click);
     connect(m_list5, &ListBox::clicked, this, &TaskChoice::List5_Click);
-    connect(m_command1, &QPushButton::clicked, this, &TaskChoice::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &TaskChoice::Command2_Click);
+    connect(command1, &QPushButton::clicked, this, &TaskChoice::Command1_Click);
+    connect(command2, &QPushButton::clicked, this, &TaskChoice::Command2_Click);
 }
 
 void TaskChoice::setProgramFolder(const QString &folder)
@@ -111,6 +111,11 @@ QStringList TaskChoice::taskFiles() const
 void TaskChoice::selectTaskFile(int index)
 {
     m_file1->setListIndex(index);
+}
+
+void TaskChoice::showAnswerColour(ColourValue colour)
+{
+    setBackground(m_picture3, colour);
 }
 
 QString TaskChoice::selectedTaskFile() const
@@ -187,17 +192,14 @@ void TaskChoice::List5_Click()
 {
     m_file1->setListIndex(m_list5->listIndex());
     parkShortList();
-    if (aufgabeLaden)
-        aufgabeLaden();
+    emit taskChosen(selectedTaskFile());
 }
 
 void TaskChoice::Command2_Click()
 {
     parkPanel();
-    if (aufgabeLaden)
-        aufgabeLaden();
-    if (setTitle)
-        setTitle(QStringLiteral("Duplikon (") + m_file1->selectedText() + QLatin1Char(')'));
+    emit taskChosen(selectedTaskFile());
+    emit titleChanged(QStringLiteral("Duplikon (") + m_file1->selectedText() + QLatin1Char(')'));
 }
 
 void TaskChoice::Command1_Click()
@@ -206,9 +208,9 @@ void TaskChoice::Command1_Click()
 }
 
 void TaskChoice::showPanel() { moveLeftTwips(m_dateibild, kPanelShown); }
-void TaskChoice::parkPanel() { moveLeftTwips(m_dateibild, kParked); }
+void TaskChoice::parkPanel() { moveLeftTwips(m_dateibild, kParkedLeft); }
 void TaskChoice::showShortList() { moveLeftTwips(m_list5, kShortListShown); }
-void TaskChoice::parkShortList() { moveLeftTwips(m_list5, kParked); }
+void TaskChoice::parkShortList() { moveLeftTwips(m_list5, kParkedLeft); }
 bool TaskChoice::shortListShown() const { return leftTwips(m_list5) == kShortListShown; }
 bool TaskChoice::panelShown() const { return leftTwips(m_dateibild) == kPanelShown; }
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "lesson/TaskPicker.h"
+#include "platform/Colours.h"
 #include "platform/Services.h"
 
-#include <QFrame>
-#include <functional>
+#include <QObject>
 
+class QFrame;
 class QLabel;
-class QPushButton;
 
 namespace duplikon {
 
@@ -24,7 +24,6 @@ class TaskChoice : public QObject, public TaskPicker {
 public:
     TaskChoice(QWidget *client, Platform platform);
 
-    static constexpr int kParked = 13200;
     static constexpr int kPanelShown = 720;
     static constexpr int kShortListShown = 840;
 
@@ -49,21 +48,19 @@ public:
     QStringList taskFiles() const override;
     void selectTaskFile(int index) override;
 
-    QFrame *Dateibild() const { return m_dateibild; }
+    // File1, the task-file list (the lesson rules and the editor work on it).
     FileListBox *File1() const { return m_file1; }
-    ListBox *List4() const { return m_list4; }
-    ListBox *List5() const { return m_list5; }
-    PictureBox *Picture1() const { return m_picture1; }
-    PictureBox *Picture3() const { return m_picture3; }
-    QLabel *progpfad() const { return m_progpfad; }
-    QPushButton *Command1() const { return m_command1; }
-    QPushButton *Command2() const { return m_command2; }
     QString selectedTaskFile() const override;
+    // The program folder as progpfad shows it.
+    QString programFolder() const { return m_programFolder; }
+    // Two-colour mode: the preview box Picture3 takes the answer colour.
+    void showAnswerColour(ColourValue colour);
 
-    // Loads the selected entry of File1 onto the board.
-    std::function<void()> aufgabeLaden;
-    // Sets the window title after "L a d e n".
-    std::function<void(const QString &)> setTitle;
+signals:
+    // A task file was chosen ("L a d e n" or the short list): put it on the board.
+    void taskChosen(const QString &fileName);
+    // "L a d e n" names the loaded task in the window title.
+    void titleChanged(const QString &title);
 
 private:
     void preview(int line, PictureBox *box);
@@ -77,8 +74,6 @@ private:
     ListBox *m_list5;
     PictureBox *m_picture1;
     PictureBox *m_picture3;
-    QPushButton *m_command1;
-    QPushButton *m_command2;
 };
 
 } // namespace duplikon

@@ -49,8 +49,8 @@ Board::Board(QWidget *client, Platform platform)
         t->setMargin(1);
         placeTwips(t, left, top, 2415, 1815);
         t->hide();
-        m_bild[i] = b;
-        m_text[i] = t;
+        m_pictures[i] = b;
+        m_labels[i] = t;
         m_drag->addSource(b);
         m_drag->addSource(t);
         m_drag->addTarget(b);
@@ -61,7 +61,7 @@ Board::Board(QWidget *client, Platform platform)
 int Board::cellNumber(const QWidget *w) const
 {
     for (int i = 0; i < kCells; ++i)
-        if (w == m_bild[i] || w == m_text[i])
+        if (w == m_pictures[i] || w == m_labels[i])
             return i + 1;
     return 0;
 }
@@ -70,8 +70,8 @@ int Board::hiddenControls() const
 {
     int hidden = 0;
     for (int i = 0; i < kCells; ++i) {
-        hidden += m_bild[i]->isHidden() ? 1 : 0;
-        hidden += m_text[i]->isHidden() ? 1 : 0;
+        hidden += m_pictures[i]->isHidden() ? 1 : 0;
+        hidden += m_labels[i]->isHidden() ? 1 : 0;
     }
     return hidden;
 }
@@ -79,8 +79,8 @@ int Board::hiddenControls() const
 void Board::FelderVerstecken()
 {
     for (int i = 0; i < kCells; ++i) {
-        m_bild[i]->hide();
-        m_text[i]->hide();
+        m_pictures[i]->hide();
+        m_labels[i]->hide();
     }
 }
 
@@ -95,26 +95,26 @@ void Board::AufgabeLaden(const QString &fileName)
                                     QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(fileName));
         return;
     }
-    List1 = usedLines(file.lines);
+    m_list1 = usedLines(file.lines);
     m_platform.random->seed(quint32(m_platform.clock->secondsSinceMidnight()));
-    const Shuffled s = shuffleHalves(List1, *m_platform.random);
-    List2 = s.halves;
-    List3 = s.keys;
+    const Shuffled s = shuffleHalves(m_list1, *m_platform.random);
+    m_list2 = s.halves;
+    m_list3 = s.keys;
     FelderVerteilen();
     Check4_Click();
 }
 
 void Board::FelderVerteilen()
 {
-    for (int j = 0; j < List2.size() && j < kCells; ++j)
+    for (int j = 0; j < m_list2.size() && j < kCells; ++j)
         FeldBelegen(j);
 }
 
 void Board::FeldBelegen(int j)
 {
-    const QString h = List2.at(j);
-    PictureBox *b = m_bild[j];
-    QLabel *t = m_text[j];
+    const QString h = m_list2.at(j);
+    PictureBox *b = m_pictures[j];
+    QLabel *t = m_labels[j];
     if (isPictureName(h)) {
         // A picture that cannot be loaded keeps the cell a picture cell, so
         // the pair stays playable, and shows its name in small type.
@@ -136,10 +136,10 @@ void Board::drop(QWidget *source, QWidget *target)
     const int n = cellNumber(target);
     if (k == 0 || n == 0 || k == n)
         return;
-    if (n > List3.size() || k > List3.size())
+    if (n > m_list3.size() || k > m_list3.size())
         return;
-    const QString a = List3.at(n - 1);
-    const QString b = List3.at(k - 1);
+    const QString a = m_list3.at(n - 1);
+    const QString b = m_list3.at(k - 1);
     if (b.left(2) != a.left(2))
         return;
     target->hide();
@@ -166,8 +166,7 @@ void Board::PunktZaehlen()
     const int p = points() + 1;
     if (m_punkte)
         m_punkte->setText(QStringLiteral(" %1 Punkte").arg(p));
-    if (onPoint)
-        onPoint();
+    emit pointScored();
 }
 
 void Board::Check4_Click()
@@ -180,26 +179,25 @@ void Board::Check4_Click()
 
 void Board::FarblisteEinfarbig()
 {
-    farblist = farblisteEinfarbig(farbe1);
+    m_farblist = singleColourList(m_questionColour);
     FarbenSetzen();
 }
 
 void Board::FarblisteZweifarbig()
 {
-    farblist = farblisteZweifarbig(List3, farbe1, farbe2);
+    m_farblist = twoColourList(m_list3, m_questionColour, m_answerColour);
     FarbenSetzen();
-    if (answerColourChanged)
-        answerColourChanged(farbe2);
+    emit answerColourChanged(m_answerColour);
 }
 
 void Board::FarbenSetzen()
 {
     for (int i = 0; i < kCells; ++i) {
-        const ColourValue c = i < farblist.size() ? colourFromText(farblist.at(i)) : 0;
-        setBackground(m_bild[i], c);
-        setBackground(m_text[i], c);
-        m_bild[i]->setProperty("colourValue", c);
-        m_text[i]->setProperty("colourValue", c);
+        const ColourValue c = i < m_farblist.size() ? colourFromText(m_farblist.at(i)) : 0;
+        setBackground(m_pictures[i], c);
+        setBackground(m_labels[i], c);
+        m_pictures[i]->setProperty("colourValue", c);
+        m_labels[i]->setProperty("colourValue", c);
     }
 }
 
@@ -207,9 +205,9 @@ bool Board::toggleBold()
 {
     const bool bold = !textBold();
     for (int i = 0; i < kCells; ++i) {
-        QFont f = m_text[i]->font();
+        QFont f = m_labels[i]->font();
         f.setBold(bold);
-        m_text[i]->setFont(f);
+        m_labels[i]->setFont(f);
     }
     return bold;
 }
@@ -217,25 +215,25 @@ bool Board::toggleBold()
 void Board::setTextSize(qreal points)
 {
     for (int i = 0; i < kCells; ++i) {
-        QFont f = m_text[i]->font();
+        QFont f = m_labels[i]->font();
         f.setPointSizeF(points);
-        m_text[i]->setFont(f);
+        m_labels[i]->setFont(f);
     }
 }
 
 qreal Board::textSize() const
 {
-    return m_text[0]->font().pointSizeF();
+    return m_labels[0]->font().pointSizeF();
 }
 
 bool Board::textBold() const
 {
-    return m_text[0]->font().bold();
+    return m_labels[0]->font().bold();
 }
 
 QFont Board::textFont() const
 {
-    return m_text[0]->font();
+    return m_labels[0]->font();
 }
 
 } // namespace duplikon

@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -42,25 +41,22 @@ public:
     // The drop of one cell control on another.
     void drop(QWidget *source, QWidget *target);
     void PunktZaehlen();
-    QPushButton *punkte() const { return m_punkte; }
-    void setPunkte(QPushButton *button) { m_punkte = button; }
+    // The points button punkte; its caption " n Punkte" holds the score.
+    void setPointsButton(QPushButton *button) { m_punkte = button; }
     int points() const;
-
-    // Two-colour mode also gives the answer colour to the preview box Picture3.
-    std::function<void(ColourValue)> answerColourChanged;
-    // Called after every point; the main window checks for completion.
-    std::function<void()> onPoint;
 
     // Cell look.
     // Check4 "zweifarbige Fenster" decides the colouring mode.
-    void setCheck4(QCheckBox *box) { m_check4 = box; }
+    void setTwoColourBox(QCheckBox *box) { m_check4 = box; }
     void Check4_Click();
     void FarblisteEinfarbig();
     void FarblisteZweifarbig();
     void FarbenSetzen();
-    ColourValue farbe1 = 0xFFFFFF;
-    ColourValue farbe2 = 0xFFFFC0;
-    QStringList farblist;
+    // The colours of the fields farbe1 "Fragen" and farbe2 "Antworten".
+    ColourValue questionColour() const { return m_questionColour; }
+    ColourValue answerColour() const { return m_answerColour; }
+    void setQuestionColour(ColourValue c) { m_questionColour = c; }
+    void setAnswerColour(ColourValue c) { m_answerColour = c; }
     // Bold toggle; returns the new bold state.
     bool toggleBold();
     void setTextSize(qreal points);
@@ -68,23 +64,37 @@ public:
     bool textBold() const;
     QFont textFont() const;
 
-    // Cell controls: n from 1 to 20.
-    PictureBox *bild(int n) const { return m_bild[n - 1]; }
-    QLabel *text(int n) const { return m_text[n - 1]; }
+    // Cell controls Bild<n> and Text<n>: n from 1 to 20.
+    PictureBox *picture(int n) const { return m_pictures[n - 1]; }
+    QLabel *label(int n) const { return m_labels[n - 1]; }
     // The cell number of a cell control, 0 for any other widget.
     int cellNumber(const QWidget *w) const;
     int hiddenControls() const;
     InWindowDrag *drag() const { return m_drag; }
 
-    QStringList List1; // used lines in file order
-    QStringList List2; // halves in board order
-    QStringList List3; // key strings in board order
+    // The hidden working lists.
+    const QStringList &List1() const { return m_list1; } // used lines in file order
+    const QStringList &List2() const { return m_list2; } // halves in board order
+    const QStringList &List3() const { return m_list3; } // key strings in board order
+    const QStringList &farblist() const { return m_farblist; } // cell colours in board order
+
+signals:
+    // Two-colour mode gives the answer colour to the preview box Picture3.
+    void answerColourChanged(ColourValue colour);
+    // After every point; the main window checks for completion.
+    void pointScored();
 
 private:
     QString m_programFolder;
     Platform m_platform;
-    PictureBox *m_bild[kCells];
-    QLabel *m_text[kCells];
+    PictureBox *m_pictures[kCells];
+    QLabel *m_labels[kCells];
+    QStringList m_list1;
+    QStringList m_list2;
+    QStringList m_list3;
+    QStringList m_farblist;
+    ColourValue m_questionColour = 0xFFFFFF;
+    ColourValue m_answerColour = 0xFFFFC0;
     QPushButton *m_punkte = nullptr;
     InWindowDrag *m_drag = nullptr;
     QCheckBox *m_check4 = nullptr;

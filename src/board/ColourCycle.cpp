@@ -5,7 +5,7 @@
 
 namespace duplikon {
 
-const QVector<ColourValue> &farbfolge()
+const QVector<ColourValue> &Farbfolge()
 {
     static const QVector<ColourValue> cycle = {
         kSystemWindow, 0xE0E0E0, 0xFFFFC0, 0xFFC0C0, 0xFFC0FF,
@@ -16,7 +16,7 @@ const QVector<ColourValue> &farbfolge()
 
 ColourValue nextColour(ColourValue value)
 {
-    const QVector<ColourValue> &cycle = farbfolge();
+    const QVector<ColourValue> &cycle = Farbfolge();
     const int i = cycle.indexOf(value);
     if (i < 0)
         return cycle.first();
@@ -40,15 +40,15 @@ ColourValue colourFromText(const QString &text)
     return ColourValue(qint32(r));
 }
 
-QStringList farblisteEinfarbig(ColourValue fragen)
+QStringList singleColourList(ColourValue question)
 {
     QStringList list;
     for (int i = 0; i < 20; ++i)
-        list << colourText(fragen);
+        list << colourText(question);
     return list;
 }
 
-QStringList farblisteZweifarbig(const QStringList &keyStrings, ColourValue fragen, ColourValue antworten)
+QStringList twoColourList(const QStringList &keyStrings, ColourValue question, ColourValue answer)
 {
     QStringList list;
     for (const QString &k : keyStrings)
@@ -59,7 +59,7 @@ QStringList farblisteZweifarbig(const QStringList &keyStrings, ColourValue frage
         for (int i = 0; i < list.size(); ++i) {
             if (replaced[i] || list[i].isEmpty() || list[i].at(0) != letter)
                 continue;
-            list[i] = colourText(flag ? antworten : fragen);
+            list[i] = colourText(flag ? answer : question);
             replaced[i] = true;
             flag = !flag;
         }

@@ -7,8 +7,8 @@
 
 namespace duplikon {
 
-// The nine colours a colour field steps through.
-const QVector<ColourValue> &farbfolge();
+// Farbfolge: the nine colours a colour field steps through.
+const QVector<ColourValue> &Farbfolge();
 
 // The colour after value in the cycle; a colour that is not in the cycle
 // (the design white, or black) goes on with the first step.
@@ -20,11 +20,11 @@ QString colourText(ColourValue value);
 // whole 32-bit value.
 ColourValue colourFromText(const QString &text);
 
-// Twenty entries of the question colour.
-QStringList farblisteEinfarbig(ColourValue fragen);
+// The farblist of one colour: twenty entries of the question colour.
+QStringList singleColourList(ColourValue question);
 // One entry per key string: per pair letter the first cell gets the question
 // colour, the next the answer colour, and so on alternately.
-QStringList farblisteZweifarbig(const QStringList &keyStrings, ColourValue fragen, ColourValue antworten);
+QStringList twoColourList(const QStringList &keyStrings, ColourValue question, ColourValue answer);
 
 // Text cell sizes: Schrift1 steps down by 2 to at least 10, Schrift2 up by 2
 // to at most 24.

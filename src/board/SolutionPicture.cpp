@@ -15,7 +15,7 @@ SolutionPicture::SolutionPicture(QWidget *client, Platform platform)
 {
     m_box = new PictureBox(client, PictureFit::Stretch);
     m_box->setObjectName(QStringLiteral("loesungsbild"));
-    placeTwips(m_box, kParked, 240, 12495, 7575);
+    placeTwips(m_box, kParkedLeft, 240, 12495, 7575);
     m_box->hide();
 }
 
@@ -37,14 +37,14 @@ bool SolutionPicture::setFolder(const QString &programFolder)
 
 void SolutionPicture::LoesungsbildZeigen()
 {
-    if (List8.isEmpty())
-        List8 = m_file3;
-    if (List8.isEmpty())
+    if (m_list8.isEmpty())
+        m_list8 = m_file3;
+    if (m_list8.isEmpty())
         return;
-    const int n = List8.size();
+    const int n = m_list8.size();
     int i = int(std::floor(n * m_platform.random->next()));
     i = qBound(0, i, n - 1);
-    const QString path = m_folder + List8.at(i);
+    const QString path = m_folder + m_list8.at(i);
     // A picture that cannot be loaded leaves the box as it was.
     const LoadedPicture pic = m_folder.isEmpty() ? LoadedPicture() : loadPicture(path, m_box->size(), PictureFit::Stretch);
     if (!pic.ok) {
@@ -53,14 +53,14 @@ void SolutionPicture::LoesungsbildZeigen()
         return;
     }
     m_box->setImage(pic.image, path);
-    m_box->setAccessibleName(List8.at(i));
+    m_box->setAccessibleName(m_list8.at(i));
     moveLeftTwips(m_box, kShown);
-    List8.removeAt(i);
+    m_list8.removeAt(i);
 }
 
 void SolutionPicture::park()
 {
-    moveLeftTwips(m_box, kParked);
+    moveLeftTwips(m_box, kParkedLeft);
     m_box->clearPicture();
 }
 

@@ -18,25 +18,24 @@ class SolutionPicture : public QObject {
 public:
     SolutionPicture(QWidget *client, Platform platform);
 
-    static constexpr int kParked = 13200;
     static constexpr int kShown = 240;
 
     // Reads the picture folder (once, at start-up); false when it is missing.
     bool setFolder(const QString &programFolder);
-    QStringList File3() const { return m_file3; }
+    // File3: the pictures of that folder; List8: those not yet shown in this run.
+    const QStringList &File3() const { return m_file3; }
+    const QStringList &List8() const { return m_list8; }
 
     void LoesungsbildZeigen();
     // Parks the picture and clears it (a new task is coming).
     void park();
     bool shown() const;
 
-    PictureBox *loesungsbild() const { return m_box; }
-    QStringList List8;
-
 private:
     Platform m_platform;
     QString m_folder;
     QStringList m_file3;
+    QStringList m_list8;
     PictureBox *m_box;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/CheckWindow.h"
 
+#include "board/TaskFile.h"
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
@@ -26,16 +27,6 @@ const QString kTitle = QStringLiteral("Duplikon: Kontrolle");
 // The face colour of buttons, the design's background of labels and picture boxes.
 constexpr ColourValue kSystemButtonFace = qint32(0x8000000Fu);
 
-// A task file line names a picture when its last four characters, upper-cased
-// (the whole line if it is shorter), occur in ".BMP.GIF.JPG.WMF". An empty
-// line names nothing.
-bool isPictureLine(const QString &upperLine)
-{
-    if (upperLine.isEmpty())
-        return false;
-    return QStringLiteral(".BMP.GIF.JPG.WMF").contains(upperLine.right(4));
-}
-
 ListBox *makeList(QWidget *parent, const QString &name, const QString &description)
 {
     auto *list = new ListBox(parent);
@@ -49,12 +40,8 @@ ListBox *makeList(QWidget *parent, const QString &name, const QString &descripti
 
 } // namespace
 
-CheckWindow::CheckWindow(Platform platform, std::function<QString()> userName, QString programFolder,
-                         QWidget *parent)
-    : QMainWindow(parent),
-      m_platform(platform),
-      m_userName(std::move(userName)),
-      m_programFolder(std::move(programFolder))
+CheckWindow::CheckWindow(Platform platform, QString programFolder, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_programFolder(std::move(programFolder))
 {
     // A window of its own even when the main window is given as owner.
     setWindowFlags(windowFlags() | Qt::Window);
@@ -121,7 +108,7 @@ void CheckWindow::Form_Load()
 void CheckWindow::Form_Activate()
 {
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    m_label1->setText(m_userName ? m_userName() : QStringLiteral("Benutzer"));
+    m_label1->setText(m_userName);
 }
 
 bool CheckWindow::event(QEvent *event)
@@ -183,7 +170,8 @@ void CheckWindow::List2_Click()
     if (m_list2->listIndex() < 0)
         return;
     const QString line = m_list2->selectedText().toUpper();
-    if (!isPictureLine(line)) {
+    // An empty line names no picture.
+    if (line.isEmpty() || !isPictureName(line)) {
         m_picture1->clearPicture();
         return;
     }

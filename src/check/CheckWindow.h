@@ -4,7 +4,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-#include <functional>
 
 class QAction;
 class QLabel;
@@ -24,11 +23,12 @@ class PictureBox;
 class CheckWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // userName gives the caption of the main window's Command7 ("Benutzer"
-    // until a name is entered); programFolder is the folder that relative file
-    // names are resolved against.
-    CheckWindow(Platform platform, std::function<QString()> userName, QString programFolder,
-                QWidget *parent = nullptr);
+    // programFolder is the folder that relative file names are resolved against.
+    CheckWindow(Platform platform, QString programFolder, QWidget *parent = nullptr);
+
+    // The caption of the main window's Command7 ("Benutzer" until a name is
+    // entered); Label1 takes it at the next activation.
+    void setUserName(const QString &name) { m_userName = name; }
 
     // Appends one solved task to the log, whether the window is shown or not.
     void appendLog(const QString &fileName, const QString &timeText);
@@ -56,7 +56,7 @@ protected:
 
 private:
     Platform m_platform;
-    std::function<QString()> m_userName;
+    QString m_userName = QStringLiteral("Benutzer");
     QString m_programFolder;
 
     QLabel *m_label1 = nullptr;

@@ -8,7 +8,6 @@
 #include "platform/Dialogs.h"
 #include "platform/ListBox.h"
 
-#include <QCheckBox>
 #include <QPushButton>
 
 namespace duplikon {
@@ -20,26 +19,21 @@ LessonRules::LessonRules(QObject *parent, Platform platform, Board *board, TaskP
 {
 }
 
-QStringList LessonRules::pflichtEntries() const
-{
-    return m_panel->pflicht()->entries();
-}
-
-void LessonRules::Laden()
+void LessonRules::menu2_Click()
 {
     m_solution->park();
-    const bool mandatory = m_panel->Check1()->isChecked();
-    const bool repeat = m_panel->Check5()->isChecked();
-    const bool shortChoice = m_panel->Check2()->isChecked();
+    const bool mandatory = m_panel->mandatoryTasks();
+    const bool repeat = m_panel->repetition();
+    const bool shortChoice = m_panel->shortChoice();
 
-    if (repeat && aufgabe.isEmpty()) {
-        aufgabe = pflichtEntries();
+    if (repeat && m_aufgabe.isEmpty()) {
+        m_aufgabe = m_panel->mandatoryList();
         m_platform.dialogs->message(QStringLiteral("Wiederholung"),
                                     QStringLiteral("Die Aufgaben werden wiederholt, rufe das nächste Kind.\r\r"));
         PflichtaufgabeLaden();
         return;
     }
-    if (mandatory && !aufgabe.isEmpty()) {
+    if (mandatory && !m_aufgabe.isEmpty()) {
         m_choice->parkShortList();
         PflichtaufgabeLaden();
         return;
@@ -60,7 +54,7 @@ void LessonRules::Laden()
 
 void LessonRules::PflichtaufgabeLaden()
 {
-    const QString entry = aufgabe.isEmpty() ? QString() : aufgabe.first();
+    const QString entry = m_aufgabe.isEmpty() ? QString() : m_aufgabe.first();
     const QStringList files = m_choice->taskFiles();
     for (int i = 0; i < files.size(); ++i) {
         if (files.at(i) == entry)
@@ -78,9 +72,10 @@ void LessonRules::Command7_Click()
         return;
     m_command7->setText(name);
     m_command7->setAccessibleName(name);
-    if (m_panel->Check1()->isChecked() && m_panel->pflicht()->count() > 0)
-        aufgabe = pflichtEntries();
-    Laden();
+    emit userNameChanged(name);
+    if (m_panel->mandatoryTasks() && !m_panel->mandatoryList().isEmpty())
+        m_aufgabe = m_panel->mandatoryList();
+    menu2_Click();
 }
 
 void LessonRules::menu4_Click()
@@ -88,35 +83,33 @@ void LessonRules::menu4_Click()
     const QString answer = m_platform.dialogs->input(
         QStringLiteral("Einstellungen"), QStringLiteral("Geben Sie das Passwort für diese Funktion ein:"),
         QStringLiteral("Passwort"));
-    if (QLatin1Char(' ') + answer + QStringLiteral(" Punkte") == m_board->punkte()->text())
+    if (answer == QString::number(m_board->points()))
         m_panel->show();
 }
 
 void LessonRules::menu3_Click()
 {
-    if (m_panel->Check3()->isChecked()) {
+    if (m_panel->editorLocked()) {
         m_platform.dialogs->message(QStringLiteral("Abbruch"),
                                     QStringLiteral("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"),
                                     MsgIcon::Exclamation);
         return;
     }
-    if (openEditor)
-        openEditor();
+    emit editorRequested();
 }
 
 void LessonRules::Command3_Click()
 {
     m_panel->park();
-    if (writeSettings)
-        writeSettings();
-    if (m_panel->Check1()->isChecked())
-        Laden();
+    emit settingsConfirmed();
+    if (m_panel->mandatoryTasks())
+        menu2_Click();
 }
 
 void LessonRules::taskSolved()
 {
-    if (m_panel->Check1()->checkState() == Qt::Checked && !aufgabe.isEmpty())
-        aufgabe.removeFirst();
+    if (m_panel->mandatoryTasks() && !m_aufgabe.isEmpty())
+        m_aufgabe.removeFirst();
 }
 
 } // namespace duplikon

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QStringList>
-#include <functional>
 
 class QPushButton;
 
@@ -24,7 +23,7 @@ public:
     LessonRules(QObject *parent, Platform platform, Board *board, TaskPicker *choice,
                 SettingsPanel *panel, SolutionPicture *solution, QPushButton *command7);
 
-    void Laden();                // menu2 "Laden"
+    void menu2_Click();          // "Laden"
     void PflichtaufgabeLaden();
     void Command7_Click();       // "Benutzer"
     void menu4_Click();          // "Einstellungen"
@@ -34,21 +33,26 @@ public:
     // A task was solved: the head of the queue goes when mandatory tasks are on.
     void taskSolved();
 
-    QStringList aufgabe;
-    // Writes the settings file; set by the main window.
-    std::function<void()> writeSettings;
-    // Opens the editor (the main window hides itself).
-    std::function<void()> openEditor;
+    // The mandatory-task queue aufgabe.
+    const QStringList &aufgabe() const { return m_aufgabe; }
+    void setAufgabe(const QStringList &queue) { m_aufgabe = queue; }
+
+signals:
+    // "O k a y" closed the settings panel: write the settings file.
+    void settingsConfirmed();
+    // The editor may open (the main window hides itself).
+    void editorRequested();
+    // "Benutzer" took a new user name.
+    void userNameChanged(const QString &name);
 
 private:
-    QStringList pflichtEntries() const;
-
     Platform m_platform;
     Board *m_board;
     TaskPicker *m_choice;
     SettingsPanel *m_panel;
     SolutionPicture *m_solution;
     QPushButton *m_command7;
+    QStringList m_aufgabe;
 };
 
 } // namespace duplikon

@@ -34,7 +34,7 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
     m_panel->setFrameShadow(QFrame::Raised);
     m_panel->setLineWidth(2);
     m_panel->setAutoFillBackground(true);
-    placeTwips(m_panel, kParked, 1200, 8175, 5775);
+    placeTwips(m_panel, kParkedLeft, 1200, 8175, 5775);
 
     place(new QLabel(QStringLiteral("Einstellungen für das Programm:"), m_panel), "Label6", 240, 120, 4575, 495, 12);
     auto *shape = place(new QFrame(m_panel), "Shape1", 240, 600, 7695, 4335);
@@ -67,31 +67,75 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
     m_pflicht = place(new ListBox(m_panel), "pflicht", 5760, 1200, 1935, 3540);
     m_pflicht->setAccessibleName(QStringLiteral("Pflichtaufgaben"));
 
-    m_command3 = place(new QPushButton(QStringLiteral("O k a y"), m_panel), "Command3", 240, 5160, 1935, 375);
-    m_command9 = place(new QPushButton(QStringLiteral("Farben"), m_panel), "Command9", 2160, 5160, 1935, 375);
-    m_command10 = place(new QPushButton(QStringLiteral("Ablage ..."), m_panel), "Command10", 4080, 5160, 1935, 375);
-    m_command8 = place(new QPushButton(QStringLiteral("Drucken ..."), m_panel), "Command8", 6000, 5160, 1935, 375);
+    auto *okay = place(new QPushButton(QStringLiteral("O k a y"), m_panel), "Command3", 240, 5160, 1935, 375);
+    auto *colours = place(new QPushButton(QStringLiteral("Farben"), m_panel), "Command9", 2160, 5160, 1935, 375);
+    auto *copy = place(new QPushButton(QStringLiteral("Ablage ..."), m_panel), "Command10", 4080, 5160, 1935, 375);
+    auto *print = place(new QPushButton(QStringLiteral("Drucken ..."), m_panel), "Command8", 6000, 5160, 1935, 375);
     m_panel->hide();
 
     connect(m_check1, &QCheckBox::toggled, this, &SettingsPanel::Check1_Click);
     connect(m_check5, &QCheckBox::toggled, this, &SettingsPanel::Check5_Click);
     connect(add, &QPushButton::clicked, this, &SettingsPanel::Command4_Click);
     connect(remove, &QPushButton::clicked, this, &SettingsPanel::Command5_Click);
+    connect(colours, &QPushButton::clicked, this, &SettingsPanel::Command9_Click);
+    connect(m_farbe1, &ClickLabel::clicked, this, &SettingsPanel::questionColourClicked);
+    connect(m_farbe2, &ClickLabel::clicked, this, &SettingsPanel::answerColourClicked);
+    connect(okay, &QPushButton::clicked, this, &SettingsPanel::okayClicked);
+    connect(copy, &QPushButton::clicked, this, &SettingsPanel::copyPageClicked);
+    connect(print, &QPushButton::clicked, this, &SettingsPanel::printPageClicked);
 }
 
 void SettingsPanel::show() { moveLeftTwips(m_panel, kShown); }
-void SettingsPanel::park() { moveLeftTwips(m_panel, kParked); }
+void SettingsPanel::park() { moveLeftTwips(m_panel, kParkedLeft); }
 bool SettingsPanel::shown() const { return leftTwips(m_panel) == kShown; }
 
-void SettingsPanel::setQuietly(QCheckBox *box, int value)
+bool SettingsPanel::mandatoryTasks() const { return m_check1->isChecked(); }
+bool SettingsPanel::shortChoice() const { return m_check2->isChecked(); }
+bool SettingsPanel::editorLocked() const { return m_check3->isChecked(); }
+bool SettingsPanel::repetition() const { return m_check5->isChecked(); }
+QStringList SettingsPanel::mandatoryList() const { return m_pflicht->entries(); }
+
+Settings SettingsPanel::settings() const
 {
-    const QSignalBlocker block(box);
-    box->setChecked(value == 1);
+    Settings s;
+    s.check1 = mandatoryTasks() ? 1 : 0;
+    s.check2 = shortChoice() ? 1 : 0;
+    s.check3 = editorLocked() ? 1 : 0;
+    s.check5 = repetition() ? 1 : 0;
+    s.pflicht = mandatoryList();
+    return s;
 }
 
-int SettingsPanel::value(const QCheckBox *box)
+void SettingsPanel::setSettings(const Settings &s)
 {
-    return box->isChecked() ? 1 : 0;
+    const auto setQuietly = [](QCheckBox *box, int value) {
+        const QSignalBlocker block(box);
+        box->setChecked(value == 1);
+    };
+    setQuietly(m_check1, s.check1);
+    setQuietly(m_check2, s.check2);
+    setQuietly(m_check3, s.check3);
+    setBackground(m_farbe1, s.colour);
+    m_pflicht->setEntries(s.pflicht);
+    setQuietly(m_check5, s.check5);
+}
+
+void SettingsPanel::showColours(ColourValue question, ColourValue answer)
+{
+    setBackground(m_farbe1, question);
+    setBackground(m_farbe2, answer);
+}
+
+void SettingsPanel::setSourceFolder(const QString &folder)
+{
+    m_file2->setFolder(folder);
+}
+
+void SettingsPanel::Command9_Click()
+{
+    m_platform.dialogs->message(QStringLiteral("Hintergrundfarbe"),
+                                QStringLiteral("Der Hintergrund wird durch fortwährenden Klick auf die\r"
+                                               "beiden Farbflächen 'Fragen' und 'Antworten' eingestellt.\r"));
 }
 
 void SettingsPanel::refuse()

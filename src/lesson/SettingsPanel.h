@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "lesson/SettingsFile.h"
 #include "platform/Services.h"
 
-#include <QFrame>
+#include <QObject>
 
 class QCheckBox;
-class QLabel;
-class QPushButton;
+class QFrame;
 
 namespace duplikon {
 
@@ -22,7 +22,6 @@ class SettingsPanel : public QObject {
 public:
     SettingsPanel(QWidget *client, Platform platform);
 
-    static constexpr int kParked = 13200;
     static constexpr int kShown = 2400;
 
     void show();
@@ -34,25 +33,31 @@ public:
     void Check5_Click();
     void Command4_Click();
     void Command5_Click();
+    void Command9_Click();       // "Farben"
 
-    // Sets a switch without running its click rule (values read from the
-    // settings file come back as they were stored).
-    static void setQuietly(QCheckBox *box, int value);
-    static int value(const QCheckBox *box);
+    // The switches and the mandatory list as the lesson rules read them.
+    bool mandatoryTasks() const; // Check1 "Pflichtaufgaben"
+    bool shortChoice() const;    // Check2 "Kurze Dateiwahl"
+    bool editorLocked() const;   // Check3 "Editor sperren"
+    bool repetition() const;     // Check5 "Wiederholung"
+    QStringList mandatoryList() const;
 
-    QFrame *Picture2() const { return m_panel; }
-    QCheckBox *Check1() const { return m_check1; }
-    QCheckBox *Check2() const { return m_check2; }
-    QCheckBox *Check3() const { return m_check3; }
-    QCheckBox *Check5() const { return m_check5; }
-    ClickLabel *farbe1() const { return m_farbe1; }
-    ClickLabel *farbe2() const { return m_farbe2; }
-    FileListBox *File2() const { return m_file2; }
-    ListBox *pflicht() const { return m_pflicht; }
-    QPushButton *Command3() const { return m_command3; }
-    QPushButton *Command9() const { return m_command9; }
-    QPushButton *Command10() const { return m_command10; }
-    QPushButton *Command8() const { return m_command8; }
+    // The switches and the list as the settings file keeps them (the colour
+    // is the board's). Values read from the file come back as they were
+    // stored, without running the click rules; farbe1 shows the colour.
+    Settings settings() const;
+    void setSettings(const Settings &s);
+    // The colour fields farbe1 and farbe2.
+    void showColours(ColourValue question, ColourValue answer);
+    // The folder of the source tasks File2.
+    void setSourceFolder(const QString &folder);
+
+signals:
+    void questionColourClicked(); // farbe1
+    void answerColourClicked();   // farbe2
+    void okayClicked();           // "O k a y"
+    void copyPageClicked();       // "Ablage ..."
+    void printPageClicked();      // "Drucken ..."
 
 private:
     void refuse();
@@ -67,10 +72,6 @@ private:
     ClickLabel *m_farbe2;
     FileListBox *m_file2;
     ListBox *m_pflicht;
-    QPushButton *m_command3;
-    QPushButton *m_command9;
-    QPushButton *m_command10;
-    QPushButton *m_command8;
 };
 
 } // namespace duplikon

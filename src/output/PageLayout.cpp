@@ -47,7 +47,7 @@ QPoint pageContentOriginTwips(int cell)
     return pageFrameTwips(cell).topLeft() + QPoint(kContentInset, kContentInset);
 }
 
-QStringList textUmbrechen(const QString &text, qreal pointSize, bool bold)
+QStringList TextUmbrechen(const QString &text, qreal pointSize, bool bold)
 {
     int w = 14;
     for (const LineWidth &lw : kLineWidths) {
@@ -122,7 +122,7 @@ void composePage(QPainter &p, double devicePerTwip, int frameLineWidthDevice, co
             if (picture.ok)
                 p.drawImage(area, picture.image);
         } else if (c.kind == PageCell::Text) {
-            const QStringList lines = textUmbrechen(c.text, pointSize, page.textFont.bold());
+            const QStringList lines = TextUmbrechen(c.text, pointSize, page.textFont.bold());
             const qreal x = origin.x() * devicePerTwip;
             qreal y = origin.y() * devicePerTwip;
             for (const QString &line : lines) {

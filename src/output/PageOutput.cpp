@@ -22,7 +22,7 @@ QImage pageImage(const BoardPage &page)
     return image;
 }
 
-void seiteInAblage(const BoardPage &page, Platform &platform)
+void SeiteInAblage(const BoardPage &page, Platform &platform)
 {
     platform.clipboard->clear();
     platform.clipboard->setImage(pageImage(page));
@@ -30,7 +30,7 @@ void seiteInAblage(const BoardPage &page, Platform &platform)
                               QStringLiteral("Die Seite wurde in die Ablage kopiert ...\r\r"), MsgIcon::None);
 }
 
-bool seiteDrucken(const BoardPage &page, Platform &platform)
+bool SeiteDrucken(const BoardPage &page, Platform &platform)
 {
     QString error;
     const bool printed = platform.printer->printPage(

@@ -57,7 +57,7 @@ constexpr int kClipboardFrameLineWidth = 2 * 15 / kClipboardTwipsPerPixel; // 2 
 // from the point size (compared exactly) and the bold state; every line but a
 // hard-cut one ends with the blank at which it was broken, and the last line
 // may be empty.
-QStringList textUmbrechen(const QString &text, qreal pointSize, bool bold);
+QStringList TextUmbrechen(const QString &text, qreal pointSize, bool bold);
 
 // Draws the page: 20 frame outlines, the pictures stretched into their areas,
 // the wrapped texts line by line. The painter works in device pixels with its
@@ -69,10 +69,10 @@ void composePage(QPainter &p, double devicePerTwip, int frameLineWidthDevice, co
 QImage pageImage(const BoardPage &page);
 
 // Clears the clipboard, puts the page on it and says so ("Zwischenablage").
-void seiteInAblage(const BoardPage &page, Platform &platform);
+void SeiteInAblage(const BoardPage &page, Platform &platform);
 
 // Prints the page on the default printer and says so, or tells why it could
 // not be printed. Returns whether the job was handed to the printer.
-bool seiteDrucken(const BoardPage &page, Platform &platform);
+bool SeiteDrucken(const BoardPage &page, Platform &platform);
 
 } // namespace duplikon

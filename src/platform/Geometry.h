@@ -10,6 +10,9 @@ constexpr int kTwipsPerPixel = 15;
 // The visible client area of the main window and the editor is 12960 twips wide:
 // anything at Left 13080 or more is parked out of view.
 constexpr int kVisibleWidthTwips = 12960;
+// Where a panel is parked: the main window's panels, and the editor's large preview.
+constexpr int kParkedLeft = 13200;
+constexpr int kEditorParkedLeft = 13080;
 
 inline int px(int twips) { return twips / kTwipsPerPixel; }
 inline int twips(int pixels) { return pixels * kTwipsPerPixel; }

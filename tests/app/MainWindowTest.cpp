@@ -11,6 +11,7 @@
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -40,10 +41,10 @@ private:
     {
         QStringList halves;
         for (int n = 1; n <= 20; ++n) {
-            if (!w.board()->bild(n)->isHidden())
-                halves << w.board()->bild(n)->accessibleName();
-            else if (!w.board()->text(n)->isHidden())
-                halves << w.board()->text(n)->text();
+            if (!w.board()->picture(n)->isHidden())
+                halves << w.board()->picture(n)->accessibleName();
+            else if (!w.board()->label(n)->isHidden())
+                halves << w.board()->label(n)->text();
         }
         return halves;
     }
@@ -56,7 +57,7 @@ private slots:
         FakePlatform fp;
         MainWindow w(fp.platform(), pf.path());
         QVERIFY(fp.dialogs.shown.isEmpty()); // DUPBILDER is there: no message
-        QCOMPARE(w.programFolderCaption(), pf.folder());
+        QCOMPARE(w.programFolder(), pf.folder());
         QCOMPARE(w.solution()->File3(), QStringList{QStringLiteral("Sonne.bmp")});
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon"));
 
@@ -67,18 +68,18 @@ private slots:
         QCOMPARE(w.taskChoice()->File1()->entries(), (QStringList{QStringLiteral("TIERE.TXT"), QStringLiteral("ZAHLEN.TXT")}));
         QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
         QVERIFY(w.taskChoice()->panelShown());
-        QCOMPARE(w.taskChoice()->Dateibild()->x() * 15, 720);
+        QCOMPARE(child<QFrame>(&w, "Dateibild")->x() * 15, 720);
         QCOMPARE(visibleHalves(w).size(), 4);
         QVERIFY(fp.dialogs.shown.isEmpty());
         // Text cells are 14 pt and bold after start-up; the button names the other style.
-        QCOMPARE(w.board()->text(5)->font().pointSizeF(), 14.0);
-        QVERIFY(w.board()->text(5)->font().bold());
-        QCOMPARE(w.Command6()->text(), QStringLiteral("Normal"));
+        QCOMPARE(w.board()->label(5)->font().pointSizeF(), 14.0);
+        QVERIFY(w.board()->label(5)->font().bold());
+        QCOMPARE(child<QPushButton>(&w, "Command6")->text(), QStringLiteral("Normal"));
         // The window keeps its designed client size.
         QCOMPARE(w.centralWidget()->size(), QSize(864, 576));
 
         // "Abbruch" uncovers the board, which keeps its task.
-        QTest::mouseClick(w.taskChoice()->Command1(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
         QVERIFY(!w.taskChoice()->panelShown());
         QCOMPARE(visibleHalves(w).size(), 4);
     }
@@ -101,7 +102,7 @@ private slots:
         QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Ordner 'DUPBILDER' fehlt:")});
         QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
         QVERIFY(!settingsReadYet);
-        QVERIFY(window->settingsPanel()->Check2()->isChecked()); // read after the message
+        QVERIFY(window->settingsPanel()->shortChoice()); // read after the message
         QVERIFY(!window->isVisible());
         // The solution list keeps the working folder; its pictures are looked
         // for in the missing DUPBILDER folder, so showing one fails.
@@ -110,7 +111,7 @@ private slots:
         w.solution()->LoesungsbildZeigen();
         QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Bildfehler")});
         QVERIFY(!w.solution()->shown());
-        QCOMPARE(w.solution()->List8, QStringList{QStringLiteral("Hund.bmp")});
+        QCOMPARE(w.solution()->List8(), QStringList{QStringLiteral("Hund.bmp")});
     }
 
     void noTaskFilesSaysSo()
@@ -157,19 +158,19 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // Another task, bigger type: the next activation sets 14 pt again and loads the first file.
         w.taskChoice()->File1()->setListIndex(1);
-        QTest::mouseClick(w.taskChoice()->Command2(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&w, "Command2"), Qt::LeftButton);
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)"));
         w.Schrift2_Click();
         w.Schrift2_Click();
-        QCOMPARE(w.board()->text(1)->font().pointSizeF(), 18.0);
+        QCOMPARE(w.board()->label(1)->font().pointSizeF(), 18.0);
         w.Aktivierung();
         QCOMPARE(w.activations(), 2);
-        QCOMPARE(w.board()->text(1)->font().pointSizeF(), 14.0);
-        QVERIFY(!w.board()->text(1)->font().bold());
-        QCOMPARE(w.Command6()->text(), QStringLiteral("Fett"));
+        QCOMPARE(w.board()->label(1)->font().pointSizeF(), 14.0);
+        QVERIFY(!w.board()->label(1)->font().bold());
+        QCOMPARE(child<QPushButton>(&w, "Command6")->text(), QStringLiteral("Fett"));
         QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)")); // only "L a d e n" sets it
-        QCOMPARE(w.board()->List1.first(), QStringLiteral("Hund"));
+        QCOMPARE(w.board()->List1().first(), QStringLiteral("Hund"));
     }
 
     void panelPreviewsThePairUnderTheSelectedLine()
@@ -181,30 +182,33 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         TaskChoice *c = w.taskChoice();
+        auto *list4 = child<ListBox>(&w, "List4");
+        auto *picture1 = child<PictureBox>(&w, "Picture1");
+        auto *picture3 = child<PictureBox>(&w, "Picture3");
         c->File1()->setListIndex(1); // ZAHLEN.TXT: eins, 1, "", zwei, Bilder\Zwei.jpg
-        QCOMPARE(c->List4()->count(), 5);
-        QCOMPARE(c->List4()->listIndex(), 0);
-        QCOMPARE(c->Picture1()->writtenText(), QStringLiteral("eins"));
-        QCOMPARE(c->Picture3()->writtenText(), QStringLiteral("1"));
+        QCOMPARE(list4->count(), 5);
+        QCOMPARE(list4->listIndex(), 0);
+        QCOMPARE(picture1->writtenText(), QStringLiteral("eins"));
+        QCOMPARE(picture3->writtenText(), QStringLiteral("1"));
         // Lines pair by position, empty lines included: 3 previews 2 and 3.
-        c->List4()->setListIndex(3);
-        QVERIFY(c->Picture1()->writtenText().isEmpty());
-        QVERIFY(!c->Picture1()->hasPicture());
-        QCOMPARE(c->Picture3()->writtenText(), QStringLiteral("zwei"));
+        list4->setListIndex(3);
+        QVERIFY(picture1->writtenText().isEmpty());
+        QVERIFY(!picture1->hasPicture());
+        QCOMPARE(picture3->writtenText(), QStringLiteral("zwei"));
         // The last line alone: the picture in Picture1 (found with "\" as separator), Picture3 empty.
-        c->List4()->setListIndex(4);
-        QVERIFY(c->Picture1()->hasPicture());
-        QVERIFY(c->Picture1()->image().pixelColor(5, 5).blue() > 240);
-        QVERIFY(!c->Picture3()->hasPicture());
-        QVERIFY(c->Picture3()->writtenText().isEmpty());
+        list4->setListIndex(4);
+        QVERIFY(picture1->hasPicture());
+        QVERIFY(picture1->image().pixelColor(5, 5).blue() > 240);
+        QVERIFY(!picture3->hasPicture());
+        QVERIFY(picture3->writtenText().isEmpty());
         // The preview tests the path, not the bare line: a line shorter than
         // four characters ends in the folder separator and is written as text.
         pf.writeTask(QStringLiteral("KURZ.TXT"), {QStringLiteral("GIF"), QStringLiteral("Hund.bmp")});
         c->File1()->refresh();
         c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("KURZ.TXT")));
-        QCOMPARE(c->Picture1()->writtenText(), QStringLiteral("GIF"));
-        QVERIFY(!c->Picture1()->hasPicture());
-        QVERIFY(c->Picture3()->hasPicture());
+        QCOMPARE(picture1->writtenText(), QStringLiteral("GIF"));
+        QVERIFY(!picture1->hasPicture());
+        QVERIFY(picture3->hasPicture());
     }
 
     void shortListOpensClosesAndLoadsWithoutChangingTheTitle()
@@ -217,21 +221,22 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         TaskChoice *c = w.taskChoice();
+        auto *list5 = child<ListBox>(&w, "List5");
         QVERIFY(!c->panelShown());
         QVERIFY(!c->shortListShown()); // the activation's own file list load parked it again
-        w.menu2()->trigger();
+        child<QAction>(&w, "menu2")->trigger();
         QVERIFY(c->shortListShown());
-        QCOMPARE(c->List5()->x() * 15, 840);
-        QCOMPARE(c->List5()->entries(), (QStringList{QStringLiteral("TIERE"), QStringLiteral("ZAHLEN")}));
-        w.menu2()->trigger();
+        QCOMPARE(list5->x() * 15, 840);
+        QCOMPARE(list5->entries(), (QStringList{QStringLiteral("TIERE"), QStringLiteral("ZAHLEN")}));
+        child<QAction>(&w, "menu2")->trigger();
         QVERIFY(!c->shortListShown());
-        w.menu2()->trigger();
+        child<QAction>(&w, "menu2")->trigger();
         // A click on an entry loads it at once and parks the list.
-        QListWidgetItem *item = c->List5()->item(1);
-        QTest::mouseClick(c->List5()->viewport(), Qt::LeftButton, {}, c->List5()->visualItemRect(item).center());
+        QListWidgetItem *item = list5->item(1);
+        QTest::mouseClick(list5->viewport(), Qt::LeftButton, {}, list5->visualItemRect(item).center());
         QVERIFY(!c->shortListShown());
         QCOMPARE(c->selectedTaskFile(), QStringLiteral("ZAHLEN.TXT"));
-        QCOMPARE(w.board()->List1.first(), QStringLiteral("eins"));
+        QCOMPARE(w.board()->List1().first(), QStringLiteral("eins"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon"));
     }
 
@@ -249,7 +254,7 @@ private slots:
         w.taskChoice()->DateilisteFuellen();
         fp.dialogs.clear();
         w.taskChoice()->File1()->setListIndex(0); // BIG.TXT
-        QTest::mouseClick(w.taskChoice()->Command2(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&w, "Command2"), Qt::LeftButton);
         QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Duplikon")});
         QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Die Datei BIG.TXT kann nicht gelesen werden.\r\r"));
         QCOMPARE(w.board()->hiddenControls(), 40);
@@ -267,7 +272,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         int pictures = 0;
         for (int n = 1; n <= 4; ++n) {
-            PictureBox *b = w.board()->bild(n);
+            PictureBox *b = w.board()->picture(n);
             if (!b->isHidden()) {
                 ++pictures;
                 QVERIFY(!b->hasPicture());
@@ -286,7 +291,7 @@ private slots:
         MainWindow w(fp.platform(), pf.path());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QStringList before = w.board()->List3;
+        const QStringList before = w.board()->List3();
         fp.dialogs.clear();
         fp.dialogs.yesNoAnswers = {false};
         QVERIFY(!w.close());
@@ -295,16 +300,16 @@ private slots:
         QCOMPARE(fp.dialogs.shown.first().kind, ShownDialog::Question);
         QCOMPARE(fp.dialogs.shown.first().title, QStringLiteral("Duplikon"));
         QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Dieses Programm jetzt beenden?\r\r"));
-        QCOMPARE(w.board()->List3, before);
-        QCOMPARE(w.punkte()->text(), QStringLiteral(" 0 Punkte"));
+        QCOMPARE(w.board()->List3(), before);
+        QCOMPARE(child<QPushButton>(&w, "punkte")->text(), QStringLiteral(" 0 Punkte"));
 
         // "Beenden" with No does nothing either; with Yes it ends without a second question.
         fp.dialogs.yesNoAnswers = {false};
-        w.menu1a()->trigger();
+        child<QAction>(&w, "menu1a")->trigger();
         QVERIFY(w.isVisible());
         fp.dialogs.clear();
         fp.dialogs.yesNoAnswers = {true};
-        w.menu1a()->trigger();
+        child<QAction>(&w, "menu1a")->trigger();
         QVERIFY(w.close()); // the program is ending: no further question
         QCOMPARE(fp.dialogs.shown.size(), 1);
     }
@@ -315,7 +320,7 @@ private slots:
         fillDemo(pf);
         FakePlatform fp;
         MainWindow w(fp.platform(), pf.path());
-        w.menu1b()->trigger();
+        child<QAction>(&w, "menu1b")->trigger();
         QCOMPARE(fp.dialogs.shown.size(), 1);
         QCOMPARE(fp.dialogs.shown.first().title, QStringLiteral("Duplikon"));
         QCOMPARE(fp.dialogs.shown.first().icon, MsgIcon::None);
@@ -332,21 +337,21 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // The design white is not in the cycle: the first click goes to step 1.
         w.farbe1_Click();
-        QCOMPARE(w.board()->farbe1, kSystemWindow);
+        QCOMPARE(w.board()->questionColour(), kSystemWindow);
         w.farbe1_Click();
-        QCOMPARE(w.board()->farbe1, ColourValue(0xE0E0E0));
-        QCOMPARE(w.board()->bild(20)->property("colourValue").toInt(), 0xE0E0E0); // one colour: all 20 cells
-        w.Check4()->setChecked(true);
+        QCOMPARE(w.board()->questionColour(), ColourValue(0xE0E0E0));
+        QCOMPARE(w.board()->picture(20)->property("colourValue").toInt(), 0xE0E0E0); // one colour: all 20 cells
+        child<QCheckBox>(&w, "Check4")->setChecked(true);
         QHash<QChar, QList<int>> byPair;
-        for (int n = 1; n <= w.board()->List3.size(); ++n)
-            byPair[w.board()->List3.at(n - 1).at(0)] << w.board()->text(n)->property("colourValue").toInt();
+        for (int n = 1; n <= w.board()->List3().size(); ++n)
+            byPair[w.board()->List3().at(n - 1).at(0)] << w.board()->label(n)->property("colourValue").toInt();
         for (const QList<int> &colours : byPair) {
             QCOMPARE(colours.size(), 2);
             QCOMPARE(colours.at(0), 0xE0E0E0);      // lower cell: "Fragen"
             QCOMPARE(colours.at(1), 0xFFFFC0);      // the other: "Antworten"
         }
-        QCOMPARE(w.board()->text(20)->property("colourValue").toInt(), 0); // no half: black, hidden
-        w.Command9_Click();
+        QCOMPARE(w.board()->label(20)->property("colourValue").toInt(), 0); // no half: black, hidden
+        w.settingsPanel()->Command9_Click();
         QCOMPARE(fp.dialogs.shown.last().title, QStringLiteral("Hintergrundfarbe"));
     }
 };

@@ -2,6 +2,7 @@
 // The colour cycle of the colour fields, the colour lists of the two modes and
 // the size steps of the text cells.
 #include "FakePlatform.h"
+#include "ProgramFolder.h"
 #include "board/Board.h"
 #include "board/ColourCycle.h"
 #include "platform/PictureBox.h"
@@ -22,7 +23,7 @@ class ColourCycleTest : public QObject {
 private slots:
     void nineClicksComeBackThroughAllNineColours()
     {
-        const QVector<ColourValue> &cycle = farbfolge();
+        const QVector<ColourValue> &cycle = Farbfolge();
         QCOMPARE(cycle.size(), 9);
         QCOMPARE(cycle.first(), kSystemWindow);
         for (ColourValue start : cycle) {
@@ -52,7 +53,7 @@ private slots:
     {
         QCOMPARE(colourText(kSystemWindow), QStringLiteral("-2147483643"));
         QCOMPARE(colourText(ColourValue(0xFFFFC0)), QStringLiteral("16777152"));
-        for (ColourValue c : farbfolge())
+        for (ColourValue c : Farbfolge())
             QCOMPARE(colourFromText(colourText(c)), c);
         QCOMPARE(colourFromText(QString()), ColourValue(0));
         QCOMPARE(colourFromText(QStringLiteral("Fragen")), ColourValue(0));
@@ -62,23 +63,23 @@ private slots:
 
     void oneColourModeGivesTwentyQuestionColours()
     {
-        QCOMPARE(farblisteEinfarbig(0xE0E0E0), QStringList(20, t(0xE0E0E0)));
+        QCOMPARE(singleColourList(0xE0E0E0), QStringList(20, t(0xE0E0E0)));
     }
 
     void twoColourModeSplitsEveryPair()
     {
         const ColourValue f = 0xE0E0E0, a = 0xFFC0FF;
         // the lower-numbered cell of each pair gets "Fragen", whichever half it holds
-        QCOMPARE(farblisteZweifarbig({"B_L4", "A_L2", "B_L3", "A_L1"}, f, a),
+        QCOMPARE(twoColourList({"B_L4", "A_L2", "B_L3", "A_L1"}, f, a),
                  QStringList({t(f), t(f), t(a), t(a)}));
-        QCOMPARE(farblisteZweifarbig({"A_1", "A_2", "C_5", "B_3", "B_4", "C_6"}, f, a),
+        QCOMPARE(twoColourList({"A_1", "A_2", "C_5", "B_3", "B_4", "C_6"}, f, a),
                  QStringList({t(f), t(a), t(f), t(f), t(a), t(a)}));
         // a letter without a partner gets "Fragen"
-        QCOMPARE(farblisteZweifarbig({"A_1", "J_19", "A_2"}, f, a), QStringList({t(f), t(f), t(a)}));
+        QCOMPARE(twoColourList({"A_1", "J_19", "A_2"}, f, a), QStringList({t(f), t(f), t(a)}));
         // both colours the same number: every entry is still replaced once
-        QCOMPARE(farblisteZweifarbig({"A_x", "A_y"}, f, f), QStringList({t(f), t(f)}));
+        QCOMPARE(twoColourList({"A_x", "A_y"}, f, f), QStringList({t(f), t(f)}));
         // nothing on the board: nothing in the list
-        QCOMPARE(farblisteZweifarbig({}, f, a), QStringList());
+        QCOMPARE(twoColourList({}, f, a), QStringList());
     }
 
     void theBoardColoursItsCellsByMode()
@@ -87,11 +88,11 @@ private slots:
         QWidget client;
         QCheckBox check4(&client);
         Board board(&client, fake.platform());
-        board.setCheck4(&check4);
-        board.farbe1 = 0xE0E0E0;
-        board.farbe2 = 0xFFC0FF;
+        board.setTwoColourBox(&check4);
+        board.setQuestionColour(0xE0E0E0);
+        board.setAnswerColour(0xFFC0FF);
         auto colour = [&](int n, bool picture) {
-            QWidget *w = picture ? static_cast<QWidget *>(board.bild(n)) : board.text(n);
+            QWidget *w = picture ? static_cast<QWidget *>(board.picture(n)) : board.label(n);
             return w->property("colourValue").value<ColourValue>();
         };
 
@@ -104,7 +105,12 @@ private slots:
         }
 
         // two-colour mode with four halves: pairs split, cells without a half black
-        board.List3 = {"B_L4", "A_L2", "B_L3", "A_L1"};
+        test::ProgramFolder pf;
+        pf.writeTask(QStringLiteral("A.TXT"), {"L1", "L2", "L3", "L4"});
+        board.setProgramFolder(pf.folder());
+        fake.random.values = {0, 0, 0.5, 0};
+        board.AufgabeLaden(QStringLiteral("A.TXT"));
+        QCOMPARE(board.List3(), QStringList({"B_L4", "A_L2", "B_L3", "A_L1"}));
         board.Check4_Click();
         const ColourValue expected[4] = {0xE0E0E0, 0xE0E0E0, 0xFFC0FF, 0xFFC0FF};
         for (int n = 1; n <= 4; ++n) {

@@ -13,6 +13,7 @@
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -48,7 +49,7 @@ struct Game {
     // The visible control of cell n.
     QWidget *cell(int n) const
     {
-        return board()->bild(n)->isHidden() ? static_cast<QWidget *>(board()->text(n)) : board()->bild(n);
+        return board()->picture(n)->isHidden() ? static_cast<QWidget *>(board()->label(n)) : board()->picture(n);
     }
     // A real drag with the mouse from cell a to cell b.
     void drag(int a, int b) const
@@ -64,7 +65,8 @@ struct Game {
         QTest::mouseRelease(src, Qt::LeftButton, {}, over);
         QVERIFY(!board()->drag()->outlineVisible());
     }
-    QString points() const { return w->punkte()->text(); }
+    QPushButton *punkte() const { return child<QPushButton>(w.get(), "punkte"); }
+    QString points() const { return punkte()->text(); }
 };
 
 const QStringList kTwoPairs = {QStringLiteral("Hund"), QStringLiteral("Hund.bmp"), QStringLiteral("Katze"),
@@ -79,12 +81,12 @@ private slots:
     {
         Game g(kTwoPairs);
         // cells: 1 Mieze, 2 Katze, 3 Hund.bmp, 4 Hund
-        QCOMPARE(g.board()->List3, (QStringList{"B_Mieze", "B_Katze", "A_Hund.bmp", "A_Hund"}));
-        QVERIFY(!g.board()->bild(3)->isHidden());
-        QCOMPARE(g.board()->bild(3)->accessibleName(), QStringLiteral("Hund.bmp"));
+        QCOMPARE(g.board()->List3(), (QStringList{"B_Mieze", "B_Katze", "A_Hund.bmp", "A_Hund"}));
+        QVERIFY(!g.board()->picture(3)->isHidden());
+        QCOMPARE(g.board()->picture(3)->accessibleName(), QStringLiteral("Hund.bmp"));
         g.drag(4, 3);
-        QVERIFY(g.board()->text(4)->isHidden());
-        QVERIFY(g.board()->bild(3)->isHidden());
+        QVERIFY(g.board()->label(4)->isHidden());
+        QVERIFY(g.board()->picture(3)->isHidden());
         QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
         g.drag(1, 2); // the other direction of a pair
         QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
@@ -99,7 +101,7 @@ private slots:
         // Released over the button strip, and outside the window.
         QWidget *src = g.cell(4);
         QTest::mousePress(src, Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseRelease(src, Qt::LeftButton, {}, g.w->punkte()->mapTo(g.w.get(), QPoint(5, 5)) - src->mapTo(g.w.get(), QPoint(0, 0)));
+        QTest::mouseRelease(src, Qt::LeftButton, {}, g.punkte()->mapTo(g.w.get(), QPoint(5, 5)) - src->mapTo(g.w.get(), QPoint(0, 0)));
         QTest::mousePress(src, Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseRelease(src, Qt::LeftButton, {}, QPoint(-500, -500));
         QCOMPARE(g.board()->hiddenControls(), 40 - 4);
@@ -138,7 +140,7 @@ private slots:
         QTest::touchEvent(win, touch).move(0, to, win);
         QTest::touchEvent(win, touch).release(0, to, win);
         QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
-        QVERIFY(g.board()->bild(3)->isHidden());
+        QVERIFY(g.board()->picture(3)->isHidden());
         QVERIFY(!g.board()->drag()->outlineVisible());
     }
 
@@ -159,30 +161,31 @@ private slots:
     void completionLogsAdvancesTheQueueShowsThePictureAndPraises()
     {
         Game g(kTwoPairs, 1);
-        g.w->settingsPanel()->pflicht()->addItem(QStringLiteral("ANDERE.TXT"));
-        g.w->settingsPanel()->Check1()->setChecked(true);
-        g.w->lesson()->aufgabe = QStringList{QStringLiteral("ANDERE.TXT"), QStringLiteral("AUFGABE.TXT")};
+        child<ListBox>(g.w.get(), "pflicht")->addItem(QStringLiteral("ANDERE.TXT"));
+        child<QCheckBox>(g.w.get(), "Check1")->setChecked(true);
+        g.w->lesson()->setAufgabe({QStringLiteral("ANDERE.TXT"), QStringLiteral("AUFGABE.TXT")});
         QStringList order;
         g.fp.dialogs.onShow = [&](const ShownDialog &d) {
             order << d.title;
             // At the praise the log, the queue and the picture are already done.
-            QCOMPARE(g.w->lesson()->aufgabe, QStringList{QStringLiteral("AUFGABE.TXT")});
+            QCOMPARE(g.w->lesson()->aufgabe(), QStringList{QStringLiteral("AUFGABE.TXT")});
             QVERIFY(g.w->solution()->shown());
         };
+        auto *loesungsbild = child<PictureBox>(g.w.get(), "loesungsbild");
         g.drag(4, 3);
         QVERIFY(order.isEmpty());
         g.drag(2, 1);
         QCOMPARE(order, QStringList{QStringLiteral("Kontrolle")});
         QCOMPARE(g.fp.dialogs.shown.last().text,
                  QStringLiteral("Prima, du hast die Aufgabe gelöst.\rWähle dir eine neue Aufgabe aus!\rKlicke dazu im Menü auf 'Laden' ...\r"));
-        QCOMPARE(g.w->solution()->loesungsbild()->x() * 15, 240);
-        QCOMPARE(g.w->solution()->loesungsbild()->size(), QSize(833, 505));
+        QCOMPARE(loesungsbild->x() * 15, 240);
+        QCOMPARE(loesungsbild->size(), QSize(833, 505));
         QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
         // "Laden" parks and clears the picture; the points stay.
         g.fp.dialogs.onShow = nullptr;
-        g.w->menu2()->trigger();
+        child<QAction>(g.w.get(), "menu2")->trigger();
         QVERIFY(!g.w->solution()->shown());
-        QVERIFY(!g.w->solution()->loesungsbild()->hasPicture());
+        QVERIFY(!loesungsbild->hasPicture());
         QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
     }
 
@@ -206,17 +209,17 @@ private slots:
         QSet<QString> seen;
         for (int i = 0; i < 3; ++i) {
             g.fp.random.values = {0.99};
-            const QStringList before = s->List8.isEmpty() ? s->File3() : s->List8;
+            const QStringList before = s->List8().isEmpty() ? s->File3() : s->List8();
             s->LoesungsbildZeigen();
-            const QString shown = s->loesungsbild()->accessibleName();
+            const QString shown = child<PictureBox>(g.w.get(), "loesungsbild")->accessibleName();
             QVERIFY(before.contains(shown));
             QVERIFY(!seen.contains(shown));
             seen.insert(shown);
         }
         QCOMPARE(seen.size(), 3);
-        QVERIFY(s->List8.isEmpty());
+        QVERIFY(s->List8().isEmpty());
         s->LoesungsbildZeigen(); // the pool fills again
-        QCOMPARE(s->List8.size(), 2);
+        QCOMPARE(s->List8().size(), 2);
     }
 
     void unreadableSolutionPictureStaysInThePool()
@@ -231,7 +234,7 @@ private slots:
         s->LoesungsbildZeigen();
         QCOMPARE(g.fp.dialogs.titles(), QStringList{QStringLiteral("Bildfehler")});
         QCOMPARE(g.fp.dialogs.shown.first().text, QStringLiteral("Es ist kein Lösungbild (PAARE*.*) vorhanden!\r\r"));
-        QCOMPARE(s->List8, QStringList{QStringLiteral("Kaputt.jpg")});
+        QCOMPARE(s->List8(), QStringList{QStringLiteral("Kaputt.jpg")});
         QVERIFY(!s->shown());
     }
 };

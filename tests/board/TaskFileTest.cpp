@@ -317,22 +317,22 @@ private slots:
         board.setProgramFolder(dir.path() + QLatin1Char('/'));
         board.AufgabeLaden(QStringLiteral("TIERE.TXT"));
         QCOMPARE(fake.random.seeds, QList<quint32>({4242}));
-        QCOMPARE(board.List1, QStringList({"Hund", "Hund.bmp", "Katze", "Katze.bmp"}));
-        QCOMPARE(board.List2, QStringList({"Katze.bmp", "Hund.bmp", "Katze", "Hund"}));
-        QCOMPARE(board.List3, QStringList({"B_Katze.bmp", "A_Hund.bmp", "B_Katze", "A_Hund"}));
-        QVERIFY(!board.bild(1)->isHidden() && board.text(1)->isHidden());
-        QVERIFY(!board.bild(2)->isHidden() && board.text(2)->isHidden());
-        QVERIFY(board.bild(3)->isHidden() && !board.text(3)->isHidden());
-        QVERIFY(board.bild(4)->isHidden() && !board.text(4)->isHidden());
-        QCOMPARE(board.text(3)->text(), QStringLiteral("Katze"));
-        QCOMPARE(board.text(4)->text(), QStringLiteral("Hund"));
+        QCOMPARE(board.List1(), QStringList({"Hund", "Hund.bmp", "Katze", "Katze.bmp"}));
+        QCOMPARE(board.List2(), QStringList({"Katze.bmp", "Hund.bmp", "Katze", "Hund"}));
+        QCOMPARE(board.List3(), QStringList({"B_Katze.bmp", "A_Hund.bmp", "B_Katze", "A_Hund"}));
+        QVERIFY(!board.picture(1)->isHidden() && board.label(1)->isHidden());
+        QVERIFY(!board.picture(2)->isHidden() && board.label(2)->isHidden());
+        QVERIFY(board.picture(3)->isHidden() && !board.label(3)->isHidden());
+        QVERIFY(board.picture(4)->isHidden() && !board.label(4)->isHidden());
+        QCOMPARE(board.label(3)->text(), QStringLiteral("Katze"));
+        QCOMPARE(board.label(4)->text(), QStringLiteral("Hund"));
         QCOMPARE(board.hiddenControls(), 40 - 4);
 
         // a set-up of the same file seeds again and hides what was shown
         board.AufgabeLaden(QStringLiteral("TIERE.TXT"));
         QCOMPARE(fake.random.seeds.size(), 2);
         QCOMPARE(board.hiddenControls(), 40 - 4);
-        QCOMPARE(board.List3.last(), QStringLiteral("A_Hund"));
+        QCOMPARE(board.List3().last(), QStringLiteral("A_Hund"));
     }
 };
 

@@ -26,7 +26,7 @@ private:
     static void solve(MainWindow &w)
     {
         w.board()->AufgabeLaden(w.taskChoice()->selectedTaskFile());
-        w.board()->drop(w.board()->text(1), w.board()->text(2));
+        w.board()->drop(w.board()->label(1), w.board()->label(2));
     }
 
 private slots:
@@ -51,8 +51,9 @@ private slots:
         QCOMPARE(check->loggedTimes(), QStringList{QStringLiteral("09:05:07")});
 
         // The points button shows it, with the user name.
-        w.Command7()->setText(QStringLiteral("Tom"));
-        QTest::mouseClick(w.punkte(), Qt::LeftButton);
+        fp.dialogs.inputAnswers = {QStringLiteral("Tom")};
+        child<QPushButton>(&w, "Command7")->click();
+        QTest::mouseClick(child<QPushButton>(&w, "punkte"), Qt::LeftButton);
         QVERIFY(check->isVisible());
         QCOMPARE(check->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Tom"));
 
@@ -65,7 +66,7 @@ private slots:
         QCOMPARE(check->loggedTimes().last(), QStringLiteral("09:06:00"));
 
         // The close box destroys the window and its log; the next task makes a new one.
-        QTest::mouseClick(w.punkte(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&w, "punkte"), Qt::LeftButton);
         check->close();
         QTRY_VERIFY(check.isNull());
         solve(w);
@@ -84,7 +85,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QApplication::setActiveWindow(&w);
         const int before = w.activations();
-        QTest::mouseClick(w.punkte(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&w, "punkte"), Qt::LeftButton);
         CheckWindow *check = w.checkWindow(false);
         QVERIFY(QTest::qWaitForWindowExposed(check));
         QApplication::setActiveWindow(check);

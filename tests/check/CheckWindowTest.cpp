@@ -72,7 +72,6 @@ private:
     QTemporaryDir *m_dir = nullptr;
     QString m_folder;
     FakePlatform m_fake;
-    QString m_user = QStringLiteral("Benutzer");
     QPointer<CheckWindow> m_window;
 };
 
@@ -82,7 +81,6 @@ void CheckWindowTest::init()
     QVERIFY(m_dir->isValid());
     m_folder = m_dir->path() + QLatin1Char('/');
     m_fake.dialogs.clear();
-    m_user = QStringLiteral("Benutzer");
 
     // A task file with a picture in a subfolder (named in another case), an
     // empty line, a comma, leading blanks, a missing and a damaged picture.
@@ -106,7 +104,7 @@ void CheckWindowTest::cleanup()
 
 CheckWindow *CheckWindowTest::makeWindow()
 {
-    m_window = new CheckWindow(m_fake.platform(), [this] { return m_user; }, m_folder);
+    m_window = new CheckWindow(m_fake.platform(), m_folder);
     return m_window;
 }
 
@@ -305,7 +303,7 @@ void CheckWindowTest::label1FollowsTheUserNameOnActivation()
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    m_user = QStringLiteral("Anna");
+    m_window->setUserName(QStringLiteral("Anna"));
     QCOMPARE(label1()->text(), QStringLiteral("Benutzer"));
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -313,7 +311,7 @@ void CheckWindowTest::label1FollowsTheUserNameOnActivation()
 
     // Also when the window comes back after "Abbruch".
     m_window->findChild<QAction *>(QStringLiteral("menu1"))->trigger();
-    m_user = QStringLiteral("Ben");
+    m_window->setUserName(QStringLiteral("Ben"));
     showWindow();
     QCOMPARE(label1()->text(), QStringLiteral("Ben"));
     QCOMPARE(m_window->centralWidget()->size(), QSize(864, 576));

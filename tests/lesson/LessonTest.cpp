@@ -11,6 +11,7 @@
 #include "lesson/SettingsPanel.h"
 #include "platform/ListBox.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -47,10 +48,14 @@ struct Lesson {
     SettingsPanel *panel() const { return w->settingsPanel(); }
     LessonRules *lesson() const { return w->lesson(); }
     QString onBoard() const { return w->taskChoice()->selectedTaskFile(); }
+    QAction *menu(const char *name) const { return child<QAction>(w.get(), name); }
+    QCheckBox *box(const char *name) const { return child<QCheckBox>(w.get(), name); }
+    FileListBox *file2() const { return child<FileListBox>(w.get(), "File2"); }
+    QPushButton *command7() const { return child<QPushButton>(w.get(), "Command7"); }
     void solve() const
     {
         // Two halves of one pair: cells 1 and 2.
-        w->board()->drop(w->board()->text(1), w->board()->text(2));
+        w->board()->drop(w->board()->label(1), w->board()->label(2));
     }
 };
 } // namespace
@@ -63,28 +68,28 @@ private slots:
     {
         Lesson l;
         l.fp.dialogs.inputAnswers = {QStringLiteral("1")};
-        l.w->menu4()->trigger();
+        l.menu("menu4")->trigger();
         QVERIFY(!l.panel()->shown());
         const ShownDialog &ask = l.fp.dialogs.shown.last();
         QCOMPARE(ask.title, QStringLiteral("Einstellungen"));
         QCOMPARE(ask.text, QStringLiteral("Geben Sie das Passwort für diese Funktion ein:"));
         QCOMPARE(ask.defaultText, QStringLiteral("Passwort"));
-        l.w->menu4()->trigger(); // cancelled
+        l.menu("menu4")->trigger(); // cancelled
         QVERIFY(!l.panel()->shown());
         l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
-        l.w->menu4()->trigger();
+        l.menu("menu4")->trigger();
         QVERIFY(l.panel()->shown());
-        QCOMPARE(l.panel()->Picture2()->x() * 15, 2400);
+        QCOMPARE(child<QFrame>(l.w.get(), "Picture2")->x() * 15, 2400);
         l.panel()->park();
         for (int i = 0; i < 3; ++i)
             l.w->board()->PunktZaehlen();
         for (const char *wrong : {"0", " 3", "03"}) {
             l.fp.dialogs.inputAnswers = {QString::fromLatin1(wrong)};
-            l.w->menu4()->trigger();
+            l.menu("menu4")->trigger();
             QVERIFY(!l.panel()->shown());
         }
         l.fp.dialogs.inputAnswers = {QStringLiteral("3")};
-        l.w->menu4()->trigger();
+        l.menu("menu4")->trigger();
         QVERIFY(l.panel()->shown());
     }
 
@@ -92,48 +97,48 @@ private slots:
     {
         Lesson l;
         l.fp.dialogs.clear();
-        l.panel()->Check5()->click();
-        QVERIFY(!l.panel()->Check5()->isChecked());
-        QVERIFY(!l.panel()->Check1()->isChecked());
+        l.box("Check5")->click();
+        QVERIFY(!l.panel()->repetition());
+        QVERIFY(!l.panel()->mandatoryTasks());
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("Wiederholung verweigert")});
         QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Es müssen erst Pflichtaufgaben gewählt werden!\r\r"));
-        l.panel()->Check1()->click();
-        QVERIFY(!l.panel()->Check1()->isChecked());
+        l.box("Check1")->click();
+        QVERIFY(!l.panel()->mandatoryTasks());
         QCOMPARE(l.fp.dialogs.shown.size(), 2);
 
         // ">>" adds the selected source task; repetition then ticks mandatory too.
-        l.panel()->File2()->setListIndex(1);
+        l.file2()->setListIndex(1);
         l.panel()->Command4_Click();
-        QCOMPARE(l.panel()->pflicht()->entries(), QStringList{QStringLiteral("BAER.TXT")});
-        QVERIFY(l.lesson()->aufgabe.isEmpty()); // the queue is not touched
-        l.panel()->Check5()->click();
-        QVERIFY(l.panel()->Check5()->isChecked());
-        QVERIFY(l.panel()->Check1()->isChecked());
+        QCOMPARE(l.panel()->mandatoryList(), QStringList{QStringLiteral("BAER.TXT")});
+        QVERIFY(l.lesson()->aufgabe().isEmpty()); // the queue is not touched
+        l.box("Check5")->click();
+        QVERIFY(l.panel()->repetition());
+        QVERIFY(l.panel()->mandatoryTasks());
         // Clearing mandatory clears repetition.
-        l.panel()->Check1()->click();
-        QVERIFY(!l.panel()->Check5()->isChecked());
+        l.box("Check1")->click();
+        QVERIFY(!l.panel()->repetition());
     }
 
     void removeEntryOrClearTheWholeList()
     {
         Lesson l;
-        l.panel()->File2()->setListIndex(0);
+        l.file2()->setListIndex(0);
         l.panel()->Command4_Click();
-        l.panel()->File2()->setListIndex(2);
+        l.file2()->setListIndex(2);
         l.panel()->Command4_Click();
         l.panel()->Command4_Click(); // duplicates are allowed
-        l.panel()->Check5()->click();
-        l.lesson()->aufgabe = {QStringLiteral("AFFE.TXT")};
-        l.panel()->pflicht()->setListIndex(1);
+        l.box("Check5")->click();
+        l.lesson()->setAufgabe({QStringLiteral("AFFE.TXT")});
+        child<ListBox>(l.w.get(), "pflicht")->setListIndex(1);
         l.panel()->Command5_Click();
-        QCOMPARE(l.panel()->pflicht()->entries(), (QStringList{QStringLiteral("AFFE.TXT"), QStringLiteral("ZEBRA.TXT")}));
-        QVERIFY(l.panel()->Check5()->isChecked());
+        QCOMPARE(l.panel()->mandatoryList(), (QStringList{QStringLiteral("AFFE.TXT"), QStringLiteral("ZEBRA.TXT")}));
+        QVERIFY(l.panel()->repetition());
         // "X" without a selection empties the list and clears repetition only.
         l.panel()->Command5_Click();
-        QVERIFY(l.panel()->pflicht()->entries().isEmpty());
-        QVERIFY(!l.panel()->Check5()->isChecked());
-        QVERIFY(l.panel()->Check1()->isChecked());
-        QCOMPARE(l.lesson()->aufgabe, QStringList{QStringLiteral("AFFE.TXT")});
+        QVERIFY(l.panel()->mandatoryList().isEmpty());
+        QVERIFY(!l.panel()->repetition());
+        QVERIFY(l.panel()->mandatoryTasks());
+        QCOMPARE(l.lesson()->aufgabe(), QStringList{QStringLiteral("AFFE.TXT")});
         // "X" on an empty list is harmless.
         l.panel()->Command5_Click();
     }
@@ -141,15 +146,15 @@ private slots:
     void okayWritesTheSettingsFileByteForByte()
     {
         Lesson l;
-        l.panel()->File2()->setListIndex(2);
+        l.file2()->setListIndex(2);
         l.panel()->Command4_Click();
-        l.panel()->File2()->setListIndex(0);
+        l.file2()->setListIndex(0);
         l.panel()->Command4_Click();
-        l.panel()->Check5()->click();
-        l.panel()->Check3()->click();
+        l.box("Check5")->click();
+        l.box("Check3")->click();
         l.w->farbe1_Click(); // white is not in the cycle: step 1, the system colour
         l.fp.dialogs.clear();
-        l.panel()->Command3()->click();
+        child<QPushButton>(l.w.get(), "Command3")->click();
         QVERIFY(!l.panel()->shown());
         QCOMPARE(l.pf.read(QStringLiteral("DUPLIKON.INI")),
                  QByteArray(" 1 \r\n 0 \r\n 1 \r\n 1 \r\n-2147483643 \r\nZEBRA.TXT\r\nAFFE.TXT\r\n"));
@@ -160,17 +165,17 @@ private slots:
         // Restart: the settings come back as stored, without running the click rules.
         l.fp.dialogs.clear();
         l.start();
-        QVERIFY(l.panel()->Check1()->isChecked());
-        QVERIFY(l.panel()->Check5()->isChecked());
-        QVERIFY(l.panel()->Check3()->isChecked());
-        QCOMPARE(l.w->board()->farbe1, kSystemWindow);
-        QCOMPARE(l.panel()->pflicht()->entries(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
+        QVERIFY(l.panel()->mandatoryTasks());
+        QVERIFY(l.panel()->repetition());
+        QVERIFY(l.panel()->editorLocked());
+        QCOMPARE(l.w->board()->questionColour(), kSystemWindow);
+        QCOMPARE(l.panel()->mandatoryList(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
         // The sequence starts at the top: the first mandatory task is announced,
         // then the activation puts the first file of the list on the board.
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("ZEBRA.TXT")});
         QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Dies ist eine Pflichtaufgabe für dich!\r\r"));
         QCOMPARE(l.onBoard(), QStringLiteral("AFFE.TXT"));
-        QCOMPARE(l.lesson()->aufgabe, (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
+        QCOMPARE(l.lesson()->aufgabe(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
     }
 
     void okayKeepsTheQuestionColourWhenNoTaskIsOnTheBoard()
@@ -179,7 +184,7 @@ private slots:
         for (const char *name : {"AFFE.TXT", "BAER.TXT", "ZEBRA.TXT"})
             QVERIFY(QFile::remove(l.pf.file(QString::fromLatin1(name))));
         l.start(); // no task files: nothing is put on the board, its cells stay black
-        QCOMPARE(l.w->board()->text(1)->property("colourValue").toInt(), 0);
+        QCOMPARE(l.w->board()->label(1)->property("colourValue").toInt(), 0);
         l.fp.dialogs.clear();
         l.lesson()->Command3_Click();
         QCOMPARE(l.pf.read(QStringLiteral("DUPLIKON.INI")),
@@ -201,35 +206,35 @@ private slots:
     {
         Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 16777215 \r\nBAER.TXT\r\nZEBRA.TXT\r\n"));
         l.solve(); // the first file of the list is solved: the head of the queue goes all the same
-        QCOMPARE(l.lesson()->aufgabe, QStringList{QStringLiteral("ZEBRA.TXT")});
+        QCOMPARE(l.lesson()->aufgabe(), QStringList{QStringLiteral("ZEBRA.TXT")});
 
         // "Benutzer" restarts the sequence from the top for the next child.
         l.fp.dialogs.clear();
         l.fp.dialogs.inputAnswers = {QStringLiteral("Lena")};
-        l.w->Command7()->click();
-        QCOMPARE(l.w->Command7()->text(), QStringLiteral("Lena"));
+        l.command7()->click();
+        QCOMPARE(l.command7()->text(), QStringLiteral("Lena"));
         QCOMPARE(l.fp.dialogs.shown.first().title, QStringLiteral("Benutzername"));
         QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Benutzername eingeben:"));
         QCOMPARE(l.fp.dialogs.titles().last(), QStringLiteral("BAER.TXT"));
         QCOMPARE(l.onBoard(), QStringLiteral("BAER.TXT"));
         // "Laden" before solving loads the same task again.
-        l.w->menu2()->trigger();
+        l.menu("menu2")->trigger();
         QCOMPARE(l.onBoard(), QStringLiteral("BAER.TXT"));
         l.solve();
-        l.w->menu2()->trigger();
+        l.menu("menu2")->trigger();
         QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
         l.solve();
-        QVERIFY(l.lesson()->aufgabe.isEmpty());
+        QVERIFY(l.lesson()->aufgabe().isEmpty());
         l.fp.dialogs.clear();
-        l.w->menu2()->trigger();
+        l.menu("menu2")->trigger();
         QCOMPARE(l.fp.dialogs.titles(), (QStringList{QStringLiteral("Wiederholung"), QStringLiteral("BAER.TXT")}));
         QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Die Aufgaben werden wiederholt, rufe das nächste Kind.\r\r"));
         QCOMPARE(l.onBoard(), QStringLiteral("BAER.TXT"));
 
         // An empty or cancelled name changes nothing.
         l.fp.dialogs.clear();
-        l.w->Command7()->click();
-        QCOMPARE(l.w->Command7()->text(), QStringLiteral("Lena"));
+        l.command7()->click();
+        QCOMPARE(l.command7()->text(), QStringLiteral("Lena"));
         QCOMPARE(l.fp.dialogs.shown.size(), 1);
     }
 
@@ -237,10 +242,10 @@ private slots:
     {
         Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\nBAER.TXT\r\n"));
         l.solve();
-        QVERIFY(l.lesson()->aufgabe.isEmpty());
+        QVERIFY(l.lesson()->aufgabe().isEmpty());
         l.w->taskChoice()->Command1_Click();
         l.fp.dialogs.clear();
-        l.w->menu2()->trigger();
+        l.menu("menu2")->trigger();
         QVERIFY(l.fp.dialogs.shown.isEmpty());
         QVERIFY(l.w->taskChoice()->panelShown());
     }
@@ -251,17 +256,17 @@ private slots:
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("WEG.TXT")});
         l.w->taskChoice()->File1()->setListIndex(2);
         l.fp.dialogs.clear();
-        l.w->menu2()->trigger();
+        l.menu("menu2")->trigger();
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("WEG.TXT")});
         QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
-        QCOMPARE(l.w->board()->List1.first(), QStringLiteral("ZEBR"));
+        QCOMPARE(l.w->board()->List1().first(), QStringLiteral("ZEBR"));
     }
 
     void editorLockSaysSo()
     {
         Lesson l(QByteArray(" 0 \r\n 0 \r\n 1 \r\n 0 \r\n 16777215 \r\n"));
         l.fp.dialogs.clear();
-        l.w->menu3()->trigger();
+        l.menu("menu3")->trigger();
         QCOMPARE(l.fp.dialogs.shown.size(), 1);
         QCOMPARE(l.fp.dialogs.shown.first().title, QStringLiteral("Abbruch"));
         QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"));
@@ -273,9 +278,9 @@ private slots:
     {
         Lesson l(QByteArray("\x01\x02garbage\r\nnot a number\r\n"));
         QVERIFY(l.fp.dialogs.shown.isEmpty());
-        QVERIFY(!l.panel()->Check1()->isChecked());
-        QCOMPARE(l.w->board()->farbe1, ColourValue(0xFFFFFF));
-        QCOMPARE(l.w->board()->text(1)->property("colourValue").toInt(), 0xFFFFFF);
+        QVERIFY(!l.panel()->mandatoryTasks());
+        QCOMPARE(l.w->board()->questionColour(), ColourValue(0xFFFFFF));
+        QCOMPARE(l.w->board()->label(1)->property("colourValue").toInt(), 0xFFFFFF);
     }
 };
 

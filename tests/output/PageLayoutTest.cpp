@@ -21,23 +21,23 @@ void PageLayoutTest::wrapsBetweenWordsAtTheWidthOfTheFontSize()
 {
     // 12 pt: 16 + 1 = 17 characters; bold 16. The four words are 19 characters.
     const QStringList expected{QStringLiteral("Der Hund bellt "), QStringLiteral("laut ")};
-    QCOMPARE(textUmbrechen(QStringLiteral("Der Hund bellt laut"), 12, false), expected);
-    QCOMPARE(textUmbrechen(QStringLiteral("Der Hund bellt laut"), 12, true), expected);
+    QCOMPARE(TextUmbrechen(QStringLiteral("Der Hund bellt laut"), 12, false), expected);
+    QCOMPARE(TextUmbrechen(QStringLiteral("Der Hund bellt laut"), 12, true), expected);
     // a break at exactly w characters, blank included
-    QCOMPARE(textUmbrechen(QStringLiteral("Katze und Hunde ab"), 12, true),
+    QCOMPARE(TextUmbrechen(QStringLiteral("Katze und Hunde ab"), 12, true),
              (QStringList{QStringLiteral("Katze und Hunde "), QStringLiteral("ab ")}));
-    QCOMPARE(textUmbrechen(QStringLiteral("Katze und Hundes ab"), 12, true),
+    QCOMPARE(TextUmbrechen(QStringLiteral("Katze und Hundes ab"), 12, true),
              (QStringList{QStringLiteral("Katze und "), QStringLiteral("Hundes ab ")}));
 }
 
 void PageLayoutTest::theAddedBlankMakesAnEmptyLastLine()
 {
-    QCOMPARE(textUmbrechen(QStringLiteral("Hund"), 12, false), (QStringList{QStringLiteral("Hund "), QString()}));
-    QCOMPARE(textUmbrechen(QString(), 14, true), (QStringList{QStringLiteral(" "), QString()}));
+    QCOMPARE(TextUmbrechen(QStringLiteral("Hund"), 12, false), (QStringList{QStringLiteral("Hund "), QString()}));
+    QCOMPARE(TextUmbrechen(QString(), 14, true), (QStringList{QStringLiteral(" "), QString()}));
     // 24 pt, w = 9: eight characters and the blank fill one line; nine do not
-    QCOMPARE(textUmbrechen(QStringLiteral("abcdefgh"), 24, false),
+    QCOMPARE(TextUmbrechen(QStringLiteral("abcdefgh"), 24, false),
              (QStringList{QStringLiteral("abcdefgh "), QString()}));
-    QCOMPARE(textUmbrechen(QStringLiteral("abcdefghi"), 24, false),
+    QCOMPARE(TextUmbrechen(QStringLiteral("abcdefghi"), 24, false),
              (QStringList{QStringLiteral("abcdefghi"), QStringLiteral(" ")}));
 }
 
@@ -65,7 +65,7 @@ void PageLayoutTest::everyTableSizeHasItsWidthAndOtherSizesTakeFourteen()
     QFETCH(int, width);
     // a text without blanks is cut into pieces of w characters
     const QString text(50, QLatin1Char('x'));
-    const QStringList lines = textUmbrechen(text, pointSize, bold);
+    const QStringList lines = TextUmbrechen(text, pointSize, bold);
     const int whole = 50 / width;
     QCOMPARE(lines.size(), whole + 1);
     for (int i = 0; i < whole; ++i)
@@ -76,7 +76,7 @@ void PageLayoutTest::everyTableSizeHasItsWidthAndOtherSizesTakeFourteen()
 void PageLayoutTest::aWordLongerThanALineIsCutAndContinued()
 {
     // 12 pt regular, w = 17
-    QCOMPARE(textUmbrechen(QStringLiteral("Ein Donaudampfschifffahrtsgesellschaft fährt"), 12, false),
+    QCOMPARE(TextUmbrechen(QStringLiteral("Ein Donaudampfschifffahrtsgesellschaft fährt"), 12, false),
              (QStringList{QStringLiteral("Ein "), QStringLiteral("Donaudampfschifff"), QStringLiteral("ahrtsgesellschaft"),
                           QStringLiteral(" fährt ")}));
 }
@@ -93,9 +93,9 @@ void PageLayoutTest::wrappingLosesNoCharactersAndAlwaysEnds()
     for (const QString &text : texts) {
         for (qreal size : {10.0, 14.0, 24.0, 13.0}) {
             for (bool bold : {false, true}) {
-                const QStringList lines = textUmbrechen(text, size, bold);
+                const QStringList lines = TextUmbrechen(text, size, bold);
                 QCOMPARE(lines.join(QString()), text + QLatin1Char(' '));
-                const int w = textUmbrechen(QString(100, QLatin1Char('z')), size, bold).first().size();
+                const int w = TextUmbrechen(QString(100, QLatin1Char('z')), size, bold).first().size();
                 for (const QString &line : lines) {
                     QVERIFY2(line.size() <= w, qPrintable(line));
                     QVERIFY(line.isEmpty() || !line.back().isHighSurrogate());

@@ -229,7 +229,7 @@ void PageOutputTest::clipboardGetsThePageAndTheMessage()
     page.textFont = cellFont(12, false);
     page.cells[3].kind = PageCell::Text;
     page.cells[3].text = QStringLiteral("Maus");
-    seiteInAblage(page, platform);
+    SeiteInAblage(page, platform);
     QCOMPARE(fake.clipboard.clears, 1);
     QVERIFY(fake.clipboard.text.isEmpty());
     QCOMPARE(fake.clipboard.image, pageImage(page));
@@ -251,7 +251,7 @@ void PageOutputTest::printedPageHasThickFramesAndTheClosingMessage()
     page.cells[0].text = QStringLiteral("Der Hund bellt laut");
     page.cells[19].kind = PageCell::Picture;
     page.cells[19].picturePath = m_picture;
-    QVERIFY(seiteDrucken(page, platform));
+    QVERIFY(SeiteDrucken(page, platform));
     QCOMPARE(fake.printer.pages.size(), 1);
     const QImage img = fake.printer.pages.first();
     const double s = fake.printer.dpi / 1440.0;
@@ -284,7 +284,7 @@ void PageOutputTest::printerFailureIsReportedAndNotTheClosingMessage()
     Platform platform = fake.platform();
     fake.printer.fail = true;
     fake.printer.failure = QStringLiteral("Es ist kein Drucker eingerichtet.");
-    QVERIFY(!seiteDrucken(BoardPage{}, platform));
+    QVERIFY(!SeiteDrucken(BoardPage{}, platform));
     QVERIFY(fake.printer.pages.isEmpty());
     QCOMPARE(fake.dialogs.shown.size(), 1);
     const ShownDialog &d = fake.dialogs.shown.first();

@@ -189,7 +189,7 @@ void PrintServerTest::printedPdfHoldsTheFramesAndTheCellTextsInThePrintableArea(
     QtPrinter printer;
     Platform platform = fake.platform();
     platform.printer = &printer;
-    QVERIFY(seiteDrucken(samplePage(), platform));
+    QVERIFY(SeiteDrucken(samplePage(), platform));
     QCOMPARE(fake.dialogs.shown.size(), 1);
     QCOMPARE(fake.dialogs.shown.first().text, QStringLiteral("Die aktuelle Seite wird gedruckt ...  \r\r"));
     QVERIFY2(waitForFile(m_rawPdf, 30), "the job did not reach the raw queue's file");
@@ -228,7 +228,7 @@ void PrintServerTest::cupsPdfPrinterMakesAPageWithTwentyFrames()
     QtPrinter printer;
     Platform platform = fake.platform();
     platform.printer = &printer;
-    QVERIFY(seiteDrucken(samplePage(), platform));
+    QVERIFY(SeiteDrucken(samplePage(), platform));
     QString pdf;
     for (int i = 0; i < 600 && pdf.isEmpty(); ++i) {
         const QStringList found = QDir(m_pdfDir).entryList({QStringLiteral("*.pdf")}, QDir::Files);
@@ -255,7 +255,7 @@ void PrintServerTest::aQueueThatRefusesJobsGivesTheFailureMessage()
     QtPrinter printer;
     Platform platform = fake.platform();
     platform.printer = &printer;
-    const bool printed = seiteDrucken(samplePage(), platform);
+    const bool printed = SeiteDrucken(samplePage(), platform);
     run(QStringLiteral("cupsaccept"), {QStringLiteral("duplikon-raw")});
     QVERIFY(!printed);
     QCOMPARE(fake.dialogs.shown.size(), 1);
@@ -273,7 +273,7 @@ void PrintServerTest::aJobRefusedByTheServerIsNotReportedAsPrinted()
     QtPrinter printer;
     Platform platform = fake.platform();
     platform.printer = &printer;
-    const bool printed = seiteDrucken(samplePage(), platform);
+    const bool printed = SeiteDrucken(samplePage(), platform);
     run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), QStringLiteral("duplikon-raw"), QStringLiteral("-u"), QStringLiteral("allow:all")});
     QVERIFY(!printed);
     QCOMPARE(fake.dialogs.shown.size(), 1);

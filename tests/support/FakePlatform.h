@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QObject>
 #include <QStringList>
 
 namespace duplikon::test {
@@ -75,6 +76,17 @@ public:
     QList<QImage> pages;
     QStringList jobs;
 };
+
+// The control named name (its objectName) under root; a missing control ends
+// the test run with a message that names it.
+template <class T>
+T *child(const QObject *root, const char *name)
+{
+    T *found = root->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+    return found;
+}
 
 // All fakes together, with a Platform pointing at them.
 struct FakePlatform {
