@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace duplikon {
 
+class ActivationWatcher;
 class Board;
 class CheckWindow;
 class EditorWindow;
@@ -89,7 +90,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenu();
@@ -120,7 +120,7 @@ private:
     QPointer<QWidget> m_check;   // the CheckWindow, while it exists
     QPointer<QWidget> m_editor;  // the EditorWindow, while it is loaded
     bool m_shownOnce = false;
-    bool m_otherWindowWasActive = false;
+    ActivationWatcher *m_activation = nullptr;
     bool m_quitting = false;
     int m_activations = 0;
 };
