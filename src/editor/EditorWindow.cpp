@@ -7,10 +7,6 @@
 #include "editor/PictureBrowser.h"
 #include "editor/TaskFilePanel.h"
 #include "platform/ActivationWatcher.h"
-#include "platform/ClickLabel.h"
-#include "platform/Colours.h"
-#include "platform/Fonts.h"
-#include "platform/Geometry.h"
 #include "platform/InWindowDrag.h"
 
 #include <QAbstractScrollArea>

@@ -5,13 +5,7 @@
 #include "editor/EditorControls.h"
 #include "editor/EditorRules.h"
 #include "editor/EditorSymbols.h"
-#include "platform/ClickLabel.h"
 #include "platform/FileLists.h"
-#include "platform/Fonts.h"
-#include "platform/Colours.h"
-#include "platform/Geometry.h"
-#include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 
 #include <QLineEdit>
 
@@ -70,16 +64,7 @@ PairLists::PairLists(QWidget *client, const QString &programFolder)
             button->setObjectName(QLatin1String(list == m_list1 ? b.green : b.blue));
             button->setToolTip(QString::fromUtf8(b.tip));
             placeTwips(button, b.left + (list == m_list1 ? 0 : 6240), 6720, 495, 495);
-            connect(button, &SymbolButton::clicked, this, [this, list, kind = b.kind] {
-                switch (kind) {
-                case EditorSymbol::Insert: insertText(list); break;
-                case EditorSymbol::MoveUp: moveEntry(list, -1); break;
-                case EditorSymbol::Replace: replaceText(list); break;
-                case EditorSymbol::Take: takeText(list); break;
-                case EditorSymbol::MoveDown: moveEntry(list, +1); break;
-                case EditorSymbol::Delete: deleteEntry(list); break;
-                }
-            });
+            connect(button, &SymbolButton::clicked, this, [this, list, kind = b.kind] { symbolClick(list, kind); });
         }
     }
 
@@ -182,44 +167,33 @@ QString PairLists::text1() const
     return withoutLineBreaks(m_text1->text());
 }
 
-void PairLists::insertText(ListBox *list)
+void PairLists::symbolClick(ListBox *list, EditorSymbol kind)
 {
-    list->addItem(text1());
-    ListenPruefen();
-}
-
-void PairLists::takeText(ListBox *list)
-{
-    if (list->listIndex() >= 0)
+    const int i = list->listIndex();
+    if (kind == EditorSymbol::Insert) {
+        // whatever Text1 holds, an empty text too; the selection stays
+        list->addItem(text1());
+        ListenPruefen();
+    } else if (i < 0) {
+        return; // the other operations need a selected entry
+    } else if (kind == EditorSymbol::Take) {
         m_text1->setText(list->selectedText());
-}
-
-void PairLists::replaceText(ListBox *list)
-{
-    const int i = list->listIndex();
-    if (i >= 0)
+    } else if (kind == EditorSymbol::Replace) {
         list->item(i)->setText(text1());
-}
-
-void PairLists::deleteEntry(ListBox *list)
-{
-    const int i = list->listIndex();
-    if (i < 0)
-        return;
-    delete list->takeItem(i);
-    list->setListIndex(-1);
-}
-
-void PairLists::moveEntry(ListBox *list, int step)
-{
-    const int i = list->listIndex();
-    const int j = editor::moveTarget(i, list->count(), step);
-    if (j < 0)
-        return;
-    const QString a = list->item(i)->text();
-    list->item(i)->setText(list->item(j)->text());
-    list->item(j)->setText(a);
-    list->setListIndex(j);
+    } else if (kind == EditorSymbol::Delete) {
+        // afterwards nothing is selected; the counts wait for ListenPruefen
+        delete list->takeItem(i);
+        list->setListIndex(-1);
+    } else {
+        // a move exchanges two texts, wrapping around at both ends
+        const int j = editor::moveTarget(i, list->count(), kind == EditorSymbol::MoveUp ? -1 : +1);
+        if (j < 0)
+            return;
+        const QString a = list->item(i)->text();
+        list->item(i)->setText(list->item(j)->text());
+        list->item(j)->setText(a);
+        list->setListIndex(j); // raises the click, which previews the moved entry
+    }
 }
 
 } // namespace duplikon

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace duplikon {
 
+enum class EditorSymbol;
+
 class ListBox;
 class PictureBox;
 
@@ -51,11 +53,8 @@ private:
     void listClick(ListBox *list, PictureBox *lupe);
     void showCounts();
     QString text1() const;
-    void insertText(ListBox *list);
-    void takeText(ListBox *list);
-    void replaceText(ListBox *list);
-    void deleteEntry(ListBox *list);
-    void moveEntry(ListBox *list, int step);
+    // The operation of a symbol button on its list.
+    void symbolClick(ListBox *list, EditorSymbol kind);
 
     QString m_langname;
     ListBox *m_list1;

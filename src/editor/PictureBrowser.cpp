@@ -3,13 +3,7 @@
 
 #include "editor/EditorControls.h"
 #include "editor/EditorRules.h"
-#include "platform/ClickLabel.h"
 #include "platform/FileLists.h"
-#include "platform/Fonts.h"
-#include "platform/Colours.h"
-#include "platform/Geometry.h"
-#include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -61,16 +55,17 @@ PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder)
     m_image1->setAutoFillBackground(false);
     connect(m_image1, &PictureBox::clicked, this, &PictureBrowser::menu3_Click);
     m_shape4 = editorShape(m_vorschau, "Shape4", {0, 7920, 12495, 375});
-    const struct { const char *name, *text; int left; void (PictureBrowser::*slot)(); } buttons[] = {
-        {"Command1", "<<", 0, &PictureBrowser::Command1_Click},
-        {"Command2", ">>", 11880, &PictureBrowser::Command2_Click},
+    // "<<" and ">>" select the previous and the next picture of File1.
+    const struct { const char *name, *text; int left, step; } buttons[] = {
+        {"Command1", "<<", 0, -1},
+        {"Command2", ">>", 11880, +1},
     };
     for (const auto &b : buttons) {
         auto *button = new QPushButton(QLatin1String(b.text), m_vorschau);
         button->setObjectName(QLatin1String(b.name));
         button->setFont(designFont(12));
         placeTwips(button, b.left, 7560, 615, 375);
-        connect(button, &QPushButton::clicked, this, b.slot);
+        connect(button, &QPushButton::clicked, this, [this, step = b.step] { browse(step); });
     }
     moveLeftTwips(m_vorschau, kPreviewParkedLeft);
 
@@ -175,9 +170,6 @@ void PictureBrowser::leave()
     m_image1->clearPicture();
     m_picture1->clearPicture();
 }
-
-void PictureBrowser::Command1_Click() { browse(-1); }
-void PictureBrowser::Command2_Click() { browse(+1); }
 
 void PictureBrowser::browse(int step)
 {

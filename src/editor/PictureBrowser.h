@@ -46,8 +46,6 @@ private:
     void List3_Click();
     void Dir1_Change();
     void File1_Click();
-    void Command1_Click();
-    void Command2_Click();
     void vorschau_Click();
     void closeLargePreview();
     void browse(int step);

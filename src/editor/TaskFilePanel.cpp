@@ -6,12 +6,8 @@
 #include "editor/EditorRules.h"
 #include "editor/PairLists.h"
 #include "output/ListPrintLayout.h"
-#include "platform/ClickLabel.h"
-#include "platform/Colours.h"
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
-#include "platform/Fonts.h"
-#include "platform/ListBox.h"
 #include "platform/TextFiles.h"
 
 namespace duplikon {
