@@ -7,6 +7,7 @@
 #include "board/SolutionPicture.h"
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
+#include "platform/ActivationWatcher.h"
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
@@ -23,7 +24,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -64,7 +64,11 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget 
     connect(m_settings, &SettingsPanel::copyPageClicked, this, &MainWindow::Command10_Click);
     connect(m_settings, &SettingsPanel::printPageClicked, this, &MainWindow::Command8_Click);
 
-    qApp->installEventFilter(this);
+    m_activation = new ActivationWatcher(this);
+    connect(m_activation, &ActivationWatcher::activatedAfterOtherWindow, this, [this] {
+        if (m_shownOnce)
+            Aktivierung();
+    });
 
     // Start-up, once.
     centre();
@@ -84,7 +88,7 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget 
 
 MainWindow::~MainWindow()
 {
-    qApp->removeEventFilter(this);
+    delete m_activation; // no activation while the other windows go
     delete m_check;
     delete m_editor;
 }
@@ -193,26 +197,9 @@ void MainWindow::setVisible(bool visible)
     // main window instead of appearing alone.
     if (visible && !m_shownOnce && isVisible()) {
         m_shownOnce = true;
-        m_otherWindowWasActive = false;
+        m_activation->reset();
         Aktivierung();
     }
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
-        auto *w = static_cast<QWidget *>(watched);
-        if (w->isWindow() && !qobject_cast<QDialog *>(w)) {
-            const bool other = (m_check && w == m_check.data()) || (m_editor && w == m_editor.data());
-            if (other) {
-                m_otherWindowWasActive = true;
-            } else if (w == this && m_otherWindowWasActive && m_shownOnce) {
-                m_otherWindowWasActive = false;
-                Aktivierung();
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---- settings file ----------------------------------------------------------
@@ -404,7 +391,7 @@ void MainWindow::editorLeft()
     show();
     raise();
     activateWindow();
-    m_otherWindowWasActive = false;
+    m_activation->reset();
     Aktivierung();
 }
 

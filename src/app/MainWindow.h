@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace duplikon {
 
+class ActivationWatcher;
 class Board;
 class CheckWindow;
 class EditorWindow;
@@ -74,7 +75,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenu();
@@ -96,7 +96,7 @@ private:
     QPointer<QWidget> m_check;   // the CheckWindow, while it exists
     QPointer<QWidget> m_editor;  // the EditorWindow, while it is loaded
     bool m_shownOnce = false;
-    bool m_otherWindowWasActive = false;
+    ActivationWatcher *m_activation = nullptr;
     bool m_quitting = false;
     int m_activations = 0;
 };

@@ -2,6 +2,7 @@
 #include "check/CheckWindow.h"
 
 #include "board/TaskFile.h"
+#include "platform/ActivationWatcher.h"
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
@@ -91,6 +92,9 @@ CheckWindow::CheckWindow(Platform platform, QString programFolder, QWidget *pare
     connect(m_list1, &ListBox::clicked, this, &CheckWindow::List1_Click);
     connect(m_list2, &ListBox::clicked, this, &CheckWindow::List2_Click);
 
+    // Coming back from the main window is an activation.
+    connect(new ActivationWatcher(this), &ActivationWatcher::activatedAfterOtherWindow, this, &CheckWindow::Form_Activate);
+
     client->setFixedSize(kClientWidth, kClientHeight);
     Form_Load();
 }
@@ -109,13 +113,6 @@ void CheckWindow::Form_Activate()
 {
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     m_label1->setText(m_userName);
-}
-
-bool CheckWindow::event(QEvent *event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QMainWindow::event(event);
 }
 
 void CheckWindow::showEvent(QShowEvent *event)

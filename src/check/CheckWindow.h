@@ -50,7 +50,6 @@ public:
     void menu1_Click();    // "Abbruch": hide
 
 protected:
-    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 

@@ -3,12 +3,6 @@
 
 namespace duplikon::editor {
 
-bool isPictureName(const QString &name)
-{
-    const QString tail = name.right(4).toUpper();
-    return QStringLiteral(".BMP.GIF.JPG.WMF").contains(tail);
-}
-
 namespace {
 bool hasControlCharacter(const QString &s)
 {

@@ -5,10 +5,6 @@
 
 namespace duplikon::editor {
 
-// A half names a picture when its last four characters, upper-cased (all of
-// it when shorter), occur in ".BMP.GIF.JPG.WMF".
-bool isPictureName(const QString &name);
-
 // What "Datei sichern" makes of the typed answer.
 struct TaskFileName {
     enum Verdict { Ok, Empty, NotAllowed } verdict = Empty;

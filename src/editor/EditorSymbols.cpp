@@ -109,7 +109,7 @@ QImage editorSymbol(EditorSymbol kind)
 }
 
 SymbolButton::SymbolButton(EditorSymbol kind, QWidget *parent)
-    : QWidget(parent), m_kind(kind), m_symbol(editorSymbol(kind))
+    : QWidget(parent), m_symbol(editorSymbol(kind))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

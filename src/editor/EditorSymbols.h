@@ -16,7 +16,6 @@ class SymbolButton : public QWidget {
     Q_OBJECT
 public:
     SymbolButton(EditorSymbol kind, QWidget *parent = nullptr);
-    EditorSymbol kind() const { return m_kind; }
     QImage symbol() const { return m_symbol; }
 
 signals:
@@ -28,7 +27,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    EditorSymbol m_kind;
     QImage m_symbol;
     bool m_down = false;
 };

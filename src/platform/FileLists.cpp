@@ -54,6 +54,11 @@ bool isFolder(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
+QString cleanPath(const QString &path)
+{
+    return QDir::cleanPath(path);
+}
+
 QString withTrailingSeparator(const QString &folder)
 {
     if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QDir::separator()))

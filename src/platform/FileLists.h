@@ -14,6 +14,10 @@ QStringList listSubfolders(const QString &folder);
 
 bool isFolder(const QString &path);
 
+// The path with "/" separators, without "." and ".." parts, doubled or
+// trailing separators, so that one folder has one spelling.
+QString cleanPath(const QString &path);
+
 // Adds the native separator at the end unless the path already ends in one.
 QString withTrailingSeparator(const QString &folder);
 

@@ -17,7 +17,6 @@ private slots:
     void movesExchangeWithWrapAround();
     void dealingPairsKeepsOrDropsEmptyLinesAndPutsAnOddLastLineLeft();
     void droppedPictureIsRelativeToTheProgramFolder();
-    void pictureNamesByTheirLastFourCharacters();
 };
 
 void EditorRulesTest::nameRuleAppendsTxtOnlyWithoutAnyDot_data()
@@ -117,16 +116,6 @@ void EditorRulesTest::droppedPictureIsRelativeToTheProgramFolder()
     QCOMPARE(droppedPicturePath("Prog\\", "Hund.bmp"), QStringLiteral("Hund.bmp"));
     QCOMPARE(droppedPicturePath("Prog\\Tiere", "Hund.bmp"), QStringLiteral("Tiere\\Hund.bmp"));
     QCOMPARE(droppedPicturePath("Prog\\Tiere", QString()), QString());
-}
-
-void EditorRulesTest::pictureNamesByTheirLastFourCharacters()
-{
-    QVERIFY(isPictureName("Tiere\\hund.Bmp"));
-    QVERIFY(isPictureName("x.jpg"));
-    QVERIFY(isPictureName("x.WMF"));
-    QVERIFY(!isPictureName("Hund.jpeg"));
-    QVERIFY(!isPictureName("Maus"));
-    QVERIFY(isPictureName("GIF"));
 }
 
 QTEST_MAIN(EditorRulesTest)

@@ -5,6 +5,7 @@
 #include "editor/EditorWindow.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
+#include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 
 #include <QAction>
@@ -24,6 +25,16 @@ using namespace duplikon;
 using namespace duplikon::test;
 
 namespace {
+
+// A control of the window by its design name.
+template<class T>
+T *child(QObject *root, const char *name)
+{
+    T *found = root->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
 
 // The main window as the editor sees it: its File1 over the same folder.
 class FakeHost : public EditorHost {
@@ -127,30 +138,17 @@ private slots:
 
 private:
     EditorWindow *open();
-    QListWidget *list(const char *name) { return m_win->findChild<QListWidget *>(QLatin1String(name)); }
-    QLabel *label(const char *name) { return m_win->findChild<QLabel *>(QLatin1String(name)); }
-    PictureBox *box(const char *name) { return m_win->findChild<PictureBox *>(QLatin1String(name)); }
-    QLineEdit *text1() { return m_win->findChild<QLineEdit *>(QStringLiteral("Text1")); }
-    void button(const char *name)
-    {
-        auto *b = m_win->findChild<SymbolButton *>(QLatin1String(name));
-        QVERIFY2(b, name);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    void trigger(const char *name)
-    {
-        auto *a = m_win->findChild<QAction *>(QLatin1String(name));
-        QVERIFY2(a, name);
-        a->trigger();
-    }
-    void fillList(const char *name, const QStringList &entries)
-    {
-        QListWidget *l = list(name);
-        const QSignalBlocker block(l);
-        l->clear();
-        l->addItems(entries);
-    }
+    ListBox *list(const char *name) { return child<ListBox>(m_win, name); }
+    QLabel *label(const char *name) { return child<QLabel>(m_win, name); }
+    PictureBox *box(const char *name) { return child<PictureBox>(m_win, name); }
+    QLineEdit *text1() { return child<QLineEdit>(m_win, "Text1"); }
+    void button(const char *name) { QTest::mouseClick(child<SymbolButton>(m_win, name), Qt::LeftButton); }
+    void trigger(const char *name) { child<QAction>(m_win, name)->trigger(); }
+    // Fills a list as the program does, without a click.
+    void fillList(const char *name, const QStringList &entries) { list(name)->setEntries(entries); }
     QString hilfe() { return label("hilfe")->text(); }
+    // The large preview is open exactly when vorschau stands at Left 240.
+    bool largePreviewOpen() { return child<QWidget>(m_win, "vorschau")->x() == 240 / 15; }
 
     QTemporaryDir *m_dir = nullptr;
     QString m_folder;
@@ -222,7 +220,7 @@ void EditorWindowTest::windowHasItsDesignFrameAndControls()
     for (QAction *a : m_win->menuBar()->actions())
         menus << a->text();
     QCOMPARE(menus, (QStringList{"Abbruch", "Datei", "Großbild"}));
-    QVERIFY(!m_win->largePreviewOpen());
+    QVERIFY(!largePreviewOpen());
     QCOMPARE(m_win->findChild<QWidget *>("vorschau")->x(), 13080 / 15);
 
     if (qEnvironmentVariableIsSet("DUPLIKON_EDITOR_SHOT")) {
@@ -698,8 +696,8 @@ void EditorWindowTest::folderListOffersProgramFolderAndDirectSubfolders()
     open();
     QCOMPARE(items(list("List3")), (QStringList{"Prog\\", "Prog\\Bilder", "Prog\\Leer"}));
     QCOMPARE(selectedRow(list("List3")), 0);
-    QCOMPARE(m_win->langname(), m_folder + QLatin1Char('/'));
-    QCOMPARE(m_win->pfadname(), m_dir->path() + QLatin1Char('/'));
+    QCOMPARE(label("langname")->text(), m_folder + QLatin1Char('/'));
+    QCOMPARE(label("pfadname")->text(), m_dir->path() + QLatin1Char('/'));
     // at the first opening the picture list shows the program folder, nothing chosen
     QCOMPARE(items(list("File1")), (QStringList{"HUND.BMP", "katze.jpg"}));
     QCOMPARE(selectedRow(list("File1")), -1);
@@ -775,7 +773,7 @@ void EditorWindowTest::largePreviewCyclesAndClosesEveryWay()
     QWidget *client = m_win->centralWidget();
     const QColor normal = client->palette().color(QPalette::Window);
     trigger("menu3");
-    QVERIFY(m_win->largePreviewOpen());
+    QVERIFY(largePreviewOpen());
     QCOMPARE(m_win->findChild<QWidget *>("vorschau")->x(), 16);
     QCOMPARE(client->palette().color(QPalette::Window), QColor(Qt::black));
     QCOMPARE(box("Image1")->toolTip(), QStringLiteral("Vorschaubild mit Mausklick schließen ..."));
@@ -793,19 +791,19 @@ void EditorWindowTest::largePreviewCyclesAndClosesEveryWay()
 
     // clicks on the caption and the buttons keep it open; the bottom bar closes it
     QTest::mouseClick(label("Label7"), Qt::LeftButton);
-    QVERIFY(m_win->largePreviewOpen());
+    QVERIFY(largePreviewOpen());
     QTest::mouseClick(m_win->findChild<QWidget *>("Shape4"), Qt::LeftButton, {}, QPoint(300, 12));
-    QVERIFY(!m_win->largePreviewOpen());
+    QVERIFY(!largePreviewOpen());
     QCOMPARE(client->palette().color(QPalette::Window), normal);
 
     trigger("menu3");
     QTest::mouseClick(box("Image1"), Qt::LeftButton);
-    QVERIFY(!m_win->largePreviewOpen());
+    QVERIFY(!largePreviewOpen());
     QCOMPARE(client->palette().color(QPalette::Window), normal);
 
     trigger("menu3");
     trigger("menu3");
-    QVERIFY(!m_win->largePreviewOpen());
+    QVERIFY(!largePreviewOpen());
 
     // with an empty picture list the buttons do nothing
     clickRow(list("List3"), 2);
@@ -814,7 +812,7 @@ void EditorWindowTest::largePreviewCyclesAndClosesEveryWay()
     QCOMPARE(selectedRow(list("File1")), -1);
 
     trigger("menu1");
-    QVERIFY(!m_win->largePreviewOpen());
+    QVERIFY(!largePreviewOpen());
     QCOMPARE(client->palette().color(QPalette::Window), normal);
     QVERIFY(!box("Image1")->hasPicture());
     QVERIFY(!box("Picture1")->hasPicture());

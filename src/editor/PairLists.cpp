@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/PairLists.h"
+
+#include "board/TaskFile.h"
+#include "editor/EditorControls.h"
+#include "editor/EditorRules.h"
+#include "editor/EditorSymbols.h"
+#include "platform/FileLists.h"
+
+#include <QLineEdit>
+
+namespace duplikon {
+
+namespace {
+QString withoutLineBreaks(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QChar c : {QChar(0x0D), QChar(0x0A), QChar(0x2028), QChar(0x2029), QChar(0x85)})
+        t.replace(c, QLatin1Char(' '));
+    return t;
+}
+} // namespace
+
+PairLists::PairLists(QWidget *client, const QString &programFolder)
+    : QObject(client), m_langname(withTrailingSeparator(programFolder))
+{
+    const QColor black(Qt::black);
+    const QColor greenText(128, 255, 128), cyanText(128, 255, 255);
+    const QFont font = designFont(9.75);
+
+    editorLabel(client, "Label2", QStringLiteral(" Vorschau:"), {3600, 240, 2175, 255}, black, greenText, font);
+    m_label4 = editorLabel(client, "Label4", QStringLiteral("0"), {5760, 240, 735, 255}, black, greenText, font);
+    editorShape(client, "Shape2", {3600, 480, 2895, 2055});
+    m_lupe1 = editorPictureBox(client, "Lupe1", {3840, 600, 2415, 1815}, PictureFit::Clip);
+    m_lupe1->setToolTip(QStringLiteral("Vorschau der Listen"));
+    m_list1 = new ListBox(client);
+    styleEditorList(m_list1, "List1", {3600, 2520, 2895, 4110}, QColor(192, 255, 192), black);
+
+    editorLabel(client, "Label3", QStringLiteral(" Vorschau:"), {9840, 240, 2175, 255}, black, cyanText, font);
+    m_label5 = editorLabel(client, "Label5", QStringLiteral("0"), {12000, 240, 735, 255}, black, cyanText, font);
+    editorShape(client, "Shape3", {9840, 480, 2895, 2055});
+    m_lupe2 = editorPictureBox(client, "Lupe2", {10080, 600, 2415, 1815}, PictureFit::Clip);
+    m_list2 = new ListBox(client);
+    styleEditorList(m_list2, "List2", {9840, 2520, 2895, 4110}, QColor(192, 255, 255), black);
+
+    connect(m_list1, &ListBox::clicked, this, &PairLists::List1_Click);
+    connect(m_list2, &ListBox::clicked, this, &PairLists::List2_Click);
+
+    // Symbol buttons, left to right under each list; like buttons of the two
+    // columns do the same on their own list.
+    struct Button { const char *green, *blue; EditorSymbol kind; int left; const char *tip; };
+    const Button buttons[] = {
+        {"Picture2", "Picture9", EditorSymbol::Insert, 3600, "Text einsetzen"},
+        {"Picture5", "Picture8", EditorSymbol::MoveUp, 4080, "nach oben"},
+        {"Picture4", "Picture13", EditorSymbol::Replace, 4560, "Text ersetzen"},
+        {"Picture3", "Picture11", EditorSymbol::Take, 5040, "Text holen"},
+        {"Picture6", "Picture10", EditorSymbol::MoveDown, 5520, "nach unten"},
+        {"Picture7", "Picture12", EditorSymbol::Delete, 6000, "Text löschen"},
+    };
+    for (const Button &b : buttons) {
+        for (ListBox *list : {m_list1, m_list2}) {
+            auto *button = new SymbolButton(b.kind, client);
+            button->setObjectName(QLatin1String(list == m_list1 ? b.green : b.blue));
+            button->setToolTip(QString::fromUtf8(b.tip));
+            placeTwips(button, b.left + (list == m_list1 ? 0 : 6240), 6720, 495, 495);
+            connect(button, &SymbolButton::clicked, this, [this, list, kind = b.kind] { symbolClick(list, kind); });
+        }
+    }
+
+    m_text1 = new QLineEdit(QStringLiteral("Text eingeben"), client);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setFont(designFont(12));
+    setBackground(m_text1, QColor(255, 255, 192));
+    placeTwips(m_text1, 3600, 7320, 9135, 735);
+    // An entry is one line of the task file: a pasted line break becomes a blank.
+    connect(m_text1, &QLineEdit::textChanged, this, [this](const QString &t) {
+        const QString clean = withoutLineBreaks(t);
+        if (clean != t) {
+            const int pos = m_text1->cursorPosition();
+            m_text1->setText(clean);
+            m_text1->setCursorPosition(qMin(pos, int(clean.size())));
+        }
+    });
+}
+
+void PairLists::showCounts()
+{
+    m_label4->setText(QString::number(m_list1->count()));
+    m_label5->setText(QString::number(m_list2->count()));
+}
+
+void PairLists::ListenPruefen()
+{
+    showCounts();
+    if (m_list1->count() > 10)
+        emit lengthWarning(QStringLiteral("Liste 1 hat mehr als 10 Elemente."));
+    if (m_list2->count() > 10)
+        emit lengthWarning(QStringLiteral("Liste 2 hat mehr als 10 Elemente."));
+}
+
+QStringList PairLists::leftHalves() const { return m_list1->entries(); }
+QStringList PairLists::rightHalves() const { return m_list2->entries(); }
+
+void PairLists::openPairs(const QStringList &left, const QStringList &right)
+{
+    m_list1->setEntries(left);
+    m_list2->setEntries(right);
+    // Selecting raises the click, which previews the entry.
+    if (m_list1->count() > 0)
+        m_list1->setListIndex(0);
+    if (m_list2->count() > 0)
+        m_list2->setListIndex(0);
+    ListenPruefen();
+}
+
+void PairLists::takeOverPairs(const QStringList &left, const QStringList &right)
+{
+    m_list1->setEntries(left);
+    m_list2->setEntries(right);
+}
+
+void PairLists::startNew()
+{
+    m_list1->setEntries({});
+    m_list2->setEntries({});
+    m_lupe1->clearPicture();
+    m_lupe2->clearPicture();
+    m_text1->setText(QString());
+}
+
+void PairLists::dropPicture(QWidget *target, const QString &entry, const QImage &image, const QString &path)
+{
+    ListBox *list = (target == m_list1 || target == m_lupe1) ? m_list1
+                  : (target == m_list2 || target == m_lupe2) ? m_list2 : nullptr;
+    if (!list)
+        return;
+    showCounts();
+    // Without a chosen picture there is nothing to add.
+    if (!entry.isEmpty()) {
+        list->addItem(entry);
+        (list == m_list1 ? m_lupe1 : m_lupe2)->setImage(image, path);
+    }
+    ListenPruefen();
+}
+
+void PairLists::List1_Click() { listClick(m_list1, m_lupe1); }
+void PairLists::List2_Click() { listClick(m_list2, m_lupe2); }
+
+void PairLists::listClick(ListBox *list, PictureBox *lupe)
+{
+    showCounts();
+    const QString entry = list->selectedText();
+    // The design opens the path in capitals, which finds the file whatever its
+    // letter case; the path is matched part by part without regard to case.
+    if (isPictureName(m_langname + entry)) {
+        if (!lupe->loadFile(resolvePath(m_langname, entry)))
+            lupe->setNote(entry); // the teacher sees which picture is missing
+    } else {
+        lupe->clearPicture();
+    }
+    ListenPruefen();
+}
+
+QString PairLists::text1() const
+{
+    return withoutLineBreaks(m_text1->text());
+}
+
+void PairLists::symbolClick(ListBox *list, EditorSymbol kind)
+{
+    const int i = list->listIndex();
+    if (kind == EditorSymbol::Insert) {
+        // whatever Text1 holds, an empty text too; the selection stays
+        list->addItem(text1());
+        ListenPruefen();
+    } else if (i < 0) {
+        return; // the other operations need a selected entry
+    } else if (kind == EditorSymbol::Take) {
+        m_text1->setText(list->selectedText());
+    } else if (kind == EditorSymbol::Replace) {
+        list->item(i)->setText(text1());
+    } else if (kind == EditorSymbol::Delete) {
+        // afterwards nothing is selected; the counts wait for ListenPruefen
+        delete list->takeItem(i);
+        list->setListIndex(-1);
+    } else {
+        // a move exchanges two texts, wrapping around at both ends
+        const int j = editor::moveTarget(i, list->count(), kind == EditorSymbol::MoveUp ? -1 : +1);
+        if (j < 0)
+            return;
+        const QString a = list->item(i)->text();
+        list->item(i)->setText(list->item(j)->text());
+        list->item(j)->setText(a);
+        list->setListIndex(j); // raises the click, which previews the moved entry
+    }
+}
+
+} // namespace duplikon

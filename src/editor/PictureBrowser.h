@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QObject>
+#include <QStringList>
+
+class QFrame;
+class QImage;
+class QLabel;
+class QWidget;
+
+namespace duplikon {
+
+class FileListBox;
+class ListBox;
+class PictureBox;
+
+// The picture browser of the editor: the folder list List3 (the program
+// folder and its direct subfolders), the picture list File1, the small
+// preview Picture1 that is dragged onto the pair lists, and the large preview
+// panel vorschau with Image1 and the buttons "<<" and ">>".
+class PictureBrowser : public QObject {
+    Q_OBJECT
+public:
+    PictureBrowser(QWidget *client, const QString &programFolder);
+
+    // Rebuilds the folder list from the program folder and selects it.
+    void OrdnerEinrichten();
+    // "Großbild": opens or closes the large preview.
+    void menu3_Click();
+    // "Abbruch": closes the large preview and empties both previews.
+    void leave();
+
+    // What a drop of Picture1 adds to a pair list: the picture's path
+    // relative to the program folder, empty when no picture is chosen.
+    QString chosenEntry() const;
+    QImage previewImage() const;
+    QString previewPath() const;
+
+signals:
+    void largePreviewToggled(bool open);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void List3_Click();
+    void Dir1_Change();
+    void File1_Click();
+    void vorschau_Click();
+    void closeLargePreview();
+    void browse(int step);
+
+    const QString m_workingFolder;
+    QString m_dir1;         // the folder Dir1 shows
+    QStringList m_folders;  // the folder of each entry of List3
+    QLabel *m_langname;     // hidden: the program folder with a trailing separator
+    QLabel *m_pfadname;     // hidden: its parent folder with a trailing separator
+    PictureBox *m_picture1;
+    ListBox *m_list3;
+    FileListBox *m_file1;
+    QWidget *m_vorschau;
+    PictureBox *m_image1;
+    QFrame *m_shape4;
+};
+
+} // namespace duplikon

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/TaskFilePanel.h"
+
+#include "editor/EditorControls.h"
+#include "editor/EditorHost.h"
+#include "editor/EditorRules.h"
+#include "editor/PairLists.h"
+#include "output/ListPrintLayout.h"
+#include "platform/Dialogs.h"
+#include "platform/FileLists.h"
+#include "platform/TextFiles.h"
+
+namespace duplikon {
+
+namespace {
+const QChar CR(0x0D);
+} // namespace
+
+TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *host, const PairLists *pairs)
+    : QObject(client), m_platform(platform), m_host(host), m_pairs(pairs),
+      m_langname(withTrailingSeparator(host->programFolder()))
+{
+    const QColor black(Qt::black), red(255, 192, 192);
+    const QFont font = designFont(9.75);
+    editorLabel(client, "Label8", QStringLiteral(" Lerndateien:"), {6720, 240, 2175, 375}, black, red, font);
+    m_label9 = editorLabel(client, "Label9", QStringLiteral("0"), {8880, 240, 735, 375}, black, red, font);
+    m_file2 = new FileListBox(client, QStringLiteral("*.TXT"));
+    styleEditorList(m_file2, "File2", {6720, 600, 2895, 6030}, red, black);
+    connect(m_file2, &ListBox::clicked, this, &TaskFilePanel::File2_Click);
+    connect(m_file2, &FileListBox::patternChanged, this, &TaskFilePanel::showFileCount);
+
+    const QFont actionFont = designFont(8.25);
+    const QColor windowText = toQColor(kSystemWindowText);
+    const struct { const char *name, *text; int left; void (TaskFilePanel::*slot)(); } actions[] = {
+        {"Label10", "Datei kopieren", 6720, &TaskFilePanel::Label10_Click},
+        {"Label11", "Datei drucken", 7680, &TaskFilePanel::Label11_Click},
+        {"Label12", "Datei löschen", 8640, &TaskFilePanel::Label12_Click},
+    };
+    for (const auto &a : actions) {
+        ClickLabel *label = editorLabel(client, a.name, QString::fromUtf8(a.text), {a.left, 6720, 975, 495}, red,
+                                        windowText, actionFont);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        label->setCursor(Qt::PointingHandCursor);
+        connect(label, &ClickLabel::clicked, this, a.slot);
+    }
+
+    // Its folder is the program folder at load.
+    m_file2->setFolder(m_langname);
+    showFileCount();
+}
+
+void TaskFilePanel::showFileCount()
+{
+    m_label9->setText(QString::number(m_file2->count()));
+}
+
+void TaskFilePanel::rereadFolder(const QString &otherPattern)
+{
+    m_file2->setPattern(otherPattern);
+    m_file2->setPattern(QStringLiteral("*.TXT"));
+}
+
+QStringList TaskFilePanel::pairLines() const
+{
+    return editor::pairLines(m_pairs->leftHalves(), m_pairs->rightHalves());
+}
+
+void TaskFilePanel::File2_Click()
+{
+    const QString name = m_file2->selectedText();
+    const TextFileResult file = readTextLines(m_langname + name);
+    if (!file.ok) {
+        // The lists stay as they were.
+        m_platform.dialogs->message(QStringLiteral("Datei öffnen"),
+                                    name + QStringLiteral(" konnte nicht gelesen werden:") + CR + file.error + CR);
+        return;
+    }
+    QStringList left, right;
+    editor::dealPairs(file.lines, false, &left, &right);
+    showFileCount();
+    emit pairsOpened(left, right);
+}
+
+void TaskFilePanel::menu2a_Click()
+{
+    const QStringList files = m_host->taskFiles();
+    const int i = m_host->selectedTaskFile();
+    if (i < 0 || i >= files.size()) {
+        m_platform.dialogs->message(QStringLiteral("Aktuelle Datei"), QStringLiteral("Es ist keine Datei ausgewählt.") + CR);
+        return;
+    }
+    const QString name = files.at(i);
+    const TextFileResult file = readTextLines(resolvePath(m_langname, name));
+    if (!file.ok) {
+        m_platform.dialogs->message(QStringLiteral("Aktuelle Datei"),
+                                    name + QStringLiteral(" konnte nicht gelesen werden:") + CR + file.error + CR);
+        return;
+    }
+    QStringList left, right;
+    editor::dealPairs(file.lines, true, &left, &right);
+    emit pairsTakenOver(left, right);
+}
+
+void TaskFilePanel::menu2b_Click()
+{
+    emit newTaskStarted();
+    m_platform.dialogs->message(QStringLiteral("Neue Datei"), QStringLiteral("Sie können nun eine neue Datei erstellen.") + CR);
+}
+
+void TaskFilePanel::menu2d_Click()
+{
+    Dialogs *dlg = m_platform.dialogs;
+    const qsizetype count1 = m_pairs->leftHalves().size(), count2 = m_pairs->rightHalves().size();
+    if (count1 != count2) {
+        dlg->message(QStringLiteral("Fehler in Listen"), QStringLiteral("Die zwei Listen sind verschieden lang.") + CR);
+        return;
+    }
+    if (count1 > 20 || count2 > 20) {
+        dlg->message(QStringLiteral("Fehler in Listen"),
+                     QStringLiteral("Die Listen sind zu lang.,") + CR + QStringLiteral("nur 20 Einträge sind zulässig.") + CR);
+        return;
+    }
+    const QString answer = dlg->input(QStringLiteral("Datei sichern"),
+                                      QStringLiteral("Namen für die Datei eingeben:") + CR + QStringLiteral("(Nur Endung '.TXT' akzeptiert)"),
+                                      QString());
+    const editor::TaskFileName rule = editor::taskFileName(answer);
+    if (rule.verdict == editor::TaskFileName::Empty)
+        return;
+    if (rule.verdict == editor::TaskFileName::NotAllowed) {
+        dlg->message(QStringLiteral("Datei sichern"),
+                     QStringLiteral("Dieser Name ist für eine Datei nicht zulässig.") + CR
+                         + QStringLiteral("Bitte einen einfachen Namen ohne \"/\", \"\\\" und \"..\" eingeben.") + CR);
+        return;
+    }
+    const QString name = rule.name;
+    int found = 0;
+    for (const QString &f : m_host->taskFiles())
+        if (f.toUpper() == name)
+            ++found;
+    if (found > 0
+        && !dlg->askYesNo(name + QStringLiteral(" sichern"),
+                          QStringLiteral("Die Datei ist schon vorhanden,") + CR + QStringLiteral("soll sie überschrieben werden?") + CR))
+        return;
+
+    // A file of that name in another letter case is the same file to the
+    // teacher: replace it rather than put a twin beside it. (The name holds
+    // no separator, so it stays in the program folder.)
+    QString error;
+    if (!writeFileAtomically(resolvePath(m_langname, name), linesToBytes(pairLines()), &error)) {
+        dlg->message(QStringLiteral("Datei sichern"),
+                     name + QStringLiteral(" konnte nicht gespeichert werden:") + CR + error + CR);
+        return;
+    }
+    m_host->setTaskFilePattern(QStringLiteral("*.LST"));
+    dlg->message(QStringLiteral("Datei sichern"), name + QStringLiteral(" wurde gespeichert.") + CR);
+    m_host->setTaskFilePattern(QStringLiteral("*.TXT"));
+    rereadFolder(QStringLiteral("*.LST"));
+}
+
+void TaskFilePanel::Label10_Click()
+{
+    const QString text = editor::textForm(m_pairs->leftHalves(), m_pairs->rightHalves());
+    m_platform.clipboard->clear();
+    m_platform.clipboard->setText(text);
+    m_platform.dialogs->message(QStringLiteral("Ablage"), QStringLiteral("Die Datei wurde in die Ablage kopiert.") + CR + CR);
+}
+
+void TaskFilePanel::Label11_Click()
+{
+    if (m_file2->listIndex() < 0)
+        return;
+    const QString name = m_file2->selectedText();
+    if (!m_platform.dialogs->askYesNo(name, QStringLiteral("Diese Datei jetzt ausdrucken?") + CR + CR))
+        return;
+    // The lists are printed, not the file named in the question.
+    const QStringList lines = pairLines();
+    QString error;
+    if (!m_platform.printer->printPage(name, [lines](QPainter &p, double devicePerTwip) { drawListPage(p, lines, devicePerTwip); },
+                                       &error)) {
+        m_platform.dialogs->message(QStringLiteral("Drucken"),
+                                    QStringLiteral("Die Datei konnte nicht gedruckt werden:") + CR + error + CR);
+        return;
+    }
+    m_platform.dialogs->message(QStringLiteral("Drucken"), QStringLiteral("Die aktuelle Datei wird gedruckt ...  ") + CR + CR);
+}
+
+void TaskFilePanel::Label12_Click()
+{
+    if (m_file2->listIndex() < 0)
+        return;
+    const QString name = m_file2->selectedText();
+    if (!m_platform.dialogs->askYesNo(name, QStringLiteral("Soll diese Datei gelöscht werden?") + CR + CR))
+        return;
+    QString error;
+    if (!deleteFile(m_langname + name, &error)) {
+        m_platform.dialogs->message(QStringLiteral("Datei löschen"),
+                                    name + QStringLiteral(" konnte nicht gelöscht werden:") + CR + error + CR);
+        return;
+    }
+    rereadFolder(QStringLiteral("*.XYZ"));
+}
+
+} // namespace duplikon

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "platform/Services.h"
+
+#include <QObject>
+#include <QStringList>
+
+class QLabel;
+class QWidget;
+
+namespace duplikon {
+
+class EditorHost;
+class FileListBox;
+class PairLists;
+
+// The task files of the editor: the red list File2 of the program folder's
+// task files with its count Label9, the actions under it (Label10 "Datei
+// kopieren", Label11 "Datei drucken", Label12 "Datei löschen") and the
+// "Datei" menu: "aktuelle Datei", "neue Datei ...", "Datei sichern". It reads
+// the pair lists; what it loads goes to them through its signals.
+class TaskFilePanel : public QObject {
+    Q_OBJECT
+public:
+    TaskFilePanel(QWidget *client, Platform platform, EditorHost *host, const PairLists *pairs);
+
+    // Label9 := the number of files in File2.
+    void showFileCount();
+
+    void menu2a_Click(); // "aktuelle Datei"
+    void menu2b_Click(); // "neue Datei ..."
+    void menu2d_Click(); // "Datei sichern"
+
+signals:
+    // A task file opened by a click on File2, empty lines kept.
+    void pairsOpened(const QStringList &left, const QStringList &right);
+    // The task chosen in the main window, empty lines dropped.
+    void pairsTakenOver(const QStringList &left, const QStringList &right);
+    void newTaskStarted();
+
+private:
+    void File2_Click();
+    void Label10_Click();
+    void Label11_Click();
+    void Label12_Click();
+    // "*.LST" (or "*.XYZ") and back to "*.TXT": File2 reads its folder again.
+    void rereadFolder(const QString &otherPattern);
+    QStringList pairLines() const;
+
+    Platform m_platform;
+    EditorHost *m_host;
+    const PairLists *m_pairs;
+    QString m_langname;
+    FileListBox *m_file2;
+    QLabel *m_label9;
+};
+
+} // namespace duplikon
