@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Built only with the metafile player (libwmf).
+#ifdef DUPLIKON_HAVE_LIBWMF
+
 #include "platform/MetafilePainter.h"
 
 #include "platform/LittleEndian.h"
@@ -518,3 +521,5 @@ void installMetafileDevice(wmfAPI *api)
 }
 
 } // namespace duplikon
+
+#endif // DUPLIKON_HAVE_LIBWMF
