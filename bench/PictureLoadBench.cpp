@@ -6,10 +6,9 @@
 //   build/bench/PictureLoadBench [repetitions]
 #include "platform/PictureLoader.h"
 
-#include "GifEncoder.h"
+#include "ProgramFolder.h"
 #include "WmfWriter.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -22,6 +21,7 @@
 #include <vector>
 
 using namespace duplikon;
+using duplikon::test::encodePicture;
 
 namespace {
 
@@ -41,17 +41,6 @@ QImage photo(int w, int h)
         p.drawEllipse(QPoint(int(gen.bounded(w)), int(gen.bounded(h))), r, r);
     }
     return img;
-}
-
-QByteArray encoded(const QImage &img, const char *format)
-{
-    if (qstrcmp(format, "gif") == 0)
-        return encodeGif(img);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, format, 85);
-    return bytes;
 }
 
 QByteArray metafile(int records)
@@ -123,8 +112,8 @@ int main(int argc, char **argv)
     {
         const QImage small = photo(320, 240), large = photo(4000, 3000);
         for (const char *fmt : { "bmp", "gif", "jpg" }) {
-            keep(QStringLiteral("small.%1").arg(QLatin1String(fmt)), encoded(small, fmt));
-            keep(QStringLiteral("large.%1").arg(QLatin1String(fmt)), encoded(large, fmt));
+            keep(QStringLiteral("small.%1").arg(QLatin1String(fmt)), encodePicture(small, fmt, 85));
+            keep(QStringLiteral("large.%1").arg(QLatin1String(fmt)), encodePicture(large, fmt, 85));
         }
     } // the source pictures leave memory before anything is measured
     keep(QStringLiteral("demo-like.wmf"), metafile(60));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PictureLoader.h"
 
+#include "platform/LittleEndian.h"
 #include "platform/Metafile.h"
 
 #include <QBuffer>
@@ -46,18 +47,14 @@ bool endIsPresent(const QByteArray &head, const QByteArray &tail, qint64 size)
         return end >= 0 && tail[end] == '\x3B';
     }
     if (head.startsWith("BM") && head.size() >= 34) { // bitmap: the rows the header promises
-        const auto u32 = [&](int i) {
-            return quint32(quint8(head[i])) | (quint32(quint8(head[i + 1])) << 8)
-                | (quint32(quint8(head[i + 2])) << 16) | (quint32(quint8(head[i + 3])) << 24);
-        };
-        const quint32 offset = u32(10);
-        const quint32 headerSize = u32(14);
+        const quint32 offset = readLe32(head, 10);
+        const quint32 headerSize = readLe32(head, 14);
         if (headerSize < 40)
             return true; // old header: the decoder checks it
-        const qint64 width = qAbs(qint64(qint32(u32(18))));
-        const qint64 height = qAbs(qint64(qint32(u32(22))));
-        const int bits = quint8(head[28]) | (quint8(head[29]) << 8);
-        const quint32 compression = u32(30);
+        const qint64 width = qAbs(qint64(qint32(readLe32(head, 18))));
+        const qint64 height = qAbs(qint64(qint32(readLe32(head, 22))));
+        const int bits = readLe16(head, 28);
+        const quint32 compression = readLe32(head, 30);
         if (compression != 0 && compression != 3)
             return true; // run-length data has no fixed size
         const qint64 stride = ((width * bits + 31) / 32) * 4;

@@ -3,8 +3,8 @@
 #include <QString>
 
 // Answers of the print server (CUPS) that Qt's printing does not pass on.
-// Kept apart from the rest of the platform layer: the system headers behind it
-// declare a global dup() that clashes with the project's namespace.
+// The print server's client headers and library stay in this one file, which
+// is built without them when the server's development files are missing.
 namespace printspool {
 
 // Whether the program was built with the print server's client library.

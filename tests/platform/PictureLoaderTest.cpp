@@ -2,15 +2,15 @@
 #include "platform/PictureBox.h"
 #include "platform/PictureLoader.h"
 
-#include "GifEncoder.h"
+#include "ProgramFolder.h"
 #include "WmfWriter.h"
 
-#include <QBuffer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace duplikon;
+using duplikon::test::encodePicture;
 
 namespace {
 
@@ -22,17 +22,6 @@ QImage quarters(int w, int h)
         for (int x = w / 2; x < w; ++x)
             img.setPixel(x, y, qRgb(0, 0, 255));
     return img;
-}
-
-QByteArray encoded(const QImage &img, const char *format)
-{
-    if (qstrcmp(format, "gif") == 0)
-        return encodeGif(img);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, format);
-    return bytes;
 }
 
 void put32(QByteArray &b, int at, quint32 v)
@@ -50,9 +39,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         const QImage img = quarters(400, 300);
-        QTest::newRow("bmp") << encoded(img, "bmp");
-        QTest::newRow("gif") << encoded(img, "gif");
-        QTest::newRow("jpg") << encoded(img, "jpg");
+        QTest::newRow("bmp") << encodePicture(img, "bmp");
+        QTest::newRow("gif") << encodePicture(img, "gif");
+        QTest::newRow("jpg") << encodePicture(img, "jpg");
         WmfWriter w;
         w.setPlaceable(QRect(0, 0, 400, 300), 96);
         w.setWindowOrg(0, 0);
@@ -96,7 +85,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         const QImage img = quarters(64, 48);
-        const QByteArray jpg = encoded(img, "jpg"), gif = encoded(img, "gif"), bmp = encoded(img, "bmp");
+        const QByteArray jpg = encodePicture(img, "jpg"), gif = encodePicture(img, "gif"), bmp = encodePicture(img, "bmp");
         QTest::newRow("truncated jpeg") << jpg.left(jpg.size() / 2);
         QTest::newRow("truncated gif") << gif.left(gif.size() / 2);
         QTest::newRow("truncated bmp") << bmp.left(bmp.size() / 2);

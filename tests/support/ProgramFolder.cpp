@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramFolder.h"
 
+#include "GifWriter.h"
 #include "platform/TextFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,6 +59,17 @@ QByteArray ProgramFolder::read(const QString &relative) const
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+QByteArray encodePicture(const QImage &image, const char *format, int quality)
+{
+    if (qstrcmp(format, "gif") == 0)
+        return encodeGif(quantise(image));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return bytes;
 }
 
 } // namespace duplikon::test

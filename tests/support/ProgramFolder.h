@@ -29,4 +29,8 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The bytes of a picture file in format: GIF by the project's encoder (Qt
+// writes no GIF), the others by Qt with its quality (-1: Qt's default).
+QByteArray encodePicture(const QImage &image, const char *format, int quality = -1);
+
 } // namespace duplikon::test

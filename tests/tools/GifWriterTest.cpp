@@ -8,7 +8,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-using namespace demogen;
+using namespace duplikon;
 
 namespace {
 

@@ -121,10 +121,10 @@ QByteArray pictureFileBytes(const QImage &image, const QString &path)
 {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext == QLatin1String("gif"))
-        return encodeGif(quantise(image));
+        return duplikon::encodeGif(duplikon::quantise(image));
     // 8-bit with a palette: a third of the size of a true-colour bitmap.
     if (ext == QLatin1String("bmp"))
-        return encodeBmp8(quantise(image));
+        return duplikon::encodeBmp8(duplikon::quantise(image));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -4,11 +4,11 @@
 
 #include <QByteArray>
 
-namespace demogen {
+namespace duplikon {
 
 // An uncompressed 8-bit Windows bitmap (BITMAPINFOHEADER, bottom-up rows) with
 // the palette of the picture. Every byte is defined, the row padding too, so
 // the same picture always gives the same file. Empty for an invalid picture.
 QByteArray encodeBmp8(const IndexedImage &indexed);
 
-} // namespace demogen
+} // namespace duplikon

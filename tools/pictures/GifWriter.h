@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVector>
 
-namespace demogen {
+namespace duplikon {
 
 // A picture as palette indices, row by row without padding.
 struct IndexedImage {
@@ -27,4 +27,4 @@ QByteArray encodeGif(const IndexedImage &indexed);
 // Quantises and writes a GIF file; false with a reason on failure.
 bool writeGif(const QImage &image, const QString &path, QString *error = nullptr);
 
-} // namespace demogen
+} // namespace duplikon

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GifWriter.h"
 
+#include "platform/LittleEndian.h"
+
 #include <QFile>
 #include <QHash>
 #include <QPainter>
@@ -12,7 +14,7 @@
 #include <map>
 #include <vector>
 
-namespace demogen {
+namespace duplikon {
 
 namespace {
 
@@ -179,12 +181,6 @@ private:
     QByteArray m_bytes;
 };
 
-void appendWord(QByteArray &out, int value)
-{
-    out.append(char(value & 0xFF));
-    out.append(char((value >> 8) & 0xFF));
-}
-
 constexpr int kMaxCode = 4095;
 
 QByteArray lzw(const QByteArray &pixels, int minCodeSize)
@@ -299,8 +295,8 @@ QByteArray encodeGif(const IndexedImage &indexed)
 
     out.append("GIF89a", 6);
     // Logical screen: size, global colour table of 2^tableBits entries.
-    appendWord(out, indexed.width);
-    appendWord(out, indexed.height);
+    appendLe16(out, quint16(indexed.width));
+    appendLe16(out, quint16(indexed.height));
     out.append(char(0x80 | ((tableBits - 1) << 4) | (tableBits - 1)));
     out.append(char(0));   // background colour index
     out.append(char(0));   // no aspect ratio
@@ -312,10 +308,10 @@ QByteArray encodeGif(const IndexedImage &indexed)
     }
     // Image descriptor: the whole screen, no local table, not interlaced.
     out.append(char(0x2C));
-    appendWord(out, 0);
-    appendWord(out, 0);
-    appendWord(out, indexed.width);
-    appendWord(out, indexed.height);
+    appendLe16(out, 0);
+    appendLe16(out, 0);
+    appendLe16(out, quint16(indexed.width));
+    appendLe16(out, quint16(indexed.height));
     out.append(char(0));
 
     const int minCodeSize = std::max(2, tableBits);
@@ -354,4 +350,4 @@ bool writeGif(const QImage &image, const QString &path, QString *error)
     return true;
 }
 
-} // namespace demogen
+} // namespace duplikon

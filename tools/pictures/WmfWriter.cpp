@@ -1,21 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WmfWriter.h"
 
+#include "platform/LittleEndian.h"
+
 namespace duplikon {
 
 namespace {
-
-void put16(QByteArray &b, quint16 v)
-{
-    b.append(char(v & 0xFF));
-    b.append(char(v >> 8));
-}
-
-void put32(QByteArray &b, quint32 v)
-{
-    put16(b, quint16(v & 0xFFFF));
-    put16(b, quint16(v >> 16));
-}
 
 quint16 w(int v) { return quint16(qint16(v)); }
 
@@ -43,10 +33,10 @@ void WmfWriter::setPlaceable(const QRect &frame, int unitsPerInch)
 void WmfWriter::record(quint16 function, const QVector<quint16> &params)
 {
     const quint32 words = 3 + quint32(params.size());
-    put32(m_records, words);
-    put16(m_records, function);
+    appendLe32(m_records, words);
+    appendLe16(m_records, function);
     for (quint16 p : params)
-        put16(m_records, p);
+        appendLe16(m_records, p);
     m_maxRecordWords = qMax(m_maxRecordWords, words);
     ++m_count;
 }
@@ -224,17 +214,17 @@ QByteArray WmfWriter::dib24(const QImage &image)
     const QImage img = image.convertToFormat(QImage::Format_RGB32);
     const int stride = ((img.width() * 3 + 3) / 4) * 4;
     QByteArray b;
-    put32(b, 40);
-    put32(b, quint32(img.width()));
-    put32(b, quint32(img.height()));
-    put16(b, 1);
-    put16(b, 24);
-    put32(b, 0);                                  // no compression
-    put32(b, quint32(stride * img.height()));
-    put32(b, 3780);
-    put32(b, 3780);
-    put32(b, 0);
-    put32(b, 0);
+    appendLe32(b, 40);
+    appendLe32(b, quint32(img.width()));
+    appendLe32(b, quint32(img.height()));
+    appendLe16(b, 1);
+    appendLe16(b, 24);
+    appendLe32(b, 0);                                  // no compression
+    appendLe32(b, quint32(stride * img.height()));
+    appendLe32(b, 3780);
+    appendLe32(b, 3780);
+    appendLe32(b, 0);
+    appendLe32(b, 0);
     for (int y = img.height() - 1; y >= 0; --y) { // bottom-up rows
         const QRgb *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
         QByteArray row;
@@ -275,31 +265,31 @@ QByteArray WmfWriter::finish() const
     QByteArray out;
     if (m_placeable) {
         QByteArray ph;
-        put32(ph, 0x9AC6CDD7u);
-        put16(ph, 0);
-        put16(ph, w(m_frame.left()));
-        put16(ph, w(m_frame.top()));
-        put16(ph, w(m_frame.left() + m_frame.width()));
-        put16(ph, w(m_frame.top() + m_frame.height()));
-        put16(ph, quint16(m_unitsPerInch));
-        put32(ph, 0);
+        appendLe32(ph, 0x9AC6CDD7u);
+        appendLe16(ph, 0);
+        appendLe16(ph, w(m_frame.left()));
+        appendLe16(ph, w(m_frame.top()));
+        appendLe16(ph, w(m_frame.left() + m_frame.width()));
+        appendLe16(ph, w(m_frame.top() + m_frame.height()));
+        appendLe16(ph, quint16(m_unitsPerInch));
+        appendLe32(ph, 0);
         quint16 sum = 0;
         for (int i = 0; i < 20; i += 2)
-            sum ^= quint16(quint8(ph[i]) | (quint8(ph[i + 1]) << 8));
-        put16(ph, sum);
+            sum ^= readLe16(ph, i);
+        appendLe16(ph, sum);
         out.append(ph);
     }
     const quint32 totalWords = 9 + quint32(m_records.size() / 2) + 3;
-    put16(out, 1);      // on disk
-    put16(out, 9);      // header words
-    put16(out, 0x0300); // version
-    put32(out, totalWords);
-    put16(out, quint16(m_slots.size()));
-    put32(out, m_maxRecordWords);
-    put16(out, 0);
+    appendLe16(out, 1);      // on disk
+    appendLe16(out, 9);      // header words
+    appendLe16(out, 0x0300); // version
+    appendLe32(out, totalWords);
+    appendLe16(out, quint16(m_slots.size()));
+    appendLe32(out, m_maxRecordWords);
+    appendLe16(out, 0);
     out.append(m_records);
-    put32(out, 3);
-    put16(out, Eof);
+    appendLe32(out, 3);
+    appendLe16(out, Eof);
     return out;
 }
 

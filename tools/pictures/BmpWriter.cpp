@@ -1,23 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BmpWriter.h"
 
-namespace demogen {
+#include "platform/LittleEndian.h"
 
-namespace {
-
-void put16(QByteArray &out, int v)
-{
-    out.append(char(v & 0xFF));
-    out.append(char((v >> 8) & 0xFF));
-}
-
-void put32(QByteArray &out, qint64 v)
-{
-    for (int i = 0; i < 4; ++i)
-        out.append(char((v >> (8 * i)) & 0xFF));
-}
-
-} // namespace
+namespace duplikon {
 
 QByteArray encodeBmp8(const IndexedImage &indexed)
 {
@@ -34,21 +20,21 @@ QByteArray encodeBmp8(const IndexedImage &indexed)
     out.reserve(int(headerBytes + imageBytes));
     // File header.
     out.append("BM", 2);
-    put32(out, headerBytes + imageBytes);
-    put32(out, 0);
-    put32(out, headerBytes);
+    appendLe32(out, quint32(headerBytes + imageBytes));
+    appendLe32(out, 0);
+    appendLe32(out, quint32(headerBytes));
     // Info header: 96 dots per inch, no compression, the palette's size.
-    put32(out, 40);
-    put32(out, indexed.width);
-    put32(out, indexed.height);
-    put16(out, 1);
-    put16(out, 8);
-    put32(out, 0);
-    put32(out, imageBytes);
-    put32(out, 3780);
-    put32(out, 3780);
-    put32(out, indexed.palette.size());
-    put32(out, indexed.palette.size());
+    appendLe32(out, 40);
+    appendLe32(out, quint32(indexed.width));
+    appendLe32(out, quint32(indexed.height));
+    appendLe16(out, 1);
+    appendLe16(out, 8);
+    appendLe32(out, 0);
+    appendLe32(out, quint32(imageBytes));
+    appendLe32(out, 3780);
+    appendLe32(out, 3780);
+    appendLe32(out, quint32(indexed.palette.size()));
+    appendLe32(out, quint32(indexed.palette.size()));
     for (QRgb c : indexed.palette) {
         out.append(char(qBlue(c)));
         out.append(char(qGreen(c)));
@@ -64,4 +50,4 @@ QByteArray encodeBmp8(const IndexedImage &indexed)
     return out;
 }
 
-} // namespace demogen
+} // namespace duplikon

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QImage>
+#include <QPainter>
+#include <QTransform>
+
+#include <vector>
+
+#include <libwmf/types.h>
+
+namespace duplikon {
+
+// Where the metafile player draws: a QPainter on the picture and the map from
+// the player's device coordinates to the picture's pixels.
+struct MetafileDevice {
+    QPainter *painter = nullptr;
+    QTransform map;
+    double scaleX = 1, scaleY = 1;
+    std::vector<QImage *> bitmaps; // the file's bitmaps, as the player holds them
+
+    MetafileDevice() = default;
+    MetafileDevice(const MetafileDevice &) = delete;
+    MetafileDevice &operator=(const MetafileDevice &) = delete;
+    ~MetafileDevice();
+};
+
+// Gives the player its drawing functions and fonts, all done with QPainter on
+// the MetafileDevice in api->device_data. Called by the player while it is
+// created (its option "function").
+void installMetafileDevice(wmfAPI *api);
+
+} // namespace duplikon
