@@ -199,6 +199,8 @@ MetafileCheck checkMetafile(const QByteArray &data)
             c.windowOrigin = QPointF(qint16(rd16(data, at + 8)), qint16(rd16(data, at + 6)));
             sawOrigin = true;
         }
+        if (function == 0x020C) // SETWINDOWEXT
+            c.windowExtent = true;
         if (function == 0x001E) { // SAVEDC
             if (depth >= kMaxMetafileSavedStates) {
                 c.error = QStringLiteral("Die Metadatei hat zu viele Einträge.");
@@ -302,6 +304,13 @@ struct Device {
     QPainter *painter = nullptr;
     QTransform map;       // device coordinates of the player to image pixels
     double scaleX = 1, scaleY = 1;
+    // A placeable file is placed at its first drawing, by the player's mapping
+    // of that moment: the window maps onto the picture when the file sets
+    // one, the header's frame otherwise.
+    bool placed = true;
+    bool byWindow = false;
+    QRectF logicalFrame;
+    QSizeF shown;
     QElapsedTimer clock;
     int played = 0;
     bool overTime = false;
@@ -323,6 +332,33 @@ double bounded(double v)
     if (!(v == v))
         return 0; // not a number
     return qBound(-1.0e6, v, 1.0e6);
+}
+
+// The frame (device coordinates of the player) drawn onto the shown size.
+void mapFrame(Device *d, const QRectF &frame)
+{
+    d->scaleX = d->shown.width() / frame.width();
+    d->scaleY = d->shown.height() / frame.height();
+    d->map = QTransform::fromTranslate(-frame.left(), -frame.top()) * QTransform::fromScale(d->scaleX, d->scaleY);
+}
+
+// The device of a drawing callback; the first one places a placeable file.
+Device *deviceOf(wmfAPI *api, const wmfDC *dc)
+{
+    Device *d = deviceOf(api);
+    if (d->placed || !dc)
+        return d;
+    d->placed = true;
+    QRectF logical = d->logicalFrame;
+    if (d->byWindow && dc->Window.width != 0 && dc->Window.height != 0)
+        logical = QRectF(dc->Window.Ox, dc->Window.Oy, dc->Window.width, dc->Window.height);
+    const double pw = bounded(dc->pixel_width), ph = bounded(dc->pixel_height);
+    const QRectF frame = QRectF(QPointF(bounded((logical.left() - dc->Window.Ox) * pw), bounded((logical.top() - dc->Window.Oy) * ph)),
+                                QPointF(bounded((logical.right() - dc->Window.Ox) * pw), bounded((logical.bottom() - dc->Window.Oy) * ph)))
+                             .normalized();
+    if (frame.width() > 1e-6 && frame.height() > 1e-6)
+        mapFrame(d, frame); // otherwise the header's frame in points stays
+    return d;
 }
 
 QPointF at(Device *d, const wmfD_Coord &c)
@@ -429,7 +465,7 @@ enum class ArcKind { Open, Chord, Pie };
 
 void drawArcShape(wmfAPI *api, wmfDrawArc_t *a, ArcKind kind)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, a->dc);
     const QRectF r = box(d, a->TL, a->BR);
     // The player hands the record's first radial as "end" and its second as
     // "start"; the figure runs counter-clockwise from the first to the second.
@@ -458,7 +494,7 @@ void drawArc(wmfAPI *api, wmfDrawArc_t *a) { drawArcShape(api, a, ArcKind::Open)
 
 void drawEllipse(wmfAPI *api, wmfDrawArc_t *a)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, a->dc);
     prepare(d, a->dc, true, true);
     d->painter->drawEllipse(box(d, a->TL, a->BR));
 }
@@ -472,7 +508,7 @@ QPointF thinOffset(Device *d)
 
 void drawLine(wmfAPI *api, wmfDrawLine_t *l)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, l->dc);
     prepare(d, l->dc, false, true);
     const QPointF o = thinOffset(d);
     d->painter->drawLine(at(d, l->from) + o, at(d, l->to) + o);
@@ -491,21 +527,21 @@ QPolygonF polygonOf(Device *d, const wmfD_Coord *pts, int count)
 
 void polyLine(wmfAPI *api, wmfPolyLine_t *pl)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, pl->dc);
     prepare(d, pl->dc, false, true);
     d->painter->drawPolyline(polygonOf(d, pl->pt, pl->count).translated(thinOffset(d)));
 }
 
 void drawPolygon(wmfAPI *api, wmfPolyLine_t *pl)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, pl->dc);
     prepare(d, pl->dc, true, true);
     d->painter->drawPolygon(polygonOf(d, pl->pt, pl->count), fillRule(pl->dc));
 }
 
 void drawPolyPolygon(wmfAPI *api, wmfPolyPoly_t *pp)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, pp->dc);
     QPainterPath path;
     path.setFillRule(fillRule(pp->dc));
     for (int i = 0; i < pp->npoly; ++i) {
@@ -523,7 +559,7 @@ void drawPolyPolygon(wmfAPI *api, wmfPolyPoly_t *pp)
 
 void drawRectangle(wmfAPI *api, wmfDrawRectangle_t *r)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, r->dc);
     prepare(d, r->dc, true, true);
     const QRectF rect = box(d, r->TL, r->BR);
     if (r->width > 0 && r->height > 0) {
@@ -537,7 +573,7 @@ void drawRectangle(wmfAPI *api, wmfDrawRectangle_t *r)
 
 void drawPixel(wmfAPI *api, wmfDrawPixel_t *px)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, px->dc);
     const QPointF p = at(d, px->pt);
     const double w = qBound(1.0, bounded(px->pixel_width) * d->scaleX, 64.0);
     const double h = qBound(1.0, bounded(px->pixel_height) * d->scaleY, 64.0);
@@ -546,7 +582,7 @@ void drawPixel(wmfAPI *api, wmfDrawPixel_t *px)
 
 void ropDraw(wmfAPI *api, wmfROP_Draw_t *r)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, r->dc);
     const QRectF rect = box(d, r->TL, r->BR);
     switch (r->ROP) {
     case BLACKNESS: d->painter->fillRect(rect, Qt::black); break;
@@ -637,7 +673,7 @@ void bmpFree(wmfAPI *api, wmfBMP *bmp)
 
 void bmpDraw(wmfAPI *api, wmfBMP_Draw_t *b)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, b->dc);
     const QImage *img = static_cast<const QImage *>(b->bmp.data);
     if (!img)
         return;
@@ -659,7 +695,7 @@ float stringWidth(wmfAPI *, wmfFont *f, char *str);
 // metafile's font; the reference point and alignment of the record.
 void drawText(wmfAPI *api, wmfDrawText_t *t)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, t->dc);
     wmfDC *dc = t->dc;
     wmfFont *f = dc ? WMF_DC_FONT(dc) : nullptr;
     if (!f || !t->str)
@@ -734,7 +770,7 @@ QRegion regionOf(Device *d, wmfPolyRectangle_t *r)
 
 void regionClip(wmfAPI *api, wmfPolyRectangle_t *r)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, r->dc);
     if (r->count == 0)
         d->painter->setClipping(false);
     else
@@ -743,7 +779,7 @@ void regionClip(wmfAPI *api, wmfPolyRectangle_t *r)
 
 void regionPaint(wmfAPI *api, wmfPolyRectangle_t *r)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, r->dc);
     const QBrush brush = brushOf(r->dc);
     for (const QRect &rect : regionOf(d, r))
         d->painter->fillRect(rect, brush);
@@ -751,7 +787,7 @@ void regionPaint(wmfAPI *api, wmfPolyRectangle_t *r)
 
 void regionFrame(wmfAPI *api, wmfPolyRectangle_t *r)
 {
-    Device *d = deviceOf(api);
+    Device *d = deviceOf(api, r->dc);
     const QBrush brush = brushOf(r->dc);
     const double w = qBound(1.0, bounded(r->width) * d->scaleX, 200.0);
     const double h = qBound(1.0, bounded(r->height) * d->scaleY, 200.0);
@@ -906,10 +942,13 @@ MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool 
         r.ok = true;
         return r;
     }
-    device.scaleX = shown.width() / frame.width();
-    device.scaleY = shown.height() / frame.height();
-    device.map = QTransform::fromTranslate(-frame.left(), -frame.top())
-        * QTransform::fromScale(device.scaleX, device.scaleY);
+    device.shown = shown;
+    mapFrame(&device, frame);
+    if (check.placeable) {
+        device.placed = false;
+        device.byWindow = check.windowExtent;
+        device.logicalFrame = check.frame;
+    }
 
     QImage image(imageSize, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) {
