@@ -379,9 +379,9 @@ QPen penOf(Device *d, wmfDC *dc)
     QPen p(colour(*WMF_PEN_COLOR(pen)));
     const double width = bounded(WMF_PEN_WIDTH(pen));
     const double unit = std::abs(bounded(dc->pixel_width));
-    // A pen of one logical unit or less, and the player's default pen, draw
-    // one pixel wide, as on the screen the file was made for.
-    const bool thin = width <= unit * 1.0001 || (width == 1.0 && WMF_PEN_HEIGHT(pen) == 1.0);
+    // A pen of one logical unit or less draws one pixel wide, as on the
+    // screen the file was made for.
+    const bool thin = width <= unit * 1.0001;
     const double w = thin ? 1.0 : width * d->scaleX;
     p.setWidthF(qBound(1.0, w, 4000.0));
     switch (WMF_PEN_STYLE(pen)) {
