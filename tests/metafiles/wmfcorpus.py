@@ -513,6 +513,15 @@ def corpus():
     m.select(m.brush(BS_SOLID, GREEN))
     m.ellipse(0, 0, 1400, 900)
     files['anisotropic-placeable'] = m
+    m = Wmf(placeable=(0, 0, 2000, 1500), inch=1000)
+    m.map_mode(MM_ANISOTROPIC)
+    m.window_org(0, 0)
+    m.window_ext(2000, 1500)
+    for i, c in enumerate([IVORY, RED, GREEN, BLUE]):
+        box = (0, 0, 2000, 1500) if i == 0 else (100 + 600 * (i - 1), 200 + 350 * (i - 1), 600 + 600 * (i - 1), 700 + 350 * (i - 1))
+        per_shape(m, (PS_NULL if i == 0 else PS_SOLID, 20, BLACK), (BS_SOLID, c),
+                  lambda: (m.rectangle if i % 2 == 0 else m.ellipse)(*box))
+    files['per-shape-anisotropic'] = m
     return files, twins
 
 
