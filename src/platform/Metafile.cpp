@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -332,6 +333,11 @@ double bounded(double v)
     if (!(v == v))
         return 0; // not a number
     return qBound(-1.0e6, v, 1.0e6);
+}
+
+bool finiteRect(const QRectF &r)
+{
+    return std::isfinite(r.x()) && std::isfinite(r.y()) && std::isfinite(r.width()) && std::isfinite(r.height());
 }
 
 // The frame (device coordinates of the player) drawn onto the shown size.
@@ -763,8 +769,12 @@ QRegion regionOf(Device *d, wmfPolyRectangle_t *r)
     QRegion region;
     if (!r->TL || !r->BR)
         return region;
-    for (unsigned i = 0; i < r->count && i < 4096; ++i)
-        region += box(d, r->TL[i], r->BR[i]).toAlignedRect();
+    const QRectF room(-65536, -65536, 131072, 131072); // whole pixels, far beyond the picture
+    for (unsigned i = 0; i < r->count && i < 4096; ++i) {
+        const QRectF rect = box(d, r->TL[i], r->BR[i]);
+        if (finiteRect(rect))
+            region += rect.intersected(room).toAlignedRect();
+    }
     return region;
 }
 
@@ -925,17 +935,24 @@ MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool 
         // The player's device unit for a plain file is the logical unit.
         natural = frame.size();
     }
+    if (!finiteRect(frame) || !std::isfinite(natural.width()) || !std::isfinite(natural.height())) {
+        r.error = QString::fromUtf8(kDamaged); // the player's mapping gave no number
+        return r;
+    }
+    if (natural.width() > 32767 || natural.height() > 32767) {
+        r.error = QStringLiteral("Das Bild ist zu groß.");
+        return r;
+    }
     const QSize naturalPixels(qMax(1, qRound(natural.width())), qMax(1, qRound(natural.height())));
-    if (qint64(naturalPixels.width()) * naturalPixels.height() * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024
-        || naturalPixels.width() > 32767 || naturalPixels.height() > 32767) {
+    if (qint64(naturalPixels.width()) * naturalPixels.height() * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024) {
         r.error = QStringLiteral("Das Bild ist zu groß.");
         return r;
     }
     r.naturalSize = naturalPixels;
     const QSizeF shown = stretch ? QSizeF(target) : QSizeF(naturalPixels);
     const QSize imageSize = stretch ? target : naturalPixels.boundedTo(target);
-    if (frame.width() <= 0 || frame.height() <= 0) {
-        // Nothing drawn: an empty, transparent picture.
+    if (frame.width() < 1e-6 || frame.height() < 1e-6) {
+        // Nothing drawn (or a speck): an empty, transparent picture.
         QImage empty(imageSize, QImage::Format_ARGB32_Premultiplied);
         empty.fill(Qt::transparent);
         r.image = empty;
