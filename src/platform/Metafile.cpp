@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -410,7 +411,10 @@ QPen penOf(Device *d, wmfDC *dc)
     return p;
 }
 
-QBrush brushOf(wmfDC *dc)
+// A brush selected and then deleted stays in the state while its slot takes
+// the next object, so its bitmap may be another object's bytes: only a
+// bitmap this device read is drawn.
+QBrush brushOf(const Device *d, wmfDC *dc)
 {
     wmfBrush *b = dc ? WMF_DC_BRUSH(dc) : nullptr;
     if (!b)
@@ -431,7 +435,7 @@ QBrush brushOf(wmfDC *dc)
     case BS_DIBPATTERN:
     case BS_DIBPATTERNPT:
     case BS_PATTERN:
-        if (b->bmp.data)
+        if (b->bmp.data && std::find(d->bitmaps.begin(), d->bitmaps.end(), b->bmp.data) != d->bitmaps.end())
             return QBrush(*static_cast<QImage *>(b->bmp.data));
         return QBrush(c);
     default:
@@ -444,7 +448,7 @@ void prepare(Device *d, wmfDC *dc, bool fill, bool stroke)
 {
     QPainter *p = d->painter;
     p->setPen(stroke ? penOf(d, dc) : QPen(Qt::NoPen));
-    p->setBrush(fill ? brushOf(dc) : QBrush(Qt::NoBrush));
+    p->setBrush(fill ? brushOf(d, dc) : QBrush(Qt::NoBrush));
     if (dc && WMF_DC_OPAQUE(dc)) {
         p->setBackgroundMode(Qt::OpaqueMode);
         p->setBackground(colour(*WMF_DC_BACKGROUND(dc)));
@@ -594,7 +598,7 @@ void ropDraw(wmfAPI *api, wmfROP_Draw_t *r)
     case BLACKNESS: d->painter->fillRect(rect, Qt::black); break;
     case WHITENESS: d->painter->fillRect(rect, Qt::white); break;
     case DSTINVERT: break; // nothing to invert on a transparent picture
-    default: d->painter->fillRect(rect, brushOf(r->dc)); break;
+    default: d->painter->fillRect(rect, brushOf(d, r->dc)); break;
     }
 }
 
@@ -790,7 +794,7 @@ void regionClip(wmfAPI *api, wmfPolyRectangle_t *r)
 void regionPaint(wmfAPI *api, wmfPolyRectangle_t *r)
 {
     Device *d = deviceOf(api, r->dc);
-    const QBrush brush = brushOf(r->dc);
+    const QBrush brush = brushOf(d, r->dc);
     for (const QRect &rect : regionOf(d, r))
         d->painter->fillRect(rect, brush);
 }
@@ -798,7 +802,7 @@ void regionPaint(wmfAPI *api, wmfPolyRectangle_t *r)
 void regionFrame(wmfAPI *api, wmfPolyRectangle_t *r)
 {
     Device *d = deviceOf(api, r->dc);
-    const QBrush brush = brushOf(r->dc);
+    const QBrush brush = brushOf(d, r->dc);
     const double w = qBound(1.0, bounded(r->width) * d->scaleX, 200.0);
     const double h = qBound(1.0, bounded(r->height) * d->scaleY, 200.0);
     for (const QRect &q : regionOf(d, r)) {
