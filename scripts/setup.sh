@@ -24,6 +24,8 @@ PACKAGES=(
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 python3-pil
   # fuzz targets
   clang libclang-rt-14-dev
+  # metafile reference renderer for the differential test
+  libwmf-bin librsvg2-bin
 )
 
 missing=()

@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -165,27 +166,37 @@ MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool 
         // The player's device unit for a plain file is the logical unit.
         natural = frame.size();
     }
+    if (!finiteRect(frame) || !std::isfinite(natural.width()) || !std::isfinite(natural.height())) {
+        r.error = QString::fromUtf8(kMetafileDamaged); // the player's mapping gave no number
+        return r;
+    }
+    if (natural.width() > 32767 || natural.height() > 32767) {
+        r.error = QStringLiteral("Das Bild ist zu groß.");
+        return r;
+    }
     const QSize naturalPixels(qMax(1, qRound(natural.width())), qMax(1, qRound(natural.height())));
-    if (qint64(naturalPixels.width()) * naturalPixels.height() * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024
-        || naturalPixels.width() > 32767 || naturalPixels.height() > 32767) {
+    if (qint64(naturalPixels.width()) * naturalPixels.height() * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024) {
         r.error = QStringLiteral("Das Bild ist zu groß.");
         return r;
     }
     r.naturalSize = naturalPixels;
     const QSizeF shown = stretch ? QSizeF(target) : QSizeF(naturalPixels);
     const QSize imageSize = stretch ? target : naturalPixels.boundedTo(target);
-    if (frame.width() <= 0 || frame.height() <= 0) {
-        // Nothing drawn: an empty, transparent picture.
+    if (frame.width() < 1e-6 || frame.height() < 1e-6) {
+        // Nothing drawn (or a speck): an empty, transparent picture.
         QImage empty(imageSize, QImage::Format_ARGB32_Premultiplied);
         empty.fill(Qt::transparent);
         r.image = empty;
         r.ok = true;
         return r;
     }
-    device.scaleX = shown.width() / frame.width();
-    device.scaleY = shown.height() / frame.height();
-    device.map = QTransform::fromTranslate(-frame.left(), -frame.top())
-        * QTransform::fromScale(device.scaleX, device.scaleY);
+    device.shown = shown;
+    mapFrame(&device, frame);
+    if (check.placeable) {
+        device.placed = false;
+        device.byWindow = check.windowExtent;
+        device.logicalFrame = check.frame;
+    }
 
     QImage image(imageSize, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) {

@@ -15,6 +15,8 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include <libwmf/api.h>
@@ -41,6 +43,25 @@ double bounded(double v)
     return qBound(-1.0e6, v, 1.0e6);
 }
 
+// The device of a drawing callback; the first one places a placeable file.
+MetafileDevice *deviceOf(wmfAPI *api, const wmfDC *dc)
+{
+    MetafileDevice *d = deviceOf(api);
+    if (d->placed || !dc)
+        return d;
+    d->placed = true;
+    QRectF logical = d->logicalFrame;
+    if (d->byWindow && dc->Window.width != 0 && dc->Window.height != 0)
+        logical = QRectF(dc->Window.Ox, dc->Window.Oy, dc->Window.width, dc->Window.height);
+    const double pw = bounded(dc->pixel_width), ph = bounded(dc->pixel_height);
+    const QRectF frame = QRectF(QPointF(bounded((logical.left() - dc->Window.Ox) * pw), bounded((logical.top() - dc->Window.Oy) * ph)),
+                                QPointF(bounded((logical.right() - dc->Window.Ox) * pw), bounded((logical.bottom() - dc->Window.Oy) * ph)))
+                             .normalized();
+    if (frame.width() > 1e-6 && frame.height() > 1e-6)
+        mapFrame(d, frame); // otherwise the header's frame in points stays
+    return d;
+}
+
 QPointF at(MetafileDevice *d, const wmfD_Coord &c)
 {
     return d->map.map(QPointF(bounded(c.x), bounded(c.y)));
@@ -59,9 +80,9 @@ QPen penOf(MetafileDevice *d, wmfDC *dc)
     QPen p(colour(*WMF_PEN_COLOR(pen)));
     const double width = bounded(WMF_PEN_WIDTH(pen));
     const double unit = std::abs(bounded(dc->pixel_width));
-    // A pen of one logical unit or less, and the player's default pen, draw
-    // one pixel wide, as on the screen the file was made for.
-    const bool thin = width <= unit * 1.0001 || (width == 1.0 && WMF_PEN_HEIGHT(pen) == 1.0);
+    // A pen of one logical unit or less draws one pixel wide, as on the
+    // screen the file was made for.
+    const bool thin = width <= unit * 1.0001;
     const double w = thin ? 1.0 : width * d->scaleX;
     p.setWidthF(qBound(1.0, w, 4000.0));
     switch (WMF_PEN_STYLE(pen)) {
@@ -84,7 +105,10 @@ QPen penOf(MetafileDevice *d, wmfDC *dc)
     return p;
 }
 
-QBrush brushOf(wmfDC *dc)
+// A brush selected and then deleted stays in the state while its slot takes
+// the next object, so its bitmap may be another object's bytes: only a
+// bitmap this device read is drawn.
+QBrush brushOf(const MetafileDevice *d, wmfDC *dc)
 {
     wmfBrush *b = dc ? WMF_DC_BRUSH(dc) : nullptr;
     if (!b)
@@ -105,7 +129,7 @@ QBrush brushOf(wmfDC *dc)
     case BS_DIBPATTERN:
     case BS_DIBPATTERNPT:
     case BS_PATTERN:
-        if (b->bmp.data)
+        if (b->bmp.data && std::find(d->bitmaps.begin(), d->bitmaps.end(), b->bmp.data) != d->bitmaps.end())
             return QBrush(*static_cast<QImage *>(b->bmp.data));
         return QBrush(c);
     default:
@@ -118,7 +142,7 @@ void prepare(MetafileDevice *d, wmfDC *dc, bool fill, bool stroke)
 {
     QPainter *p = d->painter;
     p->setPen(stroke ? penOf(d, dc) : QPen(Qt::NoPen));
-    p->setBrush(fill ? brushOf(dc) : QBrush(Qt::NoBrush));
+    p->setBrush(fill ? brushOf(d, dc) : QBrush(Qt::NoBrush));
     if (dc && WMF_DC_OPAQUE(dc)) {
         p->setBackgroundMode(Qt::OpaqueMode);
         p->setBackground(colour(*WMF_DC_BACKGROUND(dc)));
@@ -145,7 +169,7 @@ enum class ArcKind { Open, Chord, Pie };
 
 void drawArcShape(wmfAPI *api, wmfDrawArc_t *a, ArcKind kind)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, a->dc);
     const QRectF r = box(d, a->TL, a->BR);
     // The player hands the record's first radial as "end" and its second as
     // "start"; the figure runs counter-clockwise from the first to the second.
@@ -174,7 +198,7 @@ void drawArc(wmfAPI *api, wmfDrawArc_t *a) { drawArcShape(api, a, ArcKind::Open)
 
 void drawEllipse(wmfAPI *api, wmfDrawArc_t *a)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, a->dc);
     prepare(d, a->dc, true, true);
     d->painter->drawEllipse(box(d, a->TL, a->BR));
 }
@@ -188,7 +212,7 @@ QPointF thinOffset(MetafileDevice *d)
 
 void drawLine(wmfAPI *api, wmfDrawLine_t *l)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, l->dc);
     prepare(d, l->dc, false, true);
     const QPointF o = thinOffset(d);
     d->painter->drawLine(at(d, l->from) + o, at(d, l->to) + o);
@@ -207,21 +231,21 @@ QPolygonF polygonOf(MetafileDevice *d, const wmfD_Coord *pts, int count)
 
 void polyLine(wmfAPI *api, wmfPolyLine_t *pl)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, pl->dc);
     prepare(d, pl->dc, false, true);
     d->painter->drawPolyline(polygonOf(d, pl->pt, pl->count).translated(thinOffset(d)));
 }
 
 void drawPolygon(wmfAPI *api, wmfPolyLine_t *pl)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, pl->dc);
     prepare(d, pl->dc, true, true);
     d->painter->drawPolygon(polygonOf(d, pl->pt, pl->count), fillRule(pl->dc));
 }
 
 void drawPolyPolygon(wmfAPI *api, wmfPolyPoly_t *pp)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, pp->dc);
     QPainterPath path;
     path.setFillRule(fillRule(pp->dc));
     for (int i = 0; i < pp->npoly; ++i) {
@@ -239,7 +263,7 @@ void drawPolyPolygon(wmfAPI *api, wmfPolyPoly_t *pp)
 
 void drawRectangle(wmfAPI *api, wmfDrawRectangle_t *r)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, r->dc);
     prepare(d, r->dc, true, true);
     const QRectF rect = box(d, r->TL, r->BR);
     if (r->width > 0 && r->height > 0) {
@@ -253,7 +277,7 @@ void drawRectangle(wmfAPI *api, wmfDrawRectangle_t *r)
 
 void drawPixel(wmfAPI *api, wmfDrawPixel_t *px)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, px->dc);
     const QPointF p = at(d, px->pt);
     const double w = qBound(1.0, bounded(px->pixel_width) * d->scaleX, 64.0);
     const double h = qBound(1.0, bounded(px->pixel_height) * d->scaleY, 64.0);
@@ -262,13 +286,13 @@ void drawPixel(wmfAPI *api, wmfDrawPixel_t *px)
 
 void ropDraw(wmfAPI *api, wmfROP_Draw_t *r)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, r->dc);
     const QRectF rect = box(d, r->TL, r->BR);
     switch (r->ROP) {
     case BLACKNESS: d->painter->fillRect(rect, Qt::black); break;
     case WHITENESS: d->painter->fillRect(rect, Qt::white); break;
     case DSTINVERT: break; // nothing to invert on a transparent picture
-    default: d->painter->fillRect(rect, brushOf(r->dc)); break;
+    default: d->painter->fillRect(rect, brushOf(d, r->dc)); break;
     }
 }
 
@@ -350,7 +374,7 @@ void bmpFree(wmfAPI *api, wmfBMP *bmp)
 
 void bmpDraw(wmfAPI *api, wmfBMP_Draw_t *b)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, b->dc);
     const QImage *img = static_cast<const QImage *>(b->bmp.data);
     if (!img)
         return;
@@ -383,7 +407,7 @@ float stringWidth(wmfAPI *, wmfFont *f, char *str)
 // metafile's font; the reference point and alignment of the record.
 void drawText(wmfAPI *api, wmfDrawText_t *t)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, t->dc);
     wmfDC *dc = t->dc;
     wmfFont *f = dc ? WMF_DC_FONT(dc) : nullptr;
     if (!f || !t->str)
@@ -451,14 +475,18 @@ QRegion regionOf(MetafileDevice *d, wmfPolyRectangle_t *r)
     QRegion region;
     if (!r->TL || !r->BR)
         return region;
-    for (unsigned i = 0; i < r->count && i < 4096; ++i)
-        region += box(d, r->TL[i], r->BR[i]).toAlignedRect();
+    const QRectF room(-65536, -65536, 131072, 131072); // whole pixels, far beyond the picture
+    for (unsigned i = 0; i < r->count && i < 4096; ++i) {
+        const QRectF rect = box(d, r->TL[i], r->BR[i]);
+        if (finiteRect(rect))
+            region += rect.intersected(room).toAlignedRect();
+    }
     return region;
 }
 
 void regionClip(wmfAPI *api, wmfPolyRectangle_t *r)
 {
-    MetafileDevice *d = deviceOf(api);
+    MetafileDevice *d = deviceOf(api, r->dc);
     if (r->count == 0)
         d->painter->setClipping(false);
     else
@@ -467,16 +495,16 @@ void regionClip(wmfAPI *api, wmfPolyRectangle_t *r)
 
 void regionPaint(wmfAPI *api, wmfPolyRectangle_t *r)
 {
-    MetafileDevice *d = deviceOf(api);
-    const QBrush brush = brushOf(r->dc);
+    MetafileDevice *d = deviceOf(api, r->dc);
+    const QBrush brush = brushOf(d, r->dc);
     for (const QRect &rect : regionOf(d, r))
         d->painter->fillRect(rect, brush);
 }
 
 void regionFrame(wmfAPI *api, wmfPolyRectangle_t *r)
 {
-    MetafileDevice *d = deviceOf(api);
-    const QBrush brush = brushOf(r->dc);
+    MetafileDevice *d = deviceOf(api, r->dc);
+    const QBrush brush = brushOf(d, r->dc);
     const double w = qBound(1.0, bounded(r->width) * d->scaleX, 200.0);
     const double h = qBound(1.0, bounded(r->height) * d->scaleY, 200.0);
     for (const QRect &q : regionOf(d, r)) {
@@ -489,6 +517,18 @@ void regionFrame(wmfAPI *api, wmfPolyRectangle_t *r)
 }
 
 } // namespace
+
+bool finiteRect(const QRectF &r)
+{
+    return std::isfinite(r.x()) && std::isfinite(r.y()) && std::isfinite(r.width()) && std::isfinite(r.height());
+}
+
+void mapFrame(MetafileDevice *d, const QRectF &frame)
+{
+    d->scaleX = d->shown.width() / frame.width();
+    d->scaleY = d->shown.height() / frame.height();
+    d->map = QTransform::fromTranslate(-frame.left(), -frame.top()) * QTransform::fromScale(d->scaleX, d->scaleY);
+}
 
 void installMetafileDevice(wmfAPI *api)
 {

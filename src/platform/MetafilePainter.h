@@ -16,6 +16,13 @@ struct MetafileDevice {
     QPainter *painter = nullptr;
     QTransform map;
     double scaleX = 1, scaleY = 1;
+    // A placeable file is placed at its first drawing, by the player's mapping
+    // of that moment: the window maps onto the picture when the file sets
+    // one, the header's frame otherwise.
+    bool placed = true;
+    bool byWindow = false;
+    QRectF logicalFrame;
+    QSizeF shown;
     std::vector<QImage *> bitmaps; // the file's bitmaps, as the player holds them
 
     MetafileDevice() = default;
@@ -28,5 +35,10 @@ struct MetafileDevice {
 // the MetafileDevice in api->device_data. Called by the player while it is
 // created (its option "function").
 void installMetafileDevice(wmfAPI *api);
+
+// Maps the frame (device coordinates of the player) onto the shown size.
+void mapFrame(MetafileDevice *d, const QRectF &frame);
+
+bool finiteRect(const QRectF &r);
 
 } // namespace duplikon

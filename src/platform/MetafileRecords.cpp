@@ -135,6 +135,8 @@ MetafileCheck checkMetafile(const QByteArray &data)
             c.windowOrigin = QPointF(qint16(readLe16(data, at + 8)), qint16(readLe16(data, at + 6)));
             sawOrigin = true;
         }
+        if (function == 0x020C) // SETWINDOWEXT
+            c.windowExtent = true;
         if (function == 0x001E) { // SAVEDC
             if (depth >= kMaxMetafileSavedStates) {
                 c.error = QStringLiteral("Die Metadatei hat zu viele Einträge.");

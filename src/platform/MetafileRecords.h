@@ -27,6 +27,7 @@ struct MetafileCheck {
     QRectF frame;           // placeable: the frame in logical units
     int unitsPerInch = 0;   // placeable: logical units per inch
     QPointF windowOrigin;   // the first window origin of the records
+    bool windowExtent = false; // a window extent is set: the window maps onto the frame
     int records = 0;        // records before the end record
     QByteArray cleaned;     // the file rebuilt from checked records only
 };
