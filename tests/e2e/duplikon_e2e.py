@@ -181,7 +181,11 @@ def xdotool(*args, timeout=10):
 
 
 def mouse_move(x, y):
-    xdotool("mousemove", "--sync", int(x), int(y))
+    # --sync waits for a motion event, which never comes when the pointer is
+    # already there (a second exit question at the same place).
+    here = dict(kv.split(":") for kv in xdotool("getmouselocation").split() if ":" in kv)
+    if (here.get("x"), here.get("y")) != (str(int(x)), str(int(y))):
+        xdotool("mousemove", "--sync", int(x), int(y))
 
 
 def click_screen(x, y, button=1, double=False):

@@ -2,7 +2,7 @@
 """The Debian package as a teacher meets it: built with cpack, unpacked, started
 the way the desktop entry starts it with an empty home; the first start makes
 the teacher's folder from the demo tasks, the second leaves it as it was. The
-same unpacked program with a task file, a missing folder, --help and --version."""
+same unpacked program with a missing folder, --help and --version."""
 import os
 import re
 import shutil
@@ -110,13 +110,6 @@ class PackageTest(e2e.TestCase):
         after.pop("DUPLIKON.INI", None)  # the program's own settings file
         before.pop("DUPLIKON.INI", None)
         self.assertEqual(after, before)
-
-        # A task file named on the command line: its folder, from elsewhere.
-        stick = e2e.copy_program_folder()
-        self._folders.append(stick)
-        app = self.start_installed("file", [os.path.join(stick, tasks[1])], self.home)
-        self.assert_works_in(app, stick, tasks[0])
-        self.assertEqual(app.quit(), 0)
 
     def test_missing_folder_help_and_version(self):
         missing = os.path.join(self.home, "Klasse 4")
