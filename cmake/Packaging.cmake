@@ -67,5 +67,6 @@ if(DUPLIKON_BUILD_TESTS)
   add_test(NAME package.lintian
     COMMAND sh -c "rm -rf deb-check && cpack -G DEB -B deb-check --config CPackConfig.cmake >/dev/null && ${LINTIAN} --fail-on error --tag-display-limit 0 deb-check/duplikon_*.deb"
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR})
-  set_tests_properties(package.lintian PROPERTIES TIMEOUT 300)
+  # cpack builds in the build folder; never at the same time as the package's end-to-end test.
+  set_tests_properties(package.lintian PROPERTIES TIMEOUT 300 RESOURCE_LOCK duplikon_e2e)
 endif()
