@@ -22,6 +22,8 @@ PACKAGES=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   # session bus and accessibility for the end-to-end tests
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 python3-pil
+  # Debian package: checks of the desktop entry, the metainfo and the package
+  desktop-file-utils appstream lintian
   # fuzz targets
   clang libclang-rt-14-dev
   # metafile reference renderer for the differential test

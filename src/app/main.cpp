@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
+#include "app/StartFolder.h"
 #include "platform/Dialogs.h"
+#include "platform/Folders.h"
 #include "platform/Fonts.h"
 #include "platform/Services.h"
 
@@ -9,13 +11,62 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+
+#ifndef DUPLIKON_VERSION
+#define DUPLIKON_VERSION "unbekannt"
+#endif
+// The installed demo folder, relative to the folder of the program file.
+#ifndef DUPLIKON_DEMO_FROM_BINARY
+#define DUPLIKON_DEMO_FROM_BINARY "../share/duplikon/demo"
+#endif
+
+namespace {
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // The command line is read before Qt starts, so that --help, --version and
+    // a missing folder need no display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const duplikon::StartArguments start = duplikon::parseStartArguments(arguments);
+    switch (start.action) {
+    case duplikon::StartArguments::Action::Help:
+        print(stdout, duplikon::helpText());
+        return 0;
+    case duplikon::StartArguments::Action::Version:
+        print(stdout, duplikon::versionText(QStringLiteral(DUPLIKON_VERSION)));
+        return 0;
+    case duplikon::StartArguments::Action::Usage:
+        print(stderr, QStringLiteral("duplikon: %1\nMehr mit „duplikon --help“.\n").arg(start.error));
+        return 2;
+    case duplikon::StartArguments::Action::Run:
+        break;
+    }
+    const QString demo =
+        QDir::cleanPath(duplikon::executableFolder() + QStringLiteral("/" DUPLIKON_DEMO_FROM_BINARY));
+    const duplikon::StartFolder folder =
+        duplikon::chooseStartFolder(start, QDir::currentPath(), duplikon::documentsFolder(), demo);
+    if (!folder.error.isEmpty()) {
+        print(stderr, QStringLiteral("duplikon: %1\n").arg(folder.error));
+        if (!start.menu)
+            return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Duplikon"));
+    QApplication::setDesktopFileName(QStringLiteral("example.duplikon.Duplikon"));
     QApplication::setQuitOnLastWindowClosed(false);
     duplikon::installFontSubstitutes();
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("duplikon")));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.duplikon.Duplikon")));
 
     // Buttons and standard texts of Qt read in German, as on the systems the
     // program is made for.
@@ -25,13 +76,19 @@ int main(int argc, char *argv[])
         app.installTranslator(&qtGerman);
 
     duplikon::QtDialogs dialogs;
+    if (!folder.error.isEmpty()) {
+        // Started from the menu there is no terminal that would show the text.
+        dialogs.message(QStringLiteral("Duplikon"), folder.error, duplikon::MsgIcon::Critical);
+        return 1;
+    }
+
     duplikon::SystemClock clock;
     duplikon::SystemRandom random;
     duplikon::QtClipboard clipboard;
     duplikon::QtPrinter printer;
     const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer};
 
-    duplikon::MainWindow window(platform, QDir::currentPath());
+    duplikon::MainWindow window(platform, folder.folder);
     window.show();
     return app.exec();
 }

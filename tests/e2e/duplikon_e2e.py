@@ -181,7 +181,11 @@ def xdotool(*args, timeout=10):
 
 
 def mouse_move(x, y):
-    xdotool("mousemove", "--sync", int(x), int(y))
+    # --sync waits for a motion event, which never comes when the pointer is
+    # already there (a second exit question at the same place).
+    here = dict(kv.split(":") for kv in xdotool("getmouselocation").split() if ":" in kv)
+    if (here.get("x"), here.get("y")) != (str(int(x)), str(int(y))):
+        xdotool("mousemove", "--sync", int(x), int(y))
 
 
 def click_screen(x, y, button=1, double=False):
@@ -667,9 +671,11 @@ class Duplikon:
 
     MAIN_TITLE_PATTERN = r"Duplikon( \(.*\))?"
 
-    def __init__(self, folder, binary=BINARY, env=None, log_name="duplikon"):
+    def __init__(self, folder, binary=BINARY, env=None, log_name="duplikon", args=(), cwd=None):
         self.folder = folder
         self.binary = binary
+        self.args = list(args)
+        self.cwd = cwd or folder
         self.proc = None
         self.wid = None
         self._app = None
@@ -688,7 +694,7 @@ class Duplikon:
         os.makedirs(ARTIFACTS, exist_ok=True)
         self.log_path = os.path.join(ARTIFACTS, f"{self.log_name}.log")
         self._log = open(self.log_path, "wb")
-        self.proc = subprocess.Popen([self.binary], cwd=self.folder, env=env,
+        self.proc = subprocess.Popen([self.binary, *self.args], cwd=self.cwd, env=env,
                                      stdout=self._log, stderr=subprocess.STDOUT,
                                      stdin=subprocess.DEVNULL)
         if wait_for_window:

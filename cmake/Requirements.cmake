@@ -1,0 +1,13 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Libraries the program cannot do without: stop at configure time with a clear
+# message instead of building a program that lacks pictures or print checks.
+pkg_check_modules(DUPLIKON_LIBWMF QUIET libwmf)
+if(NOT DUPLIKON_LIBWMF_FOUND)
+  message(FATAL_ERROR "libwmf not found: Duplikon needs it to show Windows metafiles (*.WMF) "
+                      "in tasks. On Debian: apt-get install libwmf-dev (or run scripts/setup.sh).")
+endif()
+find_package(Cups QUIET)
+if(NOT Cups_FOUND)
+  message(FATAL_ERROR "libcups not found: Duplikon needs it to ask the print server whether a "
+                      "job was accepted. On Debian: apt-get install libcups2-dev (or run scripts/setup.sh).")
+endif()
