@@ -55,7 +55,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)
 
-if(DUPLIKON_BUILD_TESTS)
+if(BUILD_TESTING AND NOT DUPLIKON_SANITIZE)
   # The entry, the metainfo and the package as Debian's own tools see them.
   find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)
   find_program(APPSTREAMCLI appstreamcli REQUIRED)

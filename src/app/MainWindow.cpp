@@ -67,7 +67,7 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget 
     m_activation = new ActivationWatcher(this);
     connect(m_activation, &ActivationWatcher::activatedAfterOtherWindow, this, [this] {
         if (m_shownOnce)
-            Aktivierung();
+            Form_Activate();
     });
 
     // Start-up, once.
@@ -176,7 +176,7 @@ void MainWindow::fixSize()
 
 // ---- activation -----------------------------------------------------------
 
-void MainWindow::Aktivierung()
+void MainWindow::Form_Activate()
 {
     ++m_activations;
     fixSize();
@@ -198,7 +198,7 @@ void MainWindow::setVisible(bool visible)
     if (visible && !m_shownOnce && isVisible()) {
         m_shownOnce = true;
         m_activation->reset();
-        Aktivierung();
+        Form_Activate();
     }
 }
 
@@ -392,7 +392,7 @@ void MainWindow::editorLeft()
     raise();
     activateWindow();
     m_activation->reset();
-    Aktivierung();
+    Form_Activate();
 }
 
 // ---- exit -------------------------------------------------------------------

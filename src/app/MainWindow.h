@@ -34,7 +34,7 @@ public:
     static constexpr int kClientWidth = 864;
     static constexpr int kClientHeight = 576;
 
-    void Aktivierung();          // the activation steps
+    void Form_Activate();        // the activation steps, at the first showing and on every return
     void EinstellungenLesen();
     void writeSettings();
     void Fertigkontrolle();

@@ -163,7 +163,7 @@ private slots:
         w.Schrift2_Click();
         w.Schrift2_Click();
         QCOMPARE(w.board()->label(1)->font().pointSizeF(), 18.0);
-        w.Aktivierung();
+        w.Form_Activate();
         QCOMPARE(w.activations(), 2);
         QCOMPARE(w.board()->label(1)->font().pointSizeF(), 14.0);
         QVERIFY(!w.board()->label(1)->font().bold());
