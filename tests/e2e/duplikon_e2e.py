@@ -33,7 +33,7 @@ import unittest
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 TWIPS_PER_PIXEL = 15
 CLIENT_WIDTH_PX = 864
@@ -153,6 +153,27 @@ def used_halves(path):
 
 def is_picture_half(half):
     return half[-4:].upper() in ".BMP.GIF.JPG.WMF"
+
+
+def cell_name(half):
+    """The accessible name of the cell that shows `half`: a text half as it
+    reads, a picture half by its file name without folder and ending."""
+    if not is_picture_half(half):
+        return half
+    return os.path.splitext(re.split(r"[\\/]", half)[-1])[0] or half
+
+
+def shows_half(node, half):
+    """True when the cell `node` shows `half`: a label with its text, or a
+    picture (a frame) with its name."""
+    return node.role == ("frame" if is_picture_half(half) else "label") and node.name == cell_name(half)
+
+
+def cell_place(node):
+    """The cell number (1 to 20) that a cell tells in its accessible
+    description ("... Reihe 2, Spalte 3" is cell 8), None when it tells none."""
+    m = re.search(r"Reihe (\d), Spalte (\d)$", node.description)
+    return (int(m.group(1)) - 1) * 5 + int(m.group(2)) if m else None
 
 
 def task_pairs(path):
@@ -594,6 +615,101 @@ def accessible_app(pid, timeout=DEFAULT_TIMEOUT):
     return Node(acc)
 
 
+class HeardEvent:
+    """One accessibility event as a screen reader gets it: its type, the role,
+    name and description of the object it came from, and the new value (the
+    focused state as True/False, or the new name or description)."""
+
+    def __init__(self, kind, role, name, description, value):
+        self.kind, self.role, self.name, self.description, self.value = kind, role, name, description, value
+
+    def __repr__(self):
+        return f"<{self.kind} {self.role} {self.name!r} {self.description!r}: {self.value!r}>"
+
+
+class ScreenReader:
+    """Listens, as a screen reader does, to the focus, name and description
+    changes of one program on the accessibility bus and keeps them in order.
+    Events arrive while heard() or wait() pump the GLib main context.
+
+        reader = e2e.ScreenReader(app)
+        e2e.key("Right")
+        reader.wait(lambda e: e.kind == "focus" and e.name == "Hund", "the focus on Hund")
+    """
+
+    TYPES = {"object:state-changed:focused": "focus",
+             "object:property-change:accessible-name": "name",
+             "object:property-change:accessible-description": "description"}
+
+    def __init__(self, app):
+        Atspi.init()
+        self.pid = app.proc.pid
+        self.events = []
+        self._seen = 0
+        self._listener = Atspi.EventListener.new(self._on_event)
+        for t in self.TYPES:
+            self._listener.register(t)
+
+    def _on_event(self, event):
+        try:
+            source = event.source
+            if source.get_process_id() != self.pid:
+                return
+            kind = self.TYPES.get(event.type)
+            if kind is None:
+                return
+            name, description = source.get_name() or "", source.get_description() or ""
+            if kind == "focus":
+                value = bool(event.detail1)
+            elif isinstance(event.any_data, str):
+                value = event.any_data
+            else:
+                value = name if kind == "name" else description
+            self.events.append(HeardEvent(kind, source.get_role_name() or "", name, description, value))
+        except Exception:  # noqa: BLE001 - the object may be gone already
+            pass
+
+    def pump(self):
+        context = GLib.MainContext.default()
+        while context.pending():
+            context.iteration(False)
+
+    def heard(self):
+        """The events that came since the last call (or since listening began)."""
+        self.pump()
+        new = self.events[self._seen:]
+        self._seen = len(self.events)
+        return new
+
+    def wait(self, predicate, what, timeout=DEFAULT_TIMEOUT):
+        """Waits for the next event for which predicate(event) is true, among
+        those not yet looked at; returns it. Events before it count as looked at."""
+        def look():
+            self.pump()
+            while self._seen < len(self.events):
+                e = self.events[self._seen]
+                self._seen += 1
+                if predicate(e):
+                    return e
+            return None
+        try:
+            return wait_until(look, timeout, what)
+        except E2EFailure as e:
+            raise E2EFailure(f"{e}; last events heard: {self.events[-8:]}") from None
+
+    def focused(self):
+        """The last object that got the focus, as a HeardEvent."""
+        self.pump()
+        focus = [e for e in self.events if e.kind == "focus" and e.value]
+        if not focus:
+            raise E2EFailure(f"no focus heard; events: {self.events[-8:]}")
+        return focus[-1]
+
+    def close(self):
+        for t in self.TYPES:
+            self._listener.deregister(t)
+
+
 class MessageBox:
     """A modal message box of the program, found by its title."""
 
@@ -957,7 +1073,7 @@ class Duplikon:
     def board_cells(self):
         """The cells in play, as {cell number: accessible node}: the text and
         picture cells shown on the board. A text cell is named by its caption, a
-        picture cell by its picture half as the task file writes it. Panels or a
+        picture cell by its picture's file name (see cell_name). Panels or a
         solution picture over the board are not cells and are left out."""
         ox, oy = self.client_origin()
         where = {}
@@ -980,9 +1096,9 @@ class Duplikon:
         """The names of the cells in play, sorted (see board_cells)."""
         return sorted(n.name for n in self.board_cells().values())
 
-    def wait_board(self, names, timeout=DEFAULT_TIMEOUT):
-        """Waits until the cells in play carry exactly these names (any order)."""
-        want = sorted(names)
+    def wait_board(self, halves, timeout=DEFAULT_TIMEOUT):
+        """Waits until the cells in play show exactly these halves (any order)."""
+        want = sorted(cell_name(h) for h in halves)
         wait_until(lambda: self.board_names() == want, timeout,
                    f"the board to hold {want} (it holds {self.board_names()})")
 
@@ -1014,8 +1130,8 @@ class Duplikon:
             if b is None:
                 continue
             cells = self.board_cells()
-            source = [n for n in cells.values() if n.name == a]
-            target = [n for n in cells.values() if n.name == b and n.centre not in
+            source = [n for n in cells.values() if shows_half(n, a)]
+            target = [n for n in cells.values() if shows_half(n, b) and n.centre not in
                       [s.centre for s in source[:1]]]
             if len(source) < 1 or len(target) < 1:
                 raise E2EFailure(f"pair {a!r} / {b!r} is not on the board; "
@@ -1028,9 +1144,10 @@ class Duplikon:
             points += 1
             self.wait_points(points)
             left = list(before)
-            left.remove(a)
-            left.remove(b)
-            self.wait_board(left)
+            left.remove(cell_name(a))
+            left.remove(cell_name(b))
+            wait_until(lambda: self.board_names() == left, DEFAULT_TIMEOUT,
+                       f"the board to hold {left} (it holds {self.board_names()})")
         return points
 
     # dialogs

@@ -21,6 +21,8 @@ from PIL import Image, ImageChops, ImageStat
 # Settings with every switch off, so the menu "Laden" opens the full task-choice panel.
 PLAIN_SETTINGS = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\n"
 TASK = "FORMEN.TXT"  # ten pairs: a full board, pictures in the folder and in a subfolder
+# TASK as the one mandatory task: it is on the board at the start, without a panel.
+MANDATORY_SETTINGS = PLAIN_SETTINGS.replace(" 0 ", " 1 ", 1) + TASK + "\r\n"
 CHECK = "Duplikon: Kontrolle"
 PRAISE = ("Prima, du hast die Aufgabe gelöst.\r"
           "Wähle dir eine neue Aufgabe aus!\r"
@@ -135,6 +137,116 @@ class PlayTest(e2e.TestCase):
             e2e.mouse_move(x1, y1)
             e2e.xdotool("mouseup", 1)
 
+    def go_to(self, reader, here, there):
+        """Moves the focus with the arrow keys from cell `here` to cell
+        `there`: up or down to its row, then along the row. Every key must move
+        the focus (a screen reader hears it) and say the place it came to."""
+        heard = None
+        for _ in range(12):
+            if here == there:
+                return heard
+            (r0, c0), (r1, c1) = divmod(here - 1, 5), divmod(there - 1, 5)
+            arrow = ("Down" if r1 > r0 else "Up") if r1 != r0 else ("Right" if c1 > c0 else "Left")
+            reader.heard()
+            e2e.key(arrow)
+            heard = reader.wait(lambda e: e.kind == "focus" and e.value,
+                                f"the focus to move {arrow} from cell {here} towards {there}")
+            here = e2e.cell_place(heard)
+        self.fail(f"the arrows did not bring the focus to cell {there}")
+
+    def press_and_hear(self, reader, key, said, cell):
+        """Presses `key` on the board and waits until the focused cell `cell`
+        says `said` in front of its place."""
+        reader.heard()
+        e2e.key(key)
+        heard = reader.wait(lambda e: e.kind == "description" and e.value.startswith(said + ", "),
+                            f"{said!r} after the key {key}")
+        self.assertEqual(e2e.cell_place(heard), cell, f"{said!r} said on another cell: {heard}")
+
+    def test_a_task_solved_by_keys_and_heard_by_a_screen_reader(self):
+        """The same with keys alone (xdotool key): the arrows go to a cell,
+        Space or Enter picks it up and drops it; a wrong drop and Escape change
+        nothing. A screen reader listening on the accessibility bus hears every
+        move of the focus with the cell's name and place, what happened, and the
+        new score."""
+        app = self.start(files={"DUPLIKON.INI": MANDATORY_SETTINGS})
+        reader = e2e.ScreenReader(app)
+        self.addCleanup(reader.close)
+        box = app.message_box(TASK)
+        e2e.key("Return")
+        app.wait_gone(TASK, box.wid)
+        path = os.path.join(app.folder, TASK)
+        pairs = e2e.task_pairs(path)
+        app.wait_board([h for pair in pairs for h in pair])
+        cells = app.board_cells()
+        for number, node in cells.items():
+            self.assertEqual(e2e.cell_place(node), number, f"the place told by {node}")
+            self.assertEqual(node.description.startswith("Bild, "), node.role == "frame", node)
+        # The board has the focus, on its first cell.
+        here = e2e.wait_until(lambda: next((n for n, node in app.board_cells().items()
+                                            if node.has_state("focused")), None), what="a focused cell")
+        self.assertEqual(here, 1)
+
+        started = time.strftime("%H:%M:%S")
+        for k, (a, b) in enumerate(pairs):
+            cells = app.board_cells()
+            source = next(n for n, node in cells.items() if e2e.shows_half(node, a))
+            target = next(n for n, node in cells.items() if e2e.shows_half(node, b) and n != source)
+            if k % 2:
+                source, target = target, source
+                a, b = b, a
+            if k == 0:
+                # A wrong drop, and a cell put back with Escape, change nothing.
+                wrong = max(n for n in cells if n not in (source, target))
+                self.go_to(reader, here, source)
+                self.press_and_hear(reader, "space", "aufgenommen", source)
+                here = wrong
+                self.go_to(reader, source, wrong)
+                self.press_and_hear(reader, "space", "Passt nicht", wrong)
+                self.press_and_hear(reader, "Return", "aufgenommen", wrong)
+                self.press_and_hear(reader, "Escape", "zurückgelegt", wrong)
+                self.assertEqual(app.points(), e2e.points_caption(0))
+                self.assertEqual(len(app.board_cells()), 20)
+            heard = self.go_to(reader, here, source)
+            if heard is not None:  # the screen reader names the cell it comes to
+                self.assertTrue(e2e.shows_half(heard, a), f"cell {source} shows {a}, heard {heard}")
+            self.press_and_hear(reader, "space", "aufgenommen", source)
+            heard = self.go_to(reader, source, target)
+            if heard is not None:
+                self.assertTrue(e2e.shows_half(heard, b), f"cell {target} shows {b}, heard {heard}")
+            reader.heard()
+            e2e.key("space")
+            score = e2e.points_caption(k + 1)
+            reader.wait(lambda e: e.kind == "name" and e.role == "push button" and e.value == score,
+                        f"the points button to say {score!r}")
+            if k + 1 < len(pairs):
+                # The focus goes on to the next cell in reading order, which tells the score.
+                heard = reader.wait(lambda e: e.kind == "description"
+                                    and e.value.startswith(f"Richtig! {k + 1} Punkte, "), "the score on the board")
+                here = e2e.cell_place(heard)
+                self.assertGreater(len(cells), len(app.board_cells()))
+                self.assertEqual(here, min([n for n in app.board_cells() if n > target] or app.board_cells()))
+
+        # The last pair: praise, with the solution picture over the board, and
+        # the focus on the points.
+        box = app.message_box("Kontrolle")
+        self.assertEqual(box.text, e2e.shown_text(PRAISE))
+        e2e.key("Return")
+        app.wait_gone("Kontrolle", box.wid)
+        self.assertEqual(app.board_cells(), {})
+        self.assert_solution_picture_shown(app, "play-keys-solved-screen")
+        reader.wait(lambda e: e.kind == "focus" and e.value and e.role == "push button"
+                    and e.name == e2e.points_caption(10), "the focus on the points")
+        # Space on the points opens the check window with the task and its time.
+        e2e.key("space")
+        app.wait_window(CHECK)
+        names = app.find("List1", "list", window=CHECK)
+        e2e.wait_until(lambda: app.list_items(names) == [TASK], what=f"the log to name {TASK}")
+        logged = app.list_items(app.find("List3", "list", window=CHECK))
+        self.assertEqual(len(logged), 1)
+        self.assertRegex(logged[0], r"^([01]\d|2[0-3]):[0-5]\d:[0-5]\d$")
+        self.assertTrue(started <= logged[0] or started > time.strftime("%H:%M:%S"))
+
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
         app.click("Abbruch", "push button")
@@ -148,7 +260,7 @@ class PlayTest(e2e.TestCase):
         app.wait_points(0)
         cells = app.board_cells()
         self.assertEqual(len(cells), 20)
-        by_name = {n.name: n for n in cells.values()}
+        by_name = {h: next(n for n in cells.values() if e2e.shows_half(n, h)) for h in halves}
 
         # A wrong drop (onto a cell of another pair, text and picture alike),
         # a plain click, and a drop onto the points button change nothing.
