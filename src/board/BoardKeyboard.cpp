@@ -15,8 +15,10 @@ namespace duplikon {
 namespace {
 constexpr int kColumns = 5;
 constexpr int kRows = Board::kCells / kColumns;
-// The frame lies in the gap around the focused cell (the cells stand 7 pixels apart).
-constexpr int kFrameWidth = 3;
+// The frame lies in the gap around the focused cell (the cells stand 7 pixels
+// apart) and on the cell's own border line.
+constexpr int kFrameGap = 4;
+constexpr int kFrameWidth = kFrameGap + 1;
 } // namespace
 
 // The frame around the focused cell: black, yellow, black, seen on every cell
@@ -33,7 +35,7 @@ public:
 
     void around(const QRect &cell)
     {
-        setGeometry(cell.adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth));
+        setGeometry(cell.adjusted(-kFrameGap, -kFrameGap, kFrameGap, kFrameGap));
         raise();
         show();
     }
@@ -42,7 +44,8 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        const QColor rings[kFrameWidth] = {Qt::black, QColor(255, 215, 0), Qt::black};
+        const QColor yellow(255, 200, 0);
+        const QColor rings[kFrameWidth] = {Qt::black, yellow, yellow, yellow, Qt::black};
         for (int i = 0; i < kFrameWidth; ++i) {
             p.setPen(rings[i]);
             p.drawRect(rect().adjusted(i, i, -1 - i, -1 - i));
@@ -103,6 +106,8 @@ bool BoardKeyboard::frameVisible() const
 
 void BoardKeyboard::addCover(QWidget *panel)
 {
+    if (!panel)
+        return;
     m_covers.append(panel);
     panel->installEventFilter(this);
     updateCover();
