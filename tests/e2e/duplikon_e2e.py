@@ -20,6 +20,7 @@ bus and the accessibility bus. Typical use:
 Positions on the main window are given in twips (15 twips = 1 pixel) from the
 top-left corner of its client area, which lies below the menu bar.
 """
+import collections
 import ctypes
 import os
 import re
@@ -169,10 +170,10 @@ def shows_half(node, half):
     return node.role == ("frame" if is_picture_half(half) else "label") and node.name == cell_name(half)
 
 
-def cell_place(node):
+def cell_place(description):
     """The cell number (1 to 20) that a cell tells in its accessible
     description ("... Reihe 2, Spalte 3" is cell 8), None when it tells none."""
-    m = re.search(r"Reihe (\d), Spalte (\d)$", node.description)
+    m = re.search(r"Reihe (\d), Spalte (\d)$", description)
     return (int(m.group(1)) - 1) * 5 + int(m.group(2)) if m else None
 
 
@@ -615,27 +616,16 @@ def accessible_app(pid, timeout=DEFAULT_TIMEOUT):
     return Node(acc)
 
 
-class HeardEvent:
-    """One accessibility event as a screen reader gets it: its type, the role,
-    name and description of the object it came from, and the new value (the
-    focused state as True/False, or the new name or description)."""
-
-    def __init__(self, kind, role, name, description, value):
-        self.kind, self.role, self.name, self.description, self.value = kind, role, name, description, value
-
-    def __repr__(self):
-        return f"<{self.kind} {self.role} {self.name!r} {self.description!r}: {self.value!r}>"
+# What a screen reader hears: the kind of change ("focus", "name" or
+# "description"), the role, name and description of the object, and the new
+# value (the focused state as True/False, or the new name or description).
+Heard = collections.namedtuple("Heard", "kind role name description value")
 
 
 class ScreenReader:
     """Listens, as a screen reader does, to the focus, name and description
-    changes of one program on the accessibility bus and keeps them in order.
-    Events arrive while heard() or wait() pump the GLib main context.
-
-        reader = e2e.ScreenReader(app)
-        e2e.key("Right")
-        reader.wait(lambda e: e.kind == "focus" and e.name == "Hund", "the focus on Hund")
-    """
+    changes of one program on the accessibility bus, in order. Events arrive
+    while wait() pumps the GLib main context."""
 
     TYPES = {"object:state-changed:focused": "focus",
              "object:property-change:accessible-name": "name",
@@ -652,58 +642,42 @@ class ScreenReader:
 
     def _on_event(self, event):
         try:
-            source = event.source
+            source, kind = event.source, self.TYPES[event.type]
             if source.get_process_id() != self.pid:
                 return
-            kind = self.TYPES.get(event.type)
-            if kind is None:
-                return
             name, description = source.get_name() or "", source.get_description() or ""
-            if kind == "focus":
-                value = bool(event.detail1)
-            elif isinstance(event.any_data, str):
-                value = event.any_data
-            else:
-                value = name if kind == "name" else description
-            self.events.append(HeardEvent(kind, source.get_role_name() or "", name, description, value))
+            value = bool(event.detail1) if kind == "focus" else (
+                event.any_data if isinstance(event.any_data, str)
+                else name if kind == "name" else description)
+            self.events.append(Heard(kind, source.get_role_name() or "", name, description, value))
         except Exception:  # noqa: BLE001 - the object may be gone already
             pass
 
-    def pump(self):
+    @staticmethod
+    def _pump():
         context = GLib.MainContext.default()
         while context.pending():
             context.iteration(False)
 
-    def heard(self):
-        """The events that came since the last call (or since listening began)."""
-        self.pump()
-        new = self.events[self._seen:]
+    def skip(self):
+        """Takes every event heard so far as looked at."""
+        self._pump()
         self._seen = len(self.events)
-        return new
 
     def wait(self, predicate, what, timeout=DEFAULT_TIMEOUT):
-        """Waits for the next event for which predicate(event) is true, among
-        those not yet looked at; returns it. Events before it count as looked at."""
+        """Waits for the next event, among those not looked at yet, for which
+        predicate(event) is true, and returns it; those before it count as looked at."""
         def look():
-            self.pump()
+            self._pump()
             while self._seen < len(self.events):
-                e = self.events[self._seen]
                 self._seen += 1
-                if predicate(e):
-                    return e
+                if predicate(self.events[self._seen - 1]):
+                    return self.events[self._seen - 1]
             return None
         try:
             return wait_until(look, timeout, what)
         except E2EFailure as e:
             raise E2EFailure(f"{e}; last events heard: {self.events[-8:]}") from None
-
-    def focused(self):
-        """The last object that got the focus, as a HeardEvent."""
-        self.pump()
-        focus = [e for e in self.events if e.kind == "focus" and e.value]
-        if not focus:
-            raise E2EFailure(f"no focus heard; events: {self.events[-8:]}")
-        return focus[-1]
 
     def close(self):
         for t in self.TYPES:
