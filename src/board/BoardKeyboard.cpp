@@ -65,7 +65,10 @@ BoardKeyboard::BoardKeyboard(Board *board, QWidget *client, InWindowDrag *drag)
     }
     // A mouse or finger drag puts a carried cell back; the frame waits for the next key.
     connect(drag, &InWindowDrag::aboutToStart, this, [this] {
-        m_carried = nullptr;
+        if (QWidget *cell = m_carried) {
+            putBack();
+            setDescription(cell, QString());
+        }
         m_keyboardUsed = false;
         updateFrame();
     });

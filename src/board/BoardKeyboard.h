@@ -16,16 +16,18 @@ class InWindowDrag;
 // Playing the board without a mouse, and telling a screen reader what happens.
 //
 // The cells take the focus by Tab and Shift+Tab in reading order (never by a
-// click), the arrow keys move it over the visible cells in rows and columns,
-// and a frame around the focused cell shows where it is once the keyboard is
-// used on the board. Space or Enter picks up the focused cell, shown with the
+// click; after the last cell Tab goes on to the button strip). The arrow keys
+// move it over the visible cells in rows and columns and stop at the edges:
+// left and right to the next visible cell of the row, up and down to the next
+// row that holds one, to its cell nearest to the column. A frame around the
+// focused cell shows where it is once the keyboard is used on the board. Space or Enter picks up the focused cell, shown with the
 // dashed outline of a drag; on another cell it drops the carried cell there
 // through the board's own drop. Escape puts the cell back, and so does
 // leaving the board with the focus or a mouse press on a cell.
 //
-// Every cell tells its place ("Reihe 2, Spalte 3") as its accessible
-// description; what happens is said by putting it in front of the place of the
-// focused cell ("aufgenommen, Reihe 2, Spalte 3").
+// Every cell tells its place ("Reihe 2, Spalte 3", for a picture "Bild, Reihe
+// 2, Spalte 3") as its accessible description; what happens is said by putting
+// it in front of the place of the focused cell ("aufgenommen, Reihe 2, ...").
 //
 // While a panel covers the board its cells take no focus; when the last one
 // goes, the board takes the focus.
