@@ -3,6 +3,7 @@
 
 #include "app/TaskChoice.h"
 #include "board/Board.h"
+#include "board/BoardKeyboard.h"
 #include "board/ColourCycle.h"
 #include "board/SolutionPicture.h"
 #include "lesson/LessonRules.h"
@@ -51,6 +52,10 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget 
     m_choice = new TaskChoice(m_client, platform);
     m_settings = new SettingsPanel(m_client, platform);
     m_lesson = new LessonRules(this, platform, m_board, m_choice, m_settings, m_solution, m_command7);
+
+    // The board takes the keyboard focus whenever none of these lies over it.
+    for (const char *cover : {"Dateibild", "List5", "Picture2", "loesungsbild"})
+        m_board->keyboard()->addCover(m_client->findChild<QWidget *>(QLatin1String(cover)));
 
     connect(m_board, &Board::pointScored, this, &MainWindow::Fertigkontrolle);
     connect(m_board, &Board::answerColourChanged, m_choice, &TaskChoice::showAnswerColour);

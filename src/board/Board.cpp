@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/Board.h"
 
+#include "board/BoardKeyboard.h"
 #include "board/ColourCycle.h"
 #include "board/TaskFile.h"
 #include "platform/Dialogs.h"
@@ -56,6 +57,7 @@ Board::Board(QWidget *client, Platform platform)
         m_drag->addTarget(b);
         m_drag->addTarget(t);
     }
+    m_keyboard = new BoardKeyboard(this, client, m_drag);
 }
 
 int Board::cellNumber(const QWidget *w) const
@@ -78,6 +80,7 @@ int Board::hiddenControls() const
 
 void Board::FelderVerstecken()
 {
+    m_keyboard->boardEmptying();
     for (int i = 0; i < kCells; ++i) {
         m_pictures[i]->hide();
         m_labels[i]->hide();
@@ -102,6 +105,7 @@ void Board::AufgabeLaden(const QString &fileName)
     m_list3 = s.keys;
     FelderVerteilen();
     Check4_Click();
+    m_keyboard->boardFilled();
 }
 
 void Board::FelderVerteilen()
@@ -120,7 +124,7 @@ void Board::FeldBelegen(int j)
         // the pair stays playable, and shows its name in small type.
         if (!b->loadFile(resolvePath(m_programFolder, h)))
             b->setNote(h);
-        b->setAccessibleName(h);
+        b->setAccessibleName(spokenPictureName(h));
         b->setToolTip(QString());
         b->show();
     } else {
@@ -142,6 +146,7 @@ void Board::drop(QWidget *source, QWidget *target)
     const QString b = m_list3.at(k - 1);
     if (b.left(2) != a.left(2))
         return;
+    m_keyboard->pairLeaving(source, target);
     target->hide();
     source->hide();
     PunktZaehlen();
@@ -166,6 +171,7 @@ void Board::PunktZaehlen()
     const int p = points() + 1;
     if (m_punkte)
         m_punkte->setText(QStringLiteral(" %1 Punkte").arg(p));
+    m_keyboard->announce(QStringLiteral("Richtig! %1 Punkte").arg(p));
     emit pointScored();
 }
 

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace duplikon {
 
+class BoardKeyboard;
 class InWindowDrag;
 class PictureBox;
 
@@ -43,6 +44,7 @@ public:
     void PunktZaehlen();
     // The points button punkte; its caption " n Punkte" holds the score.
     void setPointsButton(QPushButton *button) { m_punkte = button; }
+    QPushButton *pointsButton() const { return m_punkte; }
     int points() const;
 
     // Cell look.
@@ -71,6 +73,8 @@ public:
     int cellNumber(const QWidget *w) const;
     int hiddenControls() const;
     InWindowDrag *drag() const { return m_drag; }
+    // Play by keyboard and what a screen reader is told.
+    BoardKeyboard *keyboard() const { return m_keyboard; }
 
     // The hidden working lists.
     const QStringList &List1() const { return m_list1; } // used lines in file order
@@ -97,6 +101,7 @@ private:
     ColourValue m_answerColour = 0xFFFFC0;
     QPushButton *m_punkte = nullptr;
     InWindowDrag *m_drag = nullptr;
+    BoardKeyboard *m_keyboard = nullptr;
     QCheckBox *m_check4 = nullptr;
 };
 

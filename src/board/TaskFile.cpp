@@ -14,6 +14,14 @@ bool isPictureName(const QString &half)
     return endings.contains(e);
 }
 
+QString spokenPictureName(const QString &half)
+{
+    const int slash = qMax(half.lastIndexOf(QLatin1Char('\\')), half.lastIndexOf(QLatin1Char('/')));
+    const QString file = half.mid(slash + 1);
+    const int dot = file.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? file.left(dot) : file;
+}
+
 QStringList usedLines(const QStringList &lines)
 {
     QStringList used;

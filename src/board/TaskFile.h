@@ -13,6 +13,10 @@ constexpr int kMaxUsedLines = 20;
 // half when shorter), occur anywhere in ".BMP.GIF.JPG.WMF".
 bool isPictureName(const QString &half);
 
+// What a screen reader says for a picture half: its file name without folder
+// and ending ("Tiere\\Hund.bmp" gives "Hund").
+QString spokenPictureName(const QString &half);
+
 // The non-empty lines of a task file, at most 20; a line of blanks counts.
 QStringList usedLines(const QStringList &lines);
 

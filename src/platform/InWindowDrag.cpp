@@ -117,8 +117,17 @@ bool InWindowDrag::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
+void InWindowDrag::lift(QWidget *w)
+{
+    cancel();
+    m_outline->setGeometry(QRect(w->mapTo(m_window, QPoint(0, 0)), w->size()));
+    m_outline->raise();
+    m_outline->show();
+}
+
 void InWindowDrag::start(QWidget *source, const QPoint &globalPos)
 {
+    emit aboutToStart();
     cancel();
     m_source = source;
     const QPoint topLeft = source->mapTo(m_window, QPoint(0, 0));

@@ -38,6 +38,14 @@ public:
     // Ends a drag without a drop (also used when the window loses focus).
     void cancel();
 
+    // Shows the outline over w, where it stays, without a drag: the look of a
+    // cell picked up by the keyboard. cancel() or the next drag removes it.
+    void lift(QWidget *w);
+
+signals:
+    // A mouse or finger press on a source is about to start a drag.
+    void aboutToStart();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

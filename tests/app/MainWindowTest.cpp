@@ -42,7 +42,7 @@ private:
         QStringList halves;
         for (int n = 1; n <= 20; ++n) {
             if (!w.board()->picture(n)->isHidden())
-                halves << w.board()->picture(n)->accessibleName();
+                halves << w.board()->List2().at(n - 1);
             else if (!w.board()->label(n)->isHidden())
                 halves << w.board()->label(n)->text();
         }

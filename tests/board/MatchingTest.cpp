@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/TaskChoice.h"
 #include "board/Board.h"
+#include "board/BoardKeyboard.h"
 #include "board/SolutionPicture.h"
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
@@ -83,7 +84,9 @@ private slots:
         // cells: 1 Mieze, 2 Katze, 3 Hund.bmp, 4 Hund
         QCOMPARE(g.board()->List3(), (QStringList{"B_Mieze", "B_Katze", "A_Hund.bmp", "A_Hund"}));
         QVERIFY(!g.board()->picture(3)->isHidden());
-        QCOMPARE(g.board()->picture(3)->accessibleName(), QStringLiteral("Hund.bmp"));
+        QCOMPARE(g.board()->picture(3)->accessibleName(), QStringLiteral("Hund"));
+        QCOMPARE(g.board()->picture(3)->accessibleDescription(), QStringLiteral("Bild, Reihe 1, Spalte 3"));
+        QCOMPARE(g.board()->label(4)->accessibleDescription(), QStringLiteral("Reihe 1, Spalte 4"));
         g.drag(4, 3);
         QVERIFY(g.board()->label(4)->isHidden());
         QVERIFY(g.board()->picture(3)->isHidden());
@@ -128,20 +131,87 @@ private slots:
         QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
     }
 
-    void touchDragMatchesLikeTheMouse()
+    void touchDragMatchesLikeTheMouseAndASecondFingerChangesNothing()
     {
         Game g(kTwoPairs);
         QPointingDevice *touch = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
         QWidget *win = g.w->window();
-        const QPoint from = g.cell(4)->mapTo(win, QPoint(20, 20));
-        const QPoint to = g.cell(3)->mapTo(win, QPoint(40, 40));
+        const auto at = [&](int n, QPoint p) { return g.cell(n)->mapTo(win, p); };
+        const QPoint from = at(4, {20, 20});
+        const QPoint to = at(3, {40, 40});
         QTest::touchEvent(win, touch).press(0, from, win);
         QTest::touchEvent(win, touch).move(0, (from + to) / 2, win);
+        // A second finger taps a cell and is dragged onto its partner meanwhile.
+        QTest::touchEvent(win, touch).stationary(0).press(1, at(1, {30, 30}), win);
+        QTest::touchEvent(win, touch).stationary(0).move(1, at(2, {30, 30}), win);
+        QTest::touchEvent(win, touch).stationary(0).release(1, at(2, {30, 30}), win);
+        QCOMPARE(g.points(), QStringLiteral(" 0 Punkte"));
+        QVERIFY(g.board()->drag()->isDragging());
+        QCOMPARE(g.board()->drag()->source(), g.cell(4));
         QTest::touchEvent(win, touch).move(0, to, win);
         QTest::touchEvent(win, touch).release(0, to, win);
         QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
         QVERIFY(g.board()->picture(3)->isHidden());
+        QVERIFY(g.board()->label(4)->isHidden());
+        QVERIFY(!g.board()->label(1)->isHidden() && !g.board()->label(2)->isHidden());
         QVERIFY(!g.board()->drag()->outlineVisible());
+    }
+
+    void keysPlayBesideTheMouseAndGiveWayToPanels()
+    {
+        Game g(kTwoPairs); // cells: 1 Mieze, 2 Katze, 3 Hund.bmp, 4 Hund
+        QVERIFY(QTest::qWaitForWindowActive(g.w.get()));
+        BoardKeyboard *keys = g.board()->keyboard();
+        const auto focused = [&] { return g.w->focusWidget(); };
+        const auto key = [&](Qt::Key k) { QTest::keyClick(focused(), k); };
+        // With the panel gone the board has the focus; its frame waits for a key.
+        QCOMPARE(focused(), g.cell(1));
+        QVERIFY(!keys->frameVisible());
+        key(Qt::Key_Left); // at the edge the focus stays
+        QCOMPARE(focused(), g.cell(1));
+        QVERIFY(keys->frameVisible());
+
+        // A mouse press puts a picked-up cell back; picking up by key ends a mouse drag.
+        key(Qt::Key_Space);
+        QCOMPARE(keys->carried(), g.cell(1));
+        QTest::mousePress(g.cell(3), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!keys->carried() && !keys->frameVisible());
+        key(Qt::Key_Return);
+        QVERIFY(!g.board()->drag()->isDragging());
+        QTest::mouseRelease(g.cell(3), Qt::LeftButton, {}, g.cell(4)->pos() - g.cell(3)->pos() + QPoint(9, 9));
+        QCOMPARE(g.points(), QStringLiteral(" 0 Punkte"));
+        QCOMPARE(keys->carried(), g.cell(1));
+
+        // A match: the focus goes on to the next cell, which tells the points.
+        key(Qt::Key_Right);
+        key(Qt::Key_Space);
+        QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
+        QCOMPARE(focused(), g.cell(3));
+        QCOMPARE(g.cell(3)->accessibleDescription(), QStringLiteral("Richtig! 1 Punkte, Bild, Reihe 1, Spalte 3"));
+        // Tab leaves the board after its last cell, and Shift+Tab comes back.
+        key(Qt::Key_Tab);
+        QCOMPARE(focused(), g.cell(4));
+        key(Qt::Key_Tab);
+        QCOMPARE(g.board()->cellNumber(focused()), 0);
+        QVERIFY(!keys->frameVisible());
+        key(Qt::Key_Backtab);
+        QCOMPARE(focused(), g.cell(4));
+        // The last pair: completion as after a mouse drop, the focus on the points.
+        key(Qt::Key_Space);
+        key(Qt::Key_Left);
+        key(Qt::Key_Space);
+        QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
+        QCOMPARE(g.fp.dialogs.titles(), QStringList{QStringLiteral("Kontrolle")});
+        QCOMPARE(focused(), g.punkte());
+
+        // A panel over the board takes its cells out of the focus chain; when it goes, the board takes the focus.
+        g.board()->AufgabeLaden(QStringLiteral("AUFGABE.TXT"));
+        QCOMPARE(focused(), g.cell(1));
+        g.w->taskChoice()->showPanel();
+        QCOMPARE(g.cell(1)->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(g.board()->cellNumber(focused()), 0);
+        g.w->taskChoice()->parkPanel();
+        QCOMPARE(focused(), g.cell(1));
     }
 
     void losingTheWindowDuringADragLeavesNoOutline()

@@ -204,6 +204,16 @@ private slots:
         QCOMPARE(isPictureName(half), picture);
     }
 
+    void aPictureIsSpokenByItsFileNameWithoutFolderAndEnding()
+    {
+        QCOMPARE(spokenPictureName(QStringLiteral("Tiere\\Hund.bmp")), QStringLiteral("Hund"));
+        QCOMPARE(spokenPictureName(QStringLiteral("Bilder/Zwei.Drei.jpg")), QStringLiteral("Zwei.Drei"));
+        QCOMPARE(spokenPictureName(QStringLiteral("a\\b/Katze.GIF")), QStringLiteral("Katze"));
+        // never empty: a name that is all ending keeps it
+        QCOMPARE(spokenPictureName(QStringLiteral("Tiere\\.wmf")), QStringLiteral(".wmf"));
+        QCOMPARE(spokenPictureName(QStringLiteral("GIF")), QStringLiteral("GIF"));
+    }
+
     // ---- shuffle ------------------------------------------------------------
 
     void workedExample()

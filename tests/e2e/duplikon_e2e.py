@@ -20,6 +20,7 @@ bus and the accessibility bus. Typical use:
 Positions on the main window are given in twips (15 twips = 1 pixel) from the
 top-left corner of its client area, which lies below the menu bar.
 """
+import collections
 import ctypes
 import os
 import re
@@ -33,7 +34,7 @@ import unittest
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 TWIPS_PER_PIXEL = 15
 CLIENT_WIDTH_PX = 864
@@ -153,6 +154,27 @@ def used_halves(path):
 
 def is_picture_half(half):
     return half[-4:].upper() in ".BMP.GIF.JPG.WMF"
+
+
+def cell_name(half):
+    """The accessible name of the cell that shows `half`: a text half as it
+    reads, a picture half by its file name without folder and ending."""
+    if not is_picture_half(half):
+        return half
+    return os.path.splitext(re.split(r"[\\/]", half)[-1])[0] or half
+
+
+def shows_half(node, half):
+    """True when the cell `node` shows `half`: a label with its text, or a
+    picture (a frame) with its name."""
+    return node.role == ("frame" if is_picture_half(half) else "label") and node.name == cell_name(half)
+
+
+def cell_place(description):
+    """The cell number (1 to 20) that a cell tells in its accessible
+    description ("... Reihe 2, Spalte 3" is cell 8), None when it tells none."""
+    m = re.search(r"Reihe (\d), Spalte (\d)$", description)
+    return (int(m.group(1)) - 1) * 5 + int(m.group(2)) if m else None
 
 
 def task_pairs(path):
@@ -594,6 +616,74 @@ def accessible_app(pid, timeout=DEFAULT_TIMEOUT):
     return Node(acc)
 
 
+# What a screen reader hears: the kind of change ("focus", "name" or
+# "description"), the role, name and description of the object, and the new
+# value (the focused state as True/False, or the new name or description).
+Heard = collections.namedtuple("Heard", "kind role name description value")
+
+
+class ScreenReader:
+    """Listens, as a screen reader does, to the focus, name and description
+    changes of one program on the accessibility bus, in order. Events arrive
+    while wait() pumps the GLib main context."""
+
+    TYPES = {"object:state-changed:focused": "focus",
+             "object:property-change:accessible-name": "name",
+             "object:property-change:accessible-description": "description"}
+
+    def __init__(self, app):
+        Atspi.init()
+        self.pid = app.proc.pid
+        self.events = []
+        self._seen = 0
+        self._listener = Atspi.EventListener.new(self._on_event)
+        for t in self.TYPES:
+            self._listener.register(t)
+
+    def _on_event(self, event):
+        try:
+            source, kind = event.source, self.TYPES[event.type]
+            if source.get_process_id() != self.pid:
+                return
+            name, description = source.get_name() or "", source.get_description() or ""
+            value = bool(event.detail1) if kind == "focus" else (
+                event.any_data if isinstance(event.any_data, str)
+                else name if kind == "name" else description)
+            self.events.append(Heard(kind, source.get_role_name() or "", name, description, value))
+        except Exception:  # noqa: BLE001 - the object may be gone already
+            pass
+
+    @staticmethod
+    def _pump():
+        context = GLib.MainContext.default()
+        while context.pending():
+            context.iteration(False)
+
+    def skip(self):
+        """Takes every event heard so far as looked at."""
+        self._pump()
+        self._seen = len(self.events)
+
+    def wait(self, predicate, what, timeout=DEFAULT_TIMEOUT):
+        """Waits for the next event, among those not looked at yet, for which
+        predicate(event) is true, and returns it; those before it count as looked at."""
+        def look():
+            self._pump()
+            while self._seen < len(self.events):
+                self._seen += 1
+                if predicate(self.events[self._seen - 1]):
+                    return self.events[self._seen - 1]
+            return None
+        try:
+            return wait_until(look, timeout, what)
+        except E2EFailure as e:
+            raise E2EFailure(f"{e}; last events heard: {self.events[-8:]}") from None
+
+    def close(self):
+        for t in self.TYPES:
+            self._listener.deregister(t)
+
+
 class MessageBox:
     """A modal message box of the program, found by its title."""
 
@@ -957,7 +1047,7 @@ class Duplikon:
     def board_cells(self):
         """The cells in play, as {cell number: accessible node}: the text and
         picture cells shown on the board. A text cell is named by its caption, a
-        picture cell by its picture half as the task file writes it. Panels or a
+        picture cell by its picture's file name (see cell_name). Panels or a
         solution picture over the board are not cells and are left out."""
         ox, oy = self.client_origin()
         where = {}
@@ -980,9 +1070,9 @@ class Duplikon:
         """The names of the cells in play, sorted (see board_cells)."""
         return sorted(n.name for n in self.board_cells().values())
 
-    def wait_board(self, names, timeout=DEFAULT_TIMEOUT):
-        """Waits until the cells in play carry exactly these names (any order)."""
-        want = sorted(names)
+    def wait_board(self, halves, timeout=DEFAULT_TIMEOUT):
+        """Waits until the cells in play show exactly these halves (any order)."""
+        want = sorted(cell_name(h) for h in halves)
         wait_until(lambda: self.board_names() == want, timeout,
                    f"the board to hold {want} (it holds {self.board_names()})")
 
@@ -1014,8 +1104,8 @@ class Duplikon:
             if b is None:
                 continue
             cells = self.board_cells()
-            source = [n for n in cells.values() if n.name == a]
-            target = [n for n in cells.values() if n.name == b and n.centre not in
+            source = [n for n in cells.values() if shows_half(n, a)]
+            target = [n for n in cells.values() if shows_half(n, b) and n.centre not in
                       [s.centre for s in source[:1]]]
             if len(source) < 1 or len(target) < 1:
                 raise E2EFailure(f"pair {a!r} / {b!r} is not on the board; "
@@ -1028,9 +1118,10 @@ class Duplikon:
             points += 1
             self.wait_points(points)
             left = list(before)
-            left.remove(a)
-            left.remove(b)
-            self.wait_board(left)
+            left.remove(cell_name(a))
+            left.remove(cell_name(b))
+            wait_until(lambda: self.board_names() == left, DEFAULT_TIMEOUT,
+                       f"the board to hold {left} (it holds {self.board_names()})")
         return points
 
     # dialogs

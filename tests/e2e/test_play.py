@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A whole task played with real mouse drags: wrong drops and clicks change
-nothing, each pair dragged onto its partner vanishes and earns a point, the
-emptied board shows a solution picture and the praise, and the check window
-logs the task with its time.
+"""A whole task played with real mouse drags, and another with keys alone: wrong
+drops and clicks change nothing, each pair dragged onto its partner vanishes
+and earns a point, the emptied board shows a solution picture and the praise,
+and the check window logs the task with its time. A screen reader hears the
+keyboard play.
 
 The partners are found as a child finds them: by what the cells show (their
 accessible names: a text cell's caption, a picture cell's file name as the task
@@ -21,6 +22,9 @@ from PIL import Image, ImageChops, ImageStat
 # Settings with every switch off, so the menu "Laden" opens the full task-choice panel.
 PLAIN_SETTINGS = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\n"
 TASK = "FORMEN.TXT"  # ten pairs: a full board, pictures in the folder and in a subfolder
+# With TASK as a mandatory task no panel comes at the start: after the
+# mandatory-task message the first task of the list is on the bare board.
+MANDATORY_SETTINGS = PLAIN_SETTINGS.replace(" 0 ", " 1 ", 1) + TASK + "\r\n"
 CHECK = "Duplikon: Kontrolle"
 PRAISE = ("Prima, du hast die Aufgabe gelöst.\r"
           "Wähle dir eine neue Aufgabe aus!\r"
@@ -135,6 +139,102 @@ class PlayTest(e2e.TestCase):
             e2e.mouse_move(x1, y1)
             e2e.xdotool("mouseup", 1)
 
+    def hear(self, reader, key, kind, check=lambda e: True):
+        """Presses `key` and waits until the screen reader hears a change of
+        that kind (a focus: a gained one) that passes `check`."""
+        reader.skip()
+        e2e.key(key)
+        return reader.wait(lambda e: e.kind == kind and e.value is not False and check(e),
+                           f"a {kind} change after the key {key}")
+
+    def go_to(self, reader, here, there):
+        """The arrow keys from cell `here` to cell `there`: up or down to its
+        row, then along it. Each key moves the focus; returns the last focus."""
+        heard = None
+        while here != there:
+            (r0, c0), (r1, c1) = divmod(here - 1, 5), divmod(there - 1, 5)
+            arrow = ("Down" if r1 > r0 else "Up") if r1 != r0 else ("Right" if c1 > c0 else "Left")
+            heard = self.hear(reader, arrow, "focus")
+            here = e2e.cell_place(heard.description)
+        return heard
+
+    def says(self, reader, key, cell, said):
+        """`key` makes the focused cell `cell` say `said` before its place."""
+        heard = self.hear(reader, key, "description", lambda e: e.value.startswith(said + ", "))
+        self.assertEqual(e2e.cell_place(heard.value), cell, heard)
+
+    def test_a_task_solved_by_keys_and_heard_by_a_screen_reader(self):
+        """The same with keys alone (xdotool key), heard by a screen reader
+        listening on the accessibility bus: each focus with the cell's name and
+        place, what a key did, and the new score."""
+        app = self.start(files={"DUPLIKON.INI": MANDATORY_SETTINGS})
+        reader = e2e.ScreenReader(app)
+        self.addCleanup(reader.close)
+        box = app.message_box(TASK)
+        e2e.key("Return")
+        app.wait_gone(TASK, box.wid)
+        first = e2e.task_files(app.folder)[0]
+        pairs = e2e.task_pairs(os.path.join(app.folder, first))
+        app.wait_board([h for pair in pairs for h in pair])
+        cells = app.board_cells()
+        self.assertLess(len(cells), 20)  # empty cells are skipped
+        for number, node in cells.items():
+            self.assertEqual(e2e.cell_place(node.description), number, node)
+            self.assertEqual(node.description.startswith("Bild, "), node.role == "frame", node)
+        here = e2e.wait_until(lambda: next((n for n, node in app.board_cells().items()
+                                            if node.has_state("focused")), None), what="a focused cell")
+        self.assertEqual(here, 1)
+
+        started = time.strftime("%H:%M:%S")
+        for k, (a, b) in enumerate(pairs):
+            cells = app.board_cells()
+            source = next(n for n, node in cells.items() if e2e.shows_half(node, a))
+            target = next(n for n, node in cells.items() if e2e.shows_half(node, b) and n != source)
+            if k == 0:
+                # A wrong drop, a drop on itself and Escape change nothing.
+                wrong = max(n for n in cells if n not in (source, target))
+                self.go_to(reader, here, source)
+                self.says(reader, "space", source, "aufgenommen")
+                self.go_to(reader, source, wrong)
+                self.says(reader, "space", wrong, "Passt nicht")
+                self.says(reader, "Return", wrong, "aufgenommen")
+                self.says(reader, "Return", wrong, "abgelegt")
+                self.says(reader, "space", wrong, "aufgenommen")
+                self.says(reader, "Escape", wrong, "zurückgelegt")
+                self.assertEqual((app.points(), len(app.board_cells())), (e2e.points_caption(0), len(cells)))
+                here = wrong
+            heard = self.go_to(reader, here, source)
+            self.assertTrue(heard is None or e2e.shows_half(heard, a), f"cell {source} shows {a}: {heard}")
+            self.says(reader, "space", source, "aufgenommen")
+            heard = self.go_to(reader, source, target)
+            self.assertTrue(heard is None or e2e.shows_half(heard, b), f"cell {target} shows {b}: {heard}")
+            score = e2e.points_caption(k + 1)
+            self.hear(reader, "space", "name", lambda e: e.role == "push button" and e.value == score)
+            if k + 1 < len(pairs):
+                # The focus goes on to the next cell in reading order, which tells the score.
+                heard = reader.wait(lambda e: e.kind == "description"
+                                    and e.value.startswith(f"Richtig! {k + 1} Punkte, "), "the score")
+                here = e2e.cell_place(heard.value)
+                left = app.board_cells()
+                self.assertEqual(len(left), len(cells) - 2)
+                self.assertEqual(here, min([n for n in left if n > target] or left))
+
+        # The last pair: praise, the solution picture, the focus on the points,
+        # and Space there opens the check window with the task and its time.
+        box = app.message_box("Kontrolle")
+        self.assertEqual(box.text, e2e.shown_text(PRAISE))
+        e2e.key("Return")
+        app.wait_gone("Kontrolle", box.wid)
+        self.assert_solution_picture_shown(app, "play-keys-solved-screen")
+        reader.wait(lambda e: e.kind == "focus" and e.value and e.name == e2e.points_caption(len(pairs)),
+                    "the focus on the points")
+        e2e.key("space")
+        names = app.find("List1", "list", window=CHECK)
+        e2e.wait_until(lambda: app.list_items(names) == [first], what=f"the log to name {first}")
+        logged = app.list_items(app.find("List3", "list", window=CHECK))
+        self.assertEqual(len(logged), 1)
+        self.assertTrue(started <= logged[0] <= time.strftime("%H:%M:%S") or started > logged[0], logged)
+
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
         app.click("Abbruch", "push button")
@@ -148,7 +248,7 @@ class PlayTest(e2e.TestCase):
         app.wait_points(0)
         cells = app.board_cells()
         self.assertEqual(len(cells), 20)
-        by_name = {n.name: n for n in cells.values()}
+        by_name = {h: next(n for n in cells.values() if e2e.shows_half(n, h)) for h in halves}
 
         # A wrong drop (onto a cell of another pair, text and picture alike),
         # a plain click, and a drop onto the points button change nothing.

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QPushButton;
+class QWidget;
+
+namespace duplikon {
+
+class Board;
+class FocusFrame;
+class InWindowDrag;
+
+// Playing the board without a mouse, and telling a screen reader what happens.
+//
+// The cells take the focus by Tab and Shift+Tab in reading order (never by a
+// click; after the last cell Tab goes on to the button strip). The arrow keys
+// move it over the visible cells in rows and columns and stop at the edges:
+// left and right to the next visible cell of the row, up and down to the next
+// row that holds one, to its cell nearest to the column. A frame around the
+// focused cell shows where it is once the keyboard is used on the board. Space or Enter picks up the focused cell, shown with the
+// dashed outline of a drag; on another cell it drops the carried cell there
+// through the board's own drop. Escape puts the cell back, and so does
+// leaving the board with the focus or a mouse press on a cell.
+//
+// Every cell tells its place ("Reihe 2, Spalte 3", for a picture "Bild, Reihe
+// 2, Spalte 3") as its accessible description; what happens is said by putting
+// it in front of the place of the focused cell ("aufgenommen, Reihe 2, ...").
+//
+// While a panel covers the board its cells take no focus; when the last one
+// goes, the board takes the focus.
+class BoardKeyboard : public QObject {
+    Q_OBJECT
+public:
+    BoardKeyboard(Board *board, QWidget *client, InWindowDrag *drag);
+
+    // A panel or picture that covers the board while it lies over it.
+    void addCover(QWidget *panel);
+    bool covered() const { return m_covered; }
+    // The cell control picked up by the keyboard, or nullptr.
+    QWidget *carried() const { return m_carried; }
+    bool frameVisible() const;
+
+    // The board is being emptied for a set-up, and has been filled again.
+    void boardEmptying();
+    void boardFilled();
+    // A matched pair is about to go: a focus on it moves on to the next
+    // visible cell in reading order, or to the points button when none is left.
+    void pairLeaving(QWidget *source, QWidget *target);
+    // Says `what` on the focused cell (nothing when no cell has the focus).
+    void announce(const QString &what);
+
+    // "Reihe 2, Spalte 3" for cell 8.
+    static QString place(int cell);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool keyPress(QWidget *cell, int key);
+    void pickUp(QWidget *cell);
+    void dropOn(QWidget *cell);
+    void putBack();
+    QWidget *visibleControl(int cell) const;
+    // The cell control that has the main window's focus, or nullptr.
+    QWidget *focusedCell() const;
+    int neighbour(int cell, int key) const;
+    // The first visible cell after `cell` in reading order, from the start
+    // again after the last one; cells in `skip` do not count.
+    QWidget *nextCell(int cell, int skip1 = 0, int skip2 = 0) const;
+    void focusCell(QWidget *cell);
+    void setDescription(QWidget *cell, const QString &what);
+    void updateCover();
+    void updateFrame();
+
+    Board *m_board;
+    QWidget *m_client;
+    InWindowDrag *m_drag;
+    FocusFrame *m_frame;
+    QList<QWidget *> m_covers;
+    QPointer<QWidget> m_carried;
+    bool m_covered = false;
+    bool m_keyboardUsed = false;
+};
+
+} // namespace duplikon
