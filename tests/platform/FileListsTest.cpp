@@ -39,24 +39,13 @@ private slots:
         QCOMPARE(listFiles(QString(), QStringLiteral("*.TXT")), QStringList());
     }
 
-    void hiddenNamesAreNeverListed()
-    {
-        // what another system leaves on a USB stick beside every file
-        QTemporaryDir dir;
-        for (const char *n : {"TIERE.TXT", "._TIERE.TXT", ".txt", "Bilder/Hund.bmp", "Bilder/._Hund.bmp"})
-            touch(dir.filePath(QString::fromLatin1(n)));
-        QDir(dir.path()).mkdir(QStringLiteral(".Trashes"));
-        QCOMPARE(listFiles(dir.path(), QStringLiteral("*.TXT")), QStringList{QStringLiteral("TIERE.TXT")});
-        QCOMPARE(listFiles(dir.filePath(QStringLiteral("Bilder")), QStringLiteral("*.BMP;*.GIF;*.JPG;*.WMF")),
-                 QStringList{QStringLiteral("Hund.bmp")});
-        QCOMPARE(listSubfolders(dir.path()), QStringList{QStringLiteral("Bilder")});
-    }
-
     void namesAreSortedWithoutRegardToCase()
     {
         QTemporaryDir dir;
-        for (const char *n : {"Zebra.txt", "affe.txt", "Maus.TXT", "igel.txt", "Ähre.txt"})
+        // hidden names, as other systems leave them beside every file, are not listed
+        for (const char *n : {"Zebra.txt", "affe.txt", "Maus.TXT", "igel.txt", "Ähre.txt", "._affe.txt"})
             touch(dir.filePath(QString::fromUtf8(n)));
+        QDir(dir.path()).mkdir(QStringLiteral(".Trashes"));
         QDir(dir.path()).mkdir(QStringLiteral("tiere"));
         QDir(dir.path()).mkdir(QStringLiteral("Bilder"));
         QDir(dir.path()).mkdir(QStringLiteral("DUPBILDER"));
@@ -96,28 +85,12 @@ private slots:
         }
         // a folder is found like a file
         QVERIFY(QFileInfo(resolvePath(folder, QStringLiteral("TIERE"))).isDir());
-    }
 
-    void aHalfIsAlwaysReadBelowTheProgramFolder()
-    {
-        QTemporaryDir dir;
-        touch(dir.filePath(QStringLiteral("Prog/hund.bmp")));
-        touch(dir.filePath(QStringLiteral("Prog/Tiere/Katze.bmp")));
-        touch(dir.filePath(QStringLiteral("Bilder/Maus.bmp")));
-        const QString prog = dir.filePath(QStringLiteral("Prog")) + QLatin1Char('/');
-        const auto same = [](const QString &a, const QString &b) {
-            return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath() && QFileInfo(a).isFile();
-        };
-        // a leading separator does not lead to the root of the file system
-        QVERIFY(same(resolveHalf(prog, QStringLiteral("\\hund.bmp")), prog + QStringLiteral("hund.bmp")));
-        QVERIFY(same(resolveHalf(prog, QStringLiteral("/HUND.BMP")), prog + QStringLiteral("hund.bmp")));
-        QVERIFY(same(resolveHalf(prog, QStringLiteral("\\tiere\\katze.BMP")), prog + QStringLiteral("Tiere/Katze.bmp")));
-        // ".." still names a sibling folder of pictures
-        QVERIFY(same(resolveHalf(prog, QStringLiteral("..\\bilder\\maus.bmp")), dir.filePath(QStringLiteral("Bilder/Maus.bmp"))));
-        // an existing absolute path is read below the folder, where it is missing
-        const QString outside = dir.filePath(QStringLiteral("Bilder/Maus.bmp"));
-        QVERIFY(!QFileInfo::exists(resolveHalf(prog, outside)));
-        QVERIFY(same(resolvePath(prog, outside), outside)); // a plain file name may be absolute
+        // a picture half never leaves the folder by a leading separator, only by ".."
+        QCOMPARE(QFileInfo(resolveHalf(folder, QStringLiteral("\\tiere\\Hund.bmp"))).canonicalFilePath(),
+                 QFileInfo(folder + QStringLiteral("Tiere/Hund.bmp")).canonicalFilePath());
+        QVERIFY(QFileInfo(resolveHalf(folder + QStringLiteral("Tiere"), QStringLiteral("..\\Bilder\\kreis.bmp"))).isFile());
+        QVERIFY(!QFileInfo::exists(resolveHalf(folder, kreis)));
     }
 };
 
