@@ -46,6 +46,8 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget 
     setBackground(m_client, toQColor(kSystem3DHighlight));
     setCentralWidget(m_client);
 
+    // Stacked in this order: the cells, the solution picture over them, then
+    // the panels, which are raised whenever they are shown.
     m_board = new Board(m_client, platform);
     buildStrip();
     m_solution = new SolutionPicture(m_client, platform);
@@ -325,7 +327,7 @@ BoardPage MainWindow::boardPage() const
         PageCell &cell = page.cells[n - 1];
         if (!m_board->picture(n)->isHidden()) {
             cell.kind = PageCell::Picture;
-            cell.picturePath = resolvePath(programFolder(), m_board->List2().value(n - 1));
+            cell.picturePath = resolveHalf(programFolder(), m_board->List2().value(n - 1));
         } else if (!m_board->label(n)->isHidden()) {
             cell.kind = PageCell::Text;
             cell.text = m_board->label(n)->text();

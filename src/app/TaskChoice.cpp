@@ -170,7 +170,7 @@ void TaskChoice::preview(int line, PictureBox *box)
     // fewer than four characters ends in the folder separator and is text.
     if (isPictureName(m_programFolder + text)) {
         // A picture that cannot be loaded leaves the box cleared.
-        box->loadFile(resolvePath(m_programFolder, text));
+        box->loadFile(resolveHalf(m_programFolder, text));
         box->setAccessibleName(text);
     } else {
         box->writeText(text);

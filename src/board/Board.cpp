@@ -99,7 +99,7 @@ void Board::AufgabeLaden(const QString &fileName)
         return;
     }
     m_list1 = usedLines(file.lines);
-    m_platform.random->seed(quint32(m_platform.clock->secondsSinceMidnight()));
+    m_platform.random->seed(quint32(m_platform.clock->millisecondsSinceMidnight()));
     const Shuffled s = shuffleHalves(m_list1, *m_platform.random);
     m_list2 = s.halves;
     m_list3 = s.keys;
@@ -122,7 +122,7 @@ void Board::FeldBelegen(int j)
     if (isPictureName(h)) {
         // A picture that cannot be loaded keeps the cell a picture cell, so
         // the pair stays playable, and shows its name in small type.
-        if (!b->loadFile(resolvePath(m_programFolder, h)))
+        if (!b->loadFile(resolveHalf(m_programFolder, h)))
             b->setNote(h);
         b->setAccessibleName(spokenPictureName(h));
         b->setToolTip(QString());

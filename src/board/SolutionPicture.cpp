@@ -54,7 +54,10 @@ void SolutionPicture::LoesungsbildZeigen()
     }
     m_box->setImage(pic.image, path);
     m_box->setAccessibleName(m_list8.at(i));
-    moveLeftTwips(m_box, kShown);
+    // Shown where it was stacked, above the cells and below the panels: a
+    // short list or panel that is open stays in front of it.
+    m_box->move(px(kShown), m_box->y());
+    m_box->show();
     m_list8.removeAt(i);
 }
 

@@ -13,6 +13,8 @@ class PictureBox;
 
 // The solution picture loesungsbild, stretched over the whole board when a
 // task is solved, with the pool List8 of pictures not yet shown in this run.
+// It is never raised: made after the cells and before the panels, it covers
+// the board and stays under the panels.
 class SolutionPicture : public QObject {
     Q_OBJECT
 public:

@@ -173,7 +173,7 @@ void CheckWindow::List2_Click()
         return;
     }
     // A picture that cannot be loaded leaves the box cleared.
-    m_picture1->loadFile(resolvePath(m_programFolder, line));
+    m_picture1->loadFile(resolveHalf(m_programFolder, line));
 }
 
 void CheckWindow::menu1_Click()

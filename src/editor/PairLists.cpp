@@ -154,7 +154,7 @@ void PairLists::listClick(ListBox *list, PictureBox *lupe)
     // The design opens the path in capitals, which finds the file whatever its
     // letter case; the path is matched part by part without regard to case.
     if (isPictureName(m_langname + entry)) {
-        if (!lupe->loadFile(resolvePath(m_langname, entry)))
+        if (!lupe->loadFile(resolveHalf(m_langname, entry)))
             lupe->setNote(entry); // the teacher sees which picture is missing
     } else {
         lupe->clearPicture();

@@ -8,12 +8,15 @@
 #include "output/ListPrintLayout.h"
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
+#include "platform/Folders.h"
 #include "platform/TextFiles.h"
 
 namespace duplikon {
 
 namespace {
 const QChar CR(0x0D);
+// The settings file of the program folder: never replaced by a task file.
+const QString kSettingsFileName = QStringLiteral("DUPLIKON.INI");
 } // namespace
 
 TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *host, const PairLists *pairs)
@@ -134,10 +137,19 @@ void TaskFilePanel::menu2d_Click()
         return;
     }
     const QString name = rule.name;
+    if (name == kSettingsFileName) {
+        dlg->message(QStringLiteral("Datei sichern"),
+                     QStringLiteral("Der Name ") + name + QStringLiteral(" gehört zu den Einstellungen.") + CR
+                         + QStringLiteral("Bitte einen anderen Namen eingeben.") + CR);
+        return;
+    }
     int found = 0;
     for (const QString &f : m_host->taskFiles())
         if (f.toUpper() == name)
             ++found;
+    // A picture or any other file that File1 does not list is asked about too.
+    if (found == 0 && pathKind(resolvePath(m_langname, name)) != PathKind::Missing)
+        found = 1;
     if (found > 0
         && !dlg->askYesNo(name + QStringLiteral(" sichern"),
                           QStringLiteral("Die Datei ist schon vorhanden,") + CR + QStringLiteral("soll sie überschrieben werden?") + CR))

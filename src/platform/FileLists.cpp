@@ -18,6 +18,50 @@ void sortCaseless(QStringList &names)
         return c != 0 ? c < 0 : a < b;
     });
 }
+
+bool isHiddenName(const QString &name)
+{
+    return name.startsWith(QLatin1Char('.'));
+}
+
+// base + rel where it exists; otherwise each part of rel matched without
+// regard to letter case, or the plain joined path when nothing matches.
+QString findBelow(const QString &base, const QString &rel)
+{
+    const QString plain = base + rel;
+    if (QFileInfo::exists(plain))
+        return plain;
+
+    QString current = base;
+    const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        const QString exact = withTrailingSeparator(current) + part;
+        if (part == QLatin1String(".") || part == QLatin1String("..") || QFileInfo::exists(exact)) {
+            current = exact;
+            continue;
+        }
+        QDir dir(current);
+        const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        QString found;
+        for (const QString &e : entries) {
+            if (e.compare(part, Qt::CaseInsensitive) == 0) {
+                found = e;
+                break;
+            }
+        }
+        if (found.isEmpty())
+            return plain;
+        current = withTrailingSeparator(current) + found;
+    }
+    return current;
+}
+
+QString withSlashes(const QString &name)
+{
+    QString rel = name;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return rel;
+}
 } // namespace
 
 QStringList listFiles(const QString &folder, const QString &patterns)
@@ -29,11 +73,11 @@ QStringList listFiles(const QString &folder, const QString &patterns)
     for (const QString &p : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts))
         filters << p.trimmed();
     dir.setNameFilters(filters);
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
+    dir.setFilter(QDir::Files | QDir::System);
     QStringList names;
     // QDir matches name filters case-insensitively unless told otherwise
     for (const QFileInfo &fi : dir.entryInfoList())
-        if (fi.isFile())
+        if (fi.isFile() && !isHiddenName(fi.fileName()))
             names << fi.fileName();
     sortCaseless(names);
     return names;
@@ -44,7 +88,10 @@ QStringList listSubfolders(const QString &folder)
     QDir dir(folder);
     if (folder.isEmpty() || !dir.exists())
         return {};
-    QStringList names = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList names;
+    for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (!isHiddenName(name))
+            names << name;
     sortCaseless(names);
     return names;
 }
@@ -68,38 +115,15 @@ QString withTrailingSeparator(const QString &folder)
 
 QString resolvePath(const QString &folder, const QString &name)
 {
-    QString rel = name;
-    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const bool absolute = QDir::isAbsolutePath(rel);
-    const QString base = absolute ? QString() : withTrailingSeparator(folder);
-    const QString plain = absolute ? rel : base + rel;
-    if (QFileInfo::exists(plain))
-        return plain;
+    const QString rel = withSlashes(name);
+    if (QDir::isAbsolutePath(rel))
+        return findBelow(QStringLiteral("/"), rel.mid(1));
+    return findBelow(withTrailingSeparator(folder), rel);
+}
 
-    // Match each part without regard to letter case.
-    QString current = absolute ? QStringLiteral("/") : base;
-    const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (int i = 0; i < parts.size(); ++i) {
-        const QString &part = parts.at(i);
-        const QString exact = withTrailingSeparator(current) + part;
-        if (part == QLatin1String(".") || part == QLatin1String("..") || QFileInfo::exists(exact)) {
-            current = exact;
-            continue;
-        }
-        QDir dir(current);
-        const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-        QString found;
-        for (const QString &e : entries) {
-            if (e.compare(part, Qt::CaseInsensitive) == 0) {
-                found = e;
-                break;
-            }
-        }
-        if (found.isEmpty())
-            return plain;
-        current = withTrailingSeparator(current) + found;
-    }
-    return current;
+QString resolveHalf(const QString &folder, const QString &half)
+{
+    return findBelow(withTrailingSeparator(folder), withSlashes(half));
 }
 
 bool deleteFile(const QString &path, QString *error)

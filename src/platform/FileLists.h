@@ -7,9 +7,12 @@ namespace duplikon {
 
 // Patterns such as "*.TXT" or "*.BMP;*.GIF;*.JPG;*.WMF" match without regard
 // to letter case; the bare file names come sorted by name without regard to case.
+// Hidden names (a leading dot, such as the "._TIERE.TXT" that other systems
+// leave beside every file) are never listed.
 QStringList listFiles(const QString &folder, const QString &patterns);
 
-// The names of the direct subfolders, sorted without regard to case.
+// The names of the direct subfolders, sorted without regard to case; hidden
+// folders are not listed.
 QStringList listSubfolders(const QString &folder);
 
 bool isFolder(const QString &path);
@@ -27,6 +30,12 @@ QString withTrailingSeparator(const QString &folder);
 // the path is matched without regard to letter case. When nothing matches, the
 // plain joined path is returned (and does not exist).
 QString resolvePath(const QString &folder, const QString &name);
+
+// The file of a picture half such as "Tiere\Hund.bmp": the folder and the half
+// joined as text, so a leading separator never makes the half absolute
+// ("\hund.bmp" is hund.bmp in the folder), while ".." may still lead to a
+// sibling folder. Found as resolvePath finds a name.
+QString resolveHalf(const QString &folder, const QString &half);
 
 // Deletes a file (never a folder); on failure error holds the reason.
 bool deleteFile(const QString &path, QString *error);

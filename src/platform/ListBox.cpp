@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ListBox.h"
 
+#include <QMouseEvent>
+
 namespace duplikon {
 
 ListBox::ListBox(QWidget *parent) : QListWidget(parent)
@@ -57,8 +59,24 @@ void ListBox::selectionMaybeChanged()
     if (i == m_lastIndex)
         return;
     m_lastIndex = i;
-    if (i >= 0)
+    if (i >= 0) {
+        ++m_clicksSent;
         emit clicked();
+    }
+}
+
+void ListBox::mousePressEvent(QMouseEvent *event)
+{
+    const int sentBefore = m_clicksSent;
+    QListWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || m_clicksSent != sentBefore)
+        return;
+    // A click on the entry that is already selected is a click all the same.
+    const QListWidgetItem *hit = itemAt(event->position().toPoint());
+    if (hit && row(hit) == listIndex()) {
+        ++m_clicksSent;
+        emit clicked();
+    }
 }
 
 FileListBox::FileListBox(QWidget *parent, const QString &pattern)

@@ -8,8 +8,10 @@ namespace duplikon {
 
 // A list box with one selected entry (its ListIndex, -1 when none). Its
 // clicked() signal fires whenever the selected entry changes, by the user or
-// by the program, so both take the same path. Giving the list the focus or
-// moving its current item does not count as a selection.
+// by the program, so both take the same path, and also when the user clicks
+// the entry that is already selected. Giving the list the focus, moving its
+// current item or selecting the selected entry again by program does not
+// count as a selection.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -25,9 +27,13 @@ public:
 signals:
     void clicked();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     void selectionMaybeChanged();
     int m_lastIndex = -1;
+    int m_clicksSent = 0;
 };
 
 // A file list box: the bare names of the files of a folder that match a

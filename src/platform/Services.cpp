@@ -13,9 +13,9 @@
 
 namespace duplikon {
 
-int SystemClock::secondsSinceMidnight()
+int SystemClock::millisecondsSinceMidnight()
 {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000;
+    return QTime::currentTime().msecsSinceStartOfDay();
 }
 
 QString SystemClock::timeText()

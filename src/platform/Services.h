@@ -14,7 +14,8 @@ class Dialogs;
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual int secondsSinceMidnight() = 0;
+    // Fine enough that two set-ups within one second are seeded differently.
+    virtual int millisecondsSinceMidnight() = 0;
     virtual QString timeText() = 0; // "hh:mm:ss", 24-hour clock
 };
 
@@ -57,7 +58,7 @@ struct Platform {
 
 class SystemClock : public Clock {
 public:
-    int secondsSinceMidnight() override;
+    int millisecondsSinceMidnight() override;
     QString timeText() override;
 };
 

@@ -54,6 +54,9 @@ private slots:
     {
         ProgramFolder pf;
         fillDemo(pf);
+        // hidden files that another system left beside the task and the picture
+        pf.write(QStringLiteral("._TIERE.TXT"), QByteArray("\0\5\x16\7", 4));
+        pf.write(QStringLiteral("DUPBILDER/._Sonne.bmp"), QByteArray("\0\5\x16\7", 4));
         FakePlatform fp;
         MainWindow w(fp.platform(), pf.path());
         QVERIFY(fp.dialogs.shown.isEmpty()); // DUPBILDER is there: no message
@@ -209,6 +212,14 @@ private slots:
         QCOMPARE(picture1->writtenText(), QStringLiteral("GIF"));
         QVERIFY(!picture1->hasPicture());
         QVERIFY(picture3->hasPicture());
+        // A half with a leading separator is read in the program folder, in the
+        // preview and on the board, never at the root of the file system.
+        pf.writeTask(QStringLiteral("WURZEL.TXT"), {QStringLiteral("\\Hund.bmp"), QStringLiteral("/hund.BMP")});
+        c->File1()->refresh();
+        c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("WURZEL.TXT")));
+        QVERIFY(picture1->hasPicture() && picture3->hasPicture());
+        w.board()->AufgabeLaden(QStringLiteral("WURZEL.TXT"));
+        QVERIFY(w.board()->picture(1)->hasPicture() && w.board()->picture(2)->hasPicture());
     }
 
     void shortListOpensClosesAndLoadsWithoutChangingTheTitle()

@@ -259,6 +259,24 @@ private slots:
         QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
     }
 
+    void theShortListStaysInFrontOfTheSolutionPicture()
+    {
+        // the short list is open when the last pair is matched
+        Game g(kTwoPairs, 1);
+        g.drag(2, 1);
+        child<QCheckBox>(g.w.get(), "Check2")->setChecked(true);
+        child<QAction>(g.w.get(), "menu2")->trigger();
+        auto *list5 = child<ListBox>(g.w.get(), "List5");
+        QVERIFY(g.w->taskChoice()->shortListShown());
+        g.drag(4, 3); // cells 3 and 4 lie beside the list
+        QVERIFY(g.w->solution()->shown());
+        QWidget *client = g.w->centralWidget();
+        const QPoint onList = list5->geometry().center();
+        QVERIFY(list5->isAncestorOf(client->childAt(onList)));
+        // the picture covers the rest of the board
+        QCOMPARE(client->childAt(g.cell(5)->geometry().center())->objectName(), QStringLiteral("loesungsbild"));
+    }
+
     void pointsAccumulateOverTasks()
     {
         Game g(kTwoPairs);

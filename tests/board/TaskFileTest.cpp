@@ -320,13 +320,13 @@ private slots:
         QTemporaryDir dir;
         writeBytes(dir, QStringLiteral("TIERE.TXT"), "Hund\r\nHund.bmp\r\n\r\nKatze\r\nKatze.bmp");
         test::FakePlatform fake;
-        fake.clock.seconds = 4242;
+        fake.clock.milliseconds = 4242123;
         fake.random.values = {0.7, 0.5, 0.9, 0.2};
         QWidget client;
         Board board(&client, fake.platform());
         board.setProgramFolder(dir.path() + QLatin1Char('/'));
         board.AufgabeLaden(QStringLiteral("TIERE.TXT"));
-        QCOMPARE(fake.random.seeds, QList<quint32>({4242}));
+        QCOMPARE(fake.random.seeds, QList<quint32>({4242123}));
         QCOMPARE(board.List1(), QStringList({"Hund", "Hund.bmp", "Katze", "Katze.bmp"}));
         QCOMPARE(board.List2(), QStringList({"Katze.bmp", "Hund.bmp", "Katze", "Hund"}));
         QCOMPARE(board.List3(), QStringList({"B_Katze.bmp", "A_Hund.bmp", "B_Katze", "A_Hund"}));
@@ -343,6 +343,27 @@ private slots:
         QCOMPARE(fake.random.seeds.size(), 2);
         QCOMPARE(board.hiddenControls(), 40 - 4);
         QCOMPARE(board.List3().last(), QStringLiteral("A_Hund"));
+    }
+
+    void setUpsWithinOneSecondShuffleAnew()
+    {
+        // the program's own clock and generator, two set-ups a few milliseconds apart
+        QTemporaryDir dir;
+        writeBytes(dir, QStringLiteral("ZAHLEN.TXT"), numbered(QStringLiteral("Z"), 20).join(QLatin1Char('\r')).toLatin1());
+        test::FakePlatform fake;
+        SystemClock clock;
+        SystemRandom random;
+        Platform platform = fake.platform();
+        platform.clock = &clock;
+        platform.random = &random;
+        QWidget client;
+        Board board(&client, platform);
+        board.setProgramFolder(dir.path() + QLatin1Char('/'));
+        board.AufgabeLaden(QStringLiteral("ZAHLEN.TXT"));
+        const QStringList first = board.List2();
+        QTest::qSleep(3);
+        board.AufgabeLaden(QStringLiteral("ZAHLEN.TXT"));
+        QVERIFY(board.List2() != first);
     }
 };
 

@@ -509,6 +509,22 @@ void EditorWindowTest::overwriteQuestionAndItsNo()
     QCOMPARE(m_fake->dialogs.shown[1].title, QStringLiteral("LUECKEN.TXT sichern"));
     QCOMPARE(readBytes(m_folder + QStringLiteral("/luecken.txt")), QByteArray("x\r\ny\r\n"));
     QCOMPARE(QDir(m_folder).entryList({"*.txt"}, QDir::Files).size(), 2);
+
+    // the settings file's name is refused; a picture that File1 does not list is asked about
+    writeBytes(m_folder + QStringLiteral("/duplikon.ini"), " 0 \r\n");
+    const QByteArray picture = readBytes(m_folder + QStringLiteral("/HUND.BMP"));
+    m_fake->dialogs.clear();
+    m_fake->dialogs.inputAnswers = QStringList{"Duplikon.ini", "hund.bmp"};
+    m_fake->dialogs.yesNoAnswers = {false};
+    trigger("menu2d");
+    trigger("menu2d");
+    QCOMPARE(m_fake->dialogs.titles(), (QStringList{"Datei sichern", "Datei sichern", "Datei sichern", "HUND.BMP sichern"}));
+    QCOMPARE(m_fake->dialogs.shown[1].text,
+             QStringLiteral("Der Name DUPLIKON.INI gehört zu den Einstellungen.\rBitte einen anderen Namen eingeben.\r"));
+    QCOMPARE(m_fake->dialogs.shown[3].kind, ShownDialog::Question);
+    QCOMPARE(m_fake->dialogs.shown[3].text, QStringLiteral("Die Datei ist schon vorhanden,\rsoll sie überschrieben werden?\r"));
+    QCOMPARE(readBytes(m_folder + QStringLiteral("/duplikon.ini")), QByteArray(" 0 \r\n"));
+    QCOMPARE(readBytes(m_folder + QStringLiteral("/HUND.BMP")), picture);
 }
 
 void EditorWindowTest::failedSaveSaysSoAndWritesNothing()
@@ -652,6 +668,10 @@ void EditorWindowTest::newFileCopyAndPrint()
     QCOMPARE(text1()->text(), QString());
     QCOMPARE(m_fake->dialogs.titles(), QStringList{"Neue Datei"});
     QCOMPARE(m_fake->dialogs.shown[0].text, QStringLiteral("Sie können nun eine neue Datei erstellen.\r"));
+    // a click on the task file that is still selected opens it again
+    QCOMPARE(selectedRow(list("File2")), 1);
+    clickRow(list("File2"), 1);
+    QCOMPARE(items(list("List1")), (QStringList{"Hund", "Katze"}));
 
     // without a selected task file printing and deleting do nothing
     m_win->findChild<QListWidget *>("File2")->clearSelection();

@@ -42,8 +42,10 @@ private slots:
     void namesAreSortedWithoutRegardToCase()
     {
         QTemporaryDir dir;
-        for (const char *n : {"Zebra.txt", "affe.txt", "Maus.TXT", "igel.txt", "Ähre.txt"})
+        // hidden names, as other systems leave them beside every file, are not listed
+        for (const char *n : {"Zebra.txt", "affe.txt", "Maus.TXT", "igel.txt", "Ähre.txt", "._affe.txt"})
             touch(dir.filePath(QString::fromUtf8(n)));
+        QDir(dir.path()).mkdir(QStringLiteral(".Trashes"));
         QDir(dir.path()).mkdir(QStringLiteral("tiere"));
         QDir(dir.path()).mkdir(QStringLiteral("Bilder"));
         QDir(dir.path()).mkdir(QStringLiteral("DUPBILDER"));
@@ -83,6 +85,12 @@ private slots:
         }
         // a folder is found like a file
         QVERIFY(QFileInfo(resolvePath(folder, QStringLiteral("TIERE"))).isDir());
+
+        // a picture half never leaves the folder by a leading separator, only by ".."
+        QCOMPARE(QFileInfo(resolveHalf(folder, QStringLiteral("\\tiere\\Hund.bmp"))).canonicalFilePath(),
+                 QFileInfo(folder + QStringLiteral("Tiere/Hund.bmp")).canonicalFilePath());
+        QVERIFY(QFileInfo(resolveHalf(folder + QStringLiteral("Tiere"), QStringLiteral("..\\Bilder\\kreis.bmp"))).isFile());
+        QVERIFY(!QFileInfo::exists(resolveHalf(folder, kreis)));
     }
 };
 

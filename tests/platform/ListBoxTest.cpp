@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A list box runs its click handler for every change of the selected entry,
-// whether the user or the program made it, and for nothing else.
+// whether the user or the program made it, and for every click of the user on
+// an entry, and for nothing else.
 #include "platform/ListBox.h"
 
 #include <QPushButton>
@@ -60,12 +61,18 @@ private slots:
         QCOMPARE(clicked.count(), 1);
         QCOMPARE(list.listIndex(), 1);
 
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second); // same entry again
-        QCOMPARE(clicked.count(), 1);
+        // the same entry again: a click of the user counts, the program's selection does not
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(clicked.count(), 2);
+        list.setListIndex(1);
+        QCOMPARE(clicked.count(), 2);
+        // a click below the last entry is no click on an entry
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(5, list.viewport()->height() - 3));
+        QCOMPARE(clicked.count(), 2);
 
         QTest::keyClick(&list, Qt::Key_Down);
         QCOMPARE(list.listIndex(), 2);
-        QCOMPARE(clicked.count(), 2);
+        QCOMPARE(clicked.count(), 3);
     }
 
     void gettingTheFocusRunsNothing()

@@ -38,9 +38,9 @@ public:
 
 class FakeClock : public Clock {
 public:
-    int secondsSinceMidnight() override { return seconds; }
+    int millisecondsSinceMidnight() override { return milliseconds; }
     QString timeText() override { return time; }
-    int seconds = 3600;
+    int milliseconds = 3600000;
     QString time = QStringLiteral("10:15:30");
 };
 
