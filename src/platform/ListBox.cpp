@@ -67,6 +67,12 @@ void ListBox::selectionMaybeChanged()
 
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
+    // A press below the last entry neither selects nor clears: the chosen
+    // entry stays chosen, so "Laden" still has a file to load.
+    if (!itemAt(event->position().toPoint())) {
+        event->accept();
+        return;
+    }
     const int sentBefore = m_clicksSent;
     QListWidget::mousePressEvent(event);
     if (event->button() != Qt::LeftButton || m_clicksSent != sentBefore)

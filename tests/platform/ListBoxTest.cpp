@@ -66,9 +66,10 @@ private slots:
         QCOMPARE(clicked.count(), 2);
         list.setListIndex(1);
         QCOMPARE(clicked.count(), 2);
-        // a click below the last entry is no click on an entry
+        // a click below the last entry is no click on an entry and keeps the selection
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(5, list.viewport()->height() - 3));
         QCOMPARE(clicked.count(), 2);
+        QCOMPARE(list.listIndex(), 1);
 
         QTest::keyClick(&list, Qt::Key_Down);
         QCOMPARE(list.listIndex(), 2);
