@@ -452,6 +452,15 @@ private slots:
         QTest::keyClick(list5, Qt::Key_Space);
         QVERIFY(!w.taskChoice()->shortListShown());
         QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
+
+        // Alt+I and the password: the settings panel takes the focus, "O k a y" (Alt+O) gives it back
+        fp.dialogs.inputAnswers = {QStringLiteral("0")};
+        QTest::keyClick(&w, Qt::Key_I, Qt::AltModifier);
+        QVERIFY(w.settingsPanel()->shown());
+        QCOMPARE(QApplication::focusWidget(), child<QCheckBox>(&w, "Check1"));
+        QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
+        QVERIFY(!w.settingsPanel()->shown());
+        QCOMPARE(QApplication::focusWidget(), check4);
         w.hide();
         QApplication::setStyle(beforeName);
     }
