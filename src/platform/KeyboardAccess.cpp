@@ -169,8 +169,9 @@ void setAltLetter(QWidget *control, QChar letter)
 
 void pressOnEnter(QWidget *button)
 {
-    if (button->findChild<EnterPresses *>(QString(), Qt::FindDirectChildrenOnly))
+    if (button->property("pressOnEnter").toBool())
         return;
+    button->setProperty("pressOnEnter", true);
     button->installEventFilter(new EnterPresses(button));
 }
 
