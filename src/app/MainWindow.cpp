@@ -14,6 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 
@@ -102,20 +103,23 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenu()
 {
+    // "&" marks each menu's letter: Alt and the letter open it (the letter is
+    // underlined only while Alt is held); F10 opens the bar.
     QMenuBar *bar = menuBar();
-    QMenu *menu1 = bar->addMenu(QStringLiteral("Programm"));
+    QMenu *menu1 = bar->addMenu(QStringLiteral("&Programm"));
     menu1->setObjectName(QStringLiteral("menu1"));
     const auto action = [](QWidget *on, const QString &caption, const char *name) {
         QAction *a = on->addAction(caption);
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    QAction *menu1a = action(menu1, QStringLiteral("Beenden"), "menu1a");
+    QAction *menu1a = action(menu1, QStringLiteral("&Beenden"), "menu1a");
     menu1->addSeparator()->setObjectName(QStringLiteral("menu1strich"));
-    QAction *menu1b = action(menu1, QStringLiteral("Autor ..."), "menu1b");
-    QAction *menu2 = action(bar, QStringLiteral("Laden"), "menu2");
-    QAction *menu3 = action(bar, QStringLiteral("Editor"), "menu3");
-    QAction *menu4 = action(bar, QStringLiteral("Einstellungen"), "menu4");
+    QAction *menu1b = action(menu1, QStringLiteral("&Autor ..."), "menu1b");
+    QAction *menu2 = action(bar, QStringLiteral("&Laden"), "menu2");
+    QAction *menu3 = action(bar, QStringLiteral("&Editor"), "menu3");
+    QAction *menu4 = action(bar, QStringLiteral("E&instellungen"), "menu4");
+    installMenuKey(this);
 
     connect(menu1a, &QAction::triggered, this, &MainWindow::menu1a_Click);
     connect(menu1b, &QAction::triggered, this, &MainWindow::menu1b_Click);
@@ -156,6 +160,13 @@ void MainWindow::buildStrip()
     m_command6 = button(QStringLiteral("Fett"), "Command6", 11760, 975);
     m_board->setPointsButton(punkte);
     m_board->setTwoColourBox(check4);
+    // Alt letters of the strip; the menus and the panels have their own.
+    setAltLetter(m_command7, QLatin1Char('N'));
+    setAltLetter(punkte, QLatin1Char('U'));
+    setAltLetter(check4, QLatin1Char('Z'));
+    setAltLetter(schrift1, QLatin1Char('A'));
+    setAltLetter(schrift2, QLatin1Char('C'));
+    setAltLetter(m_command6, QLatin1Char('T'));
 
     connect(m_command7, &QPushButton::clicked, this, [this] { m_lesson->Command7_Click(); });
     connect(punkte, &QPushButton::clicked, this, &MainWindow::punkte_Click);
@@ -299,10 +310,12 @@ void MainWindow::Command6_Click()
     QFont buttonFont = m_command6->font();
     if (!m_board->textBold()) {
         m_command6->setText(QStringLiteral("Normal"));
+        setAltLetter(m_command6, QLatin1Char('M'));
         buttonFont.setBold(false);
     } else {
         buttonFont.setBold(true);
         m_command6->setText(QStringLiteral("Fett"));
+        setAltLetter(m_command6, QLatin1Char('T'));
     }
     m_command6->setFont(buttonFont);
     m_board->toggleBold();

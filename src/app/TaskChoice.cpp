@@ -7,10 +7,12 @@
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 #include "platform/TextFiles.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -76,6 +78,10 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform)
     command2->setObjectName(QStringLiteral("Command2"));
     command2->setFont(designFont());
     placeTwips(command2, 8760, 5880, 2415, 495);
+    setAltLetter(command1, QLatin1Char('B'));
+    setAltLetter(command2, QLatin1Char('D'));
+    // Enter in the file list loads the chosen task, as "L a d e n" does.
+    m_file1->installEventFilter(this);
     m_dateibild->hide();
 
     m_list5 = new ListBox(client);
@@ -83,6 +89,9 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform)
     m_list5->setFont(designFont());
     m_list5->setAccessibleName(QStringLiteral("Kurze Dateiwahl"));
     placeTwips(m_list5, kParkedLeft, 0, 1935, 3390);
+    // A pick loads the task and parks the list: the arrow keys only move
+    // through the names, Space or Enter picks one.
+    m_list5->setChooseByKey(true);
     m_list5->hide();
 
     connect(m_file1, &ListBox::clicked, this, &TaskChoice::File1_Click);
@@ -207,10 +216,46 @@ void TaskChoice::Command1_Click()
     parkPanel();
 }
 
-void TaskChoice::showPanel() { moveLeftTwips(m_dateibild, kPanelShown); }
-void TaskChoice::parkPanel() { moveLeftTwips(m_dateibild, kParkedLeft); }
-void TaskChoice::showShortList() { moveLeftTwips(m_list5, kShortListShown); }
-void TaskChoice::parkShortList() { moveLeftTwips(m_list5, kParkedLeft); }
+bool TaskChoice::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_file1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_file1->currentRow() >= 0
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            m_file1->setListIndex(m_file1->currentRow());
+            Command2_Click();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TaskChoice::showPanel()
+{
+    moveLeftTwips(m_dateibild, kPanelShown);
+    m_panelFocus.shown(m_dateibild, m_file1);
+}
+
+void TaskChoice::parkPanel()
+{
+    m_panelFocus.parked(m_dateibild);
+    moveLeftTwips(m_dateibild, kParkedLeft);
+}
+
+void TaskChoice::showShortList()
+{
+    moveLeftTwips(m_list5, kShortListShown);
+    m_shortListFocus.shown(m_list5, m_list5);
+    if (m_list5->currentRow() < 0 && m_list5->count() > 0)
+        m_list5->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
+
+void TaskChoice::parkShortList()
+{
+    m_shortListFocus.parked(m_list5);
+    moveLeftTwips(m_list5, kParkedLeft);
+}
+
 bool TaskChoice::shortListShown() const { return leftTwips(m_list5) == kShortListShown; }
 bool TaskChoice::panelShown() const { return leftTwips(m_dateibild) == kPanelShown; }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include "lesson/TaskPicker.h"
 #include "platform/Colours.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/Services.h"
 
 #include <QObject>
@@ -62,6 +63,9 @@ signals:
     // "L a d e n" names the loaded task in the window title.
     void titleChanged(const QString &title);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void preview(int line, PictureBox *box);
 
@@ -74,6 +78,8 @@ private:
     ListBox *m_list5;
     PictureBox *m_picture1;
     PictureBox *m_picture3;
+    PanelFocus m_panelFocus;
+    PanelFocus m_shortListFocus;
 };
 
 } // namespace duplikon

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Folders.h"
 #include "platform/Fonts.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -66,6 +67,8 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("example.duplikon.Duplikon"));
     QApplication::setQuitOnLastWindowClosed(false);
     duplikon::installFontSubstitutes();
+    // Underlined letters only while Alt is held; Alt alone and F10 open the menu bar.
+    QApplication::setStyle(new duplikon::KeyboardStyle);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.duplikon.Duplikon")));
 
     // Buttons and standard texts of Qt read in German, as on the systems the

@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 #include "platform/TextFiles.h"
@@ -50,7 +51,9 @@ CheckWindow::CheckWindow(Platform platform, QString programFolder, QWidget *pare
     setWindowTitle(kTitle);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    m_menu1 = menuBar()->addAction(QStringLiteral("Abbruch"));
+    // Alt+A, or F10 and Enter, as well as a click.
+    m_menu1 = menuBar()->addAction(QStringLiteral("&Abbruch"));
+    installMenuKey(this);
     m_menu1->setObjectName(QStringLiteral("menu1"));
     connect(m_menu1, &QAction::triggered, this, &CheckWindow::menu1_Click);
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorSymbols.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOptionFocusRect>
 
 namespace duplikon {
 
@@ -112,6 +114,7 @@ SymbolButton::SymbolButton(EditorSymbol kind, QWidget *parent)
     : QWidget(parent), m_symbol(editorSymbol(kind))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::TabFocus); // Space or Enter clicks it
 }
 
 void SymbolButton::paintEvent(QPaintEvent *)
@@ -130,6 +133,23 @@ void SymbolButton::paintEvent(QPaintEvent *)
     const QPoint at((width() - m_symbol.width()) / 2 + (m_down ? 1 : 0),
                     (height() - m_symbol.height()) / 2 + (m_down ? 1 : 0));
     p.drawImage(at, m_symbol);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = r.adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
+}
+
+void SymbolButton::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SymbolButton::mousePressEvent(QMouseEvent *event)

@@ -11,7 +11,7 @@ enum class EditorSymbol { Insert, MoveUp, Replace, Take, MoveDown, Delete };
 QImage editorSymbol(EditorSymbol kind);
 
 // A picture box used as a button: a raised square with its symbol that
-// reports a click.
+// reports a click, or Space or Enter when it has the Tab focus.
 class SymbolButton : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +25,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QImage m_symbol;

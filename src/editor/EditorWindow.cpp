@@ -8,13 +8,17 @@
 #include "editor/TaskFilePanel.h"
 #include "platform/ActivationWatcher.h"
 #include "platform/InWindowDrag.h"
+#include "platform/KeyboardAccess.h"
 
 #include <QAbstractScrollArea>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+
+#include <iterator>
 
 namespace duplikon {
 
@@ -27,6 +31,10 @@ constexpr int kOuterWidth = 13050;
 constexpr int kOuterHeight = 9300;
 
 const char *const kHelpProperty = "hilfetext";
+
+// The keys that put the chosen picture into a list, shown in the help line
+// when the picture list or its preview gets the focus from the keyboard.
+const char *const kKeyHint = "Mit Strg+G kommt das Bild in die grüne Liste, mit Strg+B in die blaue ...";
 
 } // namespace
 
@@ -50,8 +58,16 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     line1->setGeometry(px(3360), px(240), 1, px(8520) - px(240) + 1);
     m_pairs = new PairLists(m_client, host->programFolder());
     m_files = new TaskFilePanel(m_client, platform, host, m_pairs);
-    setTabOrder(findChild<QWidget *>(QStringLiteral("List1")), findChild<QWidget *>(QStringLiteral("File2")));
-    setTabOrder(findChild<QWidget *>(QStringLiteral("File2")), findChild<QWidget *>(QStringLiteral("List2")));
+    // Tab goes through the window from left to right: the picture browser,
+    // the green column, the task files, the blue column, the text field and
+    // the buttons of the large preview.
+    const char *const tabOrder[] = {
+        "List3", "File1", "Picture1", "List1", "Picture2", "Picture5", "Picture4", "Picture3", "Picture6",
+        "Picture7", "File2", "Label10", "Label11", "Label12", "List2", "Picture9", "Picture8", "Picture13",
+        "Picture11", "Picture10", "Picture12", "Text1", "Command1", "Command2",
+    };
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(findChild<QWidget *>(QLatin1String(tabOrder[i - 1])), findChild<QWidget *>(QLatin1String(tabOrder[i])));
 
     connect(m_files, &TaskFilePanel::pairsOpened, m_pairs, &PairLists::openPairs);
     connect(m_files, &TaskFilePanel::pairsTakenOver, m_pairs, &PairLists::takeOverPairs);
@@ -69,7 +85,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     QWidget *picture1 = findChild<QWidget *>(QStringLiteral("Picture1"));
     m_drag = new InWindowDrag(this, [this, picture1](QWidget *source, QWidget *target) {
         if (source == picture1)
-            m_pairs->dropPicture(target, m_browser->chosenEntry(), m_browser->previewImage(), m_browser->previewPath());
+            dropPicture(target);
     });
     m_drag->addSource(picture1);
     for (const char *name : {"List1", "Lupe1", "List2", "Lupe2"})
@@ -86,28 +102,30 @@ EditorWindow::~EditorWindow() = default;
 
 void EditorWindow::buildMenu()
 {
+    // "&" marks the letters: Alt and the letter, or F10 and the arrows.
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    QAction *menu1 = bar->addAction(QStringLiteral("Abbruch"));
+    installMenuKey(this);
+    QAction *menu1 = bar->addAction(QStringLiteral("&Abbruch"));
     menu1->setObjectName(QStringLiteral("menu1"));
     connect(menu1, &QAction::triggered, this, &EditorWindow::menu1_Click);
 
-    QMenu *menu2 = bar->addMenu(QStringLiteral("Datei"));
+    QMenu *menu2 = bar->addMenu(QStringLiteral("&Datei"));
     menu2->setObjectName(QStringLiteral("menu2"));
     menu2->menuAction()->setObjectName(QStringLiteral("menu2"));
-    QAction *a = menu2->addAction(QStringLiteral("aktuelle Datei"));
+    QAction *a = menu2->addAction(QStringLiteral("&aktuelle Datei"));
     a->setObjectName(QStringLiteral("menu2a"));
     connect(a, &QAction::triggered, m_files, &TaskFilePanel::menu2a_Click);
-    a = menu2->addAction(QStringLiteral("neue Datei ..."));
+    a = menu2->addAction(QStringLiteral("&neue Datei ..."));
     a->setObjectName(QStringLiteral("menu2b"));
     connect(a, &QAction::triggered, m_files, &TaskFilePanel::menu2b_Click);
     a = menu2->addSeparator();
     a->setObjectName(QStringLiteral("menu2c"));
-    a = menu2->addAction(QStringLiteral("Datei sichern"));
+    a = menu2->addAction(QStringLiteral("Datei &sichern"));
     a->setObjectName(QStringLiteral("menu2d"));
     connect(a, &QAction::triggered, m_files, &TaskFilePanel::menu2d_Click);
 
-    QAction *menu3 = bar->addAction(QStringLiteral("Großbild"));
+    QAction *menu3 = bar->addAction(QStringLiteral("&Großbild"));
     menu3->setObjectName(QStringLiteral("menu3"));
     connect(menu3, &QAction::triggered, m_browser, &PictureBrowser::menu3_Click);
 }
@@ -173,6 +191,11 @@ void EditorWindow::closeEvent(QCloseEvent *e)
     e->accept();
 }
 
+void EditorWindow::dropPicture(QWidget *target)
+{
+    m_pairs->dropPicture(target, m_browser->chosenEntry(), m_browser->previewImage(), m_browser->previewPath());
+}
+
 bool EditorWindow::eventFilter(QObject *watched, QEvent *e)
 {
     QObject *control = watched;
@@ -180,13 +203,29 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *e)
         control = control->parent(); // a list's viewport
     if (!control->property(kHelpProperty).isValid())
         return false;
-    const bool pairList = control->objectName() == QLatin1String("List1") || control->objectName() == QLatin1String("List2");
+    const QString name = control->objectName();
+    const bool pairList = name == QLatin1String("List1") || name == QLatin1String("List2");
+    const bool picture = name == QLatin1String("File1") || name == QLatin1String("Picture1");
     if (e->type() == QEvent::MouseMove) {
         m_hilfe->setText(control->property(kHelpProperty).toString());
         if (pairList)
             m_pairs->ListenPruefen();
     } else if (e->type() == QEvent::FocusIn && pairList) {
         m_pairs->ListenPruefen();
+    } else if (e->type() == QEvent::FocusIn && picture && watched == control) {
+        if (static_cast<QFocusEvent *>(e)->reason() != Qt::MouseFocusReason)
+            m_hilfe->setText(QString::fromUtf8(kKeyHint));
+        if (name == QLatin1String("Picture1"))
+            findChild<QFrame *>(QStringLiteral("Shape1"))->setLineWidth(3);
+    } else if (e->type() == QEvent::FocusOut && name == QLatin1String("Picture1") && watched == control) {
+        findChild<QFrame *>(QStringLiteral("Shape1"))->setLineWidth(1);
+    } else if (e->type() == QEvent::KeyPress && picture && watched == control) {
+        // The keyboard's way of the drag: the same drop onto the list.
+        const auto *key = static_cast<QKeyEvent *>(e);
+        if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_G || key->key() == Qt::Key_B)) {
+            dropPicture(findChild<QWidget *>(QLatin1String(key->key() == Qt::Key_G ? "List1" : "List2")));
+            return true;
+        }
     }
     return false;
 }

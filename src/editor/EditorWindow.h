@@ -41,6 +41,8 @@ private:
     void centreOnScreen();
     void fixSize();
     void menu1_Click(); // "Abbruch"
+    // Picture1 dropped onto a pair list or its preview box, by mouse or by key.
+    void dropPicture(QWidget *target);
 
     EditorHost *m_host;
     QWidget *m_client;

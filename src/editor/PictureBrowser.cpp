@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace duplikon {
 
@@ -34,6 +35,7 @@ PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder)
     editorShape(client, "Shape1", {240, 480, 2895, 2055});
     m_picture1 = editorPictureBox(client, "Picture1", {480, 600, 2415, 1815}, PictureFit::Clip);
     m_picture1->setToolTip(QStringLiteral("Drag&Drop ins Farbfeld"));
+    m_picture1->setFocusPolicy(Qt::TabFocus); // Ctrl+G and Ctrl+B put it into a list
     m_list3 = new ListBox(client);
     styleEditorList(m_list3, "List3", {240, 2520, 2895, 1950}, violet, Qt::white);
     m_file1 = new FileListBox(client, QStringLiteral("*.BMP;*.GIF;*.JPG;*.WMF"));
@@ -66,6 +68,11 @@ PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder)
         button->setFont(designFont(12));
         placeTwips(button, b.left, 7560, 615, 375);
         connect(button, &QPushButton::clicked, this, [this, step = b.step] { browse(step); });
+        pressOnEnter(button);
+        // The arrow keys do the same while the panel is open (shown).
+        auto *key = new QShortcut(QKeySequence(b.step < 0 ? Qt::Key_Left : Qt::Key_Right), m_vorschau);
+        key->setContext(Qt::WindowShortcut);
+        connect(key, &QShortcut::activated, button, &QPushButton::click);
     }
     moveLeftTwips(m_vorschau, kPreviewParkedLeft);
 
@@ -147,6 +154,7 @@ QString PictureBrowser::previewPath() const { return m_picture1->picturePath(); 
 
 void PictureBrowser::closeLargePreview()
 {
+    m_previewFocus.parked(m_vorschau);
     moveLeftTwips(m_vorschau, kPreviewParkedLeft);
     emit largePreviewToggled(false);
 }
@@ -159,6 +167,9 @@ void PictureBrowser::menu3_Click()
     }
     emit largePreviewToggled(true);
     moveLeftTwips(m_vorschau, kPreviewOpenLeft);
+    // The panel itself takes the focus (no focus frame): the controls it
+    // covers no longer take the arrow keys.
+    m_previewFocus.shown(m_vorschau, m_vorschau);
     m_image1->setToolTip(QStringLiteral("Vorschaubild mit Mausklick schließen ..."));
 }
 

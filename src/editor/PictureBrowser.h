@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/KeyboardAccess.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -61,6 +63,7 @@ private:
     QWidget *m_vorschau;
     PictureBox *m_image1;
     QFrame *m_shape4;
+    PanelFocus m_previewFocus;
 };
 
 } // namespace duplikon

@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
 #include "platform/Folders.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/TextFiles.h"
 
 namespace duplikon {
@@ -29,15 +30,17 @@ TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *hos
     m_label9 = editorLabel(client, "Label9", QStringLiteral("0"), {8880, 240, 735, 375}, black, red, font);
     m_file2 = new FileListBox(client, QStringLiteral("*.TXT"));
     styleEditorList(m_file2, "File2", {6720, 600, 2895, 6030}, red, black);
+    // Opening a file replaces the lists: the arrow keys only move, Enter opens.
+    m_file2->setChooseByKey(true);
     connect(m_file2, &ListBox::clicked, this, &TaskFilePanel::File2_Click);
     connect(m_file2, &FileListBox::patternChanged, this, &TaskFilePanel::showFileCount);
 
     const QFont actionFont = designFont(8.25);
     const QColor windowText = toQColor(kSystemWindowText);
-    const struct { const char *name, *text; int left; void (TaskFilePanel::*slot)(); } actions[] = {
-        {"Label10", "Datei kopieren", 6720, &TaskFilePanel::Label10_Click},
-        {"Label11", "Datei drucken", 7680, &TaskFilePanel::Label11_Click},
-        {"Label12", "Datei löschen", 8640, &TaskFilePanel::Label12_Click},
+    const struct { const char *name, *text; int left; char letter; void (TaskFilePanel::*slot)(); } actions[] = {
+        {"Label10", "Datei kopieren", 6720, 'K', &TaskFilePanel::Label10_Click},
+        {"Label11", "Datei drucken", 7680, 'R', &TaskFilePanel::Label11_Click},
+        {"Label12", "Datei löschen", 8640, 'L', &TaskFilePanel::Label12_Click},
     };
     for (const auto &a : actions) {
         ClickLabel *label = editorLabel(client, a.name, QString::fromUtf8(a.text), {a.left, 6720, 975, 495}, red,
@@ -45,6 +48,8 @@ TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *hos
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
         label->setCursor(Qt::PointingHandCursor);
+        label->setFocusPolicy(Qt::TabFocus); // Space or Enter, or Alt and its letter
+        setAltLetter(label, QLatin1Char(a.letter));
         connect(label, &ClickLabel::clicked, this, a.slot);
     }
 

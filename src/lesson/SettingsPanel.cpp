@@ -6,11 +6,14 @@
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+
+#include <utility>
 
 namespace duplikon {
 
@@ -53,6 +56,7 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
         f->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         f->setCursor(Qt::PointingHandCursor);
         f->setAutoFillBackground(true);
+        f->setFocusPolicy(Qt::TabFocus); // Space or Enter changes the colour
     }
     setBackground(m_farbe1, ColourValue(0xFFFFFF));
     setBackground(m_farbe2, ColourValue(0xFFFFC0));
@@ -71,6 +75,14 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
     auto *colours = place(new QPushButton(QStringLiteral("Farben"), m_panel), "Command9", 2160, 5160, 1935, 375);
     auto *copy = place(new QPushButton(QStringLiteral("Ablage ..."), m_panel), "Command10", 4080, 5160, 1935, 375);
     auto *print = place(new QPushButton(QStringLiteral("Drucken ..."), m_panel), "Command8", 6000, 5160, 1935, 375);
+    // Alt letters; ">>" has no letter in its caption and is reached with Tab.
+    const std::pair<QWidget *, char> letters[] = {
+        {m_check1, 'H'}, {m_check3, 'S'}, {m_check2, 'K'}, {m_check5, 'W'}, {remove, 'X'},
+        {okay, 'O'}, {colours, 'F'}, {copy, 'G'}, {print, 'R'},
+    };
+    for (const auto &[control, letter] : letters)
+        setAltLetter(control, QLatin1Char(letter));
+    pressOnEnter(add);
     m_panel->hide();
 
     connect(m_check1, &QCheckBox::toggled, this, &SettingsPanel::Check1_Click);
@@ -85,8 +97,18 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
     connect(print, &QPushButton::clicked, this, &SettingsPanel::printPageClicked);
 }
 
-void SettingsPanel::show() { moveLeftTwips(m_panel, kShown); }
-void SettingsPanel::park() { moveLeftTwips(m_panel, kParkedLeft); }
+void SettingsPanel::show()
+{
+    moveLeftTwips(m_panel, kShown);
+    m_focus.shown(m_panel, m_check1);
+}
+
+void SettingsPanel::park()
+{
+    m_focus.parked(m_panel);
+    moveLeftTwips(m_panel, kParkedLeft);
+}
+
 bool SettingsPanel::shown() const { return leftTwips(m_panel) == kShown; }
 
 bool SettingsPanel::mandatoryTasks() const { return m_check1->isChecked(); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "lesson/SettingsFile.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/Services.h"
 
 #include <QObject>
@@ -72,6 +73,7 @@ private:
     ClickLabel *m_farbe2;
     FileListBox *m_file2;
     ListBox *m_pflicht;
+    PanelFocus m_focus;
 };
 
 } // namespace duplikon

@@ -2,6 +2,7 @@
 #include "platform/ListBox.h"
 
 #include <QMouseEvent>
+#include <QKeyEvent>
 
 namespace duplikon {
 
@@ -83,6 +84,42 @@ void ListBox::mousePressEvent(QMouseEvent *event)
         ++m_clicksSent;
         emit clicked();
     }
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const int row = currentRow();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && row >= 0
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (row == listIndex())
+            emit clicked();
+        else
+            setListIndex(row); // the selection change runs clicked()
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    if (m_chooseByKey && event && event->type() == QEvent::KeyPress)
+        return QItemSelectionModel::NoUpdate;
+    return QListWidget::selectionCommand(index, event);
+}
+
+void ListBox::keyboardSearch(const QString &search)
+{
+    if (!m_chooseByKey) {
+        QListWidget::keyboardSearch(search);
+        return;
+    }
+    // Typing a name moves to it without choosing it.
+    const QModelIndex start = model()->index(qMax(0, currentRow()), 0);
+    const QModelIndexList found = model()->match(start, Qt::DisplayRole, search, 1, Qt::MatchStartsWith | Qt::MatchWrap);
+    if (!found.isEmpty())
+        selectionModel()->setCurrentIndex(found.first(), QItemSelectionModel::NoUpdate);
 }
 
 FileListBox::FileListBox(QWidget *parent, const QString &pattern)

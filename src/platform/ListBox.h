@@ -11,7 +11,9 @@ namespace duplikon {
 // by the program, so both take the same path, and also when the user clicks
 // the entry that is already selected. Giving the list the focus, moving its
 // current item or selecting the selected entry again by program does not
-// count as a selection.
+// count as a selection. Space and Enter on the current entry select it, and
+// on the selected entry run clicked() again, as a user choosing the entry by
+// keyboard.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -23,17 +25,26 @@ public:
     QStringList entries() const;
     void setEntries(const QStringList &entries); // clears the selection
     int count() const { return QListWidget::count(); }
+    // For lists whose click does more than show something (load a task, open
+    // a file): the arrow keys only move the current entry, and Space or Enter
+    // chooses it.
+    void setChooseByKey(bool on) { m_chooseByKey = on; }
+    void keyboardSearch(const QString &search) override;
 
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
 
 private:
     void selectionMaybeChanged();
     int m_lastIndex = -1;
     int m_clicksSent = 0;
+    bool m_chooseByKey = false;
 };
 
 // A file list box: the bare names of the files of a folder that match a

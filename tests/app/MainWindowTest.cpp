@@ -7,7 +7,10 @@
 #include "app/TaskChoice.h"
 #include "board/Board.h"
 #include "board/SolutionPicture.h"
+#include "check/CheckWindow.h"
+#include "editor/EditorWindow.h"
 #include "lesson/SettingsPanel.h"
+#include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
 
@@ -16,6 +19,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
 
@@ -364,6 +368,115 @@ private slots:
         QCOMPARE(w.board()->label(20)->property("colourValue").toInt(), 0); // no half: black, hidden
         w.settingsPanel()->Command9_Click();
         QCOMPARE(fp.dialogs.shown.last().title, QStringLiteral("Hintergrundfarbe"));
+    }
+
+    void everyButtonIsReachedByKeyAndNoAltLetterRepeatsInAWindow()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        FakePlatform fp;
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.menu3_Click();
+        for (QWidget *window : {static_cast<QWidget *>(&w), static_cast<QWidget *>(w.editorWindow()),
+                                static_cast<QWidget *>(w.checkWindow(true))}) {
+            // Alt letters of the window: its menu titles, buttons and check boxes
+            QStringList keys;
+            for (QAction *a : window->findChild<QMenuBar *>()->actions())
+                keys << QKeySequence::mnemonic(a->text()).toString();
+            for (QWidget *c : window->findChildren<QWidget *>()) {
+                const QChar letter = altLetter(c);
+                if (letter.isNull())
+                    continue;
+                keys << QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(letter.unicode()))).toString();
+                // underlined in the caption as it stands
+                const QString caption = c->property("text").toString();
+                QVERIFY2(caption.contains(letter, Qt::CaseInsensitive), qPrintable(c->objectName()));
+            }
+            QVERIFY2(!keys.contains(QString()), qPrintable(window->objectName()));
+            QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+            // within each menu too
+            for (QMenu *menu : window->findChildren<QMenu *>()) {
+                QStringList items;
+                for (QAction *a : menu->actions())
+                    if (!a->isSeparator())
+                        items << QKeySequence::mnemonic(a->text()).toString();
+                QVERIFY(!items.contains(QString()));
+                QCOMPARE(QSet<QString>(items.begin(), items.end()).size(), items.size());
+            }
+            // every button and check box takes the Tab focus
+            for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
+                if (!b->objectName().startsWith(QLatin1String("qt_"))) // Qt's own, in the menu bar
+                    QVERIFY2(b->focusPolicy() & Qt::TabFocus, qPrintable(b->objectName()));
+        }
+    }
+
+    void keyboardAloneOpensMenusPressesButtonsAndLoadsFromThePanel()
+    {
+        ProgramFolder pf;
+        fillDemo(pf);
+        FakePlatform fp;
+        const QString beforeName = QApplication::style()->name();
+        QApplication::setStyle(new KeyboardStyle);
+        MainWindow w(fp.platform(), pf.path());
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(w.taskChoice()->panelShown());
+        QCOMPARE(QApplication::focusWidget(), w.taskChoice()->File1()); // the panel took the focus
+        QVERIFY(!QApplication::style()->styleHint(QStyle::SH_UnderlineShortcut));
+
+        // F10: the menu bar in keyboard navigation, Escape gives the focus back
+        QTest::keyClick(&w, Qt::Key_F10);
+        QCOMPARE(QApplication::focusWidget(), w.menuBar());
+        QCOMPARE(w.menuBar()->activeAction()->text(), QStringLiteral("&Programm"));
+        QTest::keyClick(w.menuBar(), Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), w.taskChoice()->File1());
+
+        // Alt+B is "Abbruch", Alt+Z the two-colour box; captions stay as designed
+        auto *check4 = child<QCheckBox>(&w, "Check4");
+        QTest::keyClick(&w, Qt::Key_B, Qt::AltModifier);
+        QVERIFY(!w.taskChoice()->panelShown());
+        QTest::keyClick(&w, Qt::Key_Z, Qt::AltModifier);
+        QVERIFY(check4->isChecked());
+        QCOMPARE(check4->text(), QStringLiteral("zweifarbige Fenster"));
+
+        // Alt+L is "Laden"; Down and Enter in the file list load the next task
+        QTest::keyClick(&w, Qt::Key_L, Qt::AltModifier);
+        QVERIFY(w.taskChoice()->panelShown());
+        QCOMPARE(QApplication::focusWidget(), w.taskChoice()->File1());
+        QTest::keyClick(w.taskChoice()->File1(), Qt::Key_Down);
+        QTest::keyClick(w.taskChoice()->File1(), Qt::Key_Return);
+        QVERIFY(!w.taskChoice()->panelShown());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)"));
+        // with no panel left over it, the board takes the focus on its first cell
+        QWidget *firstCell = w.board()->picture(1)->isHidden() ? static_cast<QWidget *>(w.board()->label(1))
+                                                                : w.board()->picture(1);
+        QCOMPARE(QApplication::focusWidget(), firstCell);
+
+        // the short list: arrows move without loading, Enter loads
+        auto *list5 = child<ListBox>(&w, "List5");
+        w.taskChoice()->fillShortList();
+        w.taskChoice()->showShortList();
+        QCOMPARE(QApplication::focusWidget(), list5);
+        QTest::keyClick(list5, Qt::Key_Down);
+        QVERIFY(w.taskChoice()->shortListShown());
+        QTest::keyClick(list5, Qt::Key_Up);
+        QTest::keyClick(list5, Qt::Key_Space);
+        QVERIFY(!w.taskChoice()->shortListShown());
+        QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
+
+        // Alt+I and the password: the settings panel takes the focus, "O k a y" (Alt+O) gives it back
+        fp.dialogs.inputAnswers = {QStringLiteral("0")};
+        QTest::keyClick(&w, Qt::Key_I, Qt::AltModifier);
+        QVERIFY(w.settingsPanel()->shown());
+        QCOMPARE(QApplication::focusWidget(), child<QCheckBox>(&w, "Check1"));
+        QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
+        QVERIFY(!w.settingsPanel()->shown());
+        QVERIFY(w.board()->cellNumber(QApplication::focusWidget()) > 0);
+        w.hide();
+        QApplication::setStyle(beforeName);
     }
 };
 

@@ -79,6 +79,11 @@ class EditorTest(e2e.TestCase):
         self.click_editor(wid, 3600 + 247, 6720 + 247)
         self.click_editor(wid, 240 + 1400, 4440 + 120 + 240)  # File1: second entry, ROT.BMP
         e2e.drag_screen(*picture1, *list2)
+
+        # pair 3 by keyboard: the clicked picture list has the focus
+        e2e.key("ctrl+g")                                     # ROT.BMP into List1
+        e2e.key("Up")
+        e2e.key("ctrl+b")                                     # blau.bmp into List2
         app.screenshot("editor-filled", wid)
 
         self.editor_menu(app, "Datei", "Datei sichern")
@@ -88,7 +93,8 @@ class EditorTest(e2e.TestCase):
         box.press("OK")
 
         with open(os.path.join(app.folder, "TIERE2.TXT"), "rb") as f:
-            self.assertEqual(f.read(), b"Hund\r\nBilder\\blau.bmp\r\nGr\xf6\xdfe\r\nBilder\\ROT.BMP\r\n")
+            self.assertEqual(f.read(), b"Hund\r\nBilder\\blau.bmp\r\nGr\xf6\xdfe\r\nBilder\\ROT.BMP\r\n"
+                                       b"Bilder\\ROT.BMP\r\nBilder\\blau.bmp\r\n")
 
         # "Abbruch" goes back to the main window, whose task list holds the new task
         self.editor_menu(app, "Abbruch")

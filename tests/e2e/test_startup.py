@@ -71,6 +71,23 @@ class StartupTest(e2e.TestCase):
         self.assert_board_holds(app, app.folder, other)
         app.screenshot("startup-loaded")
 
+        # The keyboard alone: F10 opens the menu bar, Right and Enter run "Laden";
+        # Alt+B is "Abbruch", Alt+L "Laden", whose file list takes the focus:
+        # Home and Enter load the first task.
+        e2e.key("F10")
+        e2e.key("Right")
+        e2e.key("Return")
+        self.assert_panel_open(app)
+        e2e.key("alt+b")
+        self.assert_panel_parked(app)
+        e2e.key("alt+l")
+        self.assert_panel_open(app)
+        e2e.key("Home")
+        e2e.key("Return")
+        app.wait_title(f"Duplikon ({tasks[0]})")
+        self.assert_panel_parked(app)
+        self.assert_board_holds(app, app.folder, tasks[0])
+
         self.assertEqual(app.quit(), 0)
 
 

@@ -133,6 +133,7 @@ private slots:
     void folderListOffersProgramFolderAndDirectSubfolders();
     void droppingThePreviewAppendsTheRelativePath();
     void largePreviewCyclesAndClosesEveryWay();
+    void keysPutThePictureIntoEitherListAndBrowseTheLargePreview();
     void abbruchKeepsListsAndCloseBoxStartsAfresh();
     void returningFromAnotherWindowActivatesButAMessageBoxDoesNot();
 
@@ -219,7 +220,7 @@ void EditorWindowTest::windowHasItsDesignFrameAndControls()
     QStringList menus;
     for (QAction *a : m_win->menuBar()->actions())
         menus << a->text();
-    QCOMPARE(menus, (QStringList{"Abbruch", "Datei", "Großbild"}));
+    QCOMPARE(menus, (QStringList{"&Abbruch", "&Datei", "&Großbild"})); // Alt and the marked letter
     QVERIFY(!largePreviewOpen());
     QCOMPARE(m_win->findChild<QWidget *>("vorschau")->x(), 13080 / 15);
 
@@ -836,6 +837,48 @@ void EditorWindowTest::largePreviewCyclesAndClosesEveryWay()
     QCOMPARE(client->palette().color(QPalette::Window), normal);
     QVERIFY(!box("Image1")->hasPicture());
     QVERIFY(!box("Picture1")->hasPicture());
+}
+
+void EditorWindowTest::keysPutThePictureIntoEitherListAndBrowseTheLargePreview()
+{
+    open();
+    m_win->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_win));
+    clickRow(list("List3"), 1);
+    clickRow(list("File1"), 2);
+    // the mouse leaves the help line alone; the keyboard's focus shows the keys
+    QCOMPARE(QApplication::focusWidget(), list("File1"));
+    QCOMPARE(hilfe(), QStringLiteral("Hilfetexte"));
+    QTest::keyClick(list("File1"), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), list("List3"));
+    QTest::keyClick(list("List3"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), list("File1"));
+    QVERIFY(hilfe().contains(QStringLiteral("Strg+G")));
+    // Ctrl+G and Ctrl+B drop as the mouse does: the entry with its folder, the preview box
+    QTest::keyClick(list("File1"), Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(items(list("List1")), QStringList{"Bilder\\c.bmp"});
+    QCOMPARE(box("Lupe1")->image().pixelColor(0, 0), QColor(Qt::cyan));
+    QCOMPARE(label("Label4")->text(), QStringLiteral("1"));
+    QTest::keyClick(list("File1"), Qt::Key_Up);
+    QTest::keyClick(list("File1"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), box("Picture1"));
+    QTest::keyClick(box("Picture1"), Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(items(list("List2")), QStringList{"Bilder\\b.bmp"});
+    QCOMPARE(box("Lupe2")->image().pixelColor(0, 0), QColor(Qt::yellow));
+    QCOMPARE(items(list("List1")).size(), 1);
+
+    // the large preview takes the arrow keys while it is open
+    trigger("menu3");
+    QTest::keyClick(m_win, Qt::Key_Right);
+    QCOMPARE(selectedRow(list("File1")), 2);
+    QTest::keyClick(m_win, Qt::Key_Right);
+    QCOMPARE(selectedRow(list("File1")), 0);
+    QTest::keyClick(m_win, Qt::Key_Left);
+    QCOMPARE(selectedRow(list("File1")), 2);
+    trigger("menu3");
+    QCOMPARE(QApplication::focusWidget(), box("Picture1")); // the focus comes back
+    QTest::keyClick(m_win, Qt::Key_Left);
+    QCOMPARE(selectedRow(list("File1")), 2);
 }
 
 void EditorWindowTest::abbruchKeepsListsAndCloseBoxStartsAfresh()

@@ -76,6 +76,27 @@ private slots:
         QCOMPARE(clicked.count(), 3);
     }
 
+    void enterOrSpaceChoosesTheCurrentEntryAndAgainTheChosenOne()
+    {
+        for (const bool chooseByKey : {false, true}) {
+            ListBox list;
+            list.setChooseByKey(chooseByKey);
+            list.setEntries({"TIERE", "ZAHLEN", "FARBEN"});
+            list.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&list));
+            list.setCurrentRow(0, QItemSelectionModel::NoUpdate);
+            QSignalSpy clicked(&list, &ListBox::clicked);
+            // a list that chooses by key only moves with the arrows
+            QTest::keyClick(&list, Qt::Key_Down);
+            QCOMPARE(clicked.count(), chooseByKey ? 0 : 1);
+            QCOMPARE(list.listIndex(), chooseByKey ? -1 : 1);
+            QTest::keyClick(&list, Qt::Key_Return);
+            QCOMPARE(list.listIndex(), 1);
+            QTest::keyClick(&list, Qt::Key_Space); // the chosen entry once more
+            QCOMPARE(clicked.count(), chooseByKey ? 2 : 3);
+        }
+    }
+
     void gettingTheFocusRunsNothing()
     {
         QWidget window;
