@@ -110,6 +110,15 @@ void Board::AufgabeLaden(const QString &fileName)
 
 void Board::FelderVerteilen()
 {
+    // The board's pictures are decoded together, on all cores, before the
+    // first cell is filled; each cell then takes its picture from the cache.
+    QVector<PictureRequest> pictures;
+    for (int j = 0; j < m_list2.size() && j < kCells; ++j) {
+        if (isPictureName(m_list2.at(j)))
+            pictures.append({resolvePath(m_programFolder, m_list2.at(j)), m_pictures[j]->contentsRect().size(), m_pictures[j]->fit()});
+    }
+    if (pictures.size() > 1)
+        loadPictures(pictures);
     for (int j = 0; j < m_list2.size() && j < kCells; ++j)
         FeldBelegen(j);
 }

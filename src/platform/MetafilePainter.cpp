@@ -390,14 +390,33 @@ void bmpDraw(wmfAPI *api, wmfBMP_Draw_t *b)
     d->painter->drawImage(box(d, b->pt, br), *img, src);
 }
 
-void fontMap(wmfAPI *, wmfFont *font) { font->user_data = nullptr; }
+void fontMap(wmfAPI *api, wmfFont *font)
+{
+    font->user_data = nullptr;
+    if (MetafileDevice *d = deviceOf(api))
+        d->fontFaces[font] = font->lfFaceName ? QString::fromLatin1(font->lfFaceName) : QString();
+}
+
+// A font's face from the copy made when it was mapped; a font never mapped is
+// the player's own default, whose name lives as long as the player.
+QString faceName(wmfAPI *api, const wmfFont *f)
+{
+    const std::map<const void *, QString> &faces = deviceOf(api)->fontFaces;
+    const auto it = faces.find(f);
+    QString face;
+    if (it != faces.cend())
+        face = it->second;
+    else if (f->lfFaceName)
+        face = QString::fromLatin1(f->lfFaceName);
+    return face.isEmpty() ? QStringLiteral("Arial") : face;
+}
 
 // Width of a text in points at a font size of one point.
-float stringWidth(wmfAPI *, wmfFont *f, char *str)
+float stringWidth(wmfAPI *api, wmfFont *f, char *str)
 {
     if (!str || !f)
         return 0;
-    QFont font(f->lfFaceName && *f->lfFaceName ? QString::fromLatin1(f->lfFaceName) : QStringLiteral("Arial"));
+    QFont font(faceName(api, f));
     font.setPixelSize(100);
     const QFontMetricsF fm(font);
     return float(fm.horizontalAdvance(decodeWindows1252(QByteArray(str))) / 100.0);
@@ -420,7 +439,7 @@ void drawText(wmfAPI *api, wmfDrawText_t *t)
     if (pixels < 1)
         pixels = 12;
     pixels = qMin(pixels, 4000.0);
-    QFont font(f->lfFaceName && *f->lfFaceName ? QString::fromLatin1(f->lfFaceName) : QStringLiteral("Arial"));
+    QFont font(faceName(api, f));
     font.setPixelSize(qMax(1, qRound(pixels)));
     font.setWeight(QFont::Weight(qBound(100, int(WMF_FONT_WEIGHT(f) ? WMF_FONT_WEIGHT(f) : 400), 900)));
     font.setItalic(WMF_FONT_ITALIC(f));

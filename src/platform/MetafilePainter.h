@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTransform>
 
+#include <map>
 #include <vector>
 
 #include <libwmf/types.h>
@@ -24,6 +25,10 @@ struct MetafileDevice {
     QRectF logicalFrame;
     QSizeF shown;
     std::vector<QImage *> bitmaps; // the file's bitmaps, as the player holds them
+    // Every font's face name, copied when the player maps the font: the player
+    // frees a name when the file deletes the font, even while it is still
+    // selected, and may give its slot to another object.
+    std::map<const void *, QString> fontFaces; // by the player's font
 
     MetafileDevice() = default;
     MetafileDevice(const MetafileDevice &) = delete;

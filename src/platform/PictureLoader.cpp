@@ -9,7 +9,14 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
+#include <QThread>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+#include <vector>
 
 namespace duplikon {
 
@@ -30,13 +37,14 @@ bool tooLarge(const QSize &s)
     return qint64(s.width()) * qint64(s.height()) * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024;
 }
 
-// Decoders fill a cut-off file with grey and call it a success; a file whose
-// end is missing is refused here. Only the head and the tail of the file are
-// needed, so a large file is never read twice.
-constexpr int kHeadBytes = 64;
-constexpr int kTailBytes = 4096;
+// Only the head and the tail of a file are read for the check of its end, so
+// a large file is never read twice.
+constexpr int kHeadBytes = kPictureHeadBytes;
+constexpr int kTailBytes = kPictureTailBytes;
 
-bool endIsPresent(const QByteArray &head, const QByteArray &tail, qint64 size)
+} // namespace
+
+bool pictureEndIsPresent(const QByteArray &head, const QByteArray &tail, qint64 size)
 {
     if (head.startsWith("\xFF\xD8")) // JPEG: the end-of-image marker near the end
         return tail.contains("\xFF\xD9");
@@ -57,11 +65,15 @@ bool endIsPresent(const QByteArray &head, const QByteArray &tail, qint64 size)
         const quint32 compression = readLe32(head, 30);
         if (compression != 0 && compression != 3)
             return true; // run-length data has no fixed size
+        if (width > kMaxPictureSide || height > kMaxPictureSide)
+            return true; // the decoder refuses it as too large
         const qint64 stride = ((width * bits + 31) / 32) * 4;
         return qint64(offset) + stride * height <= size;
     }
     return true;
 }
+
+namespace {
 
 LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
 {
@@ -130,7 +142,7 @@ LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureF
         r.error = m.error;
         return r;
     }
-    if (!endIsPresent(data.left(kHeadBytes), data.right(kTailBytes), data.size())) {
+    if (!pictureEndIsPresent(data.left(kHeadBytes), data.right(kTailBytes), data.size())) {
         r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
         return r;
     }
@@ -179,7 +191,7 @@ LoadedPicture decodeFile(const QString &path, const QFileInfo &info, const QSize
         r.error = unreadable();
         return r;
     }
-    if (!endIsPresent(head, tail, info.size())) {
+    if (!pictureEndIsPresent(head, tail, info.size())) {
         r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
         return r;
     }
@@ -199,6 +211,53 @@ QCache<QString, LoadedPicture> &decodedPictures()
     return cache;
 }
 
+QString cacheKey(const QFileInfo &info, const QSize &box, PictureFit fit)
+{
+    return QStringLiteral("%1|%2|%3|%4x%5|%6")
+        .arg(info.absoluteFilePath())
+        .arg(info.size())
+        .arg(info.lastModified().toMSecsSinceEpoch())
+        .arg(box.width())
+        .arg(box.height())
+        .arg(fit == PictureFit::Clip ? 'c' : 's');
+}
+
+void keep(const QString &key, const LoadedPicture &r)
+{
+    if (!r.ok)
+        return;
+    const qsizetype cost = qMax<qsizetype>(1, r.image.sizeInBytes() / 1024);
+    if (cost <= decodedPictures().maxCost())
+        decodedPictures().insert(key, new LoadedPicture(r), cost);
+}
+
+// Metafiles are drawn on the calling thread only: the metafile library and
+// the fonts of its text records are not known to be safe on several threads.
+bool isMetafileFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && looksLikeMetafile(file.peek(kHeadBytes));
+}
+
+// Runs work(0) … work(count - 1) on the calling thread and on up to one
+// further thread per further core; returns when all are done.
+void runInParallel(int count, const std::function<void(int)> &work)
+{
+    std::atomic<int> next{0};
+    const auto worker = [&] {
+        for (int i = next++; i < count; i = next++)
+            work(i);
+    };
+    const int helpers = qMin(QThread::idealThreadCount(), count) - 1;
+    std::vector<std::thread> threads;
+    threads.reserve(size_t(qMax(0, helpers)));
+    for (int t = 0; t < helpers; ++t)
+        threads.emplace_back(worker);
+    worker();
+    for (std::thread &t : threads)
+        t.join();
+}
+
 } // namespace
 
 void clearPictureCache()
@@ -211,30 +270,53 @@ QSize pictureHeaderSize(const QString &path)
     return QImageReader(path).size();
 }
 
+QVector<LoadedPicture> loadPictures(const QVector<PictureRequest> &requests)
+{
+    QVector<LoadedPicture> results(requests.size());
+    QVector<QFileInfo> infos(requests.size());
+    QVector<QString> keys(requests.size());
+    QHash<QString, int> firstOfKey; // the same picture in the same box is decoded once
+    QVector<int> parallel;
+    for (int i = 0; i < requests.size(); ++i) {
+        const PictureRequest &q = requests.at(i);
+        infos[i] = QFileInfo(q.path);
+        if (!infos[i].exists() || !infos[i].isFile()) {
+            results[i].error = QStringLiteral("Die Bilddatei ist nicht vorhanden.");
+            continue;
+        }
+        keys[i] = cacheKey(infos[i], q.box, q.fit);
+        if (const LoadedPicture *hit = decodedPictures().object(keys[i])) {
+            results[i] = *hit;
+            continue;
+        }
+        if (firstOfKey.contains(keys[i]))
+            continue;
+        firstOfKey.insert(keys[i], i);
+        if (requests.size() > 1 && isMetafileFile(q.path)) {
+            results[i] = decodeFile(q.path, infos[i], q.box, q.fit);
+            keep(keys[i], results[i]);
+        } else {
+            parallel << i;
+        }
+    }
+    // Pure computation on files and images; nothing shared is touched.
+    runInParallel(int(parallel.size()), [&](int k) {
+        const int i = parallel.at(k);
+        results[i] = decodeFile(requests.at(i).path, infos.at(i), requests.at(i).box, requests.at(i).fit);
+    });
+    for (int i : std::as_const(parallel))
+        keep(keys.at(i), results.at(i));
+    for (int i = 0; i < requests.size(); ++i) {
+        const int first = keys.at(i).isEmpty() ? i : firstOfKey.value(keys.at(i), i);
+        if (first != i)
+            results[i] = results.at(first);
+    }
+    return results;
+}
+
 LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || !info.isFile()) {
-        LoadedPicture r;
-        r.error = QStringLiteral("Die Bilddatei ist nicht vorhanden.");
-        return r;
-    }
-    const QString key = QStringLiteral("%1|%2|%3|%4x%5|%6")
-                            .arg(info.absoluteFilePath())
-                            .arg(info.size())
-                            .arg(info.lastModified().toMSecsSinceEpoch())
-                            .arg(box.width())
-                            .arg(box.height())
-                            .arg(fit == PictureFit::Clip ? 'c' : 's');
-    if (const LoadedPicture *hit = decodedPictures().object(key))
-        return *hit;
-    LoadedPicture r = decodeFile(path, info, box, fit);
-    if (r.ok) {
-        const qsizetype cost = qMax<qsizetype>(1, r.image.sizeInBytes() / 1024);
-        if (cost <= decodedPictures().maxCost())
-            decodedPictures().insert(key, new LoadedPicture(r), cost);
-    }
-    return r;
+    return loadPictures({PictureRequest{path, box, fit}}).constFirst();
 }
 
 } // namespace duplikon

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QVector>
 
 namespace duplikon {
 
@@ -26,6 +27,17 @@ constexpr int kMaxDecodedMegabytes = 64;
 // is a detected failure.
 LoadedPicture loadPicture(const QString &path, const QSize &box, PictureFit fit);
 
+// Loads the pictures of one set-up at once, each exactly as loadPicture would
+// and into the same cache: the raster pictures not yet decoded are decoded in
+// parallel on the machine's cores, and the call returns when all are done.
+// Call it from one thread at a time.
+struct PictureRequest {
+    QString path;
+    QSize box;
+    PictureFit fit = PictureFit::Clip;
+};
+QVector<LoadedPicture> loadPictures(const QVector<PictureRequest> &requests);
+
 // The size a picture file's header gives, without decoding it; invalid when
 // the header cannot tell (a metafile, a damaged or missing file).
 QSize pictureHeaderSize(const QString &path);
@@ -37,5 +49,13 @@ void clearPictureCache();
 
 // The same for bytes already in memory (fuzzing, tests).
 LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureFit fit);
+
+// Decoders fill a cut-off raster file with grey and call it a success, so the
+// loader first checks that the file's end is there: the first kPictureHeadBytes
+// and the last kPictureTailBytes of a file of size bytes tell. True for any
+// file this check cannot judge (not a bitmap, GIF or JPEG; run-length data).
+constexpr int kPictureHeadBytes = 64;
+constexpr int kPictureTailBytes = 4096;
+bool pictureEndIsPresent(const QByteArray &head, const QByteArray &tail, qint64 size);
 
 } // namespace duplikon

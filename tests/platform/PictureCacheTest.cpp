@@ -52,6 +52,45 @@ private slots:
         QVERIFY(QFile::remove(path));
         QVERIFY(!loadPicture(path, QSize(161, 121), PictureFit::Clip).ok);
     }
+
+    // A board's pictures decoded together (on several threads) are the
+    // pictures and failures that loading them one by one gives, and are kept.
+    void picturesDecodedTogetherMatchOneByOne()
+    {
+        QTemporaryDir dir;
+        QVector<PictureRequest> board;
+        for (int i = 0; i < 6; ++i) {
+            const QString path = dir.filePath(QStringLiteral("Bild%1.jpg").arg(i));
+            writeProgressive(path, QColor::fromHsv(50 * i, 255, 255));
+            board.append({path, QSize(161, 121), PictureFit::Clip});
+        }
+        QFile cut(dir.filePath(QStringLiteral("Bild0.jpg")));
+        QVERIFY(cut.open(QIODevice::ReadOnly));
+        QFile half(dir.filePath(QStringLiteral("halb.jpg")));
+        QVERIFY(half.open(QIODevice::WriteOnly));
+        half.write(cut.readAll().left(int(cut.size() / 2)));
+        half.close();
+        board.append({half.fileName(), QSize(161, 121), PictureFit::Clip});
+        board.append({dir.filePath(QStringLiteral("fehlt.jpg")), QSize(161, 121), PictureFit::Clip});
+        board.append(board.at(2)); // the same picture twice on one board
+        board.append({board.at(3).path, QSize(80, 60), PictureFit::Stretch});
+
+        clearPictureCache();
+        const QVector<LoadedPicture> together = loadPictures(board);
+        QCOMPARE(together.size(), board.size());
+        for (int i = 0; i < board.size(); ++i)
+            QCOMPARE(loadPicture(board.at(i).path, board.at(i).box, board.at(i).fit).image, together.at(i).image);
+        for (int i = 0; i < board.size(); ++i) {
+            const PictureRequest &q = board.at(i);
+            clearPictureCache();
+            const LoadedPicture alone = loadPicture(q.path, q.box, q.fit);
+            QCOMPARE(together.at(i).ok, i < 6 || i > 7);
+            QCOMPARE(together.at(i).ok, alone.ok);
+            QCOMPARE(together.at(i).error, alone.error);
+            QCOMPARE(together.at(i).naturalSize, alone.naturalSize);
+            QCOMPARE(together.at(i).image, alone.image);
+        }
+    }
 };
 
 QTEST_MAIN(PictureCacheTest)

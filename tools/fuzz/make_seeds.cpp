@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of the fuzz targets: small metafiles with every
-// record kind the player draws, and task files in the encodings and line
-// ends the reader meets.
+// record kind the player draws, small bitmaps, GIFs and JPEGs, task files in
+// the encodings and line ends the reader meets, and settings files as the
+// program writes them.
+#include "BmpWriter.h"
+#include "GifWriter.h"
 #include "WmfWriter.h"
+#include "lesson/SettingsFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageWriter>
+#include <QPainter>
 
 using duplikon::WmfWriter;
 
@@ -28,12 +35,69 @@ static WmfWriter canvas(bool placeable = true)
     return w;
 }
 
+static QByteArray written(const QImage &image, const char *format, bool progressive = false)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter w(&buffer, format);
+    w.setQuality(80);
+    w.setProgressiveScanWrite(progressive);
+    w.write(image);
+    return bytes;
+}
+
+// Raster pictures as the demo folder has them, and one a copy cut short.
+static void rasterSeeds(const QString &r)
+{
+    QImage photo(40, 30, QImage::Format_RGB32);
+    QPainter p(&photo);
+    p.fillRect(photo.rect(), QColor(120, 180, 240));
+    p.setBrush(Qt::yellow);
+    p.drawEllipse(QRect(4, 4, 14, 14));
+    p.setBrush(QColor(30, 140, 40));
+    p.drawRect(QRect(0, 20, 40, 10));
+    p.end();
+    const duplikon::IndexedImage few = duplikon::quantise(photo, 16);
+    save(r, QStringLiteral("palette.bmp"), duplikon::encodeBmp8(few));
+    save(r, QStringLiteral("rgb.bmp"), written(photo, "bmp"));
+    save(r, QStringLiteral("picture.gif"), duplikon::encodeGif(few));
+    const QByteArray jpeg = written(photo, "jpeg");
+    save(r, QStringLiteral("baseline.jpg"), jpeg);
+    save(r, QStringLiteral("progressive.jpg"), written(photo, "jpeg", true));
+    save(r, QStringLiteral("cut.jpg"), jpeg.left(jpeg.size() / 2));
+}
+
+// Settings files as the program writes them, and as a teacher may have edited
+// them (LF line ends, a comma after a number, a short file).
+static void settingsSeeds(const QString &s)
+{
+    duplikon::Settings all;
+    all.check1 = 1;
+    all.check3 = 1;
+    all.colour = duplikon::rgbValue(255, 255, 128);
+    all.pflicht = QStringList{ QStringLiteral("TIERE.TXT"), QStringLiteral("Gr\u00fcn.txt"),
+                               QStringLiteral("Unterordner\\Obst.txt") };
+    save(s, QStringLiteral("written.ini"), duplikon::settingsBytes(all));
+    duplikon::Settings system;
+    system.check2 = 1;
+    system.check5 = 1;
+    system.colour = duplikon::kSystemWindow;
+    system.pflicht = QStringList{ QStringLiteral("\u20ac-Preise.txt") }; // beyond Windows-1252: UTF-8
+    save(s, QStringLiteral("utf8.ini"), duplikon::settingsBytes(system));
+    save(s, QStringLiteral("defaults.ini"), duplikon::settingsBytes(duplikon::Settings()));
+    save(s, QStringLiteral("edited.ini"), QByteArray("1,0\n 0\n+1 \n0\n-2147483643\nZAHLEN.TXT\n\n  \nWORTE.TXT"));
+    save(s, QStringLiteral("short.ini"), QByteArray(" 1 \r 0 \r"));
+}
+
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     const QString root = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("corpus");
     const QString m = root + QStringLiteral("/metafile");
     const QString t = root + QStringLiteral("/textfile");
+    rasterSeeds(root + QStringLiteral("/raster"));
+    settingsSeeds(root + QStringLiteral("/settings"));
 
     WmfWriter shapes = canvas();
     shapes.selectObject(shapes.createPen(WmfWriter::PsDash, 2, Qt::black));
