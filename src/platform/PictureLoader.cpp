@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <QThread>
 
 #include <atomic>
@@ -41,6 +42,85 @@ bool tooLarge(const QSize &s)
 // a large file is never read twice.
 constexpr int kHeadBytes = kPictureHeadBytes;
 constexpr int kTailBytes = kPictureTailBytes;
+
+// A progressive JPEG holds the whole picture in every scan, and the decoder
+// reads all scans before the first row comes out, even when only the top-left
+// corner is shown. Each scan stores its blocks row by row from the top, so a
+// copy whose frame header claims fewer rows decodes just those rows and skips
+// the rest of every scan. One row of blocks more than shown keeps the colour
+// smoothing at the lower edge of the shown part exactly as in the whole
+// picture. Returns the copy and the true height, or an empty array when the
+// data is no progressive JPEG taller than that.
+QByteArray progressiveTop(const QByteArray &jpeg, int rows, int *trueHeight)
+{
+    const auto byte = [&jpeg](qsizetype i) { return int(uchar(jpeg.at(i))); };
+    qsizetype pos = 2;
+    while (pos + 4 <= jpeg.size()) {
+        if (byte(pos) != 0xFF)
+            return {};
+        while (pos + 1 < jpeg.size() && byte(pos + 1) == 0xFF)
+            ++pos; // fill bytes
+        if (pos + 4 > jpeg.size())
+            return {};
+        const int marker = byte(pos + 1);
+        const int length = byte(pos + 2) << 8 | byte(pos + 3);
+        if (marker == 0xDA || marker == 0xD9 || length < 2 || pos + 2 + length > jpeg.size())
+            return {}; // no frame header before the first scan
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (!frame) {
+            pos += 2 + length;
+            continue;
+        }
+        if (marker != 0xC2 || length < 8)
+            return {};
+        const int height = byte(pos + 5) << 8 | byte(pos + 6);
+        const int components = byte(pos + 9);
+        if (length < 8 + 3 * components)
+            return {};
+        int maxV = 1;
+        for (int c = 0; c < components; ++c)
+            maxV = qMax(maxV, byte(pos + 11 + 3 * c) & 0x0F);
+        const int blockRows = 8 * maxV;
+        const int wanted = (rows + blockRows - 1) / blockRows * blockRows + blockRows;
+        if (height == 0 || rows <= 0 || wanted >= height)
+            return {};
+        QByteArray copy = jpeg;
+        copy[pos + 5] = char(wanted >> 8);
+        copy[pos + 6] = char(wanted & 0xFF);
+        *trueHeight = height;
+        return copy;
+    }
+    return {};
+}
+
+LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit);
+
+// A JPEG decoded from memory; a progressive one shown in part decodes only
+// the rows that are shown.
+LoadedPicture fromJpegData(const QByteArray &data, const QSize &box, PictureFit fit)
+{
+    int trueHeight = 0;
+    QByteArray top = fit == PictureFit::Clip ? progressiveTop(data, box.height(), &trueHeight) : QByteArray();
+    const bool inPart = !top.isEmpty() && trueHeight <= kMaxPictureSide;
+    if (inPart) {
+        // The decoder calls the skipped rest of each scan extraneous bytes;
+        // skipping it is the point, so its warnings would only fill the log.
+        static const bool quiet = [] {
+            QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
+            return true;
+        }();
+        Q_UNUSED(quiet);
+    }
+    QByteArray copy = inPart ? top : data;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    LoadedPicture r = fromReader(reader, box, fit);
+    if (inPart && r.naturalSize.isValid())
+        r.naturalSize.setHeight(trueHeight);
+    return r;
+}
 
 } // namespace
 
@@ -146,6 +226,8 @@ LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureF
         r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
         return r;
     }
+    if (data.startsWith("\xFF\xD8"))
+        return fromJpegData(data, box, fit);
     QByteArray copy = data;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
@@ -195,6 +277,8 @@ LoadedPicture decodeFile(const QString &path, const QFileInfo &info, const QSize
         r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
         return r;
     }
+    if (fit == PictureFit::Clip && head.startsWith("\xFF\xD8"))
+        return fromJpegData(file.readAll(), box, fit);
     // Decoded straight from the file: only what is shown is kept.
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);

@@ -53,6 +53,29 @@ private slots:
         QVERIFY(!loadPicture(path, QSize(161, 121), PictureFit::Clip).ok);
     }
 
+    // A progressive photo shown in part decodes only its top rows; what is
+    // shown is exactly the corner of the whole picture as the decoder gives it.
+    void theShownCornerOfAProgressivePhotoIsExact()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Foto.jpg"));
+        QImage img(600, 437, QImage::Format_RGB32);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                img.setPixel(x, y, qRgb((x * 7 + y) % 256, (y * 5) % 256, (x * y / 3) % 256));
+        QImageWriter w(path, "jpeg");
+        w.setProgressiveScanWrite(true);
+        QVERIFY(w.write(img));
+        const QImage whole(path);
+        for (const QSize box : {QSize(161, 121), QSize(160, 128), QSize(300, 421)}) {
+            const LoadedPicture corner = loadPicture(path, box, PictureFit::Clip);
+            QVERIFY(corner.ok);
+            QCOMPARE(corner.naturalSize, QSize(600, 437));
+            QCOMPARE(corner.image.convertToFormat(QImage::Format_RGB32),
+                     whole.copy(QRect(QPoint(0, 0), box)).convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
     // A board's pictures decoded together (on several threads) are the
     // pictures and failures that loading them one by one gives, and are kept.
     void picturesDecodedTogetherMatchOneByOne()
