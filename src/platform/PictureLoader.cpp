@@ -196,6 +196,14 @@ LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
         r.error = tooLarge(natural) ? tooBig() : unreadable();
         return r;
     }
+    // A damaged bitmap may use colour numbers beyond its colour table; they
+    // are drawn black rather than read from behind the table.
+    const int colours = img.format() == QImage::Format_Indexed8 ? 256 : img.depth() == 1 ? 2 : 0;
+    if (img.colorCount() < colours) {
+        QList<QRgb> table = img.colorTable();
+        table.resize(colours, qRgb(0, 0, 0));
+        img.setColorTable(table);
+    }
     if (fit == PictureFit::Stretch && img.size() != box)
         img = img.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (fit == PictureFit::Clip && (img.width() > box.width() || img.height() > box.height()))
