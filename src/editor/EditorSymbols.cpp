@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorSymbols.h"
 
+#include "platform/KeyboardAccess.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -143,9 +145,7 @@ void SymbolButton::paintEvent(QPaintEvent *)
 
 void SymbolButton::keyPressEvent(QKeyEvent *event)
 {
-    const int key = event->key();
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()
-        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (isPressKey(event) && !event->isAutoRepeat()) {
         emit clicked();
         return;
     }

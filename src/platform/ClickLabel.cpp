@@ -20,9 +20,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void ClickLabel::keyPressEvent(QKeyEvent *event)
 {
-    const int key = event->key();
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()
-        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (isPressKey(event) && !event->isAutoRepeat()) {
         emit clicked();
         return;
     }

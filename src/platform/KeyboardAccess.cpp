@@ -191,6 +191,13 @@ void installMenuKey(QMainWindow *window)
     });
 }
 
+bool isPressKey(const QKeyEvent *event)
+{
+    const int key = event->key();
+    return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 void PanelFocus::shown(QWidget *panel, QWidget *first)
 {
     QWidget *focus = panel->window()->focusWidget();

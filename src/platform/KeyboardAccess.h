@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 
+class QKeyEvent;
 class QMainWindow;
 
 namespace duplikon {
@@ -44,6 +45,10 @@ QChar altLetter(const QWidget *control);
 // "&" of the caption doubled), as Qt draws a mnemonic; without the letter,
 // the caption with its "&" doubled.
 QString markedCaption(const QString &caption, QChar letter);
+
+// Space, Return or Enter without Shift, Ctrl or Alt: the keys that press a
+// focused control or choose a focused entry.
+bool isPressKey(const QKeyEvent *event);
 
 // Return and Enter press a focused push button, as Space does.
 void pressOnEnter(QWidget *button);

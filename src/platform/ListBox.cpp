@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ListBox.h"
 
+#include "platform/KeyboardAccess.h"
+
 #include <QMouseEvent>
 #include <QKeyEvent>
 
@@ -88,10 +90,8 @@ void ListBox::mousePressEvent(QMouseEvent *event)
 
 void ListBox::keyPressEvent(QKeyEvent *event)
 {
-    const int key = event->key();
     const int row = currentRow();
-    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && row >= 0
-        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (isPressKey(event) && row >= 0) {
         if (row == listIndex())
             emit clicked();
         else
