@@ -4,6 +4,7 @@
 #include "app/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"
+#include "board/BoardState.h"
 #include "board/ColourCycle.h"
 #include "board/SolutionPicture.h"
 #include "lesson/LessonRules.h"
@@ -52,15 +53,18 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget 
     m_board = new Board(m_client, platform);
     buildStrip();
     m_solution = new SolutionPicture(m_client, platform);
-    m_choice = new TaskChoice(m_client, platform);
+    m_choice = new TaskChoice(m_client, platform, m_board->state());
     m_settings = new SettingsPanel(m_client, platform);
-    m_lesson = new LessonRules(this, platform, m_board, m_choice, m_settings, m_solution, m_command7);
+    m_lesson = new LessonRules(this, platform, m_board->state(), m_choice, m_settings, m_solution, m_command7);
+    ignoreHeldPressKeys();
 
     // The board takes the keyboard focus whenever none of these lies over it.
     for (const char *cover : {"Dateibild", "List5", "Picture2", "loesungsbild"})
         m_board->keyboard()->addCover(m_client->findChild<QWidget *>(QLatin1String(cover)));
 
-    connect(m_board, &Board::pointScored, this, &MainWindow::Fertigkontrolle);
+    connect(m_board->state(), &BoardState::solvedTask, this, &MainWindow::Fertigkontrolle);
+    connect(m_board->keyboard(), &BoardKeyboard::lastPairMatched, this,
+            [this] { findChild<QWidget *>(QStringLiteral("punkte"))->setFocus(Qt::OtherFocusReason); });
     connect(m_board, &Board::answerColourChanged, m_choice, &TaskChoice::showAnswerColour);
     connect(m_choice, &TaskChoice::taskChosen, m_board, &Board::AufgabeLaden);
     connect(m_choice, &TaskChoice::titleChanged, this, &MainWindow::setWindowTitle);
@@ -253,9 +257,9 @@ void MainWindow::writeSettings()
 
 void MainWindow::Fertigkontrolle()
 {
-    if (m_board->hiddenControls() != 2 * Board::kCells)
+    if (!m_board->state()->solved())
         return;
-    checkWindow(true)->appendLog(m_choice->selectedTaskFile(), m_platform.clock->timeText());
+    checkWindow(true)->appendLog(m_board->state()->task(), m_platform.clock->timeText());
     m_lesson->taskSolved();
     if (!m_solution->File3().isEmpty())
         m_solution->LoesungsbildZeigen();
@@ -269,7 +273,7 @@ CheckWindow *MainWindow::checkWindow(bool create)
 {
     if (!m_check && create) {
         auto *check = new CheckWindow(m_platform, programFolder());
-        check->setUserName(m_command7->text());
+        check->setUserName(m_lesson->userName());
         connect(m_lesson, &LessonRules::userNameChanged, check, &CheckWindow::setUserName);
         m_check = check;
     }
@@ -336,14 +340,18 @@ void MainWindow::Schrift2_Click()
 BoardPage MainWindow::boardPage() const
 {
     BoardPage page;
-    for (int n = 1; n <= Board::kCells; ++n) {
-        PageCell &cell = page.cells[n - 1];
-        if (!m_board->picture(n)->isHidden()) {
+    const BoardState *state = m_board->state();
+    for (int i = 0; i < Board::kCells; ++i) {
+        PageCell &cell = page.cells[i];
+        const BoardCell &c = state->cell(i);
+        if (!c.shown)
+            continue;
+        if (c.picture) {
             cell.kind = PageCell::Picture;
-            cell.picturePath = resolveHalf(programFolder(), m_board->List2().value(n - 1));
-        } else if (!m_board->label(n)->isHidden()) {
+            cell.picturePath = resolveHalf(programFolder(), c.half);
+        } else {
             cell.kind = PageCell::Text;
-            cell.text = m_board->label(n)->text();
+            cell.text = c.half;
         }
     }
     page.textFont = m_board->textFont();

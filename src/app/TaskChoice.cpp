@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TaskChoice.h"
 
+#include "board/BoardState.h"
 #include "board/TaskFile.h"
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
@@ -29,8 +30,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, int l, 
 }
 } // namespace
 
-TaskChoice::TaskChoice(QWidget *client, Platform platform)
-    : QObject(client), m_platform(platform)
+TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *board)
+    : QObject(client), m_platform(platform), m_board(board)
 {
     m_dateibild = new QFrame(client);
     m_dateibild->setObjectName(QStringLiteral("Dateibild"));
@@ -122,6 +123,17 @@ void TaskChoice::selectTaskFile(int index)
     m_file1->setListIndex(index);
 }
 
+int TaskChoice::selectedIndex() const
+{
+    return m_file1->listIndex();
+}
+
+void TaskChoice::loadTask(int index)
+{
+    m_file1->setListIndex(index);
+    emit taskChosen(selectedTaskFile());
+}
+
 void TaskChoice::showAnswerColour(ColourValue colour)
 {
     setBackground(m_picture3, colour);
@@ -142,8 +154,7 @@ void TaskChoice::fillShortList()
 
 void TaskChoice::DateilisteFuellen()
 {
-    m_file1->setPattern(QStringLiteral("*.XYZ"));
-    m_file1->setPattern(QStringLiteral("*.TXT"));
+    m_file1->refresh();
     fillShortList();
     if (m_list5->count() > 0) {
         m_list5->setListIndex(0);
@@ -199,21 +210,32 @@ void TaskChoice::List4_Click()
 
 void TaskChoice::List5_Click()
 {
-    m_file1->setListIndex(m_list5->listIndex());
+    const int index = m_list5->listIndex();
     parkShortList();
-    emit taskChosen(selectedTaskFile());
+    loadTask(index);
 }
 
 void TaskChoice::Command2_Click()
 {
     parkPanel();
-    emit taskChosen(selectedTaskFile());
+    loadTask(m_file1->listIndex());
     emit titleChanged(QStringLiteral("Duplikon (") + m_file1->selectedText() + QLatin1Char(')'));
 }
 
 void TaskChoice::Command1_Click()
 {
     parkPanel();
+    // The selection names the task on the board again; nothing is loaded.
+    const QString onBoard = m_board->task();
+    if (onBoard.isEmpty())
+        return;
+    const QStringList files = m_file1->entries();
+    int index = files.indexOf(onBoard);
+    for (int i = 0; index < 0 && i < files.size(); ++i)
+        if (files.at(i).compare(onBoard, Qt::CaseInsensitive) == 0)
+            index = i;
+    if (index >= 0)
+        m_file1->setListIndex(index);
 }
 
 bool TaskChoice::eventFilter(QObject *watched, QEvent *event)

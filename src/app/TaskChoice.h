@@ -12,6 +12,7 @@ class QLabel;
 
 namespace duplikon {
 
+class BoardState;
 class FileListBox;
 class ListBox;
 class PictureBox;
@@ -23,7 +24,8 @@ class PictureBox;
 class TaskChoice : public QObject, public TaskPicker {
     Q_OBJECT
 public:
-    TaskChoice(QWidget *client, Platform platform);
+    // board: the game, whose task the file list names again after "Abbruch".
+    TaskChoice(QWidget *client, Platform platform, const BoardState *board);
 
     static constexpr int kPanelShown = 720;
     static constexpr int kShortListShown = 840;
@@ -48,6 +50,10 @@ public:
     void fillShortList() override;
     QStringList taskFiles() const override;
     void selectTaskFile(int index) override;
+    int selectedIndex() const override;
+    // The one way a task comes onto the board: select line `index` of File1
+    // (-1: none) and set the board up with it.
+    void loadTask(int index) override;
 
     // File1, the task-file list (the lesson rules and the editor work on it).
     FileListBox *File1() const { return m_file1; }
@@ -58,7 +64,7 @@ public:
     void showAnswerColour(ColourValue colour);
 
 signals:
-    // A task file was chosen ("L a d e n" or the short list): put it on the board.
+    // loadTask chose a task file (empty: none): put it on the board.
     void taskChosen(const QString &fileName);
     // "L a d e n" names the loaded task in the window title.
     void titleChanged(const QString &title);
@@ -70,6 +76,7 @@ private:
     void preview(int line, PictureBox *box);
 
     Platform m_platform;
+    const BoardState *m_board;
     QString m_programFolder;
     QFrame *m_dateibild;
     QLabel *m_progpfad;

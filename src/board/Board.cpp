@@ -2,7 +2,6 @@
 #include "board/Board.h"
 
 #include "board/BoardKeyboard.h"
-#include "board/ColourCycle.h"
 #include "board/TaskFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
@@ -24,9 +23,9 @@ const int kRowTops[4] = {240, 2160, 4080, 6000};
 }
 
 Board::Board(QWidget *client, Platform platform)
-    : QObject(client), m_platform(platform)
+    : QObject(client), m_platform(platform), m_state(new BoardState(this))
 {
-    m_drag = new InWindowDrag(client, [this](QWidget *s, QWidget *t) { drop(s, t); });
+    m_drag = new InWindowDrag(client);
     QFont cellFont(QStringLiteral("Courier New"));
     cellFont.setPointSizeF(12);
     for (int i = 0; i < kCells; ++i) {
@@ -57,7 +56,25 @@ Board::Board(QWidget *client, Platform platform)
         m_drag->addTarget(b);
         m_drag->addTarget(t);
     }
-    m_keyboard = new BoardKeyboard(this, client, m_drag);
+    connect(m_drag, &InWindowDrag::dropped, this, &Board::drop);
+    // The board draws a new set-up before the keyboard puts the focus on it:
+    // these connections come before the keyboard's.
+    connect(m_state, &BoardState::filled, this, &Board::FelderVerteilen);
+    connect(m_state, &BoardState::pairMatched, this, &Board::hidePair);
+    connect(m_state, &BoardState::coloursChanged, this, &Board::FarbenSetzen);
+    QVector<QWidget *> pictures, labels;
+    for (int i = 0; i < kCells; ++i) {
+        pictures << m_pictures[i];
+        labels << m_labels[i];
+    }
+    m_keyboard = new BoardKeyboard(m_state, client, m_drag, pictures, labels);
+}
+
+void Board::setPointsButton(QPushButton *button)
+{
+    m_punkte = button;
+    connect(m_state, &BoardState::pointsChanged, button,
+            [button](int points) { button->setText(QStringLiteral(" %1 Punkte").arg(points)); });
 }
 
 int Board::cellNumber(const QWidget *w) const
@@ -80,11 +97,7 @@ int Board::hiddenControls() const
 
 void Board::FelderVerstecken()
 {
-    m_keyboard->boardEmptying();
-    for (int i = 0; i < kCells; ++i) {
-        m_pictures[i]->hide();
-        m_labels[i]->hide();
-    }
+    m_state->clear();
 }
 
 void Board::AufgabeLaden(const QString &fileName)
@@ -98,90 +111,79 @@ void Board::AufgabeLaden(const QString &fileName)
                                     QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(fileName));
         return;
     }
-    m_list1 = usedLines(file.lines);
     m_platform.random->seed(quint32(m_platform.clock->millisecondsSinceMidnight()));
-    const Shuffled s = shuffleHalves(m_list1, *m_platform.random);
-    m_list2 = s.halves;
-    m_list3 = s.keys;
-    FelderVerteilen();
+    m_state->setUp(fileName, usedLines(file.lines), *m_platform.random);
     Check4_Click();
-    m_keyboard->boardFilled();
 }
 
 void Board::FelderVerteilen()
 {
-    // The board's pictures are decoded together, on all cores, before the
-    // first cell is filled; each cell then takes its picture from the cache.
-    QVector<PictureRequest> pictures;
-    for (int j = 0; j < m_list2.size() && j < kCells; ++j) {
-        if (isPictureName(m_list2.at(j)))
-            pictures.append({resolvePath(m_programFolder, m_list2.at(j)), m_pictures[j]->contentsRect().size(), m_pictures[j]->fit()});
+    // The board's pictures are decoded together, on all cores, and each cell
+    // takes its own picture from the result.
+    QVector<PictureRequest> requests;
+    QVector<int> cells;
+    for (int j = 0; j < kCells; ++j) {
+        const BoardCell &c = m_state->cell(j);
+        if (c.shown && c.picture) {
+            requests.append({resolveHalf(m_programFolder, c.half), m_pictures[j]->contentsRect().size(), m_pictures[j]->fit()});
+            cells << j;
+        }
     }
-    if (pictures.size() > 1)
-        loadPictures(pictures);
-    for (int j = 0; j < m_list2.size() && j < kCells; ++j)
+    const QVector<LoadedPicture> loaded = loadPictures(requests);
+    m_decoded.fill(LoadedPicture(), kCells);
+    for (int k = 0; k < cells.size(); ++k)
+        m_decoded[cells.at(k)] = loaded.at(k);
+    m_decodedReady = true;
+    for (int j = 0; j < kCells; ++j)
         FeldBelegen(j);
+    m_decodedReady = false;
+    m_decoded.clear();
 }
 
 void Board::FeldBelegen(int j)
 {
-    const QString h = m_list2.at(j);
+    const BoardCell &c = m_state->cell(j);
     PictureBox *b = m_pictures[j];
     QLabel *t = m_labels[j];
-    if (isPictureName(h)) {
+    if (!c.shown) {
+        b->hide();
+        t->hide();
+        return;
+    }
+    if (c.picture) {
+        const QString path = resolveHalf(m_programFolder, c.half);
+        const LoadedPicture pic = m_decodedReady ? m_decoded.at(j) : loadPicture(path, b->contentsRect().size(), b->fit());
         // A picture that cannot be loaded keeps the cell a picture cell, so
         // the pair stays playable, and shows its name in small type.
-        if (!b->loadFile(resolveHalf(m_programFolder, h)))
-            b->setNote(h);
-        b->setAccessibleName(spokenPictureName(h));
+        if (pic.ok) {
+            b->setImage(pic.image, path);
+        } else {
+            b->clearPicture();
+            b->setNote(c.half);
+        }
+        b->setAccessibleName(spokenPictureName(c.half));
         b->setToolTip(QString());
+        t->hide();
         b->show();
     } else {
-        t->setText(h);
-        t->setAccessibleName(h);
+        t->setText(c.half);
+        t->setAccessibleName(c.half);
+        b->hide();
         t->show();
     }
 }
 
 void Board::drop(QWidget *source, QWidget *target)
 {
-    const int k = cellNumber(source);
-    const int n = cellNumber(target);
-    if (k == 0 || n == 0 || k == n)
-        return;
-    if (n > m_list3.size() || k > m_list3.size())
-        return;
-    const QString a = m_list3.at(n - 1);
-    const QString b = m_list3.at(k - 1);
-    if (b.left(2) != a.left(2))
-        return;
-    m_keyboard->pairLeaving(source, target);
-    target->hide();
-    source->hide();
-    PunktZaehlen();
+    m_state->drop(cellNumber(source) - 1, cellNumber(target) - 1);
 }
 
-int Board::points() const
+void Board::hidePair(int target, int source)
 {
-    if (!m_punkte)
-        return 0;
-    const QString caption = m_punkte->text();
-    int i = 0;
-    while (i < caption.size() && caption.at(i) == QLatin1Char(' '))
-        ++i;
-    int p = 0;
-    while (i < caption.size() && caption.at(i).isDigit() && p < 100000000)
-        p = p * 10 + caption.at(i++).digitValue();
-    return p;
-}
-
-void Board::PunktZaehlen()
-{
-    const int p = points() + 1;
-    if (m_punkte)
-        m_punkte->setText(QStringLiteral(" %1 Punkte").arg(p));
-    m_keyboard->announce(QStringLiteral("Richtig! %1 Punkte").arg(p));
-    emit pointScored();
+    for (int i : {target, source}) {
+        m_pictures[i]->hide();
+        m_labels[i]->hide();
+    }
 }
 
 void Board::Check4_Click()
@@ -194,25 +196,21 @@ void Board::Check4_Click()
 
 void Board::FarblisteEinfarbig()
 {
-    m_farblist = singleColourList(m_questionColour);
-    FarbenSetzen();
+    m_state->colourOneColour();
 }
 
 void Board::FarblisteZweifarbig()
 {
-    m_farblist = twoColourList(m_list3, m_questionColour, m_answerColour);
-    FarbenSetzen();
-    emit answerColourChanged(m_answerColour);
+    m_state->colourTwoColours();
+    emit answerColourChanged(m_state->answerColour());
 }
 
 void Board::FarbenSetzen()
 {
     for (int i = 0; i < kCells; ++i) {
-        const ColourValue c = i < m_farblist.size() ? colourFromText(m_farblist.at(i)) : 0;
+        const ColourValue c = m_state->cell(i).colour;
         setBackground(m_pictures[i], c);
         setBackground(m_labels[i], c);
-        m_pictures[i]->setProperty("colourValue", c);
-        m_labels[i]->setProperty("colourValue", c);
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "board/BoardState.h"
 #include "platform/Colours.h"
+#include "platform/PictureLoader.h"
 #include "platform/Services.h"
 
 #include <QFont>
@@ -19,14 +21,17 @@ class InWindowDrag;
 class PictureBox;
 
 // The exercise board of the main window: twenty cells, each the picture
-// control Bild<i> and the text label Text<i> on the same rectangle, the hidden
-// working lists, the points button and the look of the cells.
+// control Bild<i> and the text label Text<i> on the same rectangle, drawn
+// from the game state; the points button punkte shows its points. Mouse and
+// keys feed the state's drop rule.
 class Board : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kCells = 20;
+    static constexpr int kCells = BoardState::kCells;
 
     Board(QWidget *client, Platform platform);
+
+    BoardState *state() const { return m_state; }
 
     // Folder that picture halves are relative to (with a trailing separator).
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
@@ -39,13 +44,11 @@ public:
     void FelderVerteilen();
     void FeldBelegen(int j);
 
-    // The drop of one cell control on another.
+    // The drop of one cell control on another: the state decides.
     void drop(QWidget *source, QWidget *target);
-    void PunktZaehlen();
-    // The points button punkte; its caption " n Punkte" holds the score.
-    void setPointsButton(QPushButton *button) { m_punkte = button; }
-    QPushButton *pointsButton() const { return m_punkte; }
-    int points() const;
+    // The points button punkte; its caption " n Punkte" shows the points.
+    void setPointsButton(QPushButton *button);
+    int points() const { return m_state->points(); }
 
     // Cell look.
     // Check4 "zweifarbige Fenster" decides the colouring mode.
@@ -55,10 +58,10 @@ public:
     void FarblisteZweifarbig();
     void FarbenSetzen();
     // The colours of the fields farbe1 "Fragen" and farbe2 "Antworten".
-    ColourValue questionColour() const { return m_questionColour; }
-    ColourValue answerColour() const { return m_answerColour; }
-    void setQuestionColour(ColourValue c) { m_questionColour = c; }
-    void setAnswerColour(ColourValue c) { m_answerColour = c; }
+    ColourValue questionColour() const { return m_state->questionColour(); }
+    ColourValue answerColour() const { return m_state->answerColour(); }
+    void setQuestionColour(ColourValue c) { m_state->setQuestionColour(c); }
+    void setAnswerColour(ColourValue c) { m_state->setAnswerColour(c); }
     // Bold toggle; returns the new bold state.
     bool toggleBold();
     void setTextSize(qreal points);
@@ -71,34 +74,34 @@ public:
     QLabel *label(int n) const { return m_labels[n - 1]; }
     // The cell number of a cell control, 0 for any other widget.
     int cellNumber(const QWidget *w) const;
+    // How many of the 40 cell controls are hidden (what the child sees).
     int hiddenControls() const;
     InWindowDrag *drag() const { return m_drag; }
     // Play by keyboard and what a screen reader is told.
     BoardKeyboard *keyboard() const { return m_keyboard; }
 
-    // The hidden working lists.
-    const QStringList &List1() const { return m_list1; } // used lines in file order
-    const QStringList &List2() const { return m_list2; } // halves in board order
-    const QStringList &List3() const { return m_list3; } // key strings in board order
-    const QStringList &farblist() const { return m_farblist; } // cell colours in board order
+    // The hidden working lists, read off the state.
+    QStringList List1() const { return m_state->List1(); } // used lines in file order
+    QStringList List2() const { return m_state->List2(); } // halves in board order
+    QStringList List3() const { return m_state->List3(); } // key strings in board order
+    QStringList farblist() const { return m_state->farblist(); } // cell colours in board order
 
 signals:
     // Two-colour mode gives the answer colour to the preview box Picture3.
     void answerColourChanged(ColourValue colour);
-    // After every point; the main window checks for completion.
-    void pointScored();
 
 private:
+    void hidePair(int target, int source);
+
+    // While FelderVerteilen runs: the pictures it decoded for the cells.
+    QVector<LoadedPicture> m_decoded;
+    bool m_decodedReady = false;
+
     QString m_programFolder;
     Platform m_platform;
+    BoardState *m_state;
     PictureBox *m_pictures[kCells];
     QLabel *m_labels[kCells];
-    QStringList m_list1;
-    QStringList m_list2;
-    QStringList m_list3;
-    QStringList m_farblist;
-    ColourValue m_questionColour = 0xFFFFFF;
-    ColourValue m_answerColour = 0xFFFFC0;
     QPushButton *m_punkte = nullptr;
     InWindowDrag *m_drag = nullptr;
     BoardKeyboard *m_keyboard = nullptr;

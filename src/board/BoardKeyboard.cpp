@@ -1,20 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/BoardKeyboard.h"
 
-#include "board/Board.h"
+#include "board/BoardState.h"
 #include "platform/InWindowDrag.h"
-#include "platform/PictureBox.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 
 namespace duplikon {
 
 namespace {
 constexpr int kColumns = 5;
-constexpr int kRows = Board::kCells / kColumns;
+constexpr int kCells = BoardState::kCells;
+constexpr int kRows = kCells / kColumns;
 // The frame lies in the gap around the focused cell (the cells stand 7 pixels
 // apart) and on the cell's own border line.
 constexpr int kFrameGap = 4;
@@ -53,16 +51,23 @@ protected:
     }
 };
 
-BoardKeyboard::BoardKeyboard(Board *board, QWidget *client, InWindowDrag *drag)
-    : QObject(board), m_board(board), m_client(client), m_drag(drag), m_frame(new FocusFrame(client))
+BoardKeyboard::BoardKeyboard(BoardState *state, QWidget *client, InWindowDrag *drag,
+                             const QVector<QWidget *> &pictures, const QVector<QWidget *> &labels)
+    : QObject(state), m_state(state), m_client(client), m_pictures(pictures), m_labels(labels), m_drag(drag),
+      m_frame(new FocusFrame(client))
 {
-    for (int n = 1; n <= Board::kCells; ++n) {
-        for (QWidget *cell : {static_cast<QWidget *>(board->picture(n)), static_cast<QWidget *>(board->label(n))}) {
+    for (int n = 1; n <= kCells; ++n) {
+        for (QWidget *cell : {m_pictures.at(n - 1), m_labels.at(n - 1)}) {
             cell->setFocusPolicy(Qt::TabFocus);
             cell->installEventFilter(this);
             setDescription(cell, QString());
         }
     }
+    connect(state, &BoardState::aboutToClear, this, &BoardKeyboard::boardEmptying);
+    connect(state, &BoardState::filled, this, &BoardKeyboard::boardFilled);
+    connect(state, &BoardState::pairMatching, this, &BoardKeyboard::pairLeaving);
+    connect(state, &BoardState::pointsChanged, this,
+            [this](int points) { announce(QStringLiteral("Richtig! %1 Punkte").arg(points)); });
     // A mouse or finger drag puts a carried cell back; the frame waits for the next key.
     connect(drag, &InWindowDrag::aboutToStart, this, [this] {
         if (QWidget *cell = m_carried) {
@@ -70,8 +75,17 @@ BoardKeyboard::BoardKeyboard(Board *board, QWidget *client, InWindowDrag *drag)
             setDescription(cell, QString());
         }
         m_keyboardUsed = false;
+        m_mouseSinceKeys = true;
         updateFrame();
     });
+}
+
+int BoardKeyboard::cellNumber(const QWidget *w) const
+{
+    for (int i = 0; i < kCells; ++i)
+        if (w == m_pictures.at(i) || w == m_labels.at(i))
+            return i + 1;
+    return 0;
 }
 
 QString BoardKeyboard::place(int cell)
@@ -81,9 +95,9 @@ QString BoardKeyboard::place(int cell)
 
 void BoardKeyboard::setDescription(QWidget *cell, const QString &what)
 {
-    const int n = m_board->cellNumber(cell);
+    const int n = cellNumber(cell);
     QString text = place(n);
-    if (cell == m_board->picture(n))
+    if (cell == m_pictures.at(n - 1))
         text = QStringLiteral("Bild, ") + text;
     if (!what.isEmpty())
         text = what + QStringLiteral(", ") + text;
@@ -93,7 +107,7 @@ void BoardKeyboard::setDescription(QWidget *cell, const QString &what)
 QWidget *BoardKeyboard::focusedCell() const
 {
     QWidget *focus = m_client->window()->focusWidget();
-    return focus && m_board->cellNumber(focus) != 0 ? focus : nullptr;
+    return focus && cellNumber(focus) != 0 ? focus : nullptr;
 }
 
 void BoardKeyboard::announce(const QString &what)
@@ -118,13 +132,9 @@ void BoardKeyboard::addCover(QWidget *panel)
 
 QWidget *BoardKeyboard::visibleControl(int cell) const
 {
-    if (cell < 1 || cell > Board::kCells)
+    if (cell < 1 || cell > kCells || !m_state->cell(cell - 1).shown)
         return nullptr;
-    if (!m_board->picture(cell)->isHidden())
-        return m_board->picture(cell);
-    if (!m_board->label(cell)->isHidden())
-        return m_board->label(cell);
-    return nullptr;
+    return m_state->cell(cell - 1).picture ? m_pictures.at(cell - 1) : m_labels.at(cell - 1);
 }
 
 int BoardKeyboard::neighbour(int cell, int key) const
@@ -155,8 +165,8 @@ int BoardKeyboard::neighbour(int cell, int key) const
 
 QWidget *BoardKeyboard::nextCell(int cell, int skip1, int skip2) const
 {
-    for (int i = 1; i <= Board::kCells; ++i) {
-        const int n = (cell - 1 + i) % Board::kCells + 1;
+    for (int i = 1; i <= kCells; ++i) {
+        const int n = (cell - 1 + i) % kCells + 1;
         if (n != skip1 && n != skip2 && visibleControl(n))
             return visibleControl(n);
     }
@@ -200,13 +210,16 @@ void BoardKeyboard::putBack()
 
 void BoardKeyboard::dropOn(QWidget *cell)
 {
-    QPointer<QWidget> source = m_carried;
-    QPointer<QWidget> target = cell;
+    const int source = cellNumber(m_carried);
     putBack();
-    m_board->drop(source, target);
-    if (!target || target->isHidden())
-        return; // a match, told with the points
-    setDescription(target, source == target ? QStringLiteral("abgelegt") : QStringLiteral("Passt nicht"));
+    m_droppingByKey = true;
+    const BoardState::DropResult result = m_state->drop(source - 1, cellNumber(cell) - 1);
+    m_droppingByKey = false;
+    if (result == BoardState::DropResult::Itself)
+        setDescription(cell, QStringLiteral("abgelegt"));
+    else if (result == BoardState::DropResult::Mismatch)
+        setDescription(cell, QStringLiteral("Passt nicht"));
+    // a match is told with the points
 }
 
 bool BoardKeyboard::keyPress(QWidget *cell, int key)
@@ -217,13 +230,16 @@ bool BoardKeyboard::keyPress(QWidget *cell, int key)
     case Qt::Key_Up:
     case Qt::Key_Down:
         m_keyboardUsed = true;
-        if (const int n = neighbour(m_board->cellNumber(cell), key))
+        m_mouseSinceKeys = false;
+        if (const int n = neighbour(cellNumber(cell), key))
             focusCell(visibleControl(n));
         updateFrame();
         return true;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (m_mouseSinceKeys)
+            return true; // pressed by accident after mouse play
         m_keyboardUsed = true;
         updateFrame();
         if (m_carried)
@@ -250,7 +266,7 @@ bool BoardKeyboard::eventFilter(QObject *watched, QEvent *event)
             updateCover();
         return false;
     }
-    if (!w || m_board->cellNumber(w) == 0)
+    if (!w || cellNumber(w) == 0)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress: {
@@ -265,8 +281,10 @@ bool BoardKeyboard::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::FocusIn: {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
             m_keyboardUsed = true;
+            m_mouseSinceKeys = false;
+        }
         updateFrame();
         return false;
     }
@@ -299,39 +317,42 @@ void BoardKeyboard::boardEmptying()
 void BoardKeyboard::boardFilled()
 {
     if (!m_covered)
-        focusCell(nextCell(Board::kCells));
+        focusCell(nextCell(kCells));
 }
 
-void BoardKeyboard::pairLeaving(QWidget *source, QWidget *target)
+void BoardKeyboard::pairLeaving(int target, int source)
 {
     QWidget *focus = focusedCell();
-    if (!focus || (focus != source && focus != target))
+    const int t = target + 1;
+    const int s = source + 1;
+    if (!focus || (cellNumber(focus) != t && cellNumber(focus) != s))
         return;
-    const int n = m_board->cellNumber(target);
-    if (QWidget *next = nextCell(n, n, m_board->cellNumber(source)))
+    if (QWidget *next = nextCell(t, t, s))
         focusCell(next);
-    else if (m_board->pointsButton())
-        m_board->pointsButton()->setFocus(Qt::OtherFocusReason);
+    else if (m_droppingByKey)
+        emit lastPairMatched();
+    else
+        m_client->setFocus(Qt::OtherFocusReason); // never onto a button a stray key would press
 }
 
 void BoardKeyboard::updateCover()
 {
-    const QRect board = m_board->picture(1)->geometry().united(m_board->picture(Board::kCells)->geometry());
+    const QRect board = m_pictures.first()->geometry().united(m_pictures.last()->geometry());
     bool covered = false;
     for (QWidget *c : qAsConst(m_covers))
         covered = covered || (!c->isHidden() && c->geometry().intersects(board));
     if (covered == m_covered)
         return;
     m_covered = covered;
-    for (int n = 1; n <= Board::kCells; ++n) {
-        m_board->picture(n)->setFocusPolicy(covered ? Qt::NoFocus : Qt::TabFocus);
-        m_board->label(n)->setFocusPolicy(covered ? Qt::NoFocus : Qt::TabFocus);
+    for (int i = 0; i < kCells; ++i) {
+        m_pictures.at(i)->setFocusPolicy(covered ? Qt::NoFocus : Qt::TabFocus);
+        m_labels.at(i)->setFocusPolicy(covered ? Qt::NoFocus : Qt::TabFocus);
     }
     QWidget *focus = focusedCell();
     const bool onBoard = focus != nullptr;
     if (!covered) {
         if (!onBoard)
-            focusCell(nextCell(Board::kCells));
+            focusCell(nextCell(kCells));
         updateFrame();
         return;
     }

@@ -3,13 +3,13 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QVector>
 
-class QPushButton;
 class QWidget;
 
 namespace duplikon {
 
-class Board;
+class BoardState;
 class FocusFrame;
 class InWindowDrag;
 
@@ -22,8 +22,10 @@ class InWindowDrag;
 // row that holds one, to its cell nearest to the column. A frame around the
 // focused cell shows where it is once the keyboard is used on the board. Space or Enter picks up the focused cell, shown with the
 // dashed outline of a drag; on another cell it drops the carried cell there
-// through the board's own drop. Escape puts the cell back, and so does
-// leaving the board with the focus or a mouse press on a cell.
+// through the state's drop rule. Escape puts the cell back, and so does
+// leaving the board with the focus or a mouse press on a cell. After the
+// mouse has been used on the board, Space and Enter do nothing until an arrow
+// key or Tab brings the keyboard back: a key pressed by accident never plays.
 //
 // Every cell tells its place ("Reihe 2, Spalte 3", for a picture "Bild, Reihe
 // 2, Spalte 3") as its accessible description; what happens is said by putting
@@ -34,7 +36,9 @@ class InWindowDrag;
 class BoardKeyboard : public QObject {
     Q_OBJECT
 public:
-    BoardKeyboard(Board *board, QWidget *client, InWindowDrag *drag);
+    // pictures and labels: the cell controls Bild<n> and Text<n>, n from 1.
+    BoardKeyboard(BoardState *state, QWidget *client, InWindowDrag *drag, const QVector<QWidget *> &pictures,
+                  const QVector<QWidget *> &labels);
 
     // A panel or picture that covers the board while it lies over it.
     void addCover(QWidget *panel);
@@ -43,22 +47,29 @@ public:
     QWidget *carried() const { return m_carried; }
     bool frameVisible() const;
 
-    // The board is being emptied for a set-up, and has been filled again.
-    void boardEmptying();
-    void boardFilled();
-    // A matched pair is about to go: a focus on it moves on to the next
-    // visible cell in reading order, or to the points button when none is left.
-    void pairLeaving(QWidget *source, QWidget *target);
     // Says `what` on the focused cell (nothing when no cell has the focus).
     void announce(const QString &what);
 
     // "Reihe 2, Spalte 3" for cell 8.
     static QString place(int cell);
 
+signals:
+    // The keys matched the last pair: the focus leaves the board (the main
+    // window gives it to the points).
+    void lastPairMatched();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The board is being emptied for a set-up, and has been filled again.
+    void boardEmptying();
+    void boardFilled();
+    // A matched pair is about to go: a focus on it moves on to the next
+    // visible cell in reading order; when none is left, a match by keys gives
+    // it away and a match by the mouse leaves it on the board's background.
+    void pairLeaving(int target, int source);
+    int cellNumber(const QWidget *w) const;
     bool keyPress(QWidget *cell, int key);
     void pickUp(QWidget *cell);
     void dropOn(QWidget *cell);
@@ -75,14 +86,19 @@ private:
     void updateCover();
     void updateFrame();
 
-    Board *m_board;
+    BoardState *m_state;
     QWidget *m_client;
+    QVector<QWidget *> m_pictures;
+    QVector<QWidget *> m_labels;
     InWindowDrag *m_drag;
     FocusFrame *m_frame;
     QList<QWidget *> m_covers;
     QPointer<QWidget> m_carried;
     bool m_covered = false;
     bool m_keyboardUsed = false;
+    // The mouse was used on the board after the last arrow key or Tab.
+    bool m_mouseSinceKeys = false;
+    bool m_droppingByKey = false;
 };
 
 } // namespace duplikon

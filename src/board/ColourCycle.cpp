@@ -40,27 +40,21 @@ ColourValue colourFromText(const QString &text)
     return ColourValue(qint32(r));
 }
 
-QStringList singleColourList(ColourValue question)
+QVector<ColourValue> singleColourList(ColourValue question)
 {
-    QStringList list;
-    for (int i = 0; i < 20; ++i)
-        list << colourText(question);
-    return list;
+    return QVector<ColourValue>(20, question);
 }
 
-QStringList twoColourList(const QStringList &keyStrings, ColourValue question, ColourValue answer)
+QVector<ColourValue> twoColourList(const QStringList &keyStrings, ColourValue question, ColourValue answer)
 {
-    QStringList list;
-    for (const QString &k : keyStrings)
-        list << k.left(1);
-    QVector<bool> replaced(list.size(), false);
+    // An entry whose key is no pair letter stays black.
+    QVector<ColourValue> list(keyStrings.size(), 0);
     for (QChar letter : QStringLiteral("ABCDEFGHIJ")) {
         bool flag = false;
-        for (int i = 0; i < list.size(); ++i) {
-            if (replaced[i] || list[i].isEmpty() || list[i].at(0) != letter)
+        for (int i = 0; i < keyStrings.size(); ++i) {
+            if (!keyStrings.at(i).startsWith(letter))
                 continue;
-            list[i] = colourText(flag ? answer : question);
-            replaced[i] = true;
+            list[i] = flag ? answer : question;
             flag = !flag;
         }
     }

@@ -83,7 +83,8 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
 
     // Picture1 is dragged onto a pair list or its preview box.
     QWidget *picture1 = findChild<QWidget *>(QStringLiteral("Picture1"));
-    m_drag = new InWindowDrag(this, [this, picture1](QWidget *source, QWidget *target) {
+    m_drag = new InWindowDrag(this);
+    connect(m_drag, &InWindowDrag::dropped, this, [this, picture1](QWidget *source, QWidget *target) {
         if (source == picture1)
             dropPicture(target);
     });

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/LessonRules.h"
 
-#include "board/Board.h"
+#include "board/BoardState.h"
 #include "board/SolutionPicture.h"
 #include "lesson/SettingsPanel.h"
 #include "lesson/TaskPicker.h"
@@ -12,7 +12,7 @@
 
 namespace duplikon {
 
-LessonRules::LessonRules(QObject *parent, Platform platform, Board *board, TaskPicker *choice,
+LessonRules::LessonRules(QObject *parent, Platform platform, const BoardState *board, TaskPicker *choice,
                          SettingsPanel *panel, SolutionPicture *solution, QPushButton *command7)
     : QObject(parent), m_platform(platform), m_board(board), m_choice(choice), m_panel(panel),
       m_solution(solution), m_command7(command7)
@@ -54,13 +54,10 @@ void LessonRules::menu2_Click()
 
 void LessonRules::PflichtaufgabeLaden()
 {
+    // The last entry of that name; without one, the task that is selected.
     const QString entry = m_aufgabe.isEmpty() ? QString() : m_aufgabe.first();
-    const QStringList files = m_choice->taskFiles();
-    for (int i = 0; i < files.size(); ++i) {
-        if (files.at(i) == entry)
-            m_choice->selectTaskFile(i);
-    }
-    m_board->AufgabeLaden(m_choice->selectedTaskFile());
+    const int index = m_choice->taskFiles().lastIndexOf(entry);
+    m_choice->loadTask(index >= 0 ? index : m_choice->selectedIndex());
     m_platform.dialogs->message(entry.toUpper(), QStringLiteral("Dies ist eine Pflichtaufgabe für dich!\r\r"));
 }
 
@@ -70,6 +67,7 @@ void LessonRules::Command7_Click()
                                                    QStringLiteral("Benutzername eingeben:"), QString());
     if (name.isEmpty())
         return;
+    m_userName = name;
     m_command7->setText(name);
     m_command7->setAccessibleName(name);
     emit userNameChanged(name);

@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace duplikon {
 
-class Board;
+class BoardState;
 class SettingsPanel;
 class SolutionPicture;
 class TaskPicker;
@@ -20,7 +20,8 @@ class TaskPicker;
 class LessonRules : public QObject {
     Q_OBJECT
 public:
-    LessonRules(QObject *parent, Platform platform, Board *board, TaskPicker *choice,
+    // command7: the button "Benutzer", whose caption shows the user name.
+    LessonRules(QObject *parent, Platform platform, const BoardState *board, TaskPicker *choice,
                 SettingsPanel *panel, SolutionPicture *solution, QPushButton *command7);
 
     void menu2_Click();          // "Laden"
@@ -32,6 +33,9 @@ public:
 
     // A task was solved: the head of the queue goes when mandatory tasks are on.
     void taskSolved();
+
+    // The user name, "Benutzer" until one is entered.
+    QString userName() const { return m_userName; }
 
     // The mandatory-task queue aufgabe.
     const QStringList &aufgabe() const { return m_aufgabe; }
@@ -47,12 +51,13 @@ signals:
 
 private:
     Platform m_platform;
-    Board *m_board;
+    const BoardState *m_board;
     TaskPicker *m_choice;
     SettingsPanel *m_panel;
     SolutionPicture *m_solution;
     QPushButton *m_command7;
     QStringList m_aufgabe;
+    QString m_userName = QStringLiteral("Benutzer");
 };
 
 } // namespace duplikon

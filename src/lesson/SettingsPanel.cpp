@@ -99,6 +99,8 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
 
 void SettingsPanel::show()
 {
+    // Tasks saved in the editor since the start can be made mandatory at once.
+    m_file2->refresh();
     moveLeftTwips(m_panel, kShown);
     m_focus.shown(m_panel, m_check1);
 }

@@ -23,7 +23,11 @@ public:
     virtual QStringList taskFiles() const = 0;
     // Selects a line of the file list as a click does.
     virtual void selectTaskFile(int index) = 0;
+    virtual int selectedIndex() const = 0;
     virtual QString selectedTaskFile() const = 0;
+    // Selects a line of the file list (or none, -1) and puts that task on the
+    // board; with none selected the board is emptied.
+    virtual void loadTask(int index) = 0;
 };
 
 } // namespace duplikon

@@ -33,8 +33,8 @@ protected:
     }
 };
 
-InWindowDrag::InWindowDrag(QWidget *window, DropHandler onDrop)
-    : QObject(window), m_window(window), m_onDrop(std::move(onDrop))
+InWindowDrag::InWindowDrag(QWidget *window)
+    : QObject(window), m_window(window)
 {
     m_outline = new DragOutline(window);
     window->installEventFilter(this);
@@ -164,8 +164,8 @@ void InWindowDrag::finish(const QPoint &globalPos)
     m_outline->hide();
     QWidget *target = targetAt(globalPos);
     m_source = nullptr;
-    if (source && target && m_onDrop)
-        m_onDrop(source, target);
+    if (source && target)
+        emit dropped(source, target);
 }
 
 } // namespace duplikon

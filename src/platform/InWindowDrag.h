@@ -4,7 +4,6 @@
 #include <QPoint>
 #include <QPointer>
 #include <QSet>
-#include <functional>
 
 class QWidget;
 
@@ -22,9 +21,7 @@ class DragOutline;
 class InWindowDrag : public QObject {
     Q_OBJECT
 public:
-    using DropHandler = std::function<void(QWidget *source, QWidget *target)>;
-
-    InWindowDrag(QWidget *window, DropHandler onDrop);
+    explicit InWindowDrag(QWidget *window);
     ~InWindowDrag() override;
 
     void addSource(QWidget *w);
@@ -45,6 +42,8 @@ public:
 signals:
     // A mouse or finger press on a source is about to start a drag.
     void aboutToStart();
+    // The dragged control was released over a target (itself, for a click).
+    void dropped(QWidget *source, QWidget *target);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -56,7 +55,6 @@ private:
     QWidget *targetAt(const QPoint &globalPos) const;
 
     QWidget *m_window;
-    DropHandler m_onDrop;
     QSet<QWidget *> m_sources;
     QSet<QWidget *> m_targets;
     QPointer<QWidget> m_source;

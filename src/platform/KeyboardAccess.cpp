@@ -4,6 +4,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -37,7 +40,42 @@ protected:
     }
 };
 
+// Swallows the repeats of a held Space, Return or Enter.
+class HeldKeyGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!key->isAutoRepeat())
+            return false;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return true;
+        case Qt::Key_Space:
+            return !(qobject_cast<QLineEdit *>(watched) || qobject_cast<QTextEdit *>(watched)
+                     || qobject_cast<QPlainTextEdit *>(watched));
+        default:
+            return false;
+        }
+    }
+};
+
 } // namespace
+
+void ignoreHeldPressKeys()
+{
+    static QPointer<HeldKeyGuard> guard;
+    if (guard || !qApp)
+        return;
+    guard = new HeldKeyGuard(qApp);
+    qApp->installEventFilter(guard);
+}
 
 KeyboardStyle::KeyboardStyle()
 {

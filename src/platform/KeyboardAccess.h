@@ -50,6 +50,12 @@ QString markedCaption(const QString &caption, QChar letter);
 // focused control or choose a focused entry.
 bool isPressKey(const QKeyEvent *event);
 
+// From now on, in every window of the program, a held Space, Return or Enter
+// (the key's auto-repeat) chooses no entry, loads no task and presses no
+// button: only the first press counts. A held Space still types blanks into a
+// text field; the arrow keys repeat as usual. Calling it again does nothing.
+void ignoreHeldPressKeys();
+
 // Return and Enter press a focused push button, as Space does.
 void pressOnEnter(QWidget *button);
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, activation, task choice, short list and exit.
-#include "FakePlatform.h"
-#include "ProgramFolder.h"
+#include "TestWindow.h"
 
 #include "app/MainWindow.h"
 #include "app/TaskChoice.h"
@@ -10,6 +9,7 @@
 #include "check/CheckWindow.h"
 #include "editor/EditorWindow.h"
 #include "lesson/SettingsPanel.h"
+#include "platform/Colours.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
 #include "platform/PictureBox.h"
@@ -41,28 +41,18 @@ private:
         pf.writePicture(QStringLiteral("DUPBILDER/Sonne.bmp"), Qt::yellow, QSize(833, 505));
     }
 
-    static QStringList visibleHalves(MainWindow &w)
-    {
-        QStringList halves;
-        for (int n = 1; n <= 20; ++n) {
-            if (!w.board()->picture(n)->isHidden())
-                halves << w.board()->List2().at(n - 1);
-            else if (!w.board()->label(n)->isHidden())
-                halves << w.board()->label(n)->text();
-        }
-        return halves;
-    }
-
 private slots:
     void startUpFindsFoldersAndOpensThePanelOverTheFirstTask()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
         // hidden files that another system left beside the task and the picture
         pf.write(QStringLiteral("._TIERE.TXT"), QByteArray("\0\5\x16\7", 4));
         pf.write(QStringLiteral("DUPBILDER/._Sonne.bmp"), QByteArray("\0\5\x16\7", 4));
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        FakePlatform &fp = t.fp;
+        t.start(false);
+        MainWindow &w = t.window();
         QVERIFY(fp.dialogs.shown.isEmpty()); // DUPBILDER is there: no message
         QCOMPARE(w.programFolder(), pf.folder());
         QCOMPARE(w.solution()->File3(), QStringList{QStringLiteral("Sonne.bmp")});
@@ -76,7 +66,7 @@ private slots:
         QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
         QVERIFY(w.taskChoice()->panelShown());
         QCOMPARE(child<QFrame>(&w, "Dateibild")->x() * 15, 720);
-        QCOMPARE(visibleHalves(w).size(), 4);
+        QCOMPARE(t.visibleHalves().size(), 4);
         QVERIFY(fp.dialogs.shown.isEmpty());
         // Text cells are 14 pt and bold after start-up; the button names the other style.
         QCOMPARE(w.board()->label(5)->font().pointSizeF(), 14.0);
@@ -88,23 +78,25 @@ private slots:
         // "Abbruch" uncovers the board, which keeps its task.
         QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
         QVERIFY(!w.taskChoice()->panelShown());
-        QCOMPARE(visibleHalves(w).size(), 4);
+        QCOMPARE(t.visibleHalves().size(), 4);
     }
 
     void missingSolutionFolderIsReportedBeforeTheSettingsAreRead()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         pf.writeTask(QStringLiteral("A.TXT"), {QStringLiteral("x"), QStringLiteral("y")});
         pf.write(QStringLiteral("DUPLIKON.INI"), " 0 \r\n 1 \r\n 0 \r\n 0 \r\n 14737632 \r\n");
         pf.writePicture(QStringLiteral("Hund.bmp"), Qt::red);
-        FakePlatform fp;
+        FakePlatform &fp = t.fp;
         bool settingsReadYet = true;
         MainWindow *window = nullptr;
         fp.dialogs.onShow = [&](const ShownDialog &d) {
             if (d.title == QStringLiteral("Ordner 'DUPBILDER' fehlt:"))
                 settingsReadYet = false;
         };
-        MainWindow w(fp.platform(), pf.path());
+        t.start(false);
+        MainWindow &w = t.window();
         window = &w;
         QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Ordner 'DUPBILDER' fehlt:")});
         QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
@@ -123,10 +115,12 @@ private slots:
 
     void noTaskFilesSaysSo()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         pf.makeFolder(QStringLiteral("DUPBILDER"));
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        FakePlatform &fp = t.fp;
+        t.start(false);
+        MainWindow &w = t.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Duplikon")});
@@ -136,11 +130,13 @@ private slots:
 
     void firstActivationMessageStandsOverTheShownWindow()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
         pf.write(QStringLiteral("DUPLIKON.INI"), " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\nZAHLEN.TXT\r\n");
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        FakePlatform &fp = t.fp;
+        t.start(false);
+        MainWindow &w = t.window();
         bool windowShown = false;
         fp.dialogs.onShow = [&](const ShownDialog &) {
             windowShown = w.windowHandle() && w.windowHandle()->isVisible();
@@ -157,10 +153,11 @@ private slots:
 
     void everyActivationTogglesBoldAndReloadsTheFirstTask()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        t.start(false);
+        MainWindow &w = t.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // Another task, bigger type: the next activation sets 14 pt again and loads the first file.
@@ -182,10 +179,11 @@ private slots:
 
     void panelPreviewsThePairUnderTheSelectedLine()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        t.start(false);
+        MainWindow &w = t.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         TaskChoice *c = w.taskChoice();
@@ -228,11 +226,12 @@ private slots:
 
     void shortListOpensClosesAndLoadsWithoutChangingTheTitle()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
         pf.write(QStringLiteral("DUPLIKON.INI"), " 0 \r\n 1 \r\n 0 \r\n 0 \r\n 16777215 \r\n");
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        t.start(false);
+        MainWindow &w = t.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         TaskChoice *c = w.taskChoice();
@@ -257,11 +256,13 @@ private slots:
 
     void unreadableTaskFileIsReportedAndLeavesTheBoardEmpty()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
         pf.makeFolder(QStringLiteral("AAA.TXT")); // a folder named like a task file
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        FakePlatform &fp = t.fp;
+        t.start(false);
+        MainWindow &w = t.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.taskChoice()->File1()->entries().size(), 2); // folders are no task files
@@ -277,12 +278,14 @@ private slots:
 
     void pictureHalfThatCannotBeLoadedShowsItsName()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         pf.writeTask(QStringLiteral("A.TXT"), {QStringLiteral("Hund"), QStringLiteral("Fehlt.gif"),
                                                QStringLiteral("Kaputt.jpg"), QStringLiteral("x")});
         pf.write(QStringLiteral("Kaputt.jpg"), "not a picture at all");
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        FakePlatform &fp = t.fp;
+        t.start(false);
+        MainWindow &w = t.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         int pictures = 0;
@@ -300,10 +303,12 @@ private slots:
 
     void exitQuestionNoKeepsEverything()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        FakePlatform &fp = t.fp;
+        t.start(false);
+        MainWindow &w = t.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QStringList before = w.board()->List3();
@@ -331,10 +336,12 @@ private slots:
 
     void aboutBoxHasTwoLines()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        FakePlatform &fp = t.fp;
+        t.start(false);
+        MainWindow &w = t.window();
         child<QAction>(&w, "menu1b")->trigger();
         QCOMPARE(fp.dialogs.shown.size(), 1);
         QCOMPARE(fp.dialogs.shown.first().title, QStringLiteral("Duplikon"));
@@ -344,10 +351,12 @@ private slots:
 
     void colourFieldsCycleAndTwoColourModeSplitsEveryPair()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        FakePlatform &fp = t.fp;
+        t.start(false);
+        MainWindow &w = t.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // The design white is not in the cycle: the first click goes to step 1.
@@ -355,27 +364,28 @@ private slots:
         QCOMPARE(w.board()->questionColour(), kSystemWindow);
         w.farbe1_Click();
         QCOMPARE(w.board()->questionColour(), ColourValue(0xE0E0E0));
-        QCOMPARE(w.board()->picture(20)->property("colourValue").toInt(), 0xE0E0E0); // one colour: all 20 cells
+        QCOMPARE(shownColour(w.board()->picture(20)), toQColor(0xE0E0E0)); // one colour: all 20 cells
         child<QCheckBox>(&w, "Check4")->setChecked(true);
-        QHash<QChar, QList<int>> byPair;
+        QHash<QChar, QList<QColor>> byPair;
         for (int n = 1; n <= w.board()->List3().size(); ++n)
-            byPair[w.board()->List3().at(n - 1).at(0)] << w.board()->label(n)->property("colourValue").toInt();
-        for (const QList<int> &colours : byPair) {
+            byPair[w.board()->List3().at(n - 1).at(0)] << shownColour(w.board()->label(n));
+        for (const QList<QColor> &colours : byPair) {
             QCOMPARE(colours.size(), 2);
-            QCOMPARE(colours.at(0), 0xE0E0E0);      // lower cell: "Fragen"
-            QCOMPARE(colours.at(1), 0xFFFFC0);      // the other: "Antworten"
+            QCOMPARE(colours.at(0), toQColor(0xE0E0E0)); // lower cell: "Fragen"
+            QCOMPARE(colours.at(1), toQColor(0xFFFFC0)); // the other: "Antworten"
         }
-        QCOMPARE(w.board()->label(20)->property("colourValue").toInt(), 0); // no half: black, hidden
+        QCOMPARE(shownColour(w.board()->label(20)), toQColor(0)); // no half: black, hidden
         w.settingsPanel()->Command9_Click();
         QCOMPARE(fp.dialogs.shown.last().title, QStringLiteral("Hintergrundfarbe"));
     }
 
     void everyButtonIsReachedByKeyAndNoAltLetterRepeatsInAWindow()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
+        t.start(false);
+        MainWindow &w = t.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.menu3_Click();
@@ -414,12 +424,14 @@ private slots:
 
     void keyboardAloneOpensMenusPressesButtonsAndLoadsFromThePanel()
     {
-        ProgramFolder pf;
+        TestWindow t;
+        const ProgramFolder &pf = t.pf;
         fillDemo(pf);
-        FakePlatform fp;
+        FakePlatform &fp = t.fp;
         const QString beforeName = QApplication::style()->name();
         QApplication::setStyle(new KeyboardStyle);
-        MainWindow w(fp.platform(), pf.path());
+        t.start(false);
+        MainWindow &w = t.window();
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));

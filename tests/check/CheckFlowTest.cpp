@@ -2,8 +2,7 @@
 // The check window as the main window uses it: created hidden by the first
 // solved task, shown by the points button, kept by "Abbruch", emptied by the
 // close box, and the main window's activation on the way back.
-#include "FakePlatform.h"
-#include "ProgramFolder.h"
+#include "TestWindow.h"
 
 #include "app/MainWindow.h"
 #include "app/TaskChoice.h"
@@ -23,27 +22,25 @@ class CheckFlowTest : public QObject {
     Q_OBJECT
 
 private:
-    static void solve(MainWindow &w)
+    // One task of one pair.
+    static void fill(const ProgramFolder &pf)
     {
-        w.board()->AufgabeLaden(w.taskChoice()->selectedTaskFile());
-        w.board()->drop(w.board()->label(1), w.board()->label(2));
+        pf.writeTask(QStringLiteral("PAAR.TXT"), {QStringLiteral("oben"), QStringLiteral("unten")});
+        pf.makeFolder(QStringLiteral("DUPBILDER"));
     }
 
 private slots:
     void logLivesUntilTheCloseBox()
     {
-        ProgramFolder pf;
-        pf.writeTask(QStringLiteral("PAAR.TXT"), {QStringLiteral("oben"), QStringLiteral("unten")});
-        pf.makeFolder(QStringLiteral("DUPBILDER"));
-        FakePlatform fp;
+        TestWindow t(fill);
+        FakePlatform &fp = t.fp;
         fp.clock.time = QStringLiteral("09:05:07");
-        MainWindow w(fp.platform(), pf.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        t.start();
+        MainWindow &w = t.window();
         w.taskChoice()->Command1_Click();
         QVERIFY(!w.checkWindow(false));
 
-        solve(w);
+        t.solve(w.taskChoice()->selectedTaskFile());
         QPointer<CheckWindow> check = w.checkWindow(false);
         QVERIFY(check);
         QVERIFY(!check->isVisible()); // created hidden
@@ -61,7 +58,7 @@ private slots:
         check->menu1_Click();
         QVERIFY(!check->isVisible());
         fp.clock.time = QStringLiteral("09:06:00");
-        solve(w);
+        t.solve(w.taskChoice()->selectedTaskFile());
         QCOMPARE(check->loggedNames().size(), 2);
         QCOMPARE(check->loggedTimes().last(), QStringLiteral("09:06:00"));
 
@@ -69,20 +66,16 @@ private slots:
         QTest::mouseClick(child<QPushButton>(&w, "punkte"), Qt::LeftButton);
         check->close();
         QTRY_VERIFY(check.isNull());
-        solve(w);
+        t.solve(w.taskChoice()->selectedTaskFile());
         QVERIFY(w.checkWindow(false));
         QCOMPARE(w.checkWindow(false)->loggedNames().size(), 1);
     }
 
     void goingBackFromTheCheckWindowActivatesTheMainWindow()
     {
-        ProgramFolder pf;
-        pf.writeTask(QStringLiteral("PAAR.TXT"), {QStringLiteral("oben"), QStringLiteral("unten")});
-        pf.makeFolder(QStringLiteral("DUPBILDER"));
-        FakePlatform fp;
-        MainWindow w(fp.platform(), pf.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        TestWindow t(fill);
+        t.start();
+        MainWindow &w = t.window();
         QApplication::setActiveWindow(&w);
         const int before = w.activations();
         QTest::mouseClick(child<QPushButton>(&w, "punkte"), Qt::LeftButton);

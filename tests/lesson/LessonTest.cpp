@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson: password, switches and their rules, mandatory tasks, repetition,
 // user name, editor lock and the settings file written by "O k a y".
-#include "FakePlatform.h"
-#include "ProgramFolder.h"
+#include "TestWindow.h"
 
 #include "app/MainWindow.h"
 #include "app/TaskChoice.h"
 #include "board/Board.h"
+#include "board/BoardState.h"
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
+#include "platform/Colours.h"
 #include "platform/ListBox.h"
 
 #include <QAction>
@@ -21,11 +22,8 @@ using namespace duplikon;
 using namespace duplikon::test;
 
 namespace {
-struct Lesson {
-    ProgramFolder pf;
-    FakePlatform fp;
-    std::unique_ptr<MainWindow> w;
-
+// Three tasks of one pair each; `ini` is the settings file, if any.
+struct Lesson : TestWindow {
     explicit Lesson(const QByteArray &ini = QByteArray())
     {
         for (const char *name : {"AFFE.TXT", "BAER.TXT", "ZEBRA.TXT"}) {
@@ -37,26 +35,13 @@ struct Lesson {
             pf.write(QStringLiteral("DUPLIKON.INI"), ini);
         start();
     }
-    void start()
-    {
-        w.reset();
-        w = std::make_unique<MainWindow>(fp.platform(), pf.path());
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w.get()))
-            qWarning("main window not exposed");
-    }
     SettingsPanel *panel() const { return w->settingsPanel(); }
     LessonRules *lesson() const { return w->lesson(); }
     QString onBoard() const { return w->taskChoice()->selectedTaskFile(); }
-    QAction *menu(const char *name) const { return child<QAction>(w.get(), name); }
-    QCheckBox *box(const char *name) const { return child<QCheckBox>(w.get(), name); }
     FileListBox *file2() const { return child<FileListBox>(w.get(), "File2"); }
     QPushButton *command7() const { return child<QPushButton>(w.get(), "Command7"); }
-    void solve() const
-    {
-        // Two halves of one pair: cells 1 and 2.
-        w->board()->drop(w->board()->label(1), w->board()->label(2));
-    }
+    // Matches the pair on the board: cells 1 and 2.
+    void solve() const { board()->state()->drop(0, 1); }
 };
 } // namespace
 
@@ -82,7 +67,7 @@ private slots:
         QCOMPARE(child<QFrame>(l.w.get(), "Picture2")->x() * 15, 2400);
         l.panel()->park();
         for (int i = 0; i < 3; ++i)
-            l.w->board()->PunktZaehlen();
+            l.TestWindow::solve(l.onBoard());
         for (const char *wrong : {"0", " 3", "03"}) {
             l.fp.dialogs.inputAnswers = {QString::fromLatin1(wrong)};
             l.menu("menu4")->trigger();
@@ -141,6 +126,10 @@ private slots:
         QCOMPARE(l.lesson()->aufgabe(), QStringList{QStringLiteral("AFFE.TXT")});
         // "X" on an empty list is harmless.
         l.panel()->Command5_Click();
+        // A task saved since the start is listed when the panel is shown again.
+        l.pf.writeTask(QStringLiteral("NEU.TXT"), {QStringLiteral("a"), QStringLiteral("b")});
+        l.panel()->show();
+        QVERIFY(l.file2()->entries().contains(QStringLiteral("NEU.TXT")));
     }
 
     void okayWritesTheSettingsFileByteForByte()
@@ -184,7 +173,7 @@ private slots:
         for (const char *name : {"AFFE.TXT", "BAER.TXT", "ZEBRA.TXT"})
             QVERIFY(QFile::remove(l.pf.file(QString::fromLatin1(name))));
         l.start(); // no task files: nothing is put on the board, its cells stay black
-        QCOMPARE(l.w->board()->label(1)->property("colourValue").toInt(), 0);
+        QCOMPARE(shownColour(l.w->board()->label(1)), toQColor(0));
         l.fp.dialogs.clear();
         l.lesson()->Command3_Click();
         QCOMPARE(l.pf.read(QStringLiteral("DUPLIKON.INI")),
@@ -280,7 +269,7 @@ private slots:
         QVERIFY(l.fp.dialogs.shown.isEmpty());
         QVERIFY(!l.panel()->mandatoryTasks());
         QCOMPARE(l.w->board()->questionColour(), ColourValue(0xFFFFFF));
-        QCOMPARE(l.w->board()->label(1)->property("colourValue").toInt(), 0xFFFFFF);
+        QCOMPARE(shownColour(l.w->board()->label(1)), toQColor(0xFFFFFF));
     }
 };
 

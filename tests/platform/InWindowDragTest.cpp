@@ -31,7 +31,8 @@ struct DragWindow {
         b->setGeometry(200, 10, 161, 121);
         other = new QLabel(QStringLiteral("Punkte"), &window);
         other->setGeometry(10, 200, 161, 40);
-        drag = new InWindowDrag(&window, [this](QWidget *s, QWidget *t) { drops.append(qMakePair(s, t)); });
+        drag = new InWindowDrag(&window);
+        QObject::connect(drag, &InWindowDrag::dropped, [this](QWidget *s, QWidget *t) { drops.append(qMakePair(s, t)); });
         for (QLabel *cell : {a, b}) {
             drag->addSource(cell);
             drag->addTarget(cell);

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/BoardState.h"
+
+#include "board/ColourCycle.h"
+#include "board/TaskFile.h"
+
+namespace duplikon {
+
+BoardState::BoardState(QObject *parent) : QObject(parent), m_cells(kCells)
+{
+}
+
+void BoardState::emptyCells()
+{
+    emit aboutToClear();
+    for (int i = 0; i < kCells; ++i) {
+        const ColourValue colour = m_cells.at(i).colour;
+        m_cells[i] = BoardCell();
+        m_cells[i].colour = colour;
+    }
+    m_list1.clear();
+    m_task.clear();
+}
+
+void BoardState::clear()
+{
+    emptyCells();
+    emit filled();
+}
+
+void BoardState::setUp(const QString &task, const QStringList &usedLines, Random &random)
+{
+    emptyCells();
+    m_task = task;
+    m_list1 = usedLines;
+    const Shuffled s = shuffleHalves(m_list1, random);
+    const int n = int(qMin<qsizetype>(s.halves.size(), kCells));
+    for (int i = 0; i < n; ++i) {
+        BoardCell &c = m_cells[i];
+        c.half = s.halves.at(i);
+        c.pairKey = s.keys.at(i).at(0).unicode() - 'A';
+        c.picture = isPictureName(c.half);
+        c.shown = true;
+    }
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (i != j && m_cells.at(i).pairKey == m_cells.at(j).pairKey)
+                m_cells[i].partner = j;
+    emit filled();
+}
+
+BoardState::DropResult BoardState::drop(int source, int target)
+{
+    if (source < 0 || source >= kCells || target < 0 || target >= kCells)
+        return DropResult::Ignored;
+    if (!m_cells.at(source).shown || !m_cells.at(target).shown)
+        return DropResult::Ignored;
+    if (source == target)
+        return DropResult::Itself;
+    if (m_cells.at(source).partner != target)
+        return DropResult::Mismatch;
+    emit pairMatching(target, source);
+    m_cells[target].shown = false;
+    m_cells[source].shown = false;
+    emit pairMatched(target, source);
+    PunktZaehlen();
+    return DropResult::Match;
+}
+
+void BoardState::PunktZaehlen()
+{
+    ++m_points;
+    emit pointsChanged(m_points);
+    if (solved())
+        emit solvedTask();
+}
+
+int BoardState::cellsShown() const
+{
+    int n = 0;
+    for (const BoardCell &c : m_cells)
+        n += c.shown ? 1 : 0;
+    return n;
+}
+
+bool BoardState::solved() const
+{
+    return !m_list1.isEmpty() && cellsShown() == 0;
+}
+
+void BoardState::colourOneColour()
+{
+    m_colours = singleColourList(m_questionColour);
+    for (int i = 0; i < kCells; ++i)
+        m_cells[i].colour = m_colours.value(i, 0);
+    emit coloursChanged();
+}
+
+void BoardState::colourTwoColours()
+{
+    m_colours = twoColourList(List3(), m_questionColour, m_answerColour);
+    for (int i = 0; i < kCells; ++i)
+        m_cells[i].colour = m_colours.value(i, 0);
+    emit coloursChanged();
+}
+
+QStringList BoardState::List2() const
+{
+    QStringList list;
+    for (const BoardCell &c : m_cells)
+        if (c.pairKey >= 0)
+            list << c.half;
+    return list;
+}
+
+QStringList BoardState::List3() const
+{
+    QStringList list;
+    for (const BoardCell &c : m_cells)
+        if (c.pairKey >= 0)
+            list << QChar(QLatin1Char(char('A' + c.pairKey))) + QLatin1Char('_') + c.half;
+    return list;
+}
+
+QStringList BoardState::farblist() const
+{
+    QStringList list;
+    for (ColourValue c : m_colours)
+        list << colourText(c);
+    return list;
+}
+
+} // namespace duplikon

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestWindow.h"
+#include "TestInput.h"
+
+#include "app/MainWindow.h"
+#include "board/Board.h"
+#include "board/BoardState.h"
+#include "platform/InWindowDrag.h"
+#include "platform/PictureBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+namespace duplikon::test {
+
+TestWindow::TestWindow() = default;
+
+TestWindow::TestWindow(const std::function<void(const ProgramFolder &)> &fill)
+{
+    fill(pf);
+}
+
+TestWindow::~TestWindow() = default;
+
+void TestWindow::start(bool show)
+{
+    w.reset();
+    w = std::make_unique<MainWindow>(fp.platform(), pf.path());
+    if (!show)
+        return;
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w.get()))
+        qWarning("main window not exposed");
+}
+
+Board *TestWindow::board() const
+{
+    return w->board();
+}
+
+QWidget *TestWindow::cell(int n) const
+{
+    return board()->picture(n)->isHidden() ? static_cast<QWidget *>(board()->label(n)) : board()->picture(n);
+}
+
+void TestWindow::drag(int a, int b) const
+{
+    mouseDrag(cell(a), cell(b), board()->drag());
+}
+
+void TestWindow::solve(const QString &task) const
+{
+    board()->AufgabeLaden(task);
+    board()->state()->drop(0, 1);
+}
+
+QPushButton *TestWindow::punkte() const
+{
+    return child<QPushButton>(w.get(), "punkte");
+}
+
+QString TestWindow::points() const
+{
+    return punkte()->text();
+}
+
+QAction *TestWindow::menu(const char *name) const
+{
+    return child<QAction>(w.get(), name);
+}
+
+QCheckBox *TestWindow::box(const char *name) const
+{
+    return child<QCheckBox>(w.get(), name);
+}
+
+QStringList TestWindow::visibleHalves() const
+{
+    QStringList halves;
+    for (int n = 1; n <= 20; ++n) {
+        if (!board()->picture(n)->isHidden())
+            halves << board()->List2().at(n - 1);
+        else if (!board()->label(n)->isHidden())
+            halves << board()->label(n)->text();
+    }
+    return halves;
+}
+
+QColor shownColour(const QWidget *w)
+{
+    return w->palette().color(w->backgroundRole());
+}
+
+} // namespace duplikon::test

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "FakePlatform.h"
+#include "ProgramFolder.h"
+
+#include <QColor>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QPushButton;
+class QWidget;
+
+namespace duplikon {
+class Board;
+class MainWindow;
+}
+
+namespace duplikon::test {
+
+// A main window on a program folder of its own, with scripted dialogs: the
+// one way the tests make a main window.
+struct TestWindow {
+    ProgramFolder pf;
+    FakePlatform fp;
+    std::unique_ptr<MainWindow> w;
+
+    TestWindow();
+    // Fills the folder first (task files, pictures, DUPLIKON.INI).
+    explicit TestWindow(const std::function<void(const ProgramFolder &)> &fill);
+    ~TestWindow();
+
+    // Makes the main window anew (a new start of the program) and, when asked
+    // to, shows it and waits until it is on the screen.
+    void start(bool show = true);
+    MainWindow &window() const { return *w; }
+
+    Board *board() const;
+    // The visible control of cell n (its text label when neither shows).
+    QWidget *cell(int n) const;
+    // A real drag with the mouse from cell a to cell b.
+    void drag(int a, int b) const;
+    // Puts the task on the board and matches its first pair (cells 1 and 2
+    // hold it when every random number is 0 and the task has two lines).
+    void solve(const QString &task) const;
+    QPushButton *punkte() const;
+    QString points() const;
+    QAction *menu(const char *name) const;
+    QCheckBox *box(const char *name) const;
+    // The halves that the board shows, in cell order.
+    QStringList visibleHalves() const;
+};
+
+// The colour a widget's background shows.
+QColor shownColour(const QWidget *w);
+
+} // namespace duplikon::test
