@@ -62,6 +62,11 @@ Board::Board(QWidget *client, Platform platform)
     connect(m_state, &BoardState::filled, this, &Board::FelderVerteilen);
     connect(m_state, &BoardState::pairMatched, this, &Board::hidePair);
     connect(m_state, &BoardState::coloursChanged, this, &Board::FarbenSetzen);
+    // The new points show before the keyboard tells them.
+    connect(m_state, &BoardState::pointsChanged, this, [this](int points) {
+        if (m_punkte)
+            m_punkte->setText(QStringLiteral(" %1 Punkte").arg(points));
+    });
     QVector<QWidget *> pictures, labels;
     for (int i = 0; i < kCells; ++i) {
         pictures << m_pictures[i];
@@ -73,8 +78,6 @@ Board::Board(QWidget *client, Platform platform)
 void Board::setPointsButton(QPushButton *button)
 {
     m_punkte = button;
-    connect(m_state, &BoardState::pointsChanged, button,
-            [button](int points) { button->setText(QStringLiteral(" %1 Punkte").arg(points)); });
 }
 
 int Board::cellNumber(const QWidget *w) const

@@ -7,6 +7,8 @@
 
 #include <QFont>
 #include <QObject>
+#include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 
 class QCheckBox;
@@ -102,7 +104,7 @@ private:
     BoardState *m_state;
     PictureBox *m_pictures[kCells];
     QLabel *m_labels[kCells];
-    QPushButton *m_punkte = nullptr;
+    QPointer<QPushButton> m_punkte;
     InWindowDrag *m_drag = nullptr;
     BoardKeyboard *m_keyboard = nullptr;
     QCheckBox *m_check4 = nullptr;

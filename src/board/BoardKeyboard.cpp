@@ -4,6 +4,7 @@
 #include "board/BoardState.h"
 #include "platform/InWindowDrag.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -51,6 +52,18 @@ protected:
     }
 };
 
+// Watches the whole program for what puts a tapped cell back.
+class TapWatch : public QObject {
+public:
+    explicit TapWatch(BoardKeyboard *keys) : QObject(keys), m_keys(keys) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override { return m_keys->tapCancels(watched, event); }
+
+private:
+    BoardKeyboard *m_keys;
+};
+
 BoardKeyboard::BoardKeyboard(BoardState *state, QWidget *client, InWindowDrag *drag,
                              const QVector<QWidget *> &pictures, const QVector<QWidget *> &labels)
     : QObject(state), m_state(state), m_client(client), m_pictures(pictures), m_labels(labels), m_drag(drag),
@@ -63,6 +76,7 @@ BoardKeyboard::BoardKeyboard(BoardState *state, QWidget *client, InWindowDrag *d
             setDescription(cell, QString());
         }
     }
+    connect(drag, &InWindowDrag::tapped, this, &BoardKeyboard::tap);
     connect(state, &BoardState::aboutToClear, this, &BoardKeyboard::boardEmptying);
     connect(state, &BoardState::filled, this, &BoardKeyboard::boardFilled);
     connect(state, &BoardState::pairMatching, this, &BoardKeyboard::pairLeaving);
@@ -220,6 +234,64 @@ void BoardKeyboard::dropOn(QWidget *cell)
     else if (result == BoardState::DropResult::Mismatch)
         setDescription(cell, QStringLiteral("Passt nicht"));
     // a match is told with the points
+}
+
+void BoardKeyboard::setTapPlay(bool on)
+{
+    if (on == m_tapPlay)
+        return;
+    m_tapPlay = on;
+    m_drag->setTapMode(on);
+    delete m_tapWatch;
+    m_tapWatch = on ? new TapWatch(this) : nullptr;
+    putBack();
+}
+
+void BoardKeyboard::tap(QWidget *cell)
+{
+    m_keyboardUsed = false;
+    m_mouseSinceKeys = true;
+    // The tapped cell takes the focus, so a screen reader hears it as with keys.
+    if (focusedCell() != cell && !m_covered)
+        cell->setFocus(Qt::MouseFocusReason);
+    updateFrame();
+    if (!m_carried) {
+        pickUp(cell);
+    } else if (cell == m_carried) {
+        putBack();
+        setDescription(cell, QStringLiteral("zurückgelegt"));
+    } else {
+        dropOn(cell);
+    }
+}
+
+bool BoardKeyboard::tapCancels(QObject *watched, QEvent *event)
+{
+    auto *w = qobject_cast<QWidget *>(watched);
+    if (!m_carried || !w || cellNumber(w) != 0)
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::TouchBegin:
+        if (w->window() == m_client->window())
+            putBack();
+        return false;
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_Escape || w->window() != m_client->window())
+            return false;
+        putBack();
+        return true;
+    case QEvent::Show:
+        if (w->isWindow() && w != m_client->window() && w->windowType() != Qt::ToolTip)
+            putBack(); // a menu, a message or another window
+        return false;
+    case QEvent::WindowDeactivate:
+        if (w == m_client->window())
+            putBack();
+        return false;
+    default:
+        return false;
+    }
 }
 
 bool BoardKeyboard::keyPress(QWidget *cell, int key)

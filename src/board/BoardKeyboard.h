@@ -50,6 +50,11 @@ public:
     // Says `what` on the focused cell (nothing when no cell has the focus).
     void announce(const QString &what);
 
+    // Tap play: a tap picks a cell up as a key does, a tap on another cell
+    // drops it there, a tap on itself, on an empty place or on any control
+    // puts it back, and so do Escape, a menu, a panel and another window.
+    void setTapPlay(bool on);
+
     // "Reihe 2, Spalte 3" for cell 8.
     static QString place(int cell);
 
@@ -71,6 +76,9 @@ private:
     void pairLeaving(int target, int source);
     int cellNumber(const QWidget *w) const;
     bool keyPress(QWidget *cell, int key);
+    void tap(QWidget *cell);
+    // Tap play: what outside the cells puts a tapped cell back.
+    bool tapCancels(QObject *watched, QEvent *event);
     void pickUp(QWidget *cell);
     void dropOn(QWidget *cell);
     void putBack();
@@ -99,6 +107,9 @@ private:
     // The mouse was used on the board after the last arrow key or Tab.
     bool m_mouseSinceKeys = false;
     bool m_droppingByKey = false;
+    bool m_tapPlay = false;
+    QObject *m_tapWatch = nullptr; // the application-wide filter of tap play
+    friend class TapWatch;
 };
 
 } // namespace duplikon

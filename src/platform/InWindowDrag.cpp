@@ -64,6 +64,7 @@ void InWindowDrag::cancel()
         m_source->releaseMouse();
     }
     m_source = nullptr;
+    m_pressed = nullptr;
     if (m_outline)
         m_outline->hide();
 }
@@ -90,26 +91,44 @@ bool InWindowDrag::eventFilter(QObject *watched, QEvent *event)
         auto *me = static_cast<QMouseEvent *>(event);
         if (me->button() != Qt::LeftButton)
             return false;
-        start(w, me->globalPosition().toPoint());
+        if (m_tapMode) {
+            m_pressed = w;
+            m_pressPos = me->globalPosition().toPoint();
+        } else {
+            start(w, me->globalPosition().toPoint());
+        }
         return true;
     }
     case QEvent::MouseMove: {
-        if (m_source != w)
-            return false;
         auto *me = static_cast<QMouseEvent *>(event);
-        moveTo(me->globalPosition().toPoint());
+        const QPoint at = me->globalPosition().toPoint();
+        if (m_pressed == w && !m_source && (at - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+            m_pressed = nullptr;
+            start(w, m_pressPos);
+        }
+        if (m_source != w)
+            return m_pressed == w;
+        moveTo(at);
         return true;
     }
     case QEvent::MouseButtonRelease: {
         auto *me = static_cast<QMouseEvent *>(event);
-        if (m_source != w || me->button() != Qt::LeftButton)
+        if (me->button() != Qt::LeftButton)
+            return false;
+        if (m_pressed == w && !m_source) {
+            m_pressed = nullptr;
+            if (w->rect().contains(w->mapFromGlobal(me->globalPosition().toPoint())))
+                emit tapped(w);
+            return true;
+        }
+        if (m_source != w)
             return false;
         finish(me->globalPosition().toPoint());
         return true;
     }
     case QEvent::UngrabMouse:
     case QEvent::Hide:
-        if (m_source == w)
+        if (m_source == w || m_pressed == w)
             cancel();
         return false;
     default:

@@ -39,11 +39,19 @@ public:
     // cell picked up by the keyboard. cancel() or the next drag removes it.
     void lift(QWidget *w);
 
+    // Tap mode: a press no longer starts the drag at once. A press and
+    // release on a source with the pointer moving less than the platform's
+    // drag distance is a tap; moving further starts the drag as usual.
+    void setTapMode(bool on) { m_tapMode = on; }
+    bool tapMode() const { return m_tapMode; }
+
 signals:
     // A mouse or finger press on a source is about to start a drag.
     void aboutToStart();
     // The dragged control was released over a target (itself, for a click).
     void dropped(QWidget *source, QWidget *target);
+    // Tap mode: a source was tapped.
+    void tapped(QWidget *source);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -58,6 +66,9 @@ private:
     QSet<QWidget *> m_sources;
     QSet<QWidget *> m_targets;
     QPointer<QWidget> m_source;
+    QPointer<QWidget> m_pressed; // tap mode: pressed, not yet a drag
+    QPoint m_pressPos;
+    bool m_tapMode = false;
     QPoint m_grabOffset;
     DragOutline *m_outline = nullptr;
 };

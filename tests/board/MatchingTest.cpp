@@ -12,6 +12,7 @@
 #include "platform/PictureBox.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -157,6 +158,65 @@ private slots:
         QCOMPARE(g.points(), QStringLiteral(" 0 Punkte"));
     }
 
+    void tapsPickUpDropAndPutBackAsKeysDo()
+    {
+        Game g(kTwoPairs); // cells: 1 Mieze, 2 Katze, 3 Hund.bmp, 4 Hund
+        BoardKeyboard *keys = g.board()->keyboard();
+        keys->setTapPlay(true);
+        const auto tap = [&](QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(30, 30)); };
+        tap(g.cell(4));
+        QCOMPARE(keys->carried(), g.cell(4));
+        QVERIFY(g.board()->drag()->outlineVisible());
+        QCOMPARE(g.cell(4)->accessibleDescription(), QStringLiteral("aufgenommen, Reihe 1, Spalte 4"));
+        tap(g.cell(1)); // another pair
+        QVERIFY(!keys->carried());
+        QCOMPARE(g.cell(1)->accessibleDescription(), QStringLiteral("Passt nicht, Reihe 1, Spalte 1"));
+        tap(g.cell(4));
+        tap(g.cell(4)); // on itself
+        QVERIFY(!keys->carried() && !g.board()->drag()->outlineVisible());
+        // An empty place, a control, Escape, a menu, a panel and another window put it back.
+        QFrame panel(g.w.get());
+        panel.setGeometry(-500, 0, 100, 100);
+        keys->addCover(&panel);
+        QWidget other;
+        const QList<std::function<void()>> causes = {
+            [&] { QTest::mouseClick(g.w.get(), Qt::LeftButton, {}, QPoint(850, 400)); },
+            [&] { QTest::mouseClick(g.punkte(), Qt::LeftButton); },
+            [&] { QTest::keyClick(g.punkte(), Qt::Key_Escape); },
+            [&] { QMenu menu; menu.addAction(QStringLiteral("x")); menu.popup(QPoint(0, 0)); menu.close(); },
+            [&] { panel.move(0, 0); panel.show(); },
+            [&] { other.show(); QApplication::setActiveWindow(&other); }};
+        for (const auto &cause : causes) {
+            panel.move(-500, 0);
+            QApplication::setActiveWindow(g.w.get());
+            tap(g.cell(3));
+            QCOMPARE(keys->carried(), g.cell(3));
+            cause();
+            QVERIFY(!keys->carried());
+        }
+        panel.hide();
+        other.close();
+        QTest::qWait(20); // the window system's word on the other window comes first
+        // A drag puts the picked-up cell back first and still matches.
+        QApplication::setActiveWindow(g.w.get());
+        QVERIFY(QTest::qWaitForWindowActive(g.w.get()));
+        tap(g.cell(1));
+        g.drag(4, 3);
+        QVERIFY(!keys->carried());
+        QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
+        // A match by taps; fingers tap as the mouse does.
+        QPointingDevice *touch = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+        const auto fingerTap = [&](int n) {
+            const QPoint at = g.cell(n)->mapTo(g.w.get(), QPoint(30, 30));
+            QTest::touchEvent(g.w.get(), touch).press(0, at, g.w.get());
+            QTest::touchEvent(g.w.get(), touch).release(0, at, g.w.get());
+        };
+        fingerTap(2);
+        QCOMPARE(keys->carried(), g.cell(2));
+        fingerTap(1);
+        QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
+        QVERIFY(g.board()->state()->solved());
+    }
 };
 
 QTEST_MAIN(MatchingTest)
