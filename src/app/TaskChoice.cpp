@@ -2,6 +2,7 @@
 #include "app/TaskChoice.h"
 
 #include "board/TaskFile.h"
+#include "pictures/PictureBox.h"
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
@@ -9,7 +10,6 @@
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 #include "platform/TextFiles.h"
 
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 
 #include "board/Board.h"
 #include "platform/InWindowDrag.h"
-#include "platform/PictureBox.h"
+#include "pictures/PictureBox.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -10,9 +10,9 @@
 #include "board/SolutionPicture.h"
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
+#include "pictures/PictureBox.h"
 #include "platform/InWindowDrag.h"
 #include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 
 #include <QAction>
 #include <QCheckBox>
