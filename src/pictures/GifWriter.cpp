@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GifWriter.h"
+#include "pictures/GifWriter.h"
 
 #include "pictures/LittleEndian.h"
 
