@@ -4,7 +4,7 @@
 // and a metafile with 10,000 records. Prints the median time of one load and
 // the peak resident memory while loading.
 //   build/bench/PictureLoadBench [repetitions]
-#include "platform/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include "ProgramFolder.h"
 #include "WmfWriter.h"

@@ -22,9 +22,9 @@
 // Qt's offscreen platform.
 #include "app/MainWindow.h"
 #include "board/Board.h"
-#include "platform/PictureLoader.h"
+#include "pictures/PictureBox.h"
+#include "pictures/PictureLoader.h"
 #include "platform/Dialogs.h"
-#include "platform/PictureBox.h"
 #include "platform/Services.h"
 
 #include <QApplication>

@@ -9,6 +9,7 @@
 #include "board/SolutionPicture.h"
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
+#include "pictures/PictureBox.h"
 #include "platform/ActivationWatcher.h"
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
@@ -17,7 +18,6 @@
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 
 #include "lesson/SettingsFile.h"
 #include "check/CheckWindow.h"

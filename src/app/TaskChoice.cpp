@@ -3,6 +3,7 @@
 
 #include "board/BoardState.h"
 #include "board/TaskFile.h"
+#include "pictures/PictureBox.h"
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
@@ -10,7 +11,6 @@
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 #include "platform/TextFiles.h"
 
 #include <QKeyEvent>

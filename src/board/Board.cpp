@@ -7,7 +7,7 @@
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/InWindowDrag.h"
-#include "platform/PictureBox.h"
+#include "pictures/PictureBox.h"
 #include "platform/TextFiles.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 #pragma once
 #include "board/BoardState.h"
 #include "platform/Colours.h"
-#include "platform/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 #include "platform/Services.h"
 
 #include <QFont>

@@ -4,7 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
-#include "platform/PictureBox.h"
+#include "pictures/PictureBox.h"
 
 #include <cmath>
 

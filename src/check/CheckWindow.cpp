@@ -2,6 +2,7 @@
 #include "check/CheckWindow.h"
 
 #include "board/TaskFile.h"
+#include "pictures/PictureBox.h"
 #include "platform/ActivationWatcher.h"
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
@@ -10,7 +11,6 @@
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 #include "platform/TextFiles.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "pictures/PictureBox.h"
 #include "platform/ClickLabel.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
 #include "platform/Geometry.h"
 #include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 
 #include <QRect>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/PageOutput.h"
 
-#include "platform/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

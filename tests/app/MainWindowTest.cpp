@@ -9,10 +9,10 @@
 #include "check/CheckWindow.h"
 #include "editor/EditorWindow.h"
 #include "lesson/SettingsPanel.h"
+#include "pictures/PictureBox.h"
 #include "platform/Colours.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 
 #include <QAction>
 #include <QCheckBox>

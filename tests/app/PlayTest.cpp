@@ -12,7 +12,7 @@
 #include "lesson/LessonRules.h"
 #include "platform/InWindowDrag.h"
 #include "platform/ListBox.h"
-#include "platform/PictureBox.h"
+#include "pictures/PictureBox.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 #include "ProgramFolder.h"
 #include "board/Board.h"
 #include "board/ColourCycle.h"
-#include "platform/PictureBox.h"
+#include "pictures/PictureBox.h"
 
 #include <QCheckBox>
 #include <QLabel>

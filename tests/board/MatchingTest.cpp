@@ -7,9 +7,9 @@
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"
 #include "board/BoardState.h"
+#include "pictures/PictureBox.h"
 #include "platform/Geometry.h"
 #include "platform/InWindowDrag.h"
-#include "platform/PictureBox.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -4,7 +4,7 @@
 #include "FakePlatform.h"
 #include "board/Board.h"
 #include "board/TaskFile.h"
-#include "platform/PictureBox.h"
+#include "pictures/PictureBox.h"
 #include "platform/TextFiles.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/CheckWindow.h"
+#include "pictures/PictureBox.h"
 #include "platform/Colours.h"
 #include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 
 #include "FakePlatform.h"
 

@@ -3,10 +3,10 @@
 #include "editor/EditorHost.h"
 #include "editor/EditorSymbols.h"
 #include "editor/EditorWindow.h"
+#include "pictures/PictureBox.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/ListBox.h"
-#include "platform/PictureBox.h"
 
 #include <QAction>
 #include <QDialog>

@@ -3,7 +3,7 @@
 // given size, and writes each as PNG; the differential test compares them
 // with another renderer's pictures.
 //   render_metafiles <in.wmf> <width> <height> <out.png> [...]
-#include "platform/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include <QFile>
 #include <QGuiApplication>

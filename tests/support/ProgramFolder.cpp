@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramFolder.h"
 
-#include "GifWriter.h"
+#include "pictures/GifWriter.h"
 #include "platform/TextFiles.h"
 
 #include <QBuffer>

@@ -6,7 +6,7 @@
 #include "board/Board.h"
 #include "board/BoardState.h"
 #include "platform/InWindowDrag.h"
-#include "platform/PictureBox.h"
+#include "pictures/PictureBox.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // the program expects, every picture half names a file that exists and fits a
 // cell, and every reward picture has the size of the board.
 
-#include "platform/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -2,9 +2,9 @@
 #include "DemoFolder.h"
 
 #include "BmpWriter.h"
-#include "GifWriter.h"
 #include "Painting.h"
 #include "Pictures.h"
+#include "pictures/GifWriter.h"
 
 #include <QBuffer>
 #include <QDir>

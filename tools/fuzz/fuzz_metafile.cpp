@@ -2,8 +2,8 @@
 // libFuzzer target: the picture loader's metafile path. Every input must give
 // a result (ok or a German reason) without a crash, a leak or a runaway.
 #include "FuzzEntry.h"
-#include "platform/Metafile.h"
-#include "platform/PictureLoader.h"
+#include "pictures/Metafile.h"
+#include "pictures/PictureLoader.h"
 
 #include <QGuiApplication>
 

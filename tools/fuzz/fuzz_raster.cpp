@@ -3,8 +3,8 @@
 // JPEG): the check that a file's end is present, then the decode into a
 // board cell and into a small stretched box.
 #include "FuzzEntry.h"
-#include "platform/Metafile.h"
-#include "platform/PictureLoader.h"
+#include "pictures/Metafile.h"
+#include "pictures/PictureLoader.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>

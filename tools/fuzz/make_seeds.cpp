@@ -4,9 +4,9 @@
 // the encodings and line ends the reader meets, and settings files as the
 // program writes them.
 #include "BmpWriter.h"
-#include "GifWriter.h"
 #include "WmfWriter.h"
 #include "lesson/SettingsFile.h"
+#include "pictures/GifWriter.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "GifWriter.h"
+#include "pictures/GifWriter.h"
 
 #include <QByteArray>
 

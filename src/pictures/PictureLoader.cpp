@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
-#include "platform/LittleEndian.h"
-#include "platform/Metafile.h"
+#include "pictures/LittleEndian.h"
+#include "pictures/Metafile.h"
 
 #include <QBuffer>
 #include <QCache>

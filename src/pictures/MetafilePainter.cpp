@@ -2,11 +2,11 @@
 // Built only with the metafile player (libwmf).
 #ifdef DUPLIKON_HAVE_LIBWMF
 
-#include "platform/MetafilePainter.h"
+#include "pictures/MetafilePainter.h"
 
-#include "platform/LittleEndian.h"
-#include "platform/MetafileRecords.h"
-#include "platform/PictureLoader.h"
+#include "pictures/LittleEndian.h"
+#include "pictures/MetafileRecords.h"
+#include "pictures/PictureLoader.h"
 #include "platform/TextFiles.h"
 
 #include <QBuffer>

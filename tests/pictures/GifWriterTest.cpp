@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "pictures/GifWriter.h"
+
 #include "BmpWriter.h"
-#include "GifWriter.h"
 
 #include <QBuffer>
 #include <QImageReader>

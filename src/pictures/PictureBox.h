@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "platform/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include <QFrame>
 #include <QImage>

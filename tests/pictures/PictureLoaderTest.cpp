@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/PictureBox.h"
-#include "platform/PictureLoader.h"
+#include "pictures/PictureBox.h"
+#include "pictures/PictureLoader.h"
 
 #include "ProgramFolder.h"
 #include "WmfWriter.h"

@@ -2,12 +2,12 @@
 // The player: libwmf plays the checked records onto the QPainter device of
 // MetafilePainter, with its memory counted and capped and its records and
 // time limited.
-#include "platform/Metafile.h"
+#include "pictures/Metafile.h"
 
-#include "platform/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #ifdef DUPLIKON_HAVE_LIBWMF
-#include "platform/MetafilePainter.h"
+#include "pictures/MetafilePainter.h"
 
 #include <QElapsedTimer>
 

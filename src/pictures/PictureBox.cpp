@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/PictureBox.h"
+#include "pictures/PictureBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/MetafileRecords.h"
+#include "pictures/MetafileRecords.h"
 
-#include "platform/LittleEndian.h"
+#include "pictures/LittleEndian.h"
 
 namespace duplikon {
 

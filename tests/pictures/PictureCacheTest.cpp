@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Decoded pictures are reused for the same file and box, and decoded afresh
 // when the file changes on disk.
-#include "platform/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures come back cut to the box from the top-left corner, or stretched to
 // the box; files that hold no picture are failures, never an empty success.
-#include "platform/PictureLoader.h"
+#include "pictures/PictureLoader.h"
 
 #include <QDir>
 #include <QFile>

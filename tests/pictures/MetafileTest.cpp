@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Metafile.h"
-#include "platform/PictureLoader.h"
+#include "pictures/Metafile.h"
+#include "pictures/PictureLoader.h"
 
 #include "WmfWriter.h"
 
