@@ -346,6 +346,9 @@ void EditorWindowTest::listClickPreviewsPicturesWhateverTheirLetterCase()
     clickRow(list("List1"), 5);
     QVERIFY(box("Lupe1")->hasPicture());
     QVERIFY(!box("Lupe2")->hasPicture());
+    clickRow(list("List1"), 2);
+    button("Picture7"); // deleting "Hund" does not preview the picture moving up
+    QVERIFY(!box("Lupe1")->hasPicture());
 }
 
 void EditorWindowTest::helpLineAndLengthWarnings()
