@@ -871,6 +871,7 @@ void EditorWindowTest::keysPutThePictureIntoEitherListAndBrowseTheLargePreview()
     QCOMPARE(items(list("List1")).size(), 1);
 
     // the large preview takes the arrow keys while it is open
+    hover(text1());
     trigger("menu3");
     QTest::keyClick(m_win, Qt::Key_Right);
     QCOMPARE(selectedRow(list("File1")), 2);
@@ -882,6 +883,12 @@ void EditorWindowTest::keysPutThePictureIntoEitherListAndBrowseTheLargePreview()
     QCOMPARE(QApplication::focusWidget(), box("Picture1")); // the focus comes back
     QTest::keyClick(m_win, Qt::Key_Left);
     QCOMPARE(selectedRow(list("File1")), 2);
+    // the focus coming back after the large preview, a message box or a menu leaves the help line alone
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(m_win);
+    child<QMenu>(m_win, "menu2")->popup(QPoint());
+    child<QMenu>(m_win, "menu2")->close();
+    QVERIFY(hilfe().startsWith(QStringLiteral("Hier die")));
 }
 
 void EditorWindowTest::abbruchKeepsListsAndCloseBoxStartsAfresh()
