@@ -407,9 +407,9 @@ int MainWindow::selectedTaskFile() const
     return m_choice->File1()->listIndex();
 }
 
-void MainWindow::setTaskFilePattern(const QString &pattern)
+void MainWindow::refreshTaskFiles()
 {
-    m_choice->File1()->setPattern(pattern);
+    m_choice->File1()->refresh();
 }
 
 void MainWindow::editorLeft()

@@ -68,7 +68,7 @@ public:
     QString programFolder() const override;
     QStringList taskFiles() const override;
     int selectedTaskFile() const override;
-    void setTaskFilePattern(const QString &pattern) override;
+    void refreshTaskFiles() override;
     void editorLeft() override;
 
     void setVisible(bool visible) override;

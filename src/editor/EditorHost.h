@@ -6,7 +6,7 @@
 namespace duplikon {
 
 // What the editor needs of the main window: its program folder and its task
-// file list File1 (read, re-read by pattern), and a way back to it.
+// file list File1 (read, refreshed), and a way back to it.
 class EditorHost {
 public:
     virtual ~EditorHost() = default;
@@ -16,8 +16,8 @@ public:
     virtual QStringList taskFiles() const = 0;
     // The selected entry of File1, -1 when none.
     virtual int selectedTaskFile() const = 0;
-    // Sets the pattern of File1 ("*.LST", "*.TXT"); the list reads its folder again.
-    virtual void setTaskFilePattern(const QString &pattern) = 0;
+    // File1 reads its folder again; its selection is lost.
+    virtual void refreshTaskFiles() = 0;
     // The editor has been hidden: show the main window again (its activation follows).
     virtual void editorLeft() = 0;
 };

@@ -33,7 +33,7 @@ constexpr int kOuterHeight = 9300;
 const char *const kHelpProperty = "hilfetext";
 
 // The keys that put the chosen picture into a list, shown in the help line
-// when the picture list or its preview gets the focus from the keyboard.
+// when the picture list or its preview gets the focus by Tab or Shift+Tab.
 const char *const kKeyHint = "Mit Strg+G kommt das Bild in die grüne Liste, mit Strg+B in die blaue ...";
 
 } // namespace
@@ -214,7 +214,10 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *e)
     } else if (e->type() == QEvent::FocusIn && pairList) {
         m_pairs->ListenPruefen();
     } else if (e->type() == QEvent::FocusIn && picture && watched == control) {
-        if (static_cast<QFocusEvent *>(e)->reason() != Qt::MouseFocusReason)
+        // Only Tab and Shift+Tab: the focus that comes back after a menu, a
+        // message box or the large preview leaves the help line alone.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(e)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
             m_hilfe->setText(QString::fromUtf8(kKeyHint));
         if (name == QLatin1String("Picture1"))
             findChild<QFrame *>(QStringLiteral("Shape1"))->setLineWidth(3);

@@ -181,9 +181,9 @@ void PairLists::symbolClick(ListBox *list, EditorSymbol kind)
     } else if (kind == EditorSymbol::Replace) {
         list->item(i)->setText(text1());
     } else if (kind == EditorSymbol::Delete) {
-        // afterwards nothing is selected; the counts wait for ListenPruefen
-        delete list->takeItem(i);
-        list->setListIndex(-1);
+        // afterwards nothing is selected and the previews stay; the counts
+        // wait for ListenPruefen
+        list->removeEntry(i);
     } else {
         // a move exchanges two texts, wrapping around at both ends
         const int j = editor::moveTarget(i, list->count(), kind == EditorSymbol::MoveUp ? -1 : +1);

@@ -33,7 +33,6 @@ TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *hos
     // Opening a file replaces the lists: the arrow keys only move, Enter opens.
     m_file2->setChooseByKey(true);
     connect(m_file2, &ListBox::clicked, this, &TaskFilePanel::File2_Click);
-    connect(m_file2, &FileListBox::patternChanged, this, &TaskFilePanel::showFileCount);
 
     const QFont actionFont = designFont(8.25);
     const QColor windowText = toQColor(kSystemWindowText);
@@ -63,10 +62,10 @@ void TaskFilePanel::showFileCount()
     m_label9->setText(QString::number(m_file2->count()));
 }
 
-void TaskFilePanel::rereadFolder(const QString &otherPattern)
+void TaskFilePanel::refreshFiles()
 {
-    m_file2->setPattern(otherPattern);
-    m_file2->setPattern(QStringLiteral("*.TXT"));
+    m_file2->refresh();
+    showFileCount();
 }
 
 QStringList TaskFilePanel::pairLines() const
@@ -169,10 +168,11 @@ void TaskFilePanel::menu2d_Click()
                      name + QStringLiteral(" konnte nicht gespeichert werden:") + CR + error + CR);
         return;
     }
-    m_host->setTaskFilePattern(QStringLiteral("*.LST"));
+    // Both file lists list the new file; the main window's File1 loses its
+    // selection before the message, File2 its own after it.
+    m_host->refreshTaskFiles();
     dlg->message(QStringLiteral("Datei sichern"), name + QStringLiteral(" wurde gespeichert.") + CR);
-    m_host->setTaskFilePattern(QStringLiteral("*.TXT"));
-    rereadFolder(QStringLiteral("*.LST"));
+    refreshFiles();
 }
 
 void TaskFilePanel::Label10_Click()
@@ -215,7 +215,7 @@ void TaskFilePanel::Label12_Click()
                                     name + QStringLiteral(" konnte nicht gelöscht werden:") + CR + error + CR);
         return;
     }
-    rereadFolder(QStringLiteral("*.XYZ"));
+    refreshFiles();
 }
 
 } // namespace duplikon

@@ -43,8 +43,8 @@ private:
     void Label10_Click();
     void Label11_Click();
     void Label12_Click();
-    // "*.LST" (or "*.XYZ") and back to "*.TXT": File2 reads its folder again.
-    void rereadFolder(const QString &otherPattern);
+    // File2 reads its folder again; Label9 shows the new count.
+    void refreshFiles();
     QStringList pairLines() const;
 
     Platform m_platform;

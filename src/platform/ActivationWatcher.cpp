@@ -22,12 +22,22 @@ bool ActivationWatcher::eventFilter(QObject *watched, QEvent *event)
     if (!w->isWindow() || qobject_cast<QDialog *>(w) || type == Qt::Popup || type == Qt::ToolTip)
         return false;
     if (w != m_window) {
-        m_otherWindowWasActive = true;
-    } else if (m_otherWindowWasActive && m_window->isVisible()) {
+        if (!m_awaitingOwnActivation)
+            m_otherWindowWasActive = true;
+        return false;
+    }
+    m_awaitingOwnActivation = false;
+    if (m_otherWindowWasActive && m_window->isVisible()) {
         m_otherWindowWasActive = false;
         emit activatedAfterOtherWindow();
     }
     return false;
+}
+
+void ActivationWatcher::reset()
+{
+    m_otherWindowWasActive = false;
+    m_awaitingOwnActivation = m_window && !m_window->isActiveWindow();
 }
 
 } // namespace duplikon

@@ -16,9 +16,11 @@ class ActivationWatcher : public QObject {
 public:
     explicit ActivationWatcher(QWidget *window);
 
-    // Forgets that another window was in front (the window runs its
-    // activation steps itself, for instance when it is shown).
-    void reset() { m_otherWindowWasActive = false; }
+    // Forgets that another window was in front: the window has just been
+    // shown and runs its activation steps itself. Until the window system
+    // activates it, another window that comes to the front on the way (the
+    // check window, when the editor goes) does not count either.
+    void reset();
 
 signals:
     void activatedAfterOtherWindow();
@@ -29,6 +31,7 @@ protected:
 private:
     QPointer<QWidget> m_window;
     bool m_otherWindowWasActive = false;
+    bool m_awaitingOwnActivation = false;
 };
 
 } // namespace duplikon

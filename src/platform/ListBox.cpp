@@ -56,6 +56,18 @@ void ListBox::setEntries(const QStringList &entries)
     m_lastIndex = -1;
 }
 
+void ListBox::removeEntry(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    // With a current entry being removed, the view would select the entry
+    // behind it: clear both first, then keep the keyboard's place.
+    selectionModel()->clear();
+    delete takeItem(index);
+    if (count() > 0)
+        selectionModel()->setCurrentIndex(model()->index(qMin(index, count() - 1), 0), QItemSelectionModel::NoUpdate);
+}
+
 void ListBox::selectionMaybeChanged()
 {
     const int i = listIndex();

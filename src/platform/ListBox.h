@@ -24,6 +24,9 @@ public:
     QString selectedText() const;
     QStringList entries() const;
     void setEntries(const QStringList &entries); // clears the selection
+    // Removes an entry. Afterwards nothing is selected, and the entry that
+    // moves into its place is not selected either, so no click runs.
+    void removeEntry(int index);
     int count() const { return QListWidget::count(); }
     // For lists whose click does more than show something (load a task, open
     // a file): the arrow keys only move the current entry, and Space or Enter

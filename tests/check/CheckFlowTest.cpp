@@ -8,6 +8,7 @@
 #include "app/TaskChoice.h"
 #include "board/Board.h"
 #include "check/CheckWindow.h"
+#include "editor/EditorWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -88,6 +89,13 @@ private slots:
         // A message box closing is no return from another window.
         QApplication::setActiveWindow(&w);
         QCOMPARE(w.activations(), before + 1);
+
+        // Leaving the editor activates once, though the window manager activates the check window first.
+        w.menu3_Click();
+        w.editorWindow()->findChild<QAction *>(QStringLiteral("menu1"))->trigger();
+        QApplication::setActiveWindow(check);
+        QApplication::setActiveWindow(&w);
+        QCOMPARE(w.activations(), before + 2);
     }
 };
 

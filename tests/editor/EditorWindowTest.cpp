@@ -42,16 +42,16 @@ public:
     QString folder;
     QStringList files;
     int selected = -1;
-    QStringList patterns;
+    int refreshes = 0;
     int left = 0;
 
     QString programFolder() const override { return folder; }
     QStringList taskFiles() const override { return files; }
     int selectedTaskFile() const override { return selected; }
-    void setTaskFilePattern(const QString &pattern) override
+    void refreshTaskFiles() override
     {
-        patterns << pattern;
-        files = pattern == QLatin1String("*.TXT") ? listFiles(folder, QStringLiteral("*.TXT")) : QStringList();
+        ++refreshes;
+        files = listFiles(folder, QStringLiteral("*.TXT"));
     }
     void editorLeft() override { ++left; }
 };
@@ -346,6 +346,9 @@ void EditorWindowTest::listClickPreviewsPicturesWhateverTheirLetterCase()
     clickRow(list("List1"), 5);
     QVERIFY(box("Lupe1")->hasPicture());
     QVERIFY(!box("Lupe2")->hasPicture());
+    clickRow(list("List1"), 2);
+    button("Picture7"); // deleting "Hund" does not preview the picture moving up
+    QVERIFY(!box("Lupe1")->hasPicture());
 }
 
 void EditorWindowTest::helpLineAndLengthWarnings()
@@ -440,7 +443,7 @@ void EditorWindowTest::savingRefusesUnequalOrTooLongListsAndBadNames()
     trigger("menu2d");
     QCOMPARE(m_fake->dialogs.shown.size(), 1);
     QCOMPARE(m_fake->dialogs.shown[0].text, QStringLiteral("Namen für die Datei eingeben:\r(Nur Endung '.TXT' akzeptiert)"));
-    QCOMPARE(m_host.patterns, QStringList());
+    QCOMPARE(m_host.refreshes, 0);
 }
 
 void EditorWindowTest::savingWritesPairsAsCrLfLinesAndRefreshesBothFileLists()
@@ -457,15 +460,15 @@ void EditorWindowTest::savingWritesPairsAsCrLfLinesAndRefreshesBothFileLists()
     fillList("List1", left);
     fillList("List2", right);
     m_fake->dialogs.inputAnswers = QStringList{"tiere2"};
-    QStringList patternsDuringMessage;
+    int refreshesDuringMessage = 0;
     m_fake->dialogs.onShow = [&](const ShownDialog &d) {
         if (d.title == QLatin1String("Datei sichern") && d.kind == ShownDialog::Message)
-            patternsDuringMessage = m_host.patterns;
+            refreshesDuringMessage = m_host.refreshes;
     };
     trigger("menu2d");
     QCOMPARE(m_fake->dialogs.shown.last().text, QStringLiteral("TIERE2.TXT wurde gespeichert.\r"));
-    QCOMPARE(patternsDuringMessage, QStringList{"*.LST"});
-    QCOMPARE(m_host.patterns, (QStringList{"*.LST", "*.TXT"}));
+    QCOMPARE(refreshesDuringMessage, 1);
+    QCOMPARE(m_host.refreshes, 1);
     const QByteArray bytes = readBytes(m_folder + QStringLiteral("/TIERE2.TXT"));
     QCOMPARE(bytes, expected);
     QCOMPARE(bytes.count("\r\n"), 22);
@@ -500,7 +503,7 @@ void EditorWindowTest::overwriteQuestionAndItsNo()
     QCOMPARE(m_fake->dialogs.shown[1].title, QStringLiteral("TIERE.TXT sichern"));
     QCOMPARE(m_fake->dialogs.shown[1].text, QStringLiteral("Die Datei ist schon vorhanden,\rsoll sie überschrieben werden?\r"));
     QCOMPARE(readBytes(m_folder + QStringLiteral("/TIERE.TXT")), QByteArray("Hund\r\nHUND.BMP\r\nKatze\r\nkatze.jpg\r\n"));
-    QCOMPARE(m_host.patterns, QStringList());
+    QCOMPARE(m_host.refreshes, 0);
 
     // Yes replaces it; a file listed in small letters is the same file
     m_fake->dialogs.clear();
@@ -541,7 +544,7 @@ void EditorWindowTest::failedSaveSaysSoAndWritesNothing()
     QCOMPARE(m_fake->dialogs.shown[1].title, QStringLiteral("Datei sichern"));
     QVERIFY(m_fake->dialogs.shown[1].text.startsWith(QStringLiteral("NEU.TXT konnte nicht gespeichert werden:\r")));
     QVERIFY(!m_fake->dialogs.shown[1].text.contains(QStringLiteral("wurde gespeichert")));
-    QCOMPARE(m_host.patterns, QStringList());
+    QCOMPARE(m_host.refreshes, 0);
 }
 
 void EditorWindowTest::openingByFile2KeepsEmptyEntriesAndCurrentFileDropsThem()
@@ -868,6 +871,7 @@ void EditorWindowTest::keysPutThePictureIntoEitherListAndBrowseTheLargePreview()
     QCOMPARE(items(list("List1")).size(), 1);
 
     // the large preview takes the arrow keys while it is open
+    hover(text1());
     trigger("menu3");
     QTest::keyClick(m_win, Qt::Key_Right);
     QCOMPARE(selectedRow(list("File1")), 2);
@@ -879,6 +883,12 @@ void EditorWindowTest::keysPutThePictureIntoEitherListAndBrowseTheLargePreview()
     QCOMPARE(QApplication::focusWidget(), box("Picture1")); // the focus comes back
     QTest::keyClick(m_win, Qt::Key_Left);
     QCOMPARE(selectedRow(list("File1")), 2);
+    // the focus coming back after the large preview, a message box or a menu leaves the help line alone
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(m_win);
+    child<QMenu>(m_win, "menu2")->popup(QPoint());
+    child<QMenu>(m_win, "menu2")->close();
+    QVERIFY(hilfe().startsWith(QStringLiteral("Hier die")));
 }
 
 void EditorWindowTest::abbruchKeepsListsAndCloseBoxStartsAfresh()
