@@ -10,6 +10,7 @@ class QPushButton;
 namespace duplikon {
 
 class Board;
+class ExtraSettings;
 class SettingsPanel;
 class SolutionPicture;
 class TaskPicker;
@@ -37,6 +38,10 @@ public:
     const QStringList &aufgabe() const { return m_aufgabe; }
     void setAufgabe(const QStringList &queue) { m_aufgabe = queue; }
 
+    // The added settings, for the administrator's locks of the menus
+    // "Editor" and "Einstellungen"; without them nothing is locked.
+    void setExtraSettings(const ExtraSettings *extra) { m_extra = extra; }
+
 signals:
     // "O k a y" closed the settings panel: write the settings file.
     void settingsConfirmed();
@@ -53,6 +58,7 @@ private:
     SolutionPicture *m_solution;
     QPushButton *m_command7;
     QStringList m_aufgabe;
+    const ExtraSettings *m_extra = nullptr;
 };
 
 } // namespace duplikon

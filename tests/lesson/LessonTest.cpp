@@ -1,32 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson: password, switches and their rules, mandatory tasks, repetition,
-// user name, editor lock and the settings file written by "O k a y".
+// user name, editor lock and the settings file written by "O k a y"; the
+// administrator's locks and the dialog "Weitere Einstellungen".
 #include "FakePlatform.h"
 #include "ProgramFolder.h"
 
 #include "app/MainWindow.h"
 #include "app/TaskChoice.h"
 #include "board/Board.h"
+#include "lesson/ExtraSettingsDialog.h"
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
+#include "platform/ExtraSettings.h"
 #include "platform/ListBox.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace duplikon;
 using namespace duplikon::test;
 
 namespace {
+void writeConf(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
 struct Lesson {
     ProgramFolder pf;
     FakePlatform fp;
+    ExtraSettingsFiles files; // the added settings: none unless a test says so
+    std::unique_ptr<ExtraSettings> extra;
     std::unique_ptr<MainWindow> w;
 
-    explicit Lesson(const QByteArray &ini = QByteArray())
+    explicit Lesson(const QByteArray &ini = QByteArray(), const ExtraSettingsFiles &conf = {}) : files(conf)
     {
         for (const char *name : {"AFFE.TXT", "BAER.TXT", "ZEBRA.TXT"}) {
             const QString n = QString::fromLatin1(name).left(4);
@@ -40,7 +55,8 @@ struct Lesson {
     void start()
     {
         w.reset();
-        w = std::make_unique<MainWindow>(fp.platform(), pf.path());
+        extra = std::make_unique<ExtraSettings>(files);
+        w = std::make_unique<MainWindow>(fp.platform(), pf.path(), extra.get());
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
             qWarning("main window not exposed");
@@ -272,6 +288,74 @@ private slots:
         QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"));
         QCOMPARE(l.fp.dialogs.shown.first().icon, MsgIcon::Exclamation);
         QVERIFY(l.w->isVisible());
+    }
+
+    void administratorLocksTheEditorAndTheSettings()
+    {
+        QTemporaryDir conf;
+        const ExtraSettingsFiles files{QString(), {conf.filePath(QStringLiteral("duplikon.conf"))}};
+        writeConf(files.system.first(), "[Fest]\nEditorAus=true\n");
+        const QByteArray ini(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\n");
+        Lesson l(ini, files);
+        QVERIFY(l.box("Check3")->isChecked() && !l.box("Check3")->isEnabled());
+        l.fp.dialogs.clear();
+        l.menu("menu3")->trigger();
+        QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("Abbruch")});
+        QVERIFY(l.w->isVisible());
+        // The folder's settings file keeps its own value.
+        l.lesson()->Command3_Click();
+        QCOMPARE(l.pf.read(QStringLiteral("DUPLIKON.INI")), ini);
+
+        writeConf(files.system.first(), "[Fest]\nEinstellungenAus=true\n");
+        l.start();
+        QVERIFY(!l.box("Check3")->isChecked() && l.box("Check3")->isEnabled());
+        l.fp.dialogs.clear();
+        l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
+        l.menu("menu4")->trigger();
+        QCOMPARE(l.fp.dialogs.shown.size(), 1);
+        QCOMPARE(l.fp.dialogs.shown.first().kind, ShownDialog::Message);
+        QCOMPARE(l.fp.dialogs.shown.first().title, QStringLiteral("Einstellungen"));
+        QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Die Einstellungen wurden vom Administrator gesperrt.\r"));
+        QVERIFY(!l.panel()->shown());
+    }
+
+    void moreSettingsStoreTheUsersChoiceAndShowFixedValuesGreyed()
+    {
+        QTemporaryDir conf;
+        const ExtraSettingsFiles files{conf.filePath(QStringLiteral("home/duplikon.conf")),
+                                       {conf.filePath(QStringLiteral("xdg/duplikon.conf"))}};
+        Lesson l(QByteArray(), files);
+        const auto open = [&l] {
+            l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
+            l.menu("menu4")->trigger();
+            auto *more = child<QPushButton>(l.w.get(), "moreSettings");
+            const QRect twips(more->x() * 15, more->y() * 15, more->width() * 15, more->height() * 15);
+            if (twips != QRect(6000, 150, 1935, 375) || more->text() != QStringLiteral("Weitere ..."))
+                qFatal("the button \"Weitere ...\" is not in its place");
+            more->click();
+            return child<ExtraSettingsDialog>(l.w.get(), "extraSettings");
+        };
+        ExtraSettingsDialog *d = open();
+        QCOMPARE(d->windowTitle(), QStringLiteral("Weitere Einstellungen"));
+        auto *note = child<QLabel>(d, "sizeNote");
+        QVERIFY(!note->isVisibleTo(d));
+        child<QRadioButton>(d, "size200")->click();
+        QVERIFY(note->isVisibleTo(d));
+        QCOMPARE(note->text(), QStringLiteral("Die neue Fenstergröße gilt ab dem nächsten Start."));
+        child<QCheckBox>(d, "tapPlay")->click();
+        QSignalSpy tapPlay(l.extra.get(), &ExtraSettings::tapPlayChanged);
+        d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(tapPlay.count(), 1);
+        QVERIFY(l.extra->tapPlay());
+        QCOMPARE(readExtraSettings(files).windowSize, WindowSize::Double);
+
+        // An administrator fixes tap play: shown greyed, the size stays free.
+        writeConf(files.system.first(), "[Fest]\nAntippen=false\n");
+        l.start();
+        d = open();
+        QVERIFY(!child<QCheckBox>(d, "tapPlay")->isChecked() && !child<QCheckBox>(d, "tapPlay")->isEnabled());
+        QVERIFY(child<QRadioButton>(d, "size200")->isChecked() && child<QRadioButton>(d, "size200")->isEnabled());
+        QVERIFY(!child<QLabel>(d, "sizeNote")->isVisibleTo(d));
     }
 
     void damagedSettingsFileStartsQuietlyWithTheDesignLook()
