@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: start-up, activation, task choice, short list and exit.
+// The main window: start-up, activation, task choice, short list, exit and
+// the size "Bildschirm".
 #include "FakePlatform.h"
 #include "ProgramFolder.h"
 
 #include "app/MainWindow.h"
 #include "app/TaskChoice.h"
+#include "app/WindowScale.h"
 #include "board/Board.h"
 #include "board/SolutionPicture.h"
 #include "check/CheckWindow.h"
@@ -368,6 +370,16 @@ private slots:
         QCOMPARE(w.board()->label(20)->property("colourValue").toInt(), 0); // no half: black, hidden
         w.settingsPanel()->Command9_Click();
         QCOMPARE(fp.dialogs.shown.last().title, QStringLiteral("Hintergrundfarbe"));
+    }
+
+    void screenSizeIsTheLargestQuarterStepThatFits()
+    {
+        const QSize window(870, 620);
+        QCOMPARE(screenScale(QSize(1920, 1300), window), 2.0);
+        QCOMPARE(screenScale(QSize(1740, 1240), window), 2.0);
+        QCOMPARE(screenScale(QSize(1920, 1050), window), 1.5);
+        QCOMPARE(screenScale(QSize(3840, 2100), window), 3.25);
+        QCOMPARE(screenScale(QSize(800, 600), window), 1.0); // never below the designed size
     }
 
     void everyButtonIsReachedByKeyAndNoAltLetterRepeatsInAWindow()
