@@ -24,6 +24,7 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Ext
 {
     setObjectName(QStringLiteral("extraSettings"));
     setWindowTitle(QStringLiteral("Weitere Einstellungen"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(designFont());
     auto *rows = new QVBoxLayout(this);
 
