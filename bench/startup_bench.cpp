@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and board set-up benchmark.
 //
-//   startup_bench [work folder]
+//   startup_bench [--startup-only] [work folder]
 //
 // (a) Start-up: a fresh process constructs the main window over a copy of a
 //     small program folder (the bundled demo folder, or a small generated one
 //     when the demo folder is not there), shows it and waits for its first
-//     paint; repeated in several processes, the median is printed.
+//     paint; repeated in several processes, the median is printed. It starts
+//     as the program does, with the window size of a user's settings file:
+//     at the sizes 100, 200 and Bildschirm in turn, in one sitting, and the
+//     first paint at 200 is compared with 100 (target: within 10 %).
+//     --startup-only stops after (a).
 // (b) Board set-up: twenty 4000 × 3000 JPEG camera-like pictures on the board
 //     through AufgabeLaden; time per set-up (median of several) and the peak
 //     resident memory of that process, which never generates a picture itself.
@@ -21,10 +25,12 @@
 // there and reused by the next run. Without a display the benchmark runs on
 // Qt's offscreen platform.
 #include "app/MainWindow.h"
+#include "app/WindowScale.h"
 #include "board/Board.h"
 #include "pictures/PictureBox.h"
 #include "pictures/PictureLoader.h"
 #include "platform/Dialogs.h"
+#include "platform/ExtraSettings.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -48,6 +54,8 @@
 namespace {
 
 constexpr int kStartupRuns = 5;
+// The first paint at the size 200 takes at most this much longer than at 100.
+constexpr double kSizeTolerance = 0.10;
 constexpr int kBoardRuns = 8;
 constexpr int kPhotos = 20;
 const QSize kPhotoSize(4000, 3000);
@@ -163,11 +171,14 @@ QString demoFolder()
 }
 
 // One start-up in this process: prints "startup <app ms> <construct ms>
-// <first paint ms> <rss KiB>".
+// <first paint ms> <rss KiB>". The window size comes from the settings files
+// of the environment, as in the program.
 int runStartup(int argc, char **argv, const QString &folder)
 {
     QElapsedTimer clock;
     clock.start();
+    duplikon::ExtraSettings extra(duplikon::ExtraSettingsFiles::fromEnvironment());
+    duplikon::prepareWindowScale(extra.windowSize(), argc, argv);
     QApplication app(argc, argv);
     const double appMs = ms(clock);
     QDir::setCurrent(folder);
@@ -192,7 +203,7 @@ int runStartup(int argc, char **argv, const QString &folder)
     } watch;
     app.installEventFilter(&watch);
 
-    duplikon::MainWindow window(platform, QDir::currentPath());
+    duplikon::MainWindow window(platform, QDir::currentPath(), &extra);
     const double constructMs = ms(clock);
     watch.window = &window;
     window.show();
@@ -205,7 +216,10 @@ int runStartup(int argc, char **argv, const QString &folder)
         return 1;
     }
     const double paintMs = ms(clock);
-    std::printf("startup %.2f %.2f %.2f %ld\n", appMs, constructMs, paintMs, peakRssKiB());
+    // QString::arg writes a decimal point under every locale (QApplication
+    // takes the user's, where printf would write a comma).
+    std::printf("%s\n", qPrintable(QStringLiteral("startup %1 %2 %3 %4").arg(appMs, 0, 'f', 2).arg(constructMs, 0, 'f', 2)
+                                      .arg(paintMs, 0, 'f', 2).arg(peakRssKiB())));
     std::fflush(stdout);
     return 0;
 }
@@ -337,9 +351,11 @@ int runBoard(int argc, char **argv, const QString &folder, const QString &taskFi
 
 // ---- driver --------------------------------------------------------------------
 
-QStringList runChild(const QStringList &args, double *wallMs = nullptr)
+QStringList runChild(const QStringList &args, double *wallMs = nullptr,
+                     const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess child;
+    child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer t;
     t.start();
@@ -353,7 +369,21 @@ QStringList runChild(const QStringList &args, double *wallMs = nullptr)
     return QString::fromLocal8Bit(child.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
-int runAll(int argc, char **argv, const QString &workFolder)
+// The environment of a start at one window size: a user's settings file
+// with that size, and no administrator's file.
+QProcessEnvironment sizeEnvironment(const QString &work, const QString &size)
+{
+    const QString home = work + QStringLiteral("/config-") + size;
+    QDir().mkpath(home + QStringLiteral("/duplikon"));
+    QDir().mkpath(work + QStringLiteral("/config-none"));
+    writeFile(home + QStringLiteral("/duplikon/duplikon.conf"), "[Duplikon]\nFenstergroesse=" + size.toLatin1() + "\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
+    env.insert(QStringLiteral("XDG_CONFIG_DIRS"), work + QStringLiteral("/config-none"));
+    return env;
+}
+
+int runAll(int argc, char **argv, const QString &workFolder, bool startupOnly)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir temp;
@@ -368,21 +398,35 @@ int runAll(int argc, char **argv, const QString &workFolder)
         std::fprintf(stderr, "cannot make the program folder\n");
         return 1;
     }
-    QList<double> appMs, constructMs, paintMs, wallMs;
-    long rss = 0;
+    struct Runs {
+        QString size;
+        QProcessEnvironment env;
+        QList<double> appMs, constructMs, paintMs, wallMs;
+        long rss = 0;
+    };
+    QList<Runs> sizes;
+    for (const char *size : {"100", "200", "Bildschirm"}) {
+        Runs r;
+        r.size = QLatin1String(size);
+        r.env = sizeEnvironment(work, r.size);
+        sizes.append(r);
+    }
+    // The sizes take turns, so that a busy moment of the machine hits all alike.
     for (int i = 0; i < kStartupRuns; ++i) {
-        double wall = 0;
-        const QStringList out = runChild({QStringLiteral("--startup"), program}, &wall);
-        const QStringList f = out.value(out.size() - 1).split(' ');
-        if (f.size() != 5 || f.at(0) != QLatin1String("startup")) {
-            std::fprintf(stderr, "unexpected output: %s\n", qPrintable(out.join('|')));
-            return 1;
+        for (Runs &r : sizes) {
+            double wall = 0;
+            const QStringList out = runChild({QStringLiteral("--startup"), program}, &wall, r.env);
+            const QStringList f = out.value(out.size() - 1).split(' ');
+            if (f.size() != 5 || f.at(0) != QLatin1String("startup")) {
+                std::fprintf(stderr, "unexpected output: %s\n", qPrintable(out.join('|')));
+                return 1;
+            }
+            r.appMs << f.at(1).toDouble();
+            r.constructMs << f.at(2).toDouble();
+            r.paintMs << f.at(3).toDouble();
+            r.wallMs << wall;
+            r.rss = std::max(r.rss, f.at(4).toLong());
         }
-        appMs << f.at(1).toDouble();
-        constructMs << f.at(2).toDouble();
-        paintMs << f.at(3).toDouble();
-        wallMs << wall;
-        rss = std::max(rss, f.at(4).toLong());
     }
     std::printf("(a) start-up to first painted main window over a copy of %s, %d processes (median, min..max):\n",
                 demo.isEmpty() ? "a generated program folder" : qPrintable(demo), kStartupRuns);
@@ -391,12 +435,22 @@ int runAll(int argc, char **argv, const QString &workFolder)
             .arg(*std::min_element(v.begin(), v.end()), 0, 'f', 1)
             .arg(*std::max_element(v.begin(), v.end()), 0, 'f', 1);
     };
-    std::printf("    QApplication ready          %s\n", qPrintable(range(appMs)));
-    std::printf("    main window constructed     %s\n", qPrintable(range(constructMs)));
-    std::printf("    first paint                 %s\n", qPrintable(range(paintMs)));
-    std::printf("    whole process (exec..exit)  %s\n", qPrintable(range(wallMs)));
-    std::printf("    peak RSS                    %.1f MiB\n", rss / 1024.0);
+    for (const Runs &r : sizes) {
+        std::printf("  Fenstergroesse=%s\n", qPrintable(r.size));
+        std::printf("    QApplication ready          %s\n", qPrintable(range(r.appMs)));
+        std::printf("    main window constructed     %s\n", qPrintable(range(r.constructMs)));
+        std::printf("    first paint                 %s\n", qPrintable(range(r.paintMs)));
+        std::printf("    whole process (exec..exit)  %s\n", qPrintable(range(r.wallMs)));
+        std::printf("    peak RSS                    %.1f MiB\n", r.rss / 1024.0);
+    }
+    const double normal = median(sizes.at(0).paintMs);
+    const double twice = median(sizes.at(1).paintMs);
+    const double change = normal > 0 ? twice / normal - 1 : 0;
+    std::printf("    first paint at 200 against 100: %+.1f %%, %s %.0f %%\n", change * 100,
+                change <= kSizeTolerance ? "within" : "OVER", kSizeTolerance * 100);
     std::fflush(stdout);
+    if (startupOnly)
+        return 0;
 
     // (b)
     const QString photos = work + QStringLiteral("/fotos");
@@ -459,6 +513,12 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool startupOnly = argc > 1 && QLatin1String(argv[1]) == QLatin1String("--startup-only");
+    if (startupOnly) {
+        for (int i = 1; i < argc; ++i)
+            argv[i] = argv[i + 1];
+        --argc;
+    }
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     if (mode == QLatin1String("--startup") && !folder.isEmpty())
@@ -471,5 +531,5 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s [work folder]\n", argv[0]);
         return 2;
     }
-    return runAll(argc, argv, mode);
+    return runAll(argc, argv, mode, startupOnly);
 }

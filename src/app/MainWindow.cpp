@@ -14,6 +14,7 @@
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
+#include "platform/ExtraSettings.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
@@ -35,8 +36,9 @@
 
 namespace duplikon {
 
-MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_workingFolder(workingFolder)
+MainWindow::MainWindow(Platform platform, const QString &workingFolder, ExtraSettings *extra, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_workingFolder(workingFolder),
+      m_extra(extra ? extra : new ExtraSettings({}, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Duplikon"));
@@ -57,6 +59,10 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, QWidget 
     m_settings = new SettingsPanel(m_client, platform);
     m_lesson = new LessonRules(this, platform, m_board->state(), m_choice, m_settings, m_solution, m_command7);
     ignoreHeldPressKeys();
+    m_settings->setExtraSettings(m_extra);
+    m_lesson->setExtraSettings(m_extra);
+    m_board->keyboard()->setTapPlay(m_extra->tapPlay());
+    connect(m_extra, &ExtraSettings::tapPlayChanged, m_board->keyboard(), &BoardKeyboard::setTapPlay);
 
     // The board takes the keyboard focus whenever none of these lies over it.
     for (const char *cover : {"Dateibild", "List5", "Picture2", "loesungsbild"})
@@ -186,7 +192,7 @@ void MainWindow::centre()
     if (!screen)
         return;
     const QRect avail = screen->geometry();
-    const QSize designed(px(13050), px(9300));
+    const QSize designed(px(kOuterWidthTwips), px(kOuterHeightTwips));
     move(avail.x() + (avail.width() - designed.width()) / 2, avail.y() + (avail.height() - designed.height()) / 2);
 }
 

@@ -14,6 +14,7 @@ class ActivationWatcher;
 class Board;
 class CheckWindow;
 class EditorWindow;
+class ExtraSettings;
 class LessonRules;
 class SettingsPanel;
 class SolutionPicture;
@@ -26,13 +27,19 @@ struct BoardPage;
 class MainWindow : public QMainWindow, public EditorHost {
     Q_OBJECT
 public:
-    // Runs the start-up steps; workingFolder is the program folder.
-    MainWindow(Platform platform, const QString &workingFolder, QWidget *parent = nullptr);
+    // Runs the start-up steps; workingFolder is the program folder. extra:
+    // the added settings (tap play, window size, the administrator's locks);
+    // without them every added setting is at its default.
+    MainWindow(Platform platform, const QString &workingFolder, ExtraSettings *extra = nullptr,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The client area below the menu bar, 864 × 576 pixels as designed.
     static constexpr int kClientWidth = 864;
     static constexpr int kClientHeight = 576;
+    // The window's outer size as designed, frame and menu bar included.
+    static constexpr int kOuterWidthTwips = 13050;
+    static constexpr int kOuterHeightTwips = 9300;
 
     void Form_Activate();        // the activation steps, at the first showing and on every return
     void EinstellungenLesen();
@@ -60,6 +67,7 @@ public:
     SettingsPanel *settingsPanel() const { return m_settings; }
     SolutionPicture *solution() const { return m_solution; }
     LessonRules *lesson() const { return m_lesson; }
+    ExtraSettings *extraSettings() const { return m_extra; }
     int activations() const { return m_activations; }
     // The board as the page output sees it.
     BoardPage boardPage() const;
@@ -91,6 +99,7 @@ private:
     SettingsPanel *m_settings = nullptr;
     SolutionPicture *m_solution = nullptr;
     LessonRules *m_lesson = nullptr;
+    ExtraSettings *m_extra = nullptr;
     QPushButton *m_command7 = nullptr;
     QPushButton *m_command6 = nullptr;
     QPointer<QWidget> m_check;   // the CheckWindow, while it exists

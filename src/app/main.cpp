@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 #include "app/StartFolder.h"
+#include "app/WindowScale.h"
 #include "platform/Dialogs.h"
+#include "platform/ExtraSettings.h"
 #include "platform/Folders.h"
 #include "platform/Fonts.h"
 #include "platform/KeyboardAccess.h"
@@ -62,6 +64,11 @@ int main(int argc, char *argv[])
             return 1;
     }
 
+    // The settings added to the design; Qt takes the window size from the
+    // environment when the application object is made.
+    duplikon::ExtraSettings extra(duplikon::ExtraSettingsFiles::fromEnvironment());
+    duplikon::prepareWindowScale(extra.windowSize(), argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Duplikon"));
     QApplication::setDesktopFileName(QStringLiteral("example.duplikon.Duplikon"));
@@ -91,7 +98,7 @@ int main(int argc, char *argv[])
     duplikon::QtPrinter printer;
     const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer};
 
-    duplikon::MainWindow window(platform, folder.folder);
+    duplikon::MainWindow window(platform, folder.folder, &extra);
     window.show();
     return app.exec();
 }

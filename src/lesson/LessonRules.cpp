@@ -6,6 +6,7 @@
 #include "lesson/SettingsPanel.h"
 #include "lesson/TaskPicker.h"
 #include "platform/Dialogs.h"
+#include "platform/ExtraSettings.h"
 #include "platform/ListBox.h"
 
 #include <QPushButton>
@@ -78,6 +79,13 @@ void LessonRules::Command7_Click()
 
 void LessonRules::menu4_Click()
 {
+    // EinstellungenAus: the panel, and "Ablage ..." and "Drucken ..." in it,
+    // stay out of reach.
+    if (m_extra && m_extra->settingsOff()) {
+        m_platform.dialogs->message(QStringLiteral("Einstellungen"),
+                                    QStringLiteral("Die Einstellungen wurden vom Administrator gesperrt.\r"));
+        return;
+    }
     const QString answer = m_platform.dialogs->input(
         QStringLiteral("Einstellungen"), QStringLiteral("Geben Sie das Passwort für diese Funktion ein:"),
         QStringLiteral("Passwort"));
@@ -87,7 +95,8 @@ void LessonRules::menu4_Click()
 
 void LessonRules::menu3_Click()
 {
-    if (m_panel->editorLocked()) {
+    // EditorAus locks the editor whatever the folder's settings say.
+    if (m_panel->editorLocked() || (m_extra && m_extra->editorOff())) {
         m_platform.dialogs->message(QStringLiteral("Abbruch"),
                                     QStringLiteral("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"),
                                     MsgIcon::Exclamation);

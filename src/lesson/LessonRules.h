@@ -10,6 +10,7 @@ class QPushButton;
 namespace duplikon {
 
 class BoardState;
+class ExtraSettings;
 class SettingsPanel;
 class SolutionPicture;
 class TaskPicker;
@@ -41,6 +42,10 @@ public:
     const QStringList &aufgabe() const { return m_aufgabe; }
     void setAufgabe(const QStringList &queue) { m_aufgabe = queue; }
 
+    // The added settings, for the administrator's locks of the menus
+    // "Editor" and "Einstellungen"; without them nothing is locked.
+    void setExtraSettings(const ExtraSettings *extra) { m_extra = extra; }
+
 signals:
     // "O k a y" closed the settings panel: write the settings file.
     void settingsConfirmed();
@@ -58,6 +63,7 @@ private:
     QPushButton *m_command7;
     QStringList m_aufgabe;
     QString m_userName = QStringLiteral("Benutzer");
+    const ExtraSettings *m_extra = nullptr;
 };
 
 } // namespace duplikon

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/SettingsPanel.h"
 
+#include "lesson/ExtraSettingsDialog.h"
+
 #include "platform/Fonts.h"
 #include "platform/ClickLabel.h"
 #include "platform/Colours.h"
@@ -75,10 +77,15 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
     auto *colours = place(new QPushButton(QStringLiteral("Farben"), m_panel), "Command9", 2160, 5160, 1935, 375);
     auto *copy = place(new QPushButton(QStringLiteral("Ablage ..."), m_panel), "Command10", 4080, 5160, 1935, 375);
     auto *print = place(new QPushButton(QStringLiteral("Drucken ..."), m_panel), "Command8", 6000, 5160, 1935, 375);
+    // Beyond the design, in the free place right of Label6: the settings
+    // stored per user.
+    auto *more = place(new QPushButton(QStringLiteral("Weitere ..."), m_panel), "moreSettings", 6000, 150, 1935, 375);
+    more->setToolTip(QStringLiteral("Weitere Einstellungen (Alt+J)"));
     // Alt letters; ">>" has no letter in its caption and is reached with Tab.
+    // Every letter of "Weitere" is taken in the main window: it has J.
     const std::pair<QWidget *, char> letters[] = {
         {m_check1, 'H'}, {m_check3, 'S'}, {m_check2, 'K'}, {m_check5, 'W'}, {remove, 'X'},
-        {okay, 'O'}, {colours, 'F'}, {copy, 'G'}, {print, 'R'},
+        {okay, 'O'}, {colours, 'F'}, {copy, 'G'}, {print, 'R'}, {more, 'J'},
     };
     for (const auto &[control, letter] : letters)
         setAltLetter(control, QLatin1Char(letter));
@@ -95,6 +102,7 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
     connect(okay, &QPushButton::clicked, this, &SettingsPanel::okayClicked);
     connect(copy, &QPushButton::clicked, this, &SettingsPanel::copyPageClicked);
     connect(print, &QPushButton::clicked, this, &SettingsPanel::printPageClicked);
+    connect(more, &QPushButton::clicked, this, &SettingsPanel::openExtraSettings);
 }
 
 void SettingsPanel::show()
@@ -124,7 +132,7 @@ Settings SettingsPanel::settings() const
     Settings s;
     s.check1 = mandatoryTasks() ? 1 : 0;
     s.check2 = shortChoice() ? 1 : 0;
-    s.check3 = editorLocked() ? 1 : 0;
+    s.check3 = (m_editorOff ? m_folderCheck3 : editorLocked()) ? 1 : 0;
     s.check5 = repetition() ? 1 : 0;
     s.pflicht = mandatoryList();
     return s;
@@ -138,7 +146,8 @@ void SettingsPanel::setSettings(const Settings &s)
     };
     setQuietly(m_check1, s.check1);
     setQuietly(m_check2, s.check2);
-    setQuietly(m_check3, s.check3);
+    m_folderCheck3 = s.check3 == 1;
+    setQuietly(m_check3, m_editorOff ? 1 : s.check3);
     setBackground(m_farbe1, s.colour);
     m_pflicht->setEntries(s.pflicht);
     setQuietly(m_check5, s.check5);
@@ -153,6 +162,28 @@ void SettingsPanel::showColours(ColourValue question, ColourValue answer)
 void SettingsPanel::setSourceFolder(const QString &folder)
 {
     m_file2->setFolder(folder);
+}
+
+void SettingsPanel::setExtraSettings(ExtraSettings *extra)
+{
+    m_extra = extra;
+    m_editorOff = extra && extra->editorOff();
+    if (m_editorOff) {
+        m_folderCheck3 = m_check3->isChecked();
+        const QSignalBlocker block(m_check3);
+        m_check3->setChecked(true);
+        m_check3->setEnabled(false);
+        m_check3->setToolTip(QStringLiteral("Vom Administrator gesperrt"));
+    }
+}
+
+void SettingsPanel::openExtraSettings()
+{
+    if (!m_extra)
+        return;
+    auto *dialog = new ExtraSettingsDialog(m_panel->window(), m_platform, m_extra);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void SettingsPanel::Command9_Click()

@@ -12,6 +12,7 @@ class QFrame;
 namespace duplikon {
 
 class ClickLabel;
+class ExtraSettings;
 class FileListBox;
 class ListBox;
 
@@ -53,6 +54,13 @@ public:
     // The folder of the source tasks File2.
     void setSourceFolder(const QString &folder);
 
+    // The added settings, which "Weitere ..." opens. With EditorAus fixed by
+    // an administrator, "Editor sperren" shows ticked and greyed, while the
+    // settings file keeps the folder's own value.
+    void setExtraSettings(ExtraSettings *extra);
+    // "Weitere ...": the dialog "Weitere Einstellungen".
+    void openExtraSettings();
+
 signals:
     void questionColourClicked(); // farbe1
     void answerColourClicked();   // farbe2
@@ -74,6 +82,9 @@ private:
     FileListBox *m_file2;
     ListBox *m_pflicht;
     PanelFocus m_focus;
+    ExtraSettings *m_extra = nullptr;
+    bool m_editorOff = false;    // EditorAus
+    bool m_folderCheck3 = false; // Check3 as the settings file has it
 };
 
 } // namespace duplikon

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: start-up, activation, task choice, short list and exit.
+// The main window: start-up, activation, task choice, short list, exit and
+// the size "Bildschirm".
 #include "TestWindow.h"
 
 #include "app/MainWindow.h"
 #include "app/TaskChoice.h"
+#include "app/WindowScale.h"
 #include "board/Board.h"
 #include "board/SolutionPicture.h"
 #include "check/CheckWindow.h"
@@ -379,6 +381,16 @@ private slots:
         QCOMPARE(fp.dialogs.shown.last().title, QStringLiteral("Hintergrundfarbe"));
     }
 
+    void screenSizeIsTheLargestQuarterStepThatFits()
+    {
+        const QSize window(870, 620);
+        QCOMPARE(screenScale(QSize(1920, 1300), window), 2.0);
+        QCOMPARE(screenScale(QSize(1740, 1240), window), 2.0);
+        QCOMPARE(screenScale(QSize(1920, 1050), window), 1.5);
+        QCOMPARE(screenScale(QSize(3840, 2100), window), 3.25);
+        QCOMPARE(screenScale(QSize(800, 600), window), 1.0); // never below the designed size
+    }
+
     void everyButtonIsReachedByKeyAndNoAltLetterRepeatsInAWindow()
     {
         TestWindow t;
@@ -400,9 +412,13 @@ private slots:
                 if (letter.isNull())
                     continue;
                 keys << QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(letter.unicode()))).toString();
-                // underlined in the caption as it stands
+                // underlined in the caption as it stands, or, where every
+                // letter of the caption is taken ("Weitere ..."), named in
+                // the tooltip
                 const QString caption = c->property("text").toString();
-                QVERIFY2(caption.contains(letter, Qt::CaseInsensitive), qPrintable(c->objectName()));
+                QVERIFY2(caption.contains(letter, Qt::CaseInsensitive)
+                             || c->toolTip().contains(QStringLiteral("Alt+") + letter),
+                         qPrintable(c->objectName()));
             }
             QVERIFY2(!keys.contains(QString()), qPrintable(window->objectName()));
             QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());

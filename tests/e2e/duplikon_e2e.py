@@ -770,6 +770,7 @@ class Duplikon:
         self.wid = None
         self._app = None
         self._env = env
+        self._config = None
         self.log_path = None
         self.log_name = log_name
 
@@ -780,6 +781,12 @@ class Duplikon:
         if "DISPLAY" not in os.environ:
             raise E2EFailure("no DISPLAY: run the test through tests/e2e/e2e_session.py")
         env = dict(os.environ)
+        # The machine's own settings of the program (~/.config/duplikon,
+        # /etc/xdg/duplikon) never reach a test: empty folders, unless the
+        # test gives its own (see TestCase.settings_env).
+        self._config = tempfile.mkdtemp(prefix="duplikon-e2e-conf-")
+        env["XDG_CONFIG_HOME"] = os.path.join(self._config, "home")
+        env["XDG_CONFIG_DIRS"] = os.path.join(self._config, "xdg")
         env.update(self._env or {})
         os.makedirs(ARTIFACTS, exist_ok=True)
         self.log_path = os.path.join(ARTIFACTS, f"{self.log_name}.log")
@@ -817,6 +824,9 @@ class Duplikon:
         if getattr(self, "_log", None):
             self._log.close()
             self._log = None
+        if self._config:
+            shutil.rmtree(self._config, ignore_errors=True)
+            self._config = None
 
     def wait_exit(self, timeout=DEFAULT_TIMEOUT):
         try:
@@ -1178,6 +1188,21 @@ class TestCase(unittest.TestCase):
         self._programs.append(app)
         app.start(timeout=timeout, wait_for_window=wait)
         return app
+
+    def settings_env(self, user=None, system=None):
+        """The environment of a start with the program's settings files:
+        `user` the text of the user's duplikon.conf (XDG_CONFIG_HOME), `system`
+        the text of an administrator's (XDG_CONFIG_DIRS); None: no such file."""
+        root = tempfile.mkdtemp(prefix="duplikon-e2e-conf-")
+        self._folders.append(root)
+        env = {}
+        for var, folder, text in (("XDG_CONFIG_HOME", "home", user), ("XDG_CONFIG_DIRS", "xdg", system)):
+            env[var] = os.path.join(root, folder)
+            if text is not None:
+                os.makedirs(os.path.join(env[var], "duplikon"))
+                with open(os.path.join(env[var], "duplikon", "duplikon.conf"), "w") as f:
+                    f.write(text)
+        return env
 
     def tearDown(self):
         failed = self._failed()

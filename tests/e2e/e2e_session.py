@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Runs one end-to-end test in a private desktop session and cleans up after it.
 
-    /usr/bin/python3 e2e_session.py [--no-a11y] [--wm] [--timeout S] -- COMMAND...
+    /usr/bin/python3 e2e_session.py [--no-a11y] [--wm] [--screen WxHxD] [--timeout S] -- COMMAND...
 
 Starts its own Xvfb on a free display, a D-Bus session bus (dbus-run-session),
 the accessibility bus (at-spi-bus-launcher) unless --no-a11y, and openbox when
@@ -111,9 +111,9 @@ def sweep_stale_sessions():
         _kill_pids(pids)
 
 
-def start_xvfb(env):
+def start_xvfb(env, screen):
     r, w = os.pipe()
-    cmd = ["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x1024x24",
+    cmd = ["Xvfb", "-displayfd", str(w), "-screen", "0", screen,
            "-nolisten", "tcp", "-noreset", "+extension", "RANDR"]
     proc = subprocess.Popen(cmd, pass_fds=(w,), env=env, start_new_session=True,
                             preexec_fn=_die_with_parent,
@@ -220,7 +220,7 @@ def outer(args):
     signal.signal(signal.SIGTERM, on_signal)
     signal.signal(signal.SIGHUP, on_signal)
     try:
-        xvfb, display = start_xvfb(env)
+        xvfb, display = start_xvfb(env, args.screen)
         env["DISPLAY"] = display
         # A German keyboard, as on the machines the program is made for: umlauts
         # and ß are typed as real keys.
@@ -287,6 +287,7 @@ def main():
                    help="run openbox as window manager (default; the program's activation "
                         "on returning from another window needs one)")
     p.add_argument("--no-wm", dest="wm", action="store_false")
+    p.add_argument("--screen", default="1280x1024x24", help="size and depth of the Xvfb screen")
     p.add_argument("--timeout", type=float, default=float(os.environ.get("DUPLIKON_E2E_TIMEOUT", 240)))
     p.add_argument("command", nargs="+")
     args = p.parse_args()

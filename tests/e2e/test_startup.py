@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Start of the program in a copy of the demo folder: window, task-choice panel,
-first task on the board, cancelling and loading through the panel."""
+first task on the board, cancelling and loading through the panel; a start on
+a classroom machine whose settings files ask for twice the size and lock the
+editor."""
 import os
 import unittest
 
@@ -89,6 +91,39 @@ class StartupTest(e2e.TestCase):
         self.assert_board_holds(app, app.folder, tasks[0])
 
         self.assertEqual(app.quit(), 0)
+
+    def test_classroom_machine_twice_the_size_with_the_editor_locked(self):
+        # The user's file asks for 200 %, an administrator's file fixes EditorAus.
+        env = self.settings_env(user="[Duplikon]\nFenstergroesse=200\n",
+                                system="[Fest]\nEditorAus=true\n")
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS}, env=env)
+        _, _, width, height = app.geometry()
+        self.assertEqual(width, 2 * e2e.CLIENT_WIDTH_PX)
+        # the client area and the menu bar, both twice as high
+        self.assertGreater(height, 2 * e2e.CLIENT_HEIGHT_PX + 20)
+        self.assertEqual(height % 2, 0)
+        self.assert_panel_open(app)
+        app.screenshot("startup-200")
+
+        # The keyboard alone: Alt+B "Abbruch", Alt+E the menu "Editor".
+        e2e.key("alt+b")
+        self.assert_panel_parked(app)
+        e2e.key("alt+e")
+        box = app.message_box("Abbruch")
+        self.assertEqual(box.text, e2e.shown_text("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"))
+        e2e.key("Return")
+        app.wait_gone("Abbruch", box.wid)
+        # In the settings "Editor sperren" stands ticked and greyed.
+        e2e.key("alt+i")
+        app.input_box("Einstellungen")
+        e2e.type_text("0")
+        e2e.key("Return")
+        locked = app.find("Editor sperren", "check box")
+        self.assertTrue(locked.has_state("checked"))
+        self.assertFalse(locked.has_state("enabled"))
+        app.screenshot("startup-200-editor-locked")
+        # (No click on "Ja" to end: at this size Qt tells the accessibility
+        # bus unscaled positions, where a click would miss.)
 
 
 if __name__ == "__main__":

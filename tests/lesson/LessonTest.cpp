@@ -1,21 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson: password, switches and their rules, mandatory tasks, repetition,
-// user name, editor lock and the settings file written by "O k a y".
+// user name, editor lock and the settings file written by "O k a y"; the
+// administrator's locks and the dialog "Weitere Einstellungen".
 #include "TestWindow.h"
 
 #include "app/MainWindow.h"
 #include "app/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardState.h"
+#include "lesson/ExtraSettingsDialog.h"
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
 #include "platform/Colours.h"
+#include "platform/ExtraSettings.h"
 #include "platform/ListBox.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace duplikon;
@@ -261,6 +266,65 @@ private slots:
         QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"));
         QCOMPARE(l.fp.dialogs.shown.first().icon, MsgIcon::Exclamation);
         QVERIFY(l.w->isVisible());
+    }
+
+    void administratorLocksTheEditorAndTheSettings()
+    {
+        const QByteArray ini(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\n");
+        Lesson l(ini);
+        l.files.system = {l.pf.file(QStringLiteral("xdg/duplikon.conf"))};
+        l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nEditorAus=true\n");
+        l.start();
+        QVERIFY(l.box("Check3")->isChecked() && !l.box("Check3")->isEnabled());
+        l.fp.dialogs.clear();
+        l.menu("menu3")->trigger();
+        QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("Abbruch")});
+        l.lesson()->Command3_Click(); // the folder's settings file keeps its own value
+        QCOMPARE(l.pf.read(QStringLiteral("DUPLIKON.INI")), ini);
+
+        l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nEinstellungenAus=true\n");
+        l.start();
+        QVERIFY(!l.box("Check3")->isChecked() && l.box("Check3")->isEnabled());
+        l.fp.dialogs.clear();
+        l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
+        l.menu("menu4")->trigger();
+        QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("Einstellungen")});
+        QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Die Einstellungen wurden vom Administrator gesperrt.\r"));
+        QVERIFY(!l.panel()->shown() && l.fp.dialogs.inputAnswers.size() == 1); // no password asked
+    }
+
+    void moreSettingsStoreTheUsersChoiceAndShowFixedValuesGreyed()
+    {
+        Lesson l;
+        l.files = {l.pf.file(QStringLiteral("home/duplikon.conf")), {l.pf.file(QStringLiteral("xdg/duplikon.conf"))}};
+        l.start();
+        const auto open = [&l] {
+            l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
+            l.menu("menu4")->trigger();
+            auto *more = child<QPushButton>(l.w.get(), "moreSettings");
+            if (more->geometry() != QRect(400, 10, 129, 25) || more->text() != QStringLiteral("Weitere ..."))
+                qFatal("\"Weitere ...\" is not at 6000, 150, 1935 x 375");
+            more->click();
+            return child<ExtraSettingsDialog>(l.w.get(), "extraSettings");
+        };
+        ExtraSettingsDialog *d = open();
+        QCOMPARE(d->windowTitle(), QStringLiteral("Weitere Einstellungen"));
+        auto *note = child<QLabel>(d, "sizeNote");
+        QVERIFY(!note->isVisibleTo(d));
+        child<QRadioButton>(d, "size200")->click();
+        QVERIFY(note->isVisibleTo(d) && note->text() == QStringLiteral("Die neue Fenstergröße gilt ab dem nächsten Start."));
+        child<QCheckBox>(d, "tapPlay")->click();
+        QSignalSpy tapPlay(l.extra.get(), &ExtraSettings::tapPlayChanged);
+        d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(tapPlay.count() == 1 && l.extra->tapPlay());
+        QCOMPARE(readExtraSettings(l.files).windowSize, WindowSize::Double);
+
+        // An administrator fixes tap play: greyed; the size stays free.
+        l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nAntippen=false\n");
+        l.start();
+        d = open();
+        QVERIFY(!child<QCheckBox>(d, "tapPlay")->isChecked() && !child<QCheckBox>(d, "tapPlay")->isEnabled());
+        QVERIFY(child<QRadioButton>(d, "size200")->isChecked() && child<QRadioButton>(d, "size200")->isEnabled());
     }
 
     void damagedSettingsFileStartsQuietlyWithTheDesignLook()

@@ -28,7 +28,8 @@ TestWindow::~TestWindow() = default;
 void TestWindow::start(bool show)
 {
     w.reset();
-    w = std::make_unique<MainWindow>(fp.platform(), pf.path());
+    extra = std::make_unique<ExtraSettings>(files);
+    w = std::make_unique<MainWindow>(fp.platform(), pf.path(), extra.get());
     if (!show)
         return;
     w->show();

@@ -3,6 +3,8 @@
 #include "FakePlatform.h"
 #include "ProgramFolder.h"
 
+#include "platform/ExtraSettings.h"
+
 #include <QColor>
 #include <QStringList>
 #include <functional>
@@ -25,6 +27,8 @@ namespace duplikon::test {
 struct TestWindow {
     ProgramFolder pf;
     FakePlatform fp;
+    ExtraSettingsFiles files; // the added settings: none unless a test says so (then start again)
+    std::unique_ptr<ExtraSettings> extra;
     std::unique_ptr<MainWindow> w;
 
     TestWindow();
