@@ -1104,11 +1104,12 @@ class Duplikon:
                 raise E2EFailure(f"the control to {what}, {node!r}, is no longer shown")
         drag_screen(*source.centre, *target.centre, steps)
 
-    def match_pairs(self, task_path, points_before):
+    def match_pairs(self, task_path, points_before, taps=False):
         """Plays a task that is on the board: for each pair of the task file,
         finds its two cells by their names and drags one onto the other (text
-        onto picture and picture onto text in turn), then waits until both
-        cells are gone and the points have grown by one. Returns the points."""
+        onto picture and picture onto text in turn; with taps, clicks one and
+        then the other), then waits until both cells are gone and the points
+        have grown by one. Returns the points."""
         points = points_before
         for k, (a, b) in enumerate(task_pairs(task_path)):
             if b is None:
@@ -1124,7 +1125,11 @@ class Duplikon:
             if k % 2:
                 source, target = target, source
             before = sorted(n.name for n in cells.values())
-            self.drag_node(source, target)
+            if taps:
+                source.press()
+                target.press()
+            else:
+                self.drag_node(source, target)
             points += 1
             self.wait_points(points)
             left = list(before)

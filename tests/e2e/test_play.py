@@ -235,6 +235,18 @@ class PlayTest(e2e.TestCase):
         self.assertEqual(len(logged), 1)
         self.assertTrue(started <= logged[0] <= time.strftime("%H:%M:%S") or started > logged[0], logged)
 
+    def test_a_task_solved_by_taps_with_the_users_setting(self):
+        """With Antippen=true in the user's settings file, clicks alone play:
+        a click picks a cell up, a click on its partner matches."""
+        env = self.settings_env(user="[Duplikon]\nAntippen=true\n")
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS}, env=env)
+        app.click("Abbruch", "push button")
+        self.load_task(app, TASK)
+        path = os.path.join(app.folder, TASK)
+        app.wait_board([h for pair in e2e.task_pairs(path) for h in pair])
+        self.assertEqual(app.match_pairs(path, 0, taps=True), 10)
+        app.message_box("Kontrolle").press("OK")
+
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
         app.click("Abbruch", "push button")
