@@ -13,19 +13,22 @@ class BoardState;
 class FocusFrame;
 class InWindowDrag;
 
-// Playing the board without a mouse, and telling a screen reader what happens.
+// Playing the board without dragging, by keys or by taps, and telling a
+// screen reader what happens.
 //
 // The cells take the focus by Tab and Shift+Tab in reading order (never by a
 // click; after the last cell Tab goes on to the button strip). The arrow keys
 // move it over the visible cells in rows and columns and stop at the edges:
 // left and right to the next visible cell of the row, up and down to the next
 // row that holds one, to its cell nearest to the column. A frame around the
-// focused cell shows where it is once the keyboard is used on the board. Space or Enter picks up the focused cell, shown with the
-// dashed outline of a drag; on another cell it drops the carried cell there
+// focused cell shows where it is once the keyboard is used on the board.
+// Space or Enter picks up the focused cell, shown with the dashed outline of
+// a drag; on another cell it drops the carried cell there
 // through the state's drop rule. Escape puts the cell back, and so does
 // leaving the board with the focus or a mouse press on a cell. After the
 // mouse has been used on the board, Space and Enter do nothing until an arrow
 // key or Tab brings the keyboard back: a key pressed by accident never plays.
+// With tap play a tap picks a cell up and drops it in the same way.
 //
 // Every cell tells its place ("Reihe 2, Spalte 3", for a picture "Bild, Reihe
 // 2, Spalte 3") as its accessible description; what happens is said by putting
