@@ -46,11 +46,12 @@ bool exceedsLimits(const QSize &s)
         || qint64(s.width()) * s.height() * 4 > qint64(kMaxImportMegabytes) * 1024 * 1024;
 }
 
-// Phones store HEIC/HEIF photos in a box file whose first box names the brand.
-bool isHeif(const QByteArray &data, const QString &sourceName)
+// Phones store HEIC/HEIF photos in a box file whose first box names the
+// brand; a file no reader knows also counts when its name says so.
+bool isHeif(const QByteArray &data, const QString &sourceName, bool readable)
 {
     const QString suffix = QFileInfo(sourceName).suffix().toLower();
-    if (suffix == QLatin1String("heic") || suffix == QLatin1String("heif"))
+    if (!readable && (suffix == QLatin1String("heic") || suffix == QLatin1String("heif")))
         return true;
     if (data.mid(4, 4) != "ftyp")
         return false;
@@ -265,9 +266,6 @@ PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName
 {
     if (data.isEmpty())
         return failure(QStringLiteral("Die Datei ist leer."));
-    if (isHeif(data, sourceName))
-        return failure(QStringLiteral("Das Bild ist im Format HEIC/HEIF gespeichert, das Duplikon nicht lesen kann. "
-                                      "Bitte speichern Sie es als JPEG und fügen Sie es dann ein."));
     if (looksLikeMetafile(data)) {
         // Copied as it is: the board draws metafiles at any size.
         if (!renderMetafile(data, QSize(64, 48), true).ok)
@@ -286,6 +284,9 @@ PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
+    if (isHeif(data, sourceName, !format.isEmpty()))
+        return failure(QStringLiteral("Das Bild ist im Format HEIC/HEIF gespeichert, das Duplikon nicht lesen kann. "
+                                      "Bitte speichern Sie es als JPEG und fügen Sie es dann ein."));
     if (format.isEmpty())
         return failure(notAPicture());
     const bool svg = format.startsWith("svg");

@@ -933,6 +933,27 @@ void EditorWindowTest::ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed()
     text1()->setFocus();
     QTest::keyClick(text1(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(list("List1")->count() + list("List2")->count(), 3);
+    // more than five files: the help line is painted with the progress between batches
+    struct PaintedTexts : QObject {
+        QStringList texts;
+        bool eventFilter(QObject *o, QEvent *e) override
+        {
+            if (e->type() == QEvent::Paint)
+                texts << static_cast<QLabel *>(o)->text();
+            return false;
+        }
+    } painted;
+    QStringList six;
+    for (int i = 0; i < 6; ++i) {
+        six << m_dir->filePath(QStringLiteral("f%1.png").arg(i));
+        writePicture(six.last(), QColor(i * 40, 0, 0), "PNG");
+    }
+    label("hilfe")->installEventFilter(&painted);
+    m_fake->dialogs.fileAnswers = {six};
+    trigger("importPictures");
+    QCOMPARE(list("List1")->count(), 7);
+    QCOMPARE(painted.texts.value(0), QStringLiteral("Bild 1 von 6 ..."));
+    QVERIFY(painted.texts.filter(QRegularExpression("^Bild [2-6] von 6 \\.\\.\\.$")).size() > 0);
     // solution pictures go into DUPBILDER at the solution size
     m_fake->dialogs.fileAnswers = {{photo}};
     trigger("importSolutionPictures");
