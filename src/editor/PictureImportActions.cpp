@@ -86,8 +86,8 @@ bool PictureImportActions::eventFilter(QObject *watched, QEvent *event)
     drop->accept();
     if (type == QEvent::Drop) {
         auto *w = qobject_cast<QWidget *>(watched);
-        if (w && !w->objectName().startsWith(QLatin1String("L")))
-            w = w->parentWidget(); // a list's viewport
+        if (w && qobject_cast<QAbstractScrollArea *>(w->parentWidget()))
+            w = w->parentWidget(); // a list's viewport: the list
         importMime(drop->mimeData(), w);
     }
     return true;

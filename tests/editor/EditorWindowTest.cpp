@@ -920,6 +920,11 @@ void EditorWindowTest::ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed()
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
     QApplication::sendEvent(box("Lupe2"), &drop);
     QCOMPARE(items(list("List2")), QStringList{"Eigene Bilder\\MeinFoto.GIF"});
+    QDragEnterEvent enterList(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(list("List1")->viewport(), &enterList);
+    QDropEvent ontoList(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(list("List1")->viewport(), &ontoList);
+    QCOMPARE(list("List1")->count(), 2);
     QCOMPARE(QDir(m_folder + "/Eigene Bilder").entryList(QDir::Files).size(), 1);
     // Ctrl+V with image data into the focused blue list; in Text1 it stays a text paste
     QImage blue(400, 100, QImage::Format_RGB32);
@@ -932,7 +937,7 @@ void EditorWindowTest::ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed()
     QCOMPARE(items(list("List2")).last(), QStringLiteral("Eigene Bilder\\Bild.GIF"));
     text1()->setFocus();
     QTest::keyClick(text1(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(list("List1")->count() + list("List2")->count(), 3);
+    QCOMPARE(list("List1")->count() + list("List2")->count(), 4);
     // more than five files: the help line is painted with the progress between batches
     struct PaintedTexts : QObject {
         QStringList texts;
@@ -951,7 +956,7 @@ void EditorWindowTest::ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed()
     label("hilfe")->installEventFilter(&painted);
     m_fake->dialogs.fileAnswers = {six};
     trigger("importPictures");
-    QCOMPARE(list("List1")->count(), 7);
+    QCOMPARE(list("List1")->count(), 8);
     QCOMPARE(painted.texts.value(0), QStringLiteral("Bild 1 von 6 ..."));
     QVERIFY(painted.texts.filter(QRegularExpression("^Bild [2-6] von 6 \\.\\.\\.$")).size() > 0);
     // solution pictures go into DUPBILDER at the solution size
