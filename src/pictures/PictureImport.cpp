@@ -276,8 +276,6 @@ PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName
         p.extension = QStringLiteral("WMF");
         return p;
     }
-    if (!pictureEndIsPresent(data.left(kPictureHeadBytes), data.right(kPictureTailBytes), data.size()))
-        return failure(damaged());
     QByteArray copy = data;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
@@ -298,6 +296,8 @@ PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName
         return failure(damaged());
     if (exceedsLimits(stored))
         return failure(tooBig());
+    if (!pictureEndIsPresent(data.left(kPictureHeadBytes), data.right(kPictureTailBytes), data.size()))
+        return failure(damaged());
     // The reader scales in the stored orientation and turns the picture
     // upright afterwards.
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);

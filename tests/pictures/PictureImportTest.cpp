@@ -133,22 +133,24 @@ private slots:
             return ImportSource{f.fileName(), {}};
         };
         QByteArray huge = encoded(noise(2, 2), "BMP");
+        QByteArray vast = huge;
         huge[18] = char(0x20); huge[19] = char(0x4E); // 20000 pixels wide
+        vast[18] = vast[22] = char(0xE0); vast[19] = vast[23] = char(0x2E); // 12000 × 12000: 576 MB
         const QByteArray png = encoded(noise(40, 30), "PNG");
         const QByteArray svg("<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
                              "width='20' height='20'><image xlink:href='%1' width='9' height='9'/></svg>");
         const QVector<ImportSource> sources{
-            file("Text.png", "kein Bild"), file("Halb.png", png.left(png.size() - 20)), file("Riesig.bmp", huge),
+            file("Text.png", "kein Bild"), file("Halb.png", png.left(png.size() - 20)), file("Riesig.bmp", huge), file("Flaeche.bmp", vast),
             file("Fremd.svg", QByteArray(svg).replace("%1", "../geheim.png")), file("Foto.heic", QByteArray("\0\0\0\x18" "ftypheic", 12)),
             file("Gut.svg", QByteArray(svg).replace("%1", "#a")), file("Gut.png", png)};
         const QVector<ImportResult> r = importPictures(sources, dir.path(), ImportKind::Cell);
-        const QStringList reasons{"kein Bild", "unvollständig", "zu groß", "verweist", "HEIC/HEIF"};
+        const QStringList reasons{"kein Bild", "unvollständig", "zu groß", "zu groß", "verweist", "HEIC/HEIF"};
         for (int i = 0; i < reasons.size(); ++i) {
             QVERIFY(r[i].fileName.isEmpty());
             QVERIFY2(r[i].message.contains(QFileInfo(sources[i].path).fileName()) && r[i].message.contains(reasons[i]), qPrintable(r[i].message));
         }
-        QCOMPARE(r[5].fileName, QStringLiteral("Gut.GIF"));
-        QCOMPARE(r[6].fileName, QStringLiteral("Gut.JPG"));
+        QCOMPARE(r[6].fileName, QStringLiteral("Gut.GIF"));
+        QCOMPARE(r[7].fileName, QStringLiteral("Gut.JPG"));
         QVERIFY(QFile::exists(dir.filePath("Eigene Bilder/Gut.JPG")));
     }
 
