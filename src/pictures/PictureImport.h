@@ -49,6 +49,8 @@ struct PreparedPicture {
 
 // Decodes the bytes of one file and fits them; touches no file. sourceName
 // is the original's file name and tells only the formats no content tells.
+// A metafile is checked by drawing it: call that on the calling thread of
+// importPictures only, as the picture loader does.
 PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName, ImportKind kind);
 
 // Fits an already decoded picture (image data from the clipboard or a drop).

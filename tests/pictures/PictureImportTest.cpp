@@ -68,6 +68,8 @@ private slots:
         QTest::addColumn<QRgb>("topColour");
         QTest::newRow("wide") << encoded(noise(800, 200), "PNG") << QSize(161, 40) << QRgb(0);
         QTest::newRow("tall") << encoded(noise(200, 800), "BMP") << QSize(30, 121) << QRgb(0);
+        QTest::newRow("WebP") << encoded(noise(400, 300), "WEBP") << QSize(161, 121) << QRgb(0);
+        QTest::newRow("TIFF") << encoded(noise(300, 400), "TIFF") << QSize(90, 121) << QRgb(0);
         QTest::newRow("small keeps its size") << encoded(noise(100, 50), "PNG") << QSize(100, 50) << QRgb(0);
         QTest::newRow("transparent becomes white") << encoded(clear, "PNG") << QSize(161, 53) << qRgb(255, 255, 255);
         QTest::newRow("EXIF turned") << turnedJpeg(halves) << QSize(60, 121) << qRgb(255, 0, 0);
