@@ -49,9 +49,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://duplikon.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not linked, but needed at run time: metric twins of the task fonts and the
-# German texts of Qt's buttons.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+# Not linked, but needed at run time: metric twins of the task fonts, the
+# German texts of Qt's buttons, and the image format plugins (WebP, TIFF, SVG)
+# that read a teacher's own pictures; shlibdeps cannot see plugins.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, qt6-image-formats-plugins, libqt6svg6")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)
 

@@ -13,6 +13,8 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev libcups2-dev
   # run
   fonts-liberation
+  # reading a teacher's own pictures: WebP and TIFF, SVG (Qt plugins)
+  qt6-image-formats-plugins libqt6svg6
   # the German locale the end-to-end tests run in, as on a teacher's machine
   locales
   # end-to-end tests: X server, window manager, keyboard layout, X input,

@@ -5,6 +5,7 @@
 #include "editor/EditorHost.h"
 #include "editor/PairLists.h"
 #include "editor/PictureBrowser.h"
+#include "editor/PictureImportActions.h"
 #include "editor/TaskFilePanel.h"
 #include "platform/ActivationWatcher.h"
 #include "platform/InWindowDrag.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 #include <iterator>
 
@@ -77,8 +79,13 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
         setBackground(m_client, open ? QColor(Qt::black) : toQColor(kSystemInactiveCaptionText));
     });
 
-    buildMenu();
     buildHelpLine();
+    m_import = new PictureImportActions(m_client, platform, host->programFolder(), m_pairs, m_browser, m_hilfe);
+    buildMenu();
+    // Ctrl+V brings copied files or image data into a list; Text1 takes the
+    // key itself and pastes text.
+    auto *paste = new QShortcut(QKeySequence::Paste, this);
+    connect(paste, &QShortcut::activated, m_import, &PictureImportActions::paste);
     connect(m_pairs, &PairLists::lengthWarning, m_hilfe, &QLabel::setText);
 
     // Picture1 is dragged onto a pair list or its preview box.
@@ -125,6 +132,13 @@ void EditorWindow::buildMenu()
     a = menu2->addAction(QStringLiteral("Datei &sichern"));
     a->setObjectName(QStringLiteral("menu2d"));
     connect(a, &QAction::triggered, m_files, &TaskFilePanel::menu2d_Click);
+    menu2->addSeparator();
+    a = menu2->addAction(QStringLiteral("&Bilder einfügen ..."));
+    a->setObjectName(QStringLiteral("importPictures"));
+    connect(a, &QAction::triggered, m_import, &PictureImportActions::importPicturesClick);
+    a = menu2->addAction(QStringLiteral("&Lösungsbilder einfügen ..."));
+    a->setObjectName(QStringLiteral("importSolutionPictures"));
+    connect(a, &QAction::triggered, m_import, &PictureImportActions::importSolutionPicturesClick);
 
     QAction *menu3 = bar->addAction(QStringLiteral("&Großbild"));
     menu3->setObjectName(QStringLiteral("menu3"));

@@ -13,6 +13,7 @@ class EditorHost;
 class InWindowDrag;
 class PairLists;
 class PictureBrowser;
+class PictureImportActions;
 class TaskFilePanel;
 
 // The task editor Form2: the frame with its menu, size, activation and help
@@ -49,6 +50,7 @@ private:
     PairLists *m_pairs;
     TaskFilePanel *m_files;
     PictureBrowser *m_browser;
+    PictureImportActions *m_import = nullptr;
     QLabel *m_hilfe = nullptr;
     InWindowDrag *m_drag = nullptr;
     ActivationWatcher *m_activation = nullptr;

@@ -134,6 +134,8 @@ bool pictureEndIsPresent(const QByteArray &head, const QByteArray &tail, qint64 
             --end;
         return end >= 0 && tail[end] == '\x3B';
     }
+    if (head.startsWith("\x89PNG\r\n\x1A\n")) // PNG: the end chunk, whose checksum never changes
+        return tail.contains(QByteArray("\0\0\0\0IEND\xAE\x42\x60\x82", 12));
     if (head.startsWith("BM") && head.size() >= 34) { // bitmap: the rows the header promises
         const quint32 offset = readLe32(head, 10);
         const quint32 headerSize = readLe32(head, 14);
@@ -331,8 +333,8 @@ bool isMetafileFile(const QString &path)
     return file.open(QIODevice::ReadOnly) && looksLikeMetafile(file.peek(kHeadBytes));
 }
 
-// Runs work(0) … work(count - 1) on the calling thread and on up to one
-// further thread per further core; returns when all are done.
+} // namespace
+
 void runInParallel(int count, const std::function<void(int)> &work)
 {
     std::atomic<int> next{0};
@@ -349,8 +351,6 @@ void runInParallel(int count, const std::function<void(int)> &work)
     for (std::thread &t : threads)
         t.join();
 }
-
-} // namespace
 
 void clearPictureCache()
 {

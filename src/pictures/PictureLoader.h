@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 namespace duplikon {
 
 // How a picture is shown: unscaled from the top-left corner and cut off at the
@@ -38,6 +40,11 @@ struct PictureRequest {
 };
 QVector<LoadedPicture> loadPictures(const QVector<PictureRequest> &requests);
 
+// The blocking parallel map of the program: runs work(0) … work(count - 1)
+// on the calling thread and on up to one further thread per further core, and
+// returns when all are done. work must touch nothing shared.
+void runInParallel(int count, const std::function<void(int)> &work);
+
 // The size a picture file's header gives, without decoding it; invalid when
 // the header cannot tell (a metafile, a damaged or missing file).
 QSize pictureHeaderSize(const QString &path);
@@ -53,7 +60,7 @@ LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureF
 // Decoders fill a cut-off raster file with grey and call it a success, so the
 // loader first checks that the file's end is there: the first kPictureHeadBytes
 // and the last kPictureTailBytes of a file of size bytes tell. True for any
-// file this check cannot judge (not a bitmap, GIF or JPEG; run-length data).
+// file this check cannot judge (not a bitmap, GIF, JPEG or PNG; run-length data).
 constexpr int kPictureHeadBytes = 64;
 constexpr int kPictureTailBytes = 4096;
 bool pictureEndIsPresent(const QByteArray &head, const QByteArray &tail, qint64 size);

@@ -2,6 +2,7 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -74,6 +75,11 @@ QString QtDialogs::input(const QString &title, const QString &prompt, const QStr
     if (dlg.exec() != QDialog::Accepted)
         return QString();
     return dlg.textValue();
+}
+
+QStringList QtDialogs::openFiles(const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(dialogParent(), title, QString(), filter);
 }
 
 } // namespace duplikon

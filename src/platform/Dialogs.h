@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
+#include <QStringList>
 
 namespace duplikon {
 
@@ -17,6 +18,9 @@ public:
     virtual bool askYesNo(const QString &title, const QString &text) = 0;
     // An input box; a cancelled box gives an empty answer.
     virtual QString input(const QString &title, const QString &prompt, const QString &defaultText) = 0;
+    // The desktop's dialog for opening several files; filter as
+    // "Bilder (*.png *.jpg)". A cancelled dialog gives no files.
+    virtual QStringList openFiles(const QString &title, const QString &filter) = 0;
 };
 
 // The real boxes on top of the active window.
@@ -25,6 +29,7 @@ public:
     void message(const QString &title, const QString &text, MsgIcon icon) override;
     bool askYesNo(const QString &title, const QString &text) override;
     QString input(const QString &title, const QString &prompt, const QString &defaultText) override;
+    QStringList openFiles(const QString &title, const QString &filter) override;
 
     // CR LF and lone CRs become line breaks for display.
     static QString displayText(const QString &text);

@@ -58,6 +58,11 @@ void QtClipboard::setText(const QString &text)
     QApplication::clipboard()->setText(text);
 }
 
+const QMimeData *QtClipboard::contents()
+{
+    return QApplication::clipboard()->mimeData();
+}
+
 bool QtPrinter::printPage(const QString &jobName, const DrawPage &draw, QString *error)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();

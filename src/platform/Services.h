@@ -4,6 +4,7 @@
 #include <QImage>
 #include <functional>
 
+class QMimeData;
 class QPainter;
 
 namespace duplikon {
@@ -33,6 +34,8 @@ public:
     virtual void clear() = 0;
     virtual void setImage(const QImage &image) = 0;
     virtual void setText(const QString &text) = 0;
+    // What the clipboard holds now (files, image data, text); may be null.
+    virtual const QMimeData *contents() = 0;
 };
 
 // One page on the system's default printer. The draw function gets a painter
@@ -75,6 +78,7 @@ public:
     void clear() override;
     void setImage(const QImage &image) override;
     void setText(const QString &text) override;
+    const QMimeData *contents() override;
 };
 
 class QtPrinter : public Printer {

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QTemporaryFile>
+
+#include <unistd.h>
 
 namespace duplikon {
 
@@ -182,6 +185,40 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
         return false;
     }
     return true;
+}
+
+NewFileResult writeNewFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const QFileInfo target(path);
+    if (target.exists())
+        return NewFileResult::Exists;
+    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    temp.setAutoRemove(false);
+    if (!temp.open()) {
+        if (error)
+            *error = QStringLiteral("In den Ordner kann nicht geschrieben werden.");
+        return NewFileResult::Failed;
+    }
+    const QString tempPath = temp.fileName();
+    const bool written = temp.write(bytes) == bytes.size() && temp.flush() && temp.handle() >= 0
+        && ::fsync(temp.handle()) == 0;
+    temp.close();
+    if (!written || temp.error() != QFileDevice::NoError) {
+        QFile::remove(tempPath);
+        if (error)
+            *error = QStringLiteral("Die Datei kann nicht vollständig geschrieben werden; der Datenträger ist voll.");
+        return NewFileResult::Failed;
+    }
+    // A rename that never replaces: it fails when path appeared meanwhile.
+    if (!QFile::rename(tempPath, path)) {
+        QFile::remove(tempPath);
+        if (QFileInfo::exists(path))
+            return NewFileResult::Exists;
+        if (error)
+            *error = QStringLiteral("Die Datei kann nicht angelegt werden.");
+        return NewFileResult::Failed;
+    }
+    return NewFileResult::Written;
 }
 
 } // namespace duplikon

@@ -45,4 +45,11 @@ QByteArray linesToBytes(const QStringList &lines);
 // on failure the old file is untouched and error holds a German reason.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
 
+// Writes a file that must not exist yet: the bytes go to a new hidden file in
+// the same folder, which is then renamed to path without replacing anything.
+// Exists when path was taken (nothing written); Failed with a German reason
+// when the folder cannot be written or the disk is full.
+enum class NewFileResult { Written, Exists, Failed };
+NewFileResult writeNewFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
+
 } // namespace duplikon

@@ -1,9 +1,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The task editor from the main window: a new task of two texts and two
-pictures from a subfolder, saved as TIERE2.TXT, then back to the main window."""
+pictures from a subfolder, saved as TIERE2.TXT; a teacher's own picture pasted
+from the file manager's clipboard, saved as TIERE3.TXT and shown on the board."""
 import os
 import struct
+import subprocess
+import tempfile
 import unittest
+import urllib.parse
+
+from PIL import Image
 
 import duplikon_e2e as e2e
 
@@ -96,11 +102,46 @@ class EditorTest(e2e.TestCase):
             self.assertEqual(f.read(), b"Hund\r\nBilder\\blau.bmp\r\nGr\xf6\xdfe\r\nBilder\\ROT.BMP\r\n"
                                        b"Bilder\\ROT.BMP\r\nBilder\\blau.bmp\r\n")
 
-        # "Abbruch" goes back to the main window, whose task list holds the new task
+        # a PNG and a damaged file copied in the file manager, pasted into the green list
+        own = tempfile.mkdtemp(prefix="duplikon-own-")
+        photo, broken = os.path.join(own, "Mein Foto.png"), os.path.join(own, "kaputt.jpg")
+        gradient = Image.linear_gradient("L")
+        Image.merge("RGB", (gradient, Image.radial_gradient("L"), gradient.rotate(90))).resize((800, 600)).save(photo)
+        with open(broken, "wb") as f:
+            f.write(b"\xff\xd8\xff\xe0 nur der Anfang")
+        xclip = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-t", "text/uri-list", "-i"],
+                                 stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        xclip.stdin.write("".join(f"file://{urllib.parse.quote(p)}\r\n" for p in (photo, broken)).encode())
+        xclip.stdin.close()
+        try:
+            self.click_editor(wid, 3600 + 1400, 2520 + 3600)  # List1 below its entries: the focus
+            e2e.key("ctrl+v")
+            box = app.message_box("Bilder einfügen")
+            self.assertIn("„kaputt.jpg“: Das Bild ist beschädigt", box.text)
+            box.press("OK")
+        finally:
+            os.kill(xclip.pid, 15)
+            xclip.wait()
+        type_into_text1("Löwe")
+        self.click_editor(wid, 9840 + 247, 6720 + 247)       # Picture9: insert into List2
+        self.editor_menu(app, "Datei", "Datei sichern")
+        app.input_box("Datei sichern").answer("tiere3")
+        app.message_box("Datei sichern").press("OK")
+        with open(os.path.join(app.folder, "TIERE3.TXT"), "rb") as f:
+            self.assertTrue(f.read().endswith(b"Eigene Bilder\\MeinFoto.JPG\r\nL\xf6we\r\n"))
+        with Image.open(os.path.join(app.folder, "Eigene Bilder", "MeinFoto.JPG")) as picture:
+            self.assertEqual(picture.size, (161, 121))
+
+        # "Abbruch" goes back to the main window, whose task list holds the new tasks
         self.editor_menu(app, "Abbruch")
         app.wait_gone(EDITOR)
         app.wait_main_window()
         app.find("TIERE2.TXT", "list item")
+        app.click("TIERE3.TXT", "list item")
+        app.click("L a d e n", "push button")
+        app.wait_title("Duplikon (TIERE3.TXT)")
+        app.wait_board(e2e.used_halves(os.path.join(app.folder, "TIERE3.TXT")))
+        app.screenshot("editor-own-picture-on-board")
         self.assertEqual(app.quit(), 0)
 
 

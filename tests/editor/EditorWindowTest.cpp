@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPointer>
@@ -134,6 +135,7 @@ private slots:
     void droppingThePreviewAppendsTheRelativePath();
     void largePreviewCyclesAndClosesEveryWay();
     void keysPutThePictureIntoEitherListAndBrowseTheLargePreview();
+    void ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed();
     void abbruchKeepsListsAndCloseBoxStartsAfresh();
     void returningFromAnotherWindowActivatesButAMessageBoxDoesNot();
 
@@ -889,6 +891,79 @@ void EditorWindowTest::keysPutThePictureIntoEitherListAndBrowseTheLargePreview()
     child<QMenu>(m_win, "menu2")->popup(QPoint());
     child<QMenu>(m_win, "menu2")->close();
     QVERIFY(hilfe().startsWith(QStringLiteral("Hier die")));
+}
+
+void EditorWindowTest::ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed()
+{
+    open();
+    const QString photo = m_dir->filePath(QStringLiteral("Mein Foto.png"));
+    const QString broken = m_dir->filePath(QStringLiteral("kaputt.jpg"));
+    writePicture(photo, Qt::red, "PNG");
+    writeBytes(broken, QByteArray("\xFF\xD8\xFF\xE0 nur der Anfang"));
+    // the menu entry after "Datei sichern": the good file comes in, the bad one is named
+    m_fake->dialogs.fileAnswers = {{photo, broken}};
+    trigger("importPictures");
+    QCOMPARE(m_fake->dialogs.shown[0].kind, ShownDialog::Files);
+    QVERIFY(m_fake->dialogs.shown[0].text.contains(QStringLiteral("*.png")));
+    QCOMPARE(items(list("List1")), QStringList{"Eigene Bilder\\MeinFoto.GIF"});
+    QCOMPARE(box("Lupe1")->image().pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(label("Label4")->text(), QStringLiteral("1"));
+    QCOMPARE(m_fake->dialogs.shown[1].icon, MsgIcon::Exclamation);
+    QVERIFY2(m_fake->dialogs.shown[1].text.contains(QStringLiteral("„kaputt.jpg“: Das Bild ist beschädigt")), qPrintable(m_fake->dialogs.shown[1].text));
+    QVERIFY(items(list("List3")).contains(QStringLiteral("Prog\\Eigene Bilder")));
+    // a file dropped from the file manager onto Lupe2: the same picture is used again
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(photo)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(box("Lupe2"), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(box("Lupe2"), &drop);
+    QCOMPARE(items(list("List2")), QStringList{"Eigene Bilder\\MeinFoto.GIF"});
+    QDragEnterEvent enterList(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(list("List1")->viewport(), &enterList);
+    QDropEvent ontoList(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(list("List1")->viewport(), &ontoList);
+    QCOMPARE(list("List1")->count(), 2);
+    QCOMPARE(QDir(m_folder + "/Eigene Bilder").entryList(QDir::Files).size(), 1);
+    // Ctrl+V with image data into the focused blue list; in Text1 it stays a text paste
+    QImage blue(400, 100, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    m_fake->clipboard.held.setImageData(blue);
+    m_win->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_win));
+    list("List2")->setFocus();
+    QTest::keyClick(list("List2"), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(items(list("List2")).last(), QStringLiteral("Eigene Bilder\\Bild.GIF"));
+    text1()->setFocus();
+    QTest::keyClick(text1(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(list("List1")->count() + list("List2")->count(), 4);
+    // more than five files: the help line is painted with the progress between batches
+    struct PaintedTexts : QObject {
+        QStringList texts;
+        bool eventFilter(QObject *o, QEvent *e) override
+        {
+            if (e->type() == QEvent::Paint)
+                texts << static_cast<QLabel *>(o)->text();
+            return false;
+        }
+    } painted;
+    QStringList six;
+    for (int i = 0; i < 6; ++i) {
+        six << m_dir->filePath(QStringLiteral("f%1.png").arg(i));
+        writePicture(six.last(), QColor(i * 40, 0, 0), "PNG");
+    }
+    label("hilfe")->installEventFilter(&painted);
+    m_fake->dialogs.fileAnswers = {six};
+    trigger("importPictures");
+    QCOMPARE(list("List1")->count(), 8);
+    QCOMPARE(painted.texts.value(0), QStringLiteral("Bild 1 von 6 ..."));
+    QVERIFY(painted.texts.filter(QRegularExpression("^Bild [2-6] von 6 \\.\\.\\.$")).size() > 0);
+    // solution pictures go into DUPBILDER at the solution size
+    m_fake->dialogs.fileAnswers = {{photo}};
+    trigger("importSolutionPictures");
+    QCOMPARE(QImage(m_folder + "/DUPBILDER/MeinFoto.GIF").size(), QSize(833, 505));
+    QVERIFY(m_fake->dialogs.shown.last().text.contains(QStringLiteral("nächsten Start")));
 }
 
 void EditorWindowTest::abbruchKeepsListsAndCloseBoxStartsAfresh()

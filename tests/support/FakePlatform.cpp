@@ -28,6 +28,14 @@ QString ScriptedDialogs::input(const QString &title, const QString &prompt, cons
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
 }
 
+QStringList ScriptedDialogs::openFiles(const QString &title, const QString &filter)
+{
+    shown.append({ShownDialog::Files, title, filter, MsgIcon::None, QString()});
+    if (onShow)
+        onShow(shown.last());
+    return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
+}
+
 QStringList ScriptedDialogs::titles() const
 {
     QStringList t;

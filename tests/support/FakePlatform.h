@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QMimeData>
 #include <QObject>
 #include <QStringList>
 
@@ -12,9 +13,9 @@ namespace duplikon::test {
 
 // One message, question or input box that the program showed.
 struct ShownDialog {
-    enum Kind { Message, Question, Input } kind;
+    enum Kind { Message, Question, Input, Files } kind;
     QString title;
-    QString text;     // message or question text, or the prompt
+    QString text;     // message or question text, the prompt, or the file filter
     MsgIcon icon = MsgIcon::None;
     QString defaultText;
 };
@@ -25,10 +26,12 @@ public:
     void message(const QString &title, const QString &text, MsgIcon icon) override;
     bool askYesNo(const QString &title, const QString &text) override;
     QString input(const QString &title, const QString &prompt, const QString &defaultText) override;
+    QStringList openFiles(const QString &title, const QString &filter) override;
 
     QList<ShownDialog> shown;
     QList<bool> yesNoAnswers;   // taken from the front; No when empty
     QStringList inputAnswers;   // taken from the front; empty (cancel) when empty
+    QList<QStringList> fileAnswers; // the files chosen in each file dialog; none when empty
     // Runs while a box is "open" (for checking state at that moment).
     std::function<void(const ShownDialog &)> onShow;
 
@@ -60,6 +63,8 @@ public:
     void clear() override { image = QImage(); text.clear(); ++clears; }
     void setImage(const QImage &i) override { image = i; }
     void setText(const QString &t) override { text = t; }
+    const QMimeData *contents() override { return &held; }
+    QMimeData held; // what a paste finds
     QImage image;
     QString text;
     int clears = 0;

@@ -68,6 +68,29 @@ static void rasterSeeds(const QString &r)
     save(r, QStringLiteral("cut.jpg"), jpeg.left(jpeg.size() / 2));
 }
 
+// The formats a teacher's own pictures come in: the raster seeds and PNG
+// (palette, alpha, cut), WebP, TIFF, an SVG with an inner reference and a
+// JPEG turned by its EXIF orientation.
+static void importSeeds(const QString &r)
+{
+    rasterSeeds(r);
+    QImage clear(60, 20, QImage::Format_ARGB32);
+    clear.fill(QColor(200, 40, 40, 100));
+    const QByteArray png = written(clear, "png");
+    save(r, QStringLiteral("alpha.png"), png);
+    save(r, QStringLiteral("cut.png"), png.left(png.size() - 12));
+    save(r, QStringLiteral("palette.png"), written(clear.convertToFormat(QImage::Format_Indexed8), "png"));
+    save(r, QStringLiteral("picture.webp"), written(clear, "webp"));
+    save(r, QStringLiteral("picture.tif"), written(clear, "tiff"));
+    save(r, QStringLiteral("inner.svg"), QByteArray("<svg xmlns='http://www.w3.org/2000/svg' "
+        "xmlns:xlink='http://www.w3.org/1999/xlink' width='300' height='90'><defs><rect id='a' width='9' "
+        "height='9' fill='red'/></defs><use xlink:href='#a'/><circle cx='50' cy='40' r='30'/></svg>"));
+    QByteArray turned = written(clear.convertToFormat(QImage::Format_RGB32), "jpeg");
+    turned.insert(2, QByteArray("\xFF\xE1\x00\x22" "Exif\0\0" "MM\0\x2A\0\0\0\x08" "\0\x01"
+                                "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0" "\0\0\0\0", 36));
+    save(r, QStringLiteral("exif.jpg"), turned);
+}
+
 // Settings files as the program writes them, and as a teacher may have edited
 // them (LF line ends, a comma after a number, a short file).
 static void settingsSeeds(const QString &s)
@@ -97,6 +120,7 @@ int main(int argc, char **argv)
     const QString m = root + QStringLiteral("/metafile");
     const QString t = root + QStringLiteral("/textfile");
     rasterSeeds(root + QStringLiteral("/raster"));
+    importSeeds(root + QStringLiteral("/import"));
     settingsSeeds(root + QStringLiteral("/settings"));
 
     WmfWriter shapes = canvas();

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Importing a teacher's photos: one 12-megapixel JPEG (4000 × 3000, quality
+// 90) and a drop of twenty of them, fitted into a cell and stored in a fresh
+// folder each time. Prints the median and the best of the repetitions.
+//   build/bench/ImportBench [repetitions]
+#include "pictures/PictureImport.h"
+
+#include "ProgramFolder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace duplikon;
+using duplikon::test::encodePicture;
+
+namespace {
+
+QImage photo(int w, int h, quint32 seed)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, w, h);
+    g.setColorAt(0, QColor(30, 90, 200));
+    g.setColorAt(1, QColor(240, 200, 60));
+    p.fillRect(img.rect(), g);
+    QRandomGenerator gen(seed);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 400; ++i) {
+        p.setBrush(QColor::fromRgb(gen.generate() | 0xFF000000u));
+        const int r = int(gen.bounded(w / 20 + 2));
+        p.drawEllipse(QPoint(int(gen.bounded(w)), int(gen.bounded(h))), r, r);
+    }
+    p.end();
+    // Sensor noise: a camera's JPEG of this size holds some megabytes, and
+    // reading its coefficients is most of the decoding.
+    quint32 x = seed * 2654435761u + 1;
+    for (int y = 0; y < h; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int i = 0; i < w; ++i) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            const int n = int(x & 31) - 16;
+            const QRgb c = line[i];
+            line[i] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255), qBound(0, qBlue(c) - n, 255));
+        }
+    }
+    return img;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Milliseconds for one import of sources into a fresh program folder.
+double importOnce(const QVector<ImportSource> &sources)
+{
+    QTemporaryDir program;
+    QElapsedTimer t;
+    t.start();
+    const QVector<ImportResult> results = importPictures(sources, program.path(), ImportKind::Cell);
+    const double ms = double(t.nsecsElapsed()) / 1e6;
+    for (const ImportResult &r : results) {
+        if (r.fileName.isEmpty())
+            std::fprintf(stderr, "import failed: %s\n", qPrintable(r.message));
+    }
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    const int reps = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
+    QTemporaryDir dir;
+    QVector<ImportSource> twenty;
+    for (int i = 0; i < 20; ++i) {
+        const QString path = dir.filePath(QStringLiteral("Foto%1.jpg").arg(i));
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(encodePicture(photo(4000, 3000, quint32(i + 1)), "JPG", 90)) < 0)
+            return 1;
+        twenty.append({path, {}});
+    }
+    std::printf("cores: %d, file size of the first photo: %.1f MB\n", QThread::idealThreadCount(),
+                double(QFileInfo(twenty.first().path).size()) / 1e6);
+    const struct { const char *name; QVector<ImportSource> sources; double target; } cases[] = {
+        {"one 12-megapixel JPEG", {twenty.first()}, 150},
+        {"twenty 12-megapixel JPEGs", twenty, 1500},
+    };
+    for (const auto &c : cases) {
+        importOnce(c.sources); // warm the file cache
+        std::vector<double> times;
+        for (int r = 0; r < reps; ++r)
+            times.push_back(importOnce(c.sources));
+        std::printf("%-28s median %7.1f ms  best %7.1f ms  (target %.0f ms)\n", c.name, median(times),
+                    *std::min_element(times.begin(), times.end()), c.target);
+    }
+    return 0;
+}

@@ -1,0 +1,395 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "pictures/PictureImport.h"
+
+#include "pictures/GifWriter.h"
+#include "pictures/Metafile.h"
+#include "pictures/MetafileRecords.h"
+#include "pictures/PictureLoader.h"
+#include "platform/TextFiles.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSet>
+#include <QThread>
+
+namespace duplikon {
+
+namespace {
+
+constexpr int kMaxNameLength = 40;
+constexpr int kJpegQuality = 90;
+
+QString notAPicture() { return QStringLiteral("Die Datei ist kein Bild, das Duplikon lesen kann."); }
+QString damaged() { return QStringLiteral("Das Bild ist beschädigt oder unvollständig."); }
+QString tooBig()
+{
+    return QStringLiteral("Das Bild ist zu groß (mehr als 16384 Bildpunkte an einer Seite "
+                          "oder mehr als 256 MB im Speicher).");
+}
+
+PreparedPicture failure(const QString &reason)
+{
+    PreparedPicture p;
+    p.error = reason;
+    return p;
+}
+
+bool exceedsLimits(const QSize &s)
+{
+    return s.width() > kMaxImportSide || s.height() > kMaxImportSide
+        || qint64(s.width()) * s.height() * 4 > qint64(kMaxImportMegabytes) * 1024 * 1024;
+}
+
+// Phones store HEIC/HEIF photos in a box file whose first box names the
+// brand; a file no reader knows also counts when its name says so.
+bool isHeif(const QByteArray &data, const QString &sourceName, bool readable)
+{
+    const QString suffix = QFileInfo(sourceName).suffix().toLower();
+    if (!readable && (suffix == QLatin1String("heic") || suffix == QLatin1String("heif")))
+        return true;
+    if (data.mid(4, 4) != "ftyp")
+        return false;
+    static const QSet<QByteArray> brands{"heic", "heix", "hevc", "hevx", "heim", "heis", "mif1", "msf1"};
+    return brands.contains(data.mid(8, 4));
+}
+
+// The SVG reader draws pictures and styles named by absolute or relative path,
+// so only references into the file itself or to data inside it are allowed.
+bool svgRefersOutside(const QByteArray &data)
+{
+    static const QRegularExpression href(QStringLiteral("href\\s*=\\s*(\"([^\"]*)\"|'([^']*)')"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QString text = QString::fromUtf8(data);
+    for (auto it = href.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString target = (m.capturedLength(2) > 0 ? m.captured(2) : m.captured(3)).trimmed();
+        if (!target.startsWith(QLatin1Char('#')) && !target.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+// Transparent parts become white; the result has no alpha channel.
+QImage onWhite(const QImage &image)
+{
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage out(image.size(), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    painter.drawImage(0, 0, image);
+    return out;
+}
+
+// The colours of a picture without alpha, or none when there are more than limit.
+QVector<QRgb> coloursUpTo(const QImage &image, int limit)
+{
+    QSet<QRgb> seen;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            seen.insert(line[x] | 0xFF000000u);
+            if (seen.size() > limit)
+                return {};
+        }
+    }
+    QVector<QRgb> colours(seen.begin(), seen.end());
+    std::sort(colours.begin(), colours.end());
+    return colours;
+}
+
+IndexedImage mapToColours(const QImage &image, const QVector<QRgb> &palette)
+{
+    IndexedImage out;
+    out.width = image.width();
+    out.height = image.height();
+    out.palette = palette;
+    out.pixels.resize(qsizetype(out.width) * out.height);
+    QHash<QRgb, int> nearest;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = line[x] | 0xFF000000u;
+            auto hit = nearest.constFind(c);
+            if (hit == nearest.constEnd()) {
+                int best = 0;
+                int bestDistance = INT_MAX;
+                for (int i = 0; i < palette.size(); ++i) {
+                    const int dr = qRed(c) - qRed(palette[i]);
+                    const int dg = qGreen(c) - qGreen(palette[i]);
+                    const int db = qBlue(c) - qBlue(palette[i]);
+                    const int d = dr * dr + dg * dg + db * db;
+                    if (d < bestDistance) {
+                        bestDistance = d;
+                        best = i;
+                    }
+                }
+                hit = nearest.insert(c, best);
+            }
+            out.pixels[qsizetype(y) * out.width + x] = char(hit.value());
+        }
+    }
+    return out;
+}
+
+// The last step for every raster picture: shown is upright and perhaps
+// already reduced; countColours says whether it still holds the original's
+// colours, so that the choice of GIF can be made.
+PreparedPicture finish(const QImage &shown, const QSize &target, bool countColours, ImportKind kind)
+{
+    QImage picture = onWhite(shown);
+    if (picture.isNull())
+        return failure(tooBig());
+    QVector<QRgb> palette;
+    if (countColours) {
+        palette = coloursUpTo(picture, 256);
+        if (kind == ImportKind::Solution && !palette.isEmpty() && !palette.contains(qRgb(255, 255, 255)))
+            palette = palette.size() < 256 ? palette << qRgb(255, 255, 255) : QVector<QRgb>();
+    }
+    if (picture.size() != target)
+        picture = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (kind == ImportKind::Solution) {
+        QImage canvas(kSolutionPictureSize, QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        QPainter painter(&canvas);
+        painter.drawImage((canvas.width() - picture.width()) / 2, (canvas.height() - picture.height()) / 2, picture);
+        painter.end();
+        picture = canvas;
+    }
+    PreparedPicture p;
+    p.size = picture.size();
+    if (!palette.isEmpty()) {
+        p.bytes = encodeGif(mapToColours(picture, palette));
+        p.extension = QStringLiteral("GIF");
+    } else {
+        QBuffer buffer(&p.bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpg");
+        writer.setQuality(kJpegQuality);
+        if (!writer.write(picture))
+            return failure(QStringLiteral("Das Bild kann nicht umgewandelt werden."));
+        p.extension = QStringLiteral("JPG");
+    }
+    p.ok = true;
+    return p;
+}
+
+QString displayName(const ImportSource &source)
+{
+    return source.path.isEmpty() ? QStringLiteral("Bild aus der Zwischenablage") : QFileInfo(source.path).fileName();
+}
+
+// Metafiles are drawn on the calling thread only (see the loader), so a
+// metafile is only read here and its bytes are left in metafile.
+PreparedPicture prepareSource(const ImportSource &source, ImportKind kind, QByteArray *metafile)
+{
+    if (source.path.isEmpty())
+        return prepareImage(source.image, kind);
+    QByteArray data;
+    QString error;
+    if (!readFileBytes(source.path, kMaxImportFileBytes, &data, &error))
+        return failure(error);
+    if (looksLikeMetafile(data)) {
+        *metafile = data;
+        return {};
+    }
+    return preparePicture(data, QFileInfo(source.path).fileName(), kind);
+}
+
+// A file of the folder whose name is name without regard to letter case.
+QString existingName(const QDir &folder, const QString &name)
+{
+    if (folder.exists(name))
+        return name;
+    const QStringList found = folder.entryList({name}, QDir::Files | QDir::Hidden);
+    return found.isEmpty() ? QString() : found.constFirst();
+}
+
+} // namespace
+
+QSize importBox(ImportKind kind)
+{
+    return kind == ImportKind::Cell ? kCellPictureSize : kSolutionPictureSize;
+}
+
+QString importFolderName(ImportKind kind)
+{
+    return kind == ImportKind::Cell ? QStringLiteral("Eigene Bilder") : QStringLiteral("DUPBILDER");
+}
+
+QSize fittedSize(const QSize &size, const QSize &box)
+{
+    if (size.isEmpty() || box.isEmpty())
+        return {};
+    if (size.width() <= box.width() && size.height() <= box.height())
+        return size;
+    const QSize scaled = size.scaled(box, Qt::KeepAspectRatio);
+    return QSize(qMax(1, scaled.width()), qMax(1, scaled.height()));
+}
+
+QString importBaseName(const QString &originalFileName)
+{
+    const QString base = QFileInfo(originalFileName).completeBaseName();
+    QString name;
+    for (const QChar c : base) {
+        QString spelled;
+        switch (c.unicode()) {
+        case u'ä': spelled = QStringLiteral("ae"); break;
+        case u'ö': spelled = QStringLiteral("oe"); break;
+        case u'ü': spelled = QStringLiteral("ue"); break;
+        case u'Ä': spelled = QStringLiteral("Ae"); break;
+        case u'Ö': spelled = QStringLiteral("Oe"); break;
+        case u'Ü': spelled = QStringLiteral("Ue"); break;
+        case u'ß': spelled = QStringLiteral("ss"); break;
+        default:
+            // Other accented letters keep their plain letter (é becomes e).
+            spelled = QString(c).normalized(QString::NormalizationForm_D).left(1);
+        }
+        for (const QChar s : std::as_const(spelled)) {
+            const bool allowed = (s >= u'a' && s <= u'z') || (s >= u'A' && s <= u'Z') || (s >= u'0' && s <= u'9')
+                || s == u'-' || s == u'_';
+            if (allowed)
+                name += s;
+        }
+    }
+    name.truncate(kMaxNameLength);
+    return name.isEmpty() ? QStringLiteral("Bild") : name;
+}
+
+PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName, ImportKind kind)
+{
+    if (data.isEmpty())
+        return failure(QStringLiteral("Die Datei ist leer."));
+    if (looksLikeMetafile(data)) {
+        // Copied as it is: the board draws metafiles at any size.
+        if (!renderMetafile(data, QSize(64, 48), true).ok)
+            return failure(damaged());
+        PreparedPicture p;
+        p.ok = true;
+        p.bytes = data;
+        p.extension = QStringLiteral("WMF");
+        return p;
+    }
+    QByteArray copy = data;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    if (isHeif(data, sourceName, !format.isEmpty()))
+        return failure(QStringLiteral("Das Bild ist im Format HEIC/HEIF gespeichert, das Duplikon nicht lesen kann. "
+                                      "Bitte speichern Sie es als JPEG und fügen Sie es dann ein."));
+    if (format.isEmpty())
+        return failure(notAPicture());
+    const bool svg = format.startsWith("svg");
+    if (svg && (data.startsWith("\x1F\x8B") || svgRefersOutside(data)))
+        return failure(QStringLiteral("Das SVG-Bild verweist auf andere Dateien; es wird nicht übernommen."));
+    reader.setAllocationLimit(kMaxImportMegabytes);
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty())
+        return failure(damaged());
+    if (exceedsLimits(stored))
+        return failure(tooBig());
+    if (!pictureEndIsPresent(data.left(kPictureHeadBytes), data.right(kPictureTailBytes), data.size()))
+        return failure(damaged());
+    // The reader scales in the stored orientation and turns the picture
+    // upright afterwards.
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize shown = turned ? stored.transposed() : stored;
+    const QSize target = fittedSize(shown, importBox(kind));
+    reader.setAutoTransform(true);
+    bool reduced = false;
+    // Only JPEG decodes faster at a reduced size (and its colours are never
+    // counted); an SVG is drawn at the target size.
+    if (svg || format == "jpeg") {
+        // Twice the target, then smoothed down: the reader's own scaling is coarse.
+        const QSize decodeShown = svg ? target : fittedSize(shown, target * 2);
+        if (decodeShown != shown) {
+            reader.setScaledSize(turned ? decodeShown.transposed() : decodeShown);
+            reduced = true;
+        }
+    }
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return failure(damaged());
+    return finish(image, target, !reduced, kind);
+}
+
+PreparedPicture prepareImage(const QImage &image, ImportKind kind)
+{
+    if (image.isNull())
+        return failure(notAPicture());
+    if (exceedsLimits(image.size()))
+        return failure(tooBig());
+    return finish(image, fittedSize(image.size(), importBox(kind)), true, kind);
+}
+
+QString storePicture(const QString &folder, const QString &baseName, const PreparedPicture &picture, QString *error)
+{
+    const QDir dir(folder);
+    for (int n = 1; n < 10000; ++n) {
+        const QString suffix = n == 1 ? QString() : QStringLiteral("-%1").arg(n);
+        const QString name = baseName.left(kMaxNameLength - suffix.size()) + suffix + QLatin1Char('.') + picture.extension;
+        const QString existing = existingName(dir, name);
+        if (!existing.isEmpty()) {
+            QByteArray bytes;
+            if (readFileBytes(dir.filePath(existing), picture.bytes.size(), &bytes, nullptr) && bytes == picture.bytes)
+                return existing; // the same picture imported before
+            continue;
+        }
+        switch (writeNewFileAtomically(dir.filePath(name), picture.bytes, error)) {
+        case NewFileResult::Written: return name;
+        case NewFileResult::Exists: --n; continue; // appeared meanwhile: look at it again
+        case NewFileResult::Failed: return {};
+        }
+    }
+    if (error)
+        *error = QStringLiteral("Es gibt schon zu viele Bilder mit diesem Namen.");
+    return {};
+}
+
+QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const QString &programFolder,
+                                     ImportKind kind, const std::function<void(int, int)> &progress)
+{
+    QVector<ImportResult> results(sources.size());
+    const QString folder = QDir(programFolder).filePath(importFolderName(kind));
+    if (!QDir().mkpath(folder)) {
+        for (int i = 0; i < sources.size(); ++i)
+            results[i].message = QStringLiteral("„%1“: Der Ordner „%2“ kann nicht angelegt werden.")
+                                     .arg(displayName(sources.at(i)), importFolderName(kind));
+        return results;
+    }
+    const int batch = qMax(1, QThread::idealThreadCount());
+    for (int first = 0; first < sources.size(); first += batch) {
+        const int count = qMin(batch, int(sources.size()) - first);
+        QVector<PreparedPicture> prepared(count);
+        QVector<QByteArray> metafiles(count);
+        runInParallel(count, [&](int k) { prepared[k] = prepareSource(sources.at(first + k), kind, &metafiles[k]); });
+        for (int k = 0; k < count; ++k) {
+            if (!metafiles.at(k).isEmpty())
+                prepared[k] = preparePicture(metafiles.at(k), sources.at(first + k).path, kind);
+        }
+        // Stored one after the other, so equal names of one drop count up.
+        for (int k = 0; k < count; ++k) {
+            const ImportSource &source = sources.at(first + k);
+            QString error = prepared.at(k).error;
+            if (prepared.at(k).ok) {
+                const QString base = source.path.isEmpty() ? QStringLiteral("Bild") : importBaseName(source.path);
+                results[first + k].fileName = storePicture(folder, base, prepared.at(k), &error);
+            }
+            if (results.at(first + k).fileName.isEmpty())
+                results[first + k].message = QStringLiteral("„%1“: %2").arg(displayName(source), error);
+        }
+        if (progress)
+            progress(first + count, int(sources.size()));
+    }
+    return results;
+}
+
+} // namespace duplikon

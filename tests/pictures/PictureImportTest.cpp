@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A teacher's picture is made to fit a cell, named by the name rule, never
+// replaces a file, and bad input is refused with the file's name and reason.
+#include "pictures/PictureImport.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace duplikon;
+
+namespace {
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QImage decoded(const QByteArray &bytes)
+{
+    return QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage noise(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, random.generate() | 0xFF000000u);
+    return img;
+}
+
+// A JPEG whose EXIF orientation 6 says: turn a quarter clockwise to show it.
+QByteArray turnedJpeg(const QImage &stored)
+{
+    const QByteArray exif("\xFF\xE1\x00\x22" "Exif\0\0" "MM\0\x2A\0\0\0\x08" "\0\x01"
+                          "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0" "\0\0\0\0", 36);
+    return encoded(stored, "JPG").insert(2, exif);
+}
+
+bool mount(const QStringList &args) { return QProcess::execute(QStringLiteral("mount"), args) == 0; }
+
+} // namespace
+
+class PictureImportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void picturesAreFittedIntoTheCellAndTurnedUpright_data()
+    {
+        QImage clear(300, 100, QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        QImage halves(400, 200, QImage::Format_RGB32); // red left, blue right as stored
+        halves.fill(Qt::blue);
+        for (int x = 0; x < 200; ++x)
+            for (int y = 0; y < 200; ++y)
+                halves.setPixel(x, y, qRgb(255, 0, 0));
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QSize>("expected");
+        QTest::addColumn<QRgb>("topColour");
+        QTest::newRow("wide") << encoded(noise(800, 200), "PNG") << QSize(161, 40) << QRgb(0);
+        QTest::newRow("tall") << encoded(noise(200, 800), "BMP") << QSize(30, 121) << QRgb(0);
+        QTest::newRow("WebP") << encoded(noise(400, 300), "WEBP") << QSize(161, 121) << QRgb(0);
+        QTest::newRow("TIFF") << encoded(noise(300, 400), "TIFF") << QSize(90, 121) << QRgb(0);
+        QTest::newRow("small keeps its size") << encoded(noise(100, 50), "PNG") << QSize(100, 50) << QRgb(0);
+        QTest::newRow("transparent becomes white") << encoded(clear, "PNG") << QSize(161, 53) << qRgb(255, 255, 255);
+        QTest::newRow("EXIF turned") << turnedJpeg(halves) << QSize(60, 121) << qRgb(255, 0, 0);
+    }
+    void picturesAreFittedIntoTheCellAndTurnedUpright()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QSize, expected);
+        QFETCH(QRgb, topColour);
+        const PreparedPicture p = preparePicture(data, QStringLiteral("x"), ImportKind::Cell);
+        QVERIFY2(p.ok, qPrintable(p.error));
+        const QImage image = decoded(p.bytes);
+        QCOMPARE(image.size(), expected);
+        if (topColour) {
+            const QRgb top = image.pixel(image.width() / 2, 2);
+            QVERIFY2(qAbs(qRed(top) - qRed(topColour)) + qAbs(qBlue(top) - qBlue(topColour)) < 40, qPrintable(QString::number(top, 16)));
+        }
+    }
+
+    void fewColoursGiveAGifOfTheOriginalsColoursManyAJpeg()
+    {
+        QImage few(500, 300, QImage::Format_RGB32);
+        const QVector<QRgb> colours{qRgb(200, 30, 30), qRgb(30, 200, 30), qRgb(20, 20, 160)};
+        for (int y = 0; y < few.height(); ++y)
+            for (int x = 0; x < few.width(); ++x)
+                few.setPixel(x, y, colours[(x / 7 + y / 5) % 3]);
+        const PreparedPicture gif = preparePicture(encoded(few, "PNG"), {}, ImportKind::Cell);
+        QCOMPARE(gif.extension, QStringLiteral("GIF"));
+        const QImage back = decoded(gif.bytes);
+        for (int y = 0; y < back.height(); ++y)
+            for (int x = 0; x < back.width(); ++x)
+                QVERIFY(colours.contains(back.pixel(x, y)));
+        QCOMPARE(preparePicture(encoded(noise(500, 300), "PNG"), {}, ImportKind::Cell).extension, QStringLiteral("JPG"));
+        const PreparedPicture solution = prepareImage(few, ImportKind::Solution);
+        QCOMPARE(decoded(solution.bytes).size(), kSolutionPictureSize);
+        QCOMPARE(decoded(solution.bytes).pixel(0, 0), qRgb(255, 255, 255)); // centred on white
+    }
+
+    void namesFollowTheNameRuleCountUpOnClashesAndReuseTheSamePicture()
+    {
+        QCOMPARE(importBaseName(QStringLiteral("/x/Grüße aus Köln.final.png")), QStringLiteral("GruesseausKoelnfinal"));
+        QCOMPARE(importBaseName(QStringLiteral("ÄÖÜ_é-1.JPG")), QStringLiteral("AeOeUe_e-1"));
+        QCOMPARE(importBaseName(QString(50, u'x') + ".png"), QString(40, u'x'));
+        QCOMPARE(importBaseName(QStringLiteral("%%.png")), QStringLiteral("Bild"));
+        QTemporaryDir dir;
+        const PreparedPicture one = prepareImage(noise(50, 40), ImportKind::Cell);
+        const PreparedPicture two = prepareImage(noise(60, 40), ImportKind::Cell);
+        QString error;
+        QCOMPARE(storePicture(dir.path(), QStringLiteral("Hund"), one, &error), QStringLiteral("Hund.JPG"));
+        QCOMPARE(storePicture(dir.path(), QStringLiteral("Hund"), two, &error), QStringLiteral("Hund-2.JPG"));
+        QCOMPARE(storePicture(dir.path(), QStringLiteral("Hund"), one, &error), QStringLiteral("Hund.JPG"));
+        QCOMPARE(storePicture(dir.path(), QStringLiteral("hund"), two, &error), QStringLiteral("Hund-2.JPG"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file left
+    }
+
+    void badInputIsRefusedByNameAndTheOthersStillImport()
+    {
+        QTemporaryDir dir;
+        const auto file = [&dir](const QString &name, const QByteArray &bytes) {
+            QFile f(dir.filePath(name));
+            f.open(QIODevice::WriteOnly);
+            f.write(bytes);
+            return ImportSource{f.fileName(), {}};
+        };
+        QByteArray huge = encoded(noise(2, 2), "BMP");
+        QByteArray vast = huge;
+        huge[18] = char(0x20); huge[19] = char(0x4E); // 20000 pixels wide
+        vast[18] = vast[22] = char(0xE0); vast[19] = vast[23] = char(0x2E); // 12000 × 12000: 576 MB
+        const QByteArray png = encoded(noise(40, 30), "PNG");
+        const QByteArray svg("<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                             "width='20' height='20'><image xlink:href='%1' width='9' height='9'/></svg>");
+        const QVector<ImportSource> sources{
+            file("Text.png", "kein Bild"), file("Halb.png", png.left(png.size() - 20)), file("Riesig.bmp", huge), file("Flaeche.bmp", vast),
+            file("Fremd.svg", QByteArray(svg).replace("%1", "../geheim.png")), file("Foto.heic", QByteArray("\0\0\0\x18" "ftypheic", 12)),
+            file("Gut.svg", QByteArray(svg).replace("%1", "#a")), file("Gut.png", png)};
+        const QVector<ImportResult> r = importPictures(sources, dir.path(), ImportKind::Cell);
+        const QStringList reasons{"kein Bild", "unvollständig", "zu groß", "zu groß", "verweist", "HEIC/HEIF"};
+        for (int i = 0; i < reasons.size(); ++i) {
+            QVERIFY(r[i].fileName.isEmpty());
+            QVERIFY2(r[i].message.contains(QFileInfo(sources[i].path).fileName()) && r[i].message.contains(reasons[i]), qPrintable(r[i].message));
+        }
+        QCOMPARE(r[6].fileName, QStringLiteral("Gut.GIF"));
+        QCOMPARE(r[7].fileName, QStringLiteral("Gut.JPG"));
+        QVERIFY(QFile::exists(dir.filePath("Eigene Bilder/Gut.JPG")));
+    }
+
+    void aReadOnlyFolderOrAFullDiskLeavesNoFileBehind()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("Eigene Bilder"));
+        const QString target = dir.filePath("Eigene Bilder");
+        if (!mount({"-t", "tmpfs", "-o", "size=8k,nr_inodes=64", "tmpfs", target}))
+            QSKIP("this test may not mount a small file system");
+        const ImportSource big{{}, noise(161, 121)};
+        const QVector<ImportResult> full = importPictures({big}, dir.path(), ImportKind::Cell);
+        const QStringList left = QDir(target).entryList(QDir::Files | QDir::Hidden);
+        const bool readOnly = mount({"-o", "remount,ro", target});
+        const QVector<ImportResult> ro = importPictures({ImportSource{{}, noise(20, 20)}}, dir.path(), ImportKind::Cell);
+        QProcess::execute(QStringLiteral("umount"), {target});
+        QVERIFY2(full[0].fileName.isEmpty() && full[0].message.contains(QStringLiteral("voll")), qPrintable(full[0].message));
+        QVERIFY(left.isEmpty());
+        QVERIFY(readOnly);
+        QVERIFY2(ro[0].fileName.isEmpty() && ro[0].message.contains(QStringLiteral("geschrieben")), qPrintable(ro[0].message));
+    }
+};
+
+QTEST_MAIN(PictureImportTest)
+#include "PictureImportTest.moc"
