@@ -10,6 +10,10 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export DUPLIKON_WERROR=${DUPLIKON_WERROR:-ON}
+# The compiler cache serves a clone in any folder: paths below the repository
+# count relative to it, and the build folder's own path is not hashed.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 "$root/scripts/setup.sh"
 cd "$root"
 jobs=${DUPLIKON_JOBS:-2}
