@@ -11,8 +11,15 @@ PACKAGES=(
   # build
   build-essential cmake pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev libcups2-dev
+  # speech and sounds: Qt TextToSpeech (its CMake files need Qt Declarative),
+  # Qt Multimedia with the GStreamer plugins for WAV, OGG and MP3
+  qt6-speech-dev qt6-declarative-dev qt6-multimedia-dev
   # run
   fonts-liberation
+  # the voice: the speech service with its German-speaking synthesizer, and
+  # GStreamer's plugins, which Debian does not pull in with Qt Multimedia
+  qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # reading a teacher's own pictures: WebP and TIFF, SVG (Qt plugins)
   qt6-image-formats-plugins libqt6svg6
   # the German locale the end-to-end tests run in, as on a teacher's machine

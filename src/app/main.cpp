@@ -2,6 +2,9 @@
 #include "app/MainWindow.h"
 #include "app/StartFolder.h"
 #include "app/WindowScale.h"
+#include "platform/QtRecorder.h"
+#include "platform/QtSound.h"
+#include "platform/QtSpeech.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtraSettings.h"
 #include "platform/Folders.h"
@@ -96,7 +99,11 @@ int main(int argc, char *argv[])
     duplikon::SystemRandom random;
     duplikon::QtClipboard clipboard;
     duplikon::QtPrinter printer;
-    const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer};
+    // Each makes its engine only when first used, so none of them slows the start.
+    duplikon::QtSpeech speech;
+    duplikon::QtSound sound;
+    duplikon::QtRecorder recorder;
+    const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
 
     duplikon::MainWindow window(platform, folder.folder, &extra);
     window.show();

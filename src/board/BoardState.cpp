@@ -3,6 +3,7 @@
 
 #include "board/ColourCycle.h"
 #include "board/TaskFile.h"
+#include "pictures/SoundHalf.h"
 
 namespace duplikon {
 
@@ -40,6 +41,7 @@ void BoardState::setUp(const QString &task, const QStringList &usedLines, Random
         c.half = s.halves.at(i);
         c.pairKey = s.keys.at(i).at(0).unicode() - 'A';
         c.picture = isPictureName(c.half);
+        c.sound = isSoundName(c.half);
         c.shown = true;
     }
     for (int i = 0; i < n; ++i)

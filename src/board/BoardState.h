@@ -16,6 +16,8 @@ struct BoardCell {
     int pairKey = -1;      // 0 for the first pair (A) … 9 for the tenth (J); -1 without a half
     int partner = -1;      // the cell that holds the other half of the pair, -1 when there is none
     bool picture = false;  // a picture half (shown in Bild<n>), else a text half (Text<n>)
+    bool sound = false;    // a sound half (shown as a loudspeaker in Text<n>)
+    QString soundFile;     // the sound's file when it can play, else empty
     bool shown = false;    // still in play
     ColourValue colour = 0;
 };

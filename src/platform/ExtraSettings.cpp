@@ -17,6 +17,11 @@ const QString kTapPlay = QStringLiteral("Antippen");
 const QString kWindowSize = QStringLiteral("Fenstergroesse");
 const QString kEditorOff = QStringLiteral("EditorAus");
 const QString kSettingsOff = QStringLiteral("EinstellungenAus");
+const QString kReadAloud = QStringLiteral("Vorlesen");
+const QString kVoice = QStringLiteral("Stimme");
+const QString kTempo = QStringLiteral("Tempo");
+const QString kRecordingOff = QStringLiteral("AufnahmeAus");
+const QString kSoundOff = QStringLiteral("TonAus");
 const QString kFileInFolder = QStringLiteral("/duplikon/duplikon.conf");
 
 // One section of a file: key to text.
@@ -75,6 +80,16 @@ std::optional<bool> boolFromText(const QString &text)
     return std::nullopt;
 }
 
+// A speed from -100 to 100 (whole numbers only).
+std::optional<int> tempoFromText(const QString &text)
+{
+    bool ok = false;
+    const int tempo = text.toInt(&ok);
+    if (!ok || tempo < -100 || tempo > 100)
+        return std::nullopt;
+    return tempo;
+}
+
 // Applies the keys of one section that hold a valid value; fixed: marks them so.
 void apply(const Section &section, ExtraSettingsValues *v, bool fixed)
 {
@@ -86,8 +101,24 @@ void apply(const Section &section, ExtraSettingsValues *v, bool fixed)
         v->windowSize = *size;
         v->windowSizeFixed = v->windowSizeFixed || fixed;
     }
+    if (const auto on = boolFromText(section.value(kReadAloud))) {
+        v->readAloud = *on;
+        v->readAloudFixed = v->readAloudFixed || fixed;
+    }
+    if (section.contains(kVoice)) {
+        v->voice = section.value(kVoice);
+        v->voiceFixed = v->voiceFixed || fixed;
+    }
+    if (const auto tempo = tempoFromText(section.value(kTempo))) {
+        v->tempo = *tempo;
+        v->tempoFixed = v->tempoFixed || fixed;
+    }
     if (!fixed)
         return;
+    if (const auto off = boolFromText(section.value(kRecordingOff)))
+        v->recordingOff = *off;
+    if (const auto off = boolFromText(section.value(kSoundOff)))
+        v->soundOff = *off;
     if (const auto off = boolFromText(section.value(kEditorOff)))
         v->editorOff = *off;
     if (const auto off = boolFromText(section.value(kSettingsOff)))
@@ -180,6 +211,35 @@ bool ExtraSettings::setWindowSize(WindowSize size, QString *error)
     if (!store(kWindowSize, windowSizeText(size), error))
         return false;
     m_values.windowSize = size;
+    return true;
+}
+
+bool ExtraSettings::setReadAloud(bool on, QString *error)
+{
+    if (m_values.readAloudFixed || on == m_values.readAloud)
+        return true;
+    if (!store(kReadAloud, on ? QStringLiteral("true") : QStringLiteral("false"), error))
+        return false;
+    m_values.readAloud = on;
+    emit readAloudChanged(on);
+    return true;
+}
+
+bool ExtraSettings::setVoice(const QString &name, int tempo, QString *error)
+{
+    tempo = qBound(-100, tempo, 100);
+    const bool voiceChanges = !m_values.voiceFixed && name != m_values.voice;
+    const bool tempoChanges = !m_values.tempoFixed && tempo != m_values.tempo;
+    if (voiceChanges && !store(kVoice, name, error))
+        return false;
+    if (tempoChanges && !store(kTempo, QString::number(tempo), error))
+        return false;
+    if (voiceChanges)
+        m_values.voice = name;
+    if (tempoChanges)
+        m_values.tempo = tempo;
+    if (voiceChanges || tempoChanges)
+        emit voiceChanged();
     return true;
 }
 

@@ -9,14 +9,15 @@
 namespace duplikon {
 
 // The settings added beyond the teacher's DUPLIKON.INI: tap play, the window
-// size and the two locks of pupils' machines. They live in INI files read
+// size, reading aloud with its voice and speed, and the locks of pupils'
+// machines. They live in INI files read
 // through QSettings:
 //   the user's file    $XDG_CONFIG_HOME/duplikon/duplikon.conf (~/.config/...)
 //   administrators'    duplikon/duplikon.conf along $XDG_CONFIG_DIRS (/etc/xdg),
 //                      the earlier folder winning.
 // Section [Duplikon] gives values (the user's) or defaults (an administrator's);
 // section [Fest] of an administrator's file fixes values for every user, and
-// holds the locks EditorAus and EinstellungenAus. [Fest] in the user's file is
+// holds the locks EditorAus, EinstellungenAus, AufnahmeAus and TonAus. [Fest] in the user's file is
 // ignored. A file that cannot be read or that QSettings finds damaged is
 // ignored as a whole. Without any file every value is its default, and the
 // program behaves as designed.
@@ -42,6 +43,14 @@ struct ExtraSettingsValues {
     bool windowSizeFixed = false;
     bool editorOff = false;                 // [Fest] EditorAus
     bool settingsOff = false;               // [Fest] EinstellungenAus
+    bool readAloud = false;                 // Vorlesen
+    bool readAloudFixed = false;
+    QString voice;                          // Stimme: a voice's name; empty: the default German voice
+    bool voiceFixed = false;
+    int tempo = 0;                          // Tempo: -100 (slowest) … 100 (fastest)
+    bool tempoFixed = false;
+    bool recordingOff = false;              // [Fest] AufnahmeAus: no recording of voices
+    bool soundOff = false;                  // [Fest] TonAus: no speech and no sound at all
 };
 // userFileIgnored: set when the user's file is there but unreadable or damaged.
 ExtraSettingsValues readExtraSettings(const ExtraSettingsFiles &files, bool *userFileIgnored = nullptr);
@@ -66,15 +75,29 @@ public:
     bool windowSizeFixed() const { return m_values.windowSizeFixed; }
     bool editorOff() const { return m_values.editorOff; }
     bool settingsOff() const { return m_values.settingsOff; }
+    // "Vorlesen": texts and messages are spoken during play.
+    bool readAloud() const { return m_values.readAloud; }
+    bool readAloudFixed() const { return m_values.readAloudFixed; }
+    QString voice() const { return m_values.voice; }
+    int tempo() const { return m_values.tempo; }
+    bool voiceFixed() const { return m_values.voiceFixed; }
+    bool tempoFixed() const { return m_values.tempoFixed; }
+    bool recordingOff() const { return m_values.recordingOff; }
+    bool soundOff() const { return m_values.soundOff; }
 
     // Store a user's value in the user's file. A fixed value stays as it is
     // (true, nothing written). False with a German reason when the file
     // cannot be written; the value then stays unchanged.
     bool setTapPlay(bool on, QString *error);
     bool setWindowSize(WindowSize size, QString *error);
+    bool setReadAloud(bool on, QString *error);
+    // The voice (empty: the default German one) and the speed, -100..100.
+    bool setVoice(const QString &name, int tempo, QString *error);
 
 signals:
     void tapPlayChanged(bool on);
+    void readAloudChanged(bool on);
+    void voiceChanged();
 
 private:
     bool store(const QString &key, const QString &value, QString *error);

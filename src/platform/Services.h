@@ -10,6 +10,9 @@ class QPainter;
 namespace duplikon {
 
 class Dialogs;
+class Speech;
+class SoundOutput;
+class SoundRecorder;
 
 // Time of day, for seeding and for the log.
 class Clock {
@@ -57,6 +60,10 @@ struct Platform {
     Random *random = nullptr;
     Clipboard *clipboard = nullptr;
     Printer *printer = nullptr;
+    // Speech, sounds and the microphone; null where there are none.
+    Speech *speech = nullptr;
+    SoundOutput *sound = nullptr;
+    SoundRecorder *recorder = nullptr;
 };
 
 class SystemClock : public Clock {

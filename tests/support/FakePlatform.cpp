@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakePlatform.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QtEndian>
 
 namespace duplikon::test {
 
@@ -60,6 +62,62 @@ bool FakePrinter::printPage(const QString &jobName, const DrawPage &draw, QStrin
     pages.append(page);
     jobs.append(jobName);
     return true;
+}
+
+void FakeSpeech::start()
+{
+    ++starts;
+    if (current == Status::Off)
+        setStatus(fail ? Status::Failed : Status::Ready);
+}
+
+void FakeSpeech::say(const QString &text)
+{
+    if (current == Status::Ready || current == Status::Starting)
+        spoken << text;
+}
+
+void FakeSpeech::setStatus(Status s)
+{
+    current = s;
+    emit statusChanged(s);
+}
+
+bool FakeRecorder::start(const QString &file, int maxMs, QString *error)
+{
+    ++startCount;
+    if (!input) {
+        if (error)
+            *error = QStringLiteral("Es ist kein Mikrofon angeschlossen.");
+        return false;
+    }
+    path = file;
+    maxMilliseconds = maxMs;
+    return true;
+}
+
+void FakeRecorder::finish(bool ok)
+{
+    if (path.isEmpty())
+        return;
+    const QString done = path;
+    path.clear();
+    if (ok) {
+        // A tenth of a second of silence: 8 kHz, 8 bits, mono.
+        const QByteArray samples(800, char(0x80));
+        QByteArray wav("RIFF");
+        auto put32 = [&wav](quint32 v) { char b[4]; qToLittleEndian(v, b); wav.append(b, 4); };
+        auto put16 = [&wav](quint16 v) { char b[2]; qToLittleEndian(v, b); wav.append(b, 2); };
+        put32(36 + samples.size());
+        wav.append("WAVEfmt ");
+        put32(16); put16(1); put16(1); put32(8000); put32(8000); put16(1); put16(8);
+        wav.append("data");
+        put32(samples.size());
+        wav.append(samples);
+        QFile out(done);
+        ok = out.open(QIODevice::WriteOnly) && out.write(wav) == wav.size();
+    }
+    emit finished(done, ok);
 }
 
 } // namespace duplikon::test

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/Audio.h"
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 
@@ -82,6 +83,52 @@ public:
     QStringList jobs;
 };
 
+// A speech service that remembers what it was asked to say. It is ready at
+// once after start(), or fails when told to.
+class FakeSpeech : public Speech {
+public:
+    void start() override;
+    Status status() const override { return current; }
+    void say(const QString &text) override;
+    void stop() override { ++stops; }
+    QStringList voices() const override { return current == Status::Ready ? installed : QStringList(); }
+    void setVoice(const QString &name, int speed) override { voice = name; tempo = speed; }
+
+    void setStatus(Status s);
+    bool fail = false;      // start() fails, as without a speech service
+    Status current = Status::Off;
+    int starts = 0;
+    int stops = 0;
+    QStringList spoken;     // every text said, in order (each cuts off the one before)
+    QStringList installed = {QStringLiteral("German"), QStringLiteral("English")};
+    QString voice;
+    int tempo = 0;
+};
+
+class FakeSound : public SoundOutput {
+public:
+    void prepare(const QStringList &paths) override { prepared = paths; }
+    void play(const QString &path) override { played << path; }
+    void stop() override { ++stops; }
+    QStringList prepared;
+    QStringList played;
+    int stops = 0;
+};
+
+// A microphone that "records" a small WAV file at once; finish() ends it.
+class FakeRecorder : public SoundRecorder {
+public:
+    bool hasInput() const override { return input; }
+    bool isRecording() const override { return !path.isEmpty(); }
+    bool start(const QString &path, int maxMilliseconds, QString *error) override;
+    void stop() override { finish(); }
+    void finish(bool ok = true);
+    bool input = true;
+    QString path;            // recording into, empty when not recording
+    int maxMilliseconds = 0;
+    int startCount = 0;
+};
+
 // The control named name (its objectName) under root; a missing control ends
 // the test run with a message that names it.
 template <class T>
@@ -100,7 +147,13 @@ struct FakePlatform {
     ScriptedRandom random;
     FakeClipboard clipboard;
     FakePrinter printer;
-    Platform platform() { return Platform{&dialogs, &clock, &random, &clipboard, &printer}; }
+    FakeSpeech speech;
+    FakeSound sound;
+    FakeRecorder recorder;
+    Platform platform()
+    {
+        return Platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
+    }
 };
 
 } // namespace duplikon::test
