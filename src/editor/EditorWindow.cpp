@@ -8,6 +8,7 @@
 #include "editor/PictureImportActions.h"
 #include "editor/TaskFilePanel.h"
 #include "platform/ActivationWatcher.h"
+#include "platform/ExtraSettings.h"
 #include "platform/InWindowDrag.h"
 #include "platform/KeyboardAccess.h"
 
@@ -52,7 +53,10 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     m_client->setFixedSize(px(kClientWidth), px(kClientHeight));
     setBackground(m_client, kSystemInactiveCaptionText);
 
-    m_browser = new PictureBrowser(m_client, host->programFolder());
+    // [Fest] TonAus: the browser plays no sound either.
+    const ExtraSettings *extra = host->extraSettings();
+    m_browser = new PictureBrowser(m_client, host->programFolder(),
+                                   extra && extra->soundOff() ? nullptr : platform.sound);
     auto *line1 = new QFrame(m_client);
     line1->setObjectName(QStringLiteral("Line1"));
     line1->setFrameShape(QFrame::NoFrame);
