@@ -140,6 +140,7 @@ private slots:
     void keysPutThePictureIntoEitherListAndBrowseTheLargePreview();
     void ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed();
     void soundsAreListedPlayedDroppedAndImported();
+    void recordingAddsNumberedSoundsToTheFocusedList();
     void abbruchKeepsListsAndCloseBoxStartsAfresh();
     void returningFromAnotherWindowActivatesButAMessageBoxDoesNot();
 
@@ -1002,6 +1003,50 @@ void EditorWindowTest::soundsAreListedPlayedDroppedAndImported()
              qPrintable(refused));
     clickRow(list("List2"), 0);
     QVERIFY(box("Lupe2")->hasPicture());
+}
+
+void EditorWindowTest::recordingAddsNumberedSoundsToTheFocusedList()
+{
+    open();
+    m_win->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_win));
+    auto *entry = child<QAction>(m_win, "recordSound");
+    auto *menu = child<QMenu>(m_win, "menu2");
+    emit menu->aboutToShow();
+    QVERIFY(entry->isEnabled());
+    QCOMPARE(entry->text(), QStringLiteral("&Ton aufnehmen ..."));
+    // into the focused blue list; the second choice ends the recording
+    list("List2")->setFocus();
+    text1()->setFocus();
+    entry->trigger();
+    QCOMPARE(m_fake->recorder.path, m_folder + QStringLiteral("/Eigene Toene/Aufnahme.WAV"));
+    QCOMPARE(m_fake->recorder.maxMilliseconds, 10000);
+    QCOMPARE(entry->text(), QStringLiteral("&Tonaufnahme beenden"));
+    entry->trigger();
+    QCOMPARE(items(list("List2")), QStringList{"Eigene Toene\\Aufnahme.WAV"});
+    QCOMPARE(entry->text(), QStringLiteral("&Ton aufnehmen ..."));
+    // names already taken in any letter case are skipped; a failed recording is removed
+    writeBytes(m_folder + QStringLiteral("/Eigene Toene/aufnahme-2.wav"), "x");
+    entry->trigger();
+    QCOMPARE(QFileInfo(m_fake->recorder.path).fileName(), QStringLiteral("Aufnahme-3.WAV"));
+    m_fake->recorder.finish(false);
+    QVERIFY(!QFile::exists(m_folder + QStringLiteral("/Eigene Toene/Aufnahme-3.WAV")));
+    QCOMPARE(m_fake->dialogs.shown.last().text, QStringLiteral("Die Aufnahme ist nicht gelungen."));
+    QCOMPARE(list("List2")->count(), 1);
+    // no microphone: greyed, and nothing starts
+    m_fake->recorder.input = false;
+    emit menu->aboutToShow();
+    QVERIFY(!entry->isEnabled());
+    // [Fest] AufnahmeAus=true: no entry at all
+    const QString conf = m_dir->filePath(QStringLiteral("duplikon.conf"));
+    writeBytes(conf, "[Fest]\nAufnahmeAus=true\n");
+    ExtraSettings locked(ExtraSettingsFiles{{}, {conf}});
+    m_host.extra = &locked;
+    delete m_win;
+    open();
+    QVERIFY(!m_win->findChild<QAction *>("recordSound"));
+    delete m_win;
+    m_host.extra = nullptr;
 }
 
 void EditorWindowTest::abbruchKeepsListsAndCloseBoxStartsAfresh()
