@@ -116,6 +116,9 @@ public:
     int stops = 0;
 };
 
+// A tenth of a second of silence as a WAV file: 8 kHz, 8 bits, mono.
+QByteArray silentWav();
+
 // A microphone that "records" a small WAV file at once; finish() ends it.
 class FakeRecorder : public SoundRecorder {
 public:
