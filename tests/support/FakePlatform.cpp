@@ -73,6 +73,7 @@ void FakeSpeech::start()
 
 void FakeSpeech::say(const QString &text)
 {
+    ++calls;
     if (current == Status::Ready || current == Status::Starting)
         spoken << text;
 }

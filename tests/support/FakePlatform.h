@@ -99,6 +99,7 @@ public:
     Status current = Status::Off;
     int starts = 0;
     int stops = 0;
+    int calls = 0;          // every say(), heard or not
     QStringList spoken;     // every text said, in order (each cuts off the one before)
     QStringList installed = {QStringLiteral("German"), QStringLiteral("English")};
     QString voice;
