@@ -157,7 +157,9 @@ void ExtraSettingsDialog::showSpeech()
     const bool noService = !speech || speech->status() == Speech::Status::Failed;
     const bool available = !noService && !m_settings->soundOff();
     m_readAloud->setEnabled(available && !m_settings->readAloudFixed());
-    m_readAloud->setToolTip(m_settings->readAloudFixed() ? kFixedHint : QString());
+    m_readAloud->setToolTip(m_settings->soundOff()           ? QStringLiteral("Vom Administrator abgeschaltet")
+                            : m_settings->readAloudFixed() ? kFixedHint
+                                                           : QString());
     m_speechNote->setVisible(noService && !m_settings->soundOff());
     const bool on = available && m_readAloud->isChecked();
     m_voice->setEnabled(on && !m_settings->voiceFixed());
@@ -169,24 +171,27 @@ void ExtraSettingsDialog::showSpeech()
 void ExtraSettingsDialog::fillVoices()
 {
     // The first entry is the default German voice (an empty name). Until the
-    // speech lists its voices, a stored voice is shown by its name; one that
-    // is not installed is not offered, as the default is spoken instead.
+    // speech lists its voices a stored voice is shown by its name; one that is
+    // not installed is marked so (the default is spoken instead) and is kept
+    // unless another is chosen.
     const QString current = m_voice->count() ? chosenVoice() : m_settings->voice();
     const Speech *speech = m_platform.speech;
-    QStringList names;
-    if (speech && speech->status() == Speech::Status::Ready)
-        names = speech->voices();
-    else if (!current.isEmpty())
-        names << current;
+    const bool listed = speech && speech->status() == Speech::Status::Ready;
+    const QStringList names = listed ? speech->voices() : QStringList();
     m_voice->clear();
     m_voice->addItem(QStringLiteral("Deutsch (Vorgabe)"));
+    if (!current.isEmpty() && !names.contains(current))
+        m_voice->addItem(listed ? current + QStringLiteral(" (nicht installiert)") : current, current);
     m_voice->addItems(names);
-    m_voice->setCurrentIndex(current.isEmpty() ? 0 : int(names.indexOf(current)) + 1);
+    m_voice->setCurrentIndex(current.isEmpty() ? 0 : std::max(1, int(names.indexOf(current)) + 1));
 }
 
 QString ExtraSettingsDialog::chosenVoice() const
 {
-    return m_voice->currentIndex() > 0 ? m_voice->currentText() : QString();
+    if (m_voice->currentIndex() <= 0)
+        return QString();
+    const QVariant name = m_voice->currentData(); // set on a voice not listed
+    return name.isValid() ? name.toString() : m_voice->currentText();
 }
 
 void ExtraSettingsDialog::accept()

@@ -354,10 +354,11 @@ private slots:
         QVERIFY(v.readAloud && v.voice == QStringLiteral("English") && v.tempo == -40);
 
         // Fixed values are greyed; TonAus greys the whole part and starts nothing.
-        l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nStimme=German\n");
+        l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nStimme=Gone\n");
         l.start();
         d = open();
         QVERIFY(child<QCheckBox>(d, "readAloud")->isEnabled() && !child<QComboBox>(d, "voice")->isEnabled());
+        QCOMPARE(child<QComboBox>(d, "voice")->currentText(), QStringLiteral("Gone (nicht installiert)"));
         QVERIFY(child<QSpinBox>(d, "tempo")->isEnabled() && child<QSpinBox>(d, "tempo")->value() == -40);
         l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nTonAus=true\n");
         l.start();
