@@ -31,7 +31,8 @@ public:
     // before start() nothing happens.
     virtual void say(const QString &text) = 0;
     virtual void stop() = 0;
-    // The names of the installed voices, German ones first; empty until ready.
+    // The names of the installed German voices (of all voices when none is
+    // German); empty until ready.
     virtual QStringList voices() const = 0;
     // The voice by name (empty or not installed: the default German voice)
     // and the speed from -100 (slowest) to 100 (fastest).

@@ -30,7 +30,7 @@ public:
     void choose(const QString &name, double rate);
 
 signals:
-    // The names of all voices, German ones first.
+    // The names of the German voices, or of all when none is German.
     void made(const QStringList &voices);
     void failed();
     void speaking();
@@ -41,7 +41,7 @@ private:
 
     QTextToSpeech *m_engine = nullptr; // a child: let go on this thread, unless it failed
     bool m_broken = false;
-    QList<QVoice> m_voices; // German ones first
+    QList<QVoice> m_voices; // the German ones, or all when none is
 };
 
 void SpeechWorker::make()
@@ -62,7 +62,10 @@ void SpeechWorker::make()
         for (const QVoice &voice : m_engine->availableVoices())
             (voice.locale().language() == QLocale::German ? m_voices : others) << voice;
     }
-    m_voices << others;
+    // A German classroom chooses among German voices; a synthesizer lists
+    // thousands of others (every language with every variant).
+    if (m_voices.isEmpty())
+        m_voices = others;
     if (m_voices.isEmpty()) {
         fail();
         return;
