@@ -89,6 +89,22 @@ void drawSoundSymbol(QPainter &painter, const QRectF &area, const QColor &colour
     painter.translate(area.center() - QPointF(side / 2, side / 2));
     painter.scale(side / 100.0, side / 100.0);
 
+    // Crossed out, the stroke gets a gap on either side, so it reads as a
+    // stroke through the loudspeaker and not as part of it.
+    const QLineF stroke(QPointF(6, 94), QPointF(94, 6));
+    painter.save();
+    if (crossed) {
+        QPainterPath line;
+        line.moveTo(stroke.p1());
+        line.lineTo(stroke.p2());
+        QPainterPathStroker gap;
+        gap.setWidth(22);
+        gap.setCapStyle(Qt::RoundCap);
+        QPainterPath outside;
+        outside.addRect(QRectF(-10, -10, 120, 120));
+        painter.setClipPath(outside.subtracted(gap.createStroke(line)), Qt::IntersectClip);
+    }
+
     QPainterPath speaker;
     speaker.moveTo(8, 36);
     speaker.lineTo(26, 36);
@@ -106,10 +122,11 @@ void drawSoundSymbol(QPainter &painter, const QRectF &area, const QColor &colour
     painter.setBrush(Qt::NoBrush);
     painter.drawArc(QRectF(40, 30, 30, 40), -50 * 16, 100 * 16);
     painter.drawArc(QRectF(34, 16, 54, 68), -50 * 16, 100 * 16);
+    painter.restore();
 
     if (crossed) {
         painter.setPen(QPen(colour, 8, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(6, 94), QPointF(94, 6));
+        painter.drawLine(stroke);
     }
     painter.restore();
 }
