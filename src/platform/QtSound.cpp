@@ -123,6 +123,15 @@ void QtSound::startPlaying(QObject *sound)
     m_playing = sound;
     m_announced = false;
     if (auto *effect = qobject_cast<QSoundEffect *>(sound)) {
+        // On Qt 6.4 an effect that has played once stays silent when played
+        // again, though it says it plays. Setting its source anew gives it a
+        // new audio stream; the decoded sound comes from Qt's sample cache.
+        if (effect->property("duplikonPlayed").toBool()) {
+            const QUrl source = effect->source();
+            effect->setSource(QUrl());
+            effect->setSource(source);
+        }
+        effect->setProperty("duplikonPlayed", true);
         effect->play();
         if (effect->isPlaying() && effect->status() == QSoundEffect::Ready
             && !QMediaDevices::defaultAudioOutput().isNull())
