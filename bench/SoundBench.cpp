@@ -3,6 +3,9 @@
 // the sound's position passing 0 (playingStarted), for a WAV and an OGG file;
 // also how long prepare() keeps the set-up waiting, a first play of a sound
 // that was not prepared, and that a missing file never reports a start.
+// With a monitor of the output (bench/null-sound.sh makes one), also the time
+// until the sound arrives there: the same measure for both kinds, whatever
+// each reports itself.
 //   build/bench/SoundBench [repetitions]
 // It needs a sound output. On a machine without a sound card a PulseAudio
 // server with a null sink does: bench/null-sound.sh build/bench/SoundBench.
@@ -11,6 +14,10 @@
 #include "ProgramFolder.h"
 
 #include <QApplication>
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSource>
+#include <QMediaDevices>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -18,6 +25,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 using namespace duplikon;
@@ -44,6 +53,79 @@ double timeToStart(QtSound &sound, const QString &path)
         loop.exec();
     QObject::disconnect(c);
     return started;
+}
+
+// Listens to the output's monitor: when sound first arrives there after mark().
+class OutputListener {
+public:
+    bool start()
+    {
+        QAudioDevice monitor;
+        // Qt lists no monitor source; bench/null-sound.sh remaps the null
+        // sink's monitor to an ordinary source of this name.
+        for (const QAudioDevice &d : QMediaDevices::audioInputs())
+            if (d.id() == "abhoeren")
+                monitor = d;
+        if (monitor.isNull())
+            return false;
+        QAudioFormat format;
+        format.setSampleRate(kRate);
+        format.setChannelCount(1);
+        format.setSampleFormat(QAudioFormat::Int16);
+        m_source = std::make_unique<QAudioSource>(monitor, format);
+        m_source->setBufferSize(kRate / 100 * 2); // 10 ms
+        m_io = m_source->start();
+        if (!m_io)
+            return false;
+        QObject::connect(m_io, &QIODevice::readyRead, [this] { read(); });
+        return true;
+    }
+    void mark()
+    {
+        m_io->readAll();
+        m_heard = -1;
+        m_clock.start();
+    }
+    double heard() const { return m_heard; }
+
+private:
+    static constexpr int kRate = 48000;
+    void read()
+    {
+        const QByteArray data = m_io->readAll();
+        if (m_heard >= 0 || !m_clock.isValid())
+            return;
+        const auto *samples = reinterpret_cast<const qint16 *>(data.constData());
+        const int n = int(data.size() / 2);
+        for (int i = 0; i < n; ++i) {
+            if (std::abs(samples[i]) > 500) {
+                // The samples after the first loud one arrived later than it.
+                m_heard = m_clock.nsecsElapsed() / 1e6 - (n - i) * 1000.0 / kRate;
+                return;
+            }
+        }
+    }
+    std::unique_ptr<QAudioSource> m_source;
+    QIODevice *m_io = nullptr;
+    QElapsedTimer m_clock;
+    double m_heard = -1;
+};
+
+// Plays path after silence and waits until the monitor hears it.
+double timeToHear(QtSound &sound, const QString &path, OutputListener &listener)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (listener.heard() >= 0)
+            loop.quit();
+    });
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    poll.start(1);
+    listener.mark();
+    sound.play(path);
+    loop.exec();
+    return listener.heard();
 }
 
 void pause(int milliseconds)
@@ -113,6 +195,25 @@ int main(int argc, char **argv)
     }
     report("pick-up to position > 0, WAV", wavTimes, repetitions);
     report("pick-up to position > 0, OGG", oggTimes, repetitions);
+
+    OutputListener listener;
+    if (listener.start()) {
+        std::vector<double> wavHeard, oggHeard;
+        for (int i = 0; i < repetitions; ++i) {
+            for (const QString &path : {wav, oggPath}) {
+                sound.stop();
+                pause(500);
+                const double t = timeToHear(sound, path, listener);
+                if (t >= 0)
+                    (path == wav ? wavHeard : oggHeard).push_back(t);
+            }
+        }
+        sound.stop();
+        report("pick-up to sound at output, WAV", wavHeard, repetitions);
+        report("pick-up to sound at output, OGG", oggHeard, repetitions);
+    } else {
+        std::printf("(no monitor of the output: the time until it sounds is not measured)\n");
+    }
 
     const double unprepared = timeToStart(sound, folder.file(QStringLiteral("Neu.wav")));
     std::printf("%-34s %7.1f ms\n", "first play, WAV not prepared", unprepared);
