@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sound halves: with a set-up's sounds prepared, the time from a pick-up to
-// the sound's position passing 0 (playingStarted), for a WAV and an OGG file;
+// Sound halves: with a set-up's sounds prepared, the time from a pick-up (a
+// mouse press on a sound cell of a real board, which plays it through its
+// voice) to the sound's position passing 0 (playingStarted), for a WAV and an OGG file;
 // also how long prepare() keeps the set-up waiting, a first play of a sound
 // that was not prepared, and that a missing file never reports a start.
 // With a monitor of the output (bench/null-sound.sh makes one), also the time
@@ -9,7 +10,10 @@
 //   build/bench/SoundBench [repetitions]
 // It needs a sound output. On a machine without a sound card a PulseAudio
 // server with a null sink does: bench/null-sound.sh build/bench/SoundBench.
+#include "board/Board.h"
 #include "platform/QtSound.h"
+
+#include "FakePlatform.h"
 
 #include "ProgramFolder.h"
 
@@ -21,11 +25,13 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -33,9 +39,11 @@ using namespace duplikon;
 
 namespace {
 
+using Play = std::function<void(const QString &path)>;
+
 // Plays path and waits for its start; the milliseconds, or -1 when none came
 // within two seconds.
-double timeToStart(QtSound &sound, const QString &path)
+double timeToStart(QtSound &sound, const QString &path, const Play &play)
 {
     QEventLoop loop;
     QElapsedTimer clock;
@@ -48,7 +56,7 @@ double timeToStart(QtSound &sound, const QString &path)
     });
     QTimer::singleShot(2000, &loop, &QEventLoop::quit);
     clock.start();
-    sound.play(path);
+    play(path);
     if (started < 0)
         loop.exec();
     QObject::disconnect(c);
@@ -112,7 +120,7 @@ private:
 };
 
 // Plays path after silence and waits until the monitor hears it.
-double timeToHear(QtSound &sound, const QString &path, OutputListener &listener)
+double timeToHear(const QString &path, const Play &play, OutputListener &listener)
 {
     QEventLoop loop;
     QTimer poll;
@@ -123,7 +131,7 @@ double timeToHear(QtSound &sound, const QString &path, OutputListener &listener)
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
     poll.start(1);
     listener.mark();
-    sound.play(path);
+    play(path);
     loop.exec();
     return listener.heard();
 }
@@ -179,15 +187,38 @@ int main(int argc, char **argv)
     QtSound sound;
     std::printf("%-34s %7.1f ms\n", "making QtSound", clock.nsecsElapsed() / 1e6);
 
+    // A board whose voice plays through the sound output.
+    duplikon::test::FakePlatform fakes;
+    Platform platform = fakes.platform();
+    platform.speech = nullptr;
+    platform.sound = &sound;
+    QWidget client;
+    client.resize(870, 620);
+    Board board(&client, platform);
+    folder.writeTask(QStringLiteral("TOENE.TXT"), {QStringLiteral("Ton.wav"), QStringLiteral("Hund"),
+                                                   QStringLiteral("Ton.ogg"), QStringLiteral("Katze")});
+    board.setProgramFolder(folder.folder());
     clock.restart();
-    sound.prepare({wav, oggPath});
-    std::printf("%-34s %7.1f ms\n", "prepare (WAV + OGG)", clock.nsecsElapsed() / 1e6);
+    board.AufgabeLaden(QStringLiteral("TOENE.TXT"));
+    std::printf("%-34s %7.1f ms\n", "set-up with a WAV and an OGG", clock.nsecsElapsed() / 1e6);
+    client.show();
     pause(1000); // the set-up is on the screen before the child picks a cell up
+    const Play pickUp = [&board](const QString &path) {
+        for (int n = 1; n <= Board::kCells; ++n) {
+            if (board.state()->cell(n - 1).soundFile == path) {
+                QTest::mousePress(board.label(n), Qt::LeftButton, {}, QPoint(20, 20));
+                QTest::mouseRelease(board.label(n), Qt::LeftButton, {}, QPoint(20, 20));
+                return;
+            }
+        }
+        std::fprintf(stderr, "SoundBench: no cell plays %s\n", qPrintable(path));
+    };
+    const Play play = [&sound](const QString &path) { sound.play(path); };
 
     std::vector<double> wavTimes, oggTimes;
     for (int i = 0; i < repetitions; ++i) {
         for (const QString &path : {wav, oggPath}) {
-            const double t = timeToStart(sound, path);
+            const double t = timeToStart(sound, path, pickUp);
             if (t >= 0)
                 (path == wav ? wavTimes : oggTimes).push_back(t);
             pause(300);
@@ -203,7 +234,7 @@ int main(int argc, char **argv)
             for (const QString &path : {wav, oggPath}) {
                 sound.stop();
                 pause(500);
-                const double t = timeToHear(sound, path, listener);
+                const double t = timeToHear(path, pickUp, listener);
                 if (t >= 0)
                     (path == wav ? wavHeard : oggHeard).push_back(t);
             }
@@ -215,13 +246,13 @@ int main(int argc, char **argv)
         std::printf("(no monitor of the output: the time until it sounds is not measured)\n");
     }
 
-    const double unprepared = timeToStart(sound, folder.file(QStringLiteral("Neu.wav")));
+    const double unprepared = timeToStart(sound, folder.file(QStringLiteral("Neu.wav")), play);
     std::printf("%-34s %7.1f ms\n", "first play, WAV not prepared", unprepared);
     folder.write(QStringLiteral("Zwei.wav"), duplikon::test::toneWave(300, 880));
     clock.restart();
     sound.prepare({folder.file(QStringLiteral("Neu.wav")), folder.file(QStringLiteral("Zwei.wav")), oggPath});
     std::printf("%-34s %7.1f ms\n", "next prepare (2 WAV, 1 OGG kept)", clock.nsecsElapsed() / 1e6);
-    const double missing = timeToStart(sound, folder.file(QStringLiteral("Fehlt.ogg")));
+    const double missing = timeToStart(sound, folder.file(QStringLiteral("Fehlt.ogg")), play);
     std::printf("%-34s %s\n", "missing file", missing < 0 ? "no start reported (right)" : "START REPORTED (wrong)");
     return 0;
 }

@@ -50,9 +50,16 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://duplikon.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not linked, but needed at run time: metric twins of the task fonts, the
-# German texts of Qt's buttons, and the image format plugins (WebP, TIFF, SVG)
-# that read a teacher's own pictures; shlibdeps cannot see plugins.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, qt6-image-formats-plugins, libqt6svg6")
+# German texts of Qt's buttons, the image format plugins (WebP, TIFF, SVG)
+# that read a teacher's own pictures, the GStreamer plugins that Qt Multimedia
+# plays WAV, OGG and MP3 through, and Qt's small speech-dispatcher plugin, so
+# that Duplikon speaks as soon as a speech service is installed. shlibdeps
+# sees the Qt libraries themselves, not plugins.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, qt6-image-formats-plugins, libqt6svg6, \
+gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-speech-speechd-plugin")
+# The voice itself: reading aloud needs it, but Duplikon also installs where
+# nothing is to be spoken (apt --no-install-recommends).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "speech-dispatcher, speech-dispatcher-espeak-ng, espeak-ng")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)
 

@@ -4,6 +4,7 @@
 #include "app/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"
+#include "board/BoardVoice.h"
 #include "board/BoardState.h"
 #include "board/ColourCycle.h"
 #include "board/SolutionPicture.h"
@@ -63,6 +64,8 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, ExtraSet
     m_settings->setExtraSettings(m_extra);
     m_lesson->setExtraSettings(m_extra);
     m_board->keyboard()->setTapPlay(m_extra->tapPlay());
+    m_board->voice()->setSettings(m_extra);
+    m_lesson->setVoice(m_board->voice());
     connect(m_extra, &ExtraSettings::tapPlayChanged, m_board->keyboard(), &BoardKeyboard::setTapPlay);
 
     // The board takes the keyboard focus whenever none of these lies over it.
@@ -270,10 +273,11 @@ void MainWindow::Fertigkontrolle()
     m_lesson->taskSolved();
     if (!m_solution->File3().isEmpty())
         m_solution->LoesungsbildZeigen();
-    m_platform.dialogs->message(QStringLiteral("Kontrolle"),
-                                QStringLiteral("Prima, du hast die Aufgabe gelöst.\r"
-                                               "Wähle dir eine neue Aufgabe aus!\r"
-                                               "Klicke dazu im Menü auf 'Laden' ...\r"));
+    const QString praise = QStringLiteral("Prima, du hast die Aufgabe gelöst.\r"
+                                          "Wähle dir eine neue Aufgabe aus!\r"
+                                          "Klicke dazu im Menü auf 'Laden' ...\r");
+    m_board->voice()->sayMessage(praise);
+    m_platform.dialogs->message(QStringLiteral("Kontrolle"), praise);
 }
 
 CheckWindow *MainWindow::checkWindow(bool create)

@@ -67,7 +67,7 @@ public:
     SettingsPanel *settingsPanel() const { return m_settings; }
     SolutionPicture *solution() const { return m_solution; }
     LessonRules *lesson() const { return m_lesson; }
-    ExtraSettings *extraSettings() const { return m_extra; }
+    ExtraSettings *extraSettings() const override { return m_extra; }
     int activations() const { return m_activations; }
     // The board as the page output sees it.
     BoardPage boardPage() const;

@@ -2,6 +2,7 @@
 #include "board/Board.h"
 
 #include "board/BoardKeyboard.h"
+#include "board/BoardVoice.h"
 #include "board/CellLabel.h"
 #include "board/TaskFile.h"
 #include "platform/Dialogs.h"
@@ -76,6 +77,19 @@ Board::Board(QWidget *client, Platform platform)
         labels << m_labels[i];
     }
     m_keyboard = new BoardKeyboard(m_state, client, m_drag, pictures, labels);
+
+    // Hearing: a pick-up by mouse, tap or key, the focus, the key L and a
+    // wrong drop.
+    m_voice = new BoardVoice(m_state, m_platform, this);
+    connect(m_drag, &InWindowDrag::aboutToStart, m_voice, [this](QWidget *source) {
+        if (const int n = cellNumber(source))
+            m_voice->pickedUp(n - 1);
+    });
+    connect(m_keyboard, &BoardKeyboard::pickedUp, m_voice, &BoardVoice::pickedUp);
+    connect(m_keyboard, &BoardKeyboard::focusReached, m_voice, &BoardVoice::focusReached);
+    connect(m_keyboard, &BoardKeyboard::listenPressed, m_voice, &BoardVoice::listen);
+    connect(m_state, &BoardState::mismatched, m_voice,
+            [this] { m_voice->sayMessage(QStringLiteral("Passt nicht")); });
 }
 
 void Board::setPointsButton(QPushButton *button)

@@ -20,6 +20,7 @@ class QWidget;
 namespace duplikon {
 
 class BoardKeyboard;
+class BoardVoice;
 class InWindowDrag;
 class PictureBox;
 
@@ -82,6 +83,8 @@ public:
     InWindowDrag *drag() const { return m_drag; }
     // Play by keyboard and what a screen reader is told.
     BoardKeyboard *keyboard() const { return m_keyboard; }
+    // What the child hears: speech and sounds.
+    BoardVoice *voice() const { return m_voice; }
 
     // The hidden working lists, read off the state.
     QStringList List1() const { return m_state->List1(); } // used lines in file order
@@ -111,6 +114,7 @@ private:
     QPointer<QPushButton> m_punkte;
     InWindowDrag *m_drag = nullptr;
     BoardKeyboard *m_keyboard = nullptr;
+    BoardVoice *m_voice = nullptr;
     QCheckBox *m_check4 = nullptr;
     bool m_soundsPrepared = false; // the sound output holds sounds of a set-up
 };

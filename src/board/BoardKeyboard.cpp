@@ -210,6 +210,7 @@ void BoardKeyboard::pickUp(QWidget *cell)
     m_carried = cell;
     m_drag->lift(cell);
     setDescription(cell, QStringLiteral("aufgenommen"));
+    emit pickedUp(cellNumber(cell) - 1);
 }
 
 void BoardKeyboard::putBack()
@@ -321,6 +322,9 @@ bool BoardKeyboard::keyPress(QWidget *cell, int key)
         else
             pickUp(cell);
         return true;
+    case Qt::Key_L:
+        emit listenPressed(cellNumber(cell) - 1);
+        return true;
     case Qt::Key_Escape:
         if (!m_carried)
             return false;
@@ -360,6 +364,10 @@ bool BoardKeyboard::eventFilter(QObject *watched, QEvent *event)
             m_mouseSinceKeys = false;
         }
         updateFrame();
+        // Keys moved it here; a click, a tap or the window's activation did not.
+        if (m_keyboardUsed && reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason
+            && reason != Qt::PopupFocusReason)
+            emit focusReached(cellNumber(w) - 1);
         return false;
     }
     case QEvent::FocusOut: {

@@ -66,6 +66,12 @@ signals:
     // The keys matched the last pair: the focus leaves the board (the main
     // window gives it to the points).
     void lastPairMatched();
+    // Cells numbered from 0: a key or a tap picked the cell up; the keyboard
+    // focus reached it (by Tab, an arrow key, or after a match by keys); the
+    // key L was pressed on it (listen again).
+    void pickedUp(int cell);
+    void focusReached(int cell);
+    void listenPressed(int cell);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -59,8 +59,10 @@ BoardState::DropResult BoardState::drop(int source, int target)
         return DropResult::Ignored;
     if (source == target)
         return DropResult::Itself;
-    if (m_cells.at(source).partner != target)
+    if (m_cells.at(source).partner != target) {
+        emit mismatched(target, source);
         return DropResult::Mismatch;
+    }
     emit pairMatching(target, source);
     m_cells[target].shown = false;
     m_cells[source].shown = false;

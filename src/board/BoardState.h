@@ -79,6 +79,8 @@ signals:
     // A pair is about to leave the board, and has left it.
     void pairMatching(int target, int source);
     void pairMatched(int target, int source);
+    // A cell was dropped on a half of another pair.
+    void mismatched(int target, int source);
     void pointsChanged(int points);
     // The last cell of the task has gone.
     void solvedTask();

@@ -5,8 +5,10 @@
 
 namespace duplikon {
 
+class ExtraSettings;
+
 // What the editor needs of the main window: its program folder and its task
-// file list File1 (read, refreshed), and a way back to it.
+// file list File1 (read, refreshed), the added settings, and a way back to it.
 class EditorHost {
 public:
     virtual ~EditorHost() = default;
@@ -18,6 +20,9 @@ public:
     virtual int selectedTaskFile() const = 0;
     // File1 reads its folder again; its selection is lost.
     virtual void refreshTaskFiles() = 0;
+    // The added settings with the administrator's locks (AufnahmeAus, TonAus);
+    // null: every value is its default.
+    virtual ExtraSettings *extraSettings() const = 0;
     // The editor has been hidden: show the main window again (its activation follows).
     virtual void editorLeft() = 0;
 };

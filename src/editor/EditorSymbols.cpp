@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorSymbols.h"
 
+#include "pictures/SoundHalf.h"
 #include "platform/KeyboardAccess.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -169,6 +171,23 @@ void SymbolButton::mouseReleaseEvent(QMouseEvent *event)
     update();
     if (inside)
         emit clicked();
+}
+
+QImage soundPreview(const QSize &size, const QString &path, const QString &name)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    QFont font = p.font();
+    font.setPixelSize(qBound(10, size.height() / 10, 24));
+    p.setFont(font);
+    const QFontMetrics metrics(font);
+    const QRect text(4, size.height() - metrics.height() - 4, size.width() - 8, metrics.height());
+    p.setPen(kInk);
+    p.drawText(text, Qt::AlignHCenter | Qt::AlignVCenter, metrics.elidedText(name, Qt::ElideMiddle, text.width()));
+    drawSoundSymbol(p, QRectF(0, 0, size.width(), text.top()), kInk,
+                    checkSoundFile(path) != SoundFileState::Playable);
+    return image;
 }
 
 } // namespace duplikon

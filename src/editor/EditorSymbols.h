@@ -10,6 +10,10 @@ enum class EditorSymbol { Insert, MoveUp, Replace, Take, MoveDown, Delete };
 
 QImage editorSymbol(EditorSymbol kind);
 
+// The preview of a sound half: the loudspeaker above the name, on white,
+// size large; struck through when the file at path cannot play.
+QImage soundPreview(const QSize &size, const QString &path, const QString &name);
+
 // A picture box used as a button: a raised square with its symbol that
 // reports a click, or Space or Enter when it has the Tab focus.
 class SymbolButton : public QWidget {

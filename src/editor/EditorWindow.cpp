@@ -6,8 +6,10 @@
 #include "editor/PairLists.h"
 #include "editor/PictureBrowser.h"
 #include "editor/PictureImportActions.h"
+#include "editor/SoundRecording.h"
 #include "editor/TaskFilePanel.h"
 #include "platform/ActivationWatcher.h"
+#include "platform/ExtraSettings.h"
 #include "platform/InWindowDrag.h"
 #include "platform/KeyboardAccess.h"
 
@@ -52,7 +54,10 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     m_client->setFixedSize(px(kClientWidth), px(kClientHeight));
     setBackground(m_client, kSystemInactiveCaptionText);
 
-    m_browser = new PictureBrowser(m_client, host->programFolder());
+    // [Fest] TonAus: the browser plays no sound either.
+    const ExtraSettings *extra = host->extraSettings();
+    m_browser = new PictureBrowser(m_client, host->programFolder(),
+                                   extra && extra->soundOff() ? nullptr : platform.sound);
     auto *line1 = new QFrame(m_client);
     line1->setObjectName(QStringLiteral("Line1"));
     line1->setFrameShape(QFrame::NoFrame);
@@ -81,7 +86,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
 
     buildHelpLine();
     m_import = new PictureImportActions(m_client, platform, host->programFolder(), m_pairs, m_browser, m_hilfe);
-    buildMenu();
+    buildMenu(platform);
     // Ctrl+V brings copied files or image data into a list; Text1 takes the
     // key itself and pastes text.
     auto *paste = new QShortcut(QKeySequence::Paste, this);
@@ -108,7 +113,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
 
 EditorWindow::~EditorWindow() = default;
 
-void EditorWindow::buildMenu()
+void EditorWindow::buildMenu(Platform platform)
 {
     // "&" marks the letters: Alt and the letter, or F10 and the arrows.
     QMenuBar *bar = menuBar();
@@ -139,6 +144,11 @@ void EditorWindow::buildMenu()
     a = menu2->addAction(QStringLiteral("&Lösungsbilder einfügen ..."));
     a->setObjectName(QStringLiteral("importSolutionPictures"));
     connect(a, &QAction::triggered, m_import, &PictureImportActions::importSolutionPicturesClick);
+    // [Fest] AufnahmeAus: voices of children are personal data, so there is no recording at all.
+    const ExtraSettings *extra = m_host->extraSettings();
+    if (!extra || !extra->recordingOff())
+        m_recording = new SoundRecording(m_client, platform, m_host->programFolder(), m_pairs, m_browser, m_hilfe,
+                                         menu2);
 
     QAction *menu3 = bar->addAction(QStringLiteral("&Großbild"));
     menu3->setObjectName(QStringLiteral("menu3"));

@@ -14,6 +14,7 @@ class InWindowDrag;
 class PairLists;
 class PictureBrowser;
 class PictureImportActions;
+class SoundRecording;
 class TaskFilePanel;
 
 // The task editor Form2: the frame with its menu, size, activation and help
@@ -37,7 +38,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildMenu();
+    void buildMenu(Platform platform);
     void buildHelpLine();
     void centreOnScreen();
     void fixSize();
@@ -51,6 +52,7 @@ private:
     TaskFilePanel *m_files;
     PictureBrowser *m_browser;
     PictureImportActions *m_import = nullptr;
+    SoundRecording *m_recording = nullptr; // none with [Fest] AufnahmeAus
     QLabel *m_hilfe = nullptr;
     InWindowDrag *m_drag = nullptr;
     ActivationWatcher *m_activation = nullptr;

@@ -5,6 +5,7 @@
 #include "editor/EditorControls.h"
 #include "editor/EditorRules.h"
 #include "editor/EditorSymbols.h"
+#include "pictures/SoundHalf.h"
 #include "platform/FileLists.h"
 
 #include <QLineEdit>
@@ -153,7 +154,11 @@ void PairLists::listClick(ListBox *list, PictureBox *lupe)
     const QString entry = list->selectedText();
     // The design opens the path in capitals, which finds the file whatever its
     // letter case; the path is matched part by part without regard to case.
-    if (isPictureName(m_langname + entry)) {
+    if (isSoundName(entry)) {
+        // the loudspeaker, struck through when the sound is missing or damaged
+        const QString path = resolveHalf(m_langname, entry);
+        lupe->setImage(soundPreview(lupe->contentsRect().size(), path, entry), path);
+    } else if (isPictureName(m_langname + entry)) {
         if (!lupe->loadFile(resolveHalf(m_langname, entry)))
             lupe->setNote(entry); // the teacher sees which picture is missing
     } else {

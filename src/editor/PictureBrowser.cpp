@@ -3,6 +3,9 @@
 
 #include "editor/EditorControls.h"
 #include "editor/EditorRules.h"
+#include "editor/EditorSymbols.h"
+#include "pictures/SoundHalf.h"
+#include "platform/Audio.h"
 #include "platform/FileLists.h"
 
 #include <QMouseEvent>
@@ -17,8 +20,8 @@ constexpr int kPreviewOpenLeft = 240;
 constexpr int kPreviewParkedLeft = 13080;
 } // namespace
 
-PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder)
-    : QObject(client), m_workingFolder(cleanPath(programFolder)), m_dir1(m_workingFolder)
+PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder, SoundOutput *sound)
+    : QObject(client), m_workingFolder(cleanPath(programFolder)), m_dir1(m_workingFolder), m_sound(sound)
 {
     const QColor black(Qt::black);
     const QColor violet(128, 128, 255);
@@ -38,7 +41,7 @@ PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder)
     m_picture1->setFocusPolicy(Qt::TabFocus); // Ctrl+G and Ctrl+B put it into a list
     m_list3 = new ListBox(client);
     styleEditorList(m_list3, "List3", {240, 2520, 2895, 1950}, violet, Qt::white);
-    m_file1 = new FileListBox(client, QStringLiteral("*.BMP;*.GIF;*.JPG;*.WMF"));
+    m_file1 = new FileListBox(client, QStringLiteral("*.BMP;*.GIF;*.JPG;*.WMF;*.WAV;*.OGG;*.MP3"));
     styleEditorList(m_file1, "File1", {240, 4440, 2895, 4110}, QColor(192, 192, 255), black);
     connect(m_list3, &ListBox::clicked, this, &PictureBrowser::List3_Click);
     connect(m_file1, &ListBox::clicked, this, &PictureBrowser::File1_Click);
@@ -110,7 +113,17 @@ void PictureBrowser::OrdnerEinrichten()
     // After "Abbruch" emptied the previews, the picture chosen in the program
     // folder comes back, so the teacher sees again what would be dragged.
     if (!m_picture1->hasPicture() && m_picture1->note().isEmpty() && m_file1->listIndex() >= 0)
+        selectQuietly(m_file1->listIndex());
+}
+
+void PictureBrowser::selectQuietly(int index)
+{
+    m_quiet = true;
+    if (m_file1->listIndex() == index)
         File1_Click();
+    else
+        m_file1->setListIndex(index);
+    m_quiet = false;
 }
 
 void PictureBrowser::List3_Click()
@@ -127,7 +140,7 @@ void PictureBrowser::Dir1_Change()
     if (!m_file1->setFolder(m_dir1))
         m_file1->setEntries({});
     if (m_file1->count() > 0)
-        m_file1->setListIndex(0);
+        selectQuietly(0);
 }
 
 void PictureBrowser::File1_Click()
@@ -136,6 +149,13 @@ void PictureBrowser::File1_Click()
         return;
     const QString name = m_file1->selectedText();
     const QString path = withTrailingSeparator(m_dir1) + name;
+    if (isSoundName(name)) {
+        m_picture1->setImage(soundPreview(m_picture1->contentsRect().size(), path, name), path);
+        m_image1->setImage(soundPreview(m_image1->contentsRect().size(), path, name), path);
+        if (m_sound && !m_quiet && checkSoundFile(path) == SoundFileState::Playable)
+            m_sound->play(path);
+        return;
+    }
     if (!m_picture1->loadFile(path))
         m_picture1->setNote(name);
     if (!m_image1->loadFile(path))

@@ -15,15 +15,18 @@ namespace duplikon {
 class FileListBox;
 class ListBox;
 class PictureBox;
+class SoundOutput;
 
 // The picture browser of the editor: the folder list List3 (the program
-// folder and its direct subfolders), the picture list File1, the small
+// folder and its direct subfolders), the picture list File1 (with the sound
+// files, shown as a loudspeaker and played when chosen), the small
 // preview Picture1 that is dragged onto the pair lists, and the large preview
 // panel vorschau with Image1 and the buttons "<<" and ">>".
 class PictureBrowser : public QObject {
     Q_OBJECT
 public:
-    PictureBrowser(QWidget *client, const QString &programFolder);
+    // sound: plays the sounds chosen in File1 (null: none are played).
+    PictureBrowser(QWidget *client, const QString &programFolder, SoundOutput *sound = nullptr);
 
     // Rebuilds the folder list from the program folder and selects it.
     void OrdnerEinrichten();
@@ -32,8 +35,8 @@ public:
     // "Abbruch": closes the large preview and empties both previews.
     void leave();
 
-    // What a drop of Picture1 adds to a pair list: the picture's path
-    // relative to the program folder, empty when no picture is chosen.
+    // What a drop of Picture1 adds to a pair list: the picture's (or sound's)
+    // path relative to the program folder, empty when nothing is chosen.
     QString chosenEntry() const;
     QImage previewImage() const;
     QString previewPath() const;
@@ -51,6 +54,8 @@ private:
     void vorschau_Click();
     void closeLargePreview();
     void browse(int step);
+    // Selects without playing: the program, not the teacher, chose the entry.
+    void selectQuietly(int index);
 
     const QString m_workingFolder;
     QString m_dir1;         // the folder Dir1 shows
@@ -64,6 +69,8 @@ private:
     PictureBox *m_image1;
     QFrame *m_shape4;
     PanelFocus m_previewFocus;
+    SoundOutput *m_sound;
+    bool m_quiet = false;
 };
 
 } // namespace duplikon

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/PictureImportActions.h"
 
+#include "editor/EditorSymbols.h"
 #include "editor/PairLists.h"
 #include "editor/PictureBrowser.h"
 #include "pictures/PictureLoader.h"
@@ -153,16 +154,16 @@ void PictureImportActions::importInto(const QVector<ImportSource> &sources, QWid
     if (sources.isEmpty() || !target)
         return;
     const QVector<ImportResult> results = runImport(sources, ImportKind::Cell);
-    const QString folder = m_programFolder + importFolderName(ImportKind::Cell) + QLatin1Char('/');
     bool any = false;
     for (const ImportResult &r : results) {
         if (r.fileName.isEmpty())
             continue;
         // The same as a drop of Picture1 from the new subfolder.
-        const QString path = folder + r.fileName;
-        const LoadedPicture shown = loadPicture(path, kCellPictureSize, PictureFit::Clip);
-        m_pairs->dropPicture(target, importFolderName(ImportKind::Cell) + QLatin1Char('\\') + r.fileName,
-                             shown.image, path);
+        const QString folderName = r.sound ? soundFolderName() : importFolderName(ImportKind::Cell);
+        const QString path = m_programFolder + folderName + QLatin1Char('/') + r.fileName;
+        const QImage shown = r.sound ? soundPreview(kCellPictureSize, path, r.fileName)
+                                     : loadPicture(path, kCellPictureSize, PictureFit::Clip).image;
+        m_pairs->dropPicture(target, folderName + QLatin1Char('\\') + r.fileName, shown, path);
         any = true;
     }
     if (any)
@@ -174,9 +175,12 @@ void PictureImportActions::reportFailures(const QString &title, const QVector<Im
                                           const QString &done)
 {
     QStringList failures;
+    bool sounds = false;
     for (const ImportResult &r : results) {
-        if (r.fileName.isEmpty())
+        if (r.fileName.isEmpty()) {
             failures << r.message;
+            sounds = sounds || r.sound;
+        }
     }
     if (failures.isEmpty() && done.isEmpty())
         return;
@@ -184,7 +188,9 @@ void PictureImportActions::reportFailures(const QString &title, const QVector<Im
     if (!failures.isEmpty()) {
         if (!text.isEmpty())
             text += kCr + kCr;
-        text += QStringLiteral("Diese Bilder wurden nicht übernommen:") + kCr + failures.join(kCr);
+        text += (sounds ? QStringLiteral("Diese Dateien wurden nicht übernommen:")
+                        : QStringLiteral("Diese Bilder wurden nicht übernommen:"))
+            + kCr + failures.join(kCr);
     }
     m_platform.dialogs->message(title, text, failures.isEmpty() ? MsgIcon::Information : MsgIcon::Exclamation);
 }

@@ -1,22 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/ExtraSettingsDialog.h"
 
+#include "platform/Audio.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/KeyboardAccess.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace duplikon {
 
 namespace {
 const QString kFixedHint = QStringLiteral("Vom Administrator festgelegt");
+
+// Keeps a control's place while it is hidden, so the dialog does not jump.
+void keepPlace(QWidget *w)
+{
+    QSizePolicy keep = w->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(keep);
+}
 } // namespace
 
 ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, ExtraSettings *settings)
@@ -62,7 +74,7 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Ext
     m_sizeNote->setObjectName(QStringLiteral("sizeNote"));
     rows->addWidget(m_sizeNote);
 
-    // Reading aloud ("Vorlesen") gets its row here.
+    addReadAloud(rows);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ExtraSettingsDialog::accept);
@@ -83,18 +95,112 @@ WindowSize ExtraSettingsDialog::chosenSize() const
 
 void ExtraSettingsDialog::showSizeNote()
 {
-    // Keeps its place, so the dialog does not jump.
-    QSizePolicy keep = m_sizeNote->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    m_sizeNote->setSizePolicy(keep);
+    keepPlace(m_sizeNote);
     m_sizeNote->setVisible(chosenSize() != m_settings->windowSizeAtStart());
+}
+
+void ExtraSettingsDialog::addReadAloud(QVBoxLayout *rows)
+{
+    auto *part = new QGridLayout;
+    m_readAloud = new QCheckBox(QStringLiteral("Vorlesen"), this);
+    m_readAloud->setObjectName(QStringLiteral("readAloud"));
+    m_readAloud->setChecked(m_settings->readAloud());
+    setAltLetter(m_readAloud, QLatin1Char('V'));
+    part->addWidget(m_readAloud, 0, 0);
+    m_speechNote = new QLabel(QStringLiteral("Keine Sprachausgabe gefunden"), this);
+    m_speechNote->setObjectName(QStringLiteral("speechNote"));
+    keepPlace(m_speechNote);
+    part->addWidget(m_speechNote, 0, 1);
+
+    m_voice = new QComboBox(this);
+    m_voice->setObjectName(QStringLiteral("voice"));
+    // Voices come later and some names are long: the width stays.
+    m_voice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_voice->setMinimumContentsLength(24);
+    auto *voiceLabel = new QLabel(QStringLiteral("&Stimme:"), this);
+    voiceLabel->setBuddy(m_voice);
+    part->addWidget(voiceLabel, 1, 0);
+    part->addWidget(m_voice, 1, 1);
+    m_tempo = new QSpinBox(this);
+    m_tempo->setObjectName(QStringLiteral("tempo"));
+    m_tempo->setRange(-100, 100);
+    m_tempo->setValue(m_settings->tempo());
+    auto *tempoLabel = new QLabel(QStringLiteral("&Tempo:"), this);
+    tempoLabel->setBuddy(m_tempo);
+    part->addWidget(tempoLabel, 2, 0);
+    part->addWidget(m_tempo, 2, 1, Qt::AlignLeft);
+    rows->addLayout(part);
+
+    if (m_platform.speech) {
+        connect(m_platform.speech, &Speech::statusChanged, this, [this] {
+            fillVoices();
+            showSpeech();
+        });
+    }
+    connect(m_readAloud, &QCheckBox::toggled, this, &ExtraSettingsDialog::readAloudToggled);
+    fillVoices();
+    readAloudToggled(m_readAloud->isChecked());
+}
+
+void ExtraSettingsDialog::readAloudToggled(bool on)
+{
+    // The voices come once the speech is ready. With nothing to be heard
+    // ([Fest] TonAus) it is never started.
+    if (on && m_platform.speech && !m_settings->soundOff())
+        m_platform.speech->start();
+    showSpeech();
+}
+
+void ExtraSettingsDialog::showSpeech()
+{
+    const Speech *speech = m_platform.speech;
+    const bool noService = !speech || speech->status() == Speech::Status::Failed;
+    const bool available = !noService && !m_settings->soundOff();
+    m_readAloud->setEnabled(available && !m_settings->readAloudFixed());
+    m_readAloud->setToolTip(m_settings->soundOff()           ? QStringLiteral("Vom Administrator abgeschaltet")
+                            : m_settings->readAloudFixed() ? kFixedHint
+                                                           : QString());
+    m_speechNote->setVisible(noService && !m_settings->soundOff());
+    const bool on = available && m_readAloud->isChecked();
+    m_voice->setEnabled(on && !m_settings->voiceFixed());
+    m_voice->setToolTip(m_settings->voiceFixed() ? kFixedHint : QString());
+    m_tempo->setEnabled(on && !m_settings->tempoFixed());
+    m_tempo->setToolTip(m_settings->tempoFixed() ? kFixedHint : QString());
+}
+
+void ExtraSettingsDialog::fillVoices()
+{
+    // The first entry is the default German voice (an empty name). Until the
+    // speech lists its voices a stored voice is shown by its name; one that is
+    // not installed is marked so (the default is spoken instead) and is kept
+    // unless another is chosen.
+    const QString current = m_voice->count() ? chosenVoice() : m_settings->voice();
+    const Speech *speech = m_platform.speech;
+    const bool listed = speech && speech->status() == Speech::Status::Ready;
+    const QStringList names = listed ? speech->voices() : QStringList();
+    m_voice->clear();
+    m_voice->addItem(QStringLiteral("Deutsch (Vorgabe)"));
+    if (!current.isEmpty() && !names.contains(current))
+        m_voice->addItem(listed ? current + QStringLiteral(" (nicht installiert)") : current, current);
+    m_voice->addItems(names);
+    m_voice->setCurrentIndex(current.isEmpty() ? 0 : std::max(1, int(names.indexOf(current)) + 1));
+}
+
+QString ExtraSettingsDialog::chosenVoice() const
+{
+    if (m_voice->currentIndex() <= 0)
+        return QString();
+    const QVariant name = m_voice->currentData(); // set on a voice not listed
+    return name.isValid() ? name.toString() : m_voice->currentText();
 }
 
 void ExtraSettingsDialog::accept()
 {
     QString error;
     const bool stored = m_settings->setTapPlay(m_tapPlay->isChecked(), &error)
-        && m_settings->setWindowSize(chosenSize(), &error);
+        && m_settings->setWindowSize(chosenSize(), &error)
+        && m_settings->setReadAloud(m_readAloud->isChecked(), &error)
+        && m_settings->setVoice(chosenVoice(), m_tempo->value(), &error);
     QDialog::accept();
     if (!stored) {
         m_platform.dialogs->message(QStringLiteral("Weitere Einstellungen"),

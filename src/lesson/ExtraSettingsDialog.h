@@ -6,15 +6,19 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QRadioButton;
+class QSpinBox;
+class QVBoxLayout;
 
 namespace duplikon {
 
 // The dialog "Weitere Einstellungen", opened by "Weitere ..." in the
 // settings panel: the settings added to the design, stored per user. A value
 // an administrator fixed is shown greyed. "OK" stores what was changed,
-// "Abbrechen" nothing.
+// "Abbrechen" nothing. Switching "Vorlesen" on starts the speech, so that its
+// voices can be chosen; without a speech service that part is greyed.
 class ExtraSettingsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -28,12 +32,22 @@ public:
 
 private:
     void showSizeNote();
+    // Reading aloud: switch, voice and speed.
+    void addReadAloud(QVBoxLayout *rows);
+    void readAloudToggled(bool on);
+    void showSpeech();
+    void fillVoices();
+    QString chosenVoice() const;
 
     Platform m_platform;
     ExtraSettings *m_settings;
     QCheckBox *m_tapPlay;
     QList<std::pair<QRadioButton *, WindowSize>> m_sizes;
     QLabel *m_sizeNote;
+    QCheckBox *m_readAloud;
+    QLabel *m_speechNote;
+    QComboBox *m_voice;
+    QSpinBox *m_tempo;
 };
 
 } // namespace duplikon

@@ -2,6 +2,7 @@
 #include "lesson/LessonRules.h"
 
 #include "board/BoardState.h"
+#include "board/BoardVoice.h"
 #include "board/SolutionPicture.h"
 #include "lesson/SettingsPanel.h"
 #include "lesson/TaskPicker.h"
@@ -29,8 +30,10 @@ void LessonRules::menu2_Click()
 
     if (repeat && m_aufgabe.isEmpty()) {
         m_aufgabe = m_panel->mandatoryList();
-        m_platform.dialogs->message(QStringLiteral("Wiederholung"),
-                                    QStringLiteral("Die Aufgaben werden wiederholt, rufe das nächste Kind.\r\r"));
+        const QString repeating = QStringLiteral("Die Aufgaben werden wiederholt, rufe das nächste Kind.\r\r");
+        if (m_voice)
+            m_voice->sayMessage(repeating);
+        m_platform.dialogs->message(QStringLiteral("Wiederholung"), repeating);
         PflichtaufgabeLaden();
         return;
     }
@@ -59,7 +62,10 @@ void LessonRules::PflichtaufgabeLaden()
     const QString entry = m_aufgabe.isEmpty() ? QString() : m_aufgabe.first();
     const int index = m_choice->taskFiles().lastIndexOf(entry);
     m_choice->loadTask(index >= 0 ? index : m_choice->selectedIndex());
-    m_platform.dialogs->message(entry.toUpper(), QStringLiteral("Dies ist eine Pflichtaufgabe für dich!\r\r"));
+    const QString mandatory = QStringLiteral("Dies ist eine Pflichtaufgabe für dich!\r\r");
+    if (m_voice)
+        m_voice->sayMessage(mandatory);
+    m_platform.dialogs->message(entry.toUpper(), mandatory);
 }
 
 void LessonRules::Command7_Click()

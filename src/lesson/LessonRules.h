@@ -10,6 +10,7 @@ class QPushButton;
 namespace duplikon {
 
 class BoardState;
+class BoardVoice;
 class ExtraSettings;
 class SettingsPanel;
 class SolutionPicture;
@@ -34,6 +35,9 @@ public:
 
     // A task was solved: the head of the queue goes when mandatory tasks are on.
     void taskSolved();
+
+    // Speaks the messages of the mandatory tasks.
+    void setVoice(BoardVoice *voice) { m_voice = voice; }
 
     // The user name, "Benutzer" until one is entered.
     QString userName() const { return m_userName; }
@@ -64,6 +68,7 @@ private:
     QStringList m_aufgabe;
     QString m_userName = QStringLiteral("Benutzer");
     const ExtraSettings *m_extra = nullptr;
+    BoardVoice *m_voice = nullptr;
 };
 
 } // namespace duplikon

@@ -5,6 +5,7 @@
 #include "pictures/Metafile.h"
 #include "pictures/MetafileRecords.h"
 #include "pictures/PictureLoader.h"
+#include "pictures/SoundHalf.h"
 #include "platform/TextFiles.h"
 
 #include <QBuffer>
@@ -26,6 +27,7 @@ constexpr int kMaxNameLength = 40;
 constexpr int kJpegQuality = 90;
 
 QString notAPicture() { return QStringLiteral("Die Datei ist kein Bild, das Duplikon lesen kann."); }
+QString notASound() { return QStringLiteral("Die Datei ist kein Ton, den Duplikon abspielen kann."); }
 QString damaged() { return QStringLiteral("Das Bild ist beschädigt oder unvollständig."); }
 QString tooBig()
 {
@@ -185,12 +187,19 @@ QString displayName(const ImportSource &source)
     return source.path.isEmpty() ? QStringLiteral("Bild aus der Zwischenablage") : QFileInfo(source.path).fileName();
 }
 
+bool isSoundSource(const ImportSource &source, ImportKind kind)
+{
+    return kind == ImportKind::Cell && !source.path.isEmpty() && isSoundName(source.path);
+}
+
 // Metafiles are drawn on the calling thread only (see the loader), so a
 // metafile is only read here and its bytes are left in metafile.
 PreparedPicture prepareSource(const ImportSource &source, ImportKind kind, QByteArray *metafile)
 {
     if (source.path.isEmpty())
         return prepareImage(source.image, kind);
+    if (isSoundSource(source, kind))
+        return prepareSound(source.path);
     QByteArray data;
     QString error;
     if (!readFileBytes(source.path, kMaxImportFileBytes, &data, &error))
@@ -223,6 +232,8 @@ QString importFolderName(ImportKind kind)
     return kind == ImportKind::Cell ? QStringLiteral("Eigene Bilder") : QStringLiteral("DUPBILDER");
 }
 
+QString soundFolderName() { return QStringLiteral("Eigene Toene"); }
+
 QSize fittedSize(const QSize &size, const QSize &box)
 {
     if (size.isEmpty() || box.isEmpty())
@@ -233,7 +244,7 @@ QSize fittedSize(const QSize &size, const QSize &box)
     return QSize(qMax(1, scaled.width()), qMax(1, scaled.height()));
 }
 
-QString importBaseName(const QString &originalFileName)
+QString importBaseName(const QString &originalFileName, const QString &fallback)
 {
     const QString base = QFileInfo(originalFileName).completeBaseName();
     QString name;
@@ -259,7 +270,7 @@ QString importBaseName(const QString &originalFileName)
         }
     }
     name.truncate(kMaxNameLength);
-    return name.isEmpty() ? QStringLiteral("Bild") : name;
+    return name.isEmpty() ? fallback : name;
 }
 
 PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName, ImportKind kind)
@@ -321,6 +332,24 @@ PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName
     return finish(image, target, !reduced, kind);
 }
 
+PreparedPicture prepareSound(const QString &path)
+{
+    QByteArray data;
+    QString error;
+    if (!readFileBytes(path, kMaxImportFileBytes, &data, &error))
+        return failure(error);
+    if (checkSoundFile(path) != SoundFileState::Playable)
+        return failure(notASound());
+    PreparedPicture p;
+    p.ok = true;
+    p.sound = true;
+    p.bytes = data;
+    // The header tells the kind, whatever the name says.
+    p.extension = data.startsWith("RIFF") ? QStringLiteral("WAV")
+                : data.startsWith("OggS") ? QStringLiteral("OGG") : QStringLiteral("MP3");
+    return p;
+}
+
 PreparedPicture prepareImage(const QImage &image, ImportKind kind)
 {
     if (image.isNull())
@@ -358,13 +387,14 @@ QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const
                                      ImportKind kind, const std::function<void(int, int)> &progress)
 {
     QVector<ImportResult> results(sources.size());
-    const QString folder = QDir(programFolder).filePath(importFolderName(kind));
-    if (!QDir().mkpath(folder)) {
-        for (int i = 0; i < sources.size(); ++i)
-            results[i].message = QStringLiteral("„%1“: Der Ordner „%2“ kann nicht angelegt werden.")
-                                     .arg(displayName(sources.at(i)), importFolderName(kind));
-        return results;
-    }
+    // Each folder is made when the first file goes into it.
+    const auto madeFolder = [&programFolder](const QString &name, QString *error) {
+        const QString folder = QDir(programFolder).filePath(name);
+        if (QDir().mkpath(folder))
+            return folder;
+        *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(name);
+        return QString();
+    };
     const int batch = qMax(1, QThread::idealThreadCount());
     for (int first = 0; first < sources.size(); first += batch) {
         const int count = qMin(batch, int(sources.size()) - first);
@@ -378,13 +408,19 @@ QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const
         // Stored one after the other, so equal names of one drop count up.
         for (int k = 0; k < count; ++k) {
             const ImportSource &source = sources.at(first + k);
-            QString error = prepared.at(k).error;
-            if (prepared.at(k).ok) {
-                const QString base = source.path.isEmpty() ? QStringLiteral("Bild") : importBaseName(source.path);
-                results[first + k].fileName = storePicture(folder, base, prepared.at(k), &error);
+            const PreparedPicture &p = prepared.at(k);
+            ImportResult &result = results[first + k];
+            QString error = p.error;
+            result.sound = isSoundSource(source, kind);
+            if (p.ok) {
+                const QString folder = madeFolder(p.sound ? soundFolderName() : importFolderName(kind), &error);
+                const QString base = source.path.isEmpty() ? QStringLiteral("Bild")
+                    : importBaseName(source.path, p.sound ? QStringLiteral("Ton") : QStringLiteral("Bild"));
+                if (!folder.isEmpty())
+                    result.fileName = storePicture(folder, base, p, &error);
             }
-            if (results.at(first + k).fileName.isEmpty())
-                results[first + k].message = QStringLiteral("„%1“: %2").arg(displayName(source), error);
+            if (result.fileName.isEmpty())
+                result.message = QStringLiteral("„%1“: %2").arg(displayName(source), error);
         }
         if (progress)
             progress(first + count, int(sources.size()));

@@ -23,6 +23,8 @@ constexpr QSize kCellPictureSize(161, 121);
 constexpr QSize kSolutionPictureSize(833, 505);
 QSize importBox(ImportKind kind);
 QString importFolderName(ImportKind kind); // "Eigene Bilder" or "DUPBILDER"
+// Sounds imported for a cell go unchanged into "Eigene Toene".
+QString soundFolderName();
 
 // Limits decided from the stored size before decoding.
 constexpr int kMaxImportSide = 16384;
@@ -34,9 +36,9 @@ constexpr qint64 kMaxImportFileBytes = 256LL * 1024 * 1024;
 QSize fittedSize(const QSize &size, const QSize &box);
 
 // The name rule: letters (umlauts and ß spelled out), digits, '-' and '_' of
-// the base name, at most 40 of them, in their letter case; "Bild" when nothing
-// is left.
-QString importBaseName(const QString &originalFileName);
+// the base name, at most 40 of them, in their letter case; fallback ("Bild")
+// when nothing is left.
+QString importBaseName(const QString &originalFileName, const QString &fallback = QStringLiteral("Bild"));
 
 // A picture ready to be stored: the file's bytes and its upper-case ending.
 struct PreparedPicture {
@@ -45,6 +47,7 @@ struct PreparedPicture {
     QByteArray bytes;
     QString extension;  // "GIF", "JPG" or "WMF"
     QSize size;         // of the stored picture (invalid for a metafile)
+    bool sound = false; // a sound file, copied as it is
 };
 
 // Decodes the bytes of one file and fits them; touches no file. sourceName
@@ -52,6 +55,10 @@ struct PreparedPicture {
 // A metafile is checked by drawing it: call that on the calling thread of
 // importPictures only, as the picture loader does.
 PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName, ImportKind kind);
+
+// A sound file (WAV, OGG or MP3, told by its header, which also gives the
+// ending) ready to be copied unchanged; a file that is no sound is refused.
+PreparedPicture prepareSound(const QString &path);
 
 // Fits an already decoded picture (image data from the clipboard or a drop).
 PreparedPicture prepareImage(const QImage &image, ImportKind kind);
@@ -71,12 +78,14 @@ struct ImportSource {
 struct ImportResult {
     QString fileName; // the stored file in the target folder, empty on failure
     QString message;  // German: the file's name and the reason when it failed
+    bool sound = false; // a sound, stored in soundFolderName() rather than the kind's folder
 };
 
 // Imports the pictures into the target folder below the program folder,
-// which is made when needed: in batches of one file per core, decoded and
-// fitted in parallel, then stored in order. After every batch progress tells
-// how many are done. A failed file never stops the others.
+// which is made when needed. For a cell, a file whose name ends as a sound's
+// is copied unchanged into soundFolderName() instead. In batches of one file
+// per core, decoded and fitted in parallel, then stored in order. After every
+// batch progress tells how many are done. A failed file never stops the others.
 QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const QString &programFolder,
                                      ImportKind kind,
                                      const std::function<void(int done, int total)> &progress = {});

@@ -146,7 +146,7 @@ void InWindowDrag::lift(QWidget *w)
 
 void InWindowDrag::start(QWidget *source, const QPoint &globalPos)
 {
-    emit aboutToStart();
+    emit aboutToStart(source);
     cancel();
     m_source = source;
     const QPoint topLeft = source->mapTo(m_window, QPoint(0, 0));

@@ -47,7 +47,7 @@ public:
 
 signals:
     // A mouse or finger press on a source is about to start a drag.
-    void aboutToStart();
+    void aboutToStart(QWidget *source);
     // The dragged control was released over a target (itself, for a click).
     void dropped(QWidget *source, QWidget *target);
     // Tap mode: a source was tapped.

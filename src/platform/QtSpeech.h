@@ -2,9 +2,17 @@
 #pragma once
 #include "platform/Audio.h"
 
+class QThread;
+
 namespace duplikon {
 
-// Speech through Qt TextToSpeech and the desktop's speech service.
+class SpeechWorker;
+
+// Speech through Qt TextToSpeech and the desktop's speech service
+// (speech-dispatcher). Making its engine blocks for seconds, and a call to an
+// unreachable service blocks for about one, so the engine lives on a thread
+// of its own: this object only posts texts to it and learns of its state by
+// queued signals. Nothing is made before start().
 class QtSpeech : public Speech {
     Q_OBJECT
 public:
@@ -18,8 +26,19 @@ public:
     void setVoice(const QString &name, int tempo) override;
 
 private:
+    void engineMade(const QStringList &voices);
+    void engineFailed();
+    void setStatus(Status status);
+    void chooseVoice();
+
     Status m_status = Status::Off;
     QStringList m_voices;
+    QString m_voice;   // the chosen voice's name; empty: the default German one
+    int m_tempo = 0;
+    QString m_waiting; // said while the engine is being made
+    bool m_hasWaiting = false;
+    QThread *m_thread = nullptr;
+    SpeechWorker *m_worker = nullptr; // lives on m_thread
 };
 
 } // namespace duplikon

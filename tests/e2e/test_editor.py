@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The task editor from the main window: a new task of two texts and two
 pictures from a subfolder, saved as TIERE2.TXT; a teacher's own picture pasted
-from the file manager's clipboard, saved as TIERE3.TXT and shown on the board."""
+from the file manager's clipboard, saved as TIERE3.TXT and shown on the board;
+a sound pasted the same way lands in "Eigene Toene" and the browser lists it."""
 import os
 import struct
 import subprocess
@@ -25,6 +26,22 @@ def bmp(width, height, rgb):
     header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
     return header + info + pixels
+
+
+def wav():
+    """A tenth of a second of silence: 8 kHz, 8 bits, mono."""
+    samples = b"\x80" * 800
+    return (b"RIFF" + struct.pack("<I", 36 + len(samples)) + b"WAVEfmt "
+            + struct.pack("<IHHIIHH", 16, 1, 1, 8000, 8000, 1, 8) + b"data" + struct.pack("<I", len(samples)) + samples)
+
+
+def copy_files(paths):
+    """Files copied in a file manager: xclip holds them until it is ended."""
+    xclip = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-t", "text/uri-list", "-i"],
+                             stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    xclip.stdin.write("".join(f"file://{urllib.parse.quote(p)}\r\n" for p in paths).encode())
+    xclip.stdin.close()
+    return xclip
 
 
 class EditorTest(e2e.TestCase):
@@ -109,10 +126,7 @@ class EditorTest(e2e.TestCase):
         Image.merge("RGB", (gradient, Image.radial_gradient("L"), gradient.rotate(90))).resize((800, 600)).save(photo)
         with open(broken, "wb") as f:
             f.write(b"\xff\xd8\xff\xe0 nur der Anfang")
-        xclip = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-t", "text/uri-list", "-i"],
-                                 stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        xclip.stdin.write("".join(f"file://{urllib.parse.quote(p)}\r\n" for p in (photo, broken)).encode())
-        xclip.stdin.close()
+        xclip = copy_files((photo, broken))
         try:
             self.click_editor(wid, 3600 + 1400, 2520 + 3600)  # List1 below its entries: the focus
             e2e.key("ctrl+v")
@@ -131,6 +145,24 @@ class EditorTest(e2e.TestCase):
             self.assertTrue(f.read().endswith(b"Eigene Bilder\\MeinFoto.JPG\r\nL\xf6we\r\n"))
         with Image.open(os.path.join(app.folder, "Eigene Bilder", "MeinFoto.JPG")) as picture:
             self.assertEqual(picture.size, (161, 121))
+
+        # a sound pasted into the blue list is copied unchanged; the browser lists its folder
+        sound = os.path.join(own, "Muh Kuh.wav")
+        with open(sound, "wb") as f:
+            f.write(wav())
+        xclip = copy_files((sound,))
+        try:
+            self.click_editor(wid, 9840 + 1400, 2520 + 3600)  # List2 below its entries
+            e2e.key("ctrl+v")
+            app.find("Eigene Toene\\MuhKuh.WAV", "list item", window=EDITOR)
+        finally:
+            os.kill(xclip.pid, 15)
+            xclip.wait()
+        with open(os.path.join(app.folder, "Eigene Toene", "MuhKuh.WAV"), "rb") as f:
+            self.assertEqual(f.read(), wav())
+        self.click_editor(wid, 240 + 1400, 2520 + 120 + 4 * 240)  # List3: "Eigene Toene"
+        app.find("MuhKuh.WAV", "list item", window=EDITOR)
+        app.screenshot("editor-sound", wid)
 
         # "Abbruch" goes back to the main window, whose task list holds the new tasks
         self.editor_menu(app, "Abbruch")

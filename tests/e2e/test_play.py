@@ -5,6 +5,9 @@ and earns a point, the emptied board shows a solution picture and the praise,
 and the check window logs the task with its time. A screen reader hears the
 keyboard play.
 
+With Vorlesen on, a picked-up text cell is spoken by the real speech-dispatcher
+with espeak-ng, its sound going nowhere.
+
 The partners are found as a child finds them: by what the cells show (their
 accessible names: a text cell's caption, a picture cell's file name as the task
 file writes it), paired by the task file on disk.
@@ -13,6 +16,9 @@ Touch is not played here: Xvfb has no touch device and xdotool sends no touch
 events; the touch drag is covered by the board's component test."""
 import os
 import re
+import shutil
+import signal
+import tempfile
 import time
 import unittest
 
@@ -29,6 +35,74 @@ CHECK = "Duplikon: Kontrolle"
 PRAISE = ("Prima, du hast die Aufgabe gelöst.\r"
           "Wähle dir eine neue Aufgabe aus!\r"
           "Klicke dazu im Menü auf 'Laden' ...\r")
+
+
+class QuietSpeech:
+    """A speech-dispatcher of the test's own, started by the program as on a
+    desktop: home, configuration and runtime folder are temporary, its sound
+    goes to libao's null driver (without a sink the server hangs and ignores
+    SIGTERM), and it logs each text it queues. end() stops it by the process
+    id in its pid file and checks that none of its processes is left."""
+
+    def __init__(self, env):
+        self.root = tempfile.mkdtemp(prefix="duplikon-e2e-speech-")
+        self.home = os.path.join(self.root, "home")
+        self.runtime = os.path.join(self.root, "run")
+        os.makedirs(self.runtime, mode=0o700)
+        conf = os.path.join(env["XDG_CONFIG_HOME"], "speech-dispatcher")
+        os.makedirs(conf, exist_ok=True)
+        with open(os.path.join(conf, "speechd.conf"), "w") as f:
+            f.write('AudioOutputMethod "libao"\nLogLevel 5\n')
+        os.makedirs(self.home)
+        with open(os.path.join(self.home, ".libao"), "w") as f:
+            f.write("default_driver=null\n")
+        env.update(HOME=self.home, XDG_RUNTIME_DIR=self.runtime,
+                   XDG_CACHE_HOME=os.path.join(self.home, ".cache"))
+
+    def _file(self, *names):
+        """The server's file in its runtime folder or, without one, its cache."""
+        for base in (self.runtime, os.path.join(self.home, ".cache")):
+            path = os.path.join(base, "speech-dispatcher", *names)
+            if os.path.exists(path):
+                return path
+        return None
+
+    def queued(self, text):
+        path = self._file("log", "speech-dispatcher.log")
+        if path is None:
+            return False
+        with open(path, "rb") as f:
+            return f"Queueing message |{text}|".encode() in f.read()
+
+    def processes(self):
+        """The server and its modules: every process running in this home."""
+        mark = f"HOME={self.home}".encode()
+        found = []
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    if mark in f.read().split(b"\0"):
+                        found.append(int(pid))
+            except OSError:
+                pass
+        return found
+
+    def end(self):
+        path = self._file("pid", "speech-dispatcher.pid")
+        try:
+            if path is not None:
+                with open(path) as f:
+                    pid = int(f.read().strip())
+                os.kill(pid, signal.SIGTERM)
+                try:
+                    e2e.wait_until(lambda: pid not in self.processes(), 5, "speech-dispatcher to end")
+                except e2e.E2EFailure:
+                    os.kill(pid, signal.SIGKILL)
+            e2e.wait_until(lambda: not self.processes(), 10, "no speech-dispatcher process to be left")
+        finally:
+            for pid in self.processes():
+                os.kill(pid, signal.SIGKILL)
+            shutil.rmtree(self.root, ignore_errors=True)
 
 
 def mean_difference(a, b):
@@ -237,14 +311,25 @@ class PlayTest(e2e.TestCase):
 
     def test_a_task_solved_by_taps_with_the_users_setting(self):
         """With Antippen=true in the user's settings file, clicks alone play:
-        a click picks a cell up, a click on its partner matches."""
-        env = self.settings_env(user="[Duplikon]\nAntippen=true\n")
-        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS}, env=env)
+        a click picks a cell up, a click on its partner matches. With
+        Vorlesen=true too, the desktop's speech service reads a picked-up text."""
+        env = self.settings_env(user="[Duplikon]\nAntippen=true\nVorlesen=true\n")
+        speech = QuietSpeech(env)
+        self.addCleanup(speech.end)  # after tearDown has ended the program
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS, "HUND.TXT": "Hund\r\nHund.gif\r\n"}, env=env)
         app.click("Abbruch", "push button")
+        self.load_task(app, "HUND.TXT")
+        app.wait_board(["Hund", "Hund.gif"])
+        cells = app.board_cells().values()
+        next(n for n in cells if e2e.shows_half(n, "Hund")).press()
+        # Making the engine, with the server it starts, takes seconds; the text waits for it.
+        e2e.wait_until(lambda: speech.queued("Hund"), 30, "speech-dispatcher to queue |Hund|")
+        next(n for n in cells if e2e.shows_half(n, "Hund.gif")).press()
+        app.message_box("Kontrolle").press("OK")
         self.load_task(app, TASK)
         path = os.path.join(app.folder, TASK)
         app.wait_board([h for pair in e2e.task_pairs(path) for h in pair])
-        self.assertEqual(app.match_pairs(path, 0, taps=True), 10)
+        self.assertEqual(app.match_pairs(path, 1, taps=True), 11)
         app.message_box("Kontrolle").press("OK")
 
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):

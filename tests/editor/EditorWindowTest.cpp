@@ -4,6 +4,7 @@
 #include "editor/EditorSymbols.h"
 #include "editor/EditorWindow.h"
 #include "pictures/PictureBox.h"
+#include "platform/ExtraSettings.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/ListBox.h"
@@ -45,8 +46,10 @@ public:
     int selected = -1;
     int refreshes = 0;
     int left = 0;
+    ExtraSettings *extra = nullptr;
 
     QString programFolder() const override { return folder; }
+    ExtraSettings *extraSettings() const override { return extra; }
     QStringList taskFiles() const override { return files; }
     int selectedTaskFile() const override { return selected; }
     void refreshTaskFiles() override
@@ -136,6 +139,8 @@ private slots:
     void largePreviewCyclesAndClosesEveryWay();
     void keysPutThePictureIntoEitherListAndBrowseTheLargePreview();
     void ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed();
+    void soundsAreListedPlayedDroppedAndImported();
+    void recordingAddsNumberedSoundsToTheFocusedList();
     void abbruchKeepsListsAndCloseBoxStartsAfresh();
     void returningFromAnotherWindowActivatesButAMessageBoxDoesNot();
 
@@ -964,6 +969,84 @@ void EditorWindowTest::ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed()
     trigger("importSolutionPictures");
     QCOMPARE(QImage(m_folder + "/DUPBILDER/MeinFoto.GIF").size(), QSize(833, 505));
     QVERIFY(m_fake->dialogs.shown.last().text.contains(QStringLiteral("nächsten Start")));
+}
+
+void EditorWindowTest::soundsAreListedPlayedDroppedAndImported()
+{
+    const QString muh = m_folder + QStringLiteral("/Leer/Muh.wav");
+    writeBytes(muh, silentWav());
+    open();
+    // choosing the folder chooses its sound without playing it; a click plays it
+    clickRow(list("List3"), 2);
+    QCOMPARE(items(list("File1")), QStringList{"Muh.wav"});
+    QVERIFY(box("Picture1")->hasPicture());
+    QVERIFY(m_fake->sound.played.isEmpty());
+    clickRow(list("File1"), 0);
+    QCOMPARE(m_fake->sound.played, QStringList{muh});
+    QTest::keyClick(list("File1"), Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(items(list("List1")), QStringList{"Leer\\Muh.wav"});
+    QCOMPARE(box("Lupe1")->image(), box("Picture1")->image());
+    // a sound file from the file manager is copied unchanged; a file that only
+    // has a sound's name is refused
+    const QString bad = m_dir->filePath(QStringLiteral("Stumm.mp3"));
+    writeBytes(bad, "kein Ton");
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(muh), QUrl::fromLocalFile(bad)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(list("List2")->viewport(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(list("List2")->viewport(), &drop);
+    QCOMPARE(items(list("List2")), QStringList{"Eigene Toene\\Muh.WAV"});
+    QCOMPARE(readBytes(m_folder + QStringLiteral("/Eigene Toene/Muh.WAV")), silentWav());
+    const QString refused = m_fake->dialogs.shown.last().text;
+    QVERIFY2(refused.contains(QStringLiteral("Diese Dateien")) && refused.contains(QStringLiteral("„Stumm.mp3“: Die Datei ist kein Ton")),
+             qPrintable(refused));
+    clickRow(list("List2"), 0);
+    QVERIFY(box("Lupe2")->hasPicture());
+}
+
+void EditorWindowTest::recordingAddsNumberedSoundsToTheFocusedList()
+{
+    open();
+    m_win->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_win));
+    auto *entry = child<QAction>(m_win, "recordSound");
+    auto *menu = child<QMenu>(m_win, "menu2");
+    emit menu->aboutToShow();
+    QVERIFY(entry->isEnabled());
+    QCOMPARE(entry->text(), QStringLiteral("&Ton aufnehmen ..."));
+    // into the focused blue list; the second choice ends the recording
+    list("List2")->setFocus();
+    text1()->setFocus();
+    entry->trigger();
+    QCOMPARE(m_fake->recorder.path, m_folder + QStringLiteral("/Eigene Toene/Aufnahme.WAV"));
+    QCOMPARE(m_fake->recorder.maxMilliseconds, 10000);
+    QCOMPARE(entry->text(), QStringLiteral("&Tonaufnahme beenden"));
+    entry->trigger();
+    QCOMPARE(items(list("List2")), QStringList{"Eigene Toene\\Aufnahme.WAV"});
+    QCOMPARE(entry->text(), QStringLiteral("&Ton aufnehmen ..."));
+    // names already taken in any letter case are skipped; a failed recording is removed
+    writeBytes(m_folder + QStringLiteral("/Eigene Toene/aufnahme-2.wav"), "x");
+    entry->trigger();
+    QCOMPARE(QFileInfo(m_fake->recorder.path).fileName(), QStringLiteral("Aufnahme-3.WAV"));
+    m_fake->recorder.finish(false);
+    QVERIFY(!QFile::exists(m_folder + QStringLiteral("/Eigene Toene/Aufnahme-3.WAV")));
+    QCOMPARE(m_fake->dialogs.shown.last().text, QStringLiteral("Die Aufnahme ist nicht gelungen."));
+    QCOMPARE(list("List2")->count(), 1);
+    // no microphone: greyed, and nothing starts
+    m_fake->recorder.input = false;
+    emit menu->aboutToShow();
+    QVERIFY(!entry->isEnabled());
+    // [Fest] AufnahmeAus=true: no entry at all
+    const QString conf = m_dir->filePath(QStringLiteral("duplikon.conf"));
+    writeBytes(conf, "[Fest]\nAufnahmeAus=true\n");
+    ExtraSettings locked(ExtraSettingsFiles{{}, {conf}});
+    m_host.extra = &locked;
+    delete m_win;
+    open();
+    QVERIFY(!m_win->findChild<QAction *>("recordSound"));
+    delete m_win;
+    m_host.extra = nullptr;
 }
 
 void EditorWindowTest::abbruchKeepsListsAndCloseBoxStartsAfresh()

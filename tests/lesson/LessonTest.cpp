@@ -17,10 +17,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QtTest>
 
 using namespace duplikon;
@@ -325,6 +327,60 @@ private slots:
         d = open();
         QVERIFY(!child<QCheckBox>(d, "tapPlay")->isChecked() && !child<QCheckBox>(d, "tapPlay")->isEnabled());
         QVERIFY(child<QRadioButton>(d, "size200")->isChecked() && child<QRadioButton>(d, "size200")->isEnabled());
+    }
+
+    void readAloudStartsTheSpeechOffersItsVoicesAndStoresVoiceAndTempo()
+    {
+        Lesson l;
+        l.files = {l.pf.file(QStringLiteral("home/duplikon.conf")), {l.pf.file(QStringLiteral("xdg/duplikon.conf"))}};
+        l.start();
+        const auto open = [&l] {
+            l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
+            l.menu("menu4")->trigger();
+            child<QPushButton>(l.w.get(), "moreSettings")->click();
+            return child<ExtraSettingsDialog>(l.w.get(), "extraSettings");
+        };
+        ExtraSettingsDialog *d = open();
+        auto *voice = child<QComboBox>(d, "voice");
+        QVERIFY(l.fp.speech.starts == 0 && !voice->isEnabled() && !child<QSpinBox>(d, "tempo")->isEnabled());
+        child<QCheckBox>(d, "readAloud")->click();
+        QCOMPARE(l.fp.speech.starts, 1);
+        QCOMPARE(voice->count(), 3); // the default, then the installed voices
+        QVERIFY(voice->isEnabled() && !child<QLabel>(d, "speechNote")->isVisibleTo(d));
+        voice->setCurrentIndex(voice->findText(QStringLiteral("English")));
+        child<QSpinBox>(d, "tempo")->setValue(-40);
+        d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        ExtraSettingsValues v = readExtraSettings(l.files);
+        QVERIFY(v.readAloud && v.voice == QStringLiteral("English") && v.tempo == -40);
+
+        // Fixed values are greyed; TonAus greys the whole part and starts nothing.
+        l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nStimme=Gone\n");
+        l.start();
+        d = open();
+        QVERIFY(child<QCheckBox>(d, "readAloud")->isEnabled() && !child<QComboBox>(d, "voice")->isEnabled());
+        QCOMPARE(child<QComboBox>(d, "voice")->currentText(), QStringLiteral("Gone (nicht installiert)"));
+        QVERIFY(child<QSpinBox>(d, "tempo")->isEnabled() && child<QSpinBox>(d, "tempo")->value() == -40);
+        l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nTonAus=true\n");
+        l.start();
+        d = open();
+        QVERIFY(!child<QCheckBox>(d, "readAloud")->isEnabled() && !child<QSpinBox>(d, "tempo")->isEnabled());
+        QVERIFY(l.fp.speech.starts == 2 && child<QCheckBox>(d, "tapPlay")->isEnabled());
+    }
+
+    void withoutASpeechServiceReadAloudIsGreyedWithANote()
+    {
+        Lesson l;
+        l.fp.speech.fail = true;
+        l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
+        l.menu("menu4")->trigger();
+        child<QPushButton>(l.w.get(), "moreSettings")->click();
+        auto *d = child<ExtraSettingsDialog>(l.w.get(), "extraSettings");
+        auto *note = child<QLabel>(d, "speechNote");
+        QVERIFY(!note->isVisibleTo(d));
+        child<QCheckBox>(d, "readAloud")->click();
+        QVERIFY(!child<QCheckBox>(d, "readAloud")->isEnabled() && !child<QComboBox>(d, "voice")->isEnabled());
+        QVERIFY(note->isVisibleTo(d) && note->text() == QStringLiteral("Keine Sprachausgabe gefunden"));
+        QVERIFY(child<QCheckBox>(d, "tapPlay")->isEnabled() && child<QRadioButton>(d, "size150")->isEnabled());
     }
 
     void damagedSettingsFileStartsQuietlyWithTheDesignLook()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A teacher's picture is made to fit a cell, named by the name rule, never
 // replaces a file, and bad input is refused with the file's name and reason.
+#include "FakePlatform.h"
 #include "pictures/PictureImport.h"
 
 #include <QBuffer>
@@ -144,16 +145,23 @@ private slots:
         const QVector<ImportSource> sources{
             file("Text.png", "kein Bild"), file("Halb.png", png.left(png.size() - 20)), file("Riesig.bmp", huge), file("Flaeche.bmp", vast),
             file("Fremd.svg", QByteArray(svg).replace("%1", "../geheim.png")), file("Foto.heic", QByteArray("\0\0\0\x18" "ftypheic", 12)),
-            file("Gut.svg", QByteArray(svg).replace("%1", "#a")), file("Gut.png", png)};
+            file("Stumm.wav", "kein Ton"), file("Gut.svg", QByteArray(svg).replace("%1", "#a")), file("Gut.png", png),
+            file("Ruf.mp3", test::silentWav())};
         const QVector<ImportResult> r = importPictures(sources, dir.path(), ImportKind::Cell);
-        const QStringList reasons{"kein Bild", "unvollständig", "zu groß", "zu groß", "verweist", "HEIC/HEIF"};
+        const QStringList reasons{"kein Bild", "unvollständig", "zu groß", "zu groß", "verweist", "HEIC/HEIF", "kein Ton"};
         for (int i = 0; i < reasons.size(); ++i) {
             QVERIFY(r[i].fileName.isEmpty());
             QVERIFY2(r[i].message.contains(QFileInfo(sources[i].path).fileName()) && r[i].message.contains(reasons[i]), qPrintable(r[i].message));
         }
-        QCOMPARE(r[6].fileName, QStringLiteral("Gut.GIF"));
-        QCOMPARE(r[7].fileName, QStringLiteral("Gut.JPG"));
+        QCOMPARE(r[7].fileName, QStringLiteral("Gut.GIF"));
+        QCOMPARE(r[8].fileName, QStringLiteral("Gut.JPG"));
         QVERIFY(QFile::exists(dir.filePath("Eigene Bilder/Gut.JPG")));
+        // a sound is copied unchanged, its ending told by its header
+        QVERIFY(r[6].sound && r[9].sound && !r[8].sound);
+        QCOMPARE(r[9].fileName, QStringLiteral("Ruf.WAV"));
+        QFile copy(dir.filePath("Eigene Toene/Ruf.WAV"));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), test::silentWav());
     }
 
     void aReadOnlyFolderOrAFullDiskLeavesNoFileBehind()

@@ -65,6 +65,25 @@ private slots:
         QCOMPARE(v.windowSize, WindowSize::OneAndAHalf);
     }
 
+    void readingAloudWithVoiceAndTempoAndTheQuietLocks()
+    {
+        Files f;
+        write(f.user(), "[Duplikon]\nVorlesen=true\nStimme=German+Anna\nTempo=-101\n"
+                          "[Fest]\nAufnahmeAus=true\nTonAus=true\n");
+        write(f.admin(0), "[Duplikon]\nTempo=40\nAufnahmeAus=true\nTonAus=true\n");
+        ExtraSettingsValues v = readExtraSettings(f.files);
+        QVERIFY(v.readAloud && !v.readAloudFixed && v.voice == QStringLiteral("German+Anna") && v.tempo == 40);
+        QVERIFY(!v.recordingOff && !v.soundOff); // only an administrator's [Fest] silences
+        write(f.admin(0), "[Fest]\nVorlesen=false\nTempo=-100\nAufnahmeAus=true\nTonAus=true\n");
+        ExtraSettings s(f.files);
+        QVERIFY(!s.readAloud() && s.readAloudFixed() && s.tempo() == -100 && s.tempoFixed() && !s.voiceFixed());
+        QVERIFY(s.recordingOff() && s.soundOff());
+        QString error;
+        QVERIFY(s.setReadAloud(true, &error) && s.setVoice(QString(), 100, &error));
+        QVERIFY(!s.readAloud() && s.tempo() == -100 && s.voice().isEmpty());
+        QVERIFY(readExtraSettings(f.files).voice.isEmpty());
+    }
+
     void aDamagedFileIsIgnoredAsAWholeAndNeverOverwritten()
     {
         Files f;

@@ -73,6 +73,7 @@ void FakeSpeech::start()
 
 void FakeSpeech::say(const QString &text)
 {
+    ++calls;
     if (current == Status::Ready || current == Status::Starting)
         spoken << text;
 }
@@ -96,6 +97,21 @@ bool FakeRecorder::start(const QString &file, int maxMs, QString *error)
     return true;
 }
 
+QByteArray silentWav()
+{
+    const QByteArray samples(800, char(0x80));
+    QByteArray wav("RIFF");
+    auto put32 = [&wav](quint32 v) { char b[4]; qToLittleEndian(v, b); wav.append(b, 4); };
+    auto put16 = [&wav](quint16 v) { char b[2]; qToLittleEndian(v, b); wav.append(b, 2); };
+    put32(36 + samples.size());
+    wav.append("WAVEfmt ");
+    put32(16); put16(1); put16(1); put32(8000); put32(8000); put16(1); put16(8);
+    wav.append("data");
+    put32(samples.size());
+    wav.append(samples);
+    return wav;
+}
+
 void FakeRecorder::finish(bool ok)
 {
     if (path.isEmpty())
@@ -103,17 +119,7 @@ void FakeRecorder::finish(bool ok)
     const QString done = path;
     path.clear();
     if (ok) {
-        // A tenth of a second of silence: 8 kHz, 8 bits, mono.
-        const QByteArray samples(800, char(0x80));
-        QByteArray wav("RIFF");
-        auto put32 = [&wav](quint32 v) { char b[4]; qToLittleEndian(v, b); wav.append(b, 4); };
-        auto put16 = [&wav](quint16 v) { char b[2]; qToLittleEndian(v, b); wav.append(b, 2); };
-        put32(36 + samples.size());
-        wav.append("WAVEfmt ");
-        put32(16); put16(1); put16(1); put32(8000); put32(8000); put16(1); put16(8);
-        wav.append("data");
-        put32(samples.size());
-        wav.append(samples);
+        const QByteArray wav = silentWav();
         QFile out(done);
         ok = out.open(QIODevice::WriteOnly) && out.write(wav) == wav.size();
     }

@@ -99,6 +99,7 @@ public:
     Status current = Status::Off;
     int starts = 0;
     int stops = 0;
+    int calls = 0;          // every say(), heard or not
     QStringList spoken;     // every text said, in order (each cuts off the one before)
     QStringList installed = {QStringLiteral("German"), QStringLiteral("English")};
     QString voice;
@@ -114,6 +115,9 @@ public:
     QStringList played;
     int stops = 0;
 };
+
+// A tenth of a second of silence as a WAV file: 8 kHz, 8 bits, mono.
+QByteArray silentWav();
 
 // A microphone that "records" a small WAV file at once; finish() ends it.
 class FakeRecorder : public SoundRecorder {

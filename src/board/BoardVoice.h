@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "platform/Services.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+namespace duplikon {
+
+class BoardState;
+class ExtraSettings;
+
+// What the child hears during play. With "Vorlesen" on, a text cell's text is
+// spoken when the cell is picked up and when the keyboard focus reaches it
+// (unless a screen reader is active: it speaks the focus itself), and so are
+// the messages of play. A sound half plays when its cell is picked up and on
+// the key L. Each utterance or sound cuts off the one before. With TonAus
+// nothing is heard at all. The speech engine is made only when "Vorlesen" is
+// on, never while the program starts, and after a failure it stays silent.
+class BoardVoice : public QObject {
+    Q_OBJECT
+public:
+    BoardVoice(const BoardState *state, Platform platform, QObject *parent = nullptr);
+
+    // The added settings; without them nothing is spoken and sounds play.
+    void setSettings(ExtraSettings *settings);
+
+    // Whether speech is wanted and allowed (it may still be starting).
+    bool readingAloud() const;
+    // Whether sounds may play (no TonAus).
+    bool soundAllowed() const;
+
+    // Cells numbered from 0.
+    void pickedUp(int cell);
+    void focusReached(int cell);
+    void listen(int cell);
+    // A message a child meets during play, as shown (carriage returns
+    // between its lines).
+    void sayMessage(const QString &message);
+
+    // Waiting after the settings come before the engine is made, so that it
+    // never competes with the program's start.
+    static constexpr int kStartDelayMilliseconds = 1500;
+
+    // Whether a screen reader is active; QAccessible::isActive() unless set
+    // (a test has no accessibility bridge to switch on).
+    void setScreenReaderCheck(std::function<bool()> check) { m_screenReaderActive = std::move(check); }
+
+private:
+    void startSpeech();
+    void speak(const QString &text);
+    void applyVoice();
+
+    const BoardState *m_state;
+    Platform m_platform;
+    QPointer<ExtraSettings> m_settings;
+    std::function<bool()> m_screenReaderActive;
+};
+
+} // namespace duplikon
