@@ -20,6 +20,8 @@ PACKAGES=(
   # GStreamer's plugins, which Debian does not pull in with Qt Multimedia
   qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # the sound benchmark: a sound server with a null sink (bench/null-sound.sh)
+  pulseaudio
   # reading a teacher's own pictures: WebP and TIFF, SVG (Qt plugins)
   qt6-image-formats-plugins libqt6svg6
   # the German locale the end-to-end tests run in, as on a teacher's machine

@@ -8,6 +8,7 @@
 #include "board/BoardState.h"
 #include "board/ColourCycle.h"
 #include "board/SolutionPicture.h"
+#include "board/TaskFile.h"
 #include "lesson/LessonRules.h"
 #include "lesson/SettingsPanel.h"
 #include "pictures/PictureBox.h"
@@ -359,6 +360,10 @@ BoardPage MainWindow::boardPage() const
         if (c.picture) {
             cell.kind = PageCell::Picture;
             cell.picturePath = resolveHalf(programFolder(), c.half);
+        } else if (c.sound) {
+            cell.kind = PageCell::Sound;
+            cell.text = halfFileName(c.half);
+            cell.soundMissing = c.soundFile.isEmpty();
         } else {
             cell.kind = PageCell::Text;
             cell.text = c.half;

@@ -4,6 +4,7 @@
 #include "board/BoardState.h"
 #include "board/TaskFile.h"
 #include "pictures/PictureBox.h"
+#include "pictures/SoundHalf.h"
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
@@ -186,6 +187,13 @@ void TaskChoice::preview(int line, PictureBox *box)
     const QString text = line < m_list4->count() ? m_list4->item(line)->text() : QString();
     if (text.isEmpty())
         return;
+    if (isSoundName(text)) {
+        // The loudspeaker with the file's name, crossed out when it cannot play.
+        const bool playable = checkSoundFile(resolveHalf(m_programFolder, text)) == SoundFileState::Playable;
+        box->showSound(halfFileName(text), !playable);
+        box->setAccessibleName(text);
+        return;
+    }
     // The test is made on the whole path, program folder first: a line of
     // fewer than four characters ends in the folder separator and is text.
     if (isPictureName(m_programFolder + text)) {

@@ -3,12 +3,15 @@
 
 #include "board/BoardKeyboard.h"
 #include "board/BoardVoice.h"
+#include "board/CellLabel.h"
 #include "board/TaskFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/InWindowDrag.h"
 #include "pictures/PictureBox.h"
+#include "pictures/SoundHalf.h"
+#include "platform/Audio.h"
 #include "platform/TextFiles.h"
 
 #include <QCheckBox>
@@ -38,7 +41,7 @@ Board::Board(QWidget *client, Platform platform)
         b->setBorder(true);
         placeTwips(b, left, top, 2415, 1815);
         b->hide();
-        auto *t = new QLabel(client);
+        auto *t = new CellLabel(client);
         t->setObjectName(QStringLiteral("Text%1").arg(n));
         t->setFrameShape(QFrame::Box);
         t->setLineWidth(1);
@@ -133,8 +136,28 @@ void Board::AufgabeLaden(const QString &fileName)
     Check4_Click();
 }
 
+void Board::findSounds()
+{
+    QStringList playable;
+    for (int j = 0; j < kCells; ++j) {
+        const BoardCell &c = m_state->cell(j);
+        if (!c.shown || !c.sound)
+            continue;
+        const QString path = resolveHalf(m_programFolder, c.half);
+        const bool ok = checkSoundFile(path) == SoundFileState::Playable;
+        m_state->setSoundFile(j, ok ? path : QString());
+        if (ok)
+            playable << path;
+    }
+    // A board without sounds after one without sounds asks nothing of the output.
+    if (m_platform.sound && (!playable.isEmpty() || m_soundsPrepared))
+        m_platform.sound->prepare(playable);
+    m_soundsPrepared = !playable.isEmpty();
+}
+
 void Board::FelderVerteilen()
 {
+    findSounds();
     // The board's pictures are decoded together, on all cores, and each cell
     // takes its own picture from the result.
     QVector<PictureRequest> requests;
@@ -161,7 +184,7 @@ void Board::FeldBelegen(int j)
 {
     const BoardCell &c = m_state->cell(j);
     PictureBox *b = m_pictures[j];
-    QLabel *t = m_labels[j];
+    CellLabel *t = m_labels[j];
     if (!c.shown) {
         b->hide();
         t->hide();
@@ -182,9 +205,19 @@ void Board::FeldBelegen(int j)
         b->setToolTip(QString());
         t->hide();
         b->show();
+    } else if (c.sound) {
+        // A file that is missing or damaged keeps the cell a sound cell, so
+        // the pair stays playable, and shows the loudspeaker crossed out.
+        t->showSound(c.soundFile.isEmpty());
+        t->setAccessibleName(spokenPictureName(c.half));
+        t->setToolTip(spokenPictureName(c.half));
+        b->hide();
+        t->show();
     } else {
+        t->clearSound();
         t->setText(c.half);
         t->setAccessibleName(c.half);
+        t->setToolTip(QString());
         b->hide();
         t->show();
     }

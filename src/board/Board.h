@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "board/BoardState.h"
+#include "board/CellLabel.h"
 #include "platform/Colours.h"
 #include "pictures/PictureLoader.h"
 #include "platform/Services.h"
@@ -74,7 +75,7 @@ public:
 
     // Cell controls Bild<n> and Text<n>: n from 1 to 20.
     PictureBox *picture(int n) const { return m_pictures[n - 1]; }
-    QLabel *label(int n) const { return m_labels[n - 1]; }
+    CellLabel *label(int n) const { return m_labels[n - 1]; }
     // The cell number of a cell control, 0 for any other widget.
     int cellNumber(const QWidget *w) const;
     // How many of the 40 cell controls are hidden (what the child sees).
@@ -97,6 +98,9 @@ signals:
 
 private:
     void hidePair(int target, int source);
+    // The set-up's sound halves: each file found and its header checked, the
+    // playable ones handed to the sound output to be loaded.
+    void findSounds();
 
     // While FelderVerteilen runs: the pictures it decoded for the cells.
     QVector<LoadedPicture> m_decoded;
@@ -106,12 +110,13 @@ private:
     Platform m_platform;
     BoardState *m_state;
     PictureBox *m_pictures[kCells];
-    QLabel *m_labels[kCells];
+    CellLabel *m_labels[kCells];
     QPointer<QPushButton> m_punkte;
     InWindowDrag *m_drag = nullptr;
     BoardKeyboard *m_keyboard = nullptr;
     BoardVoice *m_voice = nullptr;
     QCheckBox *m_check4 = nullptr;
+    bool m_soundsPrepared = false; // the sound output holds sounds of a set-up
 };
 
 } // namespace duplikon

@@ -113,6 +113,8 @@ void BoardKeyboard::setDescription(QWidget *cell, const QString &what)
     QString text = place(n);
     if (cell == m_pictures.at(n - 1))
         text = QStringLiteral("Bild, ") + text;
+    else if (m_state->cell(n - 1).sound)
+        text = QStringLiteral("Ton, ") + text;
     if (!what.isEmpty())
         text = what + QStringLiteral(", ") + text;
     cell->setAccessibleDescription(text);
@@ -396,6 +398,9 @@ void BoardKeyboard::boardEmptying()
 
 void BoardKeyboard::boardFilled()
 {
+    // A sound half says so with its place ("Ton, Reihe 1, Spalte 5").
+    for (QWidget *label : std::as_const(m_labels))
+        setDescription(label, QString());
     if (!m_covered)
         focusCell(nextCell(kCells));
 }

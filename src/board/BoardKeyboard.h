@@ -31,8 +31,9 @@ class InWindowDrag;
 // With tap play a tap picks a cell up and drops it in the same way.
 //
 // Every cell tells its place ("Reihe 2, Spalte 3", for a picture "Bild, Reihe
-// 2, Spalte 3") as its accessible description; what happens is said by putting
-// it in front of the place of the focused cell ("aufgenommen, Reihe 2, ...").
+// 2, Spalte 3", for a sound "Ton, Reihe 2, Spalte 3") as its accessible
+// description; what happens is said by putting it in front of the place of
+// the focused cell ("aufgenommen, Reihe 2, ...").
 //
 // While a panel covers the board its cells take no focus; when the last one
 // goes, the board takes the focus.

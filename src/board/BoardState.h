@@ -47,6 +47,8 @@ public:
     DropResult drop(int source, int target);
 
     const BoardCell &cell(int i) const { return m_cells.at(i); }
+    // The board's set-up found the sound file of cell i playable (path) or not (empty).
+    void setSoundFile(int i, const QString &path) { m_cells[i].soundFile = path; }
     int points() const { return m_points; }
     // The task file on the board; empty when none is.
     QString task() const { return m_task; }

@@ -14,10 +14,15 @@ bool isPictureName(const QString &half)
     return endings.contains(e);
 }
 
-QString spokenPictureName(const QString &half)
+QString halfFileName(const QString &half)
 {
     const int slash = qMax(half.lastIndexOf(QLatin1Char('\\')), half.lastIndexOf(QLatin1Char('/')));
-    const QString file = half.mid(slash + 1);
+    return half.mid(slash + 1);
+}
+
+QString spokenPictureName(const QString &half)
+{
+    const QString file = halfFileName(half);
     const int dot = file.lastIndexOf(QLatin1Char('.'));
     return dot > 0 ? file.left(dot) : file;
 }

@@ -13,6 +13,10 @@ constexpr int kMaxUsedLines = 20;
 // half when shorter), occur anywhere in ".BMP.GIF.JPG.WMF".
 bool isPictureName(const QString &half);
 
+// The file name of a picture or sound half, without its folder
+// ("Tiere\\Hund.wav" gives "Hund.wav").
+QString halfFileName(const QString &half);
+
 // What a screen reader says for a picture half: its file name without folder
 // and ending ("Tiere\\Hund.bmp" gives "Hund").
 QString spokenPictureName(const QString &half);

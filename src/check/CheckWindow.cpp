@@ -3,6 +3,7 @@
 
 #include "board/TaskFile.h"
 #include "pictures/PictureBox.h"
+#include "pictures/SoundHalf.h"
 #include "platform/ActivationWatcher.h"
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
@@ -170,6 +171,12 @@ void CheckWindow::List2_Click()
     if (m_list2->listIndex() < 0)
         return;
     const QString line = m_list2->selectedText().toUpper();
+    if (isSoundName(line)) {
+        const QString half = m_list2->selectedText();
+        const bool playable = checkSoundFile(resolveHalf(m_programFolder, half)) == SoundFileState::Playable;
+        m_picture1->showSound(halfFileName(half), !playable);
+        return;
+    }
     // An empty line names no picture.
     if (line.isEmpty() || !isPictureName(line)) {
         m_picture1->clearPicture();

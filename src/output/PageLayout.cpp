@@ -2,6 +2,7 @@
 #include "output/PageOutput.h"
 
 #include "pictures/PictureLoader.h"
+#include "pictures/SoundHalf.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -121,6 +122,15 @@ void composePage(QPainter &p, double devicePerTwip, int frameLineWidthDevice, co
             const LoadedPicture picture = loadPicture(c.picturePath, decoded, PictureFit::Stretch);
             if (picture.ok)
                 p.drawImage(area, picture.image);
+        } else if (c.kind == PageCell::Sound) {
+            // The picture area: the name on its bottom line, the loudspeaker above.
+            const QRect area = deviceRect(QRect(origin, QSize(kPictureWidthTwips, kPictureHeightTwips)), devicePerTwip);
+            const QRectF line(area.left(), area.bottom() - lineHeight, area.width(), lineHeight);
+            p.setPen(Qt::black);
+            p.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
+                       metrics.elidedText(c.text, Qt::ElideMiddle, line.width()));
+            drawSoundSymbol(p, QRectF(area.left(), area.top(), area.width(), line.top() - area.top()), Qt::black,
+                            c.soundMissing);
         } else if (c.kind == PageCell::Text) {
             const QStringList lines = TextUmbrechen(c.text, pointSize, page.textFont.bold());
             const qreal x = origin.x() * devicePerTwip;

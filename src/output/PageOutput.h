@@ -17,9 +17,10 @@ struct Platform;
 
 // One board cell as the page sees it.
 struct PageCell {
-    enum Kind { Hidden, Picture, Text } kind = Hidden;
+    enum Kind { Hidden, Picture, Text, Sound } kind = Hidden;
     QString picturePath;   // resolved file path of a picture half
-    QString text;          // caption of a text cell
+    QString text;          // caption of a text cell; the file name of a sound half
+    bool soundMissing = false; // a sound half whose file cannot play
 };
 
 // The board as the page sees it: twenty cells, cell 1 first, and the font of
@@ -60,7 +61,7 @@ constexpr int kClipboardFrameLineWidth = 2 * 15 / kClipboardTwipsPerPixel; // 2 
 QStringList TextUmbrechen(const QString &text, qreal pointSize, bool bold);
 
 // Draws the page: 20 frame outlines, the pictures stretched into their areas,
-// the wrapped texts line by line. The painter works in device pixels with its
+// the wrapped texts line by line, a sound as the loudspeaker over its file name. The painter works in device pixels with its
 // origin at the page's top-left corner; hidden cells leave their frame empty.
 void composePage(QPainter &p, double devicePerTwip, int frameLineWidthDevice, const BoardPage &page);
 

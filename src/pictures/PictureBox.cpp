@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/PictureBox.h"
 
+#include "pictures/SoundHalf.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -33,6 +35,7 @@ bool PictureBox::loadFile(const QString &path, QString *error)
     m_path = path;
     m_text.clear();
     m_note.clear();
+    m_sound = false;
     update();
     return true;
 }
@@ -43,6 +46,7 @@ void PictureBox::setImage(const QImage &image, const QString &path)
     m_path = path;
     m_text.clear();
     m_note.clear();
+    m_sound = false;
     update();
 }
 
@@ -52,6 +56,7 @@ void PictureBox::clearPicture()
     m_path.clear();
     m_text.clear();
     m_note.clear();
+    m_sound = false;
     update();
 }
 
@@ -64,6 +69,15 @@ void PictureBox::writeText(const QString &text)
 void PictureBox::setNote(const QString &note)
 {
     m_note = note;
+    update();
+}
+
+void PictureBox::showSound(const QString &name, bool crossed)
+{
+    clearPicture();
+    m_sound = true;
+    m_soundCrossed = crossed;
+    m_soundName = name;
     update();
 }
 
@@ -83,6 +97,17 @@ void PictureBox::paintEvent(QPaintEvent *event)
         p.setFont(font());
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_text);
+    }
+    if (m_sound) {
+        // The name on the bottom line, the loudspeaker centred above it.
+        p.setFont(font());
+        const QFontMetrics metrics(font());
+        const QRect line(area.left() + 2, area.bottom() - metrics.height() - 2, area.width() - 4, metrics.height());
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
+                   metrics.elidedText(m_soundName, Qt::ElideMiddle, line.width()));
+        drawSoundSymbol(p, QRect(area.left(), area.top() + 2, area.width(), line.top() - area.top() - 2),
+                        palette().color(QPalette::WindowText), m_soundCrossed);
     }
     if (!m_note.isEmpty()) {
         QFont f = font();

@@ -11,7 +11,8 @@ namespace duplikon {
 // its edges (Clip), or stretched over the whole box (Stretch). It decodes only
 // what it shows. It can also carry a line of text written at its top-left
 // corner (previews of text halves) and, when a picture cannot be loaded, the
-// picture's name in small type so the teacher sees what to fix.
+// picture's name in small type so the teacher sees what to fix. For a sound
+// half it shows the loudspeaker with the file's name under it.
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
@@ -31,12 +32,17 @@ public:
     void writeText(const QString &text);
     // Shows a name in small type (a picture that could not be loaded).
     void setNote(const QString &note);
+    // Shows the loudspeaker with name under it; crossed: the file cannot play.
+    void showSound(const QString &name, bool crossed);
 
     bool hasPicture() const { return !m_image.isNull(); }
     QImage image() const { return m_image; }
     QString picturePath() const { return m_path; }
     QString writtenText() const { return m_text; }
     QString note() const { return m_note; }
+    bool showsSound() const { return m_sound; }
+    bool soundCrossed() const { return m_soundCrossed; }
+    QString soundName() const { return m_sound ? m_soundName : QString(); }
 
 signals:
     void clicked();
@@ -51,6 +57,9 @@ private:
     QString m_path;
     QString m_text;
     QString m_note;
+    bool m_sound = false;
+    bool m_soundCrossed = false;
+    QString m_soundName;
 };
 
 } // namespace duplikon

@@ -19,14 +19,26 @@ bool isSoundName(const QString &half)
 
 namespace {
 
-// A RIFF file of type WAVE whose first chunk is a sensible "fmt ".
+// A RIFF file of type WAVE with a sensible "fmt " chunk. Other chunks may come
+// first (recorders put "JUNK", "bext" or "LIST" there), so the chunks are
+// walked as far as the header read reaches.
 bool wavHeader(const QByteArray &h)
 {
-    if (h.size() < 36 || !h.startsWith("RIFF") || h.mid(8, 4) != "WAVE" || h.mid(12, 4) != "fmt ")
+    if (h.size() < 12 || !h.startsWith("RIFF") || h.mid(8, 4) != "WAVE")
         return false;
-    const quint16 channels = qFromLittleEndian<quint16>(h.constData() + 22);
-    const quint32 rate = qFromLittleEndian<quint32>(h.constData() + 24);
-    const quint16 bits = qFromLittleEndian<quint16>(h.constData() + 34);
+    qsizetype at = 12;
+    while (at + 8 <= h.size() && h.mid(at, 4) != "fmt ") {
+        const quint32 size = qFromLittleEndian<quint32>(h.constData() + at + 4);
+        if (size > quint32(h.size()))
+            return false;
+        at += 8 + size + (size & 1);
+    }
+    if (at + 24 > h.size())
+        return false;
+    const char *fmt = h.constData() + at + 8;
+    const quint16 channels = qFromLittleEndian<quint16>(fmt + 2);
+    const quint32 rate = qFromLittleEndian<quint32>(fmt + 4);
+    const quint16 bits = qFromLittleEndian<quint16>(fmt + 14);
     return channels >= 1 && channels <= 8 && rate >= 1000 && rate <= 384000 && bits >= 8 && bits <= 64;
 }
 
@@ -61,7 +73,7 @@ SoundFileState checkSoundFile(const QString &path)
         return SoundFileState::Missing;
     if (!file.open(QIODevice::ReadOnly))
         return SoundFileState::Damaged;
-    const QByteArray head = file.read(64);
+    const QByteArray head = file.read(4096);
     // The kind is told by the contents, so a file named wrongly still plays.
     return wavHeader(head) || oggHeader(head) || mp3Header(head) ? SoundFileState::Playable : SoundFileState::Damaged;
 }
@@ -76,6 +88,22 @@ void drawSoundSymbol(QPainter &painter, const QRectF &area, const QColor &colour
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(area.center() - QPointF(side / 2, side / 2));
     painter.scale(side / 100.0, side / 100.0);
+
+    // Crossed out, the stroke gets a gap on either side, so it reads as a
+    // stroke through the loudspeaker and not as part of it.
+    const QLineF stroke(QPointF(6, 94), QPointF(94, 6));
+    painter.save();
+    if (crossed) {
+        QPainterPath line;
+        line.moveTo(stroke.p1());
+        line.lineTo(stroke.p2());
+        QPainterPathStroker gap;
+        gap.setWidth(22);
+        gap.setCapStyle(Qt::RoundCap);
+        QPainterPath outside;
+        outside.addRect(QRectF(-10, -10, 120, 120));
+        painter.setClipPath(outside.subtracted(gap.createStroke(line)), Qt::IntersectClip);
+    }
 
     QPainterPath speaker;
     speaker.moveTo(8, 36);
@@ -94,10 +122,11 @@ void drawSoundSymbol(QPainter &painter, const QRectF &area, const QColor &colour
     painter.setBrush(Qt::NoBrush);
     painter.drawArc(QRectF(40, 30, 30, 40), -50 * 16, 100 * 16);
     painter.drawArc(QRectF(34, 16, 54, 68), -50 * 16, 100 * 16);
+    painter.restore();
 
     if (crossed) {
         painter.setPen(QPen(colour, 8, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(6, 94), QPointF(94, 6));
+        painter.drawLine(stroke);
     }
     painter.restore();
 }

@@ -224,6 +224,14 @@ private slots:
         QVERIFY(picture1->hasPicture() && picture3->hasPicture());
         w.board()->AufgabeLaden(QStringLiteral("WURZEL.TXT"));
         QVERIFY(w.board()->picture(1)->hasPicture() && w.board()->picture(2)->hasPicture());
+        // A sound half: the loudspeaker with the file's name, crossed out when it cannot play.
+        pf.writeTask(QStringLiteral("TON.TXT"), {QStringLiteral("Tiere\\Hund.wav"), QStringLiteral("Katze.mp3")});
+        pf.write(QStringLiteral("Tiere/Hund.wav"), toneWave(50));
+        c->File1()->refresh();
+        c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("TON.TXT")));
+        QVERIFY(picture1->showsSound() && !picture1->soundCrossed() && picture3->soundCrossed());
+        QCOMPARE(picture1->soundName(), QStringLiteral("Hund.wav"));
+        QCOMPARE(picture3->soundName(), QStringLiteral("Katze.mp3"));
     }
 
     void shortListOpensClosesAndLoadsWithoutChangingTheTitle()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Playing a task on the board: drops by mouse, finger and keys, the points.
+// Playing a task on the board: drops by mouse, finger and keys, the points,
+// sound halves.
 #include "FakePlatform.h"
 #include "ProgramFolder.h"
 #include "TestInput.h"
@@ -7,6 +8,7 @@
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"
 #include "board/BoardState.h"
+#include "board/CellLabel.h"
 #include "pictures/PictureBox.h"
 #include "platform/Geometry.h"
 #include "platform/InWindowDrag.h"
@@ -56,6 +58,17 @@ struct Game {
     QPushButton *punkte() const { return button; }
     QString points() const { return punkte()->text(); }
 };
+
+// Pixels of a widget in colour.
+int pixelsOf(QWidget *w, const QColor &colour)
+{
+    const QImage img = w->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += img.pixelColor(x, y) == colour ? 1 : 0;
+    return n;
+}
 
 const QStringList kTwoPairs = {QStringLiteral("Hund"), QStringLiteral("Hund.bmp"), QStringLiteral("Katze"),
                                QStringLiteral("Mieze")};
@@ -216,6 +229,51 @@ private slots:
         fingerTap(1);
         QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
         QVERIFY(g.board()->state()->solved());
+    }
+
+    void soundHalvesShowTheLoudspeakerCrossedWhenTheyCannotPlayAndStillMatch()
+    {
+        // cells: 1 Maus.mp3 (damaged), 2 Maus, 3 Katze.ogg (missing), 4 Katze, 5 the WAV, 6 Hund
+        Game g({QStringLiteral("Hund"), QStringLiteral("tiere\\HUND.WAV"), QStringLiteral("Katze"),
+                QStringLiteral("Katze.ogg"), QStringLiteral("Maus"), QStringLiteral("Maus.mp3")});
+        g.pf.write(QStringLiteral("Tiere/Hund.wav"), toneWave(100));
+        g.pf.write(QStringLiteral("Maus.mp3"), QByteArray("kein Ton"));
+        g.board()->AufgabeLaden(QStringLiteral("AUFGABE.TXT"));
+        const QString wav = g.pf.file(QStringLiteral("Tiere/Hund.wav"));
+        QCOMPARE(g.fp.sound.prepared, QStringList{wav});
+        QCOMPARE(g.board()->state()->cell(4).soundFile, wav);
+        QVERIFY(g.board()->state()->cell(2).soundFile.isEmpty() && g.board()->state()->cell(0).soundFile.isEmpty());
+        CellLabel *sound = g.board()->label(5);
+        QVERIFY(!sound->isHidden() && g.board()->picture(5)->isHidden());
+        QVERIFY(sound->text().isEmpty());
+        QCOMPARE(sound->accessibleName(), QStringLiteral("HUND"));
+        QCOMPARE(sound->toolTip(), QStringLiteral("HUND"));
+        QCOMPARE(sound->accessibleDescription(), QStringLiteral("Ton, Reihe 1, Spalte 5"));
+        QVERIFY(sound->showsSound() && !sound->soundCrossed());
+        QVERIFY(g.board()->label(3)->soundCrossed() && g.board()->label(1)->soundCrossed());
+        QVERIFY(!g.board()->label(4)->showsSound() && g.board()->label(4)->toolTip().isEmpty());
+        // Drawn in the cell's colours, and again when they change; crossed out, it looks otherwise.
+        const QColor ink = sound->palette().color(sound->foregroundRole());
+        QVERIFY(pixelsOf(sound, ink) > 500 && pixelsOf(g.board()->label(3), ink) > 500);
+        QVERIFY(g.board()->label(3)->grab().toImage() != sound->grab().toImage());
+        g.board()->setQuestionColour(rgbValue(0, 160, 0));
+        g.board()->FarblisteEinfarbig();
+        QVERIFY(pixelsOf(sound, QColor(0, 160, 0)) > 5000);
+        QVERIFY(pixelsOf(sound, ink) > 500);
+        // Every pair matches, whether its sound can play or not; only the
+        // playable sound plays when picked up, and no message comes.
+        g.drag(5, 6);
+        g.drag(4, 3);
+        g.drag(1, 2);
+        QCOMPARE(g.points(), QStringLiteral(" 3 Punkte"));
+        QVERIFY(g.fp.dialogs.shown.isEmpty());
+        QCOMPARE(g.fp.sound.played, QStringList{wav});
+        // The next set-up lets the sounds go; a text cell shows no loudspeaker.
+        g.pf.writeTask(QStringLiteral("TEXT.TXT"), {QStringLiteral("Hund"), QStringLiteral("Wau")});
+        g.board()->AufgabeLaden(QStringLiteral("TEXT.TXT"));
+        QVERIFY(g.fp.sound.prepared.isEmpty());
+        QVERIFY(!g.board()->label(1)->showsSound() && !g.board()->label(2)->showsSound());
+        QCOMPARE(g.board()->label(1)->text(), QStringLiteral("Wau"));
     }
 };
 

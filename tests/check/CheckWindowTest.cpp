@@ -5,6 +5,7 @@
 #include "platform/ListBox.h"
 
 #include "FakePlatform.h"
+#include "ProgramFolder.h"
 
 #include <QAction>
 #include <QDir>
@@ -59,6 +60,7 @@ private slots:
     void clickOnLoggedTaskShowsItsWholeLines();
     void pictureLineShowsPictureWithoutRegardToCase();
     void textEmptyAndBrokenPictureLinesClearThePicture();
+    void soundLineShowsTheLoudspeakerWithTheFileName();
     void unreadableLoggedFileIsReportedAndLeavesListEmpty();
     void label1FollowsTheUserNameOnActivation();
 
@@ -257,6 +259,24 @@ void CheckWindowTest::textEmptyAndBrokenPictureLinesClearThePicture()
         QVERIFY2(!picture1()->hasPicture(), c.what);
         QVERIFY2(picture1()->note().isEmpty(), c.what);
     }
+    QVERIFY(m_fake.dialogs.shown.isEmpty());
+}
+
+void CheckWindowTest::soundLineShowsTheLoudspeakerWithTheFileName()
+{
+    QVERIFY(writeBytes(m_folder + QStringLiteral("TOENE.TXT"), "Tiere\\hund.WAV\r\nfehlt.ogg\r\nHund\r\n"));
+    QVERIFY(writeBytes(m_folder + QStringLiteral("Tiere/Hund.wav"), duplikon::test::toneWave(50)));
+    makeWindow();
+    m_window->appendLog(QStringLiteral("TOENE.TXT"), QStringLiteral("10:15:30"));
+    showWindow();
+    clickRow(list("List1"), 0);
+    clickRow(list("List2"), 0);
+    QVERIFY(picture1()->showsSound() && !picture1()->soundCrossed());
+    QCOMPARE(picture1()->soundName(), QStringLiteral("hund.WAV"));
+    clickRow(list("List2"), 1);
+    QVERIFY(picture1()->soundCrossed());
+    clickRow(list("List2"), 2);
+    QVERIFY(!picture1()->showsSound());
     QVERIFY(m_fake.dialogs.shown.isEmpty());
 }
 

@@ -77,6 +77,7 @@ private slots:
     void pictureIsStretchedIntoItsArea();
     void textLinesOfACellStartAtItsOriginOneLineHeightApart();
     void matchedHalvesLeaveOnlyTheRemainingOnesInTheirFrames();
+    void soundCellShowsTheLoudspeakerOverItsName();
     void clipboardGetsThePageAndTheMessage();
     void printedPageHasThickFramesAndTheClosingMessage();
     void printerFailureIsReportedAndNotTheClosingMessage();
@@ -218,6 +219,23 @@ void PageOutputTest::matchedHalvesLeaveOnlyTheRemainingOnesInTheirFrames()
         else
             QVERIFY2(rows == 0, qPrintable(QStringLiteral("cell %1 should be empty").arg(cell)));
     }
+}
+
+void PageOutputTest::soundCellShowsTheLoudspeakerOverItsName()
+{
+    BoardPage page;
+    page.textFont = cellFont(12, false);
+    page.cells[2].kind = PageCell::Sound;
+    page.cells[2].text = QStringLiteral("Hund.wav");
+    const QImage img = pageImage(page);
+    const QRect area = scaled(QRect(pageContentOriginTwips(3), QSize(2400, 1800)), 1.0 / kClipboardTwipsPerPixel);
+    // Two bands of ink: the tall loudspeaker, and one line of text at the area's bottom.
+    const QList<QPair<int, int>> ink = bands(inkRows(img, area));
+    QCOMPARE(ink.size(), 2);
+    QVERIFY(ink[0].second - ink[0].first > area.height() / 3);
+    QVERIFY(ink[1].second > area.bottom() - 60 && ink[1].second - ink[1].first < 60);
+    page.cells[2].soundMissing = true;
+    QVERIFY(pageImage(page) != img);
 }
 
 void PageOutputTest::clipboardGetsThePageAndTheMessage()

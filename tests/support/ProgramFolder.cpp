@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
+
+#include <cmath>
 
 namespace duplikon::test {
 
@@ -70,6 +73,23 @@ QByteArray encodePicture(const QImage &image, const char *format, int quality)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format, quality);
     return bytes;
+}
+
+QByteArray toneWave(int milliseconds, int frequency)
+{
+    const int rate = 22050;
+    const int frames = rate * milliseconds / 1000;
+    QByteArray wav("RIFF");
+    const auto put32 = [&wav](quint32 v) { char b[4]; qToLittleEndian(v, b); wav.append(b, 4); };
+    const auto put16 = [&wav](quint16 v) { char b[2]; qToLittleEndian(v, b); wav.append(b, 2); };
+    put32(36 + 2 * frames);
+    wav.append("WAVEfmt ");
+    put32(16); put16(1); put16(1); put32(rate); put32(2 * rate); put16(2); put16(16);
+    wav.append("data");
+    put32(2 * frames);
+    for (int i = 0; i < frames; ++i)
+        put16(quint16(qint16(8000 * std::sin(2 * M_PI * frequency * i / rate))));
+    return wav;
 }
 
 } // namespace duplikon::test

@@ -33,4 +33,7 @@ private:
 // writes no GIF), the others by Qt with its quality (-1: Qt's default).
 QByteArray encodePicture(const QImage &image, const char *format, int quality = -1);
 
+// A WAV file of a sine tone: 16-bit mono PCM at 22,050 Hz.
+QByteArray toneWave(int milliseconds, int frequency = 660);
+
 } // namespace duplikon::test
