@@ -28,6 +28,10 @@ struct Heard : TestWindow {
                                                      QStringLiteral("Katze"), QStringLiteral("Mieze")});
         pf.writePicture(QStringLiteral("Hund.bmp"), Qt::red);
         pf.makeFolder(QStringLiteral("DUPBILDER"));
+        // A task with a sound: 1 Mieze, 2 Katze, 3 Hund, 4 Ton.wav.
+        pf.writeTask(QStringLiteral("TON.TXT"), {QStringLiteral("Ton.wav"), QStringLiteral("Hund"),
+                                                 QStringLiteral("Katze"), QStringLiteral("Mieze")});
+        pf.write(QStringLiteral("Ton.wav"), toneWave(200));
         pf.write(QStringLiteral("home/duplikon.conf"), user);
         pf.write(QStringLiteral("xdg/duplikon.conf"), system);
         files = {pf.file(QStringLiteral("home/duplikon.conf")), {pf.file(QStringLiteral("xdg/duplikon.conf"))}};
@@ -88,6 +92,21 @@ private slots:
         QCOMPARE(h.fp.dialogs.titles(), QStringList{QStringLiteral("Kontrolle")});
     }
 
+    void aSoundAndSpeechCutEachOtherOff()
+    {
+        Heard h("[Duplikon]\nVorlesen=true\n");
+        h.w->board()->AufgabeLaden(QStringLiteral("TON.TXT"));
+        const QString ton = h.pf.file(QStringLiteral("Ton.wav"));
+        h.drag(4, 1); // the sound plays over any speech; "Passt nicht" ends the sound
+        QCOMPARE(h.fp.sound.played, QStringList{ton});
+        QCOMPARE(h.fp.speech.stops, 1);
+        QCOMPARE(h.fp.sound.stops, 1);
+        QCOMPARE(h.fp.speech.spoken, QStringList{QStringLiteral("Passt nicht")});
+        h.drag(1, 4); // a text ends the sound too
+        QCOMPARE(h.fp.sound.stops, 3);
+        QCOMPARE(h.fp.speech.spoken.mid(1), (QStringList{QStringLiteral("Mieze"), QStringLiteral("Passt nicht")}));
+    }
+
     void theMessagesOfMandatoryTasksAreSpoken()
     {
         Heard h("[Duplikon]\nVorlesen=true\n");
@@ -119,6 +138,11 @@ private slots:
         quiet.drag(1, 3);
         QVERIFY(!quiet.w->board()->voice()->readingAloud() && !quiet.w->board()->voice()->soundAllowed());
         QCOMPARE(quiet.fp.speech.starts + quiet.fp.speech.calls, 0);
+        // Its sounds stay quiet, and still match.
+        quiet.w->board()->AufgabeLaden(QStringLiteral("TON.TXT"));
+        quiet.drag(4, 3);
+        QVERIFY(quiet.fp.sound.played.isEmpty());
+        QCOMPARE(quiet.points(), QStringLiteral(" 1 Punkte"));
 
         // A service that failed is not called again.
         Heard failed("[Duplikon]\nVorlesen=true\n");
