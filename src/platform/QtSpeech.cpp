@@ -175,13 +175,21 @@ void QtSpeech::say(const QString &text)
         m_waiting = text;
         m_hasWaiting = true;
     } else if (m_status == Status::Ready) {
-        QMetaObject::invokeMethod(m_worker, [w = m_worker, text] { w->speak(text); }, Qt::QueuedConnection);
+        const int number = ++*m_latest;
+        QMetaObject::invokeMethod(
+            m_worker,
+            [w = m_worker, text, number, latest = m_latest] {
+                if (number == latest->load())
+                    w->speak(text);
+            },
+            Qt::QueuedConnection);
     }
 }
 
 void QtSpeech::stop()
 {
     m_hasWaiting = false;
+    ++*m_latest; // a text still on its way is not spoken
     if (m_status == Status::Ready)
         QMetaObject::invokeMethod(m_worker, &SpeechWorker::silence, Qt::QueuedConnection);
 }

@@ -2,6 +2,9 @@
 #pragma once
 #include "platform/Audio.h"
 
+#include <atomic>
+#include <memory>
+
 class QThread;
 
 namespace duplikon {
@@ -37,6 +40,9 @@ private:
     int m_tempo = 0;
     QString m_waiting; // said while the engine is being made
     bool m_hasWaiting = false;
+    // Counts the texts handed over; the worker skips a text when a newer one
+    // follows, so a slow service never works off a queue of old words.
+    std::shared_ptr<std::atomic<int>> m_latest = std::make_shared<std::atomic<int>>(0);
     QThread *m_thread = nullptr;
     SpeechWorker *m_worker = nullptr; // lives on m_thread
 };
