@@ -49,6 +49,17 @@ struct Lesson : TestWindow {
     QPushButton *command7() const { return child<QPushButton>(w.get(), "Command7"); }
     // Matches the pair on the board: cells 1 and 2.
     void solve() const { board()->state()->drop(0, 1); }
+    // The settings, by the password of 0 points, and their "Weitere ...".
+    ExtraSettingsDialog *openMoreSettings()
+    {
+        fp.dialogs.inputAnswers = {QStringLiteral("0")};
+        menu("menu4")->trigger();
+        auto *more = child<QPushButton>(w.get(), "moreSettings");
+        if (more->geometry() != QRect(400, 10, 129, 25) || more->text() != QStringLiteral("Weitere ..."))
+            qFatal("\"Weitere ...\" is not at 6000, 150, 1935 x 375");
+        more->click();
+        return child<ExtraSettingsDialog>(w.get(), "extraSettings");
+    }
 };
 } // namespace
 
@@ -300,16 +311,7 @@ private slots:
         Lesson l;
         l.files = {l.pf.file(QStringLiteral("home/duplikon.conf")), {l.pf.file(QStringLiteral("xdg/duplikon.conf"))}};
         l.start();
-        const auto open = [&l] {
-            l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
-            l.menu("menu4")->trigger();
-            auto *more = child<QPushButton>(l.w.get(), "moreSettings");
-            if (more->geometry() != QRect(400, 10, 129, 25) || more->text() != QStringLiteral("Weitere ..."))
-                qFatal("\"Weitere ...\" is not at 6000, 150, 1935 x 375");
-            more->click();
-            return child<ExtraSettingsDialog>(l.w.get(), "extraSettings");
-        };
-        ExtraSettingsDialog *d = open();
+        ExtraSettingsDialog *d = l.openMoreSettings();
         QCOMPARE(d->windowTitle(), QStringLiteral("Weitere Einstellungen"));
         auto *note = child<QLabel>(d, "sizeNote");
         QVERIFY(!note->isVisibleTo(d));
@@ -324,7 +326,7 @@ private slots:
         // An administrator fixes tap play: greyed; the size stays free.
         l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nAntippen=false\n");
         l.start();
-        d = open();
+        d = l.openMoreSettings();
         QVERIFY(!child<QCheckBox>(d, "tapPlay")->isChecked() && !child<QCheckBox>(d, "tapPlay")->isEnabled());
         QVERIFY(child<QRadioButton>(d, "size200")->isChecked() && child<QRadioButton>(d, "size200")->isEnabled());
     }
@@ -334,13 +336,7 @@ private slots:
         Lesson l;
         l.files = {l.pf.file(QStringLiteral("home/duplikon.conf")), {l.pf.file(QStringLiteral("xdg/duplikon.conf"))}};
         l.start();
-        const auto open = [&l] {
-            l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
-            l.menu("menu4")->trigger();
-            child<QPushButton>(l.w.get(), "moreSettings")->click();
-            return child<ExtraSettingsDialog>(l.w.get(), "extraSettings");
-        };
-        ExtraSettingsDialog *d = open();
+        ExtraSettingsDialog *d = l.openMoreSettings();
         auto *voice = child<QComboBox>(d, "voice");
         QVERIFY(l.fp.speech.starts == 0 && !voice->isEnabled() && !child<QSpinBox>(d, "tempo")->isEnabled());
         child<QCheckBox>(d, "readAloud")->click();
@@ -356,13 +352,13 @@ private slots:
         // Fixed values are greyed; TonAus greys the whole part and starts nothing.
         l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nStimme=Gone\n");
         l.start();
-        d = open();
+        d = l.openMoreSettings();
         QVERIFY(child<QCheckBox>(d, "readAloud")->isEnabled() && !child<QComboBox>(d, "voice")->isEnabled());
         QCOMPARE(child<QComboBox>(d, "voice")->currentText(), QStringLiteral("Gone (nicht installiert)"));
         QVERIFY(child<QSpinBox>(d, "tempo")->isEnabled() && child<QSpinBox>(d, "tempo")->value() == -40);
         l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nTonAus=true\n");
         l.start();
-        d = open();
+        d = l.openMoreSettings();
         QVERIFY(!child<QCheckBox>(d, "readAloud")->isEnabled() && !child<QSpinBox>(d, "tempo")->isEnabled());
         QVERIFY(l.fp.speech.starts == 2 && child<QCheckBox>(d, "tapPlay")->isEnabled());
     }
