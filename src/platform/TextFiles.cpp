@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/TextFiles.h"
 
+#include "platform/RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -119,29 +121,7 @@ QStringList splitLines(const QString &text)
 
 bool readFileBytes(const QString &path, qint64 maxSize, QByteArray *out, QString *error)
 {
-    const auto fail = [error](const QString &reason) {
-        if (error)
-            *error = reason;
-        return false;
-    };
-    const QFileInfo info(path);
-    if (!info.exists())
-        return fail(QStringLiteral("Die Datei ist nicht vorhanden."));
-    if (!info.isFile())
-        return fail(QStringLiteral("Das ist keine Datei."));
-    if (info.size() > maxSize)
-        return fail(QStringLiteral("Die Datei ist zu groß."));
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return fail(f.errorString());
-    const QByteArray bytes = f.read(maxSize + 1);
-    if (f.error() != QFileDevice::NoError)
-        return fail(f.errorString());
-    if (bytes.size() > maxSize)
-        return fail(QStringLiteral("Die Datei ist zu groß."));
-    if (out)
-        *out = bytes;
-    return true;
+    return readRegularFile(path, maxSize, out, error);
 }
 
 TextFileResult readTextLines(const QString &path)

@@ -30,8 +30,9 @@ struct TextFileResult {
     QStringList lines;
 };
 
-// Reads a whole file of at most maxSize bytes; refuses folders, missing files
-// and larger files with a German reason.
+// Reads a whole file of at most maxSize bytes through the regular-file check
+// (platform/RegularFile.h); refuses pipes, devices, folders, missing files and
+// larger files with a German reason.
 bool readFileBytes(const QString &path, qint64 maxSize, QByteArray *out, QString *error);
 
 // Reads a text file into lines by the rules above; refuses folders, missing
