@@ -11,3 +11,8 @@ if(NOT Cups_FOUND)
   message(FATAL_ERROR "libcups not found: Duplikon needs it to ask the print server whether a "
                       "job was accepted. On Debian: apt-get install libcups2-dev (or run scripts/setup.sh).")
 endif()
+pkg_check_modules(LIBZIP QUIET IMPORTED_TARGET libzip)
+if(NOT LIBZIP_FOUND)
+  message(FATAL_ERROR "libzip not found: Duplikon needs it to pass tasks on as one .duplikon file "
+                      "and to take them in. On Debian: apt-get install libzip-dev (or run scripts/setup.sh).")
+endif()

@@ -359,8 +359,11 @@ PreparedPicture prepareImage(const QImage &image, ImportKind kind)
     return finish(image, fittedSize(image.size(), importBox(kind)), true, kind);
 }
 
-QString storePicture(const QString &folder, const QString &baseName, const PreparedPicture &picture, QString *error)
+QString storePicture(const QString &folder, const QString &baseName, const PreparedPicture &picture, QString *error,
+                     bool *written)
 {
+    if (written)
+        *written = false;
     const QDir dir(folder);
     for (int n = 1; n < 10000; ++n) {
         const QString suffix = n == 1 ? QString() : QStringLiteral("-%1").arg(n);
@@ -373,7 +376,10 @@ QString storePicture(const QString &folder, const QString &baseName, const Prepa
             continue;
         }
         switch (writeNewFileAtomically(dir.filePath(name), picture.bytes, error)) {
-        case NewFileResult::Written: return name;
+        case NewFileResult::Written:
+            if (written)
+                *written = true;
+            return name;
         case NewFileResult::Exists: --n; continue; // appeared meanwhile: look at it again
         case NewFileResult::Failed: return {};
         }

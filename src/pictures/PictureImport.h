@@ -66,8 +66,9 @@ PreparedPicture prepareImage(const QImage &image, ImportKind kind);
 // Stores a prepared picture in folder as baseName.EXT, or baseName-2.EXT … if
 // that name holds a different picture; a file with the same bytes is used
 // again and no file is ever replaced. Returns the file name, or an empty
-// string with a German reason.
-QString storePicture(const QString &folder, const QString &baseName, const PreparedPicture &picture, QString *error);
+// string with a German reason. written (when given) tells whether a new file was made.
+QString storePicture(const QString &folder, const QString &baseName, const PreparedPicture &picture, QString *error,
+                     bool *written = nullptr);
 
 // One picture to import: a file, or image data without a file.
 struct ImportSource {

@@ -73,9 +73,17 @@ SoundFileState checkSoundFile(const QString &path)
         return SoundFileState::Missing;
     if (!file.open(QIODevice::ReadOnly))
         return SoundFileState::Damaged;
-    const QByteArray head = file.read(4096);
     // The kind is told by the contents, so a file named wrongly still plays.
-    return wavHeader(head) || oggHeader(head) || mp3Header(head) ? SoundFileState::Playable : SoundFileState::Damaged;
+    return soundKind(file.read(kSoundHeadBytes)).isEmpty() ? SoundFileState::Damaged : SoundFileState::Playable;
+}
+
+QString soundKind(const QByteArray &head)
+{
+    if (wavHeader(head))
+        return QStringLiteral("wav");
+    if (oggHeader(head))
+        return QStringLiteral("ogg");
+    return mp3Header(head) ? QStringLiteral("mp3") : QString();
 }
 
 void drawSoundSymbol(QPainter &painter, const QRectF &area, const QColor &colour, bool crossed)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QColor>
+#include <QByteArray>
 #include <QRectF>
 #include <QString>
 
@@ -15,6 +16,11 @@ bool isSoundName(const QString &half);
 // What the start of a sound file says: only the header is read.
 enum class SoundFileState { Playable, Missing, Damaged };
 SoundFileState checkSoundFile(const QString &path);
+
+// The same check on the first kSoundHeadBytes of a file already in memory:
+// "wav", "ogg" or "mp3" for a playable header, empty otherwise.
+constexpr int kSoundHeadBytes = 4096;
+QString soundKind(const QByteArray &head);
 
 // The loudspeaker that stands for a sound, drawn in colour, centred in area
 // and as large as fits; crossed: struck through, for a file that cannot play.

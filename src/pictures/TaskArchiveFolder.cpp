@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A task archive and the program folder: gathering a task file with its media
+// to pass it on, and taking an archive in.
+#include "pictures/TaskArchive.h"
+
+#include "pictures/PictureImport.h"
+#include "pictures/PictureLoader.h"
+#include "platform/FileLists.h"
+#include "platform/RegularFile.h"
+#include "platform/TextFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace duplikon {
+
+namespace {
+
+const QChar kCr(0x0D);
+
+// The file name of a half without its folders ("Tiere\Hund.bmp": "Hund.bmp").
+QString fileNameOf(const QString &half)
+{
+    const int slash = qMax(half.lastIndexOf(QLatin1Char('\\')), half.lastIndexOf(QLatin1Char('/')));
+    return half.mid(slash + 1);
+}
+
+QString endingOf(const QString &fileName)
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : fileName.mid(dot + 1).toLower();
+}
+
+// A file of the folder whose name is name without regard to letter case.
+bool nameTaken(const QString &folder, const QString &name)
+{
+    const QDir dir(folder);
+    return dir.exists(name) || !dir.entryList({name}, QDir::AllEntries | QDir::Hidden | QDir::System).isEmpty();
+}
+
+// Writes the task file under NAME.TXT, NAME-2.TXT … whichever is free.
+QString storeTaskFile(const QString &programFolder, const QString &name, const QByteArray &bytes, QString *error)
+{
+    const QString base = importBaseName(name + QStringLiteral(".TXT"), QStringLiteral("AUFGABE")).toUpper();
+    for (int n = 1; n < 10000; ++n) {
+        const QString fileName = (n == 1 ? base : base + QStringLiteral("-%1").arg(n)) + QStringLiteral(".TXT");
+        if (nameTaken(programFolder, fileName))
+            continue;
+        switch (writeNewFileAtomically(QDir(programFolder).filePath(fileName), bytes, error)) {
+        case NewFileResult::Written: return fileName;
+        case NewFileResult::Exists: continue;
+        case NewFileResult::Failed: return {};
+        }
+    }
+    if (error)
+        *error = QStringLiteral("Es gibt schon zu viele Aufgaben mit diesem Namen.");
+    return {};
+}
+
+} // namespace
+
+OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
+{
+    OutgoingTask out;
+    const TextFileResult file = readTextLines(resolvePath(programFolder, taskFile));
+    if (!file.ok) {
+        out.error = QStringLiteral("„%1“ kann nicht gelesen werden:").arg(taskFile) + kCr + file.error;
+        return out;
+    }
+    if (file.lines.size() > kMaxArchiveHalves) {
+        out.error = QStringLiteral("„%1“ hat mehr als %2 Zeilen.").arg(taskFile).arg(kMaxArchiveHalves);
+        return out;
+    }
+    out.task.name = QFileInfo(taskFile).completeBaseName();
+    out.task.halves = file.lines;
+
+    // Each medium half's file is read and checked; raster pictures, sounds in
+    // parallel, metafiles afterwards on this thread.
+    QVector<int> media;
+    for (int i = 0; i < file.lines.size(); ++i) {
+        if (namesMediumFile(file.lines.at(i)))
+            media << i;
+    }
+    QVector<QByteArray> bytes(media.size());
+    QStringList reasons(media.size());
+    const auto check = [&](int k) {
+        const QString &half = file.lines.at(media.at(k));
+        QString error;
+        if (!readRegularFile(resolveHalf(programFolder, half), kMaxArchiveEntryBytes, &bytes[k], &error))
+            reasons[k] = error;
+        else
+            reasons[k] = checkMedium(bytes.at(k), endingOf(fileNameOf(half)));
+    };
+    QVector<int> raster, metafiles;
+    for (int k = 0; k < media.size(); ++k)
+        (endingOf(fileNameOf(file.lines.at(media.at(k)))) == QLatin1String("wmf") ? metafiles : raster) << k;
+    runInParallel(int(raster.size()), [&](int j) { check(raster.at(j)); });
+    for (int k : std::as_const(metafiles))
+        check(k);
+
+    qint64 total = 0;
+    for (int k = 0; k < media.size(); ++k) {
+        const QString half = file.lines.at(media.at(k));
+        const QString fileName = fileNameOf(half);
+        if (!reasons.at(k).isEmpty()) {
+            out.problems << QStringLiteral("„%1“: %2").arg(half, reasons.at(k));
+            // The pair keeps its place, with the picture's name as its text.
+            const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+            out.task.halves[media.at(k)] = dot > 0 ? fileName.left(dot) : fileName;
+            continue;
+        }
+        const QString name = mediumName(bytes.at(k), endingOf(fileName));
+        out.task.halves[media.at(k)] = name;
+        if (!out.task.media.contains(name))
+            total += bytes.at(k).size();
+        out.task.media.insert(name, bytes.at(k));
+        out.task.fileNames.insert(name, fileName);
+    }
+    if (total > kMaxArchiveBytes - kMaxHalfLength * kMaxArchiveHalves) {
+        out.error = QStringLiteral("Die Bilder und Töne von „%1“ sind zusammen größer als 256 MB.").arg(taskFile);
+        return out;
+    }
+    out.ok = true;
+    return out;
+}
+
+bool saveTaskArchive(const QString &path, const TaskArchive &task, QString *error)
+{
+    const QByteArray bytes = writeTaskArchive(task);
+    if (bytes.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Das Paket kann nicht gepackt werden.");
+        return false;
+    }
+    return writeFileAtomically(path, bytes, error);
+}
+
+TakenInTask takeInTask(const QString &archivePath, const QString &programFolder)
+{
+    TakenInTask result;
+    const QString shown = QFileInfo(archivePath).fileName();
+    const auto refuse = [&](const QString &reason) {
+        result.message = QStringLiteral("„%1“ kann nicht übernommen werden:").arg(shown) + kCr + reason;
+        return result;
+    };
+    QByteArray bytes;
+    QString error;
+    // The archive can hardly be larger than what it may hold.
+    if (!readRegularFile(archivePath, kMaxArchiveBytes + kBombFloorBytes, &bytes, &error))
+        return refuse(error);
+    const ArchiveReading reading = readTaskArchive(bytes);
+    bytes.clear();
+    if (!reading.ok)
+        return refuse(reading.error);
+
+    // Everything is checked: now the media, then the task file. What was
+    // made is removed again when a later step fails.
+    QStringList made;
+    const auto undo = [&made](const QString &reason) {
+        for (const QString &path : std::as_const(made))
+            deleteFile(path, nullptr);
+        return reason;
+    };
+    QMap<QString, QString> stored; // medium name -> half in the task file
+    QStringList pictures, sounds;
+    const TaskArchive &task = reading.task;
+    for (auto it = task.media.begin(); it != task.media.end(); ++it) {
+        const QString ending = endingOf(it.key());
+        PreparedPicture p;
+        p.ok = true;
+        p.bytes = it.value();
+        p.extension = ending.toUpper();
+        p.sound = ending == QLatin1String("wav") || ending == QLatin1String("ogg") || ending == QLatin1String("mp3");
+        const QString folderName = p.sound ? soundFolderName() : importFolderName(ImportKind::Cell);
+        const QString folder = QDir(programFolder).filePath(folderName);
+        if (!QDir().mkpath(folder))
+            return refuse(undo(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(folderName)));
+        const QString base = importBaseName(task.fileNames.value(it.key()),
+                                            p.sound ? QStringLiteral("Ton") : QStringLiteral("Bild"));
+        bool written = false;
+        const QString name = storePicture(folder, base, p, &error, &written);
+        if (name.isEmpty())
+            return refuse(undo(error));
+        if (written)
+            made << QDir(folder).filePath(name);
+        stored.insert(it.key(), folderName + QLatin1Char('\\') + name);
+        (p.sound ? sounds : pictures) << name;
+    }
+    QStringList lines;
+    for (const QString &half : task.halves)
+        lines << stored.value(half, half);
+    result.taskFile = storeTaskFile(programFolder, task.name, linesToBytes(lines), &error);
+    if (result.taskFile.isEmpty())
+        return refuse(undo(error));
+
+    result.ok = true;
+    result.message = QStringLiteral("Die Aufgabe „%1“ wurde übernommen.").arg(result.taskFile);
+    if (!pictures.isEmpty())
+        result.message += kCr + QStringLiteral("Bilder in „%1“: %2").arg(importFolderName(ImportKind::Cell), pictures.join(QStringLiteral(", ")));
+    if (!sounds.isEmpty())
+        result.message += kCr + QStringLiteral("Töne in „%1“: %2").arg(soundFolderName(), sounds.join(QStringLiteral(", ")));
+    if (!reading.ignored.isEmpty())
+        result.message += kCr + QStringLiteral("Nicht übernommen, weil sie zu keiner Aufgabe gehören: ")
+            + reading.ignored.join(QStringLiteral(", "));
+    return result;
+}
+
+} // namespace duplikon
