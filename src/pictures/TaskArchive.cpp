@@ -175,7 +175,7 @@ QString archiveSuffix() { return QStringLiteral(".duplikon"); }
 bool namesMediumFile(const QString &half)
 {
     static const QString endings = QStringLiteral(".BMP.GIF.JPG.WMF");
-    return endings.contains(half.right(4).toUpper()) || isSoundName(half);
+    return (!half.isEmpty() && endings.contains(half.right(4).toUpper())) || isSoundName(half);
 }
 
 QString mediumName(const QByteArray &bytes, const QString &ending)

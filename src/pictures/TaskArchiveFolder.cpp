@@ -114,7 +114,8 @@ OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
         if (!out.task.media.contains(name))
             total += bytes.at(k).size();
         out.task.media.insert(name, bytes.at(k));
-        out.task.fileNames.insert(name, fileName);
+        // The name the file has, in its own letter case.
+        out.task.fileNames.insert(name, QFileInfo(resolveHalf(programFolder, half)).fileName());
     }
     if (total > kMaxArchiveBytes - kMaxHalfLength * kMaxArchiveHalves) {
         out.error = QStringLiteral("Die Bilder und Töne von „%1“ sind zusammen größer als 256 MB.").arg(taskFile);
