@@ -6,9 +6,11 @@
 #include "editor/PictureBrowser.h"
 #include "pictures/PictureLoader.h"
 #include "platform/Dialogs.h"
+#include "platform/FileLists.h"
 
 #include <QAbstractScrollArea>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QUrl>
@@ -158,9 +160,10 @@ void PictureImportActions::importInto(const QVector<ImportSource> &sources, QWid
     for (const ImportResult &r : results) {
         if (r.fileName.isEmpty())
             continue;
-        // The same as a drop of Picture1 from the new subfolder.
-        const QString folderName = r.sound ? soundFolderName() : importFolderName(ImportKind::Cell);
-        const QString path = m_programFolder + folderName + QLatin1Char('/') + r.fileName;
+        // The same as a drop of Picture1 from the subfolder, in its own spelling.
+        const QString folder = resolvePath(m_programFolder, r.sound ? soundFolderName() : importFolderName(ImportKind::Cell));
+        const QString folderName = QFileInfo(folder).fileName();
+        const QString path = folder + QLatin1Char('/') + r.fileName;
         const QImage shown = r.sound ? soundPreview(kCellPictureSize, path, r.fileName)
                                      : loadPicture(path, kCellPictureSize, PictureFit::Clip).image;
         m_pairs->dropPicture(target, folderName + QLatin1Char('\\') + r.fileName, shown, path);

@@ -92,7 +92,8 @@ void SoundRecording::choose()
         recorder->stop(); // finished() follows
         return;
     }
-    const QString folder = QDir(m_programFolder).filePath(soundFolderName());
+    // "eigene toene" from a stick is the same folder, kept as it is spelled.
+    const QString folder = resolvePath(m_programFolder, soundFolderName());
     if (!QDir().mkpath(folder)) {
         const QString reason = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(soundFolderName());
         m_platform.dialogs->message(kTitle, reason, MsgIcon::Exclamation);
@@ -125,7 +126,8 @@ void SoundRecording::finished(const QString &path, bool ok)
     }
     // The same as an imported sound.
     const QString name = QFileInfo(path).fileName();
-    m_pairs->dropPicture(m_lastList, soundFolderName() + QLatin1Char('\\') + name,
+    const QString folderName = QFileInfo(QFileInfo(path).path()).fileName();
+    m_pairs->dropPicture(m_lastList, folderName + QLatin1Char('\\') + name,
                          soundPreview(kCellPictureSize, path, name), path);
     m_browser->OrdnerEinrichten(); // the browser lists the new subfolder
 }

@@ -964,10 +964,13 @@ void EditorWindowTest::ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed()
     QCOMPARE(list("List1")->count(), 8);
     QCOMPARE(painted.texts.value(0), QStringLiteral("Bild 1 von 6 ..."));
     QVERIFY(painted.texts.filter(QRegularExpression("^Bild [2-6] von 6 \\.\\.\\.$")).size() > 0);
-    // solution pictures go into DUPBILDER at the solution size
+    // solution pictures go into the solution folder at the solution size, in
+    // the spelling the board finds it by
+    QDir().mkpath(m_folder + "/Dupbilder");
     m_fake->dialogs.fileAnswers = {{photo}};
     trigger("importSolutionPictures");
-    QCOMPARE(QImage(m_folder + "/DUPBILDER/MeinFoto.GIF").size(), QSize(833, 505));
+    QCOMPARE(QImage(m_folder + "/Dupbilder/MeinFoto.GIF").size(), QSize(833, 505));
+    QCOMPARE(listSubfolders(m_folder).filter("dupbilder", Qt::CaseInsensitive), QStringList{"Dupbilder"});
     QVERIFY(m_fake->dialogs.shown.last().text.contains(QStringLiteral("nächsten Start")));
 }
 
@@ -986,8 +989,10 @@ void EditorWindowTest::soundsAreListedPlayedDroppedAndImported()
     QTest::keyClick(list("File1"), Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(items(list("List1")), QStringList{"Leer\\Muh.wav"});
     QCOMPARE(box("Lupe1")->image(), box("Picture1")->image());
-    // a sound file from the file manager is copied unchanged; a file that only
-    // has a sound's name is refused
+    // a sound file from the file manager is copied unchanged, into the sound
+    // folder as a stick written elsewhere spells it; a file that only has a
+    // sound's name is refused
+    QDir().mkpath(m_folder + QStringLiteral("/eigene toene"));
     const QString bad = m_dir->filePath(QStringLiteral("Stumm.mp3"));
     writeBytes(bad, "kein Ton");
     QMimeData files;
@@ -996,8 +1001,9 @@ void EditorWindowTest::soundsAreListedPlayedDroppedAndImported()
     QApplication::sendEvent(list("List2")->viewport(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
     QApplication::sendEvent(list("List2")->viewport(), &drop);
-    QCOMPARE(items(list("List2")), QStringList{"Eigene Toene\\Muh.WAV"});
-    QCOMPARE(readBytes(m_folder + QStringLiteral("/Eigene Toene/Muh.WAV")), silentWav());
+    QCOMPARE(items(list("List2")), QStringList{"eigene toene\\Muh.WAV"});
+    QCOMPARE(readBytes(m_folder + QStringLiteral("/eigene toene/Muh.WAV")), silentWav());
+    QVERIFY(!isFolder(m_folder + QStringLiteral("/Eigene Toene")));
     const QString refused = m_fake->dialogs.shown.last().text;
     QVERIFY2(refused.contains(QStringLiteral("Diese Dateien")) && refused.contains(QStringLiteral("„Stumm.mp3“: Die Datei ist kein Ton")),
              qPrintable(refused));
