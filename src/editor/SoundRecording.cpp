@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QRandomGenerator>
 
 #include <algorithm>
 
@@ -76,6 +77,30 @@ QString SoundRecording::freeName(const QString &folder)
     }
 }
 
+QString SoundRecording::privateName(const QString &folder)
+{
+    for (;;) {
+        const QString path = QStringLiteral("%1/.Aufnahme-%2.wav")
+                                 .arg(folder, QString::number(QRandomGenerator::global()->generate64(), 36));
+        if (!QFileInfo::exists(path))
+            return path;
+    }
+}
+
+QString SoundRecording::takeFreeName(const QString &recorded)
+{
+    const QString folder = QFileInfo(recorded).path();
+    // Renaming never replaces a file: a name taken meanwhile is passed over.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = freeName(folder);
+        if (QFile::rename(recorded, folder + QLatin1Char('/') + name))
+            return name;
+        if (!QFileInfo::exists(folder + QLatin1Char('/') + name))
+            break;
+    }
+    return {};
+}
+
 void SoundRecording::updateEntry()
 {
     const bool recording = !m_path.isEmpty();
@@ -99,7 +124,9 @@ void SoundRecording::choose()
         m_platform.dialogs->message(kTitle, reason, MsgIcon::Exclamation);
         return;
     }
-    const QString path = folder + QLatin1Char('/') + freeName(folder);
+    // A private name while recording: a file that comes into the folder
+    // meanwhile, an import of "Aufnahme.wav" say, is never written over.
+    const QString path = privateName(folder);
     QString error;
     if (!recorder->start(path, kMaxMilliseconds, &error)) {
         m_platform.dialogs->message(kTitle, error, MsgIcon::Exclamation);
@@ -119,16 +146,17 @@ void SoundRecording::finished(const QString &path, bool ok)
     if (m_hilfe->text() == kRunning)
         m_hilfe->setText(m_hilfeBefore);
     updateEntry();
-    if (!ok || checkSoundFile(path) != SoundFileState::Playable) {
-        QFile::remove(path); // nothing usable was recorded
+    const QString folder = QFileInfo(path).path();
+    const QString name = ok && checkSoundFile(path) == SoundFileState::Playable ? takeFreeName(path) : QString();
+    if (name.isEmpty()) {
+        QFile::remove(path); // the private file: nothing usable was recorded
         m_platform.dialogs->message(kTitle, QStringLiteral("Die Aufnahme ist nicht gelungen."), MsgIcon::Exclamation);
         return;
     }
     // The same as an imported sound.
-    const QString name = QFileInfo(path).fileName();
-    const QString folderName = QFileInfo(QFileInfo(path).path()).fileName();
-    m_pairs->dropPicture(m_lastList, folderName + QLatin1Char('\\') + name,
-                         soundPreview(kCellPictureSize, path, name), path);
+    const QString stored = folder + QLatin1Char('/') + name;
+    m_pairs->dropPicture(m_lastList, QFileInfo(folder).fileName() + QLatin1Char('\\') + name,
+                         soundPreview(kCellPictureSize, stored, name), stored);
     m_browser->OrdnerEinrichten(); // the browser lists the new subfolder
 }
 

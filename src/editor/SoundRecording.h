@@ -33,6 +33,11 @@ public:
     // "Aufnahme.WAV", or "Aufnahme-2.WAV" … when folder holds that name in any
     // letter case.
     static QString freeName(const QString &folder);
+    // A hidden name in folder that no file has, to record into.
+    static QString privateName(const QString &folder);
+    // Renames the recorded file to the next free name beside it, without ever
+    // replacing a file; the new name, or empty when it cannot be renamed.
+    static QString takeFreeName(const QString &recorded);
 
 private:
     void updateEntry();
@@ -47,7 +52,7 @@ private:
     QLabel *m_hilfe;
     QAction *m_entry;
     QPointer<QWidget> m_lastList; // the pair list that last had the focus
-    QString m_path;               // the file being recorded into
+    QString m_path;               // the private file being recorded into
     QString m_hilfeBefore;
 };
 

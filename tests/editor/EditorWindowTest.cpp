@@ -1025,20 +1025,31 @@ void EditorWindowTest::recordingAddsNumberedSoundsToTheFocusedList()
     list("List2")->setFocus();
     text1()->setFocus();
     entry->trigger();
-    QCOMPARE(m_fake->recorder.path, m_folder + QStringLiteral("/Eigene Toene/Aufnahme.WAV"));
+    // under a private, hidden name in the folder until it ends
+    const QFileInfo recording(m_fake->recorder.path);
+    QCOMPARE(recording.path(), m_folder + QStringLiteral("/Eigene Toene"));
+    QVERIFY(recording.fileName().startsWith(QLatin1Char('.')));
     QCOMPARE(m_fake->recorder.maxMilliseconds, 10000);
     QCOMPARE(entry->text(), QStringLiteral("&Tonaufnahme beenden"));
+    // a sound imported meanwhile keeps its name; the recording takes the next
+    writeBytes(m_folder + QStringLiteral("/Eigene Toene/Aufnahme.WAV"), "importiert");
     entry->trigger();
-    QCOMPARE(items(list("List2")), QStringList{"Eigene Toene\\Aufnahme.WAV"});
+    QCOMPARE(items(list("List2")), QStringList{"Eigene Toene\\Aufnahme-2.WAV"});
+    QCOMPARE(readBytes(m_folder + QStringLiteral("/Eigene Toene/Aufnahme-2.WAV")), silentWav());
     QCOMPARE(entry->text(), QStringLiteral("&Ton aufnehmen ..."));
-    // names already taken in any letter case are skipped; a failed recording is removed
-    writeBytes(m_folder + QStringLiteral("/Eigene Toene/aufnahme-2.wav"), "x");
+    // names already taken in any letter case are skipped; a failed recording
+    // removes its own file and no other
+    writeBytes(m_folder + QStringLiteral("/Eigene Toene/aufnahme-3.wav"), "x");
     entry->trigger();
-    QCOMPARE(QFileInfo(m_fake->recorder.path).fileName(), QStringLiteral("Aufnahme-3.WAV"));
+    writeBytes(m_folder + QStringLiteral("/Eigene Toene/Aufnahme-4.WAV"), "importiert");
     m_fake->recorder.finish(false);
-    QVERIFY(!QFile::exists(m_folder + QStringLiteral("/Eigene Toene/Aufnahme-3.WAV")));
+    QCOMPARE(QDir(m_folder + QStringLiteral("/Eigene Toene")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{"Aufnahme-2.WAV", "Aufnahme-4.WAV", "Aufnahme.WAV", "aufnahme-3.wav"}));
     QCOMPARE(m_fake->dialogs.shown.last().text, QStringLiteral("Die Aufnahme ist nicht gelungen."));
     QCOMPARE(list("List2")->count(), 1);
+    entry->trigger();
+    m_fake->recorder.finish();
+    QCOMPARE(items(list("List2")).last(), QStringLiteral("Eigene Toene\\Aufnahme-5.WAV"));
     // no microphone: greyed, and nothing starts
     m_fake->recorder.input = false;
     emit menu->aboutToShow();
