@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 namespace duplikon {
@@ -91,7 +92,11 @@ bool PictureImportActions::eventFilter(QObject *watched, QEvent *event)
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && qobject_cast<QAbstractScrollArea *>(w->parentWidget()))
             w = w->parentWidget(); // a list's viewport: the list
+        // The file manager's drag ends when this returns: a message about
+        // the files comes after that, never inside the drop.
+        m_inDrop = true;
         importMime(drop->mimeData(), w);
+        m_inDrop = false;
     }
     return true;
 }
@@ -195,7 +200,11 @@ void PictureImportActions::reportFailures(const QString &title, const QVector<Im
                         : QStringLiteral("Diese Bilder wurden nicht übernommen:"))
             + kCr + failures.join(kCr);
     }
-    m_platform.dialogs->message(title, text, failures.isEmpty() ? MsgIcon::Information : MsgIcon::Exclamation);
+    const MsgIcon icon = failures.isEmpty() ? MsgIcon::Information : MsgIcon::Exclamation;
+    if (m_inDrop)
+        QTimer::singleShot(0, this, [this, title, text, icon] { m_platform.dialogs->message(title, text, icon); });
+    else
+        m_platform.dialogs->message(title, text, icon);
 }
 
 } // namespace duplikon

@@ -50,6 +50,7 @@ private:
     PairLists *m_pairs;
     PictureBrowser *m_browser;
     QLabel *m_hilfe;
+    bool m_inDrop = false; // importing what was dropped: messages wait until the drop has returned
 };
 
 } // namespace duplikon

@@ -1000,8 +1000,11 @@ void EditorWindowTest::soundsAreListedPlayedDroppedAndImported()
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
     QApplication::sendEvent(list("List2")->viewport(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    const int shownBefore = m_fake->dialogs.shown.size();
     QApplication::sendEvent(list("List2")->viewport(), &drop);
     QCOMPARE(items(list("List2")), QStringList{"eigene toene\\Muh.WAV"});
+    QCOMPARE(m_fake->dialogs.shown.size(), shownBefore); // the drop returns before its message
+    QTRY_COMPARE(m_fake->dialogs.shown.size(), shownBefore + 1);
     QCOMPARE(readBytes(m_folder + QStringLiteral("/eigene toene/Muh.WAV")), silentWav());
     QVERIFY(!isFolder(m_folder + QStringLiteral("/Eigene Toene")));
     const QString refused = m_fake->dialogs.shown.last().text;
