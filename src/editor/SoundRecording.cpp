@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/SoundRecording.h"
 
-#include "editor/EditorSymbols.h"
 #include "editor/PairLists.h"
-#include "editor/PictureBrowser.h"
 #include "pictures/PictureImport.h"
 #include "pictures/SoundHalf.h"
 #include "platform/Audio.h"
@@ -15,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 #include <QRandomGenerator>
 
@@ -30,10 +27,9 @@ const QString kTitle = QStringLiteral("Ton aufnehmen");
 const QString kRunning = QStringLiteral("Die Aufnahme läuft, höchstens 10 Sekunden ...");
 } // namespace
 
-SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString &programFolder, PairLists *pairs,
-                               PictureBrowser *browser, QLabel *hilfe, QMenu *menu)
-    : QObject(client), m_client(client), m_platform(platform), m_programFolder(programFolder), m_pairs(pairs),
-      m_browser(browser), m_hilfe(hilfe)
+SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString &programFolder, QMenu *menu)
+    : QObject(client), m_client(client), m_platform(platform), m_programFolder(programFolder),
+      m_lastList(PairSide::Left)
 {
     m_entry = menu->addAction(kIdle);
     m_entry->setObjectName(QStringLiteral("recordSound"));
@@ -42,12 +38,11 @@ SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString
     connect(menu, &QMenu::aboutToShow, this, &SoundRecording::updateEntry);
     m_entry->setEnabled(false);
 
-    m_lastList = client->findChild<QWidget *>(QStringLiteral("List1"));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         for (QWidget *w = now; w && w != m_client; w = w->parentWidget()) {
             const QString name = w->objectName();
             if (name == QLatin1String("List1") || name == QLatin1String("List2")) {
-                m_lastList = w;
+                m_lastList = name == QLatin1String("List1") ? PairSide::Left : PairSide::Right;
                 return;
             }
         }
@@ -133,8 +128,7 @@ void SoundRecording::choose()
         return;
     }
     m_path = path;
-    m_hilfeBefore = m_hilfe->text();
-    m_hilfe->setText(kRunning);
+    emit progress(kRunning);
     updateEntry();
 }
 
@@ -143,8 +137,7 @@ void SoundRecording::finished(const QString &path, bool ok)
     if (path.isEmpty() || path != m_path)
         return;
     m_path.clear();
-    if (m_hilfe->text() == kRunning)
-        m_hilfe->setText(m_hilfeBefore);
+    emit progress(QString());
     updateEntry();
     const QString folder = QFileInfo(path).path();
     const QString name = ok && checkSoundFile(path) == SoundFileState::Playable ? takeFreeName(path) : QString();
@@ -153,11 +146,9 @@ void SoundRecording::finished(const QString &path, bool ok)
         m_platform.dialogs->message(kTitle, QStringLiteral("Die Aufnahme ist nicht gelungen."), MsgIcon::Exclamation);
         return;
     }
-    // The same as an imported sound.
-    const QString stored = folder + QLatin1Char('/') + name;
-    m_pairs->dropPicture(m_lastList, QFileInfo(folder).fileName() + QLatin1Char('\\') + name,
-                         soundPreview(kCellPictureSize, stored, name), stored);
-    m_browser->OrdnerEinrichten(); // the browser lists the new subfolder
+    // Named as an imported sound is.
+    emit fileAdded(m_lastList, QFileInfo(folder).fileName() + QLatin1Char('\\') + name,
+                   folder + QLatin1Char('/') + name);
 }
 
 } // namespace duplikon
