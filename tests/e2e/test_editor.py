@@ -167,9 +167,8 @@ class EditorTest(e2e.TestCase):
 
         # a solution picture goes into "Dupbilder", never into a new DUPBILDER beside it
         self.editor_menu(app, "Datei", "Lösungsbilder einfügen ...")
-        chooser = app.window_node("Lösungsbilder einfügen")
-        e2e.wait_until(lambda: chooser.find(predicate=lambda w: w.role == "text" and w.has_state("focused")),
-                       what="the file name field of the file dialog")
+        chooser = app.window_node("Lösungsbilder einfügen")  # the file dialog, its name field focused
+        e2e.wait_until(lambda: chooser.find(predicate=lambda w: w.role == "text" and w.has_state("focused")))
         e2e.type_text(photo)
         e2e.key("Return")
         box = app.message_box("Lösungsbilder einfügen")
