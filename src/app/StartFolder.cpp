@@ -26,8 +26,8 @@ StartArguments parseStartArguments(const QStringList &arguments)
         } else if (!optionsEnd && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
             result.action = StartArguments::Action::Usage;
             result.error = QStringLiteral("unbekannte Option „%1“").arg(a);
-        } else if (result.path.isNull()) {
-            result.path = a;
+        } else if (result.path.isNull() && result.archive.isNull()) {
+            (a.endsWith(QLatin1String(".duplikon"), Qt::CaseInsensitive) ? result.archive : result.path) = a;
         } else {
             result.action = StartArguments::Action::Usage;
             result.error = QStringLiteral("nur ein Ordner oder eine Aufgabendatei, nicht auch „%1“").arg(a);
@@ -80,7 +80,7 @@ StartFolder chooseStartFolder(const StartArguments &arguments, const QString &cu
 QString helpText()
 {
     return QStringLiteral(
-        "Aufruf: duplikon [ORDNER | DATEI.TXT]\n"
+        "Aufruf: duplikon [--menue] [ORDNER | DATEI.TXT | PAKET.duplikon]\n"
         "Duplikon – Paare finden und zuordnen, ein Übungsprogramm für Kinder.\n"
         "\n"
         "Duplikon arbeitet in einem Ordner: Aufgabendateien *.TXT und ihre Bilder,\n"
@@ -88,6 +88,9 @@ QString helpText()
         "\n"
         "  ORDNER       in diesem Ordner arbeiten\n"
         "  DATEI.TXT    im Ordner dieser Aufgabendatei arbeiten\n"
+        "  PAKET.duplikon  die weitergegebene Aufgabe dieses Pakets mit ihren Bildern\n"
+        "               und Tönen übernehmen und spielen: in den aktuellen Ordner,\n"
+        "               mit --menue in den Ordner „Duplikon“ unter den Dokumenten\n"
         "  (ohne)       im aktuellen Ordner arbeiten\n"
         "  --menue      wie aus dem Startmenü: ohne ORDNER im Ordner „Duplikon“ unter\n"
         "               den Dokumenten arbeiten, der beim ersten Start als Kopie der\n"

@@ -13,6 +13,9 @@ struct StartArguments {
     // in the teacher's folder, and errors are shown as a message as well.
     bool menu = false;
     QString path;  // the folder or task file named on the command line, or empty
+    // A task archive (PAKET.duplikon) named on the command line: it is taken
+    // into the current folder, or from the menu into the teacher's folder.
+    QString archive;
     QString error; // Usage: what is wrong with the command line
 };
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 #include "app/StartFolder.h"
+#include "app/TaskChoice.h"
 #include "app/WindowScale.h"
+#include "pictures/TaskArchive.h"
 #include "platform/QtRecorder.h"
 #include "platform/QtSound.h"
 #include "platform/QtSpeech.h"
@@ -106,8 +108,23 @@ int main(int argc, char *argv[])
     duplikon::QtRecorder recorder;
     const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
 
+    // A task archive comes into the folder before the start-up lists its task files.
+    duplikon::TakenInTask archive;
+    if (!start.archive.isNull()) {
+        archive = duplikon::takeInTask(QDir::current().absoluteFilePath(start.archive), folder.folder);
+        if (!archive.ok)
+            print(stderr, QStringLiteral("duplikon: %1\n").arg(QString(archive.message).replace(QLatin1Char('\r'), QLatin1Char(' '))));
+    }
+
     duplikon::MainWindow window(platform, folder.folder, &extra);
     window.show();
+    if (!start.archive.isNull()) {
+        // On the board, the one way a task comes there.
+        if (archive.ok)
+            window.taskChoice()->loadTask(int(window.taskChoice()->taskFiles().indexOf(archive.taskFile)));
+        dialogs.message(QStringLiteral("Aufgabe übernehmen"), archive.message,
+                        archive.ok ? duplikon::MsgIcon::Information : duplikon::MsgIcon::Exclamation);
+    }
     // The close box asks every time, also in the moments when Qt would drop its request.
     duplikon::CloseRequests closeRequests(&window);
     return app.exec();

@@ -8,6 +8,7 @@
 #include "editor/PictureBrowser.h"
 #include "editor/PictureImportActions.h"
 #include "editor/SoundRecording.h"
+#include "editor/TaskArchiveActions.h"
 #include "editor/TaskFilePanel.h"
 #include "platform/ActivationWatcher.h"
 #include "platform/ExtraSettings.h"
@@ -89,6 +90,16 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     buildHelpLine();
     m_import = new PictureImportActions(m_client, platform, host->programFolder());
     reportInto(m_import);
+    // After the import, so a .duplikon file dropped onto a list comes to it first.
+    QList<QWidget *> lists;
+    for (const char *name : {"List1", "Lupe1", "List2", "Lupe2"})
+        lists << findChild<QWidget *>(QLatin1String(name));
+    m_archive = new TaskArchiveActions(this, platform, host->programFolder(), lists);
+    connect(m_archive, &TaskArchiveActions::taskTakenIn, this, [this](const QString &taskFile) {
+        m_host->refreshTaskFiles();
+        m_files->openTaskFile(taskFile);
+        m_browser->OrdnerEinrichten();
+    });
     buildMenu(platform);
     // Ctrl+V brings copied files or image data into a list; Text1 takes the
     // key itself and pastes text.
@@ -140,6 +151,12 @@ void EditorWindow::buildMenu(Platform platform)
     a = menu2->addAction(QStringLiteral("Datei &sichern"));
     a->setObjectName(QStringLiteral("menu2d"));
     connect(a, &QAction::triggered, m_files, &TaskFilePanel::menu2d_Click);
+    a = menu2->addAction(QStringLiteral("Aufgabe &weitergeben ..."));
+    a->setObjectName(QStringLiteral("passOnTask"));
+    connect(a, &QAction::triggered, this, [this] { m_archive->passOnClick(m_files->chosenTaskFile()); });
+    a = menu2->addAction(QStringLiteral("Aufgabe üb&ernehmen ..."));
+    a->setObjectName(QStringLiteral("takeInTask"));
+    connect(a, &QAction::triggered, m_archive, &TaskArchiveActions::takeInClick);
     menu2->addSeparator();
     a = menu2->addAction(QStringLiteral("&Bilder einfügen ..."));
     a->setObjectName(QStringLiteral("importPictures"));

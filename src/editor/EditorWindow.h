@@ -16,6 +16,7 @@ class PairLists;
 class PictureBrowser;
 class PictureImportActions;
 class SoundRecording;
+class TaskArchiveActions;
 class TaskFilePanel;
 
 // The task editor Form2: the frame with its menu, size, activation and help
@@ -57,6 +58,7 @@ private:
     PictureBrowser *m_browser;
     PictureImportActions *m_import = nullptr;
     SoundRecording *m_recording = nullptr; // none with [Fest] AufnahmeAus
+    TaskArchiveActions *m_archive = nullptr;
     QLabel *m_hilfe = nullptr;
     HelpLine *m_help = nullptr;
     InWindowDrag *m_drag = nullptr;

@@ -89,6 +89,21 @@ void TaskFilePanel::File2_Click()
     emit pairsOpened(left, right);
 }
 
+QString TaskFilePanel::chosenTaskFile() const
+{
+    return m_file2->listIndex() < 0 ? QString() : m_file2->selectedText();
+}
+
+void TaskFilePanel::openTaskFile(const QString &name)
+{
+    refreshFiles();
+    const int i = int(m_file2->entries().indexOf(name));
+    if (i < 0)
+        return;
+    m_file2->setListIndex(i);
+    File2_Click();
+}
+
 void TaskFilePanel::menu2a_Click()
 {
     const QStringList files = m_host->taskFiles();

@@ -31,6 +31,11 @@ public:
     void menu2b_Click(); // "neue Datei ..."
     void menu2d_Click(); // "Datei sichern"
 
+    // The task file chosen in File2, empty when none is.
+    QString chosenTaskFile() const;
+    // File2 reads its folder again and opens the task file name, as a click would.
+    void openTaskFile(const QString &name);
+
 signals:
     // A task file opened by a click on File2, empty lines kept.
     void pairsOpened(const QStringList &left, const QStringList &right);

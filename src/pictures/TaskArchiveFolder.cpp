@@ -172,8 +172,9 @@ TakenInTask takeInTask(const QString &archivePath, const QString &programFolder)
         p.bytes = it.value();
         p.extension = ending.toUpper();
         p.sound = ending == QLatin1String("wav") || ending == QLatin1String("ogg") || ending == QLatin1String("mp3");
-        const QString folderName = p.sound ? soundFolderName() : importFolderName(ImportKind::Cell);
-        const QString folder = QDir(programFolder).filePath(folderName);
+        // A folder there in another letter case is the one the board reads.
+        const QString folder = resolvePath(programFolder, p.sound ? soundFolderName() : importFolderName(ImportKind::Cell));
+        const QString folderName = QFileInfo(folder).fileName();
         if (!QDir().mkpath(folder))
             return refuse(undo(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(folderName)));
         const QString base = importBaseName(task.fileNames.value(it.key()),
@@ -197,9 +198,9 @@ TakenInTask takeInTask(const QString &archivePath, const QString &programFolder)
     result.ok = true;
     result.message = QStringLiteral("Die Aufgabe „%1“ wurde übernommen.").arg(result.taskFile);
     if (!pictures.isEmpty())
-        result.message += kCr + QStringLiteral("Bilder in „%1“: %2").arg(importFolderName(ImportKind::Cell), pictures.join(QStringLiteral(", ")));
+        result.message += kCr + QStringLiteral("Bilder: ") + pictures.join(QStringLiteral(", "));
     if (!sounds.isEmpty())
-        result.message += kCr + QStringLiteral("Töne in „%1“: %2").arg(soundFolderName(), sounds.join(QStringLiteral(", ")));
+        result.message += kCr + QStringLiteral("Töne: ") + sounds.join(QStringLiteral(", "));
     if (!reading.ignored.isEmpty())
         result.message += kCr + QStringLiteral("Nicht übernommen, weil sie zu keiner Aufgabe gehören: ")
             + reading.ignored.join(QStringLiteral(", "));

@@ -32,6 +32,9 @@ private slots:
         QCOMPARE(a.action, StartArguments::Action::Run);
         QVERIFY(a.menu);
         QCOMPARE(a.path, QStringLiteral("/mnt/stick"));
+        a = parseStartArguments({QStringLiteral("--menue"), QStringLiteral("Tiere.DUPLIKON")});
+        QVERIFY(a.menu && a.path.isNull());
+        QCOMPARE(a.archive, QStringLiteral("Tiere.DUPLIKON"));
 
         QCOMPARE(parseStartArguments({QStringLiteral("x"), QStringLiteral("--help")}).action,
                  StartArguments::Action::Help);
@@ -57,6 +60,8 @@ private slots:
         QCOMPARE(start({QStringLiteral("Klasse 2")}, pf.path()).folder, klasse);
         QCOMPARE(start({klasse + QStringLiteral("/")}, QStringLiteral("/")).folder, klasse);
         QCOMPARE(start({QStringLiteral("Klasse 2/TIERE.TXT")}, pf.path()).folder, klasse);
+        // An archive's task comes into the current folder, wherever the archive is.
+        QCOMPARE(start({QStringLiteral("Klasse 2/TIERE.duplikon")}, pf.path()).folder, pf.path());
         // A named folder wins over the teacher's folder of a menu start.
         const StartFolder named = start({QStringLiteral("--menue"), klasse}, QStringLiteral("/"), pf.file("Dokumente"));
         QCOMPARE(named.folder, klasse);

@@ -143,6 +143,7 @@ private slots:
     void keysPutThePictureIntoEitherListAndBrowseTheLargePreview();
     void ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed();
     void soundsAreListedPlayedDroppedAndImported();
+    void aTaskIsPassedOnAndComesBackByMenuAndDrop();
     void recordingAddsNumberedSoundsToTheFocusedList();
     // the parts alone, without the window
     void helpLineGoesBackToTheTextBeforeUnlessAnotherCame();
@@ -902,6 +903,45 @@ void EditorWindowTest::keysPutThePictureIntoEitherListAndBrowseTheLargePreview()
     child<QMenu>(m_win, "menu2")->popup(QPoint());
     child<QMenu>(m_win, "menu2")->close();
     QVERIFY(hilfe().startsWith(QStringLiteral("Hier die")));
+}
+
+void EditorWindowTest::aTaskIsPassedOnAndComesBackByMenuAndDrop()
+{
+    writeBytes(m_folder + QStringLiteral("/LUECKE.TXT"), "Hund\r\nweg.gif\r\n");
+    open();
+    trigger("passOnTask"); // nothing chosen in File2: a message, no dialog
+    QCOMPARE(m_fake->dialogs.shown.takeLast().kind, ShownDialog::Message);
+    clickRow(list("File2"), int(items(list("File2")).indexOf(QStringLiteral("LUECKE.TXT"))));
+    trigger("passOnTask"); // a missing picture is named first; No writes nothing
+    QVERIFY(m_fake->dialogs.shown.takeLast().text.contains(QStringLiteral("„weg.gif“")));
+    clickRow(list("File2"), int(items(list("File2")).indexOf(QStringLiteral("TIERE.TXT"))));
+    const QString archive = m_dir->filePath(QStringLiteral("weiter.duplikon"));
+    m_fake->dialogs.saveAnswers = {m_dir->filePath(QStringLiteral("weiter"))};
+    trigger("passOnTask");
+    QCOMPARE(m_fake->dialogs.shown.at(0).defaultText, m_folder + QStringLiteral("/TIERE.duplikon"));
+    QVERIFY(QFileInfo::exists(archive));
+
+    // Taken in by the menu: a free name, the media in "Eigene Bilder", opened in the lists.
+    m_fake->dialogs.fileAnswers = {{archive}};
+    trigger("takeInTask");
+    QCOMPARE(m_fake->dialogs.shown.last().icon, MsgIcon::Information);
+    QCOMPARE(list("File2")->selectedText(), QStringLiteral("TIERE-2.TXT"));
+    QVERIFY(m_host.files.contains(QStringLiteral("TIERE-2.TXT")));
+    QCOMPARE(items(list("List2")), (QStringList{"Eigene Bilder\\HUND.BMP", "Eigene Bilder\\katze.JPG"}));
+    QCOMPARE(readBytes(m_folder + "/Eigene Bilder/HUND.BMP"), readBytes(m_folder + "/HUND.BMP"));
+    // Dropped onto a pair list or the window: taken in, never imported as a picture.
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(archive)});
+    for (QWidget *target : {static_cast<QWidget *>(list("List1")->viewport()), static_cast<QWidget *>(m_win)}) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &drop);
+    }
+    QTRY_COMPARE(list("File2")->selectedText(), QStringLiteral("TIERE-4.TXT"));
+    QCOMPARE(items(list("List1")), (QStringList{"Hund", "Katze"}));
+    QCOMPARE(QDir(m_folder + "/Eigene Bilder").entryList(QDir::Files).size(), 2);
 }
 
 void EditorWindowTest::ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed()

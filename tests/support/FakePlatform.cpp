@@ -38,6 +38,14 @@ QStringList ScriptedDialogs::openFiles(const QString &title, const QString &filt
     return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
 }
 
+QString ScriptedDialogs::saveFile(const QString &title, const QString &filter, const QString &proposedPath)
+{
+    shown.append({ShownDialog::Files, title, filter, MsgIcon::None, proposedPath});
+    if (onShow)
+        onShow(shown.last());
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
 QStringList ScriptedDialogs::titles() const
 {
     QStringList t;

@@ -28,11 +28,13 @@ public:
     bool askYesNo(const QString &title, const QString &text) override;
     QString input(const QString &title, const QString &prompt, const QString &defaultText) override;
     QStringList openFiles(const QString &title, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &filter, const QString &proposedPath) override;
 
     QList<ShownDialog> shown;
     QList<bool> yesNoAnswers;   // taken from the front; No when empty
     QStringList inputAnswers;   // taken from the front; empty (cancel) when empty
     QList<QStringList> fileAnswers; // the files chosen in each file dialog; none when empty
+    QStringList saveAnswers;        // the path chosen in each save dialog; cancelled when empty
     // Runs while a box is "open" (for checking state at that moment).
     std::function<void(const ShownDialog &)> onShow;
 
