@@ -70,6 +70,12 @@ if(BUILD_TESTING AND NOT DUPLIKON_SANITIZE)
   find_program(LINTIAN lintian REQUIRED)
   add_test(NAME package.desktop_entry
     COMMAND ${DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/data/${DUPLIKON_APP_ID}.desktop)
+  # The file type: shared-mime-info builds its database from it and finds the glob.
+  find_program(UPDATE_MIME_DATABASE update-mime-database REQUIRED)
+  add_test(NAME package.mime_type
+    COMMAND sh -c "rm -rf mime-check && mkdir -p mime-check/packages && cp \"$0\" mime-check/packages/ && ${UPDATE_MIME_DATABASE} mime-check && grep -qx 'application/x-duplikon:\\*.duplikon' mime-check/globs"
+            ${PROJECT_SOURCE_DIR}/data/${DUPLIKON_APP_ID}.xml
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR})
   add_test(NAME package.metainfo
     COMMAND ${APPSTREAMCLI} validate --no-net ${PROJECT_SOURCE_DIR}/data/${DUPLIKON_APP_ID}.metainfo.xml)
   add_test(NAME package.lintian

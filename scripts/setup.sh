@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   # build
   build-essential cmake pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev libcups2-dev libxcb1-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev libcups2-dev libxcb1-dev libzip-dev
   # speech and sounds: Qt TextToSpeech (its CMake files need Qt Declarative),
   # Qt Multimedia with the GStreamer plugins for WAV, OGG and MP3
   qt6-speech-dev qt6-declarative-dev qt6-multimedia-dev
@@ -34,7 +34,7 @@ PACKAGES=(
   # session bus and accessibility for the end-to-end tests
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 python3-pil
   # Debian package: checks of the desktop entry, the metainfo and the package
-  desktop-file-utils appstream lintian
+  desktop-file-utils appstream lintian shared-mime-info
   # fuzz targets
   clang libclang-rt-14-dev
   # metafile reference renderer for the differential test

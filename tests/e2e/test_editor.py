@@ -3,7 +3,9 @@
 pictures from a subfolder, saved as TIERE2.TXT; a teacher's own picture pasted
 from the file manager's clipboard, saved as TIERE3.TXT and shown on the board;
 a sound pasted the same way lands in "Eigene Toene" and the browser lists it;
-a solution picture joins the solution folder as the class folder spells it."""
+a solution picture joins the solution folder as the class folder spells it;
+TIERE3.TXT passed on as one .duplikon file comes onto a colleague's board by
+a double click into her fresh folder, with the same picture."""
 import os
 import struct
 import subprocess
@@ -179,6 +181,19 @@ class EditorTest(e2e.TestCase):
         with Image.open(os.path.join(app.folder, "Dupbilder", solution)) as picture:
             self.assertEqual(picture.size, (833, 505))
 
+        # TIERE3.TXT with its own picture is passed on as one file
+        app.click("TIERE3.TXT", "list item", window=EDITOR)   # File2, "Lerndateien"
+        self.editor_menu(app, "Datei", "Aufgabe weitergeben ...")
+        chooser = app.window_node("Aufgabe weitergeben")
+        e2e.wait_until(lambda: chooser.find(predicate=lambda w: w.role == "text" and w.has_state("focused")))
+        archive = os.path.join(own, "Tiere fuer Anna.duplikon")
+        e2e.key("ctrl+a")
+        e2e.type_text(archive)
+        e2e.key("Return")
+        box = app.message_box("Aufgabe weitergeben")
+        self.assertIn("TIERE3.TXT", box.text)
+        box.press("OK")
+
         # "Abbruch" goes back to the main window, whose task list holds the new tasks
         self.editor_menu(app, "Abbruch")
         app.wait_gone(EDITOR)
@@ -190,6 +205,27 @@ class EditorTest(e2e.TestCase):
         app.wait_board(e2e.used_halves(os.path.join(app.folder, "TIERE3.TXT")))
         app.screenshot("editor-own-picture-on-board")
         self.assertEqual(app.quit(), 0)
+
+        # a colleague double-clicks the file: the program starts from the menu in
+        # her own fresh folder, takes the task in and puts it on the board
+        home = tempfile.mkdtemp(prefix="duplikon-home-")
+        self._folders.append(home)
+        colleague = os.path.join(home, "Documents", "Duplikon")
+        os.makedirs(colleague)
+        other = e2e.Duplikon(colleague, env={"HOME": home}, log_name="EditorTest.double_click",
+                             args=["--menue", archive], cwd=home)
+        self._programs.append(other)
+        other.start()
+        box = other.message_box("Aufgabe übernehmen")
+        self.assertIn("„TIERE3.TXT“ wurde übernommen", box.text)
+        box.press("OK")
+        other.wait_board(e2e.used_halves(os.path.join(colleague, "TIERE3.TXT")))
+        other.screenshot("taken-in-task-on-board")
+        for name in ("MeinFoto.JPG",):
+            with open(os.path.join(app.folder, "Eigene Bilder", name), "rb") as mine, \
+                    open(os.path.join(colleague, "Eigene Bilder", name), "rb") as hers:
+                self.assertEqual(mine.read(), hers.read())
+        self.assertEqual(other.quit(), 0)
 
 
 if __name__ == "__main__":
