@@ -1,11 +1,11 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang in a separate folder and runs one of them.
-#   tools/fuzz/run-fuzz.sh import|metafile|raster|settings|textfile <seconds> [extra libFuzzer options]
+#   tools/fuzz/run-fuzz.sh config|import|metafile|raster|settings|textfile <seconds> [extra libFuzzer options]
 # Findings are written to tools/fuzz/findings/<target>/; ctest replays them
 # (fuzz.replay_<target>) with the seeds, so commit one once it is fixed.
 set -eu
-target=${1:?import, metafile, raster, settings or textfile}
+target=${1:?config, import, metafile, raster, settings or textfile}
 seconds=${2:?seconds}
 shift 2
 here=$(cd "$(dirname "$0")" && pwd)
