@@ -70,6 +70,7 @@ const KeyRow &row(Id key);
 
 // A key with the type of its value, as the code names it: config::tapPlay.
 template <typename T> struct Key {
+    using Value = T;
     Id id;
     friend constexpr bool operator==(Id a, Key b) { return a == b.id; }
 };
@@ -130,7 +131,7 @@ public:
     // Store a user's value in the user's file. A fixed value and a lock stay
     // as they are (true, nothing written). False with a German reason when the
     // file cannot be written; the value then stays unchanged.
-    template <typename T> bool set(config::Key<T> key, const T &value, QString *error)
+    template <typename T> bool set(config::Key<T> key, const typename config::Key<T>::Value &value, QString *error)
     {
         return setText(key.id, config::toText<T>(value), error);
     }
