@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace duplikon;
 
 namespace {
@@ -129,12 +131,14 @@ private slots:
     {
         Files f;
         write(f.admin(0), "[Fest\nEditorAus=true\nEinstellungenAus=true\n");
+        QDir().mkpath(QFileInfo(f.admin(1)).path());
+        QVERIFY(::mkfifo(QFile::encodeName(f.admin(1)).constData(), 0600) == 0); // never waited on
         const char bytes[] = "[Duplikon]\nAntippen=true\nFenstergroesse=200\n\0\x89PNG";
         const QByteArray binary(bytes, sizeof bytes - 1);
         write(f.user(), binary);
         ExtraSettings s(f.files);
         QVERIFY(!s.value(config::tapPlay) && !s.value(config::editorOff) && !s.value(config::settingsOff));
-        QVERIFY(s.value(config::windowSize) == WindowSize::Normal && s.problems().size() == 2);
+        QVERIFY(s.value(config::windowSize) == WindowSize::Normal && s.problems().size() == 3);
         QString error;
         QVERIFY(!s.set(config::tapPlay, true, &error) && !s.value(config::tapPlay));
         QVERIFY2(error.contains(QStringLiteral("beschädigt")), qPrintable(error));
