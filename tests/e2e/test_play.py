@@ -335,7 +335,7 @@ class PlayTest(e2e.TestCase):
         self.load_task(app, TASK)
         path = os.path.join(app.folder, TASK)
         app.wait_board([h for pair in e2e.task_pairs(path) for h in pair])
-        self.assertEqual(app.match_pairs(path, 1, taps=True), 11)
+        self.assertEqual(app.match_pairs(path, 2, taps=True), 12)
         app.message_box("Kontrolle").press("OK")
 
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
