@@ -163,6 +163,12 @@ LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
     LoadedPicture r;
     reader.setAllocationLimit(kMaxDecodedMegabytes);
     reader.setAutoTransform(false);
+    // An SVG named as a picture of a task is not drawn: it could draw other
+    // files or repeat its parts without end (the import checks and converts it).
+    if (reader.format().startsWith("svg")) {
+        r.error = unreadable();
+        return r;
+    }
     const QSize natural = reader.size();
     if (!natural.isValid() || natural.isEmpty()) {
         r.error = unreadable();
