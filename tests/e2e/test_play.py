@@ -324,6 +324,7 @@ class PlayTest(e2e.TestCase):
         app.click("Abbruch", "push button")
         self.load_task(app, "HUND.TXT")
         app.wait_board(["Hund", "Hund.gif", "Kuh", "Muh.wav"])
+        app.screenshot("play-taps-pipe")  # the pipe's cell: the loudspeaker crossed out
         cells = app.board_cells().values()
         next(n for n in cells if e2e.shows_half(n, "Hund")).press()
         # Making the engine, with the server it starts, takes seconds; the text waits for it.
