@@ -191,7 +191,7 @@ QString checkMedium(const QByteArray &bytes, const QString &ending)
     if (bytes.isEmpty())
         return QStringLiteral("Die Datei ist leer.");
     if (!pictureEndings().contains(ending)) {
-        const QString kind = soundKind(bytes.left(kSoundHeadBytes));
+        const QString kind = soundKind(bytes.left(kSoundHeaderBytes));
         if (kind.isEmpty())
             return QStringLiteral("Die Datei ist kein Ton, den Duplikon abspielen kann.");
         return kind == ending ? QString() : QStringLiteral("Der Ton ist kein %1.").arg(ending.toUpper());
