@@ -125,9 +125,11 @@ int main(int argc, char *argv[])
     duplikon::MainWindow window(platform, folder.folder, &extra);
     window.show();
     if (!start.archive.isNull()) {
-        // On the board, the one way a task comes there.
-        if (archive.ok)
-            window.taskChoice()->loadTask(int(window.taskChoice()->taskFiles().indexOf(archive.taskFile)));
+        // On the board as "L a d e n" puts it there: the panel goes, the title names it.
+        if (archive.ok) {
+            window.taskChoice()->selectTaskFile(int(window.taskChoice()->taskFiles().indexOf(archive.taskFile)));
+            window.taskChoice()->Command2_Click();
+        }
         dialogs.message(QStringLiteral("Aufgabe übernehmen"), archive.message,
                         archive.ok ? duplikon::MsgIcon::Information : duplikon::MsgIcon::Exclamation);
     }

@@ -224,6 +224,7 @@ class EditorTest(e2e.TestCase):
         box = other.message_box("Aufgabe übernehmen")
         self.assertIn("„TIERE3.TXT“ wurde übernommen", box.text)
         box.press("OK")
+        other.wait_title("Duplikon (TIERE3.TXT)")
         other.wait_board(e2e.used_halves(os.path.join(colleague, "TIERE3.TXT")))
         other.screenshot("taken-in-task-on-board")
         for name in ("MeinFoto.JPG",):

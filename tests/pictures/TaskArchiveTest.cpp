@@ -62,6 +62,14 @@ QByteArray gif(const QColor &c, QSize size = QSize(40, 30))
     return encodePicture(image, "gif");
 }
 
+// With DUPLIKON_ARCHIVE_SEEDS set, the archives made here seed the fuzz target.
+void keepSeed(const char *name, const QByteArray &bytes)
+{
+    const QString folder = qEnvironmentVariable("DUPLIKON_ARCHIVE_SEEDS");
+    if (!folder.isEmpty() && bytes.size() <= 65536)
+        writeFileAtomically(folder + QLatin1Char('/') + QLatin1String(name), bytes, nullptr);
+}
+
 QStringList filesBelow(const QString &folder)
 {
     QStringList files;
@@ -106,6 +114,7 @@ private slots:
         QString error;
         QVERIFY2(saveTaskArchive(archive, out.task, &error), qPrintable(error));
 
+        keepSeed("roundtrip.duplikon", from.read(QStringLiteral("TIERE.duplikon")));
         const TakenInTask in = takeInTask(archive, to.path());
         QVERIFY2(in.ok, qPrintable(in.message));
         QCOMPARE(in.taskFile, QStringLiteral("TIERE.TXT"));
@@ -177,6 +186,7 @@ private slots:
             const QString folder = outside.path() + QStringLiteral("/Duplikon");
             ProgramFolder source;
             source.write(QStringLiteral("Paket.duplikon"), c.bytes);
+            keepSeed(c.what, c.bytes);
             const TakenInTask in = takeInTask(source.file(QStringLiteral("Paket.duplikon")), folder);
             QVERIFY2(filesBelow(outside.path()).size() == (c.reason ? 0 : 2), c.what);
             QVERIFY2(QStringList(filesBelow(source.path())) == QStringList{QStringLiteral("Paket.duplikon")}, c.what);
