@@ -16,3 +16,8 @@ if(NOT LIBZIP_FOUND)
   message(FATAL_ERROR "libzip not found: Duplikon needs it to pass tasks on as one .duplikon file "
                       "and to take them in. On Debian: apt-get install libzip-dev (or run scripts/setup.sh).")
 endif()
+pkg_check_modules(LIBCRYPTO QUIET IMPORTED_TARGET libcrypto)
+if(NOT LIBCRYPTO_FOUND)
+  message(FATAL_ERROR "libcrypto not found: Duplikon needs its SHA-256 to name the pictures of a task "
+                      "passed on as one file. On Debian: apt-get install libssl-dev (or run scripts/setup.sh).")
+endif()

@@ -82,14 +82,15 @@ OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
             media << i;
     }
     QVector<QByteArray> bytes(media.size());
-    QStringList reasons(media.size());
+    QStringList reasons(media.size()), names(media.size());
     const auto check = [&](int k) {
         const QString &half = file.lines.at(media.at(k));
+        const QString ending = endingOf(fileNameOf(half));
         QString error;
         if (!readRegularFile(resolveHalf(programFolder, half), kMaxArchiveEntryBytes, &bytes[k], &error))
             reasons[k] = error;
-        else
-            reasons[k] = checkMedium(bytes.at(k), endingOf(fileNameOf(half)));
+        else if ((reasons[k] = checkMedium(bytes.at(k), ending)).isEmpty())
+            names[k] = mediumName(bytes.at(k), ending);
     };
     QVector<int> raster, metafiles;
     for (int k = 0; k < media.size(); ++k)
@@ -109,7 +110,7 @@ OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
             out.task.halves[media.at(k)] = dot > 0 ? fileName.left(dot) : fileName;
             continue;
         }
-        const QString name = mediumName(bytes.at(k), endingOf(fileName));
+        const QString &name = names.at(k);
         out.task.halves[media.at(k)] = name;
         if (!out.task.media.contains(name))
             total += bytes.at(k).size();
