@@ -347,9 +347,10 @@ QByteArray writeTaskArchive(const TaskArchive &task)
         zip_error_fini(&error);
         return {};
     }
-    zip_source_keep(out);
     zip_t *archive = zip_open_from_source(out, ZIP_TRUNCATE, &error);
     zip_error_fini(&error);
+    if (archive)
+        zip_source_keep(out); // the bytes are read from it after the archive is closed
     bool ok = archive != nullptr;
     const auto add = [&](const QString &name, const QByteArray &data, bool packed) {
         if (!ok)
