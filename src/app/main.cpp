@@ -5,6 +5,7 @@
 #include "platform/QtRecorder.h"
 #include "platform/QtSound.h"
 #include "platform/QtSpeech.h"
+#include "platform/CloseRequests.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtraSettings.h"
 #include "platform/Folders.h"
@@ -107,5 +108,7 @@ int main(int argc, char *argv[])
 
     duplikon::MainWindow window(platform, folder.folder, &extra);
     window.show();
+    // The close box asks every time, also in the moments when Qt would drop its request.
+    duplikon::CloseRequests closeRequests(&window);
     return app.exec();
 }
