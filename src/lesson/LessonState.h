@@ -20,6 +20,7 @@ class LessonState : public QObject {
 public:
     // The panels that are parked beside the board and moved over it.
     enum class Panel { TaskChoice, ShortList, Settings };
+    Q_ENUM(Panel)
 
     explicit LessonState(QObject *parent = nullptr);
 

@@ -55,6 +55,7 @@ private slots:
     void init();
     void cleanup();
 
+    void logKeepsSolvedTasksInOrderWithoutAWindow();
     void windowIsLaidOutAsDesignedAndCentred();
     void logGrowsWhileHiddenAndAbbruchKeepsIt();
     void closeBoxDestroysTheWindowAndItsLog();
@@ -157,6 +158,23 @@ void CheckWindowTest::windowIsLaidOutAsDesignedAndCentred()
         // The desktop colour is the window's, not the lists'.
         QVERIFY(list(name)->palette().color(QPalette::Base) != toQColor(kSystemDesktop));
     }
+}
+
+void CheckWindowTest::logKeepsSolvedTasksInOrderWithoutAWindow()
+{
+    SolvedTaskLog log;
+    QSignalSpy appended(&log, &SolvedTaskLog::appended);
+    QSignalSpy cleared(&log, &SolvedTaskLog::cleared);
+    log.clear(); // an empty log stays quiet
+    log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
+    log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:17:02"));
+    QCOMPARE(log.names(), QStringList({"TIERE.TXT", "TIERE.TXT"}));
+    QCOMPARE(log.times(), QStringList({"10:15:30", "10:17:02"}));
+    QCOMPARE(appended.last(), (QVariantList{QStringLiteral("TIERE.TXT"), QStringLiteral("10:17:02")}));
+    log.clear();
+    QCOMPARE(log.size(), 0);
+    QVERIFY(log.times().isEmpty());
+    QCOMPARE(cleared.size(), 1);
 }
 
 void CheckWindowTest::logGrowsWhileHiddenAndAbbruchKeepsIt()
