@@ -43,6 +43,16 @@ public:
     // unless it is empty and shows the picture in the list's preview box.
     void dropPicture(QWidget *target, const QString &entry, const QImage &image, const QString &path);
 
+    // The controls, for the window's Tab order, drag targets and help line.
+    // A column is its list, then its symbol buttons from left to right.
+    QList<QWidget *> greenColumn() const { return m_greenColumn; }
+    QList<QWidget *> blueColumn() const { return m_blueColumn; }
+    ListBox *List1() const { return m_list1; }
+    ListBox *List2() const { return m_list2; }
+    PictureBox *Lupe1() const { return m_lupe1; }
+    PictureBox *Lupe2() const { return m_lupe2; }
+    QLineEdit *Text1() const { return m_text1; }
+
 signals:
     // The text for the help line when a list is too long.
     void lengthWarning(const QString &text);
@@ -64,6 +74,8 @@ private:
     QLabel *m_label4;
     QLabel *m_label5;
     QLineEdit *m_text1;
+    QList<QWidget *> m_greenColumn;
+    QList<QWidget *> m_blueColumn;
 };
 
 } // namespace duplikon
