@@ -4,8 +4,10 @@
 #include "editor/EditorSymbols.h"
 #include "editor/PairLists.h"
 #include "editor/PictureBrowser.h"
+#include "pictures/PictureBox.h"
 #include "pictures/PictureLoader.h"
 #include "platform/Dialogs.h"
+#include "platform/ListBox.h"
 
 #include <QAbstractScrollArea>
 #include <QDropEvent>
@@ -58,14 +60,18 @@ PictureImportActions::PictureImportActions(QWidget *client, Platform platform, c
 {
     // Drops from other programs: the pair lists (their viewports take the
     // events) and the preview boxes.
-    for (const char *name : {"List1", "Lupe1", "List2", "Lupe2"}) {
-        QWidget *w = client->findChild<QWidget *>(QLatin1String(name));
+    for (QWidget *w : dropTargets()) {
         w->setAcceptDrops(true);
         if (auto *view = qobject_cast<QAbstractScrollArea *>(w))
             w = view->viewport();
         w->setAcceptDrops(true);
         w->installEventFilter(this);
     }
+}
+
+QList<QWidget *> PictureImportActions::dropTargets() const
+{
+    return {m_pairs->List1(), m_pairs->Lupe1(), m_pairs->List2(), m_pairs->Lupe2()};
 }
 
 bool PictureImportActions::holdsPictures(const QMimeData *data)
@@ -96,11 +102,10 @@ bool PictureImportActions::eventFilter(QObject *watched, QEvent *event)
 
 void PictureImportActions::paste()
 {
-    QWidget *target = m_client->findChild<QWidget *>(QStringLiteral("List1"));
+    QWidget *target = m_pairs->List1();
+    const QList<QWidget *> targets = dropTargets();
     for (QWidget *w = m_client->focusWidget(); w && w != m_client; w = w->parentWidget()) {
-        const QString name = w->objectName();
-        if (name == QLatin1String("List1") || name == QLatin1String("Lupe1") || name == QLatin1String("List2")
-            || name == QLatin1String("Lupe2")) {
+        if (targets.contains(w)) {
             target = w;
             break;
         }
@@ -116,7 +121,7 @@ void PictureImportActions::importMime(const QMimeData *data, QWidget *target)
 void PictureImportActions::importPicturesClick()
 {
     const QStringList files = m_platform.dialogs->openFiles(QStringLiteral("Bilder einfügen"), imageFilter());
-    importInto(sourcesOf(files), m_client->findChild<QWidget *>(QStringLiteral("List1")));
+    importInto(sourcesOf(files), m_pairs->List1());
 }
 
 void PictureImportActions::importSolutionPicturesClick()

@@ -38,6 +38,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The pair lists and their preview boxes, which take drops and pastes.
+    QList<QWidget *> dropTargets() const;
     // Imports what data holds into the list of target (List1, Lupe1, List2 or Lupe2).
     void importMime(const QMimeData *data, QWidget *target);
     void importInto(const QVector<ImportSource> &sources, QWidget *target);

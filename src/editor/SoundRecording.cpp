@@ -4,10 +4,12 @@
 #include "editor/EditorSymbols.h"
 #include "editor/PairLists.h"
 #include "editor/PictureBrowser.h"
+#include "pictures/PictureBox.h"
 #include "pictures/PictureImport.h"
 #include "pictures/SoundHalf.h"
 #include "platform/Audio.h"
 #include "platform/Dialogs.h"
+#include "platform/ListBox.h"
 #include "platform/FileLists.h"
 
 #include <QAction>
@@ -41,11 +43,10 @@ SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString
     connect(menu, &QMenu::aboutToShow, this, &SoundRecording::updateEntry);
     m_entry->setEnabled(false);
 
-    m_lastList = client->findChild<QWidget *>(QStringLiteral("List1"));
+    m_lastList = m_pairs->List1();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         for (QWidget *w = now; w && w != m_client; w = w->parentWidget()) {
-            const QString name = w->objectName();
-            if (name == QLatin1String("List1") || name == QLatin1String("List2")) {
+            if (w == m_pairs->List1() || w == m_pairs->List2()) {
                 m_lastList = w;
                 return;
             }
