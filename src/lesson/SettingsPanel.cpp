@@ -155,11 +155,11 @@ void SettingsPanel::showPflicht()
     const QStringList &entries = m_lesson->pflicht();
     const QSignalBlocker block(m_pflicht);
     // An entry added at the end keeps the selection and the scrolling as they are.
-    const int count = m_pflicht->count();
-    if (entries.size() == count + 1 && entries.mid(0, count) == m_pflicht->entries())
+    if (entries.size() == m_shownPflicht.size() + 1 && entries.mid(0, m_shownPflicht.size()) == m_shownPflicht)
         m_pflicht->addItem(entries.last());
     else
         m_pflicht->setEntries(entries);
+    m_shownPflicht = entries;
 }
 
 void SettingsPanel::setSourceFolder(const QString &folder)

@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 
 #include <QObject>
+#include <QStringList>
 
 class QCheckBox;
 class QFrame;
@@ -77,6 +78,7 @@ private:
     ClickLabel *m_farbe2;
     FileListBox *m_file2;
     ListBox *m_pflicht;
+    QStringList m_shownPflicht; // what pflicht shows
     PanelFocus m_focus;
     ExtraSettings *m_extra = nullptr;
     bool m_editorOff = false;    // EditorAus
