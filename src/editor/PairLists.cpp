@@ -5,9 +5,12 @@
 #include "editor/EditorControls.h"
 #include "editor/EditorRules.h"
 #include "editor/EditorSymbols.h"
+#include "pictures/PictureImport.h"
+#include "pictures/PictureLoader.h"
 #include "pictures/SoundHalf.h"
 #include "platform/FileLists.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace duplikon {
@@ -22,6 +25,20 @@ QString withoutLineBreaks(const QString &text)
     return t;
 }
 } // namespace
+
+std::optional<PairSide> PairControls::sideOf(const QWidget *w) const
+{
+    if (w && (w == list1 || w == lupe1))
+        return PairSide::Left;
+    if (w && (w == list2 || w == lupe2))
+        return PairSide::Right;
+    return std::nullopt;
+}
+
+PairControls PairLists::controls() const
+{
+    return {m_list1, m_lupe1, m_list2, m_lupe2};
+}
 
 PairLists::PairLists(QWidget *client, const QString &programFolder)
     : QObject(client), m_langname(withTrailingSeparator(programFolder))
@@ -146,6 +163,14 @@ void PairLists::dropPicture(QWidget *target, const QString &entry, const QImage 
         (list == m_list1 ? m_lupe1 : m_lupe2)->setImage(image, path);
     }
     ListenPruefen();
+}
+
+void PairLists::addFile(PairSide side, const QString &entry, const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const QImage shown = isSoundName(name) ? soundPreview(kCellPictureSize, path, name)
+                                           : loadPicture(path, kCellPictureSize, PictureFit::Clip).image;
+    dropPicture(side == PairSide::Left ? m_list1 : m_list2, entry, shown, path);
 }
 
 void PairLists::List1_Click() { listClick(m_list1, m_lupe1); }

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 class QImage;
 class QLabel;
 class QLineEdit;
@@ -11,6 +13,19 @@ class QWidget;
 namespace duplikon {
 
 enum class EditorSymbol;
+
+// The green list of left halves (List1) or the blue list of right halves (List2).
+enum class PairSide { Left, Right };
+
+// The controls that stand for the two pair lists: each list and its preview box.
+struct PairControls {
+    QWidget *list1 = nullptr;
+    QWidget *lupe1 = nullptr;
+    QWidget *list2 = nullptr;
+    QWidget *lupe2 = nullptr;
+    // The side that w stands for, if it is one of them.
+    std::optional<PairSide> sideOf(const QWidget *w) const;
+};
 
 class ListBox;
 class PictureBox;
@@ -42,6 +57,9 @@ public:
     // A picture dropped onto List1 or Lupe1 (List2 or Lupe2): appends entry
     // unless it is empty and shows the picture in the list's preview box.
     void dropPicture(QWidget *target, const QString &entry, const QImage &image, const QString &path);
+    // A file that came in from outside (an import or a recording), at path:
+    // appended to a list as a drop of it from the picture browser.
+    void addFile(PairSide side, const QString &entry, const QString &path);
 
     // The controls, for the window's Tab order, drag targets and help line.
     // A column is its list, then its symbol buttons from left to right.
@@ -52,6 +70,7 @@ public:
     PictureBox *Lupe1() const { return m_lupe1; }
     PictureBox *Lupe2() const { return m_lupe2; }
     QLineEdit *Text1() const { return m_text1; }
+    PairControls controls() const;
 
 signals:
     // The text for the help line when a list is too long.
