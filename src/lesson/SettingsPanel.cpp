@@ -170,7 +170,7 @@ void SettingsPanel::setSourceFolder(const QString &folder)
 void SettingsPanel::setExtraSettings(ExtraSettings *extra)
 {
     m_extra = extra;
-    m_editorOff = extra && extra->editorOff();
+    m_editorOff = extra && extra->value(config::editorOff);
     if (m_editorOff) {
         showSwitches();
         m_check3->setEnabled(false);
