@@ -36,6 +36,10 @@ public:
     // File2 reads its folder again and opens the task file name, as a click would.
     void openTaskFile(const QString &name);
 
+    // File2, then "Datei kopieren", "Datei drucken" and "Datei löschen": the
+    // panel's controls in Tab order.
+    QList<QWidget *> tabChain() const { return m_tabChain; }
+
 signals:
     // A task file opened by a click on File2, empty lines kept.
     void pairsOpened(const QStringList &left, const QStringList &right);
@@ -58,6 +62,7 @@ private:
     QString m_langname;
     FileListBox *m_file2;
     QLabel *m_label9;
+    QList<QWidget *> m_tabChain;
 };
 
 } // namespace duplikon
