@@ -83,7 +83,7 @@ StartFolder chooseStartFolder(const StartArguments &arguments, const QString &cu
 QString helpText()
 {
     return QStringLiteral(
-        "Aufruf: duplikon [--menue] [ORDNER | DATEI.TXT | PAKET.duplikon]\n"
+        "Aufruf: duplikon [ORDNER | DATEI.TXT | PAKET.duplikon]\n"
         "Duplikon – Paare finden und zuordnen, ein Übungsprogramm für Kinder.\n"
         "\n"
         "Duplikon arbeitet in einem Ordner: Aufgabendateien *.TXT und ihre Bilder,\n"
@@ -91,7 +91,8 @@ QString helpText()
         "\n"
         "  ORDNER       in diesem Ordner arbeiten\n"
         "  DATEI.TXT    im Ordner dieser Aufgabendatei arbeiten\n"
-        "  PAKET.duplikon  die weitergegebene Aufgabe dieses Pakets mit ihren Bildern\n"
+        "  PAKET.duplikon\n"
+        "               die weitergegebene Aufgabe dieses Pakets mit ihren Bildern\n"
         "               und Tönen übernehmen und spielen: in den aktuellen Ordner,\n"
         "               mit --menue in den Ordner „Duplikon“ unter den Dokumenten\n"
         "  (ohne)       im aktuellen Ordner arbeiten\n"

@@ -135,7 +135,7 @@ class PackageTest(e2e.TestCase):
 
         r = run("--help")
         self.assertEqual((r.returncode, r.stderr), (0, ""))
-        self.assertIn("Aufruf: duplikon [ORDNER | DATEI.TXT]", r.stdout)
+        self.assertIn("Aufruf: duplikon [ORDNER | DATEI.TXT | PAKET.duplikon]", r.stdout)
         r = run("--version")
         self.assertEqual(r.returncode, 0)
         self.assertRegex(r.stdout, r"^Duplikon \d+\.\d+")
