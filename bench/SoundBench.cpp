@@ -95,21 +95,26 @@ public:
         m_clock.start();
     }
     double heard() const { return m_heard; }
+    // From the first loud sample after mark() to the last one so far.
+    double heardFor() const { return m_heard < 0 ? 0 : m_last - m_heard; }
 
 private:
     static constexpr int kRate = 48000;
     void read()
     {
         const QByteArray data = m_io->readAll();
-        if (m_heard >= 0 || !m_clock.isValid())
+        if (!m_clock.isValid())
             return;
         const auto *samples = reinterpret_cast<const qint16 *>(data.constData());
         const int n = int(data.size() / 2);
+        const double now = m_clock.nsecsElapsed() / 1e6;
         for (int i = 0; i < n; ++i) {
             if (std::abs(samples[i]) > 500) {
-                // The samples after the first loud one arrived later than it.
-                m_heard = m_clock.nsecsElapsed() / 1e6 - (n - i) * 1000.0 / kRate;
-                return;
+                // The samples after a loud one arrived later than it.
+                const double at = now - (n - i) * 1000.0 / kRate;
+                if (m_heard < 0)
+                    m_heard = at;
+                m_last = at;
             }
         }
     }
@@ -117,7 +122,15 @@ private:
     QIODevice *m_io = nullptr;
     QElapsedTimer m_clock;
     double m_heard = -1;
+    double m_last = -1;
 };
+
+void pause(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 // Plays path after silence and waits until the monitor hears it.
 double timeToHear(const QString &path, const Play &play, OutputListener &listener)
@@ -136,11 +149,14 @@ double timeToHear(const QString &path, const Play &play, OutputListener &listene
     return listener.heard();
 }
 
-void pause(int milliseconds)
+// How long the monitor hears path after a pick-up (both test sounds last a
+// second): a sound cut off by the release of the click is short.
+double lengthHeard(const QString &path, const Play &play, OutputListener &listener)
 {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
+    listener.mark();
+    play(path);
+    pause(1500);
+    return listener.heardFor();
 }
 
 double median(std::vector<double> v)
@@ -242,6 +258,11 @@ int main(int argc, char **argv)
         sound.stop();
         report("pick-up to sound at output, WAV", wavHeard, repetitions);
         report("pick-up to sound at output, OGG", oggHeard, repetitions);
+        for (const QString &path : {wav, oggPath}) {
+            pause(500);
+            std::printf("%-34s %7.1f ms of 1000\n", path == wav ? "heard after a click, WAV" : "heard after a click, OGG",
+                        lengthHeard(path, pickUp, listener));
+        }
     } else {
         std::printf("(no monitor of the output: the time until it sounds is not measured)\n");
     }
