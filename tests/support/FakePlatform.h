@@ -106,13 +106,16 @@ public:
     int tempo = 0;
 };
 
+// A sound output that remembers what it was asked to play; a sound plays
+// until the next play(), stop() or prepare().
 class FakeSound : public SoundOutput {
 public:
-    void prepare(const QStringList &paths) override { prepared = paths; }
-    void play(const QString &path) override { played << path; }
-    void stop() override { ++stops; }
+    void prepare(const QStringList &paths) override { prepared = paths; playing.clear(); }
+    void play(const QString &path) override { played << path; playing = path; }
+    void stop() override { ++stops; playing.clear(); }
     QStringList prepared;
     QStringList played;
+    QString playing;
     int stops = 0;
 };
 
