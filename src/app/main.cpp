@@ -18,6 +18,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstdlib>
 
 #ifndef DUPLIKON_VERSION
 #define DUPLIKON_VERSION "unbekannt"
@@ -101,11 +102,21 @@ int main(int argc, char *argv[])
     duplikon::QtPrinter printer;
     // Each makes its engine only when first used, so none of them slows the start.
     duplikon::QtSpeech speech;
-    duplikon::QtSound sound;
-    duplikon::QtRecorder recorder;
-    const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
-
-    duplikon::MainWindow window(platform, folder.folder, &extra);
-    window.show();
-    return app.exec();
+    int status = 0;
+    {
+        duplikon::QtSound sound;
+        duplikon::QtRecorder recorder;
+        const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
+        duplikon::MainWindow window(platform, folder.folder, &extra);
+        window.show();
+        status = app.exec();
+    }
+    // A speech service that does not answer may hold the speech thread for
+    // long. Then the program ends at once, with everything written, without
+    // unloading the libraries that thread still runs in.
+    if (!speech.finish(duplikon::QtSpeech::kEndWaitMilliseconds)) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

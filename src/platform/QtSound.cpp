@@ -12,6 +12,12 @@
 
 namespace duplikon {
 
+struct QtSound::Sound {
+    QAudioFormat format; // of the samples, set by the first decoded part
+    QByteArray samples;
+    bool decoded = false; // all there is (or failed: then no samples)
+};
+
 namespace {
 
 // The kind is told by the contents, as the set-up's check does: a RIFF file
@@ -50,23 +56,24 @@ QtSound::~QtSound()
 void QtSound::prepare(const QStringList &paths)
 {
     stop();
-    QHash<QString, Sound> kept;
+    QHash<QString, std::shared_ptr<Sound>> kept;
     QStringList fresh;
     for (const QString &path : paths) {
         if (path.isEmpty() || kept.contains(path))
             continue;
-        if (m_sounds.contains(path) && m_sounds.value(path).decoded) {
-            kept.insert(path, m_sounds.value(path));
-        } else {
-            kept.insert(path, Sound());
+        std::shared_ptr<Sound> sound = m_sounds.value(path);
+        if (!sound) {
+            sound = std::make_shared<Sound>();
+            if (path != m_decodingPath)
+                fresh << path;
+        } else if (!sound->decoded && path != m_decodingPath) {
             fresh << path;
         }
+        kept.insert(path, sound);
     }
     // Sounds of the set-up before that this one does not use are let go.
     m_sounds = kept;
-    m_queue.clear();
-    if (!m_decodingPath.isEmpty() && m_sounds.contains(m_decodingPath))
-        fresh.removeAll(m_decodingPath); // its decoding goes on
+    m_queue.clear(); // a sound being decoded and still wanted goes on
     // A WAV takes the decoder a moment only: those come first.
     for (const QString &path : std::as_const(fresh))
         queue(path, isWave(path));
@@ -109,8 +116,8 @@ void QtSound::takeDecoded()
 {
     if (!m_decoder)
         return;
-    auto it = m_sounds.find(m_decodingPath);
-    if (it == m_sounds.end()) { // no longer wanted
+    Sound *sound = m_sounds.value(m_decodingPath).get();
+    if (!sound) { // no longer wanted
         endDecoding();
         return;
     }
@@ -118,12 +125,12 @@ void QtSound::takeDecoded()
         const QAudioBuffer buffer = m_decoder->read();
         if (!buffer.isValid())
             continue;
-        if (!it->format.isValid())
-            it->format = buffer.format();
-        if (buffer.format() != it->format)
+        if (!sound->format.isValid())
+            sound->format = buffer.format();
+        if (buffer.format() != sound->format)
             continue; // one stream plays one format
-        const qsizetype room = it->format.bytesForDuration(qint64(kMaxSeconds) * 1000000) - it->samples.size();
-        it->samples.append(buffer.constData<char>(), qMin<qsizetype>(room, buffer.byteCount()));
+        const qsizetype room = sound->format.bytesForDuration(qint64(kMaxSeconds) * 1000000) - sound->samples.size();
+        sound->samples.append(buffer.constData<char>(), qMin<qsizetype>(room, buffer.byteCount()));
         if (buffer.byteCount() >= room) {
             endDecoding();
             return;
@@ -142,9 +149,8 @@ void QtSound::endDecoding()
     m_decoder = nullptr;
     const QString path = m_decodingPath;
     m_decodingPath.clear();
-    auto it = m_sounds.find(path);
-    if (it != m_sounds.end()) {
-        it->decoded = true;
+    if (const std::shared_ptr<Sound> sound = m_sounds.value(path)) {
+        sound->decoded = true;
         if (path == m_playingPath)
             startPlaying();
     }
@@ -159,10 +165,10 @@ void QtSound::play(const QString &path)
     if (!m_sounds.contains(path)) {
         if (!QFile::exists(path))
             return;
-        m_sounds.insert(path, Sound());
+        m_sounds.insert(path, std::make_shared<Sound>());
     }
     m_playingPath = path;
-    if (m_sounds.value(path).decoded)
+    if (m_sounds.value(path)->decoded)
         startPlaying();
     else if (path != m_decodingPath)
         queue(path, true); // next, and played as soon as it is decoded
@@ -170,9 +176,9 @@ void QtSound::play(const QString &path)
 
 void QtSound::startPlaying()
 {
-    const Sound sound = m_sounds.value(m_playingPath);
+    const std::shared_ptr<Sound> sound = m_sounds.value(m_playingPath);
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (sound.samples.isEmpty() || device.isNull()) {
+    if (!sound || sound->samples.isEmpty() || device.isNull()) {
         m_playingPath.clear();
         return;
     }
@@ -183,13 +189,13 @@ void QtSound::startPlaying()
         m_sink->stop();
         m_sink->deleteLater();
     }
-    m_sink = new QAudioSink(device, sound.format, this);
-    m_sink->setBufferSize(sound.format.bytesForDuration(kStreamMilliseconds * 1000));
+    m_sink = new QAudioSink(device, sound->format, this);
+    m_sink->setBufferSize(sound->format.bytesForDuration(kStreamMilliseconds * 1000));
     connect(m_sink, &QAudioSink::stateChanged, this, &QtSound::sinkStateChanged);
     if (!m_buffer)
         m_buffer = new QBuffer(this);
     m_buffer->close();
-    m_buffer->setData(sound.samples); // shared, not copied
+    m_buffer->setData(sound->samples); // shared, not copied
     m_buffer->open(QIODevice::ReadOnly);
     m_announced = false;
     m_sink->start(m_buffer);

@@ -2,13 +2,13 @@
 #pragma once
 #include "platform/Audio.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QPointer>
 #include <QStringList>
+
+#include <memory>
 
 class QAudioDecoder;
 class QAudioSink;
@@ -39,11 +39,7 @@ public:
     static constexpr int kDecodeLimitMilliseconds = 10000;
 
 private:
-    struct Sound {
-        QAudioFormat format; // of the samples, set by the first decoded part
-        QByteArray samples;
-        bool decoded = false; // all there is (or failed: then no samples)
-    };
+    struct Sound; // the decoded samples of one file
     void queue(const QString &path, bool first);
     void decodeNext();
     void takeDecoded();
@@ -53,13 +49,12 @@ private:
     // Asks the stream how far it has played until it has passed 0.
     void watchPosition();
 
-    QHash<QString, Sound> m_sounds;
+    QHash<QString, std::shared_ptr<Sound>> m_sounds;
     QStringList m_queue;      // waiting for the decoder, the next first
     QString m_decodingPath;   // being decoded
     QAudioDecoder *m_decoder = nullptr;
     QTimer *m_decodeLimit = nullptr;
     QAudioSink *m_sink = nullptr;
-    QAudioDevice m_device;    // the output m_sink plays on
     QBuffer *m_buffer = nullptr;
     QString m_playingPath;    // playing, or waiting to be decoded
     bool m_announced = false;
