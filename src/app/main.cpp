@@ -112,10 +112,13 @@ int main(int argc, char *argv[])
         status = app.exec();
     }
     // A speech service that does not answer may hold the speech thread for
-    // long. Then the program ends at once, with everything written, without
-    // unloading the libraries that thread still runs in.
+    // long. Then the program ends at once, with its own output written,
+    // without unloading the libraries that thread still runs in. (Not every
+    // stream is flushed: the speech library's own stream is locked by the
+    // thread that waits in it.)
     if (!speech.finish(duplikon::QtSpeech::kEndWaitMilliseconds)) {
-        std::fflush(nullptr);
+        std::fflush(stdout);
+        std::fflush(stderr);
         std::_Exit(status);
     }
     return status;
