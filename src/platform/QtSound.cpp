@@ -9,6 +9,8 @@
 #include <QMediaDevices>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <cstdlib>
 
 namespace duplikon {
 
@@ -36,6 +38,24 @@ QAudioFormat samplesFormat()
     format.setChannelCount(2);
     format.setSampleFormat(QAudioFormat::Int16);
     return format;
+}
+
+// A sound starts where it can be heard. Leading samples quieter than a
+// hundredth of its loudest are dropped: silence before it, and the run-in an
+// MP3 encoder puts before every sound (about 50 ms).
+void dropQuietStart(const QAudioFormat &format, QByteArray &samples)
+{
+    if (format.sampleFormat() != QAudioFormat::Int16 || format.channelCount() < 1)
+        return;
+    const auto *x = reinterpret_cast<const qint16 *>(samples.constData());
+    const qsizetype n = samples.size() / 2;
+    int loudest = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        loudest = std::max(loudest, std::abs(int(x[i])));
+    qsizetype first = 0;
+    while (first < n && std::abs(int(x[first])) * 100 < loudest)
+        ++first;
+    samples.remove(0, first / format.channelCount() * format.bytesPerFrame());
 }
 
 // How much the stream holds ahead: enough for a busy machine, and no delay
@@ -151,6 +171,7 @@ void QtSound::endDecoding()
     m_decodingPath.clear();
     if (const std::shared_ptr<Sound> sound = m_sounds.value(path)) {
         sound->decoded = true;
+        dropQuietStart(sound->format, sound->samples);
         if (path == m_playingPath)
             startPlaying();
     }
@@ -244,4 +265,5 @@ void QtSound::stop()
 }
 
 } // namespace duplikon
+
 
