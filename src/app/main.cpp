@@ -5,6 +5,7 @@
 #include "platform/QtRecorder.h"
 #include "platform/QtSound.h"
 #include "platform/QtSpeech.h"
+#include "platform/CloseRequests.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtraSettings.h"
 #include "platform/Folders.h"
@@ -109,6 +110,8 @@ int main(int argc, char *argv[])
         const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
         duplikon::MainWindow window(platform, folder.folder, &extra);
         window.show();
+        // The close box asks every time, also in the moments when Qt would drop its request.
+        duplikon::CloseRequests closeRequests(&window);
         status = app.exec();
     }
     // A speech service that does not answer may hold the speech thread for

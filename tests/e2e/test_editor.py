@@ -2,7 +2,8 @@
 """The task editor from the main window: a new task of two texts and two
 pictures from a subfolder, saved as TIERE2.TXT; a teacher's own picture pasted
 from the file manager's clipboard, saved as TIERE3.TXT and shown on the board;
-a sound pasted the same way lands in "Eigene Toene" and the browser lists it."""
+a sound pasted the same way lands in "Eigene Toene" and the browser lists it;
+a solution picture joins the solution folder as the class folder spells it."""
 import os
 import struct
 import subprocess
@@ -69,7 +70,7 @@ class EditorTest(e2e.TestCase):
         app = self.start(folder=None, files={
             "DUPLIKON.INI": PLAIN_SETTINGS,
             "TIERE.TXT": "Hund\r\nKatze\r\n",
-            "DUPBILDER/g.bmp": bmp(20, 20, (0, 128, 0)),
+            "Dupbilder/g.bmp": bmp(20, 20, (0, 128, 0)),
             "Bilder/blau.bmp": bmp(60, 40, (0, 0, 255)),
             "Bilder/ROT.BMP": bmp(60, 40, (255, 0, 0)),
         })
@@ -163,6 +164,20 @@ class EditorTest(e2e.TestCase):
         self.click_editor(wid, 240 + 1400, 2520 + 120 + 4 * 240)  # List3: "Eigene Toene"
         app.find("MuhKuh.WAV", "list item", window=EDITOR)
         app.screenshot("editor-sound", wid)
+
+        # a solution picture goes into "Dupbilder", never into a new DUPBILDER beside it
+        self.editor_menu(app, "Datei", "Lösungsbilder einfügen ...")
+        chooser = app.window_node("Lösungsbilder einfügen")  # the file dialog, its name field focused
+        e2e.wait_until(lambda: chooser.find(predicate=lambda w: w.role == "text" and w.has_state("focused")))
+        e2e.type_text(photo)
+        e2e.key("Return")
+        box = app.message_box("Lösungsbilder einfügen")
+        self.assertIn("1 von 1 Lösungsbildern", box.text)
+        box.press("OK")
+        self.assertEqual(sorted(n for n in os.listdir(app.folder) if n.lower() == "dupbilder"), ["Dupbilder"])
+        solution, = (n for n in os.listdir(os.path.join(app.folder, "Dupbilder")) if n.startswith("MeinFoto."))
+        with Image.open(os.path.join(app.folder, "Dupbilder", solution)) as picture:
+            self.assertEqual(picture.size, (833, 505))
 
         # "Abbruch" goes back to the main window, whose task list holds the new tasks
         self.editor_menu(app, "Abbruch")

@@ -4,6 +4,7 @@ first task on the board, cancelling and loading through the panel; a start on
 a classroom machine whose settings files ask for twice the size and lock the
 editor."""
 import os
+import time
 import unittest
 
 import duplikon_e2e as e2e
@@ -39,6 +40,11 @@ class StartupTest(e2e.TestCase):
 
     def test_start_shows_panel_over_first_task_then_cancel_and_load(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
+        # The close box asks at any moment of the start, also while the
+        # activation is still setting the board up.
+        for delay in (0, 0.2, 1.0):
+            time.sleep(delay)
+            app.refuse_close()
         tasks = e2e.task_files(app.folder)
         self.assertGreaterEqual(len(tasks), 2, "the demo folder needs at least two task files")
 
@@ -53,8 +59,10 @@ class StartupTest(e2e.TestCase):
         self.assert_board_holds(app, app.folder, tasks[0])
         app.screenshot("startup-panel")
 
-        # "Abbruch" uncovers the board with the first task, ready to play.
+        # "Abbruch" uncovers the board with the first task, ready to play;
+        # the close box asks right after it.
         app.click("Abbruch", "push button")
+        app.refuse_close()
         self.assert_panel_parked(app)
         self.assert_board_holds(app, app.folder, tasks[0])
         self.assertEqual(app.title(), "Duplikon")
