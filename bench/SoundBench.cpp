@@ -258,6 +258,7 @@ int main(int argc, char **argv)
 
     OutputListener listener;
     if (listener.start()) {
+        pause(1500); // the monitor's first samples come late: the first pick-up would wait for them
         for (int i = 0; i < repetitions; ++i) {
             for (Kind &kind : kinds) {
                 sound.stop();

@@ -93,6 +93,7 @@ void QtSound::prepare(const QStringList &paths)
     }
     // Sounds of the set-up before that this one does not use are let go.
     m_sounds = kept;
+    m_unprepared.clear();
     m_queue.clear(); // a sound being decoded and still wanted goes on
     // A WAV takes the decoder a moment only: those come first.
     for (const QString &path : std::as_const(fresh))
@@ -186,6 +187,13 @@ void QtSound::play(const QString &path)
     if (!m_sounds.contains(path)) {
         if (!QFile::exists(path))
             return;
+        // Of the sounds that were not prepared (the editor's browser plays
+        // any) only the latest is kept.
+        if (!m_unprepared.isEmpty()) { // its decoding, if under way, ends
+            m_sounds.remove(m_unprepared);
+            m_queue.removeAll(m_unprepared);
+        }
+        m_unprepared = path;
         m_sounds.insert(path, std::make_shared<Sound>());
     }
     m_playingPath = path;

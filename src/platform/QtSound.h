@@ -52,6 +52,7 @@ private:
     QHash<QString, std::shared_ptr<Sound>> m_sounds;
     QStringList m_queue;      // waiting for the decoder, the next first
     QString m_decodingPath;   // being decoded
+    QString m_unprepared;     // the one sound played without being prepared
     QAudioDecoder *m_decoder = nullptr;
     QTimer *m_decodeLimit = nullptr;
     QAudioSink *m_sink = nullptr;
