@@ -58,9 +58,6 @@ void dropQuietStart(const QAudioFormat &format, QByteArray &samples)
     samples.remove(0, first / format.channelCount() * format.bytesPerFrame());
 }
 
-// How much the stream holds ahead: enough for a busy machine, and no delay
-// for the first samples, which are handed over at once.
-constexpr int kStreamMilliseconds = 100;
 
 } // namespace
 
@@ -219,7 +216,6 @@ void QtSound::startPlaying()
         m_sink->deleteLater();
     }
     m_sink = new QAudioSink(device, sound->format, this);
-    m_sink->setBufferSize(sound->format.bytesForDuration(kStreamMilliseconds * 1000));
     connect(m_sink, &QAudioSink::stateChanged, this, &QtSound::sinkStateChanged);
     if (!m_buffer)
         m_buffer = new QBuffer(this);
@@ -242,8 +238,10 @@ void QtSound::sinkStateChanged()
 {
     // The stream has taken the last samples: once it has played what it
     // holds, the sound is over and its stream goes.
+    // (The stream keeps Qt's own size: on Qt 6.4 a smaller one stays silent.)
     if (m_sink->state() == QAudio::IdleState && m_buffer && m_buffer->atEnd()) {
-        QTimer::singleShot(2 * kStreamMilliseconds, m_sink, [this, sink = m_sink] {
+        const qint64 held = m_sink->format().durationForBytes(m_sink->bufferSize()) / 1000;
+        QTimer::singleShot(int(2 * held + 50), m_sink, [this, sink = m_sink] {
             if (sink == m_sink && sink->state() == QAudio::IdleState)
                 stop();
         });
