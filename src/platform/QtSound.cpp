@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtSound.h"
 
+#include "platform/RegularFile.h"
+
 #include <QAudioBuffer>
 #include <QAudioDecoder>
 #include <QAudioSink>
@@ -23,11 +25,14 @@ struct QtSound::Sound {
 namespace {
 
 // The kind is told by the contents, as the set-up's check does: a RIFF file
-// is a WAV, anything else goes to the player, which knows OGG and MP3.
+// is a WAV, which the decoder takes a moment for.
+// Sound halves are never larger (pictures/SoundHalf.h says the same).
+constexpr qint64 kMaxSoundBytes = 256LL * 1024 * 1024;
+
 bool isWave(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(4) == "RIFF";
+    QFile file;
+    return openRegularFile(file, path, kMaxSoundBytes, nullptr) && file.read(4) == "RIFF";
 }
 
 // Every sound is decoded to this, so that one stream plays them all.
@@ -76,7 +81,7 @@ void QtSound::prepare(const QStringList &paths)
     QHash<QString, std::shared_ptr<Sound>> kept;
     QStringList fresh;
     for (const QString &path : paths) {
-        if (path.isEmpty() || kept.contains(path))
+        if (path.isEmpty() || kept.contains(path) || !isReadableRegularFile(path, kMaxSoundBytes))
             continue;
         std::shared_ptr<Sound> sound = m_sounds.value(path);
         if (!sound) {
@@ -182,7 +187,8 @@ void QtSound::play(const QString &path)
     if (path.isEmpty())
         return;
     if (!m_sounds.contains(path)) {
-        if (!QFile::exists(path))
+        // A pipe or a device would hold the decoder.
+        if (!isReadableRegularFile(path, kMaxSoundBytes))
             return;
         // Of the sounds that were not prepared (the editor's browser plays
         // any) only the latest is kept.

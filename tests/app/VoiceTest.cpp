@@ -8,6 +8,7 @@
 #include "board/Board.h"
 #include "board/BoardVoice.h"
 #include "lesson/LessonRules.h"
+#include "lesson/LessonState.h"
 #include "platform/ListBox.h"
 
 #include <QAction>
@@ -79,7 +80,7 @@ private slots:
 
         // The voice and the speed are the teacher's, again when changed.
         QCOMPARE(h.fp.speech.voice, QString());
-        QVERIFY(h.extra->setVoice(QStringLiteral("English"), 40, nullptr));
+        QVERIFY(h.extra->set(config::voice, QStringLiteral("English"), nullptr) && h.extra->set(config::tempo, 40, nullptr));
         QCOMPARE(h.fp.speech.voice, QStringLiteral("English"));
         QCOMPARE(h.fp.speech.tempo, 40);
 
@@ -133,12 +134,12 @@ private slots:
     void theMessagesOfMandatoryTasksAreSpoken()
     {
         Heard h("[Duplikon]\nVorlesen=true\n");
-        child<ListBox>(h.w.get(), "pflicht")->addItem(QStringLiteral("AUFGABE.TXT"));
+        h.w->lessonState()->setPflicht({QStringLiteral("AUFGABE.TXT")});
         child<QCheckBox>(h.w.get(), "Check1")->setChecked(true);
         child<QCheckBox>(h.w.get(), "Check5")->setChecked(true);
-        h.w->lesson()->setAufgabe({QStringLiteral("AUFGABE.TXT")});
+        h.w->lessonState()->setAufgabe({QStringLiteral("AUFGABE.TXT")});
         h.menu("menu2")->trigger();
-        h.w->lesson()->setAufgabe({});
+        h.w->lessonState()->setAufgabe({});
         h.menu("menu2")->trigger();
         QCOMPARE(h.fp.speech.spoken,
                  (QStringList{QStringLiteral("Dies ist eine Pflichtaufgabe für dich!"),
