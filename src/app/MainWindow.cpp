@@ -438,6 +438,11 @@ void MainWindow::editorLeft()
     Form_Activate();
 }
 
+QFont MainWindow::cellFont() const
+{
+    return m_board->textFont(); // as the board's page prints it
+}
+
 // ---- exit -------------------------------------------------------------------
 
 void MainWindow::quitProgram()

@@ -31,6 +31,10 @@ public:
     void menu2b_Click(); // "neue Datei ..."
     void menu2d_Click(); // "Datei sichern"
 
+    // The name of the task in the lists: the file last opened, taken over or
+    // saved, without ".TXT"; empty for a new task.
+    QString taskName() const { return m_taskName; }
+
 signals:
     // A task file opened by a click on File2, empty lines kept.
     void pairsOpened(const QStringList &left, const QStringList &right);
@@ -53,6 +57,7 @@ private:
     QString m_langname;
     FileListBox *m_file2;
     QLabel *m_label9;
+    QString m_taskName;
 };
 
 } // namespace duplikon

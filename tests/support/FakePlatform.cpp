@@ -38,6 +38,14 @@ QStringList ScriptedDialogs::openFiles(const QString &title, const QString &filt
     return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
 }
 
+QString ScriptedDialogs::saveFile(const QString &title, const QString &filter, const QString &suggested)
+{
+    shown.append({ShownDialog::Save, title, filter, MsgIcon::None, suggested});
+    if (onShow)
+        onShow(shown.last());
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
 QStringList ScriptedDialogs::titles() const
 {
     QStringList t;
@@ -61,6 +69,41 @@ bool FakePrinter::printPage(const QString &jobName, const DrawPage &draw, QStrin
     }
     pages.append(page);
     jobs.append(jobName);
+    return true;
+}
+
+Printer::Outcome FakePrinter::printPages(const QString &jobName, const QSizeF &layoutTwips, int pageCount,
+                                        const DrawNumberedPage &draw, QString *error)
+{
+    ++printDialogs;
+    if (cancelDialog)
+        return Outcome::Cancelled;
+    if (fail) {
+        if (error)
+            *error = failure;
+        return Outcome::Failed;
+    }
+    for (int i = 0; i < pageCount; ++i) {
+        QImage page(pagePixels, QImage::Format_ARGB32_Premultiplied);
+        page.fill(Qt::white);
+        QPainter p(&page);
+        draw(p, i, qMin(pagePixels.width() / layoutTwips.width(), pagePixels.height() / layoutTwips.height()));
+        p.end();
+        pages.append(page);
+    }
+    jobs.append(jobName);
+    return Outcome::Done;
+}
+
+bool FakePrinter::writePdf(const QString &path, const QString &title, const QSizeF &layoutTwips, int pageCount,
+                           const DrawNumberedPage &draw, QString *error)
+{
+    if (printPages(path, layoutTwips, pageCount, draw, error) != Outcome::Done)
+        return false;
+    --printDialogs; // a PDF shows no printer dialog
+    jobs.removeLast();
+    pdfPaths.append(path);
+    pdfTitles.append(title);
     return true;
 }
 

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Worksheets: every half whole in its box at any text size, cards of one size
+// twenty to a page, and one shuffle per seed that the answer key names.
+#include "output/Worksheet.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+using namespace duplikon;
+
+namespace {
+
+SheetHalf text(const QString &t)
+{
+    return SheetHalf{SheetHalf::Text, t, QString()};
+}
+
+Worksheet textSheet(int pairs, qreal pointSize, bool bold)
+{
+    Worksheet sheet;
+    sheet.title = QStringLiteral("Tiere");
+    sheet.cellFont = QFont(QStringLiteral("Courier New"));
+    sheet.cellFont.setPointSizeF(pointSize);
+    sheet.cellFont.setBold(bold);
+    sheet.seed = 42;
+    const QStringList words = {QStringLiteral("Hund"), QStringLiteral("Donaudampfschifffahrtsgesellschaft"),
+                               QStringLiteral("Der Hund bellt laut, wenn die Katze über den Zaun in den Garten springt.")};
+    for (int i = 0; i < pairs; ++i) {
+        sheet.left << text(words.at(i % words.size()) + QString::number(i));
+        sheet.right << text(QStringLiteral("Paar ") + QString::number(i));
+    }
+    return sheet;
+}
+
+} // namespace
+
+class WorksheetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void noHalfIsCutAtAnyTextSize()
+    {
+        for (const WorksheetKind kind : {WorksheetKind::Matching, WorksheetKind::Cards, WorksheetKind::AnswerKey}) {
+            for (const qreal size : {8.0, 12.0, 18.0, 24.0, 48.0, 96.0}) {
+                for (const bool bold : {false, true}) {
+                    const Worksheet sheet = textSheet(10, size, bold);
+                    const QList<SheetPage> pages = layoutWorksheet(kind, sheet);
+                    for (const PlacedHalf &h : pages.first().halves) {
+                        const QRectF need = QFontMetricsF(h.font).boundingRect(h.box, kSheetTextFlags, h.half.text);
+                        QVERIFY2(h.box.contains(need), qPrintable(h.half.text + QString::number(size)));
+                        QVERIFY(h.pointSize <= size);
+                    }
+                }
+            }
+        }
+        // A short text keeps the cells' size choice.
+        const QList<SheetPage> pages = layoutWorksheet(WorksheetKind::Cards, textSheet(1, 14, false));
+        QCOMPARE(pages.first().halves.first().pointSize, 14.0);
+
+        // Drawn at 150 dpi, the ink of the halves stays inside their boxes.
+        SheetPage page = layoutWorksheet(WorksheetKind::Cards, textSheet(10, 40, true)).first();
+        page.cutLines.clear();
+        const double scale = 150.0 / 1440;
+        QImage image(qRound(kSheetWidthTwips * scale), qRound(kSheetHeightTwips * scale), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        drawSheetPage(p, page, scale);
+        p.end();
+        int inside = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) > 160)
+                    continue;
+                bool inBox = false;
+                for (const PlacedHalf &h : page.halves)
+                    inBox = inBox || h.box.adjusted(-15, -15, 15, 15).contains(QPointF(x, y) / scale);
+                QVERIFY2(inBox, qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+                ++inside;
+            }
+        }
+        QVERIFY(inside > 1000);
+    }
+
+    void cardsAreOfOneSizeTwentyToAPage()
+    {
+        const QList<SheetPage> pages = layoutWorksheet(WorksheetKind::Cards, textSheet(21, 12, false));
+        QCOMPARE(pages.size(), 3);
+        QCOMPARE(pages.at(0).halves.size(), 20);
+        QCOMPARE(pages.at(1).halves.size(), 20);
+        QCOMPARE(pages.at(2).halves.size(), 2);
+        QStringList all;
+        const QSizeF size = pages.first().halves.first().box.size();
+        for (const SheetPage &page : pages) {
+            QCOMPARE(page.cutLines.size(), 4 * page.halves.size());
+            for (const PlacedHalf &h : page.halves) {
+                QCOMPARE(h.box.size(), size);
+                QVERIFY(QRectF(0, 0, kSheetWidthTwips, kSheetHeightTwips).contains(h.box));
+                all << h.half.text;
+            }
+        }
+        // every half once, no card on top of another
+        QCOMPARE(all.size(), 42);
+        QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), 42);
+        const QList<PlacedHalf> &first = pages.first().halves;
+        for (int i = 0; i < first.size(); ++i)
+            for (int j = i + 1; j < first.size(); ++j)
+                QVERIFY(!first.at(i).box.intersects(first.at(j).box));
+    }
+
+    void theShuffleIsRepeatableAndTheAnswerKeyNamesIt()
+    {
+        QCOMPARE(matchingOrder(10, 77).left, matchingOrder(10, 77).left);
+        QCOMPARE(cardOrder(10, 77), cardOrder(10, 77));
+        QList<int> sorted = matchingOrder(10, 77).right;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(sorted, QList<int>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        QVERIFY(matchingOrder(10, 77).left != matchingOrder(10, 78).left);
+        QVERIFY(matchingOrder(10, 77).left != matchingOrder(10, 77).right);
+
+        // The answer key says where each pair stands on the sheet of its seed.
+        const Worksheet sheet = textSheet(10, 12, false);
+        const SheetPage matching = layoutWorksheet(WorksheetKind::Matching, sheet).first();
+        const SheetPage key = layoutWorksheet(WorksheetKind::AnswerKey, sheet).first();
+        QCOMPARE(layoutWorksheet(WorksheetKind::Matching, sheet).first().halves.at(4).half.text,
+                 matching.halves.at(4).half.text);
+        QVERIFY(matching.labels.at(1).text.contains(QStringLiteral("42")));
+        QVERIFY(key.labels.at(1).text.contains(QStringLiteral("42")));
+        for (int pair = 0; pair < 10; ++pair) {
+            const QStringList where = key.labels.at(1 + 1 + pair).text.split(QStringLiteral(" – "));
+            const int row = where.at(0).toInt() - 1;
+            const int letter = where.at(1).at(0).unicode() - 'A';
+            QCOMPARE(matching.halves.at(2 * row).half.text, sheet.left.at(pair).text);
+            QCOMPARE(matching.halves.at(2 * letter + 1).half.text, sheet.right.at(pair).text);
+        }
+        QCOMPARE(matching.dots.size(), 20);
+    }
+};
+
+QTEST_MAIN(WorksheetTest)
+#include "WorksheetTest.moc"
