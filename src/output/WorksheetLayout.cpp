@@ -134,7 +134,7 @@ QList<SheetPage> cardPages(const Worksheet &sheet, int pairs)
         halves << sheet.left.at(i);
     for (int i = 0; i < pairs; ++i)
         halves << sheet.right.at(i);
-    const QList<int> order = shuffled(int(halves.size()), sheet.seed ^ 0xC0FFEEu);
+    const QList<int> order = cardOrder(pairs, sheet.seed);
     const qreal width = qreal(kContentWidth) / kCardColumns;
     const qreal height = qreal(kSheetHeightTwips - 2 * kSheetMarginTwips) / kCardRows;
     const int perPage = kCardColumns * kCardRows;
@@ -144,10 +144,17 @@ QList<SheetPage> cardPages(const Worksheet &sheet, int pairs)
             pages << SheetPage();
         SheetPage &page = pages.last();
         const int slot = i % perPage;
-        const QRectF card(kSheetMarginTwips + (slot % kCardColumns) * width,
-                          kSheetMarginTwips + (slot / kCardColumns) * height, width, height);
-        page.cutLines << QLineF(card.topLeft(), card.topRight()) << QLineF(card.topRight(), card.bottomRight())
-                      << QLineF(card.bottomRight(), card.bottomLeft()) << QLineF(card.bottomLeft(), card.topLeft());
+        // Corners from the grid, so that neighbours share exact edges, each
+        // drawn once, left to right and top to bottom.
+        const int column = slot % kCardColumns, row = slot / kCardColumns;
+        const QPointF topLeft(kSheetMarginTwips + column * width, kSheetMarginTwips + row * height);
+        const QPointF bottomRight(kSheetMarginTwips + (column + 1) * width, kSheetMarginTwips + (row + 1) * height);
+        const QPointF topRight(bottomRight.x(), topLeft.y()), bottomLeft(topLeft.x(), bottomRight.y());
+        for (const QLineF &edge : {QLineF(topLeft, topRight), QLineF(topLeft, bottomLeft), QLineF(topRight, bottomRight),
+                                   QLineF(bottomLeft, bottomRight)})
+            if (!page.cutLines.contains(edge))
+                page.cutLines << edge;
+        const QRectF card(topLeft, bottomRight);
         page.halves << placed(halves.at(order.at(i)), card.adjusted(kCardInset, kCardInset, -kCardInset, -kCardInset),
                               sheet.cellFont);
     }

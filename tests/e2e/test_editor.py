@@ -2,8 +2,11 @@
 """The task editor from the main window: a new task of two texts and two
 pictures from a subfolder, saved as TIERE2.TXT; a teacher's own picture pasted
 from the file manager's clipboard, saved as TIERE3.TXT and shown on the board;
-a sound pasted the same way lands in "Eigene Toene" and the browser lists it."""
+a sound pasted the same way lands in "Eigene Toene" and the browser lists it;
+the unsaved lists with a photo and the sound go on worksheets saved as PDF."""
+import io
 import os
+import re
 import struct
 import subprocess
 import tempfile
@@ -44,7 +47,56 @@ def copy_files(paths):
     return xclip
 
 
+def photo_jpeg(width, height):
+    """A camera-sized photo: far more pixels than a card needs at 300 dpi."""
+    gradient = Image.linear_gradient("L").resize((width, height))
+    out = io.BytesIO()
+    Image.merge("RGB", (gradient, gradient.rotate(180), gradient)).save(out, "JPEG", quality=80)
+    return out.getvalue()
+
+
 class EditorTest(e2e.TestCase):
+
+    def save_worksheets(self, app, folder):
+        """Saves each kind of worksheet as a PDF; returns {kind: path}."""
+        sheet = app.wait_window("Arbeitsblatt")
+        app.find(pattern="^Ein Ton ist auf Papier nicht zu hören", role="label", window="Arbeitsblatt")
+        saved = {}
+        for kind in ("Zuordnen", "Memory-Karten", "Lösungsblatt"):
+            app.click(kind, "radio button", window="Arbeitsblatt")
+            app.click("Als PDF speichern ...", "push button", window="Arbeitsblatt")
+            app.wait_window("Als PDF speichern")
+            path = os.path.join(folder, kind + ".pdf")
+            e2e.key("ctrl+a")
+            e2e.type_text(path)
+            e2e.key("Return")
+            e2e.wait_file(path)
+            app.wait_gone("Als PDF speichern")
+            saved[kind] = path
+        app.screenshot("editor-worksheet", sheet)
+        app.click("Schließen", "push button", window="Arbeitsblatt")
+        app.wait_gone("Arbeitsblatt")
+        return saved
+
+    def check_worksheet(self, path, texts):
+        """An A4 PDF titled after the task, its text halves readable, its fonts
+        embedded and its pictures at 300 dpi at most."""
+        info = e2e.run(["pdfinfo", path], timeout=30)
+        self.assertIn("(A4)", info)
+        self.assertRegex(info, r"Title:\s+TIERE3\n")
+        self.assertRegex(info, r"Creator:\s+Duplikon\n")
+        words = e2e.pdf_text(path).split()
+        for text in texts:
+            self.assertIn(text, words, path)
+        fonts = e2e.run(["pdffonts", path], timeout=30).splitlines()[2:]
+        self.assertTrue(fonts, path)
+        for line in fonts:
+            self.assertEqual(line.split()[-5], "yes", f"not embedded: {line}")
+        images = e2e.run(["pdfimages", "-list", path], timeout=30).splitlines()[2:]
+        self.assertTrue(images, path)
+        for line in images:
+            x_ppi, y_ppi = (int(v) for v in line.split()[12:14])
+            self.assertLessEqual(max(x_ppi, y_ppi), 301, f"{path}: {line}")
 
     def editor_point(self, wid, left, top):
         x, y, w, h = e2e.x_geometry(wid)
@@ -72,6 +124,7 @@ class EditorTest(e2e.TestCase):
             "DUPBILDER/g.bmp": bmp(20, 20, (0, 128, 0)),
             "Bilder/blau.bmp": bmp(60, 40, (0, 0, 255)),
             "Bilder/ROT.BMP": bmp(60, 40, (255, 0, 0)),
+            "Fotos/gross.jpg": photo_jpeg(3000, 2000),
         })
         app.click("Abbruch", "push button")
         app.menu("Editor")
@@ -163,6 +216,21 @@ class EditorTest(e2e.TestCase):
         self.click_editor(wid, 240 + 1400, 2520 + 120 + 4 * 240)  # List3: "Eigene Toene"
         app.find("MuhKuh.WAV", "list item", window=EDITOR)
         app.screenshot("editor-sound", wid)
+
+        # worksheets: lists of different length are refused; with a photo for the sound
+        # (both unsaved) each kind is saved as a PDF
+        self.editor_menu(app, "Datei", "Arbeitsblatt ...")
+        box = app.message_box("Fehler in Listen")
+        self.assertEqual(box.text, "Die zwei Listen sind verschieden lang.")
+        box.press("OK")
+        type_into_text1("Fotos\\gross.jpg")
+        self.click_editor(wid, 3600 + 247, 6720 + 247)
+        self.editor_menu(app, "Datei", "Arbeitsblatt ...")
+        sheets = self.save_worksheets(app, own)
+        halves = ["Hund", "Größe", "Löwe", "MuhKuh.WAV"]
+        self.check_worksheet(sheets["Zuordnen"], halves + ["TIERE3", "Name:", "Datum:"])
+        self.check_worksheet(sheets["Memory-Karten"], halves)
+        self.check_worksheet(sheets["Lösungsblatt"], halves + ["Lösungsblatt:", "TIERE3"])
 
         # "Abbruch" goes back to the main window, whose task list holds the new tasks
         self.editor_menu(app, "Abbruch")

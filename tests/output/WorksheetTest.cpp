@@ -92,14 +92,19 @@ private slots:
         QStringList all;
         const QSizeF size = pages.first().halves.first().box.size();
         for (const SheetPage &page : pages) {
-            QCOMPARE(page.cutLines.size(), 4 * page.halves.size());
             for (const PlacedHalf &h : page.halves) {
                 QCOMPARE(h.box.size(), size);
+                // a cut line on every side of the card, each drawn once
+                int sides = 0;
+                for (const QLineF &cut : page.cutLines)
+                    sides += QRectF(h.box).adjusted(-151, -151, 151, 151).contains(cut.center());
+                QCOMPARE(sides, 4);
                 QVERIFY(QRectF(0, 0, kSheetWidthTwips, kSheetHeightTwips).contains(h.box));
                 all << h.half.text;
             }
         }
         // every half once, no card on top of another
+        QCOMPARE(pages.first().cutLines.size(), 6 * 4 + 5 * 5); // a full page: a grid
         QCOMPARE(all.size(), 42);
         QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), 42);
         const QList<PlacedHalf> &first = pages.first().halves;
