@@ -20,6 +20,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -91,11 +92,12 @@ int main(int argc, char **argv)
     std::printf("cores: %d\n", QThread::idealThreadCount());
     const QString pdf = dir.filePath(QStringLiteral("Karten.pdf"));
     QtPrinter printer;
-    std::vector<double> times;
+    std::vector<double> times, cpuTimes;
     for (int r = 0; r <= reps; ++r) {
         clearPictureCache();
         QElapsedTimer t;
         t.start();
+        const std::clock_t cpu = std::clock();
         const QList<SheetPage> pages = layoutWorksheet(WorksheetKind::Cards, sheet);
         preparePictures(pages);
         QString error;
@@ -107,11 +109,15 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "PDF not written: %s\n", qPrintable(error));
             return 1;
         }
-        if (r > 0) // the first run warms the file cache
+        if (r > 0) { // the first run warms the file cache
             times.push_back(double(t.nsecsElapsed()) / 1e6);
+            cpuTimes.push_back(double(std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC);
+        }
     }
     std::printf("Memory-Karten, twenty 12-megapixel photos: median %.1f ms  best %.1f ms  (target 1000 ms)\n",
                 median(times), *std::min_element(times.begin(), times.end()));
+    // On a shared machine the processor time of all threads tells what the work costs.
+    std::printf("processor time of all threads: median %.1f ms\n", median(cpuTimes));
     std::printf("PDF size: %.2f MB  (target 5 MB)\n", double(QFileInfo(pdf).size()) / 1e6);
     return 0;
 }
