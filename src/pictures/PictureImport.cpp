@@ -6,6 +6,7 @@
 #include "pictures/MetafileRecords.h"
 #include "pictures/PictureLoader.h"
 #include "pictures/SoundHalf.h"
+#include "platform/FileLists.h"
 #include "platform/TextFiles.h"
 
 #include <QBuffer>
@@ -387,9 +388,11 @@ QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const
                                      ImportKind kind, const std::function<void(int, int)> &progress)
 {
     QVector<ImportResult> results(sources.size());
-    // Each folder is made when the first file goes into it.
+    // Each folder is made when the first file goes into it. A folder that
+    // exists in another letter case ("Dupbilder", "eigene bilder" from a
+    // stick) is the one the board reads, so it is used as it is spelled.
     const auto madeFolder = [&programFolder](const QString &name, QString *error) {
-        const QString folder = QDir(programFolder).filePath(name);
+        const QString folder = resolvePath(programFolder, name);
         if (QDir().mkpath(folder))
             return folder;
         *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(name);

@@ -3,6 +3,7 @@
 pictures from a subfolder, saved as TIERE2.TXT; a teacher's own picture pasted
 from the file manager's clipboard, saved as TIERE3.TXT and shown on the board;
 a sound pasted the same way lands in "Eigene Toene" and the browser lists it;
+a solution picture joins the solution folder as the class folder spells it;
 the unsaved lists with a photo and the sound go on worksheets saved as PDF."""
 import io
 import os
@@ -65,7 +66,8 @@ class EditorTest(e2e.TestCase):
         for kind in ("Zuordnen", "Memory-Karten", "Lösungsblatt"):
             app.click(kind, "radio button", window="Arbeitsblatt")
             app.click("Als PDF speichern ...", "push button", window="Arbeitsblatt")
-            app.wait_window("Als PDF speichern")
+            chooser = app.window_node("Als PDF speichern")  # the file dialog, its name field focused
+            e2e.wait_until(lambda: chooser.find(predicate=lambda w: w.role == "text" and w.has_state("focused")))
             path = os.path.join(folder, kind + ".pdf")
             e2e.key("ctrl+a")
             e2e.type_text(path)
@@ -121,7 +123,7 @@ class EditorTest(e2e.TestCase):
         app = self.start(folder=None, files={
             "DUPLIKON.INI": PLAIN_SETTINGS,
             "TIERE.TXT": "Hund\r\nKatze\r\n",
-            "DUPBILDER/g.bmp": bmp(20, 20, (0, 128, 0)),
+            "Dupbilder/g.bmp": bmp(20, 20, (0, 128, 0)),
             "Bilder/blau.bmp": bmp(60, 40, (0, 0, 255)),
             "Bilder/ROT.BMP": bmp(60, 40, (255, 0, 0)),
             "Fotos/gross.jpg": photo_jpeg(3000, 2000),
@@ -216,6 +218,20 @@ class EditorTest(e2e.TestCase):
         self.click_editor(wid, 240 + 1400, 2520 + 120 + 4 * 240)  # List3: "Eigene Toene"
         app.find("MuhKuh.WAV", "list item", window=EDITOR)
         app.screenshot("editor-sound", wid)
+
+        # a solution picture goes into "Dupbilder", never into a new DUPBILDER beside it
+        self.editor_menu(app, "Datei", "Lösungsbilder einfügen ...")
+        chooser = app.window_node("Lösungsbilder einfügen")  # the file dialog, its name field focused
+        e2e.wait_until(lambda: chooser.find(predicate=lambda w: w.role == "text" and w.has_state("focused")))
+        e2e.type_text(photo)
+        e2e.key("Return")
+        box = app.message_box("Lösungsbilder einfügen")
+        self.assertIn("1 von 1 Lösungsbildern", box.text)
+        box.press("OK")
+        self.assertEqual(sorted(n for n in os.listdir(app.folder) if n.lower() == "dupbilder"), ["Dupbilder"])
+        solution, = (n for n in os.listdir(os.path.join(app.folder, "Dupbilder")) if n.startswith("MeinFoto."))
+        with Image.open(os.path.join(app.folder, "Dupbilder", solution)) as picture:
+            self.assertEqual(picture.size, (833, 505))
 
         # worksheets: lists of different length are refused; with a photo for the sound
         # (both unsaved) each kind is saved as a PDF
