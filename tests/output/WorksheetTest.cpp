@@ -3,9 +3,12 @@
 // twenty to a page, and one shuffle per seed that the answer key names.
 #include "output/Worksheet.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace duplikon;
@@ -139,6 +142,63 @@ private slots:
             QCOMPARE(matching.halves.at(2 * letter + 1).half.text, sheet.right.at(pair).text);
         }
         QCOMPARE(matching.dots.size(), 20);
+    }
+
+    void aMetafileGoesOnPaperAsVectorsAPictureOnWhite()
+    {
+        QTemporaryDir dir;
+        // one transparent pixel: a GIF of two colours whose first is transparent
+        const QString gif = dir.filePath(QStringLiteral("leer.gif"));
+        QFile file(gif);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff"
+                              "!\xf9\x04\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+                              "\x02\x02" "D\x01\x00;", 43));
+        file.close();
+        // a metafile pair: neither a picture nor a font in the PDF (a metafile
+        // that cannot be played would name its file)
+        const QString wmf = QDir(qEnvironmentVariable("DUPLIKON_TEST_DATA")).filePath(QStringLiteral("metafiles/arcs.wmf"));
+        QVERIFY(QFile::exists(wmf));
+        Worksheet sheet = textSheet(1, 12, false);
+        sheet.left[0] = sheet.right[0] = SheetHalf{SheetHalf::Metafile, QString(), wmf};
+        SheetPage page = layoutWorksheet(WorksheetKind::Cards, sheet).first();
+        QByteArray pdf;
+        {
+            QBuffer buffer(&pdf);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter writer(&buffer);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            QPainter p(&writer);
+            drawSheetPage(p, page, writer.resolution() / 1440.0);
+        }
+        QVERIFY(!pdf.contains("/FontFile"));
+        QVERIFY(pdf.size() > 1000);
+        QVERIFY(!pdf.contains("/Subtype /Image"));
+
+        // its lines in its card; a transparent picture comes out white on any paper
+        sheet = textSheet(2, 12, false);
+        sheet.left[0] = SheetHalf{SheetHalf::Metafile, QString(), wmf};
+        sheet.left[1] = SheetHalf{SheetHalf::Picture, QString(), gif};
+        page = layoutWorksheet(WorksheetKind::Cards, sheet).first();
+        const double scale = 100.0 / 1440;
+        const QColor paper(128, 128, 128);
+        QImage image(qRound(kSheetWidthTwips * scale), qRound(kSheetHeightTwips * scale), QImage::Format_RGB32);
+        image.fill(paper);
+        QPainter p(&image);
+        drawSheetPage(p, page, scale);
+        p.end();
+        for (const PlacedHalf &h : page.halves) {
+            const QRect box = QRectF(h.box.topLeft() * scale, h.box.size() * scale).toAlignedRect();
+            int drawn = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    drawn += image.pixelColor(x, y) != paper;
+            if (h.half.kind == SheetHalf::Metafile)
+                QVERIFY(drawn > 50);
+            if (h.half.kind == SheetHalf::Picture)
+                QCOMPARE(image.pixelColor(box.center()), QColor(Qt::white));
+        }
     }
 };
 
