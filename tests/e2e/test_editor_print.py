@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The editor's "Datei drucken": the two pair lists go to the default printer as
 text lines, left half then right half of each pair, through a print server of the
-test's own (cups-test-printer.sh)."""
+test's own (cups-test-printer.sh); an answer key of the same lists goes through the
+printer dialog to the same server."""
 import os
 import re
 import struct
@@ -36,6 +37,18 @@ def bmp(width, height, rgb):
 
 
 class EditorPrintTest(e2e.PrintingTestCase):
+
+    def editor_menu(self, app, *path):
+        bar = e2e.wait_until(lambda: app.window_node(EDITOR, dialog=False).find(role="menu bar"),
+                             what="the editor's menu bar")
+        e2e.wait_until(lambda: bar.find(name=path[0]), what=f"the menu {path[0]!r}").press()
+        for name in path[1:]:
+            def look():
+                for w in app.accessible().walk(max_depth=12):
+                    if w.name == name and w.role == "menu item" and w.showing and w.extents[2] > 0:
+                        return w
+                return None
+            e2e.wait_until(look, what=f"the menu item {name!r}").press()
 
     def jobs(self):
         """Every job the print server has received, on any queue."""
@@ -116,8 +129,29 @@ class EditorPrintTest(e2e.PrintingTestCase):
         spacing = (firsts[-1] - firsts[0]) / (len(LINES) - 1)
         self.assertTrue(18 <= spacing <= 26, f"line spacing {spacing:.1f} pt")
 
-        # the "Nein" sent nothing: two jobs in all
-        self.assertEqual(len(self.jobs()), 2, self.jobs())
+        # a worksheet through the printer dialog, to the queue that keeps the program's PDF
+        e2e.run(["lpadmin", "-d", "duplikon-raw"], timeout=30)
+        os.remove(self.cups["RAW_PDF"])
+        try:
+            self.editor_menu(app, "Datei", "Arbeitsblatt ...")
+            app.wait_window("Arbeitsblatt")
+            app.click("Lösungsblatt", "radio button", window="Arbeitsblatt")
+            app.click("Drucken ...", "push button", window="Arbeitsblatt")
+            app.wait_window("Drucken")
+            e2e.key("Return")
+            e2e.wait_file(self.cups["RAW_PDF"])
+        finally:
+            e2e.run(["lpadmin", "-d", "duplikon-pdf"], timeout=30)
+        app.find("Das Blatt „Lösungsblatt“ wird gedruckt.", "label", window="Arbeitsblatt")
+        app.click("Schließen", "push button", window="Arbeitsblatt")
+        app.wait_gone("Arbeitsblatt")
+        self.assertIn("(A4)", e2e.run(["pdfinfo", self.cups["RAW_PDF"]], timeout=30))
+        words = e2e.pdf_text(self.cups["RAW_PDF"]).split()
+        for word in ["Lösungsblatt:", "DRUCK"] + " ".join(LINES[:1] + LINES[2:]).split():
+            self.assertIn(word, words)
+
+        # the "Nein" sent nothing: three jobs in all
+        self.assertEqual(len(self.jobs()), 3, self.jobs())
 
         # back to the main window ("Abbruch" in the editor's menu bar), then end
         bar = e2e.wait_until(lambda: app.window_node(EDITOR, dialog=False).find(role="menu bar"),
