@@ -38,18 +38,6 @@ def bmp(width, height, rgb):
 
 class EditorPrintTest(e2e.PrintingTestCase):
 
-    def editor_menu(self, app, *path):
-        bar = e2e.wait_until(lambda: app.window_node(EDITOR, dialog=False).find(role="menu bar"),
-                             what="the editor's menu bar")
-        e2e.wait_until(lambda: bar.find(name=path[0]), what=f"the menu {path[0]!r}").press()
-        for name in path[1:]:
-            def look():
-                for w in app.accessible().walk(max_depth=12):
-                    if w.name == name and w.role == "menu item" and w.showing and w.extents[2] > 0:
-                        return w
-                return None
-            e2e.wait_until(look, what=f"the menu item {name!r}").press()
-
     def jobs(self):
         """Every job the print server has received, on any queue."""
         out = e2e.run(["lpstat", "-W", "all", "-o"], timeout=30, check=False)
@@ -133,7 +121,7 @@ class EditorPrintTest(e2e.PrintingTestCase):
         e2e.run(["lpadmin", "-d", "duplikon-raw"], timeout=30)
         os.remove(self.cups["RAW_PDF"])
         try:
-            self.editor_menu(app, "Datei", "Arbeitsblatt ...")
+            app.menu("Datei", "Arbeitsblatt ...", window=EDITOR)
             app.wait_window("Arbeitsblatt")
             app.click("Lösungsblatt", "radio button", window="Arbeitsblatt")
             app.click("Drucken ...", "push button", window="Arbeitsblatt")
