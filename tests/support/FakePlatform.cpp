@@ -75,7 +75,6 @@ bool FakePrinter::printPage(const QString &jobName, const DrawPage &draw, QStrin
 Printer::Outcome FakePrinter::printPages(const QString &jobName, const QSizeF &layoutTwips, int pageCount,
                                         const DrawNumberedPage &draw, QString *error)
 {
-    ++printDialogs;
     if (cancelDialog)
         return Outcome::Cancelled;
     if (fail) {
@@ -98,13 +97,13 @@ Printer::Outcome FakePrinter::printPages(const QString &jobName, const QSizeF &l
 bool FakePrinter::writePdf(const QString &path, const QString &title, const QSizeF &layoutTwips, int pageCount,
                            const DrawNumberedPage &draw, QString *error)
 {
-    if (printPages(path, layoutTwips, pageCount, draw, error) != Outcome::Done)
-        return false;
-    --printDialogs; // a PDF shows no printer dialog
-    jobs.removeLast();
-    pdfPaths.append(path);
-    pdfTitles.append(title);
-    return true;
+    const bool written = printPages(path, layoutTwips, pageCount, draw, error) == Outcome::Done;
+    if (written) {
+        jobs.removeLast(); // a file, no job
+        pdfPaths.append(path);
+        pdfTitles.append(title);
+    }
+    return written;
 }
 
 void FakeSpeech::start()

@@ -91,7 +91,6 @@ public:
     bool writePdf(const QString &path, const QString &title, const QSizeF &layoutTwips, int pageCount,
                   const DrawNumberedPage &draw, QString *error) override;
     bool cancelDialog = false;
-    int printDialogs = 0;
     QStringList pdfPaths, pdfTitles;
 };
 
