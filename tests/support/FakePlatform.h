@@ -84,8 +84,8 @@ public:
     QList<QImage> pages;
     QStringList jobs;
 
-    // Documents of several pages: the printer dialog answers cancelled when
-    // told to; a PDF is drawn into images too, and its name and title kept.
+    // Documents: the printer dialog is cancelled when told to; a PDF is drawn
+    // into pages too, its path and title kept. The pages are A4 at 300 dpi.
     Outcome printPages(const QString &jobName, const QSizeF &layoutTwips, int pageCount, const DrawNumberedPage &draw,
                        QString *error) override;
     bool writePdf(const QString &path, const QString &title, const QSizeF &layoutTwips, int pageCount,
