@@ -5,7 +5,6 @@ from the file manager's clipboard, saved as TIERE3.TXT and shown on the board;
 a sound pasted the same way lands in "Eigene Toene" and the browser lists it;
 a solution picture joins the solution folder as the class folder spells it;
 the unsaved lists with a photo and the sound go on worksheets saved as PDF."""
-import io
 import os
 import struct
 import subprocess
@@ -45,14 +44,6 @@ def copy_files(paths):
     xclip.stdin.write("".join(f"file://{urllib.parse.quote(p)}\r\n" for p in paths).encode())
     xclip.stdin.close()
     return xclip
-
-
-def photo_jpeg(width, height):
-    """A camera-sized photo: far more pixels than a card needs at 300 dpi."""
-    gradient = Image.linear_gradient("L").resize((width, height))
-    out = io.BytesIO()
-    Image.merge("RGB", (gradient, gradient.rotate(180), gradient)).save(out, "JPEG", quality=80)
-    return out.getvalue()
 
 
 class EditorTest(e2e.TestCase):
@@ -112,7 +103,7 @@ class EditorTest(e2e.TestCase):
             "Dupbilder/g.bmp": bmp(20, 20, (0, 128, 0)),
             "Bilder/blau.bmp": bmp(60, 40, (0, 0, 255)),
             "Bilder/ROT.BMP": bmp(60, 40, (255, 0, 0)),
-            "Fotos/gross.jpg": photo_jpeg(3000, 2000),
+            "Fotos/gross.bmp": bmp(1600, 1200, (40, 160, 90)),  # more pixels than a card takes
         })
         app.click("Abbruch", "push button")
         app.menu("Editor")
@@ -225,7 +216,7 @@ class EditorTest(e2e.TestCase):
         box = app.message_box("Fehler in Listen")
         self.assertEqual(box.text, "Die zwei Listen sind verschieden lang.")
         box.press("OK")
-        type_into_text1("Fotos\\gross.jpg")
+        type_into_text1("Fotos\\gross.bmp")
         self.click_editor(wid, 3600 + 247, 6720 + 247)
         self.editor_menu(app, "Datei", "Arbeitsblatt ...")
         self.save_worksheets(app, own, ["Hund", "Größe", "Löwe", "MuhKuh.WAV"])
