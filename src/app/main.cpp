@@ -52,6 +52,10 @@ int main(int argc, char *argv[])
     case duplikon::StartArguments::Action::Version:
         print(stdout, duplikon::versionText(QStringLiteral(DUPLIKON_VERSION)));
         return 0;
+    case duplikon::StartArguments::Action::ShowSettings:
+        // Needs no display: what holds and why, for an administrator.
+        print(stdout, duplikon::ExtraSettings(duplikon::ExtraSettingsFiles::fromEnvironment()).report());
+        return 0;
     case duplikon::StartArguments::Action::Usage:
         print(stderr, QStringLiteral("duplikon: %1\nMehr mit „duplikon --help“.\n").arg(start.error));
         return 2;
@@ -71,7 +75,9 @@ int main(int argc, char *argv[])
     // The settings added to the design; Qt takes the window size from the
     // environment when the application object is made.
     duplikon::ExtraSettings extra(duplikon::ExtraSettingsFiles::fromEnvironment());
-    duplikon::prepareWindowScale(extra.windowSize(), argc, argv);
+    for (const QString &problem : extra.problems())
+        print(stderr, QStringLiteral("duplikon: %1\n").arg(problem));
+    duplikon::prepareWindowScale(extra.value(duplikon::config::windowSize), argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Duplikon"));

@@ -60,7 +60,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     // [Fest] TonAus: the browser plays no sound either.
     const ExtraSettings *extra = host->extraSettings();
     m_browser = new PictureBrowser(m_client, host->programFolder(),
-                                   extra && extra->soundOff() ? nullptr : platform.sound);
+                                   extra && extra->value(config::soundOff) ? nullptr : platform.sound);
     auto *line1 = new QFrame(m_client);
     line1->setObjectName(QStringLiteral("Line1"));
     line1->setFrameShape(QFrame::NoFrame);
@@ -154,7 +154,7 @@ void EditorWindow::buildMenu(Platform platform)
     connect(a, &QAction::triggered, m_import, &PictureImportActions::importSolutionPicturesClick);
     // [Fest] AufnahmeAus: voices of children are personal data, so there is no recording at all.
     const ExtraSettings *extra = m_host->extraSettings();
-    if (!extra || !extra->recordingOff()) {
+    if (!extra || !extra->value(config::recordingOff)) {
         m_recording = new SoundRecording(m_client, platform, m_host->programFolder(), menu2);
         reportInto(m_recording);
     }

@@ -25,4 +25,9 @@ MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool 
 // unit of the painter is one pixel of the screen the file was made for.
 bool drawMetafile(QPainter &painter, const QByteArray &data, const QSize &box, QString *error);
 
+// A placeable metafile rewritten to draw at the largest size with its aspect
+// that fits box, larger or smaller than before: only the units per inch of its
+// header change. Empty for a file without that header or that cannot fit.
+QByteArray metafileFittedTo(const QByteArray &data, const QSize &box);
+
 } // namespace duplikon

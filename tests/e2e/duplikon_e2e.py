@@ -158,8 +158,8 @@ def is_picture_half(half):
 
 def cell_name(half):
     """The accessible name of the cell that shows `half`: a text half as it
-    reads, a picture half by its file name without folder and ending."""
-    if not is_picture_half(half):
+    reads, a picture or sound half by its file name without folder and ending."""
+    if not is_picture_half(half) and half[-4:].upper() not in ".WAV.OGG.MP3":
         return half
     return os.path.splitext(re.split(r"[\\/]", half)[-1])[0] or half
 

@@ -1,10 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The task editor from the main window: a new task of two texts and two
 pictures from a subfolder, saved as TIERE2.TXT; a teacher's own picture pasted
-from the file manager's clipboard, saved as TIERE3.TXT and shown on the board;
-a sound pasted the same way lands in "Eigene Toene" and the browser lists it;
-a solution picture joins the solution folder as the class folder spells it;
-the unsaved lists with a photo and the sound go on worksheets saved as PDF."""
+from the file manager's clipboard, readable by another login, saved as TIERE3.TXT
+and shown on the board; a sound pasted the same way lands in "Eigene Toene" and
+the browser lists it; a solution picture joins the solution folder as the class
+folder spells it; the unsaved lists with a large picture and the sound go on
+worksheets saved as PDF."""
 import os
 import struct
 import subprocess
@@ -97,6 +98,7 @@ class EditorTest(e2e.TestCase):
             e2e.wait_until(look, what=f"the menu item {name!r}").press()
 
     def test_new_task_with_texts_and_pictures_is_saved_and_listed(self):
+        self.addCleanup(os.umask, os.umask(0o022))  # the program writes what the class may read
         app = self.start(folder=None, files={
             "DUPLIKON.INI": PLAIN_SETTINGS,
             "TIERE.TXT": "Hund\r\nKatze\r\n",
@@ -177,6 +179,7 @@ class EditorTest(e2e.TestCase):
             self.assertTrue(f.read().endswith(b"Eigene Bilder\\MeinFoto.JPG\r\nL\xf6we\r\n"))
         with Image.open(os.path.join(app.folder, "Eigene Bilder", "MeinFoto.JPG")) as picture:
             self.assertEqual(picture.size, (161, 121))
+        self.assertEqual(os.stat(os.path.join(app.folder, "Eigene Bilder", "MeinFoto.JPG")).st_mode & 0o777, 0o644)
 
         # a sound pasted into the blue list is copied unchanged; the browser lists its folder
         sound = os.path.join(own, "Muh Kuh.wav")

@@ -2,8 +2,9 @@
 """Start of the program in a copy of the demo folder: window, task-choice panel,
 first task on the board, cancelling and loading through the panel; a start on
 a classroom machine whose settings files ask for twice the size and lock the
-editor."""
+editor, and what --einstellungen says about them."""
 import os
+import subprocess
 import time
 import unittest
 
@@ -101,9 +102,19 @@ class StartupTest(e2e.TestCase):
         self.assertEqual(app.quit(), 0)
 
     def test_classroom_machine_twice_the_size_with_the_editor_locked(self):
-        # The user's file asks for 200 %, an administrator's file fixes EditorAus.
+        # The user's file asks for 200 %, an administrator's file fixes EditorAus,
+        # written in small letters, beside a key the program does not know.
         env = self.settings_env(user="[Duplikon]\nFenstergroesse=200\n",
-                                system="[Fest]\nEditorAus=true\n")
+                                system="[fest]\neditoraus=true\nFarbe=rot\n")
+        # What holds, asked without a display.
+        conf = os.path.join(env["XDG_CONFIG_DIRS"], "duplikon", "duplikon.conf")
+        quiet = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        r = subprocess.run([e2e.BINARY, "--einstellungen"], env={**quiet, **env}, timeout=20,
+                           stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        self.assertEqual((r.returncode, r.stderr), (0, ""))
+        self.assertIn(f"EditorAus=true  ({conf}:2, fest)\n", r.stdout)
+        self.assertIn("Antippen=false  (eingebaute Vorgabe)\n", r.stdout)
+        self.assertIn(f"{conf}:3: Unbekannter Schlüssel „Farbe“ wird übergangen.", r.stdout)
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS}, env=env)
         _, _, width, height = app.geometry()
         self.assertEqual(width, 2 * e2e.CLIENT_WIDTH_PX)
