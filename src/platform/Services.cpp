@@ -102,7 +102,8 @@ Printer::Outcome QtPrinter::printPages(const QString &jobName, const QSizeF &lay
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() != QDialog::Accepted)
         return Outcome::Cancelled;
-    if (!printspool::queueReady(printer.printerName(), error))
+    // The dialog may print into a file instead of a queue.
+    if (printer.outputFileName().isEmpty() && !printspool::queueReady(printer.printerName(), error))
         return Outcome::Failed;
     return printOnto(printer, pageCount, draw, layoutTwips, error) ? Outcome::Done : Outcome::Failed;
 }

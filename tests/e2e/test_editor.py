@@ -65,6 +65,7 @@ class EditorTest(e2e.TestCase):
             e2e.type_text(path)
             e2e.key("Return")
             e2e.wait_file(path)
+            self.assertEqual(os.stat(path).st_mode & 0o777, 0o644)  # the class may read it
             info = e2e.run(["pdfinfo", path], timeout=30)
             for line in (r"Title:\s+TIERE3\n", r"Creator:\s+Duplikon\n", r"Page size:.*\(A4\)"):
                 self.assertRegex(info, line)
