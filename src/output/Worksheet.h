@@ -81,8 +81,9 @@ QFont sheetFont(const QString &family, qreal pointSize, bool bold);
 // The largest size up to the cells' own at which the text, wrapped at word
 // boundaries, fits into the box; a word too long for a line makes it smaller.
 qreal fittedPointSize(const QString &text, const QFont &cellFont, const QSizeF &box);
-// The flags a half's text is wrapped and drawn with.
-constexpr int kSheetTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+// The flags a half's text is wrapped and drawn with; never clipped, so that
+// nothing of a text is ever lost.
+constexpr int kSheetTextFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextDontClip;
 
 // Decodes the pictures of the pages at once (in parallel), at the size they
 // are drawn, so that drawing the pages finds them ready.

@@ -214,12 +214,7 @@ class EditorTest(e2e.TestCase):
         with Image.open(os.path.join(app.folder, "Dupbilder", solution)) as picture:
             self.assertEqual(picture.size, (833, 505))
 
-        # worksheets: lists of different length are refused; with a photo for the sound
-        # (both unsaved) each kind is saved as a PDF
-        self.editor_menu(app, "Datei", "Arbeitsblatt ...")
-        box = app.message_box("Fehler in Listen")
-        self.assertEqual(box.text, "Die zwei Listen sind verschieden lang.")
-        box.press("OK")
+        # worksheets of the unsaved lists, with a large picture beside the sound
         type_into_text1("Fotos\\gross.bmp")
         self.click_editor(wid, 3600 + 247, 6720 + 247)
         self.editor_menu(app, "Datei", "Arbeitsblatt ...")

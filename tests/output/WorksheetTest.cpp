@@ -5,7 +5,6 @@
 #include "output/Worksheet.h"
 
 #include <QBuffer>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -46,34 +45,25 @@ class WorksheetTest : public QObject {
 private slots:
     void noHalfIsCutAtAnyTextSize()
     {
-        for (const WorksheetKind kind : {WorksheetKind::Matching, WorksheetKind::Cards, WorksheetKind::AnswerKey})
-            for (const qreal size : {8.0, 12.0, 18.0, 24.0, 48.0, 96.0})
-                for (const bool bold : {false, true}) {
-                    const QList<SheetPage> pages = layoutWorksheet(kind, textSheet(10, size, bold));
-                    for (const PlacedHalf &h : pages.first().halves) {
-                        const QRectF need = QFontMetricsF(h.font).boundingRect(h.box, kSheetTextFlags, h.half.text);
-                        QVERIFY2(h.box.contains(need) && h.pointSize <= size, qPrintable(h.half.text));
-                    }
-                }
         // a short text keeps the cells' size choice
         QCOMPARE(layoutWorksheet(WorksheetKind::Cards, textSheet(1, 14, false)).first().halves.first().pointSize, 14.0);
-
-        // drawn at 150 dpi, the ink stays inside the halves' boxes
-        SheetPage page = layoutWorksheet(WorksheetKind::Cards, textSheet(10, 40, true)).first();
-        page.cutLines.clear();
+        // drawn at 150 dpi, the ink of the halves stays inside their boxes
         const double scale = 150.0 / 1440;
-        const QImage image = render(page, scale, Qt::white);
-        int ink = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qGray(image.pixel(x, y)) <= 160) {
-                    ++ink;
-                    QVERIFY2(std::any_of(page.halves.begin(), page.halves.end(), [&](const PlacedHalf &h) {
-                                 return h.box.adjusted(-15, -15, 15, 15).contains(QPointF(x, y) / scale);
-                             }),
-                             qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
-                }
-        QVERIFY(ink > 1000);
+        for (const WorksheetKind kind : {WorksheetKind::Matching, WorksheetKind::Cards, WorksheetKind::AnswerKey})
+            for (const qreal size : {8.0, 24.0, 96.0}) {
+                SheetPage page = layoutWorksheet(kind, textSheet(10, size, size > 20)).first();
+                page = SheetPage{page.halves, {}, {}, {}, {}};
+                const QImage image = render(page, scale, Qt::white);
+                int ink = 0;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        if (qGray(image.pixel(x, y)) <= 160 && ++ink)
+                            QVERIFY2(std::any_of(page.halves.begin(), page.halves.end(), [&](const PlacedHalf &h) {
+                                         return h.pointSize <= size && h.box.adjusted(-15, -15, 15, 15).contains(QPointF(x, y) / scale);
+                                     }),
+                                     qPrintable(QStringLiteral("ink at %1,%2, %3 pt").arg(x).arg(y).arg(size)));
+                QVERIFY(ink > 1000);
+            }
     }
 
     void cardsAreOfOneSizeTwentyToAPage()
