@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QStringList>
 
-class QCheckBox;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -55,8 +54,8 @@ public:
     int points() const { return m_state->points(); }
 
     // Cell look.
-    // Check4 "zweifarbige Fenster" decides the colouring mode.
-    void setTwoColourBox(QCheckBox *box) { m_check4 = box; }
+    // The colouring mode that Check4 "zweifarbige Fenster" shows.
+    void setTwoColours(bool on) { m_twoColours = on; }
     void Check4_Click();
     void FarblisteEinfarbig();
     void FarblisteZweifarbig();
@@ -66,12 +65,9 @@ public:
     ColourValue answerColour() const { return m_state->answerColour(); }
     void setQuestionColour(ColourValue c) { m_state->setQuestionColour(c); }
     void setAnswerColour(ColourValue c) { m_state->setAnswerColour(c); }
-    // Bold toggle; returns the new bold state.
-    bool toggleBold();
-    void setTextSize(qreal points);
-    qreal textSize() const;
-    bool textBold() const;
-    QFont textFont() const;
+    // The type of the text cells: "Courier New" in a size, bold or not.
+    static QFont textFont(qreal points, bool bold);
+    void setTextStyle(qreal points, bool bold);
 
     // Cell controls Bild<n> and Text<n>: n from 1 to 20.
     PictureBox *picture(int n) const { return m_pictures[n - 1]; }
@@ -115,7 +111,7 @@ private:
     InWindowDrag *m_drag = nullptr;
     BoardKeyboard *m_keyboard = nullptr;
     BoardVoice *m_voice = nullptr;
-    QCheckBox *m_check4 = nullptr;
+    bool m_twoColours = false;
     bool m_soundsPrepared = false; // the sound output holds sounds of a set-up
 };
 

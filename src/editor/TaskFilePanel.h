@@ -34,6 +34,9 @@ public:
     // The name of the task in the lists: the file last opened, taken over or
     // saved, without ".TXT"; empty for a new task.
     QString taskName() const { return m_taskName; }
+    // File2, then "Datei kopieren", "Datei drucken" and "Datei löschen": the
+    // panel's controls in Tab order.
+    QList<QWidget *> tabChain() const { return m_tabChain; }
 
 signals:
     // A task file opened by a click on File2, empty lines kept.
@@ -57,6 +60,7 @@ private:
     QString m_langname;
     FileListBox *m_file2;
     QLabel *m_label9;
+    QList<QWidget *> m_tabChain;
     QString m_taskName;
 };
 
