@@ -471,7 +471,7 @@ void MainWindow::editorLeft()
 
 QFont MainWindow::cellFont() const
 {
-    return m_board->textFont(); // as the board's page prints it
+    return Board::textFont(m_lessonState->textSize(), m_lessonState->textBold()); // as the board's page prints it
 }
 
 // ---- exit -------------------------------------------------------------------
