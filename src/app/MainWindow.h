@@ -83,6 +83,7 @@ public:
     int selectedTaskFile() const override;
     void refreshTaskFiles() override;
     void editorLeft() override;
+    QFont cellFont() const override;
 
     void setVisible(bool visible) override;
 

@@ -21,6 +21,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstdlib>
 
 #ifndef DUPLIKON_VERSION
 #define DUPLIKON_VERSION "unbekannt"
@@ -110,30 +111,44 @@ int main(int argc, char *argv[])
     duplikon::QtPrinter printer;
     // Each makes its engine only when first used, so none of them slows the start.
     duplikon::QtSpeech speech;
-    duplikon::QtSound sound;
-    duplikon::QtRecorder recorder;
-    const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
+    int status = 0;
+    {
+        duplikon::QtSound sound;
+        duplikon::QtRecorder recorder;
+        const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
 
-    // A task archive comes into the folder before the start-up lists its task files.
-    duplikon::TakenInTask archive;
-    if (!start.archive.isNull()) {
-        archive = duplikon::takeInTask(QDir::current().absoluteFilePath(start.archive), folder.folder);
-        if (!archive.ok)
-            print(stderr, QStringLiteral("duplikon: %1\n").arg(QString(archive.message).replace(QLatin1Char('\r'), QLatin1Char(' '))));
-    }
-
-    duplikon::MainWindow window(platform, folder.folder, &extra);
-    window.show();
-    if (!start.archive.isNull()) {
-        // On the board as "L a d e n" puts it there: the panel goes, the title names it.
-        if (archive.ok) {
-            window.taskChoice()->selectTaskFile(int(window.taskChoice()->taskFiles().indexOf(archive.taskFile)));
-            window.taskChoice()->Command2_Click();
+        // A task archive comes into the folder before the start-up lists its task files.
+        duplikon::TakenInTask archive;
+        if (!start.archive.isNull()) {
+            archive = duplikon::takeInTask(QDir::current().absoluteFilePath(start.archive), folder.folder);
+            if (!archive.ok)
+                print(stderr, QStringLiteral("duplikon: %1\n").arg(QString(archive.message).replace(QLatin1Char('\r'), QLatin1Char(' '))));
         }
-        dialogs.message(QStringLiteral("Aufgabe übernehmen"), archive.message,
-                        archive.ok ? duplikon::MsgIcon::Information : duplikon::MsgIcon::Exclamation);
+
+        duplikon::MainWindow window(platform, folder.folder, &extra);
+        window.show();
+        if (!start.archive.isNull()) {
+            // On the board as "L a d e n" puts it there: the panel goes, the title names it.
+            if (archive.ok) {
+                window.taskChoice()->selectTaskFile(int(window.taskChoice()->taskFiles().indexOf(archive.taskFile)));
+                window.taskChoice()->Command2_Click();
+            }
+            dialogs.message(QStringLiteral("Aufgabe übernehmen"), archive.message,
+                            archive.ok ? duplikon::MsgIcon::Information : duplikon::MsgIcon::Exclamation);
+        }
+        // The close box asks every time, also in the moments when Qt would drop its request.
+        duplikon::CloseRequests closeRequests(&window);
+        status = app.exec();
     }
-    // The close box asks every time, also in the moments when Qt would drop its request.
-    duplikon::CloseRequests closeRequests(&window);
-    return app.exec();
+    // A speech service that does not answer may hold the speech thread for
+    // long. Then the program ends at once, with its own output written,
+    // without unloading the libraries that thread still runs in. (Not every
+    // stream is flushed: the speech library's own stream is locked by the
+    // thread that waits in it.)
+    if (!speech.finish(duplikon::QtSpeech::kEndWaitMilliseconds)) {
+        std::fflush(stdout);
+        std::fflush(stderr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -10,6 +10,7 @@
 #include "editor/SoundRecording.h"
 #include "editor/TaskArchiveActions.h"
 #include "editor/TaskFilePanel.h"
+#include "editor/WorksheetDialog.h"
 #include "pictures/PictureBox.h"
 #include "platform/ActivationWatcher.h"
 #include "platform/ExtraSettings.h"
@@ -152,6 +153,10 @@ void EditorWindow::buildMenu(Platform platform)
     a = menu2->addAction(QStringLiteral("Datei &sichern"));
     a->setObjectName(QStringLiteral("menu2d"));
     connect(a, &QAction::triggered, m_files, &TaskFilePanel::menu2d_Click);
+    a = menu2->addAction(QStringLiteral("A&rbeitsblatt ..."));
+    a->setObjectName(QStringLiteral("worksheet"));
+    connect(a, &QAction::triggered, this,
+            [this, platform] { WorksheetDialog::run(this, platform, m_host, m_pairs, m_files->taskName()); });
     a = menu2->addAction(QStringLiteral("Aufgabe &weitergeben ..."));
     a->setObjectName(QStringLiteral("passOnTask"));
     connect(a, &QAction::triggered, this, [this] { m_archive->passOnClick(m_files->chosenTaskFile()); });

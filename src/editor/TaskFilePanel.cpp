@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/TaskFilePanel.h"
 
+#include "board/TaskFile.h"
 #include "editor/EditorControls.h"
 #include "editor/EditorHost.h"
 #include "editor/EditorRules.h"
@@ -18,6 +19,11 @@ namespace {
 const QChar CR(0x0D);
 // The settings file of the program folder: never replaced by a task file.
 const QString kSettingsFileName = QStringLiteral("DUPLIKON.INI");
+
+QString withoutEnding(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".TXT"), Qt::CaseInsensitive) ? fileName.chopped(4) : fileName;
+}
 } // namespace
 
 TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *host, const PairLists *pairs)
@@ -88,6 +94,7 @@ void TaskFilePanel::File2_Click()
     QStringList left, right;
     editor::dealPairs(file.lines, false, &left, &right);
     showFileCount();
+    m_taskName = withoutEnding(name);
     emit pairsOpened(left, right);
 }
 
@@ -123,11 +130,13 @@ void TaskFilePanel::menu2a_Click()
     }
     QStringList left, right;
     editor::dealPairs(file.lines, true, &left, &right);
+    m_taskName = withoutEnding(halfFileName(name));
     emit pairsTakenOver(left, right);
 }
 
 void TaskFilePanel::menu2b_Click()
 {
+    m_taskName.clear();
     emit newTaskStarted();
     m_platform.dialogs->message(QStringLiteral("Neue Datei"), QStringLiteral("Sie können nun eine neue Datei erstellen.") + CR);
 }
@@ -187,6 +196,7 @@ void TaskFilePanel::menu2d_Click()
     }
     // Both file lists list the new file; the main window's File1 loses its
     // selection before the message, File2 its own after it.
+    m_taskName = withoutEnding(name);
     m_host->refreshTaskFiles();
     dlg->message(QStringLiteral("Datei sichern"), name + QStringLiteral(" wurde gespeichert.") + CR);
     refreshFiles();

@@ -36,6 +36,9 @@ public:
     // File2 reads its folder again and opens the task file name, as a click would.
     void openTaskFile(const QString &name);
 
+    // The name of the task in the lists: the file last opened, taken over or
+    // saved, without ".TXT"; empty for a new task.
+    QString taskName() const { return m_taskName; }
     // File2, then "Datei kopieren", "Datei drucken" and "Datei löschen": the
     // panel's controls in Tab order.
     QList<QWidget *> tabChain() const { return m_tabChain; }
@@ -63,6 +66,7 @@ private:
     FileListBox *m_file2;
     QLabel *m_label9;
     QList<QWidget *> m_tabChain;
+    QString m_taskName;
 };
 
 } // namespace duplikon
