@@ -40,9 +40,10 @@ public:
     // Folder that picture halves are relative to (with a trailing separator).
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
 
-    // Reads the task file and puts its halves, shuffled, on the board. An
-    // empty fileName (nothing selected) only empties the board. A file that
-    // cannot be read is reported and leaves the board empty.
+    // Reads the task file and has the state put its halves, shuffled with a
+    // generator seeded from the clock, on the board. An empty fileName
+    // (nothing selected) only empties the board. A file that cannot be read
+    // is reported and leaves the board empty.
     void AufgabeLaden(const QString &fileName);
     void FelderVerstecken();
     void FelderVerteilen();
@@ -93,14 +94,13 @@ public:
     QStringList farblist() const { return m_state->farblist(); } // cell colours in board order
 
 signals:
+    // The cells show the state's new set-up (or the emptied board).
+    void cellsDrawn();
     // Two-colour mode gives the answer colour to the preview box Picture3.
     void answerColourChanged(ColourValue colour);
 
 private:
     void hidePair(int target, int source);
-    // The set-up's sound halves: each file found and its header checked, the
-    // playable ones handed to the sound output to be loaded.
-    void findSounds();
 
     // While FelderVerteilen runs: the pictures it decoded for the cells.
     QVector<LoadedPicture> m_decoded;
@@ -116,7 +116,6 @@ private:
     BoardKeyboard *m_keyboard = nullptr;
     BoardVoice *m_voice = nullptr;
     QCheckBox *m_check4 = nullptr;
-    bool m_soundsPrepared = false; // the sound output holds sounds of a set-up
 };
 
 } // namespace duplikon

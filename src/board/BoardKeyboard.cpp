@@ -78,10 +78,7 @@ BoardKeyboard::BoardKeyboard(BoardState *state, QWidget *client, InWindowDrag *d
     }
     connect(drag, &InWindowDrag::tapped, this, &BoardKeyboard::tap);
     connect(state, &BoardState::aboutToClear, this, &BoardKeyboard::boardEmptying);
-    connect(state, &BoardState::filled, this, &BoardKeyboard::boardFilled);
     connect(state, &BoardState::pairMatching, this, &BoardKeyboard::pairLeaving);
-    connect(state, &BoardState::pointsChanged, this,
-            [this](int points) { announce(QStringLiteral("Richtig! %1 Punkte").arg(points)); });
     // A mouse or finger drag puts a carried cell back; the frame waits for the next key.
     connect(drag, &InWindowDrag::aboutToStart, this, [this] {
         if (QWidget *cell = m_carried) {
@@ -396,7 +393,12 @@ void BoardKeyboard::boardEmptying()
         focus->clearFocus();
 }
 
-void BoardKeyboard::boardFilled()
+void BoardKeyboard::announcePoints(int points)
+{
+    announce(QStringLiteral("Richtig! %1 Punkte").arg(points));
+}
+
+void BoardKeyboard::boardDrawn()
 {
     // A sound half says so with its place ("Ton, Reihe 1, Spalte 5").
     for (QWidget *label : std::as_const(m_labels))

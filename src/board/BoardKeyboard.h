@@ -53,6 +53,10 @@ public:
 
     // Says `what` on the focused cell (nothing when no cell has the focus).
     void announce(const QString &what);
+    // The board has drawn a new set-up: the focus goes to its first cell.
+    void boardDrawn();
+    // The points shown after a match are told on the focused cell.
+    void announcePoints(int points);
 
     // Tap play: a tap picks a cell up as a key does, a tap on another cell
     // drops it there, a tap on itself, on an empty place or on any control
@@ -79,7 +83,6 @@ protected:
 private:
     // The board is being emptied for a set-up, and has been filled again.
     void boardEmptying();
-    void boardFilled();
     // A matched pair is about to go: a focus on it moves on to the next
     // visible cell in reading order; when none is left, a match by keys gives
     // it away and a match by the mouse leaves it on the board's background.

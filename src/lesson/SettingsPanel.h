@@ -13,7 +13,8 @@ namespace duplikon {
 
 class ClickLabel;
 class ExtraSettings;
-class FileListBox;
+class ListBox;
+class TaskFolder;
 class ListBox;
 
 // The teacher's settings panel Picture2: four switches, the two colour
@@ -52,7 +53,9 @@ public:
     // The colour fields farbe1 and farbe2.
     void showColours(ColourValue question, ColourValue answer);
     // The folder of the source tasks File2.
-    void setSourceFolder(const QString &folder);
+    // File2 shows the task files of folder, and shows them again, keeping
+    // its selection, whenever the folder is read again.
+    void setTaskFolder(TaskFolder *folder);
 
     // The added settings, which "Weitere ..." opens. With EditorAus fixed by
     // an administrator, "Editor sperren" shows ticked and greyed, while the
@@ -79,7 +82,8 @@ private:
     QCheckBox *m_check5;
     ClickLabel *m_farbe1;
     ClickLabel *m_farbe2;
-    FileListBox *m_file2;
+    TaskFolder *m_folder = nullptr;
+    ListBox *m_file2;
     ListBox *m_pflicht;
     PanelFocus m_focus;
     ExtraSettings *m_extra = nullptr;

@@ -12,6 +12,7 @@
 #include "editor/EditorWindow.h"
 #include "lesson/SettingsPanel.h"
 #include "pictures/PictureBox.h"
+#include "tasks/TaskFolder.h"
 #include "platform/Colours.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
@@ -211,7 +212,7 @@ private slots:
         // The preview tests the path, not the bare line: a line shorter than
         // four characters ends in the folder separator and is written as text.
         pf.writeTask(QStringLiteral("KURZ.TXT"), {QStringLiteral("GIF"), QStringLiteral("Hund.bmp")});
-        c->File1()->refresh();
+        w.taskFolder()->refresh();
         c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("KURZ.TXT")));
         QCOMPARE(picture1->writtenText(), QStringLiteral("GIF"));
         QVERIFY(!picture1->hasPicture());
@@ -219,7 +220,7 @@ private slots:
         // A half with a leading separator is read in the program folder, in the
         // preview and on the board, never at the root of the file system.
         pf.writeTask(QStringLiteral("WURZEL.TXT"), {QStringLiteral("\\Hund.bmp"), QStringLiteral("/hund.BMP")});
-        c->File1()->refresh();
+        w.taskFolder()->refresh();
         c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("WURZEL.TXT")));
         QVERIFY(picture1->hasPicture() && picture3->hasPicture());
         w.board()->AufgabeLaden(QStringLiteral("WURZEL.TXT"));
@@ -227,7 +228,7 @@ private slots:
         // A sound half: the loudspeaker with the file's name, crossed out when it cannot play.
         pf.writeTask(QStringLiteral("TON.TXT"), {QStringLiteral("Tiere\\Hund.wav"), QStringLiteral("Katze.mp3")});
         pf.write(QStringLiteral("Tiere/Hund.wav"), toneWave(50));
-        c->File1()->refresh();
+        w.taskFolder()->refresh();
         c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("TON.TXT")));
         QVERIFY(picture1->showsSound() && !picture1->soundCrossed() && picture3->soundCrossed());
         QCOMPARE(picture1->soundName(), QStringLiteral("Hund.wav"));

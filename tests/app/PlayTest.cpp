@@ -4,6 +4,7 @@
 #include "TestWindow.h"
 
 #include "app/MainWindow.h"
+#include "tasks/TaskFolder.h"
 #include "app/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"
@@ -247,8 +248,8 @@ private slots:
         Game g(kTwoPairs);
         g.pf.writeTask(QStringLiteral("BETA.TXT"), {QStringLiteral("x"), QStringLiteral("y")});
         g.menu("menu2")->trigger(); // the task choice, first entry chosen
-        auto *file1 = child<FileListBox>(g.w.get(), "File1");
-        file1->refresh();
+        auto *file1 = child<ListBox>(g.w.get(), "File1");
+        g.w->taskFolder()->refresh();
         file1->setListIndex(file1->entries().indexOf(QStringLiteral("BETA.TXT")));
         g.w->taskChoice()->Command1_Click(); // "Abbruch": nothing loaded
         QCOMPARE(g.w->taskChoice()->selectedTaskFile(), QStringLiteral("AUFGABE.TXT"));

@@ -45,7 +45,7 @@ struct Lesson : TestWindow {
     SettingsPanel *panel() const { return w->settingsPanel(); }
     LessonRules *lesson() const { return w->lesson(); }
     QString onBoard() const { return w->taskChoice()->selectedTaskFile(); }
-    FileListBox *file2() const { return child<FileListBox>(w.get(), "File2"); }
+    ListBox *file2() const { return child<ListBox>(w.get(), "File2"); }
     QPushButton *command7() const { return child<QPushButton>(w.get(), "Command7"); }
     // Matches the pair on the board: cells 1 and 2.
     void solve() const { board()->state()->drop(0, 1); }

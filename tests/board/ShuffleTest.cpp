@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading task files, the picture-name test and the shuffle of the halves onto
-// the board.
+// The shuffle of the halves onto the board, and the board set up from a task
+// file.
 #include "FakePlatform.h"
 #include "board/Board.h"
-#include "board/TaskFile.h"
+#include "board/BoardState.h"
 #include "pictures/PictureBox.h"
 #include "platform/TextFiles.h"
 
@@ -26,16 +26,6 @@ QString writeBytes(const QTemporaryDir &dir, const QString &name, const QByteArr
     return path;
 }
 
-// The used lines of a task file with the given bytes, as the board reads them.
-QStringList usedLinesOf(const QByteArray &bytes, bool *ok = nullptr)
-{
-    QTemporaryDir dir;
-    const TextFileResult r = readTextLines(writeBytes(dir, QStringLiteral("AUFGABE.TXT"), bytes));
-    if (ok)
-        *ok = r.ok;
-    return usedLines(r.lines);
-}
-
 QStringList numbered(const QString &prefix, int n)
 {
     QStringList l;
@@ -46,109 +36,11 @@ QStringList numbered(const QString &prefix, int n)
 
 } // namespace
 
-class TaskFileTest : public QObject {
+class ShuffleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // ---- reading ------------------------------------------------------------
-
-    void everyLineEndEndsALine_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("expected");
-        const QStringList abc{"Hund", "Katze", "Maus"};
-        QTest::newRow("CR LF") << QByteArray("Hund\r\nKatze\r\nMaus\r\n") << abc;
-        QTest::newRow("lone CR") << QByteArray("Hund\rKatze\rMaus\r") << abc;
-        QTest::newRow("lone LF") << QByteArray("Hund\nKatze\nMaus\n") << abc;
-        QTest::newRow("mixed") << QByteArray("Hund\r\nKatze\rMaus\n") << abc;
-        QTest::newRow("no line end after the last line") << QByteArray("Hund\r\nKatze\r\nMaus") << abc;
-        QTest::newRow("LF CR is two line ends") << QByteArray("Hund\n\rKatze\n\rMaus") << abc;
-    }
-    void everyLineEndEndsALine()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, expected);
-        bool ok = false;
-        QCOMPARE(usedLinesOf(bytes, &ok), expected);
-        QVERIFY(ok);
-    }
-
-    void emptyLinesAreSkippedButBlankLinesCount()
-    {
-        QCOMPARE(usedLinesOf("Hund\r\n\r\nHund.bmp\r\n\r\n\r\nKatze\r\nKatze.bmp\r\n"),
-                 QStringList({"Hund", "Hund.bmp", "Katze", "Katze.bmp"}));
-        // a line of blanks is a half like any other and keeps its blanks
-        QCOMPARE(usedLinesOf("Hund\r\n   \r\n\r\n Maus \r\n"), QStringList({"Hund", "   ", " Maus "}));
-        // a file of empty lines only, and an empty file, give nothing to play
-        QCOMPARE(usedLinesOf("\r\n\r\n\n\r"), QStringList());
-        bool ok = false;
-        QCOMPARE(usedLinesOf(QByteArray(), &ok), QStringList());
-        QVERIFY(ok);
-    }
-
-    void atMostTwentyLinesAreUsed()
-    {
-        // 22 non-empty lines with empty lines between: lines 21 and 22 are
-        // dropped although they form a whole pair
-        QByteArray bytes;
-        for (const QString &l : numbered(QStringLiteral("Zeile "), 22))
-            bytes += l.toLatin1() + "\r\n\r\n";
-        const QStringList used = usedLinesOf(bytes);
-        QCOMPARE(used, numbered(QStringLiteral("Zeile "), 20));
-    }
-
-    void bothEncodingsAreRead_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("Windows-1252") << QByteArray("Gr\xFC\xDF""e\r\n\xC4pfel\r\n\x80 5\r\n\x84Hallo\x93\r\n")
-                                      << QStringList({QString::fromUtf8("Grüße"), QString::fromUtf8("Äpfel"),
-                                                      QString::fromUtf8("€ 5"), QString::fromUtf8("„Hallo“")});
-        QTest::newRow("UTF-8") << QByteArray("Gr\xC3\xBC\xC3\x9F""e\r\n\xC3\x84pfel\r\n\xE2\x82\xAC 5\r\n")
-                               << QStringList({QString::fromUtf8("Grüße"), QString::fromUtf8("Äpfel"),
-                                               QString::fromUtf8("€ 5")});
-        QTest::newRow("UTF-8 with byte order mark") << QByteArray("\xEF\xBB\xBFHund\r\nM\xC3\xBCtze\r\n")
-                                                    << QStringList({"Hund", QString::fromUtf8("Mütze")});
-        QTest::newRow("ASCII") << QByteArray("Hund\r\nTiere\\Hund.bmp\r\n")
-                               << QStringList({"Hund", "Tiere\\Hund.bmp"});
-        // one stray byte makes the whole file Windows-1252, never half-decoded
-        QTest::newRow("UTF-8 mixed with a single byte") << QByteArray("M\xC3\xBCtze\r\nK\xE4se\r\n")
-                                                        << QStringList({QString::fromUtf8("MÃ¼tze"),
-                                                                        QString::fromUtf8("Käse")});
-    }
-    void bothEncodingsAreRead()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, expected);
-        QCOMPARE(usedLinesOf(bytes), expected);
-    }
-
-    void nulBytesStayInsideTheirLine()
-    {
-        static const char bytes[] = "Hu\0nd\r\n\0\r\nMaus";
-        const QStringList used = usedLinesOf(QByteArray(bytes, sizeof bytes - 1));
-        QCOMPARE(used.size(), 3);
-        QCOMPARE(used.at(0), QString(QStringLiteral("Hu") + QChar(0) + QStringLiteral("nd")));
-        QCOMPARE(used.at(1), QString(QChar(0)));
-        QCOMPARE(used.at(2), QStringLiteral("Maus"));
-    }
-
-    void oversizedFilesAndFoldersAreRefused()
-    {
-        QTemporaryDir dir;
-        QByteArray limit(int(kMaxTextFileSize), 'x');
-        QVERIFY(readTextLines(writeBytes(dir, QStringLiteral("GROSS.TXT"), limit)).ok);
-        limit.append('x');
-        const TextFileResult big = readTextLines(writeBytes(dir, QStringLiteral("ZUGROSS.TXT"), limit));
-        QVERIFY(!big.ok);
-        QVERIFY(big.lines.isEmpty());
-        QVERIFY(!big.error.isEmpty());
-
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ORDNER.TXT")));
-        const TextFileResult folder = readTextLines(dir.filePath(QStringLiteral("ORDNER.TXT")));
-        QVERIFY(!folder.ok);
-        QVERIFY(!folder.error.isEmpty());
-    }
+    // ---- the board from a task file ---------------------------------------
 
     void aTaskFileThatCannotBeReadLeavesTheBoardEmpty()
     {
@@ -168,50 +60,6 @@ private slots:
             QCOMPARE(board.hiddenControls(), 40);
             QCOMPARE(fake.dialogs.shown.size(), 1); // told, not silently empty
         }
-    }
-
-    // ---- picture halves -----------------------------------------------------
-
-    void pictureNamesByTheirLastFourCharacters_data()
-    {
-        QTest::addColumn<QString>("half");
-        QTest::addColumn<bool>("picture");
-        QTest::newRow("hund.bmp") << "hund.bmp" << true;
-        QTest::newRow("HUND.BMP") << "HUND.BMP" << true;
-        QTest::newRow("Tiere\\Hund.Gif") << "Tiere\\Hund.Gif" << true;
-        QTest::newRow("Hund.jpg") << "Hund.jpg" << true;
-        QTest::newRow("Hund.wmf") << "Hund.wmf" << true;
-        QTest::newRow("Hund.jpeg") << "Hund.jpeg" << false;
-        QTest::newRow("Hund.png") << "Hund.png" << false;
-        QTest::newRow("Hund") << "Hund" << false;
-        QTest::newRow("Hund.bmp with a blank after it") << "Hund.bmp " << false;
-        QTest::newRow("GIF") << "GIF" << true;
-        QTest::newRow("MP") << "MP" << true;
-        QTest::newRow("P.G") << "P.G" << true;
-        QTest::newRow("F") << "F" << true;
-        QTest::newRow("b") << "b" << true;
-        QTest::newRow(".") << "." << true;
-        QTest::newRow("P.GI") << "P.GI" << true;
-        QTest::newRow("ab") << "ab" << false;
-        QTest::newRow("IFF") << "IFF" << false;
-        QTest::newRow("Maus") << "Maus" << false;
-        QTest::newRow("a blank") << " " << false;
-    }
-    void pictureNamesByTheirLastFourCharacters()
-    {
-        QFETCH(QString, half);
-        QFETCH(bool, picture);
-        QCOMPARE(isPictureName(half), picture);
-    }
-
-    void aPictureIsSpokenByItsFileNameWithoutFolderAndEnding()
-    {
-        QCOMPARE(spokenPictureName(QStringLiteral("Tiere\\Hund.bmp")), QStringLiteral("Hund"));
-        QCOMPARE(spokenPictureName(QStringLiteral("Bilder/Zwei.Drei.jpg")), QStringLiteral("Zwei.Drei"));
-        QCOMPARE(spokenPictureName(QStringLiteral("a\\b/Katze.GIF")), QStringLiteral("Katze"));
-        // never empty: a name that is all ending keeps it
-        QCOMPARE(spokenPictureName(QStringLiteral("Tiere\\.wmf")), QStringLiteral(".wmf"));
-        QCOMPARE(spokenPictureName(QStringLiteral("GIF")), QStringLiteral("GIF"));
     }
 
     // ---- shuffle ------------------------------------------------------------
@@ -367,5 +215,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TaskFileTest)
-#include "TaskFileTest.moc"
+QTEST_MAIN(ShuffleTest)
+#include "ShuffleTest.moc"
