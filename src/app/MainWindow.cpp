@@ -244,7 +244,7 @@ void MainWindow::EinstellungenLesen()
     Settings s;
     readSettingsFile(resolvePath(m_workingFolder, settingsFileName()), &s);
     m_settings->setSettings(s);
-    m_board->setQuestionColour(s.colour);
+    m_board->state()->setQuestionColour(s.colour);
     m_lesson->setAufgabe(s.pflicht);
     m_board->FarbenSetzen();
 }
@@ -256,7 +256,7 @@ void MainWindow::writeSettings()
     // Without a task on the board the cells are black, and storing that would
     // lose the teacher's colour (a black board with black text at the next
     // start), so the colour field itself is stored.
-    s.colour = m_board->questionColour();
+    s.colour = m_board->state()->questionColour();
     QString error;
     if (!writeSettingsFile(QDir(m_workingFolder).filePath(settingsFileName()), s, &error)) {
         m_platform.dialogs->message(QStringLiteral("Einstellungen"),
@@ -310,15 +310,15 @@ void MainWindow::Check4_Click()
 
 void MainWindow::farbe1_Click()
 {
-    m_board->setQuestionColour(nextColour(m_board->questionColour()));
-    m_settings->showColours(m_board->questionColour(), m_board->answerColour());
+    m_board->state()->setQuestionColour(nextColour(m_board->state()->questionColour()));
+    m_settings->showColours(m_board->state()->questionColour(), m_board->state()->answerColour());
     Check4_Click();
 }
 
 void MainWindow::farbe2_Click()
 {
-    m_board->setAnswerColour(nextColour(m_board->answerColour()));
-    m_settings->showColours(m_board->questionColour(), m_board->answerColour());
+    m_board->state()->setAnswerColour(nextColour(m_board->state()->answerColour()));
+    m_settings->showColours(m_board->state()->questionColour(), m_board->state()->answerColour());
     Check4_Click();
 }
 

@@ -80,8 +80,8 @@ Board::Board(QWidget *client, Platform platform)
     m_voice = new BoardVoice(m_state, m_platform, this);
     connect(this, &Board::cellsDrawn, m_voice, &BoardVoice::prepareSounds);
     connect(m_drag, &InWindowDrag::aboutToStart, m_voice, [this](QWidget *source) {
-        if (const int n = cellNumber(source))
-            m_voice->pickedUp(n - 1);
+        if (const int i = cellIndex(source); i >= 0)
+            m_voice->pickedUp(i);
     });
     connect(m_keyboard, &BoardKeyboard::pickedUp, m_voice, &BoardVoice::pickedUp);
     connect(m_keyboard, &BoardKeyboard::focusReached, m_voice, &BoardVoice::focusReached);
@@ -95,12 +95,12 @@ void Board::setPointsButton(QPushButton *button)
     m_punkte = button;
 }
 
-int Board::cellNumber(const QWidget *w) const
+int Board::cellIndex(const QWidget *w) const
 {
     for (int i = 0; i < kCells; ++i)
         if (w == m_pictures[i] || w == m_labels[i])
-            return i + 1;
-    return 0;
+            return i;
+    return -1;
 }
 
 int Board::hiddenControls() const
@@ -204,7 +204,7 @@ void Board::FeldBelegen(int j)
 
 void Board::drop(QWidget *source, QWidget *target)
 {
-    m_state->drop(cellNumber(source) - 1, cellNumber(target) - 1);
+    m_state->drop(cellIndex(source), cellIndex(target));
 }
 
 void Board::hidePair(int target, int source)

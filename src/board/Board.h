@@ -53,7 +53,6 @@ public:
     void drop(QWidget *source, QWidget *target);
     // The points button punkte; its caption " n Punkte" shows the points.
     void setPointsButton(QPushButton *button);
-    int points() const { return m_state->points(); }
 
     // Cell look.
     // Check4 "zweifarbige Fenster" decides the colouring mode.
@@ -62,11 +61,6 @@ public:
     void FarblisteEinfarbig();
     void FarblisteZweifarbig();
     void FarbenSetzen();
-    // The colours of the fields farbe1 "Fragen" and farbe2 "Antworten".
-    ColourValue questionColour() const { return m_state->questionColour(); }
-    ColourValue answerColour() const { return m_state->answerColour(); }
-    void setQuestionColour(ColourValue c) { m_state->setQuestionColour(c); }
-    void setAnswerColour(ColourValue c) { m_state->setAnswerColour(c); }
     // Bold toggle; returns the new bold state.
     bool toggleBold();
     void setTextSize(qreal points);
@@ -74,11 +68,11 @@ public:
     bool textBold() const;
     QFont textFont() const;
 
-    // Cell controls Bild<n> and Text<n>: n from 1 to 20.
-    PictureBox *picture(int n) const { return m_pictures[n - 1]; }
-    CellLabel *label(int n) const { return m_labels[n - 1]; }
-    // The cell number of a cell control, 0 for any other widget.
-    int cellNumber(const QWidget *w) const;
+    // The controls of cell i (from 0): Bild<i + 1> and Text<i + 1>.
+    PictureBox *cellPicture(int i) const { return m_pictures[i]; }
+    CellLabel *cellLabel(int i) const { return m_labels[i]; }
+    // The cell (from 0) of a cell control, -1 for any other widget.
+    int cellIndex(const QWidget *w) const;
     // How many of the 40 cell controls are hidden (what the child sees).
     int hiddenControls() const;
     InWindowDrag *drag() const { return m_drag; }
@@ -86,12 +80,6 @@ public:
     BoardKeyboard *keyboard() const { return m_keyboard; }
     // What the child hears: speech and sounds.
     BoardVoice *voice() const { return m_voice; }
-
-    // The hidden working lists, read off the state.
-    QStringList List1() const { return m_state->List1(); } // used lines in file order
-    QStringList List2() const { return m_state->List2(); } // halves in board order
-    QStringList List3() const { return m_state->List3(); } // key strings in board order
-    QStringList farblist() const { return m_state->farblist(); } // cell colours in board order
 
 signals:
     // The cells show the state's new set-up (or the emptied board).

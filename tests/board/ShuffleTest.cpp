@@ -175,22 +175,22 @@ private slots:
         board.setProgramFolder(dir.path() + QLatin1Char('/'));
         board.AufgabeLaden(QStringLiteral("TIERE.TXT"));
         QCOMPARE(fake.random.seeds, QList<quint32>({4242123}));
-        QCOMPARE(board.List1(), QStringList({"Hund", "Hund.bmp", "Katze", "Katze.bmp"}));
-        QCOMPARE(board.List2(), QStringList({"Katze.bmp", "Hund.bmp", "Katze", "Hund"}));
-        QCOMPARE(board.List3(), QStringList({"B_Katze.bmp", "A_Hund.bmp", "B_Katze", "A_Hund"}));
-        QVERIFY(!board.picture(1)->isHidden() && board.label(1)->isHidden());
-        QVERIFY(!board.picture(2)->isHidden() && board.label(2)->isHidden());
-        QVERIFY(board.picture(3)->isHidden() && !board.label(3)->isHidden());
-        QVERIFY(board.picture(4)->isHidden() && !board.label(4)->isHidden());
-        QCOMPARE(board.label(3)->text(), QStringLiteral("Katze"));
-        QCOMPARE(board.label(4)->text(), QStringLiteral("Hund"));
+        QCOMPARE(board.state()->List1(), QStringList({"Hund", "Hund.bmp", "Katze", "Katze.bmp"}));
+        QCOMPARE(board.state()->List2(), QStringList({"Katze.bmp", "Hund.bmp", "Katze", "Hund"}));
+        QCOMPARE(board.state()->List3(), QStringList({"B_Katze.bmp", "A_Hund.bmp", "B_Katze", "A_Hund"}));
+        QVERIFY(!board.cellPicture(0)->isHidden() && board.cellLabel(0)->isHidden());
+        QVERIFY(!board.cellPicture(1)->isHidden() && board.cellLabel(1)->isHidden());
+        QVERIFY(board.cellPicture(2)->isHidden() && !board.cellLabel(2)->isHidden());
+        QVERIFY(board.cellPicture(3)->isHidden() && !board.cellLabel(3)->isHidden());
+        QCOMPARE(board.cellLabel(2)->text(), QStringLiteral("Katze"));
+        QCOMPARE(board.cellLabel(3)->text(), QStringLiteral("Hund"));
         QCOMPARE(board.hiddenControls(), 40 - 4);
 
         // a set-up of the same file seeds again and hides what was shown
         board.AufgabeLaden(QStringLiteral("TIERE.TXT"));
         QCOMPARE(fake.random.seeds.size(), 2);
         QCOMPARE(board.hiddenControls(), 40 - 4);
-        QCOMPARE(board.List3().last(), QStringLiteral("A_Hund"));
+        QCOMPARE(board.state()->List3().last(), QStringLiteral("A_Hund"));
     }
 
     void setUpsWithinOneSecondShuffleAnew()
@@ -208,10 +208,10 @@ private slots:
         Board board(&client, platform);
         board.setProgramFolder(dir.path() + QLatin1Char('/'));
         board.AufgabeLaden(QStringLiteral("ZAHLEN.TXT"));
-        const QStringList first = board.List2();
+        const QStringList first = board.state()->List2();
         QTest::qSleep(3);
         board.AufgabeLaden(QStringLiteral("ZAHLEN.TXT"));
-        QVERIFY(board.List2() != first);
+        QVERIFY(board.state()->List2() != first);
     }
 };
 

@@ -175,7 +175,7 @@ private slots:
         QVERIFY(l.panel()->mandatoryTasks());
         QVERIFY(l.panel()->repetition());
         QVERIFY(l.panel()->editorLocked());
-        QCOMPARE(l.w->board()->questionColour(), kSystemWindow);
+        QCOMPARE(l.w->board()->state()->questionColour(), kSystemWindow);
         QCOMPARE(l.panel()->mandatoryList(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
         // The sequence starts at the top: the first mandatory task is announced,
         // then the activation puts the first file of the list on the board.
@@ -191,7 +191,7 @@ private slots:
         for (const char *name : {"AFFE.TXT", "BAER.TXT", "ZEBRA.TXT"})
             QVERIFY(QFile::remove(l.pf.file(QString::fromLatin1(name))));
         l.start(); // no task files: nothing is put on the board, its cells stay black
-        QCOMPARE(shownColour(l.w->board()->label(1)), toQColor(0));
+        QCOMPARE(shownColour(l.w->board()->cellLabel(0)), toQColor(0));
         l.fp.dialogs.clear();
         l.lesson()->Command3_Click();
         QCOMPARE(l.pf.read(QStringLiteral("DUPLIKON.INI")),
@@ -266,7 +266,7 @@ private slots:
         l.menu("menu2")->trigger();
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("WEG.TXT")});
         QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
-        QCOMPARE(l.w->board()->List1().first(), QStringLiteral("ZEBR"));
+        QCOMPARE(l.w->board()->state()->List1().first(), QStringLiteral("ZEBR"));
     }
 
     void editorLockSaysSo()
@@ -384,8 +384,8 @@ private slots:
         Lesson l(QByteArray("\x01\x02garbage\r\nnot a number\r\n"));
         QVERIFY(l.fp.dialogs.shown.isEmpty());
         QVERIFY(!l.panel()->mandatoryTasks());
-        QCOMPARE(l.w->board()->questionColour(), ColourValue(0xFFFFFF));
-        QCOMPARE(shownColour(l.w->board()->label(1)), toQColor(0xFFFFFF));
+        QCOMPARE(l.w->board()->state()->questionColour(), ColourValue(0xFFFFFF));
+        QCOMPARE(shownColour(l.w->board()->cellLabel(0)), toQColor(0xFFFFFF));
     }
 };
 
