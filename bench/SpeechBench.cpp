@@ -177,7 +177,7 @@ struct SpeakingBoard {
         board = std::make_unique<Board>(&client, platform);
         folder.writeTask(QStringLiteral("HUND.TXT"), {QStringLiteral("Hund"), QStringLiteral("Katze")});
         board->setProgramFolder(folder.folder());
-        settings.setReadAloud(true, nullptr);
+        settings.set(config::readAloud, true, nullptr);
         board->voice()->setSettings(&settings);
         board->AufgabeLaden(QStringLiteral("HUND.TXT"));
         client.show();

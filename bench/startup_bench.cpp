@@ -179,7 +179,7 @@ int runStartup(int argc, char **argv, const QString &folder)
     QElapsedTimer clock;
     clock.start();
     duplikon::ExtraSettings extra(duplikon::ExtraSettingsFiles::fromEnvironment());
-    duplikon::prepareWindowScale(extra.windowSize(), argc, argv);
+    duplikon::prepareWindowScale(extra.value(duplikon::config::windowSize), argc, argv);
     QApplication app(argc, argv);
     const double appMs = ms(clock);
     QDir::setCurrent(folder);

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   # build
   build-essential cmake pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev libcups2-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev libcups2-dev libxcb1-dev
   # speech and sounds: Qt TextToSpeech (its CMake files need Qt Declarative),
   # Qt Multimedia with the GStreamer plugins for WAV, OGG and MP3
   qt6-speech-dev qt6-declarative-dev qt6-multimedia-dev

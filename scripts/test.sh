@@ -14,6 +14,9 @@ export DUPLIKON_WERROR=${DUPLIKON_WERROR:-ON}
 # count relative to it, and the build folder's own path is not hashed.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+# The libraries share one precompiled header; without these the cache serves
+# none of the files compiled with it.
+export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}
 "$root/scripts/setup.sh"
 cd "$root"
 jobs=${DUPLIKON_JOBS:-2}

@@ -64,10 +64,13 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, ExtraSet
     ignoreHeldPressKeys();
     m_settings->setExtraSettings(m_extra);
     m_lesson->setExtraSettings(m_extra);
-    m_board->keyboard()->setTapPlay(m_extra->tapPlay());
+    m_board->keyboard()->setTapPlay(m_extra->value(config::tapPlay));
     m_board->voice()->setSettings(m_extra);
     m_lesson->setVoice(m_board->voice());
-    connect(m_extra, &ExtraSettings::tapPlayChanged, m_board->keyboard(), &BoardKeyboard::setTapPlay);
+    connect(m_extra, &ExtraSettings::changed, m_board->keyboard(), [this](config::Id key) {
+        if (key == config::tapPlay)
+            m_board->keyboard()->setTapPlay(m_extra->value(config::tapPlay));
+    });
 
     // The board takes the keyboard focus whenever none of these lies over it.
     for (const char *cover : {"Dateibild", "List5", "Picture2", "loesungsbild"})

@@ -21,6 +21,9 @@ StartArguments parseStartArguments(const QStringList &arguments)
         } else if (!optionsEnd && a == QLatin1String("--version")) {
             result.action = StartArguments::Action::Version;
             return result;
+        } else if (!optionsEnd && a == QLatin1String("--einstellungen")) {
+            result.action = StartArguments::Action::ShowSettings;
+            return result;
         } else if (!optionsEnd && a == QLatin1String("--menue")) {
             result.menu = true;
         } else if (!optionsEnd && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
@@ -92,6 +95,9 @@ QString helpText()
         "  --menue      wie aus dem Startmenü: ohne ORDNER im Ordner „Duplikon“ unter\n"
         "               den Dokumenten arbeiten, der beim ersten Start als Kopie der\n"
         "               Beispielaufgaben angelegt wird; Fehler auch als Meldung zeigen\n"
+        "  --einstellungen\n"
+        "               die Werte aus duplikon.conf zeigen, jeden mit seiner Herkunft,\n"
+        "               dann übergangene Zeilen\n"
         "  --help       diese Hilfe zeigen\n"
         "  --version    die Version zeigen\n"
         "\n"

@@ -7,7 +7,7 @@ namespace duplikon {
 
 // What the command line asks for.
 struct StartArguments {
-    enum class Action { Run, Help, Version, Usage };
+    enum class Action { Run, Help, Version, Usage, ShowSettings };
     Action action = Action::Run;
     // Started by the desktop entry (--menue): without a path the program works
     // in the teacher's folder, and errors are shown as a message as well.

@@ -5,6 +5,7 @@
 #include "platform/QtRecorder.h"
 #include "platform/QtSound.h"
 #include "platform/QtSpeech.h"
+#include "platform/CloseRequests.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtraSettings.h"
 #include "platform/Folders.h"
@@ -51,6 +52,10 @@ int main(int argc, char *argv[])
     case duplikon::StartArguments::Action::Version:
         print(stdout, duplikon::versionText(QStringLiteral(DUPLIKON_VERSION)));
         return 0;
+    case duplikon::StartArguments::Action::ShowSettings:
+        // Needs no display: what holds and why, for an administrator.
+        print(stdout, duplikon::ExtraSettings(duplikon::ExtraSettingsFiles::fromEnvironment()).report());
+        return 0;
     case duplikon::StartArguments::Action::Usage:
         print(stderr, QStringLiteral("duplikon: %1\nMehr mit „duplikon --help“.\n").arg(start.error));
         return 2;
@@ -70,7 +75,9 @@ int main(int argc, char *argv[])
     // The settings added to the design; Qt takes the window size from the
     // environment when the application object is made.
     duplikon::ExtraSettings extra(duplikon::ExtraSettingsFiles::fromEnvironment());
-    duplikon::prepareWindowScale(extra.windowSize(), argc, argv);
+    for (const QString &problem : extra.problems())
+        print(stderr, QStringLiteral("duplikon: %1\n").arg(problem));
+    duplikon::prepareWindowScale(extra.value(duplikon::config::windowSize), argc, argv);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Duplikon"));
@@ -107,5 +114,7 @@ int main(int argc, char *argv[])
 
     duplikon::MainWindow window(platform, folder.folder, &extra);
     window.show();
+    // The close box asks every time, also in the moments when Qt would drop its request.
+    duplikon::CloseRequests closeRequests(&window);
     return app.exec();
 }

@@ -27,13 +27,14 @@ void BoardVoice::setSettings(ExtraSettings *settings)
     m_settings = settings;
     if (!settings)
         return;
-    connect(settings, &ExtraSettings::readAloudChanged, this, [this](bool on) {
-        if (on)
+    connect(settings, &ExtraSettings::changed, this, [this](config::Id key) {
+        if (key == config::readAloud && m_settings->value(config::readAloud))
             startSpeech();
-        else if (m_platform.speech)
+        else if (key == config::readAloud && m_platform.speech)
             m_platform.speech->stop();
+        else if (key == config::voice || key == config::tempo)
+            applyVoice();
     });
-    connect(settings, &ExtraSettings::voiceChanged, this, &BoardVoice::applyVoice);
     if (readingAloud())
         QTimer::singleShot(kStartDelayMilliseconds, this, &BoardVoice::startSpeech);
 }
@@ -54,13 +55,13 @@ void BoardVoice::prepareSounds()
 
 bool BoardVoice::readingAloud() const
 {
-    return m_settings && m_settings->readAloud() && !m_settings->soundOff() && m_platform.speech
+    return m_settings && m_settings->value(config::readAloud) && !m_settings->value(config::soundOff) && m_platform.speech
         && m_platform.speech->status() != Speech::Status::Failed;
 }
 
 bool BoardVoice::soundAllowed() const
 {
-    return !(m_settings && m_settings->soundOff()) && m_platform.sound;
+    return !(m_settings && m_settings->value(config::soundOff)) && m_platform.sound;
 }
 
 void BoardVoice::startSpeech()
@@ -72,7 +73,7 @@ void BoardVoice::startSpeech()
 void BoardVoice::applyVoice()
 {
     if (m_settings && m_platform.speech && m_platform.speech->status() == Speech::Status::Ready)
-        m_platform.speech->setVoice(m_settings->voice(), m_settings->tempo());
+        m_platform.speech->setVoice(m_settings->value(config::voice), m_settings->value(config::tempo));
 }
 
 void BoardVoice::speak(const QString &text)

@@ -3,6 +3,7 @@
 
 #include "editor/EditorControls.h"
 #include "editor/EditorHost.h"
+#include "editor/HelpLine.h"
 #include "editor/PairLists.h"
 #include "editor/PictureBrowser.h"
 #include "editor/PictureImportActions.h"
@@ -23,6 +24,7 @@
 #include <QShortcut>
 
 #include <iterator>
+#include <memory>
 
 namespace duplikon {
 
@@ -57,7 +59,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     // [Fest] TonAus: the browser plays no sound either.
     const ExtraSettings *extra = host->extraSettings();
     m_browser = new PictureBrowser(m_client, host->programFolder(),
-                                   extra && extra->soundOff() ? nullptr : platform.sound);
+                                   extra && extra->value(config::soundOff) ? nullptr : platform.sound);
     auto *line1 = new QFrame(m_client);
     line1->setObjectName(QStringLiteral("Line1"));
     line1->setFrameShape(QFrame::NoFrame);
@@ -85,7 +87,8 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     });
 
     buildHelpLine();
-    m_import = new PictureImportActions(m_client, platform, host->programFolder(), m_pairs, m_browser, m_hilfe);
+    m_import = new PictureImportActions(m_client, platform, host->programFolder());
+    reportInto(m_import);
     buildMenu(platform);
     // Ctrl+V brings copied files or image data into a list; Text1 takes the
     // key itself and pastes text.
@@ -146,9 +149,10 @@ void EditorWindow::buildMenu(Platform platform)
     connect(a, &QAction::triggered, m_import, &PictureImportActions::importSolutionPicturesClick);
     // [Fest] AufnahmeAus: voices of children are personal data, so there is no recording at all.
     const ExtraSettings *extra = m_host->extraSettings();
-    if (!extra || !extra->recordingOff())
-        m_recording = new SoundRecording(m_client, platform, m_host->programFolder(), m_pairs, m_browser, m_hilfe,
-                                         menu2);
+    if (!extra || !extra->value(config::recordingOff)) {
+        m_recording = new SoundRecording(m_client, platform, m_host->programFolder(), menu2);
+        reportInto(m_recording);
+    }
 
     QAction *menu3 = bar->addAction(QStringLiteral("&Großbild"));
     menu3->setObjectName(QStringLiteral("menu3"));
@@ -160,6 +164,7 @@ void EditorWindow::buildHelpLine()
     m_hilfe = editorLabel(m_client, "hilfe", QStringLiteral("Hilfetexte"), {3600, 8160, 9135, 375}, Qt::black,
                           Qt::white, designFont(9.75));
     m_hilfe->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_help = new HelpLine(m_hilfe);
 
     const struct { const char *control, *text; } help[] = {
         {"List1", "In dieser grünen Liste stehen die linken Teilpaare oder Aufgaben ..."},
@@ -180,6 +185,25 @@ void EditorWindow::buildHelpLine()
             view->viewport()->installEventFilter(this);
         }
     }
+}
+
+template <class Part>
+void EditorWindow::reportInto(Part *part)
+{
+    // A file that came in goes into its list, and the browser lists its folder.
+    connect(part, &Part::fileAdded, this, [this](PairSide side, const QString &entry, const QString &path) {
+        m_pairs->addFile(side, entry, path);
+        m_browser->OrdnerEinrichten();
+    });
+    // Each part's progress stands on the help line until its next message.
+    auto pushed = std::make_shared<bool>(false);
+    connect(part, &Part::progress, this, [this, pushed](const QString &message) {
+        if (*pushed)
+            m_help->pop();
+        *pushed = !message.isEmpty();
+        if (*pushed)
+            m_help->push(message);
+    });
 }
 
 void EditorWindow::fixSize()

@@ -10,6 +10,7 @@ namespace duplikon {
 
 class ActivationWatcher;
 class EditorHost;
+class HelpLine;
 class InWindowDrag;
 class PairLists;
 class PictureBrowser;
@@ -40,6 +41,9 @@ protected:
 private:
     void buildMenu(Platform platform);
     void buildHelpLine();
+    // Wires a part that brings files in to the pair lists, the browser and the help line.
+    template <class Part>
+    void reportInto(Part *part);
     void centreOnScreen();
     void fixSize();
     void menu1_Click(); // "Abbruch"
@@ -54,6 +58,7 @@ private:
     PictureImportActions *m_import = nullptr;
     SoundRecording *m_recording = nullptr; // none with [Fest] AufnahmeAus
     QLabel *m_hilfe = nullptr;
+    HelpLine *m_help = nullptr;
     InWindowDrag *m_drag = nullptr;
     ActivationWatcher *m_activation = nullptr;
 };

@@ -5,9 +5,12 @@
 #include "editor/EditorControls.h"
 #include "editor/EditorRules.h"
 #include "editor/EditorSymbols.h"
+#include "pictures/PictureImport.h"
+#include "pictures/PictureLoader.h"
 #include "pictures/SoundHalf.h"
 #include "platform/FileLists.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace duplikon {
@@ -143,6 +146,14 @@ void PairLists::dropPicture(QWidget *target, const QString &entry, const QImage 
         (list == m_list1 ? m_lupe1 : m_lupe2)->setImage(image, path);
     }
     ListenPruefen();
+}
+
+void PairLists::addFile(PairSide side, const QString &entry, const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const QImage shown = isSoundName(name) ? soundPreview(kCellPictureSize, path, name)
+                                           : loadPicture(path, kCellPictureSize, PictureFit::Clip).image;
+    dropPicture(side == PairSide::Left ? m_list1 : m_list2, entry, shown, path);
 }
 
 void PairLists::List1_Click() { listClick(m_list1, m_lupe1); }

@@ -12,6 +12,9 @@ namespace duplikon {
 
 enum class EditorSymbol;
 
+// The green list of left halves (List1) or the blue list of right halves (List2).
+enum class PairSide { Left, Right };
+
 class ListBox;
 class PictureBox;
 
@@ -42,6 +45,9 @@ public:
     // A picture dropped onto List1 or Lupe1 (List2 or Lupe2): appends entry
     // unless it is empty and shows the picture in the list's preview box.
     void dropPicture(QWidget *target, const QString &entry, const QImage &image, const QString &path);
+    // A file that came in from outside (an import or a recording), at path:
+    // appended to a list as a drop of it from the picture browser.
+    void addFile(PairSide side, const QString &entry, const QString &path);
 
 signals:
     // The text for the help line when a list is too long.

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/PictureImportActions.h"
 
-#include "editor/EditorSymbols.h"
 #include "editor/PairLists.h"
-#include "editor/PictureBrowser.h"
-#include "pictures/PictureLoader.h"
 #include "platform/Dialogs.h"
+#include "platform/FileLists.h"
 
 #include <QAbstractScrollArea>
 #include <QDropEvent>
-#include <QLabel>
+#include <QFileInfo>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
+
+#include <optional>
 
 namespace duplikon {
 
@@ -49,12 +50,21 @@ QVector<ImportSource> sourcesOf(const QStringList &files)
     return sources;
 }
 
+// The list a pair list or its preview box stands for.
+std::optional<PairSide> sideOf(const QWidget *w)
+{
+    const QString name = w ? w->objectName() : QString();
+    if (name == QLatin1String("List1") || name == QLatin1String("Lupe1"))
+        return PairSide::Left;
+    if (name == QLatin1String("List2") || name == QLatin1String("Lupe2"))
+        return PairSide::Right;
+    return std::nullopt;
+}
+
 } // namespace
 
-PictureImportActions::PictureImportActions(QWidget *client, Platform platform, const QString &programFolder,
-                                           PairLists *pairs, PictureBrowser *browser, QLabel *hilfe)
-    : QObject(client), m_client(client), m_platform(platform), m_programFolder(programFolder), m_pairs(pairs),
-      m_browser(browser), m_hilfe(hilfe)
+PictureImportActions::PictureImportActions(QWidget *client, Platform platform, const QString &programFolder)
+    : QObject(client), m_client(client), m_platform(platform), m_programFolder(programFolder)
 {
     // Drops from other programs: the pair lists (their viewports take the
     // events) and the preview boxes.
@@ -89,34 +99,37 @@ bool PictureImportActions::eventFilter(QObject *watched, QEvent *event)
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && qobject_cast<QAbstractScrollArea *>(w->parentWidget()))
             w = w->parentWidget(); // a list's viewport: the list
-        importMime(drop->mimeData(), w);
+        // The file manager's drag ends when this returns: a message about
+        // the files comes after that, never inside the drop.
+        m_inDrop = true;
+        if (const std::optional<PairSide> side = sideOf(w))
+            importMime(drop->mimeData(), *side);
+        m_inDrop = false;
     }
     return true;
 }
 
 void PictureImportActions::paste()
 {
-    QWidget *target = m_client->findChild<QWidget *>(QStringLiteral("List1"));
+    PairSide side = PairSide::Left;
     for (QWidget *w = m_client->focusWidget(); w && w != m_client; w = w->parentWidget()) {
-        const QString name = w->objectName();
-        if (name == QLatin1String("List1") || name == QLatin1String("Lupe1") || name == QLatin1String("List2")
-            || name == QLatin1String("Lupe2")) {
-            target = w;
+        if (const std::optional<PairSide> s = sideOf(w)) {
+            side = *s;
             break;
         }
     }
-    importMime(m_platform.clipboard->contents(), target);
+    importMime(m_platform.clipboard->contents(), side);
 }
 
-void PictureImportActions::importMime(const QMimeData *data, QWidget *target)
+void PictureImportActions::importMime(const QMimeData *data, PairSide side)
 {
-    importInto(sourcesOf(data), target);
+    importInto(sourcesOf(data), side);
 }
 
 void PictureImportActions::importPicturesClick()
 {
     const QStringList files = m_platform.dialogs->openFiles(QStringLiteral("Bilder einfügen"), imageFilter());
-    importInto(sourcesOf(files), m_client->findChild<QWidget *>(QStringLiteral("List1")));
+    importInto(sourcesOf(files), PairSide::Left);
 }
 
 void PictureImportActions::importSolutionPicturesClick()
@@ -135,39 +148,31 @@ void PictureImportActions::importSolutionPicturesClick()
 
 QVector<ImportResult> PictureImportActions::runImport(const QVector<ImportSource> &sources, ImportKind kind)
 {
-    const QString before = m_hilfe->text();
-    // Many files take a while: the help line tells how far the import is.
-    const auto progress = [this](int done, int total) {
-        if (total <= 5 || done >= total)
-            return;
-        m_hilfe->setText(QStringLiteral("Bild %1 von %2 ...").arg(done + 1).arg(total));
-        m_hilfe->repaint();
+    // Many files take a while: progress tells how far the import is.
+    const auto reportProgress = [this](int done, int total) {
+        if (total > 5 && done < total)
+            emit progress(QStringLiteral("Bild %1 von %2 ...").arg(done + 1).arg(total));
     };
-    progress(0, int(sources.size()));
-    const QVector<ImportResult> results = importPictures(sources, m_programFolder, kind, progress);
-    m_hilfe->setText(before);
+    reportProgress(0, int(sources.size()));
+    const QVector<ImportResult> results = importPictures(sources, m_programFolder, kind, reportProgress);
+    if (sources.size() > 5)
+        emit progress(QString());
     return results;
 }
 
-void PictureImportActions::importInto(const QVector<ImportSource> &sources, QWidget *target)
+void PictureImportActions::importInto(const QVector<ImportSource> &sources, PairSide side)
 {
-    if (sources.isEmpty() || !target)
+    if (sources.isEmpty())
         return;
     const QVector<ImportResult> results = runImport(sources, ImportKind::Cell);
-    bool any = false;
     for (const ImportResult &r : results) {
         if (r.fileName.isEmpty())
             continue;
-        // The same as a drop of Picture1 from the new subfolder.
-        const QString folderName = r.sound ? soundFolderName() : importFolderName(ImportKind::Cell);
-        const QString path = m_programFolder + folderName + QLatin1Char('/') + r.fileName;
-        const QImage shown = r.sound ? soundPreview(kCellPictureSize, path, r.fileName)
-                                     : loadPicture(path, kCellPictureSize, PictureFit::Clip).image;
-        m_pairs->dropPicture(target, folderName + QLatin1Char('\\') + r.fileName, shown, path);
-        any = true;
+        // Named as the subfolder is spelled, as a picture chosen from it is.
+        const QString folder = resolvePath(m_programFolder, r.sound ? soundFolderName() : importFolderName(ImportKind::Cell));
+        emit fileAdded(side, QFileInfo(folder).fileName() + QLatin1Char('\\') + r.fileName,
+                       folder + QLatin1Char('/') + r.fileName);
     }
-    if (any)
-        m_browser->OrdnerEinrichten(); // the browser lists the new subfolder
     reportFailures(QStringLiteral("Bilder einfügen"), results, QString());
 }
 
@@ -192,7 +197,11 @@ void PictureImportActions::reportFailures(const QString &title, const QVector<Im
                         : QStringLiteral("Diese Bilder wurden nicht übernommen:"))
             + kCr + failures.join(kCr);
     }
-    m_platform.dialogs->message(title, text, failures.isEmpty() ? MsgIcon::Information : MsgIcon::Exclamation);
+    const MsgIcon icon = failures.isEmpty() ? MsgIcon::Information : MsgIcon::Exclamation;
+    if (m_inDrop)
+        QTimer::singleShot(0, this, [this, title, text, icon] { m_platform.dialogs->message(title, text, icon); });
+    else
+        m_platform.dialogs->message(title, text, icon);
 }
 
 } // namespace duplikon

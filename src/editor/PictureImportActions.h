@@ -5,25 +5,23 @@
 
 #include <QObject>
 
-class QLabel;
 class QMimeData;
 class QWidget;
 
 namespace duplikon {
 
-class PairLists;
-class PictureBrowser;
+enum class PairSide;
 
 // The ways a teacher's own pictures come into the editor: the menu entries
 // "Bilder einfügen ..." and "Lösungsbilder einfügen ...", files or image data
 // dropped from other programs onto a pair list or its preview box, and Ctrl+V.
-// Each picture imported for a cell is appended to the list as a drop from the
-// picture browser would append it.
+// Each picture imported for a cell is reported by fileAdded, for the list it
+// goes into; while many files come in, progress tells how far the import is.
 class PictureImportActions : public QObject {
     Q_OBJECT
 public:
-    PictureImportActions(QWidget *client, Platform platform, const QString &programFolder, PairLists *pairs,
-                         PictureBrowser *browser, QLabel *hilfe);
+    // client holds the pair lists (List1, List2) and their previews (Lupe1, Lupe2).
+    PictureImportActions(QWidget *client, Platform platform, const QString &programFolder);
 
     // The menu entries: the file dialog, then the import.
     void importPicturesClick();
@@ -34,22 +32,26 @@ public:
     // Files (file: URLs) or image data that can be imported.
     static bool holdsPictures(const QMimeData *data);
 
+signals:
+    // A file stored for a cell: entry as a task file names it, path where it is.
+    void fileAdded(PairSide side, const QString &entry, const QString &path);
+    // A message on the work in progress; empty when the work is done.
+    void progress(const QString &message);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Imports what data holds into the list of target (List1, Lupe1, List2 or Lupe2).
-    void importMime(const QMimeData *data, QWidget *target);
-    void importInto(const QVector<ImportSource> &sources, QWidget *target);
+    // Imports what data holds into the list of side.
+    void importMime(const QMimeData *data, PairSide side);
+    void importInto(const QVector<ImportSource> &sources, PairSide side);
     QVector<ImportResult> runImport(const QVector<ImportSource> &sources, ImportKind kind);
     void reportFailures(const QString &title, const QVector<ImportResult> &results, const QString &done);
 
     QWidget *m_client;
     Platform m_platform;
     QString m_programFolder;
-    PairLists *m_pairs;
-    PictureBrowser *m_browser;
-    QLabel *m_hilfe;
+    bool m_inDrop = false; // importing what was dropped: messages wait until the drop has returned
 };
 
 } // namespace duplikon

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/SoundRecording.h"
 
-#include "editor/EditorSymbols.h"
 #include "editor/PairLists.h"
-#include "editor/PictureBrowser.h"
 #include "pictures/PictureImport.h"
 #include "pictures/SoundHalf.h"
 #include "platform/Audio.h"
@@ -15,8 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
+#include <QRandomGenerator>
 
 #include <algorithm>
 
@@ -29,10 +27,9 @@ const QString kTitle = QStringLiteral("Ton aufnehmen");
 const QString kRunning = QStringLiteral("Die Aufnahme läuft, höchstens 10 Sekunden ...");
 } // namespace
 
-SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString &programFolder, PairLists *pairs,
-                               PictureBrowser *browser, QLabel *hilfe, QMenu *menu)
-    : QObject(client), m_client(client), m_platform(platform), m_programFolder(programFolder), m_pairs(pairs),
-      m_browser(browser), m_hilfe(hilfe)
+SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString &programFolder, QMenu *menu)
+    : QObject(client), m_client(client), m_platform(platform), m_programFolder(programFolder),
+      m_lastList(PairSide::Left)
 {
     m_entry = menu->addAction(kIdle);
     m_entry->setObjectName(QStringLiteral("recordSound"));
@@ -41,12 +38,11 @@ SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString
     connect(menu, &QMenu::aboutToShow, this, &SoundRecording::updateEntry);
     m_entry->setEnabled(false);
 
-    m_lastList = client->findChild<QWidget *>(QStringLiteral("List1"));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         for (QWidget *w = now; w && w != m_client; w = w->parentWidget()) {
             const QString name = w->objectName();
             if (name == QLatin1String("List1") || name == QLatin1String("List2")) {
-                m_lastList = w;
+                m_lastList = name == QLatin1String("List1") ? PairSide::Left : PairSide::Right;
                 return;
             }
         }
@@ -76,6 +72,30 @@ QString SoundRecording::freeName(const QString &folder)
     }
 }
 
+QString SoundRecording::privateName(const QString &folder)
+{
+    for (;;) {
+        const QString path = QStringLiteral("%1/.Aufnahme-%2.wav")
+                                 .arg(folder, QString::number(QRandomGenerator::global()->generate64(), 36));
+        if (!QFileInfo::exists(path))
+            return path;
+    }
+}
+
+QString SoundRecording::takeFreeName(const QString &recorded)
+{
+    const QString folder = QFileInfo(recorded).path();
+    // Renaming never replaces a file: a name taken meanwhile is passed over.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = freeName(folder);
+        if (QFile::rename(recorded, folder + QLatin1Char('/') + name))
+            return name;
+        if (!QFileInfo::exists(folder + QLatin1Char('/') + name))
+            break;
+    }
+    return {};
+}
+
 void SoundRecording::updateEntry()
 {
     const bool recording = !m_path.isEmpty();
@@ -92,21 +112,23 @@ void SoundRecording::choose()
         recorder->stop(); // finished() follows
         return;
     }
-    const QString folder = QDir(m_programFolder).filePath(soundFolderName());
+    // "eigene toene" from a stick is the same folder, kept as it is spelled.
+    const QString folder = resolvePath(m_programFolder, soundFolderName());
     if (!QDir().mkpath(folder)) {
         const QString reason = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(soundFolderName());
         m_platform.dialogs->message(kTitle, reason, MsgIcon::Exclamation);
         return;
     }
-    const QString path = folder + QLatin1Char('/') + freeName(folder);
+    // A private name while recording: a file that comes into the folder
+    // meanwhile, an import of "Aufnahme.wav" say, is never written over.
+    const QString path = privateName(folder);
     QString error;
     if (!recorder->start(path, kMaxMilliseconds, &error)) {
         m_platform.dialogs->message(kTitle, error, MsgIcon::Exclamation);
         return;
     }
     m_path = path;
-    m_hilfeBefore = m_hilfe->text();
-    m_hilfe->setText(kRunning);
+    emit progress(kRunning);
     updateEntry();
 }
 
@@ -115,19 +137,18 @@ void SoundRecording::finished(const QString &path, bool ok)
     if (path.isEmpty() || path != m_path)
         return;
     m_path.clear();
-    if (m_hilfe->text() == kRunning)
-        m_hilfe->setText(m_hilfeBefore);
+    emit progress(QString());
     updateEntry();
-    if (!ok || checkSoundFile(path) != SoundFileState::Playable) {
-        QFile::remove(path); // nothing usable was recorded
+    const QString folder = QFileInfo(path).path();
+    const QString name = ok && checkSoundFile(path) == SoundFileState::Playable ? takeFreeName(path) : QString();
+    if (name.isEmpty()) {
+        QFile::remove(path); // the private file: nothing usable was recorded
         m_platform.dialogs->message(kTitle, QStringLiteral("Die Aufnahme ist nicht gelungen."), MsgIcon::Exclamation);
         return;
     }
-    // The same as an imported sound.
-    const QString name = QFileInfo(path).fileName();
-    m_pairs->dropPicture(m_lastList, soundFolderName() + QLatin1Char('\\') + name,
-                         soundPreview(kCellPictureSize, path, name), path);
-    m_browser->OrdnerEinrichten(); // the browser lists the new subfolder
+    // Named as an imported sound is.
+    emit fileAdded(m_lastList, QFileInfo(folder).fileName() + QLatin1Char('\\') + name,
+                   folder + QLatin1Char('/') + name);
 }
 
 } // namespace duplikon

@@ -43,9 +43,9 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Ext
     // Play: tap instead of drag.
     m_tapPlay = new QCheckBox(QStringLiteral("Antippen statt Ziehen"), this);
     m_tapPlay->setObjectName(QStringLiteral("tapPlay"));
-    m_tapPlay->setChecked(settings->tapPlay());
-    m_tapPlay->setEnabled(!settings->tapPlayFixed());
-    if (settings->tapPlayFixed())
+    m_tapPlay->setChecked(settings->value(config::tapPlay));
+    m_tapPlay->setEnabled(!settings->isFixed(config::tapPlay));
+    if (settings->isFixed(config::tapPlay))
         m_tapPlay->setToolTip(kFixedHint);
     setAltLetter(m_tapPlay, QLatin1Char('A'));
     rows->addWidget(m_tapPlay);
@@ -60,14 +60,14 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Ext
     for (const auto &[value, caption] : sizes) {
         auto *choice = new QRadioButton(QString::fromUtf8(caption), size);
         choice->setObjectName(QStringLiteral("size") + windowSizeText(value));
-        choice->setChecked(value == settings->windowSize());
+        choice->setChecked(value == settings->value(config::windowSize));
         setAltLetter(choice, value == WindowSize::Screen ? QLatin1Char('B') : QString::fromUtf8(caption).at(0));
         connect(choice, &QRadioButton::toggled, this, &ExtraSettingsDialog::showSizeNote);
         choices->addWidget(choice);
         m_sizes.append({choice, value});
     }
-    size->setEnabled(!settings->windowSizeFixed());
-    if (settings->windowSizeFixed())
+    size->setEnabled(!settings->isFixed(config::windowSize));
+    if (settings->isFixed(config::windowSize))
         size->setToolTip(kFixedHint);
     rows->addWidget(size);
     m_sizeNote = new QLabel(QStringLiteral("Die neue Fenstergröße gilt ab dem nächsten Start."), this);
@@ -90,7 +90,7 @@ WindowSize ExtraSettingsDialog::chosenSize() const
         if (choice->isChecked())
             return value;
     }
-    return m_settings->windowSize();
+    return m_settings->value(config::windowSize);
 }
 
 void ExtraSettingsDialog::showSizeNote()
@@ -104,7 +104,7 @@ void ExtraSettingsDialog::addReadAloud(QVBoxLayout *rows)
     auto *part = new QGridLayout;
     m_readAloud = new QCheckBox(QStringLiteral("Vorlesen"), this);
     m_readAloud->setObjectName(QStringLiteral("readAloud"));
-    m_readAloud->setChecked(m_settings->readAloud());
+    m_readAloud->setChecked(m_settings->value(config::readAloud));
     setAltLetter(m_readAloud, QLatin1Char('V'));
     part->addWidget(m_readAloud, 0, 0);
     m_speechNote = new QLabel(QStringLiteral("Keine Sprachausgabe gefunden"), this);
@@ -124,7 +124,7 @@ void ExtraSettingsDialog::addReadAloud(QVBoxLayout *rows)
     m_tempo = new QSpinBox(this);
     m_tempo->setObjectName(QStringLiteral("tempo"));
     m_tempo->setRange(-100, 100);
-    m_tempo->setValue(m_settings->tempo());
+    m_tempo->setValue(m_settings->value(config::tempo));
     auto *tempoLabel = new QLabel(QStringLiteral("&Tempo:"), this);
     tempoLabel->setBuddy(m_tempo);
     part->addWidget(tempoLabel, 2, 0);
@@ -146,7 +146,7 @@ void ExtraSettingsDialog::readAloudToggled(bool on)
 {
     // The voices come once the speech is ready. With nothing to be heard
     // ([Fest] TonAus) it is never started.
-    if (on && m_platform.speech && !m_settings->soundOff())
+    if (on && m_platform.speech && !m_settings->value(config::soundOff))
         m_platform.speech->start();
     showSpeech();
 }
@@ -155,17 +155,17 @@ void ExtraSettingsDialog::showSpeech()
 {
     const Speech *speech = m_platform.speech;
     const bool noService = !speech || speech->status() == Speech::Status::Failed;
-    const bool available = !noService && !m_settings->soundOff();
-    m_readAloud->setEnabled(available && !m_settings->readAloudFixed());
-    m_readAloud->setToolTip(m_settings->soundOff()           ? QStringLiteral("Vom Administrator abgeschaltet")
-                            : m_settings->readAloudFixed() ? kFixedHint
+    const bool available = !noService && !m_settings->value(config::soundOff);
+    m_readAloud->setEnabled(available && !m_settings->isFixed(config::readAloud));
+    m_readAloud->setToolTip(m_settings->value(config::soundOff)           ? QStringLiteral("Vom Administrator abgeschaltet")
+                            : m_settings->isFixed(config::readAloud) ? kFixedHint
                                                            : QString());
-    m_speechNote->setVisible(noService && !m_settings->soundOff());
+    m_speechNote->setVisible(noService && !m_settings->value(config::soundOff));
     const bool on = available && m_readAloud->isChecked();
-    m_voice->setEnabled(on && !m_settings->voiceFixed());
-    m_voice->setToolTip(m_settings->voiceFixed() ? kFixedHint : QString());
-    m_tempo->setEnabled(on && !m_settings->tempoFixed());
-    m_tempo->setToolTip(m_settings->tempoFixed() ? kFixedHint : QString());
+    m_voice->setEnabled(on && !m_settings->isFixed(config::voice));
+    m_voice->setToolTip(m_settings->isFixed(config::voice) ? kFixedHint : QString());
+    m_tempo->setEnabled(on && !m_settings->isFixed(config::tempo));
+    m_tempo->setToolTip(m_settings->isFixed(config::tempo) ? kFixedHint : QString());
 }
 
 void ExtraSettingsDialog::fillVoices()
@@ -174,7 +174,7 @@ void ExtraSettingsDialog::fillVoices()
     // speech lists its voices a stored voice is shown by its name; one that is
     // not installed is marked so (the default is spoken instead) and is kept
     // unless another is chosen.
-    const QString current = m_voice->count() ? chosenVoice() : m_settings->voice();
+    const QString current = m_voice->count() ? chosenVoice() : m_settings->value(config::voice);
     const Speech *speech = m_platform.speech;
     const bool listed = speech && speech->status() == Speech::Status::Ready;
     const QStringList names = listed ? speech->voices() : QStringList();
@@ -197,10 +197,11 @@ QString ExtraSettingsDialog::chosenVoice() const
 void ExtraSettingsDialog::accept()
 {
     QString error;
-    const bool stored = m_settings->setTapPlay(m_tapPlay->isChecked(), &error)
-        && m_settings->setWindowSize(chosenSize(), &error)
-        && m_settings->setReadAloud(m_readAloud->isChecked(), &error)
-        && m_settings->setVoice(chosenVoice(), m_tempo->value(), &error);
+    const bool stored = m_settings->set(config::tapPlay, m_tapPlay->isChecked(), &error)
+        && m_settings->set(config::windowSize, chosenSize(), &error)
+        && m_settings->set(config::readAloud, m_readAloud->isChecked(), &error)
+        && m_settings->set(config::voice, chosenVoice(), &error)
+        && m_settings->set(config::tempo, m_tempo->value(), &error);
     QDialog::accept();
     if (!stored) {
         m_platform.dialogs->message(QStringLiteral("Weitere Einstellungen"),

@@ -87,7 +87,7 @@ void LessonRules::menu4_Click()
 {
     // EinstellungenAus: the panel, and "Ablage ..." and "Drucken ..." in it,
     // stay out of reach.
-    if (m_extra && m_extra->settingsOff()) {
+    if (m_extra && m_extra->value(config::settingsOff)) {
         m_platform.dialogs->message(QStringLiteral("Einstellungen"),
                                     QStringLiteral("Die Einstellungen wurden vom Administrator gesperrt.\r"));
         return;
@@ -102,7 +102,7 @@ void LessonRules::menu4_Click()
 void LessonRules::menu3_Click()
 {
     // EditorAus locks the editor whatever the folder's settings say.
-    if (m_panel->editorLocked() || (m_extra && m_extra->editorOff())) {
+    if (m_panel->editorLocked() || (m_extra && m_extra->value(config::editorOff))) {
         m_platform.dialogs->message(QStringLiteral("Abbruch"),
                                     QStringLiteral("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"),
                                     MsgIcon::Exclamation);

@@ -173,7 +173,7 @@ void SettingsPanel::setTaskFolder(TaskFolder *folder)
 void SettingsPanel::setExtraSettings(ExtraSettings *extra)
 {
     m_extra = extra;
-    m_editorOff = extra && extra->editorOff();
+    m_editorOff = extra && extra->value(config::editorOff);
     if (m_editorOff) {
         m_folderCheck3 = m_check3->isChecked();
         const QSignalBlocker block(m_check3);

@@ -2,8 +2,8 @@
 #include "pictures/GifWriter.h"
 
 #include "pictures/LittleEndian.h"
+#include "platform/TextFiles.h"
 
-#include <QFile>
 #include <QHash>
 #include <QPainter>
 
@@ -335,19 +335,8 @@ bool writeGif(const QImage &image, const QString &path, QString *error)
             *error = QStringLiteral("cannot encode an empty or oversized picture");
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    // Replaced in one step, and a new file gets the mode of the umask.
+    return writeFileAtomically(path, bytes, error);
 }
 
 } // namespace duplikon

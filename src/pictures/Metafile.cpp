@@ -4,7 +4,10 @@
 // time limited.
 #include "pictures/Metafile.h"
 
+#include "pictures/LittleEndian.h"
 #include "pictures/PictureLoader.h"
+
+#include <cmath>
 
 #ifdef DUPLIKON_HAVE_LIBWMF
 #include "pictures/MetafilePainter.h"
@@ -237,5 +240,26 @@ MetafileResult renderMetafile(const QByteArray &, const QSize &, bool)
 }
 
 #endif
+
+QByteArray metafileFittedTo(const QByteArray &data, const QSize &box)
+{
+    const MetafileCheck check = checkMetafile(data);
+    if (!check.ok || !check.placeable || box.isEmpty() || check.frame.width() < 1 || check.frame.height() < 1)
+        return {};
+    // The natural size is the frame times 96 over the units per inch.
+    const double inch = std::ceil(qMax(check.frame.width() * 96.0 / box.width(),
+                                       check.frame.height() * 96.0 / box.height()));
+    if (!(inch >= 1 && inch <= 0xFFFF))
+        return {};
+    QByteArray out = check.cleaned;
+    out[14] = char(int(inch) & 0xFF);
+    out[15] = char(int(inch) >> 8);
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= readLe16(out, i);
+    out[20] = char(sum & 0xFF);
+    out[21] = char(sum >> 8);
+    return out;
+}
 
 } // namespace duplikon

@@ -19,4 +19,9 @@ struct MetafileResult {
 // The background stays transparent.
 MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool stretch);
 
+// A placeable metafile rewritten to draw at the largest size with its aspect
+// that fits box, larger or smaller than before: only the units per inch of its
+// header change. Empty for a file without that header or that cannot fit.
+QByteArray metafileFittedTo(const QByteArray &data, const QSize &box);
+
 } // namespace duplikon

@@ -6,16 +6,16 @@
 #include "pictures/MetafileRecords.h"
 #include "pictures/PictureLoader.h"
 #include "pictures/SoundHalf.h"
+#include "pictures/SvgCheck.h"
+#include "platform/FileLists.h"
 #include "platform/TextFiles.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QSet>
 #include <QThread>
 
@@ -61,22 +61,6 @@ bool isHeif(const QByteArray &data, const QString &sourceName, bool readable)
     return brands.contains(data.mid(8, 4));
 }
 
-// The SVG reader draws pictures and styles named by absolute or relative path,
-// so only references into the file itself or to data inside it are allowed.
-bool svgRefersOutside(const QByteArray &data)
-{
-    static const QRegularExpression href(QStringLiteral("href\\s*=\\s*(\"([^\"]*)\"|'([^']*)')"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QString text = QString::fromUtf8(data);
-    for (auto it = href.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const QString target = (m.capturedLength(2) > 0 ? m.captured(2) : m.captured(3)).trimmed();
-        if (!target.startsWith(QLatin1Char('#')) && !target.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
-
 // Transparent parts become white; the result has no alpha channel.
 QImage onWhite(const QImage &image)
 {
@@ -106,54 +90,16 @@ QVector<QRgb> coloursUpTo(const QImage &image, int limit)
     return colours;
 }
 
-IndexedImage mapToColours(const QImage &image, const QVector<QRgb> &palette)
-{
-    IndexedImage out;
-    out.width = image.width();
-    out.height = image.height();
-    out.palette = palette;
-    out.pixels.resize(qsizetype(out.width) * out.height);
-    QHash<QRgb, int> nearest;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = line[x] | 0xFF000000u;
-            auto hit = nearest.constFind(c);
-            if (hit == nearest.constEnd()) {
-                int best = 0;
-                int bestDistance = INT_MAX;
-                for (int i = 0; i < palette.size(); ++i) {
-                    const int dr = qRed(c) - qRed(palette[i]);
-                    const int dg = qGreen(c) - qGreen(palette[i]);
-                    const int db = qBlue(c) - qBlue(palette[i]);
-                    const int d = dr * dr + dg * dg + db * db;
-                    if (d < bestDistance) {
-                        bestDistance = d;
-                        best = i;
-                    }
-                }
-                hit = nearest.insert(c, best);
-            }
-            out.pixels[qsizetype(y) * out.width + x] = char(hit.value());
-        }
-    }
-    return out;
-}
-
 // The last step for every raster picture: shown is upright and perhaps
-// already reduced; countColours says whether it still holds the original's
-// colours, so that the choice of GIF can be made.
-PreparedPicture finish(const QImage &shown, const QSize &target, bool countColours, ImportKind kind)
+// already reduced. A picture that may be a GIF becomes one when it has at most
+// 256 colours (a drawing); its palette is made from the picture as stored, so
+// the grey that smoothing left of a thin line stays grey.
+PreparedPicture finish(const QImage &shown, const QSize &target, bool mayBeGif, ImportKind kind)
 {
     QImage picture = onWhite(shown);
     if (picture.isNull())
         return failure(tooBig());
-    QVector<QRgb> palette;
-    if (countColours) {
-        palette = coloursUpTo(picture, 256);
-        if (kind == ImportKind::Solution && !palette.isEmpty() && !palette.contains(qRgb(255, 255, 255)))
-            palette = palette.size() < 256 ? palette << qRgb(255, 255, 255) : QVector<QRgb>();
-    }
+    const bool gif = mayBeGif && !coloursUpTo(picture, 256).isEmpty();
     if (picture.size() != target)
         picture = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (kind == ImportKind::Solution) {
@@ -166,8 +112,8 @@ PreparedPicture finish(const QImage &shown, const QSize &target, bool countColou
     }
     PreparedPicture p;
     p.size = picture.size();
-    if (!palette.isEmpty()) {
-        p.bytes = encodeGif(mapToColours(picture, palette));
+    if (gif) {
+        p.bytes = encodeGif(quantise(picture, 256));
         p.extension = QStringLiteral("GIF");
     } else {
         QBuffer buffer(&p.bytes);
@@ -244,6 +190,14 @@ QSize fittedSize(const QSize &size, const QSize &box)
     return QSize(qMax(1, scaled.width()), qMax(1, scaled.height()));
 }
 
+QSize drawingSize(const QSize &size, const QSize &box)
+{
+    if (size.isEmpty() || box.isEmpty())
+        return {};
+    const QSize scaled = size.scaled(box, Qt::KeepAspectRatio);
+    return QSize(qMax(1, scaled.width()), qMax(1, scaled.height()));
+}
+
 QString importBaseName(const QString &originalFileName, const QString &fallback)
 {
     const QString base = QFileInfo(originalFileName).completeBaseName();
@@ -278,13 +232,25 @@ PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName
     if (data.isEmpty())
         return failure(QStringLiteral("Die Datei ist leer."));
     if (looksLikeMetafile(data)) {
-        // Copied as it is: the board draws metafiles at any size.
-        if (!renderMetafile(data, QSize(64, 48), true).ok)
+        // The board draws a metafile at its natural size, so its header is
+        // rewritten to make that size fill the box. A file without such a
+        // header is drawn into a picture of that size instead.
+        const MetafileResult natural = renderMetafile(data, QSize(1, 1), false);
+        if (!natural.ok)
             return failure(damaged());
+        const QSize target = drawingSize(natural.naturalSize, importBox(kind));
+        const QByteArray fitted = metafileFittedTo(data, importBox(kind));
+        const MetafileResult drawn = fitted.isEmpty() ? renderMetafile(data, target, true)
+                                                      : renderMetafile(fitted, QSize(1, 1), false);
+        if (!drawn.ok)
+            return failure(damaged());
+        if (fitted.isEmpty())
+            return finish(drawn.image, target, true, kind);
         PreparedPicture p;
         p.ok = true;
-        p.bytes = data;
+        p.bytes = fitted;
         p.extension = QStringLiteral("WMF");
+        p.size = drawn.naturalSize;
         return p;
     }
     QByteArray copy = data;
@@ -299,8 +265,10 @@ PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName
     if (format.isEmpty())
         return failure(notAPicture());
     const bool svg = format.startsWith("svg");
-    if (svg && (data.startsWith("\x1F\x8B") || svgRefersOutside(data)))
-        return failure(QStringLiteral("Das SVG-Bild verweist auf andere Dateien; es wird nicht übernommen."));
+    if (svg && data.startsWith("\x1F\x8B"))
+        return failure(svgRefusal(SvgVerdict::RefersOutside)); // packed: the check cannot read it
+    if (const SvgVerdict verdict = svg ? checkSvg(data) : SvgVerdict::Safe; verdict != SvgVerdict::Safe)
+        return failure(svgRefusal(verdict));
     reader.setAllocationLimit(kMaxImportMegabytes);
     const QSize stored = reader.size();
     if (!stored.isValid() || stored.isEmpty())
@@ -313,11 +281,12 @@ PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName
     // upright afterwards.
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     const QSize shown = turned ? stored.transposed() : stored;
-    const QSize target = fittedSize(shown, importBox(kind));
+    // A drawing is drawn to fill the box; a raster picture is never enlarged.
+    const QSize target = svg ? drawingSize(shown, importBox(kind)) : fittedSize(shown, importBox(kind));
     reader.setAutoTransform(true);
     bool reduced = false;
     // Only JPEG decodes faster at a reduced size (and its colours are never
-    // counted); an SVG is drawn at the target size.
+    // counted); an SVG is drawn at the target size, and its colours are counted there.
     if (svg || format == "jpeg") {
         // Twice the target, then smoothed down: the reader's own scaling is coarse.
         const QSize decodeShown = svg ? target : fittedSize(shown, target * 2);
@@ -329,7 +298,7 @@ PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return failure(damaged());
-    return finish(image, target, !reduced, kind);
+    return finish(image, target, svg || !reduced, kind);
 }
 
 PreparedPicture prepareSound(const QString &path)
@@ -338,7 +307,7 @@ PreparedPicture prepareSound(const QString &path)
     QString error;
     if (!readFileBytes(path, kMaxImportFileBytes, &data, &error))
         return failure(error);
-    if (checkSoundFile(path) != SoundFileState::Playable)
+    if (!isSoundHeader(data.left(kSoundHeaderBytes)))
         return failure(notASound());
     PreparedPicture p;
     p.ok = true;
@@ -387,9 +356,11 @@ QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const
                                      ImportKind kind, const std::function<void(int, int)> &progress)
 {
     QVector<ImportResult> results(sources.size());
-    // Each folder is made when the first file goes into it.
+    // Each folder is made when the first file goes into it. A folder that
+    // exists in another letter case ("Dupbilder", "eigene bilder" from a
+    // stick) is the one the board reads, so it is used as it is spelled.
     const auto madeFolder = [&programFolder](const QString &name, QString *error) {
-        const QString folder = QDir(programFolder).filePath(name);
+        const QString folder = resolvePath(programFolder, name);
         if (QDir().mkpath(folder))
             return folder;
         *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(name);

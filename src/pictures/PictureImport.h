@@ -34,6 +34,8 @@ constexpr qint64 kMaxImportFileBytes = 256LL * 1024 * 1024;
 // The largest size with the aspect ratio of size that fits box; never larger
 // than size itself, never less than one pixel a side.
 QSize fittedSize(const QSize &size, const QSize &box);
+// The same for a drawing (SVG, metafile), which is enlarged to fill the box.
+QSize drawingSize(const QSize &size, const QSize &box);
 
 // The name rule: letters (umlauts and ß spelled out), digits, '-' and '_' of
 // the base name, at most 40 of them, in their letter case; fallback ("Bild")
@@ -46,7 +48,7 @@ struct PreparedPicture {
     QString error;      // German reason when !ok
     QByteArray bytes;
     QString extension;  // "GIF", "JPG" or "WMF"
-    QSize size;         // of the stored picture (invalid for a metafile)
+    QSize size;         // of the stored picture (a metafile's natural size)
     bool sound = false; // a sound file, copied as it is
 };
 

@@ -3,6 +3,7 @@
 
 #include "pictures/LittleEndian.h"
 #include "pictures/Metafile.h"
+#include "platform/RegularFile.h"
 
 #include <QBuffer>
 #include <QCache>
@@ -162,6 +163,12 @@ LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
     LoadedPicture r;
     reader.setAllocationLimit(kMaxDecodedMegabytes);
     reader.setAutoTransform(false);
+    // An SVG named as a picture of a task is not drawn: it could draw other
+    // files or repeat its parts without end (the import checks and converts it).
+    if (reader.format().startsWith("svg")) {
+        r.error = unreadable();
+        return r;
+    }
     const QSize natural = reader.size();
     if (!natural.isValid() || natural.isEmpty()) {
         r.error = unreadable();
@@ -263,27 +270,29 @@ LoadedPicture decodeFile(const QString &path, const QFileInfo &info, const QSize
         r.error = QStringLiteral("Die Bilddatei ist zu groß.");
         return r;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Looked at again once open: what is read is what was checked.
+    QFile file;
+    if (!openRegularFile(file, path, kMaxPictureFileBytes, nullptr)) {
         r.error = QStringLiteral("Die Bilddatei kann nicht geöffnet werden.");
         return r;
     }
+    const qint64 size = file.size();
     const QByteArray head = file.peek(kHeadBytes);
     if (looksLikeMetafile(head)) {
-        if (info.size() > kMaxMetafileBytes) {
+        if (size > kMaxMetafileBytes) {
             r.error = QStringLiteral("Die Bilddatei ist zu groß.");
             return r;
         }
         return loadPictureData(file.readAll(), box, fit);
     }
     QByteArray tail;
-    if (file.seek(qMax<qint64>(0, info.size() - kTailBytes)))
+    if (file.seek(qMax<qint64>(0, size - kTailBytes)))
         tail = file.read(kTailBytes);
     if (!file.seek(0)) {
         r.error = unreadable();
         return r;
     }
-    if (!pictureEndIsPresent(head, tail, info.size())) {
+    if (!pictureEndIsPresent(head, tail, size)) {
         r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
         return r;
     }
@@ -329,8 +338,8 @@ void keep(const QString &key, const LoadedPicture &r)
 // the fonts of its text records are not known to be safe on several threads.
 bool isMetafileFile(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && looksLikeMetafile(file.peek(kHeadBytes));
+    QFile file;
+    return openRegularFile(file, path, kMaxPictureFileBytes, nullptr) && looksLikeMetafile(file.peek(kHeadBytes));
 }
 
 } // namespace
@@ -359,7 +368,12 @@ void clearPictureCache()
 
 QSize pictureHeaderSize(const QString &path)
 {
-    return QImageReader(path).size();
+    QFile file;
+    if (!openRegularFile(file, path, kMaxPictureFileBytes, nullptr))
+        return {};
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    return reader.size();
 }
 
 QVector<LoadedPicture> loadPictures(const QVector<PictureRequest> &requests)

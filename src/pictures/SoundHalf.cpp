@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/SoundHalf.h"
 
+#include "platform/RegularFile.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtEndian>
@@ -66,16 +69,21 @@ bool mp3Header(const QByteArray &h)
 
 } // namespace
 
+bool isSoundHeader(const QByteArray &head)
+{
+    // The kind is told by the contents, so a file named wrongly still plays.
+    return wavHeader(head) || oggHeader(head) || mp3Header(head);
+}
+
 SoundFileState checkSoundFile(const QString &path)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.exists())
+    if (path.isEmpty() || !QFileInfo::exists(path))
         return SoundFileState::Missing;
-    if (!file.open(QIODevice::ReadOnly))
+    // A pipe, a device or a folder is damaged and never waited on.
+    QFile file;
+    if (!openRegularFile(file, path, kMaxSoundFileBytes, nullptr))
         return SoundFileState::Damaged;
-    const QByteArray head = file.read(4096);
-    // The kind is told by the contents, so a file named wrongly still plays.
-    return wavHeader(head) || oggHeader(head) || mp3Header(head) ? SoundFileState::Playable : SoundFileState::Damaged;
+    return isSoundHeader(file.read(kSoundHeaderBytes)) ? SoundFileState::Playable : SoundFileState::Damaged;
 }
 
 void drawSoundSymbol(QPainter &painter, const QRectF &area, const QColor &colour, bool crossed)

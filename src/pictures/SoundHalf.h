@@ -13,8 +13,15 @@ namespace duplikon {
 bool isSoundName(const QString &half);
 
 // What the start of a sound file says: only the header is read.
+// A sound half is a readable regular file of at most kMaxSoundFileBytes; only
+// its first kSoundHeaderBytes are read.
 enum class SoundFileState { Playable, Missing, Damaged };
+constexpr qint64 kMaxSoundFileBytes = 256LL * 1024 * 1024;
+constexpr int kSoundHeaderBytes = 4096;
 SoundFileState checkSoundFile(const QString &path);
+
+// True when head, the start of a file, is the header of a WAV, OGG or MP3.
+bool isSoundHeader(const QByteArray &head);
 
 // The loudspeaker that stands for a sound, drawn in colour, centred in area
 // and as large as fits; crossed: struck through, for a file that cannot play.

@@ -72,8 +72,9 @@ public:
     // Whether the machine has a microphone at all.
     virtual bool hasInput() const = 0;
     virtual bool isRecording() const = 0;
-    // Starts recording into path (a new WAV file) for at most maxMilliseconds.
-    // False with a German reason when it cannot start.
+    // Starts recording into path, a name no file has yet, as a WAV file for
+    // at most maxMilliseconds. No other file is written or removed. False
+    // with a German reason when it cannot start.
     virtual bool start(const QString &path, int maxMilliseconds, QString *error) = 0;
     // Ends the recording early; finished() follows.
     virtual void stop() = 0;

@@ -1,128 +1,198 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ExtraSettings.h"
 
+#include "platform/IniFile.h"
+#include "platform/RegularFile.h"
+#include "platform/TextFiles.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QSettings>
 
 namespace duplikon {
+
+namespace config {
+
+namespace {
+template <typename T> constexpr Type typeOf();
+template <> constexpr Type typeOf<bool>() { return Type::Switch; }
+template <> constexpr Type typeOf<WindowSize>() { return Type::Size; }
+template <> constexpr Type typeOf<QString>() { return Type::Text; }
+template <> constexpr Type typeOf<int>() { return Type::Number; }
+
+#define DUPLIKON_CONFIG_ROW(handle, name, type, fallback, place) KeyRow{name, typeOf<type>(), fallback, Place::place},
+const KeyRow kRows[kKeyCount] = {DUPLIKON_CONFIG_KEYS(DUPLIKON_CONFIG_ROW)};
+#undef DUPLIKON_CONFIG_ROW
+
+constexpr int kMinimum = -100;
+constexpr int kMaximum = 100;
+} // namespace
+
+const KeyRow &row(Id key)
+{
+    return kRows[int(key)];
+}
+
+std::optional<QString> valueText(Type type, const QString &text)
+{
+    switch (type) {
+    case Type::Switch:
+        if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || text == QLatin1String("1"))
+            return QStringLiteral("true");
+        if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 || text == QLatin1String("0"))
+            return QStringLiteral("false");
+        return std::nullopt;
+    case Type::Size:
+        if (const auto size = windowSizeFromText(text))
+            return windowSizeText(*size);
+        return std::nullopt;
+    case Type::Number: {
+        bool ok = false;
+        const int n = text.toInt(&ok);
+        if (!ok || n < kMinimum || n > kMaximum)
+            return std::nullopt;
+        return QString::number(n);
+    }
+    case Type::Text:
+        break;
+    }
+    return text;
+}
+
+template <> bool fromText<bool>(const QString &text) { return text == QLatin1String("true"); }
+template <> int fromText<int>(const QString &text) { return text.toInt(); }
+template <> QString fromText<QString>(const QString &text) { return text; }
+template <> WindowSize fromText<WindowSize>(const QString &text)
+{
+    return windowSizeFromText(text).value_or(WindowSize::Normal);
+}
+template <> QString toText<bool>(const bool &value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
+template <> QString toText<int>(const int &value) { return QString::number(qBound(kMinimum, value, kMaximum)); }
+template <> QString toText<QString>(const QString &value) { return value; }
+template <> QString toText<WindowSize>(const WindowSize &value) { return windowSizeText(value); }
+
+} // namespace config
 
 namespace {
 
 const QString kValuesSection = QStringLiteral("Duplikon");
 const QString kFixedSection = QStringLiteral("Fest");
-const QString kTapPlay = QStringLiteral("Antippen");
-const QString kWindowSize = QStringLiteral("Fenstergroesse");
-const QString kEditorOff = QStringLiteral("EditorAus");
-const QString kSettingsOff = QStringLiteral("EinstellungenAus");
-const QString kReadAloud = QStringLiteral("Vorlesen");
-const QString kVoice = QStringLiteral("Stimme");
-const QString kTempo = QStringLiteral("Tempo");
-const QString kRecordingOff = QStringLiteral("AufnahmeAus");
-const QString kSoundOff = QStringLiteral("TonAus");
 const QString kFileInFolder = QStringLiteral("/duplikon/duplikon.conf");
+// Far more than any configuration needs; a larger file is none.
+constexpr qint64 kMaxFileSize = 64 * 1024;
 
-// One section of a file: key to text.
-using Section = QHash<QString, QString>;
-
-struct FileSections {
-    Section values; // [Duplikon]
-    Section fixed;  // [Fest]
-};
-
-// Whether a file is there but must be ignored: unreadable, or damaged as
-// QSettings sees it. QSettings says so only to the first of its objects on a
-// file in a process (the others share what it read), so a file is judged once.
-bool unusable(const QString &path)
+std::optional<config::Id> keyNamed(const QString &name)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return true;
-    file.close();
-    return QSettings(path, QSettings::IniFormat).status() != QSettings::NoError;
-}
-
-// Both sections of a file; nothing when the file is missing or unusable
-// (then *ignored is set).
-FileSections readFile(const QString &path, bool *ignored = nullptr)
-{
-    FileSections sections;
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return sections;
-    if (unusable(path)) {
-        if (ignored)
-            *ignored = true;
-        return sections;
+    for (int i = 0; i < config::kKeyCount; ++i) {
+        if (name.compare(QLatin1String(config::row(config::Id(i)).name), Qt::CaseInsensitive) == 0)
+            return config::Id(i);
     }
-    QSettings settings(path, QSettings::IniFormat);
-    const std::pair<QString, Section *> parts[] = {{kValuesSection, &sections.values}, {kFixedSection, &sections.fixed}};
-    for (const auto &[name, into] : parts) {
-        settings.beginGroup(name);
-        for (const QString &key : settings.childKeys()) {
-            const QVariant v = settings.value(key);
-            // A list ("a, b") is no value of any key.
-            if (v.typeId() == QMetaType::QString)
-                into->insert(key, v.toString().trimmed());
-        }
-        settings.endGroup();
-    }
-    return sections;
-}
-
-std::optional<bool> boolFromText(const QString &text)
-{
-    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || text == QLatin1String("1"))
-        return true;
-    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 || text == QLatin1String("0"))
-        return false;
     return std::nullopt;
 }
 
-// A speed from -100 to 100 (whole numbers only).
-std::optional<int> tempoFromText(const QString &text)
+QString typeHint(config::Type type)
 {
-    bool ok = false;
-    const int tempo = text.toInt(&ok);
-    if (!ok || tempo < -100 || tempo > 100)
-        return std::nullopt;
-    return tempo;
+    switch (type) {
+    case config::Type::Switch:
+        return QStringLiteral("true oder false");
+    case config::Type::Size:
+        return QStringLiteral("100, 150, 200 oder Bildschirm");
+    case config::Type::Number:
+        return QStringLiteral("eine ganze Zahl von -100 bis 100");
+    case config::Type::Text:
+        break;
+    }
+    return QStringLiteral("ein Text");
 }
 
-// Applies the keys of one section that hold a valid value; fixed: marks them so.
-void apply(const Section &section, ExtraSettingsValues *v, bool fixed)
+// What one file sets: per key the last value understood in [Duplikon] and in [Fest].
+struct FileValues {
+    QString path;
+    std::array<std::optional<ConfigEntry>, config::kKeyCount> values, fixed;
+};
+
+// Reads a file as text: nothing when it is missing; unusable (with a problem)
+// when it is there but cannot be read, is too large or holds no text.
+std::optional<IniFile> readIni(const QString &path, QStringList *problems, bool *unusable)
 {
-    if (const auto on = boolFromText(section.value(kTapPlay))) {
-        v->tapPlay = *on;
-        v->tapPlayFixed = v->tapPlayFixed || fixed;
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return std::nullopt;
+    QByteArray bytes;
+    QString error;
+    if (!readRegularFile(path, kMaxFileSize, &bytes, &error)) {
+        *problems << QStringLiteral("%1: %2 Die Datei gilt als nicht vorhanden.").arg(path, error);
+        *unusable = true;
+        return std::nullopt;
     }
-    if (const auto size = windowSizeFromText(section.value(kWindowSize))) {
-        v->windowSize = *size;
-        v->windowSizeFixed = v->windowSizeFixed || fixed;
+    // A NUL never stands in a text file: this is a picture, an archive or
+    // some other file, and none of its lines would mean anything.
+    if (bytes.contains('\0')) {
+        *problems << QStringLiteral("%1: Das ist keine Textdatei. Die Datei gilt als nicht vorhanden.").arg(path);
+        *unusable = true;
+        return std::nullopt;
     }
-    if (const auto on = boolFromText(section.value(kReadAloud))) {
-        v->readAloud = *on;
-        v->readAloudFixed = v->readAloudFixed || fixed;
+    return IniFile::parse(decodeText(bytes));
+}
+
+// The values of one file; fixed values only from an administrator's file.
+FileValues readValues(const QString &path, bool administrator, QStringList *problems, bool *unusable)
+{
+    FileValues result;
+    result.path = path;
+    const std::optional<IniFile> ini = readIni(path, problems, unusable);
+    if (!ini)
+        return result;
+    const auto skip = [&](int line, const QString &why) {
+        *problems << QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(why);
+    };
+    const QList<IniLine> &lines = ini->lines();
+    for (int i = 0; i < lines.size(); ++i) {
+        const IniLine &line = lines.at(i);
+        const int number = i + 1;
+        if (line.kind == IniLine::Kind::Section) {
+            const bool values = line.name.compare(kValuesSection, Qt::CaseInsensitive) == 0;
+            const bool fixed = line.name.compare(kFixedSection, Qt::CaseInsensitive) == 0;
+            if (fixed && !administrator)
+                skip(number, QStringLiteral("[Fest] gilt nur in der Datei des Administrators, der Abschnitt wird übergangen."));
+            else if (!values && !fixed)
+                skip(number, QStringLiteral("Unbekannter Abschnitt „[%1]“ wird übergangen.").arg(line.name));
+            continue;
+        }
+        if (line.kind == IniLine::Kind::Damaged) {
+            const bool header = line.section < 0 && line.text.trimmed().startsWith(QLatin1Char('['));
+            skip(number, header ? QStringLiteral("Beschädigte Zeile „%1“, der Abschnitt wird übergangen.").arg(line.text.trimmed())
+                                : QStringLiteral("Beschädigte Zeile „%1“ wird übergangen.").arg(line.text.trimmed()));
+            continue;
+        }
+        if (line.kind != IniLine::Kind::Entry)
+            continue;
+        if (line.section < 0) {
+            skip(number, QStringLiteral("„%1“ steht in keinem Abschnitt und wird übergangen.").arg(line.name));
+            continue;
+        }
+        const QString section = ini->sectionOf(line);
+        const bool fixed = section.compare(kFixedSection, Qt::CaseInsensitive) == 0;
+        // Lines of a skipped section were named with it.
+        if ((!fixed && section.compare(kValuesSection, Qt::CaseInsensitive) != 0) || (fixed && !administrator))
+            continue;
+        const std::optional<config::Id> key = keyNamed(line.name);
+        if (!key) {
+            skip(number, QStringLiteral("Unbekannter Schlüssel „%1“ wird übergangen.").arg(line.name));
+            continue;
+        }
+        const config::KeyRow &row = config::row(*key);
+        if (row.place == config::Place::Lock && !fixed) {
+            skip(number, QStringLiteral("%1 gilt nur im Abschnitt [Fest] und wird übergangen.").arg(QLatin1String(row.name)));
+            continue;
+        }
+        const std::optional<QString> text = config::valueText(row.type, line.value);
+        if (!text) {
+            skip(number, QStringLiteral("„%1“ ist kein Wert für %2 (%3) und wird übergangen.")
+                             .arg(line.value, QLatin1String(row.name), typeHint(row.type)));
+            continue;
+        }
+        (fixed ? result.fixed : result.values)[std::size_t(*key)] = ConfigEntry{*text, path, number, fixed};
     }
-    if (section.contains(kVoice)) {
-        v->voice = section.value(kVoice);
-        v->voiceFixed = v->voiceFixed || fixed;
-    }
-    if (const auto tempo = tempoFromText(section.value(kTempo))) {
-        v->tempo = *tempo;
-        v->tempoFixed = v->tempoFixed || fixed;
-    }
-    if (!fixed)
-        return;
-    if (const auto off = boolFromText(section.value(kRecordingOff)))
-        v->recordingOff = *off;
-    if (const auto off = boolFromText(section.value(kSoundOff)))
-        v->soundOff = *off;
-    if (const auto off = boolFromText(section.value(kEditorOff)))
-        v->editorOff = *off;
-    if (const auto off = boolFromText(section.value(kSettingsOff)))
-        v->settingsOff = *off;
+    return result;
 }
 
 } // namespace
@@ -169,102 +239,78 @@ ExtraSettingsFiles ExtraSettingsFiles::fromEnvironment()
     return files;
 }
 
-ExtraSettingsValues readExtraSettings(const ExtraSettingsFiles &files, bool *userFileIgnored)
+ExtraSettings::ExtraSettings(const ExtraSettingsFiles &files, QObject *parent)
+    : QObject(parent), m_files(files)
 {
-    QList<FileSections> system;
+    for (int i = 0; i < config::kKeyCount; ++i)
+        m_entries[i].text = QLatin1String(config::row(config::Id(i)).fallback);
+    QList<FileValues> system;
+    bool systemUnusable = false;
     for (const QString &path : files.system)
-        system << readFile(path);
-    const FileSections user = readFile(files.user, userFileIgnored);
+        system << readValues(path, true, &m_problems, &systemUnusable);
+    const FileValues user = readValues(files.user, false, &m_problems, &m_userFileUnusable);
 
     // From the weakest to the strongest: an administrator's defaults (the
     // earlier folder last, so it wins), the user's values, fixed values.
-    ExtraSettingsValues v;
+    const auto apply = [this](const std::array<std::optional<ConfigEntry>, config::kKeyCount> &from) {
+        for (int i = 0; i < config::kKeyCount; ++i) {
+            if (from[i])
+                m_entries[i] = *from[i];
+        }
+    };
     for (auto it = system.crbegin(); it != system.crend(); ++it)
-        apply(it->values, &v, false);
-    apply(user.values, &v, false);
+        apply(it->values);
+    apply(user.values);
     for (auto it = system.crbegin(); it != system.crend(); ++it)
-        apply(it->fixed, &v, true);
-    return v;
+        apply(it->fixed);
+    m_windowSizeAtStart = value(config::windowSize);
 }
 
-ExtraSettings::ExtraSettings(const ExtraSettingsFiles &files, QObject *parent)
-    : QObject(parent), m_files(files), m_values(readExtraSettings(files, &m_userFileIgnored)),
-      m_windowSizeAtStart(m_values.windowSize)
+bool ExtraSettings::setText(config::Id key, const QString &text, QString *error)
 {
-}
-
-bool ExtraSettings::setTapPlay(bool on, QString *error)
-{
-    if (m_values.tapPlayFixed || on == m_values.tapPlay)
+    ConfigEntry &entry = m_entries[std::size_t(key)];
+    if (entry.fixed || config::row(key).place == config::Place::Lock || text == entry.text)
         return true;
-    if (!store(kTapPlay, on ? QStringLiteral("true") : QStringLiteral("false"), error))
-        return false;
-    m_values.tapPlay = on;
-    emit tapPlayChanged(on);
-    return true;
-}
-
-bool ExtraSettings::setWindowSize(WindowSize size, QString *error)
-{
-    if (m_values.windowSizeFixed || size == m_values.windowSize)
-        return true;
-    if (!store(kWindowSize, windowSizeText(size), error))
-        return false;
-    m_values.windowSize = size;
-    return true;
-}
-
-bool ExtraSettings::setReadAloud(bool on, QString *error)
-{
-    if (m_values.readAloudFixed || on == m_values.readAloud)
-        return true;
-    if (!store(kReadAloud, on ? QStringLiteral("true") : QStringLiteral("false"), error))
-        return false;
-    m_values.readAloud = on;
-    emit readAloudChanged(on);
-    return true;
-}
-
-bool ExtraSettings::setVoice(const QString &name, int tempo, QString *error)
-{
-    tempo = qBound(-100, tempo, 100);
-    const bool voiceChanges = !m_values.voiceFixed && name != m_values.voice;
-    const bool tempoChanges = !m_values.tempoFixed && tempo != m_values.tempo;
-    if (voiceChanges && !store(kVoice, name, error))
-        return false;
-    if (tempoChanges && !store(kTempo, QString::number(tempo), error))
-        return false;
-    if (voiceChanges)
-        m_values.voice = name;
-    if (tempoChanges)
-        m_values.tempo = tempo;
-    if (voiceChanges || tempoChanges)
-        emit voiceChanged();
-    return true;
-}
-
-bool ExtraSettings::store(const QString &key, const QString &value, QString *error)
-{
     const QString &path = m_files.user;
-    if (path.isEmpty())
-        return true;
-    // A damaged file stays as it is: QSettings would write back only what it
-    // made of it.
-    if (m_userFileIgnored) {
-        if (error)
-            *error = QStringLiteral("Die Datei %1 ist beschädigt oder nicht lesbar.").arg(QDir::toNativeSeparators(path));
-        return false;
+    if (!path.isEmpty()) {
+        const auto fail = [&](const QString &why) {
+            if (error)
+                *error = why.arg(QDir::toNativeSeparators(path));
+            return false;
+        };
+        // Read again, so that what another program wrote meanwhile stays. A
+        // file that is no text stays as it is.
+        QStringList problems;
+        bool unusable = m_userFileUnusable;
+        const std::optional<IniFile> read = unusable ? std::nullopt : readIni(path, &problems, &unusable);
+        if (unusable)
+            return fail(QStringLiteral("Die Datei %1 ist beschädigt oder nicht lesbar."));
+        IniFile ini = read.value_or(IniFile());
+        ini.set(kValuesSection, QLatin1String(config::row(key).name), text);
+        QString why;
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !writeFileAtomically(path, ini.bytes(), &why))
+            return fail(QStringLiteral("Die Datei %1 kann nicht geschrieben werden."));
+        entry = ConfigEntry{text, path, ini.lineOf(kValuesSection, QLatin1String(config::row(key).name)), false};
+    } else {
+        entry = ConfigEntry{text, QString(), 0, false};
     }
-    // QSettings makes the folder and replaces the file as a whole.
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(kValuesSection + QLatin1Char('/') + key, value);
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        if (error)
-            *error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(path));
-        return false;
-    }
+    emit changed(key);
     return true;
+}
+
+QString ExtraSettings::report() const
+{
+    QString text;
+    for (int i = 0; i < config::kKeyCount; ++i) {
+        const ConfigEntry &e = m_entries[i];
+        QString where = e.file.isEmpty() ? QStringLiteral("eingebaute Vorgabe") : QStringLiteral("%1:%2").arg(e.file).arg(e.line);
+        if (e.fixed)
+            where += QStringLiteral(", fest");
+        text += QStringLiteral("%1=%2  (%3)\n").arg(QLatin1String(config::row(config::Id(i)).name), e.text, where);
+    }
+    for (const QString &problem : m_problems)
+        text += problem + QLatin1Char('\n');
+    return text;
 }
 
 } // namespace duplikon

@@ -4,29 +4,98 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace duplikon {
 
 // The settings added beyond the teacher's DUPLIKON.INI: tap play, the window
 // size, reading aloud with its voice and speed, and the locks of pupils'
-// machines. They live in INI files read
-// through QSettings:
+// machines. They live in INI files (platform/IniFile.h):
 //   the user's file    $XDG_CONFIG_HOME/duplikon/duplikon.conf (~/.config/...)
 //   administrators'    duplikon/duplikon.conf along $XDG_CONFIG_DIRS (/etc/xdg),
 //                      the earlier folder winning.
 // Section [Duplikon] gives values (the user's) or defaults (an administrator's);
 // section [Fest] of an administrator's file fixes values for every user, and
-// holds the locks EditorAus, EinstellungenAus, AufnahmeAus and TonAus. [Fest] in the user's file is
-// ignored. A file that cannot be read or that QSettings finds damaged is
-// ignored as a whole. Without any file every value is its default, and the
-// program behaves as designed.
+// holds the locks. [Fest] in the user's file is ignored. Sections and keys are
+// read without regard to letter case; of equal keys the last one wins. A line
+// that is damaged, names an unknown key or holds a value that is not
+// understood is skipped and reported (problems()), the rest applies. A file
+// that cannot be read or is no text is ignored as a whole and never
+// overwritten. Without any file every value is its default, and the program
+// behaves as designed.
 
 // The key Fenstergroesse: 100, 150, 200 or Bildschirm (the largest size that
 // fits the screen).
 enum class WindowSize { Normal, OneAndAHalf, Double, Screen };
 QString windowSizeText(WindowSize size); // "100", "150", "200", "Bildschirm"
 std::optional<WindowSize> windowSizeFromText(const QString &text);
+
+// The keys, one row each: the code's handle, the name in the file, the type of
+// the value, the built-in default as written in the file, and whether it is a
+// Value (in [Duplikon] of any file, fixed by an administrator's [Fest]) or a
+// Lock (only in an administrator's [Fest]). Values of type bool are true or
+// false, int runs from -100 to 100, QString is any text. A new key is one row.
+#define DUPLIKON_CONFIG_KEYS(KEY)                                              \
+    KEY(tapPlay, "Antippen", bool, "false", Value)             /* tap play */  \
+    KEY(windowSize, "Fenstergroesse", WindowSize, "100", Value)                 \
+    KEY(readAloud, "Vorlesen", bool, "false", Value)                            \
+    KEY(voice, "Stimme", QString, "", Value) /* empty: the default German */    \
+    KEY(tempo, "Tempo", int, "0", Value)     /* -100 slowest … 100 fastest */   \
+    KEY(editorOff, "EditorAus", bool, "false", Lock)                            \
+    KEY(settingsOff, "EinstellungenAus", bool, "false", Lock)                   \
+    KEY(recordingOff, "AufnahmeAus", bool, "false", Lock)                       \
+    KEY(soundOff, "TonAus", bool, "false", Lock) /* no speech, no sound */
+
+namespace config {
+
+#define DUPLIKON_CONFIG_ID(handle, name, type, fallback, place) handle,
+enum class Id : int { DUPLIKON_CONFIG_KEYS(DUPLIKON_CONFIG_ID) };
+#undef DUPLIKON_CONFIG_ID
+#define DUPLIKON_CONFIG_COUNT(handle, name, type, fallback, place) +1
+constexpr int kKeyCount = 0 DUPLIKON_CONFIG_KEYS(DUPLIKON_CONFIG_COUNT);
+#undef DUPLIKON_CONFIG_COUNT
+
+enum class Place { Value, Lock };
+enum class Type { Switch, Size, Text, Number };
+
+// One row of the table.
+struct KeyRow {
+    const char *name;
+    Type type;
+    const char *fallback; // the built-in default
+    Place place;
+};
+const KeyRow &row(Id key);
+
+// A key with the type of its value, as the code names it: config::tapPlay.
+template <typename T> struct Key {
+    using Value = T;
+    Id id;
+    friend constexpr bool operator==(Id a, Key b) { return a == b.id; }
+};
+#define DUPLIKON_CONFIG_HANDLE(handle, name, type, fallback, place) inline constexpr Key<type> handle{Id::handle};
+DUPLIKON_CONFIG_KEYS(DUPLIKON_CONFIG_HANDLE)
+#undef DUPLIKON_CONFIG_HANDLE
+
+// Stored values are text as written in the file; these turn them into values
+// of the key's type and back.
+template <typename T> T fromText(const QString &text);
+template <typename T> QString toText(const T &value);
+template <> bool fromText<bool>(const QString &text);
+template <> int fromText<int>(const QString &text);
+template <> QString fromText<QString>(const QString &text);
+template <> WindowSize fromText<WindowSize>(const QString &text);
+template <> QString toText<bool>(const bool &value);
+template <> QString toText<int>(const int &value); // bounded to -100..100
+template <> QString toText<QString>(const QString &value);
+template <> QString toText<WindowSize>(const WindowSize &value);
+
+// A text as the value of a key of this type, in the form the file holds
+// ("TRUE" and "1" become "true"); nothing when it is no value of the type.
+std::optional<QString> valueText(Type type, const QString &text);
+
+} // namespace config
 
 // Where the files are.
 struct ExtraSettingsFiles {
@@ -35,25 +104,13 @@ struct ExtraSettingsFiles {
     static ExtraSettingsFiles fromEnvironment();
 };
 
-// The values as the files give them, with what an administrator fixed.
-struct ExtraSettingsValues {
-    bool tapPlay = false;                   // Antippen
-    bool tapPlayFixed = false;
-    WindowSize windowSize = WindowSize::Normal; // Fenstergroesse
-    bool windowSizeFixed = false;
-    bool editorOff = false;                 // [Fest] EditorAus
-    bool settingsOff = false;               // [Fest] EinstellungenAus
-    bool readAloud = false;                 // Vorlesen
-    bool readAloudFixed = false;
-    QString voice;                          // Stimme: a voice's name; empty: the default German voice
-    bool voiceFixed = false;
-    int tempo = 0;                          // Tempo: -100 (slowest) … 100 (fastest)
-    bool tempoFixed = false;
-    bool recordingOff = false;              // [Fest] AufnahmeAus: no recording of voices
-    bool soundOff = false;                  // [Fest] TonAus: no speech and no sound at all
+// A key's value and where it comes from.
+struct ConfigEntry {
+    QString text;  // as written in the file
+    QString file;  // empty: the built-in default
+    int line = 0;  // 1-based
+    bool fixed = false;
 };
-// userFileIgnored: set when the user's file is there but unreadable or damaged.
-ExtraSettingsValues readExtraSettings(const ExtraSettingsFiles &files, bool *userFileIgnored = nullptr);
 
 // The added settings for the running program: read once, changed by the
 // dialog "Weitere Einstellungen", which stores the user's values.
@@ -63,49 +120,41 @@ public:
     explicit ExtraSettings(const ExtraSettingsFiles &files = {}, QObject *parent = nullptr);
 
     const ExtraSettingsFiles &files() const { return m_files; }
-    const ExtraSettingsValues &values() const { return m_values; }
 
-    // "Antippen statt Ziehen": a tap picks a cell up and another tap drops it.
-    bool tapPlay() const { return m_values.tapPlay; }
-    bool tapPlayFixed() const { return m_values.tapPlayFixed; }
-    // The size chosen for the next start (the running program keeps the
-    // size it started with).
-    WindowSize windowSize() const { return m_values.windowSize; }
+    // settings.value(config::tapPlay) is a bool, config::windowSize a
+    // WindowSize, config::voice a QString, config::tempo an int.
+    template <typename T> T value(config::Key<T> key) const { return config::fromText<T>(entry(key.id).text); }
+    // Fixed by an administrator: the user cannot change it.
+    template <typename T> bool isFixed(config::Key<T> key) const { return entry(key.id).fixed; }
+    const ConfigEntry &entry(config::Id key) const { return m_entries[std::size_t(key)]; }
+
+    // Store a user's value in the user's file. A fixed value and a lock stay
+    // as they are (true, nothing written). False with a German reason when the
+    // file cannot be written; the value then stays unchanged.
+    template <typename T> bool set(config::Key<T> key, const typename config::Key<T>::Value &value, QString *error)
+    {
+        return setText(key.id, config::toText<T>(value), error);
+    }
+
+    // The size the program started with (a changed size counts from the next start).
     WindowSize windowSizeAtStart() const { return m_windowSizeAtStart; }
-    bool windowSizeFixed() const { return m_values.windowSizeFixed; }
-    bool editorOff() const { return m_values.editorOff; }
-    bool settingsOff() const { return m_values.settingsOff; }
-    // "Vorlesen": texts and messages are spoken during play.
-    bool readAloud() const { return m_values.readAloud; }
-    bool readAloudFixed() const { return m_values.readAloudFixed; }
-    QString voice() const { return m_values.voice; }
-    int tempo() const { return m_values.tempo; }
-    bool voiceFixed() const { return m_values.voiceFixed; }
-    bool tempoFixed() const { return m_values.tempoFixed; }
-    bool recordingOff() const { return m_values.recordingOff; }
-    bool soundOff() const { return m_values.soundOff; }
 
-    // Store a user's value in the user's file. A fixed value stays as it is
-    // (true, nothing written). False with a German reason when the file
-    // cannot be written; the value then stays unchanged.
-    bool setTapPlay(bool on, QString *error);
-    bool setWindowSize(WindowSize size, QString *error);
-    bool setReadAloud(bool on, QString *error);
-    // The voice (empty: the default German one) and the speed, -100..100.
-    bool setVoice(const QString &name, int tempo, QString *error);
+    // What was skipped while reading, one line each: "file:line: reason".
+    const QStringList &problems() const { return m_problems; }
+    // One line per key, "Key=value  (where)", then the problems.
+    QString report() const;
 
 signals:
-    void tapPlayChanged(bool on);
-    void readAloudChanged(bool on);
-    void voiceChanged();
+    void changed(duplikon::config::Id key);
 
 private:
-    bool store(const QString &key, const QString &value, QString *error);
+    bool setText(config::Id key, const QString &text, QString *error);
 
     ExtraSettingsFiles m_files;
-    bool m_userFileIgnored = false; // set while m_values is read
-    ExtraSettingsValues m_values;
-    WindowSize m_windowSizeAtStart;
+    std::array<ConfigEntry, config::kKeyCount> m_entries;
+    QStringList m_problems;
+    bool m_userFileUnusable = false; // there, but unreadable or no text: never overwritten
+    WindowSize m_windowSizeAtStart = WindowSize::Normal;
 };
 
 } // namespace duplikon

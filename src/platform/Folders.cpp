@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Folders.h"
 
+#include "platform/TextFiles.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace duplikon {
 
@@ -34,6 +38,28 @@ QString documentsFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
+namespace {
+
+// A new hidden folder beside target, with the mode every new folder gets from
+// the umask; empty when none can be made.
+QString makeHiddenFolder(const QString &parent, const QString &name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = parent + QStringLiteral("/.") + name
+            + QStringLiteral("-%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+            return path;
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
+}
+
+// The largest file of a folder that is copied.
+constexpr qint64 kMaxCopiedFileBytes = 256LL * 1024 * 1024;
+
+} // namespace
+
 bool copyFolderAsNew(const QString &source, const QString &target, QString *error)
 {
     if (pathKind(source) != PathKind::Folder) {
@@ -45,8 +71,8 @@ bool copyFolderAsNew(const QString &source, const QString &target, QString *erro
         *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(parent);
         return false;
     }
-    QTemporaryDir copy(parent + QStringLiteral("/.") + QFileInfo(target).fileName() + QStringLiteral("-XXXXXX"));
-    if (!copy.isValid()) {
+    const QString copy = makeHiddenFolder(parent, QFileInfo(target).fileName());
+    if (copy.isEmpty()) {
         *error = QStringLiteral("Im Ordner „%1“ kann nichts angelegt werden.").arg(parent);
         return false;
     }
@@ -54,24 +80,23 @@ bool copyFolderAsNew(const QString &source, const QString &target, QString *erro
     QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo entry(it.next());
-        const QString to = copy.filePath(from.relativeFilePath(entry.filePath()));
-        // Copies of read-only files stay editable for their new owner.
+        const QString to = copy + QLatin1Char('/') + from.relativeFilePath(entry.filePath());
+        // Each copy is a new file of the teacher's, with the umask's mode.
+        QByteArray bytes;
         const bool ok = entry.isDir() ? QDir().mkpath(to)
-                                      : QFile::copy(entry.filePath(), to)
-                                            && QFile::setPermissions(to, QFile::permissions(to) | QFile::WriteOwner);
+                                      : readFileBytes(entry.filePath(), kMaxCopiedFileBytes, &bytes, nullptr)
+                                            && writeNewFileAtomically(to, bytes, nullptr) == NewFileResult::Written;
         if (!ok) {
             *error = QStringLiteral("„%1“ kann nicht nach „%2“ kopiert werden.").arg(entry.filePath(), to);
+            QDir(copy).removeRecursively();
             return false;
         }
     }
-    // The temporary folder is private; the teacher's folder gets the usual rights.
-    QFile::setPermissions(copy.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                           | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-    if (!QDir().rename(copy.path(), target)) {
+    if (!QDir().rename(copy, target)) {
         *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(target);
+        QDir(copy).removeRecursively();
         return false;
     }
-    copy.setAutoRemove(false);
     return true;
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/InWindowDrag.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
@@ -102,7 +101,9 @@ bool InWindowDrag::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove: {
         auto *me = static_cast<QMouseEvent *>(event);
         const QPoint at = me->globalPosition().toPoint();
-        if (m_pressed == w && !m_source && (at - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+        // A finger slides a little on most taps: only leaving the pressed
+        // control makes a tap a drag.
+        if (m_pressed == w && !m_source && !w->rect().contains(w->mapFromGlobal(at))) {
             m_pressed = nullptr;
             start(w, m_pressPos);
         }

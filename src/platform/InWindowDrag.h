@@ -40,8 +40,8 @@ public:
     void lift(QWidget *w);
 
     // Tap mode: a press no longer starts the drag at once. A press and
-    // release on a source with the pointer moving less than the platform's
-    // drag distance is a tap; moving further starts the drag as usual.
+    // release on one source is a tap, however far the pointer moved inside
+    // it; the drag starts as usual once the pointer leaves the source.
     void setTapMode(bool on) { m_tapMode = on; }
     bool tapMode() const { return m_tapMode; }
 

@@ -58,6 +58,8 @@ bool QtRecorder::start(const QString &path, int maxMilliseconds, QString *error)
     };
     if (isRecording())
         return refuse(QStringLiteral("Es läuft schon eine Aufnahme."));
+    if (QFileInfo::exists(path))
+        return refuse(QStringLiteral("Die Datei „%1“ gibt es schon.").arg(QFileInfo(path).fileName()));
     const QAudioDevice device = QMediaDevices::defaultAudioInput();
     if (device.isNull())
         return refuse(QStringLiteral("Es ist kein Mikrofon angeschlossen."));
@@ -112,11 +114,17 @@ void QtRecorder::end(bool ok)
     m_limit->stop();
     const QString path = m_path;
     m_path.clear();
-    // The backend may add its own ending to the name it was given.
+    // The backend may add its own ending to the name it was given. Its file
+    // takes that name only while no other file has it (a rename never
+    // replaces); otherwise the recording is lost, and nothing else is touched.
     const QString actual = m_recorder->actualLocation().toLocalFile();
-    if (!actual.isEmpty() && actual != path && QFile::exists(actual) && !QFile::exists(path))
-        QFile::rename(actual, path);
-    ok = ok && !m_failed && QFileInfo(path).size() > 0;
+    bool atPath = true;
+    if (!actual.isEmpty() && actual != path && QFile::exists(actual)) {
+        atPath = QFile::rename(actual, path);
+        if (!atPath)
+            QFile::remove(actual);
+    }
+    ok = ok && atPath && !m_failed && QFileInfo(path).size() > 0;
     emit finished(path, ok);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtSound.h"
 
+#include "platform/RegularFile.h"
+
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFile>
@@ -16,10 +18,13 @@ namespace {
 
 // The kind is told by the contents, as the set-up's check does: a RIFF file
 // is a WAV, anything else goes to the player, which knows OGG and MP3.
+// Sound halves are never larger (pictures/SoundHalf.h says the same).
+constexpr qint64 kMaxSoundBytes = 256LL * 1024 * 1024;
+
 bool isWave(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(4) == "RIFF";
+    QFile file;
+    return openRegularFile(file, path, kMaxSoundBytes, nullptr) && file.read(4) == "RIFF";
 }
 
 } // namespace

@@ -7,8 +7,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace duplikon {
@@ -167,19 +168,47 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     return true;
 }
 
+namespace {
+
+// A new hidden file beside target, made with the mode every new file gets
+// from the umask (0644 under umask 022), so that another login of the class
+// reads it as it reads the task file. Returns the open file, or -1.
+int createHiddenFile(const QFileInfo &target, QString *tempPath)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString candidate = target.absolutePath() + QStringLiteral("/.") + target.fileName()
+            + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const int fd = ::open(QFile::encodeName(candidate).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0) {
+            *tempPath = candidate;
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+} // namespace
+
 NewFileResult writeNewFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
 {
     const QFileInfo target(path);
     if (target.exists())
         return NewFileResult::Exists;
-    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
-    temp.setAutoRemove(false);
-    if (!temp.open()) {
+    QString tempPath;
+    const int fd = createHiddenFile(target, &tempPath);
+    QFile temp;
+    if (fd < 0 || !temp.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0) {
+            ::close(fd);
+            QFile::remove(tempPath);
+        }
         if (error)
             *error = QStringLiteral("In den Ordner kann nicht geschrieben werden.");
         return NewFileResult::Failed;
     }
-    const QString tempPath = temp.fileName();
     const bool written = temp.write(bytes) == bytes.size() && temp.flush() && temp.handle() >= 0
         && ::fsync(temp.handle()) == 0;
     temp.close();

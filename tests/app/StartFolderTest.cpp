@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace duplikon;
 using namespace duplikon::test;
 
@@ -91,7 +93,10 @@ private slots:
         QVERIFY(s.error.contains(teacher));
         QVERIFY(!QFileInfo::exists(teacher));
 
+        QFile::setPermissions(pf.file("demo/TIERE.TXT"), QFile::ReadOwner | QFile::WriteOwner);
+        const mode_t umask = ::umask(022); // the copies get the umask's mode, whatever the demo's
         s = start(menu, pf.path(), documents, pf.file("demo"));
+        ::umask(umask);
         QCOMPARE(s.error, QString());
         QCOMPARE(s.folder, teacher);
         QCOMPARE(pf.read("home/Dokumente/Duplikon/TIERE.TXT"), pf.read("demo/TIERE.TXT"));
@@ -99,6 +104,7 @@ private slots:
         QCOMPARE(QDir(documents).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{QStringLiteral("Duplikon")}); // no temporary copy left beside it
         QVERIFY(QFileInfo(teacher).permissions().testFlag(QFile::ReadOther));
+        QCOMPARE(int(QFileInfo(teacher + QStringLiteral("/TIERE.TXT")).permissions() & 0x0FFF), 0x644); // rw-r--r--
 
         // The teacher's changes stay; a newer demo folder adds nothing.
         pf.writeTask(QStringLiteral("home/Dokumente/Duplikon/TIERE.TXT"), {QStringLiteral("Maus"), QStringLiteral("Piep")});

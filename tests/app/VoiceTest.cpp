@@ -79,7 +79,7 @@ private slots:
 
         // The voice and the speed are the teacher's, again when changed.
         QCOMPARE(h.fp.speech.voice, QString());
-        QVERIFY(h.extra->setVoice(QStringLiteral("English"), 40, nullptr));
+        QVERIFY(h.extra->set(config::voice, QStringLiteral("English"), nullptr) && h.extra->set(config::tempo, 40, nullptr));
         QCOMPARE(h.fp.speech.voice, QStringLiteral("English"));
         QCOMPARE(h.fp.speech.tempo, 40);
 

@@ -217,16 +217,19 @@ private slots:
         g.drag(4, 3);
         QVERIFY(!keys->carried());
         QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
-        // A match by taps; fingers tap as the mouse does.
+        // A match by taps; fingers tap as the mouse does, and a finger that
+        // slides inside the cell (as on a whiteboard) still taps.
         QPointingDevice *touch = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
-        const auto fingerTap = [&](int n) {
+        const auto fingerTap = [&](int n, QPoint slide) {
             const QPoint at = g.cell(n)->mapTo(g.w.get(), QPoint(30, 30));
             QTest::touchEvent(g.w.get(), touch).press(0, at, g.w.get());
-            QTest::touchEvent(g.w.get(), touch).release(0, at, g.w.get());
+            QTest::touchEvent(g.w.get(), touch).move(0, at + slide, g.w.get());
+            QTest::touchEvent(g.w.get(), touch).release(0, at + slide, g.w.get());
         };
-        fingerTap(2);
+        fingerTap(2, QPoint(0, 0));
         QCOMPARE(keys->carried(), g.cell(2));
-        fingerTap(1);
+        fingerTap(1, QPoint(15, 6));
+        QVERIFY(!g.board()->drag()->isDragging());
         QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
         QVERIFY(g.board()->state()->solved());
     }

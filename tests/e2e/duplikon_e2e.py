@@ -158,8 +158,8 @@ def is_picture_half(half):
 
 def cell_name(half):
     """The accessible name of the cell that shows `half`: a text half as it
-    reads, a picture half by its file name without folder and ending."""
-    if not is_picture_half(half):
+    reads, a picture or sound half by its file name without folder and ending."""
+    if not is_picture_half(half) and half[-4:].upper() not in ".WAV.OGG.MP3":
         return half
     return os.path.splitext(re.split(r"[\\/]", half)[-1])[0] or half
 
@@ -208,6 +208,18 @@ def mouse_move(x, y):
     here = dict(kv.split(":") for kv in xdotool("getmouselocation").split() if ":" in kv)
     if (here.get("x"), here.get("y")) != (str(int(x)), str(int(y))):
         xdotool("mousemove", "--sync", int(x), int(y))
+
+
+def slide_screen(x, y, dx, dy):
+    """Real X press at root pixel (x, y), a slide by (dx, dy) and the release there."""
+    mouse_move(x, y)
+    time.sleep(0.05)
+    xdotool("mousedown", 1)
+    time.sleep(0.05)
+    xdotool("mousemove", "--sync", int(x + dx), int(y + dy))
+    time.sleep(0.05)
+    xdotool("mouseup", 1)
+    time.sleep(0.1)
 
 
 def click_screen(x, y, button=1, double=False):
@@ -834,6 +846,15 @@ class Duplikon:
         except subprocess.TimeoutExpired:
             raise E2EFailure(f"the program did not end within {timeout}s")
 
+    def refuse_close(self, timeout=DEFAULT_TIMEOUT):
+        """Sends a close request to the main window, as its close box does, and
+        answers the exit question "Nein"."""
+        x_close_request(self.main_window())
+        box = self.message_box("Duplikon", timeout)
+        if "beenden" not in box.text:
+            raise E2EFailure(f"expected the exit question, got {box.text!r}")
+        box.press("Nein")
+
     def quit(self, via="close", timeout=DEFAULT_TIMEOUT):
         """Ends the program the way a user does: a close request on the main
         window (via="close") or the menu Programm > Beenden (via="menu"), then
@@ -1108,7 +1129,7 @@ class Duplikon:
         """Plays a task that is on the board: for each pair of the task file,
         finds its two cells by their names and drags one onto the other (text
         onto picture and picture onto text in turn; with taps, clicks one and
-        then the other), then waits until both cells are gone and the points
+        then the other, sliding a little on the second), then waits until both cells are gone and the points
         have grown by one. Returns the points."""
         points = points_before
         for k, (a, b) in enumerate(task_pairs(task_path)):
@@ -1127,7 +1148,8 @@ class Duplikon:
             before = sorted(n.name for n in cells.values())
             if taps:
                 source.press()
-                target.press()
+                # The finger slides a little on the partner, as on a whiteboard.
+                slide_screen(*target.centre, 15, 4)
             else:
                 self.drag_node(source, target)
             points += 1

@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The task editor from the main window: a new task of two texts and two
 pictures from a subfolder, saved as TIERE2.TXT; a teacher's own picture pasted
-from the file manager's clipboard, saved as TIERE3.TXT and shown on the board;
-a sound pasted the same way lands in "Eigene Toene" and the browser lists it."""
+from the file manager's clipboard, readable by another login, saved as TIERE3.TXT
+and shown on the board; a sound pasted the same way lands in "Eigene Toene" and
+the browser lists it; a solution picture joins the solution folder as the class
+folder spells it."""
 import os
 import struct
 import subprocess
@@ -66,10 +68,11 @@ class EditorTest(e2e.TestCase):
             e2e.wait_until(look, what=f"the menu item {name!r}").press()
 
     def test_new_task_with_texts_and_pictures_is_saved_and_listed(self):
+        self.addCleanup(os.umask, os.umask(0o022))  # the program writes what the class may read
         app = self.start(folder=None, files={
             "DUPLIKON.INI": PLAIN_SETTINGS,
             "TIERE.TXT": "Hund\r\nKatze\r\n",
-            "DUPBILDER/g.bmp": bmp(20, 20, (0, 128, 0)),
+            "Dupbilder/g.bmp": bmp(20, 20, (0, 128, 0)),
             "Bilder/blau.bmp": bmp(60, 40, (0, 0, 255)),
             "Bilder/ROT.BMP": bmp(60, 40, (255, 0, 0)),
         })
@@ -145,6 +148,7 @@ class EditorTest(e2e.TestCase):
             self.assertTrue(f.read().endswith(b"Eigene Bilder\\MeinFoto.JPG\r\nL\xf6we\r\n"))
         with Image.open(os.path.join(app.folder, "Eigene Bilder", "MeinFoto.JPG")) as picture:
             self.assertEqual(picture.size, (161, 121))
+        self.assertEqual(os.stat(os.path.join(app.folder, "Eigene Bilder", "MeinFoto.JPG")).st_mode & 0o777, 0o644)
 
         # a sound pasted into the blue list is copied unchanged; the browser lists its folder
         sound = os.path.join(own, "Muh Kuh.wav")
@@ -163,6 +167,20 @@ class EditorTest(e2e.TestCase):
         self.click_editor(wid, 240 + 1400, 2520 + 120 + 4 * 240)  # List3: "Eigene Toene"
         app.find("MuhKuh.WAV", "list item", window=EDITOR)
         app.screenshot("editor-sound", wid)
+
+        # a solution picture goes into "Dupbilder", never into a new DUPBILDER beside it
+        self.editor_menu(app, "Datei", "Lösungsbilder einfügen ...")
+        chooser = app.window_node("Lösungsbilder einfügen")  # the file dialog, its name field focused
+        e2e.wait_until(lambda: chooser.find(predicate=lambda w: w.role == "text" and w.has_state("focused")))
+        e2e.type_text(photo)
+        e2e.key("Return")
+        box = app.message_box("Lösungsbilder einfügen")
+        self.assertIn("1 von 1 Lösungsbildern", box.text)
+        box.press("OK")
+        self.assertEqual(sorted(n for n in os.listdir(app.folder) if n.lower() == "dupbilder"), ["Dupbilder"])
+        solution, = (n for n in os.listdir(os.path.join(app.folder, "Dupbilder")) if n.startswith("MeinFoto."))
+        with Image.open(os.path.join(app.folder, "Dupbilder", solution)) as picture:
+            self.assertEqual(picture.size, (833, 505))
 
         # "Abbruch" goes back to the main window, whose task list holds the new tasks
         self.editor_menu(app, "Abbruch")

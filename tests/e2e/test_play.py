@@ -312,24 +312,31 @@ class PlayTest(e2e.TestCase):
     def test_a_task_solved_by_taps_with_the_users_setting(self):
         """With Antippen=true in the user's settings file, clicks alone play:
         a click picks a cell up, a click on its partner matches. With
-        Vorlesen=true too, the desktop's speech service reads a picked-up text."""
+        Vorlesen=true too, the desktop's speech service reads a picked-up text.
+        A sound half that is a named pipe never blocks: it is a damaged sound
+        whose pair still plays."""
         env = self.settings_env(user="[Duplikon]\nAntippen=true\nVorlesen=true\n")
         speech = QuietSpeech(env)
         self.addCleanup(speech.end)  # after tearDown has ended the program
-        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS, "HUND.TXT": "Hund\r\nHund.gif\r\n"}, env=env)
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS,
+                                "HUND.TXT": "Hund\r\nHund.gif\r\nKuh\r\nMuh.wav\r\n"}, env=env)
+        os.mkfifo(os.path.join(app.folder, "Muh.wav"))  # no program ever writes into it
         app.click("Abbruch", "push button")
         self.load_task(app, "HUND.TXT")
-        app.wait_board(["Hund", "Hund.gif"])
+        app.wait_board(["Hund", "Hund.gif", "Kuh", "Muh.wav"])
+        app.screenshot("play-taps-pipe")  # the pipe's cell: the loudspeaker crossed out
         cells = app.board_cells().values()
         next(n for n in cells if e2e.shows_half(n, "Hund")).press()
         # Making the engine, with the server it starts, takes seconds; the text waits for it.
         e2e.wait_until(lambda: speech.queued("Hund"), 30, "speech-dispatcher to queue |Hund|")
         next(n for n in cells if e2e.shows_half(n, "Hund.gif")).press()
+        next(n for n in cells if e2e.shows_half(n, "Kuh")).press()
+        next(n for n in cells if e2e.shows_half(n, "Muh.wav")).press()
         app.message_box("Kontrolle").press("OK")
         self.load_task(app, TASK)
         path = os.path.join(app.folder, TASK)
         app.wait_board([h for pair in e2e.task_pairs(path) for h in pair])
-        self.assertEqual(app.match_pairs(path, 1, taps=True), 11)
+        self.assertEqual(app.match_pairs(path, 2, taps=True), 12)
         app.message_box("Kontrolle").press("OK")
 
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):

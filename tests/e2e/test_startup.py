@@ -2,8 +2,10 @@
 """Start of the program in a copy of the demo folder: window, task-choice panel,
 first task on the board, cancelling and loading through the panel; a start on
 a classroom machine whose settings files ask for twice the size and lock the
-editor."""
+editor, and what --einstellungen says about them."""
 import os
+import subprocess
+import time
 import unittest
 
 import duplikon_e2e as e2e
@@ -39,6 +41,11 @@ class StartupTest(e2e.TestCase):
 
     def test_start_shows_panel_over_first_task_then_cancel_and_load(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
+        # The close box asks at any moment of the start, also while the
+        # activation is still setting the board up.
+        for delay in (0, 0.2, 1.0):
+            time.sleep(delay)
+            app.refuse_close()
         tasks = e2e.task_files(app.folder)
         self.assertGreaterEqual(len(tasks), 2, "the demo folder needs at least two task files")
 
@@ -53,8 +60,10 @@ class StartupTest(e2e.TestCase):
         self.assert_board_holds(app, app.folder, tasks[0])
         app.screenshot("startup-panel")
 
-        # "Abbruch" uncovers the board with the first task, ready to play.
+        # "Abbruch" uncovers the board with the first task, ready to play;
+        # the close box asks right after it.
         app.click("Abbruch", "push button")
+        app.refuse_close()
         self.assert_panel_parked(app)
         self.assert_board_holds(app, app.folder, tasks[0])
         self.assertEqual(app.title(), "Duplikon")
@@ -93,9 +102,19 @@ class StartupTest(e2e.TestCase):
         self.assertEqual(app.quit(), 0)
 
     def test_classroom_machine_twice_the_size_with_the_editor_locked(self):
-        # The user's file asks for 200 %, an administrator's file fixes EditorAus.
+        # The user's file asks for 200 %, an administrator's file fixes EditorAus,
+        # written in small letters, beside a key the program does not know.
         env = self.settings_env(user="[Duplikon]\nFenstergroesse=200\n",
-                                system="[Fest]\nEditorAus=true\n")
+                                system="[fest]\neditoraus=true\nFarbe=rot\n")
+        # What holds, asked without a display.
+        conf = os.path.join(env["XDG_CONFIG_DIRS"], "duplikon", "duplikon.conf")
+        quiet = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        r = subprocess.run([e2e.BINARY, "--einstellungen"], env={**quiet, **env}, timeout=20,
+                           stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        self.assertEqual((r.returncode, r.stderr), (0, ""))
+        self.assertIn(f"EditorAus=true  ({conf}:2, fest)\n", r.stdout)
+        self.assertIn("Antippen=false  (eingebaute Vorgabe)\n", r.stdout)
+        self.assertIn(f"{conf}:3: Unbekannter Schlüssel „Farbe“ wird übergangen.", r.stdout)
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS}, env=env)
         _, _, width, height = app.geometry()
         self.assertEqual(width, 2 * e2e.CLIENT_WIDTH_PX)

@@ -3,6 +3,9 @@
 #include "editor/EditorHost.h"
 #include "editor/EditorSymbols.h"
 #include "editor/EditorWindow.h"
+#include "editor/HelpLine.h"
+#include "editor/PairLists.h"
+#include "editor/SoundRecording.h"
 #include "pictures/PictureBox.h"
 #include "platform/ExtraSettings.h"
 #include "platform/FileLists.h"
@@ -141,6 +144,9 @@ private slots:
     void ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed();
     void soundsAreListedPlayedDroppedAndImported();
     void recordingAddsNumberedSoundsToTheFocusedList();
+    // the parts alone, without the window
+    void helpLineGoesBackToTheTextBeforeUnlessAnotherCame();
+    void recordingTakesTheNextFreeNameAndTouchesNoOtherFile();
     void abbruchKeepsListsAndCloseBoxStartsAfresh();
     void returningFromAnotherWindowActivatesButAMessageBoxDoesNot();
 
@@ -966,10 +972,12 @@ void EditorWindowTest::ownPicturesComeInByMenuDropAndPasteAndBadFilesAreNamed()
     QCOMPARE(list("List1")->count(), 8);
     QCOMPARE(painted.texts.value(0), QStringLiteral("Bild 1 von 6 ..."));
     QVERIFY(painted.texts.filter(QRegularExpression("^Bild [2-6] von 6 \\.\\.\\.$")).size() > 0);
-    // solution pictures go into DUPBILDER at the solution size
+    // solution pictures go into the solution folder as it is spelled, at the solution size
+    QDir().mkpath(m_folder + "/Dupbilder");
     m_fake->dialogs.fileAnswers = {{photo}};
     trigger("importSolutionPictures");
-    QCOMPARE(QImage(m_folder + "/DUPBILDER/MeinFoto.GIF").size(), QSize(833, 505));
+    QCOMPARE(QImage(m_folder + "/Dupbilder/MeinFoto.GIF").size(), QSize(833, 505));
+    QCOMPARE(listSubfolders(m_folder).filter("dupbilder", Qt::CaseInsensitive), QStringList{"Dupbilder"});
     QVERIFY(m_fake->dialogs.shown.last().text.contains(QStringLiteral("nächsten Start")));
 }
 
@@ -988,8 +996,9 @@ void EditorWindowTest::soundsAreListedPlayedDroppedAndImported()
     QTest::keyClick(list("File1"), Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(items(list("List1")), QStringList{"Leer\\Muh.wav"});
     QCOMPARE(box("Lupe1")->image(), box("Picture1")->image());
-    // a sound file from the file manager is copied unchanged; a file that only
-    // has a sound's name is refused
+    // a sound file from the file manager is copied unchanged into the sound
+    // folder as spelled; a file that only has a sound's name is refused
+    QDir().mkpath(m_folder + QStringLiteral("/eigene toene"));
     const QString bad = m_dir->filePath(QStringLiteral("Stumm.mp3"));
     writeBytes(bad, "kein Ton");
     QMimeData files;
@@ -997,9 +1006,13 @@ void EditorWindowTest::soundsAreListedPlayedDroppedAndImported()
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
     QApplication::sendEvent(list("List2")->viewport(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, {});
+    const int shownBefore = m_fake->dialogs.shown.size();
     QApplication::sendEvent(list("List2")->viewport(), &drop);
-    QCOMPARE(items(list("List2")), QStringList{"Eigene Toene\\Muh.WAV"});
-    QCOMPARE(readBytes(m_folder + QStringLiteral("/Eigene Toene/Muh.WAV")), silentWav());
+    QCOMPARE(items(list("List2")), QStringList{"eigene toene\\Muh.WAV"});
+    QCOMPARE(m_fake->dialogs.shown.size(), shownBefore); // the drop returns before its message
+    QTRY_COMPARE(m_fake->dialogs.shown.size(), shownBefore + 1);
+    QCOMPARE(readBytes(m_folder + QStringLiteral("/eigene toene/Muh.WAV")), silentWav());
+    QVERIFY(!isFolder(m_folder + QStringLiteral("/Eigene Toene")));
     const QString refused = m_fake->dialogs.shown.last().text;
     QVERIFY2(refused.contains(QStringLiteral("Diese Dateien")) && refused.contains(QStringLiteral("„Stumm.mp3“: Die Datei ist kein Ton")),
              qPrintable(refused));
@@ -1020,19 +1033,19 @@ void EditorWindowTest::recordingAddsNumberedSoundsToTheFocusedList()
     // into the focused blue list; the second choice ends the recording
     list("List2")->setFocus();
     text1()->setFocus();
+    const QString helpBefore = hilfe();
     entry->trigger();
-    QCOMPARE(m_fake->recorder.path, m_folder + QStringLiteral("/Eigene Toene/Aufnahme.WAV"));
     QCOMPARE(m_fake->recorder.maxMilliseconds, 10000);
     QCOMPARE(entry->text(), QStringLiteral("&Tonaufnahme beenden"));
+    QCOMPARE(hilfe(), QStringLiteral("Die Aufnahme läuft, höchstens 10 Sekunden ..."));
     entry->trigger();
     QCOMPARE(items(list("List2")), QStringList{"Eigene Toene\\Aufnahme.WAV"});
     QCOMPARE(entry->text(), QStringLiteral("&Ton aufnehmen ..."));
-    // names already taken in any letter case are skipped; a failed recording is removed
-    writeBytes(m_folder + QStringLiteral("/Eigene Toene/aufnahme-2.wav"), "x");
+    QCOMPARE(hilfe(), helpBefore);
+    QVERIFY(items(list("List3")).contains(QStringLiteral("Prog\\Eigene Toene")));
+    // a failed recording is named and adds nothing
     entry->trigger();
-    QCOMPARE(QFileInfo(m_fake->recorder.path).fileName(), QStringLiteral("Aufnahme-3.WAV"));
     m_fake->recorder.finish(false);
-    QVERIFY(!QFile::exists(m_folder + QStringLiteral("/Eigene Toene/Aufnahme-3.WAV")));
     QCOMPARE(m_fake->dialogs.shown.last().text, QStringLiteral("Die Aufnahme ist nicht gelungen."));
     QCOMPARE(list("List2")->count(), 1);
     // no microphone: greyed, and nothing starts
@@ -1049,6 +1062,49 @@ void EditorWindowTest::recordingAddsNumberedSoundsToTheFocusedList()
     QVERIFY(!m_win->findChild<QAction *>("recordSound"));
     delete m_win;
     m_host.extra = nullptr;
+}
+
+void EditorWindowTest::helpLineGoesBackToTheTextBeforeUnlessAnotherCame()
+{
+    QLabel label(QStringLiteral("Hilfetexte"));
+    HelpLine help(&label);
+    help.push(QStringLiteral("Aufnahme"));
+    help.push(QStringLiteral("Bild 1 von 6 ..."));
+    help.pop();
+    QCOMPARE(label.text(), QStringLiteral("Aufnahme"));
+    label.setText(QStringLiteral("Zeiger")); // the pointer moved on
+    help.pop(), help.pop(); // the second: nothing left
+    QCOMPARE(label.text(), QStringLiteral("Zeiger"));
+}
+
+void EditorWindowTest::recordingTakesTheNextFreeNameAndTouchesNoOtherFile()
+{
+    const QString sounds = m_folder + QStringLiteral("/Eigene Toene");
+    QWidget client;
+    QMenu menu;
+    SoundRecording recording(&client, m_fake->platform(), m_host.folder, &menu);
+    QStringList added;
+    connect(&recording, &SoundRecording::fileAdded, this, [&](PairSide side, const QString &entry, const QString &path) {
+        added << QStringLiteral("%1 %2 %3").arg(side == PairSide::Left ? "links" : "rechts", entry, path);
+    });
+    QAction *entry = menu.actions().value(0);
+    emit menu.aboutToShow(); // the entry asks for a microphone
+    const auto record = [&](const char *meanwhile, bool ok) {
+        entry->trigger();
+        QVERIFY(QFileInfo(m_fake->recorder.path).fileName().startsWith(QLatin1Char('.'))); // private, hidden
+        writeBytes(sounds + QLatin1Char('/') + QLatin1String(meanwhile), "importiert"); // imported meanwhile
+        m_fake->recorder.finish(ok);
+    };
+    record("Aufnahme.WAV", true);
+    QCOMPARE(added, QStringList{"links Eigene Toene\\Aufnahme-2.WAV " + sounds + "/Aufnahme-2.WAV"});
+    // a failed recording removes its own file and no other; names taken in
+    // any letter case are passed over
+    record("Aufnahme-3.WAV", false);
+    QCOMPARE(QDir(sounds).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{"Aufnahme-2.WAV", "Aufnahme-3.WAV", "Aufnahme.WAV"}));
+    QCOMPARE(added.size(), 1);
+    record("aufnahme-4.wav", true);
+    QVERIFY(added.last().startsWith(QStringLiteral("links Eigene Toene\\Aufnahme-5.WAV ")));
 }
 
 void EditorWindowTest::abbruchKeepsListsAndCloseBoxStartsAfresh()

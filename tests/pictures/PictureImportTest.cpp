@@ -2,7 +2,10 @@
 // A teacher's picture is made to fit a cell, named by the name rule, never
 // replaces a file, and bad input is refused with the file's name and reason.
 #include "FakePlatform.h"
+#include "WmfWriter.h"
+#include "pictures/Metafile.h"
 #include "pictures/PictureImport.h"
+#include "pictures/SvgCheck.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,6 +13,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace duplikon;
 
@@ -92,7 +97,7 @@ private slots:
 
     void fewColoursGiveAGifOfTheOriginalsColoursManyAJpeg()
     {
-        QImage few(500, 300, QImage::Format_RGB32);
+        QImage few(150, 100, QImage::Format_RGB32); // not reduced: its colours exactly
         const QVector<QRgb> colours{qRgb(200, 30, 30), qRgb(30, 200, 30), qRgb(20, 20, 160)};
         for (int y = 0; y < few.height(); ++y)
             for (int x = 0; x < few.width(); ++x)
@@ -103,10 +108,80 @@ private slots:
         for (int y = 0; y < back.height(); ++y)
             for (int x = 0; x < back.width(); ++x)
                 QVERIFY(colours.contains(back.pixel(x, y)));
+        QCOMPARE(preparePicture(encoded(few.scaled(500, 300), "PNG"), {}, ImportKind::Cell).extension, QStringLiteral("GIF"));
         QCOMPARE(preparePicture(encoded(noise(500, 300), "PNG"), {}, ImportKind::Cell).extension, QStringLiteral("JPG"));
         const PreparedPicture solution = prepareImage(few, ImportKind::Solution);
         QCOMPARE(decoded(solution.bytes).size(), kSolutionPictureSize);
         QCOMPARE(decoded(solution.bytes).pixel(0, 0), qRgb(255, 255, 255)); // centred on white
+    }
+
+    void drawingsFillTheBoxAndThinLinesSurviveReduction()
+    {
+        // Three-pixel black lines on white, made ten times smaller: grey, not gone.
+        QImage lines(1600, 1200, QImage::Format_RGB32);
+        lines.fill(Qt::white);
+        for (int k = 0; k < 3; ++k)
+            for (int x = 0; x < 1600; ++x)
+                lines.setPixel(x, 600 + k, qRgb(0, 0, 0));
+        const PreparedPicture drawing = preparePicture(encoded(lines, "PNG"), {}, ImportKind::Cell);
+        QCOMPARE(drawing.extension, QStringLiteral("GIF"));
+        const QImage small = decoded(drawing.bytes);
+        QCOMPARE(small.size(), QSize(161, 121));
+        int darkest = 255;
+        for (int y = 0; y < small.height(); ++y)
+            darkest = qMin(darkest, qGray(small.pixel(80, y)));
+        QVERIFY2(darkest < 200, qPrintable(QString::number(darkest)));
+        // A metafile of 644 × 484 stays a metafile that draws at 161 × 121.
+        WmfWriter wmf;
+        wmf.setPlaceable(QRect(0, 0, 644, 484), 96);
+        wmf.rectangle(QRect(10, 10, 600, 400));
+        const PreparedPicture meta = preparePicture(wmf.finish(), {}, ImportKind::Cell);
+        QCOMPARE(meta.extension, QStringLiteral("WMF"));
+        QCOMPARE(renderMetafile(meta.bytes, QSize(1, 1), false).naturalSize, QSize(161, 121));
+        const QSize solution = preparePicture(wmf.finish(), {}, ImportKind::Solution).size; // whole units per inch
+        QVERIFY(solution.width() <= 833 && solution.height() <= 505 && solution.height() > 495);
+        // An SVG of 24 × 24 fills the cell's height.
+        const QByteArray svg("<svg xmlns='http://www.w3.org/2000/svg' width='24' height='24'>"
+                             "<rect width='24' height='24' fill='#0000ff'/></svg>");
+        const PreparedPicture icon = preparePicture(svg, {}, ImportKind::Cell);
+        QVERIFY2(icon.ok, qPrintable(icon.error));
+        QCOMPARE(decoded(icon.bytes).size(), QSize(121, 121));
+        QCOMPARE(decoded(icon.bytes).pixel(100, 100), qRgb(0, 0, 255));
+    }
+
+    void svgThatDrawsOtherFilesOrTooMuchIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("verdict");
+        const auto add = [](const char *name, const char *body, SvgVerdict v) { QTest::newRow(name) << QByteArray(body) << int(v); };
+        add("inside references", "<defs><linearGradient id='g'/><rect id='r' width='2' height='2'/></defs>"
+            "<use xlink:href='#r'/><rect style='fill: url( \"#g\" )' width='3' height='3'/>"
+            "<image href='data:image/png;base64,iVBO' width='1' height='1'/>", SvgVerdict::Safe);
+        add("decoy in a comment", "<!-- <a href=\"#x --><image xlink:href='/home/lehrerin/geheim.png' width='9' height='9'/>",
+            SvgVerdict::RefersOutside);
+        add("href of another namespace", "<image xmlns:q='urn:q' q:href='geheim.png'/>", SvgVerdict::RefersOutside);
+        add("url in a style attribute", "<rect style='fill:url(muster.svg#p)'/>", SvgVerdict::RefersOutside);
+        add("url in a style element", "<style><![CDATA[rect { fill: url('a.png') }]]></style>", SvgVerdict::RefersOutside);
+        add("an SVG as data", "<image href='data:image/svg+xml;base64,PHN2Zz4='/>", SvgVerdict::RefersOutside);
+        add("a use of an ancestor", "<g id='a'><g><use xlink:href='#a'/></g></g>", SvgVerdict::TooManyShapes);
+        QByteArray bomb("<rect id='l0' width='1' height='1'/>");
+        for (int level = 1; level <= 6; ++level) {
+            bomb += "<g id='l" + QByteArray::number(level) + "'>";
+            for (int k = 0; k < 10; ++k)
+                bomb += "<use xlink:href='#l" + QByteArray::number(level - 1) + "'/>";
+            bomb += "</g>";
+        }
+        QTest::newRow("uses that multiply") << bomb << int(SvgVerdict::TooManyShapes);
+    }
+    void svgThatDrawsOtherFilesOrTooMuchIsRefused()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(int, verdict);
+        const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                               "width='20' height='20'>" + body + "</svg>";
+        QCOMPARE(int(checkSvg(svg)), verdict);
+        QCOMPARE(int(checkSvg("<?xml-stylesheet type='text/css' href='/etc/a.css'?>" + svg)), int(SvgVerdict::RefersOutside));
+        QCOMPARE(int(checkSvg("<!DOCTYPE svg [<!ENTITY a 'b'>]>" + svg)), int(SvgVerdict::Entities));
     }
 
     void namesFollowTheNameRuleCountUpOnClashesAndReuseTheSamePicture()
@@ -116,6 +191,7 @@ private slots:
         QCOMPARE(importBaseName(QString(50, u'x') + ".png"), QString(40, u'x'));
         QCOMPARE(importBaseName(QStringLiteral("%%.png")), QStringLiteral("Bild"));
         QTemporaryDir dir;
+        const mode_t umask = ::umask(022); // what another login of the class may read
         const PreparedPicture one = prepareImage(noise(50, 40), ImportKind::Cell);
         const PreparedPicture two = prepareImage(noise(60, 40), ImportKind::Cell);
         QString error;
@@ -124,6 +200,10 @@ private slots:
         QCOMPARE(storePicture(dir.path(), QStringLiteral("Hund"), one, &error), QStringLiteral("Hund.JPG"));
         QCOMPARE(storePicture(dir.path(), QStringLiteral("hund"), two, &error), QStringLiteral("Hund-2.JPG"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file left
+        struct stat st;
+        ::umask(umask);
+        QVERIFY(::stat(QFile::encodeName(dir.filePath("Hund-2.JPG")).constData(), &st) == 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0644));
     }
 
     void badInputIsRefusedByNameAndTheOthersStillImport()

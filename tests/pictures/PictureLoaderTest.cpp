@@ -106,6 +106,8 @@ private slots:
         hugeJpeg[sof + 7] = char(0xEA);
         hugeJpeg[sof + 8] = char(0x60);
         QTest::newRow("jpeg claims 60000 x 60000") << hugeJpeg;
+        QTest::newRow("an SVG that draws another file") << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='9' "
+            "height='9'><image href='/usr/share/duplikon/demo/Hund.bmp' width='9' height='9'/></svg>");
     }
 
     void damagedAndHostileFilesAreDetectedFailures()

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace duplikon;
 using namespace duplikon::test;
 
@@ -51,9 +53,11 @@ private slots:
         }
         QVERIFY(checkSoundFile(pf.file(QStringLiteral("fehlt.wav"))) == SoundFileState::Missing);
         QVERIFY(checkSoundFile(QString()) == SoundFileState::Missing);
-        // A folder of that name is no sound.
+        // A folder or a pipe (with no writer, it would block) is damaged, not missing.
         pf.makeFolder(QStringLiteral("ordner.wav"));
-        QVERIFY(checkSoundFile(pf.file(QStringLiteral("ordner.wav"))) != SoundFileState::Playable);
+        QVERIFY(checkSoundFile(pf.file(QStringLiteral("ordner.wav"))) == SoundFileState::Damaged);
+        QCOMPARE(::mkfifo(QFile::encodeName(pf.file(QStringLiteral("pipe.wav"))).constData(), 0600), 0);
+        QVERIFY(checkSoundFile(pf.file(QStringLiteral("pipe.wav"))) == SoundFileState::Damaged);
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings added to the design: which file wins, what an administrator
-// fixes, damaged files, and storing a user's value.
+// fixes, letter case, damaged lines and files, storing a user's value, and
+// the report of what holds.
 #include "platform/ExtraSettings.h"
 
 #include <QDir>
@@ -8,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace duplikon;
 
@@ -41,28 +44,31 @@ private slots:
     void precedenceFromDefaultToFixedValue()
     {
         Files f;
-        ExtraSettingsValues v = readExtraSettings(f.files);
-        QVERIFY(!v.tapPlay && !v.tapPlayFixed && !v.windowSizeFixed && !v.editorOff && !v.settingsOff);
-        QCOMPARE(v.windowSize, WindowSize::Normal);
+        auto s = std::make_unique<ExtraSettings>(f.files);
+        QVERIFY(!s->value(config::tapPlay) && !s->isFixed(config::tapPlay) && !s->isFixed(config::windowSize));
+        QVERIFY(!s->value(config::editorOff) && !s->value(config::settingsOff) && s->problems().isEmpty());
+        QCOMPARE(s->value(config::windowSize), WindowSize::Normal);
         // An administrator's defaults: the earlier folder wins; locks count only in [Fest].
         write(f.admin(1), "[Duplikon]\nAntippen=true\nFenstergroesse=150\n");
         write(f.admin(0), "[Duplikon]\nFenstergroesse=200\nEditorAus=true\n");
-        v = readExtraSettings(f.files);
-        QVERIFY(v.tapPlay && !v.tapPlayFixed && !v.editorOff);
-        QCOMPARE(v.windowSize, WindowSize::Double);
+        s = std::make_unique<ExtraSettings>(f.files);
+        QVERIFY(s->value(config::tapPlay) && !s->isFixed(config::tapPlay) && !s->value(config::editorOff));
+        QCOMPARE(s->value(config::windowSize), WindowSize::Double);
         // The user's values beat them; a [Fest] of the user's own is ignored.
         write(f.user(), "[Duplikon]\nAntippen=false\nFenstergroesse=bildschirm\n"
                           "[Fest]\nAntippen=true\nEditorAus=true\nEinstellungenAus=true\n");
-        v = readExtraSettings(f.files);
-        QVERIFY(!v.tapPlay && !v.tapPlayFixed && !v.editorOff && !v.settingsOff);
-        QCOMPARE(v.windowSize, WindowSize::Screen);
+        s = std::make_unique<ExtraSettings>(f.files);
+        QVERIFY(!s->value(config::tapPlay) && !s->isFixed(config::tapPlay) && !s->value(config::editorOff));
+        QVERIFY(!s->value(config::settingsOff));
+        QCOMPARE(s->value(config::windowSize), WindowSize::Screen);
         // Fixed values beat everything, the earlier folder first; a value that
         // is none of the key's values fixes nothing.
         write(f.admin(1), "[Fest]\nFenstergroesse=100\nAntippen=ja\nEinstellungenAus=true\n");
         write(f.admin(0), "[Fest]\nFenstergroesse=150\nEditorAus=true\n");
-        v = readExtraSettings(f.files);
-        QVERIFY(!v.tapPlay && !v.tapPlayFixed && v.windowSizeFixed && v.editorOff && v.settingsOff);
-        QCOMPARE(v.windowSize, WindowSize::OneAndAHalf);
+        s = std::make_unique<ExtraSettings>(f.files);
+        QVERIFY(!s->value(config::tapPlay) && !s->isFixed(config::tapPlay) && s->isFixed(config::windowSize));
+        QVERIFY(s->value(config::editorOff) && s->value(config::settingsOff));
+        QCOMPARE(s->value(config::windowSize), WindowSize::OneAndAHalf);
     }
 
     void readingAloudWithVoiceAndTempoAndTheQuietLocks()
@@ -71,31 +77,72 @@ private slots:
         write(f.user(), "[Duplikon]\nVorlesen=true\nStimme=German+Anna\nTempo=-101\n"
                           "[Fest]\nAufnahmeAus=true\nTonAus=true\n");
         write(f.admin(0), "[Duplikon]\nTempo=40\nAufnahmeAus=true\nTonAus=true\n");
-        ExtraSettingsValues v = readExtraSettings(f.files);
-        QVERIFY(v.readAloud && !v.readAloudFixed && v.voice == QStringLiteral("German+Anna") && v.tempo == 40);
-        QVERIFY(!v.recordingOff && !v.soundOff); // only an administrator's [Fest] silences
+        auto s = std::make_unique<ExtraSettings>(f.files);
+        QVERIFY(s->value(config::readAloud) && !s->isFixed(config::readAloud) && s->value(config::tempo) == 40);
+        QCOMPARE(s->value(config::voice), QStringLiteral("German+Anna"));
+        QVERIFY(!s->value(config::recordingOff) && !s->value(config::soundOff)); // only an administrator's [Fest] silences
         write(f.admin(0), "[Fest]\nVorlesen=false\nTempo=-100\nAufnahmeAus=true\nTonAus=true\n");
-        ExtraSettings s(f.files);
-        QVERIFY(!s.readAloud() && s.readAloudFixed() && s.tempo() == -100 && s.tempoFixed() && !s.voiceFixed());
-        QVERIFY(s.recordingOff() && s.soundOff());
+        s = std::make_unique<ExtraSettings>(f.files);
+        QVERIFY(!s->value(config::readAloud) && s->isFixed(config::readAloud) && s->value(config::tempo) == -100);
+        QVERIFY(s->isFixed(config::tempo) && !s->isFixed(config::voice));
+        QVERIFY(s->value(config::recordingOff) && s->value(config::soundOff));
         QString error;
-        QVERIFY(s.setReadAloud(true, &error) && s.setVoice(QString(), 100, &error));
-        QVERIFY(!s.readAloud() && s.tempo() == -100 && s.voice().isEmpty());
-        QVERIFY(readExtraSettings(f.files).voice.isEmpty());
+        QVERIFY(s->set(config::readAloud, true, &error) && s->set(config::voice, QString(), &error));
+        QVERIFY(s->set(config::tempo, 100, &error) && s->set(config::soundOff, false, &error));
+        QVERIFY(!s->value(config::readAloud) && s->value(config::tempo) == -100 && s->value(config::voice).isEmpty());
+        QVERIFY(s->value(config::soundOff) && ExtraSettings(f.files).value(config::voice).isEmpty());
     }
 
-    void aDamagedFileIsIgnoredAsAWholeAndNeverOverwritten()
+    // Sections and keys in any letter case, the last of equal keys, and
+    // lines that are skipped and named while the rest applies.
+    void letterCaseEqualKeysAndSkippedLines()
+    {
+        Files f;
+        write(f.admin(0), "[fest]\r\neditoraus=true\r\nANTIPPEN=false\r\nantippen=TRUE\r\n");
+        write(f.user(), "Vorlesen=true\n[DUPLIKON]\nnur Text\nFarbe=rot\nTempo=30\nTempo=101\n=1\n"
+                          "EditorAus=false\n[Duplikon\nFenstergroesse=200\n[Andere]\nx=1\n");
+        ExtraSettings s(f.files);
+        QVERIFY(s.value(config::editorOff) && s.value(config::tapPlay) && s.isFixed(config::tapPlay));
+        QVERIFY(!s.value(config::readAloud) && s.value(config::tempo) == 30);
+        QCOMPARE(s.value(config::windowSize), WindowSize::Normal); // under a damaged section line
+        QStringList at;
+        for (const QString &problem : s.problems())
+            at << problem.section(QLatin1Char(' '), 0, 0);
+        const QString u = f.user();
+        QCOMPARE(at, QStringList({u + ":1:", u + ":3:", u + ":4:", u + ":6:", u + ":7:", u + ":8:", u + ":9:", u + ":11:"}));
+        QVERIFY2(s.problems().at(3).contains(QStringLiteral("„101“ ist kein Wert für Tempo")), qPrintable(s.problems().at(3)));
+    }
+
+    void writingKeepsTheLinesItDoesNotKnow()
+    {
+        Files f;
+        write(f.user(), "; Lehrerzimmer\n[duplikon]\nFarbe=rot\nantippen=false\nkaputt\n\n; Rest\n[Andere]\nx=1");
+        ExtraSettings s(f.files);
+        QSignalSpy changed(&s, &ExtraSettings::changed);
+        QString error;
+        QVERIFY(s.set(config::tapPlay, true, &error) && s.set(config::tempo, -40, &error));
+        QCOMPARE(f.userBytes(), QByteArray("; Lehrerzimmer\n[duplikon]\nFarbe=rot\nAntippen=true\nkaputt\nTempo=-40\n\n"
+                                           "; Rest\n[Andere]\nx=1\n"));
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(s.entry(config::Id::tempo).line, 6);
+    }
+
+    void aFileThatIsNoTextIsIgnoredAsAWholeAndNeverOverwritten()
     {
         Files f;
         write(f.admin(0), "[Fest\nEditorAus=true\nEinstellungenAus=true\n");
-        const QByteArray damaged = "[Duplikon\nAntippen=true\nFenstergroesse=200\n";
-        write(f.user(), damaged);
+        QDir().mkpath(QFileInfo(f.admin(1)).path());
+        QVERIFY(::mkfifo(QFile::encodeName(f.admin(1)).constData(), 0600) == 0); // never waited on
+        const char bytes[] = "[Duplikon]\nAntippen=true\nFenstergroesse=200\n\0\x89PNG";
+        const QByteArray binary(bytes, sizeof bytes - 1);
+        write(f.user(), binary);
         ExtraSettings s(f.files);
-        QVERIFY(!s.tapPlay() && !s.editorOff() && !s.settingsOff() && s.windowSize() == WindowSize::Normal);
+        QVERIFY(!s.value(config::tapPlay) && !s.value(config::editorOff) && !s.value(config::settingsOff));
+        QVERIFY(s.value(config::windowSize) == WindowSize::Normal && s.problems().size() == 3);
         QString error;
-        QVERIFY(!s.setTapPlay(true, &error) && !s.tapPlay());
+        QVERIFY(!s.set(config::tapPlay, true, &error) && !s.value(config::tapPlay));
         QVERIFY2(error.contains(QStringLiteral("beschädigt")), qPrintable(error));
-        QCOMPARE(f.userBytes(), damaged);
+        QCOMPARE(f.userBytes(), binary);
     }
 
     void storingTheUsersValueLeavesFixedValuesAlone()
@@ -103,13 +150,34 @@ private slots:
         Files f;
         write(f.admin(0), "[Fest]\nFenstergroesse=150\n");
         ExtraSettings s(f.files);
-        QSignalSpy changed(&s, &ExtraSettings::tapPlayChanged);
+        QSignalSpy changed(&s, &ExtraSettings::changed);
         QString error;
-        QVERIFY(s.setTapPlay(true, &error) && s.setWindowSize(WindowSize::Double, &error));
+        QVERIFY(s.set(config::tapPlay, true, &error) && s.set(config::windowSize, WindowSize::Double, &error));
         QCOMPARE(changed.count(), 1);
-        QVERIFY(changed.first().first().toBool() && s.tapPlay());
-        QCOMPARE(s.windowSize(), WindowSize::OneAndAHalf);
+        QVERIFY(changed.first().first().value<config::Id>() == config::tapPlay && s.value(config::tapPlay));
+        QCOMPARE(s.value(config::windowSize), WindowSize::OneAndAHalf);
         QCOMPARE(f.userBytes(), QByteArray("[Duplikon]\nAntippen=true\n"));
+    }
+
+    // What --einstellungen prints: every key with where it comes from, then the problems.
+    void reportNamesWhereEachValueComesFrom()
+    {
+        Files f;
+        write(f.admin(0), "[Fest]\nTonAus=1\nFenstergroesse=bildschirm\n");
+        write(f.user(), "[Duplikon]\nTempo=+20\nStimme=German\nFarbe=rot\n");
+        const QString a = f.admin(0), u = f.user();
+        QCOMPARE(ExtraSettings(f.files).report(),
+                 QStringLiteral("Antippen=false  (eingebaute Vorgabe)\n"
+                                "Fenstergroesse=Bildschirm  (%1:3, fest)\n"
+                                "Vorlesen=false  (eingebaute Vorgabe)\n"
+                                "Stimme=German  (%2:3)\n"
+                                "Tempo=20  (%2:2)\n"
+                                "EditorAus=false  (eingebaute Vorgabe)\n"
+                                "EinstellungenAus=false  (eingebaute Vorgabe)\n"
+                                "AufnahmeAus=false  (eingebaute Vorgabe)\n"
+                                "TonAus=true  (%1:2, fest)\n"
+                                "%2:4: Unbekannter Schlüssel „Farbe“ wird übergangen.\n")
+                     .arg(a, u));
     }
 
     void filesFromTheEnvironment()

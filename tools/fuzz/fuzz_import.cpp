@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the import of a teacher's own picture: the format checks
-// (HEIC, SVG references, the end of the file), the size limits, the decode in
+// (HEIC, what an SVG refers to and repeats, the end of the file), the size limits, the decode in
 // any format Qt reads and the fitting into a cell and the solution picture.
 #include "FuzzEntry.h"
+#include "pictures/Metafile.h"
 #include "pictures/PictureImport.h"
 
 #include <QGuiApplication>
@@ -30,13 +31,14 @@ void check(const QByteArray &bytes, duplikon::ImportKind kind)
         std::abort(); // a failure carries its reason, a success none
     if (!p.ok)
         return;
+    const QSize box = duplikon::importBox(kind);
     if (p.extension == QLatin1String("WMF")) {
-        if (p.bytes != bytes)
-            std::abort(); // a metafile is copied as it is
+        const QSize natural = duplikon::renderMetafile(p.bytes, QSize(1, 1), false).naturalSize;
+        if (!natural.isValid() || natural.width() > box.width() || natural.height() > box.height())
+            std::abort(); // a metafile is written to draw within the box
         return;
     }
     const QImage stored = QImage::fromData(p.bytes);
-    const QSize box = duplikon::importBox(kind);
     if (stored.isNull() || stored.width() > box.width() || stored.height() > box.height())
         std::abort(); // the stored picture is readable and fits
     if (kind == duplikon::ImportKind::Solution && stored.size() != box)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the seed corpus of the fuzz targets: small metafiles with every
 // record kind the player draws, small bitmaps, GIFs and JPEGs, task files in
-// the encodings and line ends the reader meets, and settings files as the
-// program writes them.
+// the encodings and line ends the reader meets, settings files as the
+// program writes them, and sound headers.
 #include "BmpWriter.h"
 #include "WmfWriter.h"
 #include "lesson/SettingsFile.h"
@@ -85,10 +85,41 @@ static void importSeeds(const QString &r)
     save(r, QStringLiteral("inner.svg"), QByteArray("<svg xmlns='http://www.w3.org/2000/svg' "
         "xmlns:xlink='http://www.w3.org/1999/xlink' width='300' height='90'><defs><rect id='a' width='9' "
         "height='9' fill='red'/></defs><use xlink:href='#a'/><circle cx='50' cy='40' r='30'/></svg>"));
+    // SVGs as the import's check reads them: comments, styles, entities and uses.
+    save(r, QStringLiteral("styled.svg"), QByteArray("<?xml version='1.0'?><?xml-stylesheet href='#s'?>"
+        "<!-- a comment with href=\"#x\" --><svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>"
+        "<style id='s'><![CDATA[rect { fill: url(#g) } circle { fill: blue }]]></style><defs><linearGradient "
+        "id='g'><stop offset='0' stop-color='red'/><stop offset='1' stop-color='yellow'/></linearGradient></defs>"
+        "<rect width='40' height='30' style='stroke: url(\"#g\")'/><circle cx='20' cy='15' r='9'/></svg>"));
+    save(r, QStringLiteral("entity.svg"), QByteArray("<!DOCTYPE svg [<!ENTITY farbe 'red'>]><svg "
+        "xmlns='http://www.w3.org/2000/svg' width='20' height='20'><rect width='9' height='9' fill='&farbe;'/></svg>"));
+    QByteArray uses("<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                    "width='50' height='50'><rect id='u0' width='2' height='2'/>");
+    for (int level = 1; level <= 3; ++level) {
+        uses += "<g id='u" + QByteArray::number(level) + "'>";
+        for (int k = 0; k < 4; ++k)
+            uses += "<use xlink:href='#u" + QByteArray::number(level - 1) + "' x='" + QByteArray::number(3 * k) + "'/>";
+        uses += "</g>";
+    }
+    save(r, QStringLiteral("uses.svg"), uses + "<image href='data:image/png;base64,"
+         + written(clear, "png").toBase64() + "' width='6' height='2'/></svg>");
     QByteArray turned = written(clear.convertToFormat(QImage::Format_RGB32), "jpeg");
     turned.insert(2, QByteArray("\xFF\xE1\x00\x22" "Exif\0\0" "MM\0\x2A\0\0\0\x08" "\0\x01"
                                 "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0" "\0\0\0\0", 36));
     save(r, QStringLiteral("exif.jpg"), turned);
+}
+
+// Sound headers: a WAV with a chunk before its format, the first page of an
+// Ogg stream, an MP3 with a tag and one that starts with a frame.
+static void soundSeeds(const QString &d)
+{
+    QByteArray wav("RIFF\x34\0\0\0WAVEJUNK\x03\0\0\0abc\0fmt \x10\0\0\0", 32);
+    wav += QByteArray("\x01\0\x01\0\x40\x1F\0\0\x40\x1F\0\0\x01\0\x08\0data\x04\0\0\0\x80\x80\x80\x80", 28);
+    save(d, QStringLiteral("junk.wav"), wav);
+    save(d, QStringLiteral("page.ogg"), QByteArray("OggS\0\x02", 6) + QByteArray(30, '\0'));
+    save(d, QStringLiteral("tag.mp3"), QByteArray("ID3\x04\0\0\0\0\0\x0A", 10) + QByteArray(10, '\0')
+         + QByteArray("\xFF\xFB\x90\x64", 4));
+    save(d, QStringLiteral("frame.mp3"), QByteArray("\xFF\xFB\x90\x64", 4) + QByteArray(60, '\x55'));
 }
 
 // Settings files as the program writes them, and as a teacher may have edited
@@ -122,6 +153,7 @@ int main(int argc, char **argv)
     rasterSeeds(root + QStringLiteral("/raster"));
     importSeeds(root + QStringLiteral("/import"));
     settingsSeeds(root + QStringLiteral("/settings"));
+    soundSeeds(root + QStringLiteral("/sound"));
 
     WmfWriter shapes = canvas();
     shapes.selectObject(shapes.createPen(WmfWriter::PsDash, 2, Qt::black));
