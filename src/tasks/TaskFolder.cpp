@@ -60,9 +60,20 @@ void TaskFolder::watch()
 
 void TaskFolder::read()
 {
-    m_taskFiles = listFiles(m_folder, QStringLiteral("*.TXT"));
-    m_pictures = listFiles(m_folder, kPicturePattern);
-    m_sounds = listFiles(m_folder, QStringLiteral("*.WAV;*.OGG;*.MP3"));
+    // One listing of the folder, dealt by ending.
+    m_taskFiles.clear();
+    m_pictures.clear();
+    m_sounds.clear();
+    const QStringList names = listFiles(m_folder, QStringLiteral("*.TXT;") + kPicturePattern + QStringLiteral(";*.WAV;*.OGG;*.MP3"));
+    for (const QString &name : names) {
+        const QString ending = name.right(4).toUpper();
+        if (ending == QLatin1String(".TXT"))
+            m_taskFiles << name;
+        else if (kPicturePattern.contains(ending))
+            m_pictures << name;
+        else
+            m_sounds << name;
+    }
     const QString solution = resolvePath(withTrailingSeparator(m_folder), QStringLiteral("DUPBILDER"));
     m_solutionFolder = withTrailingSeparator(solution);
     m_hasSolutionFolder = isFolder(solution);
