@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileSystemWatcher>
+#include <QTimer>
 
 #include <sys/vfs.h>
 
@@ -26,7 +27,7 @@ qint64 fileSystemType(const QString &path)
 TaskFolder::TaskFolder(const QString &folder, QObject *parent) : QObject(parent), m_folder(folder)
 {
     read();
-    watch();
+    QTimer::singleShot(kWatchDelayMilliseconds, this, &TaskFolder::watch);
 }
 
 bool TaskFolder::isNetworkFileSystem(qint64 type)

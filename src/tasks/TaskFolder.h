@@ -18,6 +18,10 @@ class TaskFolder : public QObject {
 public:
     explicit TaskFolder(const QString &folder, QObject *parent = nullptr);
 
+    // The watcher is set up this long after the model is made: the first
+    // watch of a process costs milliseconds that the start does not wait for.
+    static constexpr int kWatchDelayMilliseconds = 1500;
+
     QString folder() const { return m_folder; }
     const QStringList &taskFiles() const { return m_taskFiles; }
     const QStringList &pictures() const { return m_pictures; }
@@ -29,7 +33,8 @@ public:
     // DUPBILDER with a trailing separator, as found in the folder.
     QString solutionFolder() const { return m_solutionFolder; }
 
-    // A watcher looks after the folder (a local file system that allows it).
+    // A watcher looks after the folder (a local file system that allows it,
+    // from kWatchDelayMilliseconds on).
     bool watched() const { return m_watcher != nullptr; }
     // The watcher saw a change since the last reading.
     bool stale() const { return m_stale; }

@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(folder.sounds(), QStringList({"Bellen.wav"}));
         QVERIFY(folder.hasSolutionFolder());
         QCOMPARE(folder.solutionPictures(), QStringList({"Stern.gif"}));
-        QVERIFY(folder.watched());
+        QTRY_VERIFY(folder.watched());
         QVERIFY(!folder.stale());
 
         // a change on disk only marks the model stale: nothing is read
@@ -69,6 +69,7 @@ private slots:
         // pictures stand in for the missing solution pictures
         QTemporaryDir dir;
         TaskFolder missing(dir.filePath(QStringLiteral("fehlt")));
+        QTest::qWait(TaskFolder::kWatchDelayMilliseconds + 100);
         QVERIFY(!missing.watched());
         QVERIFY(missing.taskFiles().isEmpty());
         QVERIFY(!missing.hasSolutionFolder());
