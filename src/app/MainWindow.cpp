@@ -11,6 +11,7 @@
 #include "board/SolutionPicture.h"
 #include "tasks/Task.h"
 #include "lesson/LessonRules.h"
+#include "lesson/LessonState.h"
 #include "lesson/SettingsPanel.h"
 #include "pictures/PictureBox.h"
 #include "platform/ActivationWatcher.h"
@@ -25,6 +26,7 @@
 
 #include "lesson/SettingsFile.h"
 #include "check/CheckWindow.h"
+#include "check/SolvedTaskLog.h"
 #include "editor/EditorWindow.h"
 #include "output/PageOutput.h"
 
@@ -41,6 +43,7 @@ namespace duplikon {
 
 MainWindow::MainWindow(Platform platform, const QString &workingFolder, ExtraSettings *extra, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_workingFolder(workingFolder),
+      m_lessonState(new LessonState(this)), m_log(new SolvedTaskLog(this)),
       m_extra(extra ? extra : new ExtraSettings({}, this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -58,9 +61,9 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, ExtraSet
     m_board = new Board(m_client, platform);
     buildStrip();
     m_solution = new SolutionPicture(m_client, platform);
-    m_choice = new TaskChoice(m_client, platform, m_board->state());
-    m_settings = new SettingsPanel(m_client, platform);
-    m_lesson = new LessonRules(this, platform, m_board->state(), m_choice, m_settings, m_solution, m_command7);
+    m_choice = new TaskChoice(m_client, platform, m_board->state(), m_lessonState);
+    m_settings = new SettingsPanel(m_client, platform, m_lessonState);
+    m_lesson = new LessonRules(this, platform, m_lessonState, m_board->state(), m_choice, m_settings, m_solution);
     ignoreHeldPressKeys();
     m_settings->setExtraSettings(m_extra);
     m_lesson->setExtraSettings(m_extra);
@@ -73,12 +76,32 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, ExtraSet
     });
 
     // The board takes the keyboard focus whenever none of these lies over it.
-    for (const char *cover : {"Dateibild", "List5", "Picture2", "loesungsbild"})
-        m_board->keyboard()->addCover(m_client->findChild<QWidget *>(QLatin1String(cover)));
+    for (QWidget *cover : {m_choice->Dateibild(), m_choice->List5(), m_settings->Picture2(),
+                           static_cast<QWidget *>(m_solution->loesungsbild())})
+        m_board->keyboard()->addCover(cover);
+
+    // The board and the strip show the lesson's look and user name.
+    const auto showColours = [this] {
+        m_board->state()->setQuestionColour(m_lessonState->questionColour());
+        m_board->state()->setAnswerColour(m_lessonState->answerColour());
+    };
+    showColours();
+    connect(m_lessonState, &LessonState::coloursChanged, this, showColours);
+    connect(m_lessonState, &LessonState::twoColoursChanged, this, [this](bool on) {
+        m_board->setTwoColours(on);
+        const QSignalBlocker block(m_check4);
+        m_check4->setChecked(on);
+    });
+    connect(m_lessonState, &LessonState::textStyleChanged, this,
+            [this] { m_board->setTextStyle(m_lessonState->textSize(), m_lessonState->textBold()); });
+    connect(m_lessonState, &LessonState::userNameChanged, this, [this](const QString &name) {
+        m_command7->setText(name);
+        m_command7->setAccessibleName(name);
+    });
 
     connect(m_board->state(), &BoardState::solvedTask, this, &MainWindow::Fertigkontrolle);
     connect(m_board->keyboard(), &BoardKeyboard::lastPairMatched, this,
-            [this] { findChild<QWidget *>(QStringLiteral("punkte"))->setFocus(Qt::OtherFocusReason); });
+            [this] { m_punkte->setFocus(Qt::OtherFocusReason); });
     connect(m_board, &Board::answerColourChanged, m_choice, &TaskChoice::showAnswerColour);
     connect(m_choice, &TaskChoice::taskChosen, m_board, &Board::AufgabeLaden);
     connect(m_choice, &TaskChoice::titleChanged, this, &MainWindow::setWindowTitle);
@@ -163,11 +186,11 @@ void MainWindow::buildStrip()
         return b;
     };
     m_command7 = button(QStringLiteral("Benutzer"), "Command7", 240, 2415);
-    QPushButton *punkte = button(QStringLiteral(" 0 Punkte"), "punkte", 2760, 2415);
-    auto *check4 = new QCheckBox(QStringLiteral("zweifarbige Fenster"), m_client);
-    check4->setObjectName(QStringLiteral("Check4"));
-    placeTwips(check4, 7560, 8160, 2535, 375);
-    check4->setFont(designFont());
+    m_punkte = button(QStringLiteral(" 0 Punkte"), "punkte", 2760, 2415);
+    m_check4 = new QCheckBox(QStringLiteral("zweifarbige Fenster"), m_client);
+    m_check4->setObjectName(QStringLiteral("Check4"));
+    placeTwips(m_check4, 7560, 8160, 2535, 375);
+    m_check4->setFont(designFont());
     QPushButton *schrift1 = button(QStringLiteral("Abc"), "Schrift1", 10200, 735);
     schrift1->setAccessibleName(QStringLiteral("Abc kleiner"));
     schrift1->setFont(designFont(8.25, false, QStringLiteral("Arial")));
@@ -177,19 +200,21 @@ void MainWindow::buildStrip()
     schrift2->setFont(designFont(12, false));
     schrift2->setToolTip(QStringLiteral("Schrift größer"));
     m_command6 = button(QStringLiteral("Fett"), "Command6", 11760, 975);
-    m_board->setPointsButton(punkte);
-    m_board->setTwoColourBox(check4);
+    m_board->setPointsButton(m_punkte);
     // Alt letters of the strip; the menus and the panels have their own.
     setAltLetter(m_command7, QLatin1Char('N'));
-    setAltLetter(punkte, QLatin1Char('U'));
-    setAltLetter(check4, QLatin1Char('Z'));
+    setAltLetter(m_punkte, QLatin1Char('U'));
+    setAltLetter(m_check4, QLatin1Char('Z'));
     setAltLetter(schrift1, QLatin1Char('A'));
     setAltLetter(schrift2, QLatin1Char('C'));
     setAltLetter(m_command6, QLatin1Char('T'));
 
     connect(m_command7, &QPushButton::clicked, this, [this] { m_lesson->Command7_Click(); });
-    connect(punkte, &QPushButton::clicked, this, &MainWindow::punkte_Click);
-    connect(check4, &QCheckBox::toggled, this, &MainWindow::Check4_Click);
+    connect(m_punkte, &QPushButton::clicked, this, &MainWindow::punkte_Click);
+    connect(m_check4, &QCheckBox::toggled, this, [this](bool on) {
+        m_lessonState->setTwoColours(on);
+        Check4_Click();
+    });
     connect(schrift1, &QPushButton::clicked, this, &MainWindow::Schrift1_Click);
     connect(schrift2, &QPushButton::clicked, this, &MainWindow::Schrift2_Click);
     connect(m_command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
@@ -218,7 +243,7 @@ void MainWindow::Form_Activate()
     ++m_activations;
     fixSize();
     // Text1 at 12 pt, one step larger for all cells: 14 pt.
-    m_board->setTextSize(12);
+    m_lessonState->setTextSize(12);
     Schrift2_Click();
     Command6_Click();
     m_lesson->menu2_Click();
@@ -246,20 +271,18 @@ void MainWindow::EinstellungenLesen()
     // A missing or damaged file gives the defaults.
     Settings s;
     readSettingsFile(resolvePath(m_workingFolder, settingsFileName()), &s);
-    m_settings->setSettings(s);
-    m_board->state()->setQuestionColour(s.colour);
-    m_lesson->setAufgabe(s.pflicht);
+    m_lessonState->setSettings(s);
+    m_lessonState->setAufgabe(s.pflicht);
     m_board->FarbenSetzen();
 }
 
 void MainWindow::writeSettings()
 {
-    Settings s = m_settings->settings();
     // The question colour: cell 1 shows it whenever a task is on the board.
     // Without a task on the board the cells are black, and storing that would
     // lose the teacher's colour (a black board with black text at the next
-    // start), so the colour field itself is stored.
-    s.colour = m_board->state()->questionColour();
+    // start), so the colour of farbe1 itself is stored.
+    const Settings s = m_lessonState->settings();
     QString error;
     if (!writeSettingsFile(QDir(m_workingFolder).filePath(settingsFileName()), s, &error)) {
         m_platform.dialogs->message(QStringLiteral("Einstellungen"),
@@ -274,7 +297,8 @@ void MainWindow::Fertigkontrolle()
 {
     if (!m_board->state()->solved())
         return;
-    checkWindow(true)->appendLog(m_board->state()->task(), m_platform.clock->timeText());
+    checkWindow(true);
+    m_log->append(m_board->state()->task(), m_platform.clock->timeText());
     m_lesson->taskSolved();
     if (!m_solution->File3().isEmpty())
         m_solution->LoesungsbildZeigen();
@@ -288,9 +312,9 @@ void MainWindow::Fertigkontrolle()
 CheckWindow *MainWindow::checkWindow(bool create)
 {
     if (!m_check && create) {
-        auto *check = new CheckWindow(m_platform, programFolder());
-        check->setUserName(m_lesson->userName());
-        connect(m_lesson, &LessonRules::userNameChanged, check, &CheckWindow::setUserName);
+        auto *check = new CheckWindow(m_platform, programFolder(), m_log);
+        check->setUserName(m_lessonState->userName());
+        connect(m_lessonState, &LessonState::userNameChanged, check, &CheckWindow::setUserName);
         m_check = check;
     }
     return static_cast<CheckWindow *>(m_check.data());
@@ -313,22 +337,21 @@ void MainWindow::Check4_Click()
 
 void MainWindow::farbe1_Click()
 {
-    m_board->state()->setQuestionColour(nextColour(m_board->state()->questionColour()));
-    m_settings->showColours(m_board->state()->questionColour(), m_board->state()->answerColour());
+    m_lessonState->setQuestionColour(nextColour(m_lessonState->questionColour()));
     Check4_Click();
 }
 
 void MainWindow::farbe2_Click()
 {
-    m_board->state()->setAnswerColour(nextColour(m_board->state()->answerColour()));
-    m_settings->showColours(m_board->state()->questionColour(), m_board->state()->answerColour());
+    m_lessonState->setAnswerColour(nextColour(m_lessonState->answerColour()));
     Check4_Click();
 }
 
 void MainWindow::Command6_Click()
 {
+    const bool bold = m_lessonState->textBold();
     QFont buttonFont = m_command6->font();
-    if (!m_board->textBold()) {
+    if (!bold) {
         m_command6->setText(QStringLiteral("Normal"));
         setAltLetter(m_command6, QLatin1Char('M'));
         buttonFont.setBold(false);
@@ -338,17 +361,17 @@ void MainWindow::Command6_Click()
         setAltLetter(m_command6, QLatin1Char('T'));
     }
     m_command6->setFont(buttonFont);
-    m_board->toggleBold();
+    m_lessonState->setTextBold(!bold);
 }
 
 void MainWindow::Schrift1_Click()
 {
-    m_board->setTextSize(smallerSize(m_board->textSize()));
+    m_lessonState->setTextSize(smallerSize(m_lessonState->textSize()));
 }
 
 void MainWindow::Schrift2_Click()
 {
-    m_board->setTextSize(largerSize(m_board->textSize()));
+    m_lessonState->setTextSize(largerSize(m_lessonState->textSize()));
 }
 
 // ---- page output ------------------------------------------------------------
@@ -374,7 +397,7 @@ BoardPage MainWindow::boardPage() const
             cell.text = c.half;
         }
     }
-    page.textFont = m_board->textFont();
+    page.textFont = Board::textFont(m_lessonState->textSize(), m_lessonState->textBold());
     return page;
 }
 
@@ -389,7 +412,7 @@ void MainWindow::Command8_Click()
     if (!m_platform.dialogs->askYesNo(QStringLiteral("Drucken"),
                                       QStringLiteral("Wollen Sie die aktuelle Seite drucken?\r\r")))
         return;
-    if (m_choice->File1()->listIndex() < 0)
+    if (m_lessonState->task().isEmpty())
         return;
     SeiteDrucken(boardPage(), m_platform);
 }
@@ -397,6 +420,11 @@ void MainWindow::Command8_Click()
 // ---- editor -----------------------------------------------------------------
 
 void MainWindow::menu3_Click()
+{
+    openEditor();
+}
+
+void MainWindow::openEditor()
 {
     if (!m_editor)
         m_editor = new EditorWindow(m_platform, this);

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QCheckBox;
 class QPushButton;
 
 namespace duplikon {
@@ -16,8 +17,10 @@ class CheckWindow;
 class EditorWindow;
 class ExtraSettings;
 class LessonRules;
+class LessonState;
 class SettingsPanel;
 class SolutionPicture;
+class SolvedTaskLog;
 class TaskChoice;
 class TaskFolder;
 struct BoardPage;
@@ -57,7 +60,7 @@ public:
     void punkte_Click();
     void menu1a_Click();          // "Beenden"
     void menu1b_Click();          // "Autor ..."
-    void menu3_Click();           // "Editor"
+    void menu3_Click();           // "Editor", once the lesson rules let it open
 
     // The check window, created hidden when asked to.
     CheckWindow *checkWindow(bool create);
@@ -68,6 +71,8 @@ public:
     SettingsPanel *settingsPanel() const { return m_settings; }
     SolutionPicture *solution() const { return m_solution; }
     LessonRules *lesson() const { return m_lesson; }
+    LessonState *lessonState() const { return m_lessonState; }
+    SolvedTaskLog *solvedLog() const { return m_log; }
     ExtraSettings *extraSettings() const override { return m_extra; }
     int activations() const { return m_activations; }
     // The board as the page output sees it.
@@ -89,6 +94,8 @@ private:
     void buildStrip();
     void centre();
     void fixSize();
+    // Hides the main window and shows the editor, made at its first use.
+    void openEditor();
     void quitProgram();
 
     Platform m_platform;
@@ -100,8 +107,12 @@ private:
     SettingsPanel *m_settings = nullptr;
     SolutionPicture *m_solution = nullptr;
     LessonRules *m_lesson = nullptr;
+    LessonState *m_lessonState = nullptr;
+    SolvedTaskLog *m_log = nullptr;
     ExtraSettings *m_extra = nullptr;
     QPushButton *m_command7 = nullptr;
+    QPushButton *m_punkte = nullptr;
+    QCheckBox *m_check4 = nullptr;
     QPushButton *m_command6 = nullptr;
     QPointer<QWidget> m_check;   // the CheckWindow, while it exists
     QPointer<QWidget> m_editor;  // the EditorWindow, while it is loaded

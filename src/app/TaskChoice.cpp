@@ -2,6 +2,7 @@
 #include "app/TaskChoice.h"
 
 #include "board/BoardState.h"
+#include "lesson/LessonState.h"
 #include "tasks/Task.h"
 #include "pictures/PictureBox.h"
 #include "pictures/SoundHalf.h"
@@ -31,8 +32,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, int l, 
 }
 } // namespace
 
-TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *board)
-    : QObject(client), m_platform(platform), m_board(board)
+TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *board, LessonState *lesson)
+    : QObject(client), m_platform(platform), m_board(board), m_lesson(lesson)
 {
     m_dateibild = new QFrame(client);
     m_dateibild->setObjectName(QStringLiteral("Dateibild"));
@@ -134,7 +135,9 @@ int TaskChoice::selectedIndex() const
 void TaskChoice::loadTask(int index)
 {
     m_file1->setListIndex(index);
-    emit taskChosen(selectedTaskFile());
+    const QString task = selectedTaskFile();
+    m_lesson->setTask(task);
+    emit taskChosen(task);
 }
 
 void TaskChoice::showAnswerColour(ColourValue colour)
@@ -157,11 +160,13 @@ void TaskChoice::fillShortList()
 
 void TaskChoice::DateilisteFuellen()
 {
-    // File1 lists the folder as it is now, nothing selected.
+    // Reading the folder again loses the selection, and with it the task
+    // being played, until the short list loads the first task again.
     if (m_folder) {
         m_folder->refresh();
         m_file1->setEntries(m_folder->taskFiles());
     }
+    m_lesson->setTask(QString());
     fillShortList();
     if (m_list5->count() > 0) {
         m_list5->setListIndex(0);
@@ -234,7 +239,7 @@ void TaskChoice::Command2_Click()
 {
     parkPanel();
     loadTask(m_file1->listIndex());
-    emit titleChanged(QStringLiteral("Duplikon (") + m_file1->selectedText() + QLatin1Char(')'));
+    emit titleChanged(QStringLiteral("Duplikon (") + m_lesson->task() + QLatin1Char(')'));
 }
 
 void TaskChoice::Command1_Click()
@@ -270,6 +275,7 @@ bool TaskChoice::eventFilter(QObject *watched, QEvent *event)
 void TaskChoice::showPanel()
 {
     moveLeftTwips(m_dateibild, kPanelShown);
+    m_lesson->setPanelShown(LessonState::Panel::TaskChoice, true);
     m_panelFocus.shown(m_dateibild, m_file1);
 }
 
@@ -277,11 +283,13 @@ void TaskChoice::parkPanel()
 {
     m_panelFocus.parked(m_dateibild);
     moveLeftTwips(m_dateibild, kParkedLeft);
+    m_lesson->setPanelShown(LessonState::Panel::TaskChoice, false);
 }
 
 void TaskChoice::showShortList()
 {
     moveLeftTwips(m_list5, kShortListShown);
+    m_lesson->setPanelShown(LessonState::Panel::ShortList, true);
     m_shortListFocus.shown(m_list5, m_list5);
     if (m_list5->currentRow() < 0 && m_list5->count() > 0)
         m_list5->setCurrentRow(0, QItemSelectionModel::NoUpdate);
@@ -291,9 +299,12 @@ void TaskChoice::parkShortList()
 {
     m_shortListFocus.parked(m_list5);
     moveLeftTwips(m_list5, kParkedLeft);
+    m_lesson->setPanelShown(LessonState::Panel::ShortList, false);
 }
 
-bool TaskChoice::shortListShown() const { return leftTwips(m_list5) == kShortListShown; }
-bool TaskChoice::panelShown() const { return leftTwips(m_dateibild) == kPanelShown; }
+bool TaskChoice::shortListShown() const { return m_lesson->panelShown(LessonState::Panel::ShortList); }
+bool TaskChoice::panelShown() const { return m_lesson->panelShown(LessonState::Panel::TaskChoice); }
+QWidget *TaskChoice::Dateibild() const { return m_dateibild; }
+QWidget *TaskChoice::List5() const { return m_list5; }
 
 } // namespace duplikon

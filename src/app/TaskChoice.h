@@ -13,6 +13,7 @@ class QLabel;
 namespace duplikon {
 
 class BoardState;
+class LessonState;
 class ListBox;
 class TaskFolder;
 class PictureBox;
@@ -25,7 +26,8 @@ class TaskChoice : public QObject, public TaskPicker {
     Q_OBJECT
 public:
     // board: the game, whose task the file list names again after "Abbruch".
-    TaskChoice(QWidget *client, Platform platform, const BoardState *board);
+    // lesson: takes the task being played and which of the two panels is shown.
+    TaskChoice(QWidget *client, Platform platform, const BoardState *board, LessonState *lesson);
 
     static constexpr int kPanelShown = 720;
     static constexpr int kShortListShown = 840;
@@ -46,8 +48,11 @@ public:
     void showShortList() override;
     void parkShortList() override;
     void parkPanel();
-    bool shortListShown() const override;
+    bool shortListShown() const;
     bool panelShown() const;
+    // Dateibild and List5, which lie over the board while they are shown.
+    QWidget *Dateibild() const;
+    QWidget *List5() const;
     // Fills List5 from File1 (each name without its last four characters).
     void fillShortList() override;
     QStringList taskFiles() const override;
@@ -79,6 +84,7 @@ private:
 
     Platform m_platform;
     const BoardState *m_board;
+    LessonState *m_lesson;
     QString m_programFolder;
     QFrame *m_dateibild;
     QLabel *m_progpfad;

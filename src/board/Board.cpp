@@ -10,7 +10,6 @@
 #include "pictures/PictureBox.h"
 #include "tasks/Task.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -26,8 +25,7 @@ Board::Board(QWidget *client, Platform platform)
     : QObject(client), m_platform(platform), m_state(new BoardState(this))
 {
     m_drag = new InWindowDrag(client);
-    QFont cellFont(QStringLiteral("Courier New"));
-    cellFont.setPointSizeF(12);
+    const QFont cellFont = textFont(12, false);
     for (int i = 0; i < kCells; ++i) {
         const int n = i + 1;
         const int left = kColumnLefts[i % 5];
@@ -217,7 +215,7 @@ void Board::hidePair(int target, int source)
 
 void Board::Check4_Click()
 {
-    if (m_check4 && m_check4->isChecked())
+    if (m_twoColours)
         FarblisteZweifarbig();
     else
         FarblisteEinfarbig();
@@ -243,39 +241,19 @@ void Board::FarbenSetzen()
     }
 }
 
-bool Board::toggleBold()
+QFont Board::textFont(qreal points, bool bold)
 {
-    const bool bold = !textBold();
-    for (int i = 0; i < kCells; ++i) {
-        QFont f = m_labels[i]->font();
-        f.setBold(bold);
-        m_labels[i]->setFont(f);
-    }
-    return bold;
+    QFont f(QStringLiteral("Courier New"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
 }
 
-void Board::setTextSize(qreal points)
+void Board::setTextStyle(qreal points, bool bold)
 {
-    for (int i = 0; i < kCells; ++i) {
-        QFont f = m_labels[i]->font();
-        f.setPointSizeF(points);
-        m_labels[i]->setFont(f);
-    }
-}
-
-qreal Board::textSize() const
-{
-    return m_labels[0]->font().pointSizeF();
-}
-
-bool Board::textBold() const
-{
-    return m_labels[0]->font().bold();
-}
-
-QFont Board::textFont() const
-{
-    return m_labels[0]->font();
+    const QFont f = textFont(points, bold);
+    for (CellLabel *label : m_labels)
+        label->setFont(f);
 }
 
 } // namespace duplikon

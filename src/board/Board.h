@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QStringList>
 
-class QCheckBox;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -55,18 +54,15 @@ public:
     void setPointsButton(QPushButton *button);
 
     // Cell look.
-    // Check4 "zweifarbige Fenster" decides the colouring mode.
-    void setTwoColourBox(QCheckBox *box) { m_check4 = box; }
+    // The colouring mode that Check4 "zweifarbige Fenster" shows.
+    void setTwoColours(bool on) { m_twoColours = on; }
     void Check4_Click();
     void FarblisteEinfarbig();
     void FarblisteZweifarbig();
     void FarbenSetzen();
-    // Bold toggle; returns the new bold state.
-    bool toggleBold();
-    void setTextSize(qreal points);
-    qreal textSize() const;
-    bool textBold() const;
-    QFont textFont() const;
+    // The type of the text cells: "Courier New" in a size, bold or not.
+    static QFont textFont(qreal points, bool bold);
+    void setTextStyle(qreal points, bool bold);
 
     // The controls of cell i (from 0): Bild<i + 1> and Text<i + 1>.
     PictureBox *cellPicture(int i) const { return m_pictures[i]; }
@@ -103,7 +99,7 @@ private:
     InWindowDrag *m_drag = nullptr;
     BoardKeyboard *m_keyboard = nullptr;
     BoardVoice *m_voice = nullptr;
-    QCheckBox *m_check4 = nullptr;
+    bool m_twoColours = false;
 };
 
 } // namespace duplikon

@@ -34,6 +34,8 @@ public:
     // Parks the picture and clears it (a new task is coming).
     void park();
     bool shown() const;
+    // The picture box, which lies over the board while it is shown.
+    PictureBox *loesungsbild() const { return m_box; }
 
 private:
     Platform m_platform;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/CheckWindow.h"
 
+#include "check/SolvedTaskLog.h"
 #include "tasks/Task.h"
 #include "pictures/PictureBox.h"
 #include "pictures/SoundHalf.h"
@@ -42,8 +43,8 @@ ListBox *makeList(QWidget *parent, const QString &name, const QString &descripti
 
 } // namespace
 
-CheckWindow::CheckWindow(Platform platform, QString programFolder, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_programFolder(std::move(programFolder))
+CheckWindow::CheckWindow(Platform platform, QString programFolder, SolvedTaskLog *log, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_log(log), m_programFolder(std::move(programFolder))
 {
     // A window of its own even when the main window is given as owner.
     setWindowFlags(windowFlags() | Qt::Window);
@@ -91,6 +92,17 @@ CheckWindow::CheckWindow(Platform platform, QString programFolder, QWidget *pare
     connect(m_list1->verticalScrollBar(), &QScrollBar::valueChanged, m_list3->verticalScrollBar(), &QScrollBar::setValue);
     connect(m_list3->verticalScrollBar(), &QScrollBar::valueChanged, m_list1->verticalScrollBar(), &QScrollBar::setValue);
 
+    m_list1->setEntries(m_log->names());
+    m_list3->setEntries(m_log->times());
+    connect(m_log, &SolvedTaskLog::appended, this, [this](const QString &task, const QString &timeText) {
+        m_list1->addItem(task);
+        m_list3->addItem(timeText);
+    });
+    connect(m_log, &SolvedTaskLog::cleared, this, [this] {
+        m_list1->setEntries({});
+        m_list3->setEntries({});
+    });
+
     // A change of the selected entry, by the user or by the program, is the click.
     connect(m_list1, &ListBox::clicked, this, &CheckWindow::List1_Click);
     connect(m_list2, &ListBox::clicked, this, &CheckWindow::List2_Click);
@@ -126,33 +138,19 @@ void CheckWindow::showEvent(QShowEvent *event)
 
 void CheckWindow::closeEvent(QCloseEvent *event)
 {
-    // The close box hides the window, then closes it for good (WA_DeleteOnClose):
-    // the log goes with it.
+    // The close box empties the log and hides the window, then closes it for
+    // good (WA_DeleteOnClose).
+    m_log->clear();
     hide();
     event->accept();
 }
 
-void CheckWindow::appendLog(const QString &fileName, const QString &timeText)
-{
-    m_list1->addItem(fileName);
-    m_list3->addItem(timeText);
-}
-
-QStringList CheckWindow::loggedNames() const
-{
-    return m_list1->entries();
-}
-
-QStringList CheckWindow::loggedTimes() const
-{
-    return m_list3->entries();
-}
-
 void CheckWindow::List1_Click()
 {
-    if (m_list1->listIndex() < 0)
+    const int row = m_list1->listIndex();
+    if (row < 0 || row >= m_log->size())
         return;
-    const QString name = m_list1->selectedText();
+    const QString name = m_log->names().at(row);
     m_list2->setEntries({});
 
     const TaskRead read = readTask(m_programFolder, name);

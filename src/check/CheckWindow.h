@@ -12,28 +12,25 @@ namespace duplikon {
 
 class ListBox;
 class PictureBox;
+class SolvedTaskLog;
 
 // The check window Form3: the log of the tasks solved in this run (List1 names,
-// List3 times), the user name (Label1) and a viewer for a logged task file's
-// lines (List2) and pictures (Picture1).
+// List3 times, a view of the solved-task log), the user name (Label1) and a
+// viewer for a logged task file's lines (List2) and pictures (Picture1).
 //
 // It is created hidden and centred. "Abbruch" hides it and keeps the log; the
-// close box hides and then destroys it (the owner holds it in a QPointer and
-// creates a new, empty one when needed).
+// close box empties the log, hides the window and then destroys it (the owner
+// holds it in a QPointer and creates a new one when needed).
 class CheckWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // programFolder is the folder that relative file names are resolved against.
-    CheckWindow(Platform platform, QString programFolder, QWidget *parent = nullptr);
+    // programFolder is the folder that relative file names are resolved against;
+    // log is the solved-task log it shows, owned by the caller.
+    CheckWindow(Platform platform, QString programFolder, SolvedTaskLog *log, QWidget *parent = nullptr);
 
     // The caption of the main window's Command7 ("Benutzer" until a name is
     // entered); Label1 takes it at the next activation.
     void setUserName(const QString &name) { m_userName = name; }
-
-    // Appends one solved task to the log, whether the window is shown or not.
-    void appendLog(const QString &fileName, const QString &timeText);
-    QStringList loggedNames() const;
-    QStringList loggedTimes() const;
 
     // The design's outer size in twips; the client area below the menu bar.
     static constexpr int kWidthTwips = 13065;
@@ -55,6 +52,7 @@ protected:
 
 private:
     Platform m_platform;
+    SolvedTaskLog *m_log;
     QString m_userName = QStringLiteral("Benutzer");
     QString m_programFolder;
 

@@ -9,15 +9,18 @@
 #include "editor/PictureImportActions.h"
 #include "editor/SoundRecording.h"
 #include "editor/TaskFilePanel.h"
+#include "pictures/PictureBox.h"
 #include "platform/ActivationWatcher.h"
 #include "platform/ExtraSettings.h"
 #include "platform/InWindowDrag.h"
 #include "platform/KeyboardAccess.h"
+#include "platform/ListBox.h"
 
 #include <QAbstractScrollArea>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -70,13 +73,11 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     // Tab goes through the window from left to right: the picture browser,
     // the green column, the task files, the blue column, the text field and
     // the buttons of the large preview.
-    const char *const tabOrder[] = {
-        "List3", "File1", "Picture1", "List1", "Picture2", "Picture5", "Picture4", "Picture3", "Picture6",
-        "Picture7", "File2", "Label10", "Label11", "Label12", "List2", "Picture9", "Picture8", "Picture13",
-        "Picture11", "Picture10", "Picture12", "Text1", "Command1", "Command2",
-    };
-    for (size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(findChild<QWidget *>(QLatin1String(tabOrder[i - 1])), findChild<QWidget *>(QLatin1String(tabOrder[i])));
+    const QList<QWidget *> tabOrder = QList<QWidget *>{m_browser->List3(), m_browser->File1(), m_browser->Picture1()}
+                                      + m_pairs->greenColumn() + m_files->tabChain() + m_pairs->blueColumn()
+                                      + QList<QWidget *>{m_pairs->Text1()} + m_browser->previewButtons();
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 
     connect(m_files, &TaskFilePanel::pairsOpened, m_pairs, &PairLists::openPairs);
     connect(m_files, &TaskFilePanel::pairsTakenOver, m_pairs, &PairLists::takeOverPairs);
@@ -87,7 +88,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     });
 
     buildHelpLine();
-    m_import = new PictureImportActions(m_client, platform, host->programFolder());
+    m_import = new PictureImportActions(m_client, platform, host->programFolder(), m_pairs->controls());
     reportInto(m_import);
     buildMenu(platform);
     // Ctrl+V brings copied files or image data into a list; Text1 takes the
@@ -97,15 +98,16 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     connect(m_pairs, &PairLists::lengthWarning, m_hilfe, &QLabel::setText);
 
     // Picture1 is dragged onto a pair list or its preview box.
-    QWidget *picture1 = findChild<QWidget *>(QStringLiteral("Picture1"));
+    QWidget *picture1 = m_browser->Picture1();
     m_drag = new InWindowDrag(this);
     connect(m_drag, &InWindowDrag::dropped, this, [this, picture1](QWidget *source, QWidget *target) {
         if (source == picture1)
             dropPicture(target);
     });
     m_drag->addSource(picture1);
-    for (const char *name : {"List1", "Lupe1", "List2", "Lupe2"})
-        m_drag->addTarget(findChild<QWidget *>(QLatin1String(name)));
+    for (QWidget *target : {static_cast<QWidget *>(m_pairs->List1()), static_cast<QWidget *>(m_pairs->Lupe1()),
+                            static_cast<QWidget *>(m_pairs->List2()), static_cast<QWidget *>(m_pairs->Lupe2())})
+        m_drag->addTarget(target);
 
     m_activation = new ActivationWatcher(this);
     connect(m_activation, &ActivationWatcher::activatedAfterOtherWindow, this, &EditorWindow::Form_Activate);
@@ -150,7 +152,7 @@ void EditorWindow::buildMenu(Platform platform)
     // [Fest] AufnahmeAus: voices of children are personal data, so there is no recording at all.
     const ExtraSettings *extra = m_host->extraSettings();
     if (!extra || !extra->value(config::recordingOff)) {
-        m_recording = new SoundRecording(m_client, platform, m_host->programFolder(), menu2);
+        m_recording = new SoundRecording(m_client, platform, m_host->programFolder(), menu2, m_pairs->controls());
         reportInto(m_recording);
     }
 
@@ -166,17 +168,17 @@ void EditorWindow::buildHelpLine()
     m_hilfe->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_help = new HelpLine(m_hilfe);
 
-    const struct { const char *control, *text; } help[] = {
-        {"List1", "In dieser grünen Liste stehen die linken Teilpaare oder Aufgaben ..."},
-        {"List2", "In dieser blauen Liste stehen die rechten Teilpaare oder Lösungen ..."},
-        {"Text1", "Hier die gewünschten Texte eingeben und mit den Symbolen einsetzen ..."},
-        {"File2", "In dieser roten Liste stehen die Quelldateien mit den Daten ..."},
-        {"List3", "Aus dieser Ordnerliste einen Ordner durch Anklicken auswählen ..."},
-        {"File1", "Aus dieser Bildliste ein aktuelles Bild durch Anklicken auswählen ..."},
-        {"Picture1", "Das Vorschaubild mit Drag&Drop in das grüne oder blaue Fenster ziehen ..."},
+    const struct { QWidget *control; const char *text; } help[] = {
+        {m_pairs->List1(), "In dieser grünen Liste stehen die linken Teilpaare oder Aufgaben ..."},
+        {m_pairs->List2(), "In dieser blauen Liste stehen die rechten Teilpaare oder Lösungen ..."},
+        {m_pairs->Text1(), "Hier die gewünschten Texte eingeben und mit den Symbolen einsetzen ..."},
+        {m_files->tabChain().first(), "In dieser roten Liste stehen die Quelldateien mit den Daten ..."},
+        {m_browser->List3(), "Aus dieser Ordnerliste einen Ordner durch Anklicken auswählen ..."},
+        {m_browser->File1(), "Aus dieser Bildliste ein aktuelles Bild durch Anklicken auswählen ..."},
+        {m_browser->Picture1(), "Das Vorschaubild mit Drag&Drop in das grüne oder blaue Fenster ziehen ..."},
     };
     for (const auto &h : help) {
-        QWidget *control = m_client->findChild<QWidget *>(QLatin1String(h.control));
+        QWidget *control = h.control;
         control->setProperty(kHelpProperty, QString::fromUtf8(h.text));
         control->setMouseTracking(true);
         control->installEventFilter(this);
@@ -252,9 +254,9 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *e)
         control = control->parent(); // a list's viewport
     if (!control->property(kHelpProperty).isValid())
         return false;
-    const QString name = control->objectName();
-    const bool pairList = name == QLatin1String("List1") || name == QLatin1String("List2");
-    const bool picture = name == QLatin1String("File1") || name == QLatin1String("Picture1");
+    const bool pairList = control == m_pairs->List1() || control == m_pairs->List2();
+    const bool picture1 = control == m_browser->Picture1();
+    const bool picture = control == m_browser->File1() || picture1;
     if (e->type() == QEvent::MouseMove) {
         m_hilfe->setText(control->property(kHelpProperty).toString());
         if (pairList)
@@ -267,15 +269,15 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *e)
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(e)->reason();
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
             m_hilfe->setText(QString::fromUtf8(kKeyHint));
-        if (name == QLatin1String("Picture1"))
-            findChild<QFrame *>(QStringLiteral("Shape1"))->setLineWidth(3);
-    } else if (e->type() == QEvent::FocusOut && name == QLatin1String("Picture1") && watched == control) {
-        findChild<QFrame *>(QStringLiteral("Shape1"))->setLineWidth(1);
+        if (picture1)
+            m_browser->Shape1()->setLineWidth(3);
+    } else if (e->type() == QEvent::FocusOut && picture1 && watched == control) {
+        m_browser->Shape1()->setLineWidth(1);
     } else if (e->type() == QEvent::KeyPress && picture && watched == control) {
         // The keyboard's way of the drag: the same drop onto the list.
         const auto *key = static_cast<QKeyEvent *>(e);
         if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_G || key->key() == Qt::Key_B)) {
-            dropPicture(findChild<QWidget *>(QLatin1String(key->key() == Qt::Key_G ? "List1" : "List2")));
+            dropPicture(key->key() == Qt::Key_G ? m_pairs->List1() : m_pairs->List2());
             return true;
         }
     }

@@ -26,6 +26,20 @@ QString withoutLineBreaks(const QString &text)
 }
 } // namespace
 
+std::optional<PairSide> PairControls::sideOf(const QWidget *w) const
+{
+    if (w && (w == list1 || w == lupe1))
+        return PairSide::Left;
+    if (w && (w == list2 || w == lupe2))
+        return PairSide::Right;
+    return std::nullopt;
+}
+
+PairControls PairLists::controls() const
+{
+    return {m_list1, m_lupe1, m_list2, m_lupe2};
+}
+
 PairLists::PairLists(QWidget *client, const QString &programFolder)
     : QObject(client), m_langname(withTrailingSeparator(programFolder))
 {
@@ -62,9 +76,12 @@ PairLists::PairLists(QWidget *client, const QString &programFolder)
         {"Picture6", "Picture10", EditorSymbol::MoveDown, 5520, "nach unten"},
         {"Picture7", "Picture12", EditorSymbol::Delete, 6000, "Text löschen"},
     };
+    m_greenColumn = {m_list1};
+    m_blueColumn = {m_list2};
     for (const Button &b : buttons) {
         for (ListBox *list : {m_list1, m_list2}) {
             auto *button = new SymbolButton(b.kind, client);
+            (list == m_list1 ? m_greenColumn : m_blueColumn).append(button);
             button->setObjectName(QLatin1String(list == m_list1 ? b.green : b.blue));
             button->setToolTip(QString::fromUtf8(b.tip));
             placeTwips(button, b.left + (list == m_list1 ? 0 : 6240), 6720, 495, 495);

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 class QImage;
 class QLabel;
 class QLineEdit;
@@ -14,6 +16,16 @@ enum class EditorSymbol;
 
 // The green list of left halves (List1) or the blue list of right halves (List2).
 enum class PairSide { Left, Right };
+
+// The controls that stand for the two pair lists: each list and its preview box.
+struct PairControls {
+    QWidget *list1 = nullptr;
+    QWidget *lupe1 = nullptr;
+    QWidget *list2 = nullptr;
+    QWidget *lupe2 = nullptr;
+    // The side that w stands for, if it is one of them.
+    std::optional<PairSide> sideOf(const QWidget *w) const;
+};
 
 class ListBox;
 class PictureBox;
@@ -49,6 +61,17 @@ public:
     // appended to a list as a drop of it from the picture browser.
     void addFile(PairSide side, const QString &entry, const QString &path);
 
+    // The controls, for the window's Tab order, drag targets and help line.
+    // A column is its list, then its symbol buttons from left to right.
+    QList<QWidget *> greenColumn() const { return m_greenColumn; }
+    QList<QWidget *> blueColumn() const { return m_blueColumn; }
+    ListBox *List1() const { return m_list1; }
+    ListBox *List2() const { return m_list2; }
+    PictureBox *Lupe1() const { return m_lupe1; }
+    PictureBox *Lupe2() const { return m_lupe2; }
+    QLineEdit *Text1() const { return m_text1; }
+    PairControls controls() const;
+
 signals:
     // The text for the help line when a list is too long.
     void lengthWarning(const QString &text);
@@ -70,6 +93,8 @@ private:
     QLabel *m_label4;
     QLabel *m_label5;
     QLineEdit *m_text1;
+    QList<QWidget *> m_greenColumn;
+    QList<QWidget *> m_blueColumn;
 };
 
 } // namespace duplikon

@@ -35,7 +35,7 @@ PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder, So
     m_pfadname->hide();
 
     editorLabel(client, "Label1", QStringLiteral(" Vorschau:"), {240, 240, 2895, 255}, black, violet, font);
-    editorShape(client, "Shape1", {240, 480, 2895, 2055});
+    m_shape1 = editorShape(client, "Shape1", {240, 480, 2895, 2055});
     m_picture1 = editorPictureBox(client, "Picture1", {480, 600, 2415, 1815}, PictureFit::Clip);
     m_picture1->setToolTip(QStringLiteral("Drag&Drop ins Farbfeld"));
     m_picture1->setFocusPolicy(Qt::TabFocus); // Ctrl+G and Ctrl+B put it into a list
@@ -68,6 +68,7 @@ PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder, So
     for (const auto &b : buttons) {
         auto *button = new QPushButton(QLatin1String(b.text), m_vorschau);
         button->setObjectName(QLatin1String(b.name));
+        m_previewButtons.append(button);
         button->setFont(designFont(12));
         placeTwips(button, b.left, 7560, 615, 375);
         connect(button, &QPushButton::clicked, this, [this, step = b.step] { browse(step); });

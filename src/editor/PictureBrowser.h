@@ -41,6 +41,14 @@ public:
     QImage previewImage() const;
     QString previewPath() const;
 
+    // The controls, for the window's Tab order, drag source and help line.
+    ListBox *List3() const { return m_list3; }
+    FileListBox *File1() const { return m_file1; }
+    PictureBox *Picture1() const { return m_picture1; }
+    QFrame *Shape1() const { return m_shape1; }
+    // "<<" and ">>" of the large preview.
+    QList<QWidget *> previewButtons() const { return m_previewButtons; }
+
 signals:
     void largePreviewToggled(bool open);
 
@@ -63,6 +71,8 @@ private:
     QLabel *m_langname;     // hidden: the program folder with a trailing separator
     QLabel *m_pfadname;     // hidden: its parent folder with a trailing separator
     PictureBox *m_picture1;
+    QFrame *m_shape1;
+    QList<QWidget *> m_previewButtons;
     ListBox *m_list3;
     FileListBox *m_file1;
     QWidget *m_vorschau;

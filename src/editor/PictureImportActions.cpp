@@ -50,26 +50,15 @@ QVector<ImportSource> sourcesOf(const QStringList &files)
     return sources;
 }
 
-// The list a pair list or its preview box stands for.
-std::optional<PairSide> sideOf(const QWidget *w)
-{
-    const QString name = w ? w->objectName() : QString();
-    if (name == QLatin1String("List1") || name == QLatin1String("Lupe1"))
-        return PairSide::Left;
-    if (name == QLatin1String("List2") || name == QLatin1String("Lupe2"))
-        return PairSide::Right;
-    return std::nullopt;
-}
-
 } // namespace
 
-PictureImportActions::PictureImportActions(QWidget *client, Platform platform, const QString &programFolder)
-    : QObject(client), m_client(client), m_platform(platform), m_programFolder(programFolder)
+PictureImportActions::PictureImportActions(QWidget *client, Platform platform, const QString &programFolder,
+                                           const PairControls &targets)
+    : QObject(client), m_client(client), m_platform(platform), m_programFolder(programFolder), m_targets(targets)
 {
     // Drops from other programs: the pair lists (their viewports take the
     // events) and the preview boxes.
-    for (const char *name : {"List1", "Lupe1", "List2", "Lupe2"}) {
-        QWidget *w = client->findChild<QWidget *>(QLatin1String(name));
+    for (QWidget *w : {targets.list1, targets.lupe1, targets.list2, targets.lupe2}) {
         w->setAcceptDrops(true);
         if (auto *view = qobject_cast<QAbstractScrollArea *>(w))
             w = view->viewport();
@@ -102,7 +91,7 @@ bool PictureImportActions::eventFilter(QObject *watched, QEvent *event)
         // The file manager's drag ends when this returns: a message about
         // the files comes after that, never inside the drop.
         m_inDrop = true;
-        if (const std::optional<PairSide> side = sideOf(w))
+        if (const std::optional<PairSide> side = m_targets.sideOf(w))
             importMime(drop->mimeData(), *side);
         m_inDrop = false;
     }
@@ -113,7 +102,7 @@ void PictureImportActions::paste()
 {
     PairSide side = PairSide::Left;
     for (QWidget *w = m_client->focusWidget(); w && w != m_client; w = w->parentWidget()) {
-        if (const std::optional<PairSide> s = sideOf(w)) {
+        if (const std::optional<PairSide> s = m_targets.sideOf(w)) {
             side = *s;
             break;
         }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "editor/PairLists.h"
 #include "pictures/PictureImport.h"
 #include "platform/Services.h"
 
@@ -10,7 +11,6 @@ class QWidget;
 
 namespace duplikon {
 
-enum class PairSide;
 
 // The ways a teacher's own pictures come into the editor: the menu entries
 // "Bilder einfügen ..." and "Lösungsbilder einfügen ...", files or image data
@@ -21,7 +21,9 @@ class PictureImportActions : public QObject {
     Q_OBJECT
 public:
     // client holds the pair lists (List1, List2) and their previews (Lupe1, Lupe2).
-    PictureImportActions(QWidget *client, Platform platform, const QString &programFolder);
+    // targets: the pair lists and their preview boxes, which take drops and pastes.
+    PictureImportActions(QWidget *client, Platform platform, const QString &programFolder,
+                         const PairControls &targets);
 
     // The menu entries: the file dialog, then the import.
     void importPicturesClick();
@@ -51,6 +53,7 @@ private:
     QWidget *m_client;
     Platform m_platform;
     QString m_programFolder;
+    PairControls m_targets;
     bool m_inDrop = false; // importing what was dropped: messages wait until the drop has returned
 };
 

@@ -27,7 +27,8 @@ const QString kTitle = QStringLiteral("Ton aufnehmen");
 const QString kRunning = QStringLiteral("Die Aufnahme läuft, höchstens 10 Sekunden ...");
 } // namespace
 
-SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString &programFolder, QMenu *menu)
+SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString &programFolder, QMenu *menu,
+                               const PairControls &lists)
     : QObject(client), m_client(client), m_platform(platform), m_programFolder(programFolder),
       m_lastList(PairSide::Left)
 {
@@ -38,11 +39,10 @@ SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString
     connect(menu, &QMenu::aboutToShow, this, &SoundRecording::updateEntry);
     m_entry->setEnabled(false);
 
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    connect(qApp, &QApplication::focusChanged, this, [this, lists](QWidget *, QWidget *now) {
         for (QWidget *w = now; w && w != m_client; w = w->parentWidget()) {
-            const QString name = w->objectName();
-            if (name == QLatin1String("List1") || name == QLatin1String("List2")) {
-                m_lastList = name == QLatin1String("List1") ? PairSide::Left : PairSide::Right;
+            if (w == lists.list1 || w == lists.list2) {
+                m_lastList = w == lists.list1 ? PairSide::Left : PairSide::Right;
                 return;
             }
         }

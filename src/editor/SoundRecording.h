@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "editor/PairLists.h"
 #include "platform/Services.h"
 
 #include <QObject>
@@ -9,8 +10,6 @@ class QMenu;
 class QWidget;
 
 namespace duplikon {
-
-enum class PairSide;
 
 // The entry "Ton aufnehmen ..." of the menu "Datei": records from the default
 // microphone into a new WAV file in "Eigene Toene" for at most ten seconds and
@@ -23,8 +22,10 @@ class SoundRecording : public QObject {
 public:
     static constexpr int kMaxMilliseconds = 10000;
 
-    // Appends the entry to menu; client holds the pair lists List1 and List2.
-    SoundRecording(QWidget *client, Platform platform, const QString &programFolder, QMenu *menu);
+    // Appends the entry to menu; client holds the pair lists, whose focus
+    // lists tells (without them the recording goes to the left list).
+    SoundRecording(QWidget *client, Platform platform, const QString &programFolder, QMenu *menu,
+                   const PairControls &lists = {});
     ~SoundRecording() override;
 
     // "Aufnahme.WAV", or "Aufnahme-2.WAV" … when folder holds that name in any

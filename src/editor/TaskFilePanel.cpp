@@ -42,9 +42,11 @@ TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *hos
         {"Label11", "Datei drucken", 7680, 'R', &TaskFilePanel::Label11_Click},
         {"Label12", "Datei löschen", 8640, 'L', &TaskFilePanel::Label12_Click},
     };
+    m_tabChain = {m_file2};
     for (const auto &a : actions) {
         ClickLabel *label = editorLabel(client, a.name, QString::fromUtf8(a.text), {a.left, 6720, 975, 495}, red,
                                         windowText, actionFont);
+        m_tabChain.append(label);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
         label->setCursor(Qt::PointingHandCursor);

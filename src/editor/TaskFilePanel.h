@@ -33,6 +33,10 @@ public:
     void menu2b_Click(); // "neue Datei ..."
     void menu2d_Click(); // "Datei sichern"
 
+    // File2, then "Datei kopieren", "Datei drucken" and "Datei löschen": the
+    // panel's controls in Tab order.
+    QList<QWidget *> tabChain() const { return m_tabChain; }
+
 signals:
     // A task file opened by a click on File2, empty lines kept.
     void pairsOpened(const QStringList &left, const QStringList &right);
@@ -58,6 +62,7 @@ private:
     TaskFolder *m_folder;
     ListBox *m_file2;
     QLabel *m_label9;
+    QList<QWidget *> m_tabChain;
 };
 
 } // namespace duplikon

@@ -4,32 +4,31 @@
 #include "board/BoardState.h"
 #include "board/BoardVoice.h"
 #include "board/SolutionPicture.h"
+#include "lesson/LessonState.h"
 #include "lesson/SettingsPanel.h"
 #include "lesson/TaskPicker.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtraSettings.h"
-#include "platform/ListBox.h"
-
-#include <QPushButton>
 
 namespace duplikon {
 
-LessonRules::LessonRules(QObject *parent, Platform platform, const BoardState *board, TaskPicker *choice,
-                         SettingsPanel *panel, SolutionPicture *solution, QPushButton *command7)
-    : QObject(parent), m_platform(platform), m_board(board), m_choice(choice), m_panel(panel),
-      m_solution(solution), m_command7(command7)
+LessonRules::LessonRules(QObject *parent, Platform platform, LessonState *lesson, const BoardState *board,
+                         TaskPicker *choice, SettingsPanel *panel, SolutionPicture *solution)
+    : QObject(parent), m_platform(platform), m_lesson(lesson), m_board(board), m_choice(choice), m_panel(panel),
+      m_solution(solution)
 {
 }
 
 void LessonRules::menu2_Click()
 {
     m_solution->park();
-    const bool mandatory = m_panel->mandatoryTasks();
-    const bool repeat = m_panel->repetition();
-    const bool shortChoice = m_panel->shortChoice();
+    const bool mandatory = m_lesson->mandatoryTasks();
+    const bool repeat = m_lesson->repetition();
+    const bool shortChoice = m_lesson->shortChoice();
+    const bool shortListShown = m_lesson->panelShown(LessonState::Panel::ShortList);
 
-    if (repeat && m_aufgabe.isEmpty()) {
-        m_aufgabe = m_panel->mandatoryList();
+    if (repeat && m_lesson->aufgabe().isEmpty()) {
+        m_lesson->setAufgabe(m_lesson->pflicht());
         const QString repeating = QStringLiteral("Die Aufgaben werden wiederholt, rufe das nächste Kind.\r\r");
         if (m_voice)
             m_voice->sayMessage(repeating);
@@ -37,17 +36,17 @@ void LessonRules::menu2_Click()
         PflichtaufgabeLaden();
         return;
     }
-    if (mandatory && !m_aufgabe.isEmpty()) {
+    if (mandatory && !m_lesson->aufgabe().isEmpty()) {
         m_choice->parkShortList();
         PflichtaufgabeLaden();
         return;
     }
-    if (shortChoice && !m_choice->shortListShown()) {
+    if (shortChoice && !shortListShown) {
         m_choice->fillShortList();
         m_choice->showShortList();
         return;
     }
-    if (shortChoice && m_choice->shortListShown())
+    if (shortChoice && shortListShown)
         m_choice->parkShortList();
     if (!shortChoice) {
         if (!m_choice->taskFiles().isEmpty())
@@ -59,7 +58,7 @@ void LessonRules::menu2_Click()
 void LessonRules::PflichtaufgabeLaden()
 {
     // The last entry of that name; without one, the task that is selected.
-    const QString entry = m_aufgabe.isEmpty() ? QString() : m_aufgabe.first();
+    const QString entry = m_lesson->aufgabe().isEmpty() ? QString() : m_lesson->aufgabe().first();
     const int index = m_choice->taskFiles().lastIndexOf(entry);
     m_choice->loadTask(index >= 0 ? index : m_choice->selectedIndex());
     const QString mandatory = QStringLiteral("Dies ist eine Pflichtaufgabe für dich!\r\r");
@@ -74,12 +73,9 @@ void LessonRules::Command7_Click()
                                                    QStringLiteral("Benutzername eingeben:"), QString());
     if (name.isEmpty())
         return;
-    m_userName = name;
-    m_command7->setText(name);
-    m_command7->setAccessibleName(name);
-    emit userNameChanged(name);
-    if (m_panel->mandatoryTasks() && !m_panel->mandatoryList().isEmpty())
-        m_aufgabe = m_panel->mandatoryList();
+    m_lesson->setUserName(name);
+    if (m_lesson->mandatoryTasks() && !m_lesson->pflicht().isEmpty())
+        m_lesson->setAufgabe(m_lesson->pflicht());
     menu2_Click();
 }
 
@@ -101,8 +97,13 @@ void LessonRules::menu4_Click()
 
 void LessonRules::menu3_Click()
 {
+    requestEditorUnlessLocked();
+}
+
+void LessonRules::requestEditorUnlessLocked()
+{
     // EditorAus locks the editor whatever the folder's settings say.
-    if (m_panel->editorLocked() || (m_extra && m_extra->value(config::editorOff))) {
+    if (m_lesson->editorLocked() || (m_extra && m_extra->value(config::editorOff))) {
         m_platform.dialogs->message(QStringLiteral("Abbruch"),
                                     QStringLiteral("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"),
                                     MsgIcon::Exclamation);
@@ -115,14 +116,14 @@ void LessonRules::Command3_Click()
 {
     m_panel->park();
     emit settingsConfirmed();
-    if (m_panel->mandatoryTasks())
+    if (m_lesson->mandatoryTasks())
         menu2_Click();
 }
 
 void LessonRules::taskSolved()
 {
-    if (m_panel->mandatoryTasks() && !m_aufgabe.isEmpty())
-        m_aufgabe.removeFirst();
+    if (m_lesson->mandatoryTasks() && !m_lesson->aufgabe().isEmpty())
+        m_lesson->setAufgabe(m_lesson->aufgabe().mid(1));
 }
 
 } // namespace duplikon

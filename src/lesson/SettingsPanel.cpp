@@ -2,6 +2,7 @@
 #include "lesson/SettingsPanel.h"
 
 #include "lesson/ExtraSettingsDialog.h"
+#include "lesson/LessonState.h"
 
 #include "platform/Fonts.h"
 #include "platform/ClickLabel.h"
@@ -31,8 +32,8 @@ W *place(W *w, const char *name, int l, int t, int width, int h, qreal size = 9.
 }
 } // namespace
 
-SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
-    : QObject(client), m_platform(platform)
+SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *lesson)
+    : QObject(client), m_platform(platform), m_lesson(lesson)
 {
     m_panel = new QFrame(client);
     m_panel->setObjectName(QStringLiteral("Picture2"));
@@ -61,8 +62,6 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
         f->setAutoFillBackground(true);
         f->setFocusPolicy(Qt::TabFocus); // Space or Enter changes the colour
     }
-    setBackground(m_farbe1, ColourValue(0xFFFFFF));
-    setBackground(m_farbe2, ColourValue(0xFFFFC0));
     m_farbe2->setAlignment(Qt::AlignRight | Qt::AlignBottom);
 
     place(new QLabel(QStringLiteral("Quellaufgaben"), m_panel), "Label7", 3000, 840, 1695, 255);
@@ -92,9 +91,17 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform)
         setAltLetter(control, QLatin1Char(letter));
     pressOnEnter(add);
     m_panel->hide();
+    showSwitches();
+    showColours();
+    showPflicht();
 
-    connect(m_check1, &QCheckBox::toggled, this, &SettingsPanel::Check1_Click);
-    connect(m_check5, &QCheckBox::toggled, this, &SettingsPanel::Check5_Click);
+    connect(m_lesson, &LessonState::switchesChanged, this, &SettingsPanel::showSwitches);
+    connect(m_lesson, &LessonState::coloursChanged, this, &SettingsPanel::showColours);
+    connect(m_lesson, &LessonState::pflichtChanged, this, &SettingsPanel::showPflicht);
+    connect(m_check1, &QCheckBox::toggled, this, &SettingsPanel::setCheck1);
+    connect(m_check2, &QCheckBox::toggled, m_lesson, &LessonState::setShortChoice);
+    connect(m_check3, &QCheckBox::toggled, m_lesson, &LessonState::setEditorLocked);
+    connect(m_check5, &QCheckBox::toggled, this, &SettingsPanel::setCheck5);
     connect(add, &QPushButton::clicked, this, &SettingsPanel::Command4_Click);
     connect(remove, &QPushButton::clicked, this, &SettingsPanel::Command5_Click);
     connect(colours, &QPushButton::clicked, this, &SettingsPanel::Command9_Click);
@@ -114,6 +121,7 @@ void SettingsPanel::show()
         m_file2->setEntries(m_folder->taskFiles());
     }
     moveLeftTwips(m_panel, kShown);
+    m_lesson->setPanelShown(LessonState::Panel::Settings, true);
     m_focus.shown(m_panel, m_check1);
 }
 
@@ -121,46 +129,41 @@ void SettingsPanel::park()
 {
     m_focus.parked(m_panel);
     moveLeftTwips(m_panel, kParkedLeft);
+    m_lesson->setPanelShown(LessonState::Panel::Settings, false);
 }
 
-bool SettingsPanel::shown() const { return leftTwips(m_panel) == kShown; }
+bool SettingsPanel::shown() const { return m_lesson->panelShown(LessonState::Panel::Settings); }
 
-bool SettingsPanel::mandatoryTasks() const { return m_check1->isChecked(); }
-bool SettingsPanel::shortChoice() const { return m_check2->isChecked(); }
-bool SettingsPanel::editorLocked() const { return m_check3->isChecked(); }
-bool SettingsPanel::repetition() const { return m_check5->isChecked(); }
-QStringList SettingsPanel::mandatoryList() const { return m_pflicht->entries(); }
+QWidget *SettingsPanel::Picture2() const { return m_panel; }
 
-Settings SettingsPanel::settings() const
+void SettingsPanel::showSwitches()
 {
-    Settings s;
-    s.check1 = mandatoryTasks() ? 1 : 0;
-    s.check2 = shortChoice() ? 1 : 0;
-    s.check3 = (m_editorOff ? m_folderCheck3 : editorLocked()) ? 1 : 0;
-    s.check5 = repetition() ? 1 : 0;
-    s.pflicht = mandatoryList();
-    return s;
-}
-
-void SettingsPanel::setSettings(const Settings &s)
-{
-    const auto setQuietly = [](QCheckBox *box, int value) {
+    const auto show = [](QCheckBox *box, bool on) {
         const QSignalBlocker block(box);
-        box->setChecked(value == 1);
+        box->setChecked(on);
     };
-    setQuietly(m_check1, s.check1);
-    setQuietly(m_check2, s.check2);
-    m_folderCheck3 = s.check3 == 1;
-    setQuietly(m_check3, m_editorOff ? 1 : s.check3);
-    setBackground(m_farbe1, s.colour);
-    m_pflicht->setEntries(s.pflicht);
-    setQuietly(m_check5, s.check5);
+    show(m_check1, m_lesson->mandatoryTasks());
+    show(m_check2, m_lesson->shortChoice());
+    show(m_check3, m_editorOff || m_lesson->editorLocked());
+    show(m_check5, m_lesson->repetition());
 }
 
-void SettingsPanel::showColours(ColourValue question, ColourValue answer)
+void SettingsPanel::showColours()
 {
-    setBackground(m_farbe1, question);
-    setBackground(m_farbe2, answer);
+    setBackground(m_farbe1, m_lesson->questionColour());
+    setBackground(m_farbe2, m_lesson->answerColour());
+}
+
+void SettingsPanel::showPflicht()
+{
+    const QStringList &entries = m_lesson->pflicht();
+    const QSignalBlocker block(m_pflicht);
+    // An entry added at the end keeps the selection and the scrolling as they are.
+    if (entries.size() == m_shownPflicht.size() + 1 && entries.mid(0, m_shownPflicht.size()) == m_shownPflicht)
+        m_pflicht->addItem(entries.last());
+    else
+        m_pflicht->setEntries(entries);
+    m_shownPflicht = entries;
 }
 
 void SettingsPanel::setTaskFolder(TaskFolder *folder)
@@ -175,9 +178,7 @@ void SettingsPanel::setExtraSettings(ExtraSettings *extra)
     m_extra = extra;
     m_editorOff = extra && extra->value(config::editorOff);
     if (m_editorOff) {
-        m_folderCheck3 = m_check3->isChecked();
-        const QSignalBlocker block(m_check3);
-        m_check3->setChecked(true);
+        showSwitches();
         m_check3->setEnabled(false);
         m_check3->setToolTip(QStringLiteral("Vom Administrator gesperrt"));
     }
@@ -205,45 +206,60 @@ void SettingsPanel::refuse()
                                 QStringLiteral("Es müssen erst Pflichtaufgaben gewählt werden!\r\r"));
 }
 
+void SettingsPanel::setCheck1(bool on)
+{
+    if (m_lesson->mandatoryTasks() == on)
+        return;
+    m_lesson->setMandatoryTasks(on);
+    Check1_Click();
+}
+
+void SettingsPanel::setCheck5(bool on)
+{
+    if (m_lesson->repetition() == on)
+        return;
+    m_lesson->setRepetition(on);
+    Check5_Click();
+}
+
 void SettingsPanel::Check1_Click()
 {
-    if (m_check1->isChecked() && m_pflicht->count() == 0) {
+    if (m_lesson->mandatoryTasks() && m_lesson->pflicht().isEmpty()) {
         refuse();
-        m_check1->setChecked(false);
+        setCheck1(false);
         return;
     }
-    if (!m_check1->isChecked())
-        m_check5->setChecked(false);
+    if (!m_lesson->mandatoryTasks())
+        setCheck5(false);
 }
 
 void SettingsPanel::Check5_Click()
 {
-    if (m_check5->isChecked() && m_pflicht->count() == 0) {
+    if (m_lesson->repetition() && m_lesson->pflicht().isEmpty()) {
         refuse();
-        m_check5->setChecked(false);
+        setCheck5(false);
         return;
     }
-    if (m_check5->isChecked())
-        m_check1->setChecked(true);
+    if (m_lesson->repetition())
+        setCheck1(true);
 }
 
 void SettingsPanel::Command4_Click()
 {
-    const QString entry = m_file2->selectedText();
     if (m_file2->listIndex() >= 0)
-        m_pflicht->addItem(entry);
+        m_lesson->setPflicht(m_lesson->pflicht() + QStringList{m_file2->selectedText()});
 }
 
 void SettingsPanel::Command5_Click()
 {
     const int i = m_pflicht->listIndex();
     if (i >= 0) {
-        const QSignalBlocker block(m_pflicht);
-        delete m_pflicht->takeItem(i);
-        m_pflicht->clearSelection();
+        QStringList entries = m_lesson->pflicht();
+        entries.removeAt(i);
+        m_lesson->setPflicht(entries);
     } else {
-        m_pflicht->setEntries({});
-        m_check5->setChecked(false);
+        m_lesson->setPflicht({});
+        setCheck5(false);
     }
 }
 

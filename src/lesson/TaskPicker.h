@@ -15,7 +15,6 @@ public:
     virtual void showPanel() = 0;
     virtual void showShortList() = 0;
     virtual void parkShortList() = 0;
-    virtual bool shortListShown() const = 0;
     // Fills the short list from the task files.
     virtual void fillShortList() = 0;
 
@@ -23,10 +22,12 @@ public:
     virtual QStringList taskFiles() const = 0;
     // Selects a line of the file list as a click does.
     virtual void selectTaskFile(int index) = 0;
+    // The line selected in the file list, a choice not yet loaded included.
     virtual int selectedIndex() const = 0;
     virtual QString selectedTaskFile() const = 0;
     // Selects a line of the file list (or none, -1) and puts that task on the
-    // board; with none selected the board is emptied.
+    // board; with none selected the board is emptied. It is the task being
+    // played from then on.
     virtual void loadTask(int index) = 0;
 };
 

@@ -10,6 +10,7 @@
 #include "board/SolutionPicture.h"
 #include "check/CheckWindow.h"
 #include "editor/EditorWindow.h"
+#include "lesson/LessonState.h"
 #include "lesson/SettingsPanel.h"
 #include "pictures/PictureBox.h"
 #include "tasks/TaskFolder.h"
@@ -104,7 +105,7 @@ private slots:
         QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Ordner 'DUPBILDER' fehlt:")});
         QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
         QVERIFY(!settingsReadYet);
-        QVERIFY(window->settingsPanel()->shortChoice()); // read after the message
+        QVERIFY(window->lessonState()->shortChoice()); // read after the message
         QVERIFY(!window->isVisible());
         // The solution list keeps the working folder; its pictures are looked
         // for in the missing DUPBILDER folder, so showing one fails.

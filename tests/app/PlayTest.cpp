@@ -11,6 +11,7 @@
 #include "board/SolutionPicture.h"
 #include "check/CheckWindow.h"
 #include "lesson/LessonRules.h"
+#include "lesson/LessonState.h"
 #include "platform/InWindowDrag.h"
 #include "platform/ListBox.h"
 #include "pictures/PictureBox.h"
@@ -115,14 +116,14 @@ private slots:
     void completionLogsAdvancesTheQueueShowsThePictureAndPraises()
     {
         Game g(kTwoPairs, 1);
-        child<ListBox>(g.w.get(), "pflicht")->addItem(QStringLiteral("ANDERE.TXT"));
+        g.w->lessonState()->setPflicht({QStringLiteral("ANDERE.TXT")});
         child<QCheckBox>(g.w.get(), "Check1")->setChecked(true);
-        g.w->lesson()->setAufgabe({QStringLiteral("ANDERE.TXT"), QStringLiteral("AUFGABE.TXT")});
+        g.w->lessonState()->setAufgabe({QStringLiteral("ANDERE.TXT"), QStringLiteral("AUFGABE.TXT")});
         QStringList order;
         g.fp.dialogs.onShow = [&](const ShownDialog &d) {
             order << d.title;
             // At the praise the log, the queue and the picture are already done.
-            QCOMPARE(g.w->lesson()->aufgabe(), QStringList{QStringLiteral("AUFGABE.TXT")});
+            QCOMPARE(g.w->lessonState()->aufgabe(), QStringList{QStringLiteral("AUFGABE.TXT")});
             QVERIFY(g.w->solution()->shown());
         };
         auto *loesungsbild = child<PictureBox>(g.w.get(), "loesungsbild");

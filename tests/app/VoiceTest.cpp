@@ -8,6 +8,7 @@
 #include "board/Board.h"
 #include "board/BoardVoice.h"
 #include "lesson/LessonRules.h"
+#include "lesson/LessonState.h"
 #include "platform/ListBox.h"
 
 #include <QAction>
@@ -110,12 +111,12 @@ private slots:
     void theMessagesOfMandatoryTasksAreSpoken()
     {
         Heard h("[Duplikon]\nVorlesen=true\n");
-        child<ListBox>(h.w.get(), "pflicht")->addItem(QStringLiteral("AUFGABE.TXT"));
+        h.w->lessonState()->setPflicht({QStringLiteral("AUFGABE.TXT")});
         child<QCheckBox>(h.w.get(), "Check1")->setChecked(true);
         child<QCheckBox>(h.w.get(), "Check5")->setChecked(true);
-        h.w->lesson()->setAufgabe({QStringLiteral("AUFGABE.TXT")});
+        h.w->lessonState()->setAufgabe({QStringLiteral("AUFGABE.TXT")});
         h.menu("menu2")->trigger();
-        h.w->lesson()->setAufgabe({});
+        h.w->lessonState()->setAufgabe({});
         h.menu("menu2")->trigger();
         QCOMPARE(h.fp.speech.spoken,
                  (QStringList{QStringLiteral("Dies ist eine Pflichtaufgabe für dich!"),

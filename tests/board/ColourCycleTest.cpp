@@ -7,7 +7,6 @@
 #include "board/ColourCycle.h"
 #include "pictures/PictureBox.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QtTest>
 
@@ -82,9 +81,7 @@ private slots:
     {
         test::FakePlatform fake;
         QWidget client;
-        QCheckBox check4(&client);
         Board board(&client, fake.platform());
-        board.setTwoColourBox(&check4);
         board.state()->setQuestionColour(0xE0E0E0);
         board.state()->setAnswerColour(0xFFC0FF);
         // What the child sees: the cell's background.
@@ -94,7 +91,7 @@ private slots:
         };
 
         // two-colour mode with no task: all 40 cell controls black
-        check4.setChecked(true);
+        board.setTwoColours(true);
         board.Check4_Click();
         for (int n = 1; n <= 20; ++n) {
             QCOMPARE(colour(n, true), toQColor(0));
@@ -117,7 +114,7 @@ private slots:
         QCOMPARE(colour(5, false), toQColor(0));
 
         // one-colour mode: every cell, also those without a half, "Fragen"
-        check4.setChecked(false);
+        board.setTwoColours(false);
         board.Check4_Click();
         for (int n = 1; n <= 20; ++n)
             QCOMPARE(colour(n, false), toQColor(0xE0E0E0));

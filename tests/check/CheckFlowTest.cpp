@@ -8,6 +8,7 @@
 #include "app/TaskChoice.h"
 #include "board/Board.h"
 #include "check/CheckWindow.h"
+#include "check/SolvedTaskLog.h"
 #include "editor/EditorWindow.h"
 
 #include <QAction>
@@ -45,8 +46,9 @@ private slots:
         QPointer<CheckWindow> check = w.checkWindow(false);
         QVERIFY(check);
         QVERIFY(!check->isVisible()); // created hidden
-        QCOMPARE(check->loggedNames(), QStringList{QStringLiteral("PAAR.TXT")});
-        QCOMPARE(check->loggedTimes(), QStringList{QStringLiteral("09:05:07")});
+        const SolvedTaskLog *log = w.solvedLog();
+        QCOMPARE(log->names(), QStringList{QStringLiteral("PAAR.TXT")});
+        QCOMPARE(log->times(), QStringList{QStringLiteral("09:05:07")});
 
         // The points button shows it, with the user name.
         fp.dialogs.inputAnswers = {QStringLiteral("Tom")};
@@ -60,16 +62,17 @@ private slots:
         QVERIFY(!check->isVisible());
         fp.clock.time = QStringLiteral("09:06:00");
         t.solve(w.taskChoice()->selectedTaskFile());
-        QCOMPARE(check->loggedNames().size(), 2);
-        QCOMPARE(check->loggedTimes().last(), QStringLiteral("09:06:00"));
+        QCOMPARE(log->size(), 2);
+        QCOMPARE(log->times().last(), QStringLiteral("09:06:00"));
 
-        // The close box destroys the window and its log; the next task makes a new one.
+        // The close box empties the log and destroys the window; the next task makes a new one.
         QTest::mouseClick(child<QPushButton>(&w, "punkte"), Qt::LeftButton);
         check->close();
         QTRY_VERIFY(check.isNull());
+        QCOMPARE(log->size(), 0);
         t.solve(w.taskChoice()->selectedTaskFile());
         QVERIFY(w.checkWindow(false));
-        QCOMPARE(w.checkWindow(false)->loggedNames().size(), 1);
+        QCOMPARE(log->size(), 1);
     }
 
     void goingBackFromTheCheckWindowActivatesTheMainWindow()

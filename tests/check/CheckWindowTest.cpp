@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/CheckWindow.h"
+#include "check/SolvedTaskLog.h"
 #include "pictures/PictureBox.h"
 #include "platform/Colours.h"
 #include "platform/ListBox.h"
@@ -54,6 +55,7 @@ private slots:
     void init();
     void cleanup();
 
+    void logKeepsSolvedTasksInOrderWithoutAWindow();
     void windowIsLaidOutAsDesignedAndCentred();
     void logGrowsWhileHiddenAndAbbruchKeepsIt();
     void closeBoxDestroysTheWindowAndItsLog();
@@ -74,6 +76,7 @@ private:
     QTemporaryDir *m_dir = nullptr;
     QString m_folder;
     FakePlatform m_fake;
+    SolvedTaskLog m_log;
     QPointer<CheckWindow> m_window;
 };
 
@@ -83,6 +86,7 @@ void CheckWindowTest::init()
     QVERIFY(m_dir->isValid());
     m_folder = m_dir->path() + QLatin1Char('/');
     m_fake.dialogs.clear();
+    m_log.clear();
 
     // A task file with a picture in a subfolder (named in another case), an
     // empty line, a comma, leading blanks, a missing and a damaged picture.
@@ -106,7 +110,7 @@ void CheckWindowTest::cleanup()
 
 CheckWindow *CheckWindowTest::makeWindow()
 {
-    m_window = new CheckWindow(m_fake.platform(), m_folder);
+    m_window = new CheckWindow(m_fake.platform(), m_folder, &m_log);
     return m_window;
 }
 
@@ -156,12 +160,29 @@ void CheckWindowTest::windowIsLaidOutAsDesignedAndCentred()
     }
 }
 
+void CheckWindowTest::logKeepsSolvedTasksInOrderWithoutAWindow()
+{
+    SolvedTaskLog log;
+    QSignalSpy appended(&log, &SolvedTaskLog::appended);
+    QSignalSpy cleared(&log, &SolvedTaskLog::cleared);
+    log.clear(); // an empty log stays quiet
+    log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
+    log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:17:02"));
+    QCOMPARE(log.names(), QStringList({"TIERE.TXT", "TIERE.TXT"}));
+    QCOMPARE(log.times(), QStringList({"10:15:30", "10:17:02"}));
+    QCOMPARE(appended.last(), (QVariantList{QStringLiteral("TIERE.TXT"), QStringLiteral("10:17:02")}));
+    log.clear();
+    QCOMPARE(log.size(), 0);
+    QVERIFY(log.times().isEmpty());
+    QCOMPARE(cleared.size(), 1);
+}
+
 void CheckWindowTest::logGrowsWhileHiddenAndAbbruchKeepsIt()
 {
     makeWindow();
     // Solving the same task twice gives two lines with different times.
-    m_window->appendLog(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
-    m_window->appendLog(QStringLiteral("TIERE.TXT"), QStringLiteral("10:17:02"));
+    m_log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
+    m_log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:17:02"));
     QVERIFY(!m_window->isVisible());
 
     showWindow();
@@ -174,33 +195,33 @@ void CheckWindowTest::logGrowsWhileHiddenAndAbbruchKeepsIt()
     QVERIFY(!m_window->isVisible());
     QVERIFY(!m_window.isNull());
 
-    m_window->appendLog(QStringLiteral("zahlen.txt"), QStringLiteral("10:20:00"));
+    m_log.append(QStringLiteral("zahlen.txt"), QStringLiteral("10:20:00"));
     showWindow();
-    QCOMPARE(m_window->loggedNames(), QStringList({"TIERE.TXT", "TIERE.TXT", "zahlen.txt"}));
-    QCOMPARE(m_window->loggedTimes(), QStringList({"10:15:30", "10:17:02", "10:20:00"}));
+    QCOMPARE(entries(list("List1")), QStringList({"TIERE.TXT", "TIERE.TXT", "zahlen.txt"}));
+    QCOMPARE(entries(list("List3")), QStringList({"10:15:30", "10:17:02", "10:20:00"}));
     QCOMPARE(list("List2")->count(), 8); // the shown lines stay as well
 }
 
 void CheckWindowTest::closeBoxDestroysTheWindowAndItsLog()
 {
     makeWindow();
-    m_window->appendLog(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
+    m_log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
     showWindow();
     m_window->close();
     QVERIFY(m_window.isNull() || !m_window->isVisible());
     QTRY_VERIFY(m_window.isNull());
 
-    // The next opening starts a new, empty log.
+    // The close box emptied the log: the next opening shows an empty one.
+    QVERIFY(m_log.names().isEmpty() && m_log.times().isEmpty());
     makeWindow();
-    QVERIFY(m_window->loggedNames().isEmpty());
-    QVERIFY(m_window->loggedTimes().isEmpty());
+    QVERIFY(list("List1")->count() == 0 && list("List3")->count() == 0);
 }
 
 void CheckWindowTest::clickOnLoggedTaskShowsItsWholeLines()
 {
     makeWindow();
-    m_window->appendLog(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
-    m_window->appendLog(QStringLiteral("Zahlen.TXT"), QStringLiteral("10:16:00")); // file is zahlen.txt
+    m_log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
+    m_log.append(QStringLiteral("Zahlen.TXT"), QStringLiteral("10:16:00")); // file is zahlen.txt
     showWindow();
 
     clickRow(list("List1"), 0);
@@ -221,7 +242,7 @@ void CheckWindowTest::clickOnLoggedTaskShowsItsWholeLines()
 void CheckWindowTest::pictureLineShowsPictureWithoutRegardToCase()
 {
     makeWindow();
-    m_window->appendLog(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
+    m_log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
     showWindow();
     clickRow(list("List1"), 0);
 
@@ -245,7 +266,7 @@ void CheckWindowTest::pictureLineShowsPictureWithoutRegardToCase()
 void CheckWindowTest::textEmptyAndBrokenPictureLinesClearThePicture()
 {
     makeWindow();
-    m_window->appendLog(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
+    m_log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
     showWindow();
     clickRow(list("List1"), 0);
 
@@ -267,7 +288,7 @@ void CheckWindowTest::soundLineShowsTheLoudspeakerWithTheFileName()
     QVERIFY(writeBytes(m_folder + QStringLiteral("TOENE.TXT"), "Tiere\\hund.WAV\r\nfehlt.ogg\r\nHund\r\n"));
     QVERIFY(writeBytes(m_folder + QStringLiteral("Tiere/Hund.wav"), duplikon::test::toneWave(50)));
     makeWindow();
-    m_window->appendLog(QStringLiteral("TOENE.TXT"), QStringLiteral("10:15:30"));
+    m_log.append(QStringLiteral("TOENE.TXT"), QStringLiteral("10:15:30"));
     showWindow();
     clickRow(list("List1"), 0);
     clickRow(list("List2"), 0);
@@ -283,8 +304,8 @@ void CheckWindowTest::soundLineShowsTheLoudspeakerWithTheFileName()
 void CheckWindowTest::unreadableLoggedFileIsReportedAndLeavesListEmpty()
 {
     makeWindow();
-    m_window->appendLog(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
-    m_window->appendLog(QStringLiteral("WEG.TXT"), QStringLiteral("10:16:00"));
+    m_log.append(QStringLiteral("TIERE.TXT"), QStringLiteral("10:15:30"));
+    m_log.append(QStringLiteral("WEG.TXT"), QStringLiteral("10:16:00"));
     showWindow();
     clickRow(list("List1"), 0);
     QCOMPARE(list("List2")->count(), 8);
@@ -305,7 +326,7 @@ void CheckWindowTest::unreadableLoggedFileIsReportedAndLeavesListEmpty()
     QCOMPARE(m_fake.dialogs.shown.at(1).text, QStringLiteral("Die Datei TIERE.TXT kann nicht gelesen werden.\r\r"));
 
     // The window goes on working.
-    m_window->appendLog(QStringLiteral("zahlen.txt"), QStringLiteral("10:17:00"));
+    m_log.append(QStringLiteral("zahlen.txt"), QStringLiteral("10:17:00"));
     clickRow(list("List1"), 2);
     QCOMPARE(entries(list("List2")), QStringList({"1", "eins"}));
 }

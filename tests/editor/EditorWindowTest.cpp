@@ -884,6 +884,14 @@ void EditorWindowTest::keysPutThePictureIntoEitherListAndBrowseTheLargePreview()
     QCOMPARE(items(list("List2")), QStringList{"Bilder\\b.bmp"});
     QCOMPARE(box("Lupe2")->image().pixelColor(0, 0), QColor(Qt::yellow));
     QCOMPARE(items(list("List1")).size(), 1);
+    // Tab goes on from Picture1 through the green column, the task files and the blue column to Text1
+    QStringList chain;
+    for (QWidget *w = box("Picture1")->nextInFocusChain(); chain.size() < 19; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(m_win))
+            chain << w->objectName();
+    QCOMPARE(chain.join(' '), QStringLiteral("List1 Picture2 Picture5 Picture4 Picture3 Picture6 Picture7 File2 Label10 "
+                                             "Label11 Label12 List2 Picture9 Picture8 Picture13 Picture11 Picture10 "
+                                             "Picture12 Text1"));
 
     // the large preview takes the arrow keys while it is open
     hover(text1());

@@ -10,6 +10,7 @@
 #include "board/BoardState.h"
 #include "lesson/ExtraSettingsDialog.h"
 #include "lesson/LessonRules.h"
+#include "lesson/LessonState.h"
 #include "lesson/SettingsPanel.h"
 #include "platform/Colours.h"
 #include "platform/ExtraSettings.h"
@@ -44,6 +45,7 @@ struct Lesson : TestWindow {
     }
     SettingsPanel *panel() const { return w->settingsPanel(); }
     LessonRules *lesson() const { return w->lesson(); }
+    LessonState *state() const { return w->lessonState(); }
     QString onBoard() const { return w->taskChoice()->selectedTaskFile(); }
     ListBox *file2() const { return child<ListBox>(w.get(), "File2"); }
     QPushButton *command7() const { return child<QPushButton>(w.get(), "Command7"); }
@@ -101,25 +103,25 @@ private slots:
         Lesson l;
         l.fp.dialogs.clear();
         l.box("Check5")->click();
-        QVERIFY(!l.panel()->repetition());
-        QVERIFY(!l.panel()->mandatoryTasks());
+        QVERIFY(!l.state()->repetition() && !l.box("Check5")->isChecked());
+        QVERIFY(!l.state()->mandatoryTasks());
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("Wiederholung verweigert")});
         QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Es müssen erst Pflichtaufgaben gewählt werden!\r\r"));
         l.box("Check1")->click();
-        QVERIFY(!l.panel()->mandatoryTasks());
+        QVERIFY(!l.state()->mandatoryTasks());
         QCOMPARE(l.fp.dialogs.shown.size(), 2);
 
         // ">>" adds the selected source task; repetition then ticks mandatory too.
         l.file2()->setListIndex(1);
         l.panel()->Command4_Click();
-        QCOMPARE(l.panel()->mandatoryList(), QStringList{QStringLiteral("BAER.TXT")});
-        QVERIFY(l.lesson()->aufgabe().isEmpty()); // the queue is not touched
+        QCOMPARE(l.state()->pflicht(), QStringList{QStringLiteral("BAER.TXT")});
+        QVERIFY(l.state()->aufgabe().isEmpty()); // the queue is not touched
         l.box("Check5")->click();
-        QVERIFY(l.panel()->repetition());
-        QVERIFY(l.panel()->mandatoryTasks());
+        QVERIFY(l.state()->repetition());
+        QVERIFY(l.state()->mandatoryTasks());
         // Clearing mandatory clears repetition.
         l.box("Check1")->click();
-        QVERIFY(!l.panel()->repetition());
+        QVERIFY(!l.state()->repetition());
     }
 
     void removeEntryOrClearTheWholeList()
@@ -131,17 +133,17 @@ private slots:
         l.panel()->Command4_Click();
         l.panel()->Command4_Click(); // duplicates are allowed
         l.box("Check5")->click();
-        l.lesson()->setAufgabe({QStringLiteral("AFFE.TXT")});
+        l.state()->setAufgabe({QStringLiteral("AFFE.TXT")});
         child<ListBox>(l.w.get(), "pflicht")->setListIndex(1);
         l.panel()->Command5_Click();
-        QCOMPARE(l.panel()->mandatoryList(), (QStringList{QStringLiteral("AFFE.TXT"), QStringLiteral("ZEBRA.TXT")}));
-        QVERIFY(l.panel()->repetition());
+        QCOMPARE(l.state()->pflicht(), (QStringList{QStringLiteral("AFFE.TXT"), QStringLiteral("ZEBRA.TXT")}));
+        QVERIFY(l.state()->repetition());
         // "X" without a selection empties the list and clears repetition only.
         l.panel()->Command5_Click();
-        QVERIFY(l.panel()->mandatoryList().isEmpty());
-        QVERIFY(!l.panel()->repetition());
-        QVERIFY(l.panel()->mandatoryTasks());
-        QCOMPARE(l.lesson()->aufgabe(), QStringList{QStringLiteral("AFFE.TXT")});
+        QVERIFY(l.state()->pflicht().isEmpty());
+        QVERIFY(!l.state()->repetition());
+        QVERIFY(l.state()->mandatoryTasks());
+        QCOMPARE(l.state()->aufgabe(), QStringList{QStringLiteral("AFFE.TXT")});
         // "X" on an empty list is harmless.
         l.panel()->Command5_Click();
         // A task saved since the start is listed when the panel is shown again.
@@ -172,17 +174,19 @@ private slots:
         // Restart: the settings come back as stored, without running the click rules.
         l.fp.dialogs.clear();
         l.start();
-        QVERIFY(l.panel()->mandatoryTasks());
-        QVERIFY(l.panel()->repetition());
-        QVERIFY(l.panel()->editorLocked());
+        QVERIFY(l.state()->mandatoryTasks());
+        QVERIFY(l.state()->repetition());
+        QVERIFY(l.state()->editorLocked());
         QCOMPARE(l.w->board()->state()->questionColour(), kSystemWindow);
-        QCOMPARE(l.panel()->mandatoryList(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
+        QCOMPARE(l.state()->pflicht(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
+        QVERIFY(l.box("Check1")->isChecked() && l.box("Check5")->isChecked() && l.box("Check3")->isChecked());
+        QCOMPARE(child<ListBox>(l.w.get(), "pflicht")->entries(), l.state()->pflicht());
         // The sequence starts at the top: the first mandatory task is announced,
         // then the activation puts the first file of the list on the board.
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("ZEBRA.TXT")});
         QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Dies ist eine Pflichtaufgabe für dich!\r\r"));
         QCOMPARE(l.onBoard(), QStringLiteral("AFFE.TXT"));
-        QCOMPARE(l.lesson()->aufgabe(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
+        QCOMPARE(l.state()->aufgabe(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
     }
 
     void okayKeepsTheQuestionColourWhenNoTaskIsOnTheBoard()
@@ -213,7 +217,7 @@ private slots:
     {
         Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 16777215 \r\nBAER.TXT\r\nZEBRA.TXT\r\n"));
         l.solve(); // the first file of the list is solved: the head of the queue goes all the same
-        QCOMPARE(l.lesson()->aufgabe(), QStringList{QStringLiteral("ZEBRA.TXT")});
+        QCOMPARE(l.state()->aufgabe(), QStringList{QStringLiteral("ZEBRA.TXT")});
 
         // "Benutzer" restarts the sequence from the top for the next child.
         l.fp.dialogs.clear();
@@ -231,7 +235,7 @@ private slots:
         l.menu("menu2")->trigger();
         QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
         l.solve();
-        QVERIFY(l.lesson()->aufgabe().isEmpty());
+        QVERIFY(l.state()->aufgabe().isEmpty());
         l.fp.dialogs.clear();
         l.menu("menu2")->trigger();
         QCOMPARE(l.fp.dialogs.titles(), (QStringList{QStringLiteral("Wiederholung"), QStringLiteral("BAER.TXT")}));
@@ -249,7 +253,7 @@ private slots:
     {
         Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\nBAER.TXT\r\n"));
         l.solve();
-        QVERIFY(l.lesson()->aufgabe().isEmpty());
+        QVERIFY(l.state()->aufgabe().isEmpty());
         l.w->taskChoice()->Command1_Click();
         l.fp.dialogs.clear();
         l.menu("menu2")->trigger();
@@ -384,7 +388,7 @@ private slots:
     {
         Lesson l(QByteArray("\x01\x02garbage\r\nnot a number\r\n"));
         QVERIFY(l.fp.dialogs.shown.isEmpty());
-        QVERIFY(!l.panel()->mandatoryTasks());
+        QVERIFY(!l.state()->mandatoryTasks());
         QCOMPARE(l.w->board()->state()->questionColour(), ColourValue(0xFFFFFF));
         QCOMPARE(shownColour(l.w->board()->cellLabel(0)), toQColor(0xFFFFFF));
     }
