@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sound halves: with a set-up's sounds prepared, the time from a pick-up (a
-// mouse press on a sound cell of a real board, which plays it through its
-// voice) to the sound's position passing 0 (playingStarted), for a WAV and an OGG file;
-// also how long prepare() keeps the set-up waiting, a first play of a sound
-// that was not prepared, and that a missing file never reports a start.
-// With a monitor of the output (bench/null-sound.sh makes one), also the time
-// until the sound arrives there: the same measure for both kinds, whatever
-// each reports itself.
+// mouse press and release on a sound cell of a real board, which plays it
+// through its voice) to the sound's position passing 0 (playingStarted), for
+// a WAV, an OGG and an MP3 file; also how long prepare() keeps the set-up
+// waiting, a first play of a sound that was not prepared, and that a missing
+// file never reports a start. With a monitor of the output
+// (bench/null-sound.sh makes one), also the time until the sound arrives
+// there (the same measure for every kind, whatever each reports itself), how
+// long a click lets it sound (each lasts a second), and the time from a new
+// set-up with a sound picked up at once, while it is still being decoded.
 //   build/bench/SoundBench [repetitions]
 // It needs a sound output. On a machine without a sound card a PulseAudio
 // server with a null sink does: bench/null-sound.sh build/bench/SoundBench.
@@ -95,21 +97,26 @@ public:
         m_clock.start();
     }
     double heard() const { return m_heard; }
+    // From the first loud sample after mark() to the last one so far.
+    double heardFor() const { return m_heard < 0 ? 0 : m_last - m_heard; }
 
 private:
     static constexpr int kRate = 48000;
     void read()
     {
         const QByteArray data = m_io->readAll();
-        if (m_heard >= 0 || !m_clock.isValid())
+        if (!m_clock.isValid())
             return;
         const auto *samples = reinterpret_cast<const qint16 *>(data.constData());
         const int n = int(data.size() / 2);
+        const double now = m_clock.nsecsElapsed() / 1e6;
         for (int i = 0; i < n; ++i) {
             if (std::abs(samples[i]) > 500) {
-                // The samples after the first loud one arrived later than it.
-                m_heard = m_clock.nsecsElapsed() / 1e6 - (n - i) * 1000.0 / kRate;
-                return;
+                // The samples after a loud one arrived later than it.
+                const double at = now - (n - i) * 1000.0 / kRate;
+                if (m_heard < 0)
+                    m_heard = at;
+                m_last = at;
             }
         }
     }
@@ -117,7 +124,15 @@ private:
     QIODevice *m_io = nullptr;
     QElapsedTimer m_clock;
     double m_heard = -1;
+    double m_last = -1;
 };
+
+void pause(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 // Plays path after silence and waits until the monitor hears it.
 double timeToHear(const QString &path, const Play &play, OutputListener &listener)
@@ -136,11 +151,14 @@ double timeToHear(const QString &path, const Play &play, OutputListener &listene
     return listener.heard();
 }
 
-void pause(int milliseconds)
+// How long the monitor hears path after a pick-up (both test sounds last a
+// second): a sound cut off by the release of the click is short.
+double lengthHeard(const QString &path, const Play &play, OutputListener &listener)
 {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
+    listener.mark();
+    play(path);
+    pause(1500);
+    return listener.heardFor();
 }
 
 double median(std::vector<double> v)
@@ -151,13 +169,13 @@ double median(std::vector<double> v)
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
-void report(const char *what, const std::vector<double> &times, int tries)
+void report(const QByteArray &what, const std::vector<double> &times, int tries)
 {
     if (times.empty()) {
-        std::printf("%-34s no start in %d tries\n", what, tries);
+        std::printf("%-34s no start in %d tries\n", what.constData(), tries);
         return;
     }
-    std::printf("%-34s median %7.1f ms  min %7.1f  max %7.1f  (%zu of %d started)\n", what, median(times),
+    std::printf("%-34s median %7.1f ms  min %7.1f  max %7.1f  (%zu of %d started)\n", what.constData(), median(times),
                 *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()),
                 times.size(), tries);
 }
@@ -172,15 +190,26 @@ int main(int argc, char **argv)
 
     duplikon::test::ProgramFolder folder;
     folder.write(QStringLiteral("Ton.wav"), duplikon::test::toneWave(1000));
-    QFile ogg(QStringLiteral(DUPLIKON_SOURCE_DIR "/tests/data/sounds/Ton.ogg"));
-    if (!ogg.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "SoundBench: %s not found\n", qPrintable(ogg.fileName()));
-        return 1;
+    for (const char *name : {"Ton.ogg", "Ton.mp3"}) {
+        QFile file(QStringLiteral(DUPLIKON_SOURCE_DIR "/tests/data/sounds/") + QLatin1String(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "SoundBench: %s not found\n", qPrintable(file.fileName()));
+            return 1;
+        }
+        const QByteArray bytes = file.readAll();
+        folder.write(QLatin1String(name), bytes);
+        folder.write(QStringLiteral("Neu-") + QLatin1String(name), bytes);
     }
-    folder.write(QStringLiteral("Ton.ogg"), ogg.readAll());
     folder.write(QStringLiteral("Neu.wav"), duplikon::test::toneWave(500, 440));
-    const QString wav = folder.file(QStringLiteral("Ton.wav"));
-    const QString oggPath = folder.file(QStringLiteral("Ton.ogg"));
+    struct Kind {
+        const char *name;
+        QString path;
+        std::vector<double> started, heard;
+    };
+    std::vector<Kind> kinds;
+    for (const char *name : {"WAV", "OGG", "MP3"})
+        kinds.push_back({name, folder.file(QStringLiteral("Ton.") + QString::fromLatin1(name).toLower()), {}, {}});
+    const auto label = [](const char *what, const Kind &kind) { return QByteArray(what) + ", " + kind.name; };
 
     QElapsedTimer clock;
     clock.start();
@@ -195,12 +224,13 @@ int main(int argc, char **argv)
     QWidget client;
     client.resize(870, 620);
     Board board(&client, platform);
-    folder.writeTask(QStringLiteral("TOENE.TXT"), {QStringLiteral("Ton.wav"), QStringLiteral("Hund"),
-                                                   QStringLiteral("Ton.ogg"), QStringLiteral("Katze")});
+    folder.writeTask(QStringLiteral("TOENE.TXT"),
+                     {QStringLiteral("Ton.wav"), QStringLiteral("Hund"), QStringLiteral("Ton.ogg"), QStringLiteral("Katze"),
+                      QStringLiteral("Ton.mp3"), QStringLiteral("Maus")});
     board.setProgramFolder(folder.folder());
     clock.restart();
     board.AufgabeLaden(QStringLiteral("TOENE.TXT"));
-    std::printf("%-34s %7.1f ms\n", "set-up with a WAV and an OGG", clock.nsecsElapsed() / 1e6);
+    std::printf("%-34s %7.1f ms\n", "set-up with a WAV, OGG and MP3", clock.nsecsElapsed() / 1e6);
     client.show();
     pause(1000); // the set-up is on the screen before the child picks a cell up
     const Play pickUp = [&board](const QString &path) {
@@ -215,33 +245,50 @@ int main(int argc, char **argv)
     };
     const Play play = [&sound](const QString &path) { sound.play(path); };
 
-    std::vector<double> wavTimes, oggTimes;
     for (int i = 0; i < repetitions; ++i) {
-        for (const QString &path : {wav, oggPath}) {
-            const double t = timeToStart(sound, path, pickUp);
+        for (Kind &kind : kinds) {
+            const double t = timeToStart(sound, kind.path, pickUp);
             if (t >= 0)
-                (path == wav ? wavTimes : oggTimes).push_back(t);
+                kind.started.push_back(t);
             pause(300);
         }
     }
-    report("pick-up to position > 0, WAV", wavTimes, repetitions);
-    report("pick-up to position > 0, OGG", oggTimes, repetitions);
+    for (const Kind &kind : kinds)
+        report(label("pick-up to position > 0", kind), kind.started, repetitions);
 
     OutputListener listener;
     if (listener.start()) {
-        std::vector<double> wavHeard, oggHeard;
+        pause(1500); // the monitor's first samples come late: the first pick-up would wait for them
         for (int i = 0; i < repetitions; ++i) {
-            for (const QString &path : {wav, oggPath}) {
+            for (Kind &kind : kinds) {
                 sound.stop();
                 pause(500);
-                const double t = timeToHear(path, pickUp, listener);
+                const double t = timeToHear(kind.path, pickUp, listener);
                 if (t >= 0)
-                    (path == wav ? wavHeard : oggHeard).push_back(t);
+                    kind.heard.push_back(t);
             }
         }
         sound.stop();
-        report("pick-up to sound at output, WAV", wavHeard, repetitions);
-        report("pick-up to sound at output, OGG", oggHeard, repetitions);
+        for (const Kind &kind : kinds)
+            report(label("pick-up to sound at output", kind), kind.heard, repetitions);
+        for (const Kind &kind : kinds) {
+            pause(500);
+            std::printf("%-34s %7.1f ms of 1000\n", label("heard after a click", kind).constData(),
+                        lengthHeard(kind.path, pickUp, listener));
+        }
+        // A board set up anew and a sound picked up at once: it plays as
+        // soon as it is decoded.
+        folder.writeTask(QStringLiteral("NEU.TXT"), {QStringLiteral("Neu-Ton.ogg"), QStringLiteral("Hund"),
+                                                     QStringLiteral("Neu-Ton.mp3"), QStringLiteral("Katze")});
+        for (const char *name : {"Neu-Ton.ogg", "Neu-Ton.mp3"}) {
+            sound.stop();
+            board.AufgabeLaden(QStringLiteral("TOENE.TXT"));
+            pause(500);
+            board.AufgabeLaden(QStringLiteral("NEU.TXT"));
+            const double t = timeToHear(folder.file(QLatin1String(name)), pickUp, listener);
+            std::printf("%-34s %7.1f ms\n", QByteArray("set-up to sound at output, ").append(name).constData(), t);
+        }
+        sound.stop();
     } else {
         std::printf("(no monitor of the output: the time until it sounds is not measured)\n");
     }
@@ -250,7 +297,7 @@ int main(int argc, char **argv)
     std::printf("%-34s %7.1f ms\n", "first play, WAV not prepared", unprepared);
     folder.write(QStringLiteral("Zwei.wav"), duplikon::test::toneWave(300, 880));
     clock.restart();
-    sound.prepare({folder.file(QStringLiteral("Neu.wav")), folder.file(QStringLiteral("Zwei.wav")), oggPath});
+    sound.prepare({folder.file(QStringLiteral("Neu.wav")), folder.file(QStringLiteral("Zwei.wav")), kinds[1].path});
     std::printf("%-34s %7.1f ms\n", "next prepare (2 WAV, 1 OGG kept)", clock.nsecsElapsed() / 1e6);
     const double missing = timeToStart(sound, folder.file(QStringLiteral("Fehlt.ogg")), play);
     std::printf("%-34s %s\n", "missing file", missing < 0 ? "no start reported (right)" : "START REPORTED (wrong)");

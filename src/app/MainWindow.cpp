@@ -461,6 +461,11 @@ void MainWindow::editorLeft()
     Form_Activate();
 }
 
+QFont MainWindow::cellFont() const
+{
+    return Board::textFont(m_lessonState->textSize(), m_lessonState->textBold()); // as the board's page prints it
+}
+
 // ---- exit -------------------------------------------------------------------
 
 void MainWindow::quitProgram()

@@ -83,6 +83,7 @@ public:
     TaskFolder *taskFolder() const override { return m_folder; }
     QString chosenTaskFile() const override;
     void editorLeft() override;
+    QFont cellFont() const override;
 
     void setVisible(bool visible) override;
 

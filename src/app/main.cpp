@@ -19,6 +19,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <cstdlib>
 
 #ifndef DUPLIKON_VERSION
 #define DUPLIKON_VERSION "unbekannt"
@@ -108,13 +109,26 @@ int main(int argc, char *argv[])
     duplikon::QtPrinter printer;
     // Each makes its engine only when first used, so none of them slows the start.
     duplikon::QtSpeech speech;
-    duplikon::QtSound sound;
-    duplikon::QtRecorder recorder;
-    const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
-
-    duplikon::MainWindow window(platform, folder.folder, &extra);
-    window.show();
-    // The close box asks every time, also in the moments when Qt would drop its request.
-    duplikon::CloseRequests closeRequests(&window);
-    return app.exec();
+    int status = 0;
+    {
+        duplikon::QtSound sound;
+        duplikon::QtRecorder recorder;
+        const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
+        duplikon::MainWindow window(platform, folder.folder, &extra);
+        window.show();
+        // The close box asks every time, also in the moments when Qt would drop its request.
+        duplikon::CloseRequests closeRequests(&window);
+        status = app.exec();
+    }
+    // A speech service that does not answer may hold the speech thread for
+    // long. Then the program ends at once, with its own output written,
+    // without unloading the libraries that thread still runs in. (Not every
+    // stream is flushed: the speech library's own stream is locked by the
+    // thread that waits in it.)
+    if (!speech.finish(duplikon::QtSpeech::kEndWaitMilliseconds)) {
+        std::fflush(stdout);
+        std::fflush(stderr);
+        std::_Exit(status);
+    }
+    return status;
 }

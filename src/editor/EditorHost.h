@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,13 @@ public:
     virtual ExtraSettings *extraSettings() const = 0;
     // The editor has been hidden: show the main window again (its activation follows).
     virtual void editorLeft() = 0;
+    // The font of the board's text cells (family, point size, bold), for worksheets.
+    virtual QFont cellFont() const
+    {
+        QFont font(QStringLiteral("Courier New"));
+        font.setPointSizeF(12);
+        return font;
+    }
 };
 
 } // namespace duplikon

@@ -9,6 +9,7 @@
 #include "editor/PictureImportActions.h"
 #include "editor/SoundRecording.h"
 #include "editor/TaskFilePanel.h"
+#include "editor/WorksheetDialog.h"
 #include "pictures/PictureBox.h"
 #include "platform/ActivationWatcher.h"
 #include "platform/ExtraSettings.h"
@@ -142,6 +143,10 @@ void EditorWindow::buildMenu(Platform platform)
     a = menu2->addAction(QStringLiteral("Datei &sichern"));
     a->setObjectName(QStringLiteral("menu2d"));
     connect(a, &QAction::triggered, m_files, &TaskFilePanel::menu2d_Click);
+    a = menu2->addAction(QStringLiteral("A&rbeitsblatt ..."));
+    a->setObjectName(QStringLiteral("worksheet"));
+    connect(a, &QAction::triggered, this,
+            [this, platform] { WorksheetDialog::run(this, platform, m_host, m_pairs, m_files->taskName()); });
     menu2->addSeparator();
     a = menu2->addAction(QStringLiteral("&Bilder einfügen ..."));
     a->setObjectName(QStringLiteral("importPictures"));

@@ -19,6 +19,11 @@ namespace {
 const QChar CR(0x0D);
 // The settings file of the program folder: never replaced by a task file.
 const QString kSettingsFileName = QStringLiteral("DUPLIKON.INI");
+
+QString withoutEnding(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".TXT"), Qt::CaseInsensitive) ? fileName.chopped(4) : fileName;
+}
 } // namespace
 
 TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *host, const PairLists *pairs)
@@ -91,6 +96,7 @@ void TaskFilePanel::File2_Click()
     QStringList left, right;
     editor::dealPairs(read.task.lines, false, &left, &right);
     showFileCount();
+    m_taskName = withoutEnding(name);
     emit pairsOpened(left, right);
 }
 
@@ -109,11 +115,13 @@ void TaskFilePanel::menu2a_Click()
     }
     QStringList left, right;
     editor::dealPairs(read.task.lines, true, &left, &right);
+    m_taskName = withoutEnding(halfFileName(name));
     emit pairsTakenOver(left, right);
 }
 
 void TaskFilePanel::menu2b_Click()
 {
+    m_taskName.clear();
     emit newTaskStarted();
     m_platform.dialogs->message(QStringLiteral("Neue Datei"), QStringLiteral("Sie können nun eine neue Datei erstellen.") + CR);
 }
@@ -174,6 +182,7 @@ void TaskFilePanel::menu2d_Click()
     // The folder is read again: the main window's File1 lists the new file
     // before the message, keeping its selection; File2 lists it after the
     // message and loses its own.
+    m_taskName = withoutEnding(name);
     m_folder->refresh();
     dlg->message(QStringLiteral("Datei sichern"), name + QStringLiteral(" wurde gespeichert.") + CR);
     refreshFiles();

@@ -33,6 +33,9 @@ public:
     void menu2b_Click(); // "neue Datei ..."
     void menu2d_Click(); // "Datei sichern"
 
+    // The name of the task in the lists: the file last opened, taken over or
+    // saved, without ".TXT"; empty for a new task.
+    QString taskName() const { return m_taskName; }
     // File2, then "Datei kopieren", "Datei drucken" and "Datei löschen": the
     // panel's controls in Tab order.
     QList<QWidget *> tabChain() const { return m_tabChain; }
@@ -63,6 +66,7 @@ private:
     ListBox *m_file2;
     QLabel *m_label9;
     QList<QWidget *> m_tabChain;
+    QString m_taskName;
 };
 
 } // namespace duplikon

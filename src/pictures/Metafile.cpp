@@ -111,7 +111,12 @@ struct Player {
 
 } // namespace
 
-MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool stretch)
+namespace {
+
+// Plays the metafile into a new transparent image, or with onto straight onto
+// that painter: the frame fitted into (0, 0, target) keeping its shape, centred,
+// as vectors.
+MetafileResult playMetafile(const QByteArray &data, const QSize &target, bool stretch, QPainter *onto)
 {
     MetafileResult r;
     const MetafileCheck check = checkMetafile(data);
@@ -183,8 +188,14 @@ MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool 
         return r;
     }
     r.naturalSize = naturalPixels;
-    const QSizeF shown = stretch ? QSizeF(target) : QSizeF(naturalPixels);
+    QSizeF shown = stretch ? QSizeF(target) : QSizeF(naturalPixels);
+    if (onto)
+        shown = QSizeF(naturalPixels).scaled(QSizeF(target), Qt::KeepAspectRatio);
     const QSize imageSize = stretch ? target : naturalPixels.boundedTo(target);
+    if (onto && (frame.width() < 1e-6 || frame.height() < 1e-6)) {
+        r.ok = true; // nothing to draw
+        return r;
+    }
     if (frame.width() < 1e-6 || frame.height() < 1e-6) {
         // Nothing drawn (or a speck): an empty, transparent picture.
         QImage empty(imageSize, QImage::Format_ARGB32_Premultiplied);
@@ -201,20 +212,32 @@ MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool 
         device.logicalFrame = check.frame;
     }
 
-    QImage image(imageSize, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) {
-        r.error = QStringLiteral("Das Bild ist zu groß.");
-        return r;
+    QImage image;
+    if (!onto) {
+        image = QImage(imageSize, QImage::Format_ARGB32_Premultiplied);
+        if (image.isNull()) {
+            r.error = QStringLiteral("Das Bild ist zu groß.");
+            return r;
+        }
+        image.fill(Qt::transparent);
     }
-    image.fill(Qt::transparent);
     {
-        QPainter painter(&image);
+        QPainter own;
+        if (!onto)
+            own.begin(&image);
+        QPainter &painter = onto ? *onto : own;
+        painter.save();
+        if (onto) {
+            painter.translate((target.width() - shown.width()) / 2, (target.height() - shown.height()) / 2);
+            painter.setClipRect(QRectF(QPointF(0, 0), shown), Qt::IntersectClip);
+        }
         painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         device.painter = &painter;
         wmf_status_function(api, &progress, playStatus);
         const wmf_error_t err = wmf_play(api, 0, &bounds);
         device.painter = nullptr;
+        painter.restore();
         if (progress.overTime) {
             r.error = QStringLiteral("Die Metadatei braucht zu lange.");
             return r;
@@ -230,6 +253,21 @@ MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool 
     return r;
 }
 
+} // namespace
+
+MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool stretch)
+{
+    return playMetafile(data, target, stretch, nullptr);
+}
+
+bool drawMetafile(QPainter &painter, const QByteArray &data, const QSize &box, QString *error)
+{
+    const MetafileResult r = playMetafile(data, box, true, &painter);
+    if (!r.ok && error)
+        *error = r.error;
+    return r.ok;
+}
+
 #else
 
 MetafileResult renderMetafile(const QByteArray &, const QSize &, bool)
@@ -237,6 +275,13 @@ MetafileResult renderMetafile(const QByteArray &, const QSize &, bool)
     MetafileResult r;
     r.error = QStringLiteral("Windows-Metadateien werden nicht unterstützt.");
     return r;
+}
+
+bool drawMetafile(QPainter &, const QByteArray &, const QSize &, QString *error)
+{
+    if (error)
+        *error = QStringLiteral("Windows-Metadateien werden nicht unterstützt.");
+    return false;
 }
 
 #endif

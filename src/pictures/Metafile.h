@@ -3,6 +3,7 @@
 #include "pictures/MetafileRecords.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QSize>
 
 namespace duplikon {
@@ -18,6 +19,11 @@ struct MetafileResult {
 // otherwise it is drawn at its natural size and cut off at target (top-left).
 // The background stays transparent.
 MetafileResult renderMetafile(const QByteArray &data, const QSize &target, bool stretch);
+
+// Plays a metafile onto a painter as vectors, its frame fitted into the box
+// (0, 0, box) of the painter's coordinates, keeping its shape, centred. One
+// unit of the painter is one pixel of the screen the file was made for.
+bool drawMetafile(QPainter &painter, const QByteArray &data, const QSize &box, QString *error);
 
 // A placeable metafile rewritten to draw at the largest size with its aspect
 // that fits box, larger or smaller than before: only the units per inch of its

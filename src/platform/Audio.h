@@ -51,10 +51,12 @@ public:
     using QObject::QObject;
 
     // Loads the sounds of a set-up, so that each starts at once; the sounds
-    // loaded before are let go. Paths are full paths of files that exist.
+    // loaded before are let go. Returns at once. Paths are full paths of
+    // files that exist.
     virtual void prepare(const QStringList &paths) = 0;
-    // Plays one sound, stopping the one playing; an unprepared file is
-    // loaded first.
+    // Plays one sound to its end, stopping the one playing; an unprepared
+    // file is loaded first. Only the next play(), stop() or prepare() cuts
+    // it off.
     virtual void play(const QString &path) = 0;
     virtual void stop() = 0;
 

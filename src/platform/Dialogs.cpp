@@ -82,4 +82,9 @@ QStringList QtDialogs::openFiles(const QString &title, const QString &filter)
     return QFileDialog::getOpenFileNames(dialogParent(), title, QString(), filter);
 }
 
+QString QtDialogs::saveFile(const QString &title, const QString &filter, const QString &suggested)
+{
+    return QFileDialog::getSaveFileName(dialogParent(), title, suggested, filter);
+}
+
 } // namespace duplikon

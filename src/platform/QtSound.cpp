@@ -3,21 +3,29 @@
 
 #include "platform/RegularFile.h"
 
-#include <QAudioDevice>
-#include <QAudioOutput>
+#include <QAudioBuffer>
+#include <QAudioDecoder>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QFile>
 #include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <cstdlib>
 
 namespace duplikon {
+
+struct QtSound::Sound {
+    QAudioFormat format; // of the samples, set by the first decoded part
+    QByteArray samples;
+    bool decoded = false; // all there is (or failed: then no samples)
+};
 
 namespace {
 
 // The kind is told by the contents, as the set-up's check does: a RIFF file
-// is a WAV, anything else goes to the player, which knows OGG and MP3.
+// is a WAV, which the decoder takes a moment for.
 // Sound halves are never larger (pictures/SoundHalf.h says the same).
 constexpr qint64 kMaxSoundBytes = 256LL * 1024 * 1024;
 
@@ -27,6 +35,35 @@ bool isWave(const QString &path)
     return openRegularFile(file, path, kMaxSoundBytes, nullptr) && file.read(4) == "RIFF";
 }
 
+// Every sound is decoded to this, so that one stream plays them all.
+QAudioFormat samplesFormat()
+{
+    QAudioFormat format;
+    format.setSampleRate(44100);
+    format.setChannelCount(2);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+// A sound starts where it can be heard. Leading samples quieter than a
+// hundredth of its loudest are dropped: silence before it, and the run-in an
+// MP3 encoder puts before every sound (about 50 ms).
+void dropQuietStart(const QAudioFormat &format, QByteArray &samples)
+{
+    if (format.sampleFormat() != QAudioFormat::Int16 || format.channelCount() < 1)
+        return;
+    const auto *x = reinterpret_cast<const qint16 *>(samples.constData());
+    const qsizetype n = samples.size() / 2;
+    int loudest = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        loudest = std::max(loudest, std::abs(int(x[i])));
+    qsizetype first = 0;
+    while (first < n && std::abs(int(x[first])) * 100 < loudest)
+        ++first;
+    samples.remove(0, first / format.channelCount() * format.bytesPerFrame());
+}
+
+
 } // namespace
 
 QtSound::QtSound(QObject *parent) : SoundOutput(parent) {}
@@ -34,77 +71,114 @@ QtSound::QtSound(QObject *parent) : SoundOutput(parent) {}
 QtSound::~QtSound()
 {
     stop();
-    qDeleteAll(m_sounds);
+    if (m_decoder)
+        m_decoder->stop();
 }
 
 void QtSound::prepare(const QStringList &paths)
 {
     stop();
-    QHash<QString, QObject *> kept;
+    QHash<QString, std::shared_ptr<Sound>> kept;
+    QStringList fresh;
     for (const QString &path : paths) {
-        if (path.isEmpty() || kept.contains(path))
+        if (path.isEmpty() || kept.contains(path) || !isReadableRegularFile(path, kMaxSoundBytes))
             continue;
-        QObject *sound = m_sounds.take(path);
-        kept.insert(path, sound ? sound : load(path));
+        std::shared_ptr<Sound> sound = m_sounds.value(path);
+        if (!sound) {
+            sound = std::make_shared<Sound>();
+            if (path != m_decodingPath)
+                fresh << path;
+        } else if (!sound->decoded && path != m_decodingPath) {
+            fresh << path;
+        }
+        kept.insert(path, sound);
     }
     // Sounds of the set-up before that this one does not use are let go.
-    for (QObject *sound : std::as_const(m_sounds))
-        sound->deleteLater();
     m_sounds = kept;
+    m_unprepared.clear();
+    m_queue.clear(); // a sound being decoded and still wanted goes on
+    // A WAV takes the decoder a moment only: those come first.
+    for (const QString &path : std::as_const(fresh))
+        queue(path, isWave(path));
 }
 
-QObject *QtSound::load(const QString &path)
+void QtSound::queue(const QString &path, bool first)
 {
-    if (!isWave(path))
-        return loadPlayer(path);
-    // The effect decodes the whole file away from the window's thread and
-    // keeps it, so play() only starts the audio stream.
-    auto *effect = new QSoundEffect(this);
-    connect(effect, &QSoundEffect::statusChanged, this, [this, path] { effectStatusChanged(path); });
-    // QSoundEffect tells no position, and its "playing" alone is no proof:
-    // play() sets it for a file that is still loading or cannot be decoded
-    // (the status then stays Loading), and on Qt 6.4 even without any output
-    // device (the status is Ready all the same). Only while it is playing,
-    // its status is Ready and an output device exists has the decoded sound
-    // been handed to an audio stream on that device: the nearest to a
-    // position past 0 that it shows.
-    const auto check = [this, effect, path] {
-        if (effect == m_playing && effect->isPlaying() && effect->status() == QSoundEffect::Ready
-            && !QMediaDevices::defaultAudioOutput().isNull())
-            announce(path);
-    };
-    connect(effect, &QSoundEffect::playingChanged, this, check);
-    connect(effect, &QSoundEffect::statusChanged, this, check);
-    effect->setSource(QUrl::fromLocalFile(path));
-    return effect;
+    m_queue.removeAll(path);
+    if (first)
+        m_queue.prepend(path);
+    else
+        m_queue.append(path);
+    // The decoder starts after the caller returns, so that the set-up shows first.
+    if (!m_decoder)
+        QTimer::singleShot(0, this, &QtSound::decodeNext);
 }
 
-QObject *QtSound::loadPlayer(const QString &path)
+void QtSound::decodeNext()
 {
-    auto *player = new QMediaPlayer(this);
-    player->setAudioOutput(new QAudioOutput(player));
-    connect(player, &QMediaPlayer::positionChanged, this, [this, player, path](qint64 position) {
-        if (player == m_playing && position > 0 && !QMediaDevices::defaultAudioOutput().isNull())
-            announce(path);
-    });
-    // Setting the source now opens and reads the start of the file, so that
-    // play() only has to start the stream.
-    player->setSource(QUrl::fromLocalFile(path));
-    return player;
-}
-
-void QtSound::effectStatusChanged(const QString &path)
-{
-    auto *effect = qobject_cast<QSoundEffect *>(m_sounds.value(path));
-    if (!effect || effect->status() != QSoundEffect::Error)
+    if (m_decoder || m_queue.isEmpty())
         return;
-    // A WAV that the effect cannot decode (a compressed one) may still play
-    // through the player; without an output device the player stays silent too.
-    const bool wasPlaying = effect == m_playing;
-    m_sounds.insert(path, loadPlayer(path));
-    effect->deleteLater();
-    if (wasPlaying)
-        startPlaying(m_sounds.value(path));
+    m_decodingPath = m_queue.takeFirst();
+    m_decoder = new QAudioDecoder(this);
+    m_decoder->setAudioFormat(samplesFormat());
+    connect(m_decoder, &QAudioDecoder::bufferReady, this, &QtSound::takeDecoded);
+    connect(m_decoder, &QAudioDecoder::finished, this, &QtSound::endDecoding);
+    connect(m_decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), this, &QtSound::endDecoding);
+    if (!m_decodeLimit) {
+        m_decodeLimit = new QTimer(this);
+        m_decodeLimit->setSingleShot(true);
+        m_decodeLimit->setInterval(kDecodeLimitMilliseconds);
+        connect(m_decodeLimit, &QTimer::timeout, this, &QtSound::endDecoding);
+    }
+    m_decodeLimit->start();
+    m_decoder->setSource(QUrl::fromLocalFile(m_decodingPath));
+    m_decoder->start();
+}
+
+void QtSound::takeDecoded()
+{
+    if (!m_decoder)
+        return;
+    Sound *sound = m_sounds.value(m_decodingPath).get();
+    if (!sound) { // no longer wanted
+        endDecoding();
+        return;
+    }
+    while (m_decoder->bufferAvailable()) {
+        const QAudioBuffer buffer = m_decoder->read();
+        if (!buffer.isValid())
+            continue;
+        if (!sound->format.isValid())
+            sound->format = buffer.format();
+        if (buffer.format() != sound->format)
+            continue; // one stream plays one format
+        const qsizetype room = sound->format.bytesForDuration(qint64(kMaxSeconds) * 1000000) - sound->samples.size();
+        sound->samples.append(buffer.constData<char>(), qMin<qsizetype>(room, buffer.byteCount()));
+        if (buffer.byteCount() >= room) {
+            endDecoding();
+            return;
+        }
+    }
+}
+
+void QtSound::endDecoding()
+{
+    if (!m_decoder)
+        return;
+    m_decodeLimit->stop();
+    m_decoder->disconnect(this);
+    m_decoder->stop();
+    m_decoder->deleteLater();
+    m_decoder = nullptr;
+    const QString path = m_decodingPath;
+    m_decodingPath.clear();
+    if (const std::shared_ptr<Sound> sound = m_sounds.value(path)) {
+        sound->decoded = true;
+        dropQuietStart(sound->format, sound->samples);
+        if (path == m_playingPath)
+            startPlaying();
+    }
+    decodeNext();
 }
 
 void QtSound::play(const QString &path)
@@ -112,78 +186,96 @@ void QtSound::play(const QString &path)
     stop();
     if (path.isEmpty())
         return;
-    QObject *sound = m_sounds.value(path);
-    if (!sound) {
-        if (!QFile::exists(path))
+    if (!m_sounds.contains(path)) {
+        // A pipe or a device would hold the decoder.
+        if (!isReadableRegularFile(path, kMaxSoundBytes))
             return;
-        sound = load(path);
-        m_sounds.insert(path, sound);
+        // Of the sounds that were not prepared (the editor's browser plays
+        // any) only the latest is kept.
+        if (!m_unprepared.isEmpty()) { // its decoding, if under way, ends
+            m_sounds.remove(m_unprepared);
+            m_queue.removeAll(m_unprepared);
+        }
+        m_unprepared = path;
+        m_sounds.insert(path, std::make_shared<Sound>());
     }
     m_playingPath = path;
-    startPlaying(sound);
+    if (m_sounds.value(path)->decoded)
+        startPlaying();
+    else if (path != m_decodingPath)
+        queue(path, true); // next, and played as soon as it is decoded
 }
 
-void QtSound::startPlaying(QObject *sound)
+void QtSound::startPlaying()
 {
-    m_playing = sound;
+    const std::shared_ptr<Sound> sound = m_sounds.value(m_playingPath);
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (!sound || sound->samples.isEmpty() || device.isNull()) {
+        m_playingPath.clear();
+        return;
+    }
+    // Each sound gets a stream of its own: on Qt 6.4 a stream that was
+    // stopped stays silent when started again.
+    if (m_sink) {
+        m_sink->disconnect(this);
+        m_sink->stop();
+        m_sink->deleteLater();
+    }
+    m_sink = new QAudioSink(device, sound->format, this);
+    connect(m_sink, &QAudioSink::stateChanged, this, &QtSound::sinkStateChanged);
+    if (!m_buffer)
+        m_buffer = new QBuffer(this);
+    m_buffer->close();
+    m_buffer->setData(sound->samples); // shared, not copied
+    m_buffer->open(QIODevice::ReadOnly);
     m_announced = false;
-    if (auto *effect = qobject_cast<QSoundEffect *>(sound)) {
-        // On Qt 6.4 an effect that has played once stays silent when played
-        // again, though it says it plays. Setting its source anew gives it a
-        // new audio stream; the decoded sound comes from Qt's sample cache.
-        if (effect->property("duplikonPlayed").toBool()) {
-            const QUrl source = effect->source();
-            effect->setSource(QUrl());
-            effect->setSource(source);
-        }
-        effect->setProperty("duplikonPlayed", true);
-        effect->play();
-        if (effect->isPlaying() && effect->status() == QSoundEffect::Ready
-            && !QMediaDevices::defaultAudioOutput().isNull())
-            announce(m_playingPath);
-    } else if (auto *player = qobject_cast<QMediaPlayer *>(sound)) {
-        player->play();
-        // The player reports its position every tenth of a second or so; the
-        // start is told nearer to the moment it happens by asking for it.
-        if (!m_watch) {
-            m_watch = new QTimer(this);
-            m_watch->setInterval(5);
-            connect(m_watch, &QTimer::timeout, this, &QtSound::watchPosition);
-        }
-        m_watching.start();
-        m_watch->start();
+    m_sink->start(m_buffer);
+    if (!m_watch) {
+        m_watch = new QTimer(this);
+        m_watch->setInterval(2);
+        connect(m_watch, &QTimer::timeout, this, &QtSound::watchPosition);
+    }
+    m_watching.start();
+    m_watch->start();
+    watchPosition();
+}
+
+void QtSound::sinkStateChanged()
+{
+    // The stream has taken the last samples: once it has played what it
+    // holds, the sound is over and its stream goes.
+    // (The stream keeps Qt's own size: on Qt 6.4 a smaller one stays silent.)
+    if (m_sink->state() == QAudio::IdleState && m_buffer && m_buffer->atEnd()) {
+        const qint64 held = m_sink->format().durationForBytes(m_sink->bufferSize()) / 1000;
+        QTimer::singleShot(int(2 * held + 50), m_sink, [this, sink = m_sink] {
+            if (sink == m_sink && sink->state() == QAudio::IdleState)
+                stop();
+        });
     }
 }
 
 void QtSound::watchPosition()
 {
-    auto *player = qobject_cast<QMediaPlayer *>(m_playing.data());
-    if (!player || m_announced || m_watching.elapsed() > 3000) {
+    if (m_announced || !m_sink || m_playingPath.isEmpty() || m_watching.elapsed() > 3000) {
         m_watch->stop();
         return;
     }
-    if (player->position() > 0 && !QMediaDevices::defaultAudioOutput().isNull())
-        announce(m_playingPath);
+    if (m_sink->state() == QAudio::ActiveState && m_sink->processedUSecs() > 0) {
+        m_announced = true;
+        m_watch->stop();
+        emit playingStarted(m_playingPath);
+    }
 }
 
 void QtSound::stop()
 {
-    if (auto *effect = qobject_cast<QSoundEffect *>(m_playing.data()))
-        effect->stop();
-    else if (auto *player = qobject_cast<QMediaPlayer *>(m_playing.data()))
-        player->stop();
-    m_playing = nullptr;
     m_playingPath.clear();
     if (m_watch)
         m_watch->stop();
-}
-
-void QtSound::announce(const QString &path)
-{
-    if (m_announced || path != m_playingPath)
-        return;
-    m_announced = true;
-    emit playingStarted(path);
+    if (m_sink && m_sink->state() != QAudio::StoppedState)
+        m_sink->stop();
 }
 
 } // namespace duplikon
+
+

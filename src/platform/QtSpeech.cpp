@@ -6,13 +6,67 @@
 #include <QVoice>
 
 #include <algorithm>
+#include <utility>
 
 namespace duplikon {
 
 namespace {
 const QString kEngine = QStringLiteral("speechd");
-// How long the program's end waits for the speech thread (see ~QtSpeech).
-constexpr int kEndWaitMilliseconds = 1500;
+
+// The desktop's speech service through Qt TextToSpeech.
+class TextToSpeechEngine : public SpeechEngine {
+public:
+    bool open() override
+    {
+        if (!QTextToSpeech::availableEngines().contains(kEngine))
+            return false;
+        m_engine = new QTextToSpeech(kEngine, this); // blocks for seconds
+        if (m_engine->state() == QTextToSpeech::Error)
+            return false;
+        connect(m_engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
+            if (state == QTextToSpeech::Speaking)
+                emit speaking();
+            else if (state == QTextToSpeech::Error)
+                emit broken();
+        });
+        connect(m_engine, &QTextToSpeech::errorOccurred, this, &SpeechEngine::broken);
+        return true;
+    }
+    QList<Voice> voices() override
+    {
+        // The engine lists the voices of its current locale only.
+        QList<Voice> all;
+        for (const QLocale &locale : m_engine->availableLocales()) {
+            m_engine->setLocale(locale);
+            for (const QVoice &voice : m_engine->availableVoices()) {
+                m_voices << voice;
+                all.append({voice.name(), voice.locale()});
+            }
+        }
+        return all;
+    }
+    void choose(const Voice &chosen, double rate) override
+    {
+        for (const QVoice &voice : std::as_const(m_voices)) {
+            if (voice.name() == chosen.name && voice.locale() == chosen.locale) {
+                m_engine->setLocale(voice.locale());
+                m_engine->setVoice(voice);
+            }
+        }
+        m_engine->setRate(rate);
+    }
+    void say(const QString &text) override
+    {
+        m_engine->stop();
+        m_engine->say(text);
+    }
+    void stop() override { m_engine->stop(); }
+
+private:
+    QTextToSpeech *m_engine = nullptr;
+    QList<QVoice> m_voices;
+};
+
 } // namespace
 
 // The engine and everything that calls it, on the speech thread. After the
@@ -20,6 +74,7 @@ constexpr int kEndWaitMilliseconds = 1500;
 class SpeechWorker : public QObject {
     Q_OBJECT
 public:
+    explicit SpeechWorker(SpeechEngineFactory factory) : m_factory(std::move(factory)) {}
     // Makes the engine and collects its voices; made() or failed() follows.
     void make();
     // Cuts off what is spoken and speaks text.
@@ -39,29 +94,23 @@ private:
     bool usable() const { return m_engine != nullptr; }
     void fail();
 
-    QTextToSpeech *m_engine = nullptr; // a child: let go on this thread, unless it failed
+    SpeechEngineFactory m_factory;
+    SpeechEngine *m_engine = nullptr; // a child: let go on this thread, unless it failed
     bool m_broken = false;
-    QList<QVoice> m_voices; // the German ones, or all when none is
+    QList<SpeechEngine::Voice> m_voices; // the German ones, or all when none is
 };
 
 void SpeechWorker::make()
 {
-    if (!QTextToSpeech::availableEngines().contains(kEngine)) {
+    m_engine = m_factory ? m_factory() : new TextToSpeechEngine;
+    m_engine->setParent(this);
+    if (!m_engine->open()) {
         fail();
         return;
     }
-    m_engine = new QTextToSpeech(kEngine, this); // blocks for seconds
-    if (m_engine->state() == QTextToSpeech::Error) {
-        fail();
-        return;
-    }
-    // The engine lists the voices of its current locale only.
-    QList<QVoice> others;
-    for (const QLocale &locale : m_engine->availableLocales()) {
-        m_engine->setLocale(locale);
-        for (const QVoice &voice : m_engine->availableVoices())
-            (voice.locale().language() == QLocale::German ? m_voices : others) << voice;
-    }
+    QList<SpeechEngine::Voice> others;
+    for (const SpeechEngine::Voice &voice : m_engine->voices())
+        (voice.locale.language() == QLocale::German ? m_voices : others) << voice;
     // A German classroom chooses among German voices; a synthesizer lists
     // thousands of others (every language with every variant).
     if (m_voices.isEmpty())
@@ -70,25 +119,18 @@ void SpeechWorker::make()
         fail();
         return;
     }
-    connect(m_engine, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
-        if (state == QTextToSpeech::Speaking)
-            emit speaking();
-        else if (state == QTextToSpeech::Error)
-            fail();
-    });
-    connect(m_engine, &QTextToSpeech::errorOccurred, this, &SpeechWorker::fail);
+    connect(m_engine, &SpeechEngine::speaking, this, &SpeechWorker::speaking);
+    connect(m_engine, &SpeechEngine::broken, this, &SpeechWorker::fail);
     QStringList names;
-    for (const QVoice &voice : std::as_const(m_voices))
-        names << voice.name();
+    for (const SpeechEngine::Voice &voice : std::as_const(m_voices))
+        names << voice.name;
     emit made(names);
 }
 
 void SpeechWorker::speak(const QString &text)
 {
-    if (!usable())
-        return;
-    m_engine->stop();
-    m_engine->say(text);
+    if (usable())
+        m_engine->say(text);
 }
 
 void SpeechWorker::silence()
@@ -101,21 +143,17 @@ void SpeechWorker::choose(const QString &name, double rate)
 {
     if (!usable())
         return;
-    const auto named = [&name](const QVoice &v) { return !name.isEmpty() && v.name() == name; };
-    const auto german = [](const QVoice &v) { return v.locale().language() == QLocale::German; };
-    const auto germany = [&german](const QVoice &v) {
-        return german(v) && v.locale().territory() == QLocale::Germany;
+    const auto named = [&name](const SpeechEngine::Voice &v) { return !name.isEmpty() && v.name == name; };
+    const auto german = [](const SpeechEngine::Voice &v) { return v.locale.language() == QLocale::German; };
+    const auto germany = [&german](const SpeechEngine::Voice &v) {
+        return german(v) && v.locale.territory() == QLocale::Germany;
     };
     auto it = std::find_if(m_voices.cbegin(), m_voices.cend(), named);
     if (it == m_voices.cend())
         it = std::find_if(m_voices.cbegin(), m_voices.cend(), germany);
     if (it == m_voices.cend())
         it = std::find_if(m_voices.cbegin(), m_voices.cend(), german);
-    if (it != m_voices.cend()) {
-        m_engine->setLocale(it->locale());
-        m_engine->setVoice(*it);
-    }
-    m_engine->setRate(rate);
+    m_engine->choose(it != m_voices.cend() ? *it : SpeechEngine::Voice(), rate);
 }
 
 void SpeechWorker::fail()
@@ -134,30 +172,45 @@ void SpeechWorker::fail()
     emit failed();
 }
 
-QtSpeech::QtSpeech(QObject *parent) : Speech(parent) {}
+QtSpeech::QtSpeech(QObject *parent, SpeechEngineFactory factory) : Speech(parent), m_factory(std::move(factory)) {}
 
 QtSpeech::~QtSpeech()
 {
+    finish(kEndWaitMilliseconds);
+}
+
+bool QtSpeech::finish(int milliseconds)
+{
+    if (m_finished)
+        return m_threadEnded;
+    m_finished = true;
     if (!m_thread)
-        return;
+        return true;
+    // Nothing the thread does from now on reaches this object.
     m_worker->disconnect(this);
-    m_thread->quit(); // the worker, and the engine with it, goes when the thread ends
+    m_worker = nullptr;
     // Making the engine cannot be interrupted and may take several seconds,
     // and a call to a service that went away blocks for about one. The
-    // program's end waits a little, then lets the thread go: it ends by itself
-    // once the engine returns, or with the process. A running QThread must
-    // not be deleted, so then its object is left behind.
-    if (m_thread->wait(kEndWaitMilliseconds))
-        delete m_thread;
+    // thread is asked to end (the worker, and the engine with it, goes on the
+    // thread when it does) and waited for a little. A thread still held by
+    // the service is let go: its object goes once it has ended by itself.
+    QThread *thread = std::exchange(m_thread, nullptr);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->quit();
+    m_threadEnded = thread->wait(milliseconds);
+    if (m_threadEnded)
+        delete thread;
+    return m_threadEnded;
 }
 
 void QtSpeech::start()
 {
-    if (m_status != Status::Off)
+    if (m_status != Status::Off || m_finished)
         return;
-    m_thread = new QThread; // no parent: see ~QtSpeech
+    m_thread = new QThread; // no parent: see finish()
+    m_threadEnded = false;
     m_thread->setObjectName(QStringLiteral("speech"));
-    m_worker = new SpeechWorker;
+    m_worker = new SpeechWorker(m_factory);
     m_worker->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     // Queued: the worker emits on its own thread.
@@ -174,7 +227,7 @@ void QtSpeech::say(const QString &text)
     if (m_status == Status::Starting) {
         m_waiting = text;
         m_hasWaiting = true;
-    } else if (m_status == Status::Ready) {
+    } else if (m_status == Status::Ready && m_worker) {
         const int number = ++*m_latest;
         QMetaObject::invokeMethod(
             m_worker,
@@ -190,7 +243,7 @@ void QtSpeech::stop()
 {
     m_hasWaiting = false;
     ++*m_latest; // a text still on its way is not spoken
-    if (m_status == Status::Ready)
+    if (m_status == Status::Ready && m_worker)
         QMetaObject::invokeMethod(m_worker, &SpeechWorker::silence, Qt::QueuedConnection);
 }
 
@@ -198,7 +251,7 @@ void QtSpeech::setVoice(const QString &name, int tempo)
 {
     m_voice = name;
     m_tempo = qBound(-100, tempo, 100);
-    if (m_status == Status::Ready)
+    if (m_status == Status::Ready && m_worker)
         chooseVoice();
 }
 

@@ -2,11 +2,16 @@
 #include "platform/Services.h"
 
 #include "platform/PrintSpooler.h"
+#include "platform/TextFiles.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QMimeData>
 #include <QPainter>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTime>
@@ -76,17 +81,92 @@ bool QtPrinter::printPage(const QString &jobName, const DrawPage &draw, QString 
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(jobName);
     printer.setFullPage(false);
+    return printOnto(printer, 1, [&draw](QPainter &p, int, double devicePerTwip) { draw(p, devicePerTwip); },
+                     QSizeF(), error);
+}
+
+Printer::Outcome QtPrinter::printPages(const QString &jobName, const QSizeF &layoutTwips, int pageCount,
+                                       const DrawNumberedPage &draw, QString *error)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        if (error)
+            *error = QStringLiteral("Es ist kein Drucker eingerichtet.");
+        return Outcome::Failed;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(jobName);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    if (dialog.exec() != QDialog::Accepted)
+        return Outcome::Cancelled;
+    // The dialog may print into a file instead of a queue.
+    if (printer.outputFileName().isEmpty() && !printspool::queueReady(printer.printerName(), error))
+        return Outcome::Failed;
+    return printOnto(printer, pageCount, draw, layoutTwips, error) ? Outcome::Done : Outcome::Failed;
+}
+
+bool QtPrinter::writePdf(const QString &path, const QString &title, const QSizeF &layoutTwips, int pageCount,
+                         const DrawNumberedPage &draw, QString *error)
+{
+    // Made in memory, then written as every file of the program: atomically,
+    // with the mode the umask gives.
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Duplikon"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            if (error)
+                *error = QStringLiteral("Das PDF konnte nicht angelegt werden.");
+            return false;
+        }
+        const double devicePerTwip = fitOnto(writer, layoutTwips);
+        for (int page = 0; page < pageCount; ++page) {
+            if (page > 0)
+                writer.newPage();
+            draw(painter, page, devicePerTwip);
+        }
+        painter.end();
+    }
+    return writeFileAtomically(path, pdf, error);
+}
+
+double QtPrinter::fitOnto(const QPaintDevice &device, const QSizeF &layoutTwips)
+{
+    double devicePerTwip = device.logicalDpiX() / 1440.0;
+    if (!layoutTwips.isEmpty())
+        devicePerTwip = qMin(device.width() / layoutTwips.width(), device.height() / layoutTwips.height());
+    return devicePerTwip;
+}
+
+bool QtPrinter::printOnto(QPrinter &printer, int pageCount, const DrawNumberedPage &draw, const QSizeF &layoutTwips,
+                          QString *error)
+{
+    const QString name = printer.printerName();
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error)
-            *error = QStringLiteral("Der Drucker \"%1\" nimmt keinen Auftrag an.").arg(info.printerName());
+            *error = QStringLiteral("Der Drucker \"%1\" nimmt keinen Auftrag an.").arg(name);
         return false;
     }
-    const double devicePerTwip = printer.resolution() / 1440.0;
-    draw(painter, devicePerTwip);
+    // The board's page is drawn in the printer's own resolution.
+    const double devicePerTwip = layoutTwips.isEmpty() ? printer.resolution() / 1440.0 : fitOnto(printer, layoutTwips);
+    for (int page = 0; page < pageCount; ++page) {
+        if (page > 0)
+            printer.newPage();
+        draw(painter, page, devicePerTwip);
+    }
     // Qt hands the document to the spooler inside end() and drops the answer;
     // the spooler's last status on this thread is that answer.
-    printspool::resetStatus(info.printerName());
+    printspool::resetStatus(name);
     if (!painter.end()) {
         if (error)
             *error = QStringLiteral("Der Druckauftrag konnte nicht übergeben werden.");
@@ -95,7 +175,7 @@ bool QtPrinter::printPage(const QString &jobName, const DrawPage &draw, QString 
     QString reason;
     if (printspool::lastRequestFailed(&reason)) {
         if (error) {
-            *error = QStringLiteral("Der Drucker \"%1\" hat den Auftrag abgelehnt.").arg(info.printerName());
+            *error = QStringLiteral("Der Drucker \"%1\" hat den Auftrag abgelehnt.").arg(name);
             if (!reason.isEmpty())
                 *error += QStringLiteral(" (") + reason + QLatin1Char(')');
         }

@@ -2,10 +2,13 @@
 #pragma once
 #include <QString>
 #include <QImage>
+#include <QSizeF>
 #include <functional>
 
 class QMimeData;
+class QPaintDevice;
 class QPainter;
+class QPrinter;
 
 namespace duplikon {
 
@@ -51,6 +54,20 @@ public:
     // Returns false with a German reason when there is no printer or the job
     // could not be handed over.
     virtual bool printPage(const QString &jobName, const DrawPage &draw, QString *error) = 0;
+
+    // Pages of a document laid out on a page of layoutTwips (A4). The painter's
+    // origin is the paper's top-left corner, in device pixels; devicePerTwip
+    // fits the layout onto the paper.
+    using DrawNumberedPage = std::function<void(QPainter &painter, int page, double devicePerTwip)>;
+    enum class Outcome { Done, Cancelled, Failed };
+    // The printer dialog, preset to A4 (a paper chosen there wins), then the
+    // pages on the printer chosen; Failed with a German reason.
+    virtual Outcome printPages(const QString &jobName, const QSizeF &layoutTwips, int pageCount,
+                               const DrawNumberedPage &draw, QString *error) = 0;
+    // The pages as a PDF file on A4 with the title, "Duplikon" as its creator
+    // and its fonts embedded, written atomically; false with a German reason.
+    virtual bool writePdf(const QString &path, const QString &title, const QSizeF &layoutTwips, int pageCount,
+                          const DrawNumberedPage &draw, QString *error) = 0;
 };
 
 // The services a window needs; owned elsewhere.
@@ -91,6 +108,17 @@ public:
 class QtPrinter : public Printer {
 public:
     bool printPage(const QString &jobName, const DrawPage &draw, QString *error) override;
+    Outcome printPages(const QString &jobName, const QSizeF &layoutTwips, int pageCount, const DrawNumberedPage &draw,
+                       QString *error) override;
+    bool writePdf(const QString &path, const QString &title, const QSizeF &layoutTwips, int pageCount,
+                  const DrawNumberedPage &draw, QString *error) override;
+
+private:
+    static double fitOnto(const QPaintDevice &device, const QSizeF &layoutTwips);
+    // Draws the pages and hands them to the spooler; an empty layout is drawn
+    // at the printer's resolution.
+    static bool printOnto(QPrinter &printer, int pageCount, const DrawNumberedPage &draw, const QSizeF &layoutTwips,
+                          QString *error);
 };
 
 } // namespace duplikon

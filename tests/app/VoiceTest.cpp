@@ -108,6 +108,29 @@ private slots:
         QCOMPARE(h.fp.speech.spoken.mid(1), (QStringList{QStringLiteral("Mieze"), QStringLiteral("Passt nicht")}));
     }
 
+    void aSoundPlaysToItsEndWhateverBecomesOfItsCell()
+    {
+        // Neither the release of a click, a drop on itself, a wrong drop nor
+        // putting the cell back (tap, Escape) cuts a sound off.
+        for (const QByteArray &conf : {QByteArray(), QByteArray("[Duplikon]\nAntippen=true\n")}) {
+            Heard h(conf);
+            h.w->board()->AufgabeLaden(QStringLiteral("TON.TXT"));
+            h.w->taskChoice()->parkPanel();
+            const QString ton = h.pf.file(QStringLiteral("Ton.wav"));
+            QTest::mouseClick(h.cell(4), Qt::LeftButton, {}, QPoint(20, 20));
+            QCOMPARE(h.fp.sound.playing, ton);
+            QTest::mouseClick(h.cell(4), Qt::LeftButton, {}, QPoint(20, 20)); // tap: put back
+            h.drag(4, 1);
+            h.cell(3)->setFocus();
+            h.key(Qt::Key_Right);
+            h.key(Qt::Key_Space);
+            h.key(Qt::Key_Escape);
+            QCOMPARE(h.fp.sound.played.size(), conf.isEmpty() ? 4 : 3);
+            QCOMPARE(h.fp.sound.stops, 0);
+            QCOMPARE(h.fp.sound.playing, ton);
+        }
+    }
+
     void theMessagesOfMandatoryTasksAreSpoken()
     {
         Heard h("[Duplikon]\nVorlesen=true\n");

@@ -1043,11 +1043,13 @@ class Duplikon:
         node.press()
         return node
 
-    def menu(self, *path):
-        """Clicks through the menu bar: menu("Laden"), menu("Programm", "Beenden")."""
+    def menu(self, *path, window=None):
+        """Clicks through the menu bar: menu("Laden"), menu("Programm", "Beenden");
+        window: the title of another window with a menu bar (the editor)."""
         self._check_alive()
-        bar = wait_until(lambda: self.main_node().find(role="menu bar"), DEFAULT_TIMEOUT,
-                         "the menu bar of the main window")
+        node = (lambda: self.main_node()) if window is None else (lambda: self.window_node(window, dialog=False))
+        bar = wait_until(lambda: node().find(role="menu bar"), DEFAULT_TIMEOUT,
+                         f"the menu bar of {window or 'the main window'}")
         item = wait_until(lambda: bar.find(name=path[0]), DEFAULT_TIMEOUT,
                           f"the menu {path[0]!r}; menu bar holds "
                           f"{[n.name for n in bar.children()]}")

@@ -4,7 +4,8 @@ pictures from a subfolder, saved as TIERE2.TXT; a teacher's own picture pasted
 from the file manager's clipboard, readable by another login, saved as TIERE3.TXT
 and shown on the board; a sound pasted the same way lands in "Eigene Toene" and
 the browser lists it; a solution picture joins the solution folder as the class
-folder spells it."""
+folder spells it; the unsaved lists with a large picture and the sound go on
+worksheets saved as PDF."""
 import os
 import struct
 import subprocess
@@ -48,6 +49,36 @@ def copy_files(paths):
 
 class EditorTest(e2e.TestCase):
 
+    def save_worksheets(self, app, folder, halves):
+        """Saves each kind of worksheet as a PDF: A4, titled after the task, the heading and
+        the text halves readable, every font embedded, every picture at 300 dpi at most."""
+        sheet = app.wait_window("Arbeitsblatt")
+        app.find(pattern="^Ein Ton ist auf Papier nicht zu hören", role="label", window="Arbeitsblatt")
+        for kind, more in (("Zuordnen", ["TIERE3", "Name:"]), ("Memory-Karten", []),
+                           ("Lösungsblatt", ["Lösungsblatt:", "TIERE3"])):
+            app.click(kind, "radio button", window="Arbeitsblatt")
+            app.click("Als PDF speichern ...", "push button", window="Arbeitsblatt")
+            chooser = app.window_node("Als PDF speichern")  # the file dialog, its name field focused
+            e2e.wait_until(lambda: chooser.find(predicate=lambda w: w.role == "text" and w.has_state("focused")))
+            path = os.path.join(folder, kind + ".pdf")
+            e2e.key("ctrl+a")
+            e2e.type_text(path)
+            e2e.key("Return")
+            e2e.wait_file(path)
+            self.assertEqual(os.stat(path).st_mode & 0o777, 0o644)  # the class may read it
+            info = e2e.run(["pdfinfo", path], timeout=30)
+            for line in (r"Title:\s+TIERE3\n", r"Creator:\s+Duplikon\n", r"Page size:.*\(A4\)"):
+                self.assertRegex(info, line)
+            words = e2e.pdf_text(path).split()
+            self.assertEqual([w for w in halves + more if w not in words], [], path)
+            fonts = e2e.run(["pdffonts", path], timeout=30).splitlines()[2:]
+            self.assertTrue(fonts and all(line.split()[-5] == "yes" for line in fonts), fonts)
+            images = [line.split()[12:14] for line in e2e.run(["pdfimages", "-list", path], timeout=30).splitlines()[2:]]
+            self.assertTrue(images and all(int(x) <= 301 and int(y) <= 301 for x, y in images), images)
+        app.screenshot("editor-worksheet", sheet)
+        app.click("Schließen", "push button", window="Arbeitsblatt")
+        app.wait_gone("Arbeitsblatt")
+
     def editor_point(self, wid, left, top):
         x, y, w, h = e2e.x_geometry(wid)
         return x + e2e.twips_to_px(left), y + (h - e2e.CLIENT_HEIGHT_PX) + e2e.twips_to_px(top)
@@ -75,6 +106,7 @@ class EditorTest(e2e.TestCase):
             "Dupbilder/g.bmp": bmp(20, 20, (0, 128, 0)),
             "Bilder/blau.bmp": bmp(60, 40, (0, 0, 255)),
             "Bilder/ROT.BMP": bmp(60, 40, (255, 0, 0)),
+            "Fotos/gross.bmp": bmp(1600, 1200, (40, 160, 90)),  # more pixels than a card takes
         })
         app.click("Abbruch", "push button")
         app.menu("Editor")
@@ -181,6 +213,12 @@ class EditorTest(e2e.TestCase):
         solution, = (n for n in os.listdir(os.path.join(app.folder, "Dupbilder")) if n.startswith("MeinFoto."))
         with Image.open(os.path.join(app.folder, "Dupbilder", solution)) as picture:
             self.assertEqual(picture.size, (833, 505))
+
+        # worksheets of the unsaved lists, with a large picture beside the sound
+        type_into_text1("Fotos\\gross.bmp")
+        self.click_editor(wid, 3600 + 247, 6720 + 247)
+        self.editor_menu(app, "Datei", "Arbeitsblatt ...")
+        self.save_worksheets(app, own, ["Hund", "Größe", "Löwe", "MuhKuh.WAV"])
 
         # "Abbruch" goes back to the main window, whose task list holds the new tasks
         self.editor_menu(app, "Abbruch")

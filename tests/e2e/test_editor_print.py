@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The editor's "Datei drucken": the two pair lists go to the default printer as
 text lines, left half then right half of each pair, through a print server of the
-test's own (cups-test-printer.sh)."""
+test's own (cups-test-printer.sh); an answer key of the same lists goes through the
+printer dialog to the same server."""
 import os
 import re
 import struct
@@ -116,8 +117,23 @@ class EditorPrintTest(e2e.PrintingTestCase):
         spacing = (firsts[-1] - firsts[0]) / (len(LINES) - 1)
         self.assertTrue(18 <= spacing <= 26, f"line spacing {spacing:.1f} pt")
 
-        # the "Nein" sent nothing: two jobs in all
-        self.assertEqual(len(self.jobs()), 2, self.jobs())
+        # a worksheet through the printer dialog, to the queue that keeps the program's PDF
+        e2e.run(["lpadmin", "-d", "duplikon-raw"], timeout=30)
+        os.remove(self.cups["RAW_PDF"])
+        app.menu("Datei", "Arbeitsblatt ...", window=EDITOR)
+        app.click("Lösungsblatt", "radio button", window="Arbeitsblatt")
+        app.click("Drucken ...", "push button", window="Arbeitsblatt")
+        app.wait_window("Drucken")
+        e2e.key("Return")
+        e2e.wait_file(self.cups["RAW_PDF"])
+        app.find("Das Blatt „Lösungsblatt“ wird gedruckt.", "label", window="Arbeitsblatt")
+        app.click("Schließen", "push button", window="Arbeitsblatt")
+        self.assertIn("(A4)", e2e.run(["pdfinfo", self.cups["RAW_PDF"]], timeout=30))
+        words = e2e.pdf_text(self.cups["RAW_PDF"]).split()
+        self.assertEqual([w for w in ["Lösungsblatt:", "DRUCK", "Hund", "Bären", "Köln", "Straße"] if w not in words], [])
+
+        # the "Nein" sent nothing: three jobs in all
+        self.assertEqual(len(self.jobs()), 3, self.jobs())
 
         # back to the main window ("Abbruch" in the editor's menu bar), then end
         bar = e2e.wait_until(lambda: app.window_node(EDITOR, dialog=False).find(role="menu bar"),

@@ -429,6 +429,11 @@ void EditorWindowTest::savingRefusesUnequalOrTooLongListsAndBadNames()
     QCOMPARE(m_fake->dialogs.shown.size(), 1);
     QCOMPARE(m_fake->dialogs.shown[0].title, QStringLiteral("Fehler in Listen"));
     QCOMPARE(m_fake->dialogs.shown[0].text, QStringLiteral("Die zwei Listen sind verschieden lang.\r"));
+    // a worksheet is refused the same way, and no dialog opens
+    trigger("worksheet");
+    QCOMPARE(m_fake->dialogs.shown.size(), 2);
+    QCOMPARE(m_fake->dialogs.shown[1].text, m_fake->dialogs.shown[0].text);
+    m_fake->dialogs.clear();
 
     QStringList many;
     for (int i = 0; i < 21; ++i)

@@ -38,6 +38,14 @@ QStringList ScriptedDialogs::openFiles(const QString &title, const QString &filt
     return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
 }
 
+QString ScriptedDialogs::saveFile(const QString &title, const QString &filter, const QString &suggested)
+{
+    shown.append({ShownDialog::Save, title, filter, MsgIcon::None, suggested});
+    if (onShow)
+        onShow(shown.last());
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
 QStringList ScriptedDialogs::titles() const
 {
     QStringList t;
@@ -61,6 +69,29 @@ bool FakePrinter::printPage(const QString &jobName, const DrawPage &draw, QStrin
     }
     pages.append(page);
     jobs.append(jobName);
+    return true;
+}
+
+Printer::Outcome FakePrinter::printPages(const QString &jobName, const QSizeF &, int pageCount,
+                                        const DrawNumberedPage &draw, QString *error)
+{
+    if (cancelDialog)
+        return Outcome::Cancelled;
+    for (int i = 0; i < pageCount; ++i) // one job per page
+        if (!printPage(jobName, [&](QPainter &p, double devicePerTwip) { draw(p, i, devicePerTwip); }, error))
+            return Outcome::Failed;
+    return Outcome::Done;
+}
+
+bool FakePrinter::writePdf(const QString &path, const QString &title, const QSizeF &layoutTwips, int pageCount,
+                           const DrawNumberedPage &draw, QString *error)
+{
+    const qsizetype before = jobs.size();
+    if (printPages(path, layoutTwips, pageCount, draw, error) != Outcome::Done)
+        return false;
+    jobs.resize(before); // a file, no job
+    pdfPaths << path;
+    pdfTitles << title;
     return true;
 }
 

@@ -14,7 +14,7 @@ namespace duplikon::test {
 
 // One message, question or input box that the program showed.
 struct ShownDialog {
-    enum Kind { Message, Question, Input, Files } kind;
+    enum Kind { Message, Question, Input, Files, Save } kind;
     QString title;
     QString text;     // message or question text, the prompt, or the file filter
     MsgIcon icon = MsgIcon::None;
@@ -28,11 +28,13 @@ public:
     bool askYesNo(const QString &title, const QString &text) override;
     QString input(const QString &title, const QString &prompt, const QString &defaultText) override;
     QStringList openFiles(const QString &title, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &filter, const QString &suggested) override;
 
     QList<ShownDialog> shown;
     QList<bool> yesNoAnswers;   // taken from the front; No when empty
     QStringList inputAnswers;   // taken from the front; empty (cancel) when empty
     QList<QStringList> fileAnswers; // the files chosen in each file dialog; none when empty
+    QStringList saveAnswers;        // the path chosen in each save dialog; cancel when empty
     // Runs while a box is "open" (for checking state at that moment).
     std::function<void(const ShownDialog &)> onShow;
 
@@ -81,6 +83,15 @@ public:
     QSize pagePixels = QSize(2480, 3508);
     QList<QImage> pages;
     QStringList jobs;
+
+    // Documents: the printer dialog is cancelled when told to; a PDF is drawn
+    // into pages too, its path and title kept. The pages are A4 at 300 dpi.
+    Outcome printPages(const QString &jobName, const QSizeF &layoutTwips, int pageCount, const DrawNumberedPage &draw,
+                       QString *error) override;
+    bool writePdf(const QString &path, const QString &title, const QSizeF &layoutTwips, int pageCount,
+                  const DrawNumberedPage &draw, QString *error) override;
+    bool cancelDialog = false;
+    QStringList pdfPaths, pdfTitles;
 };
 
 // A speech service that remembers what it was asked to say. It is ready at
@@ -106,13 +117,16 @@ public:
     int tempo = 0;
 };
 
+// A sound output that remembers what it was asked to play; a sound plays
+// until the next play(), stop() or prepare().
 class FakeSound : public SoundOutput {
 public:
-    void prepare(const QStringList &paths) override { prepared = paths; }
-    void play(const QString &path) override { played << path; }
-    void stop() override { ++stops; }
+    void prepare(const QStringList &paths) override { prepared = paths; playing.clear(); }
+    void play(const QString &path) override { played << path; playing = path; }
+    void stop() override { ++stops; playing.clear(); }
     QStringList prepared;
     QStringList played;
+    QString playing;
     int stops = 0;
 };
 

@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/WorksheetDialog.h"
+
+#include "tasks/Task.h"
+#include "editor/EditorHost.h"
+#include "editor/PairLists.h"
+#include "pictures/SoundHalf.h"
+#include "platform/Dialogs.h"
+#include "platform/FileLists.h"
+
+#include <QButtonGroup>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace duplikon {
+
+namespace {
+
+const QChar CR(0x0D);
+const QSizeF kA4Twips(kSheetWidthTwips, kSheetHeightTwips);
+constexpr int kPreviewWidth = 380;
+constexpr int kPreviewGap = 12;
+
+SheetHalf sheetHalf(const QString &folder, const QString &entry)
+{
+    SheetHalf half;
+    if (isSoundName(entry)) {
+        half.kind = SheetHalf::Sound;
+    } else if (isPictureName(entry)) {
+        half.kind = entry.right(4).toUpper() == QLatin1String(".WMF") ? SheetHalf::Metafile : SheetHalf::Picture;
+    } else {
+        half.text = entry;
+        return half;
+    }
+    half.text = halfFileName(entry);
+    half.path = resolveHalf(folder, entry);
+    return half;
+}
+
+} // namespace
+
+WorksheetDialog::WorksheetDialog(QWidget *parent, Platform platform, const QString &programFolder,
+                                 const QString &taskName, const QStringList &left, const QStringList &right,
+                                 const QFont &cellFont)
+    : QDialog(parent), m_platform(platform), m_folder(withTrailingSeparator(programFolder))
+{
+    setObjectName(QStringLiteral("worksheetDialog"));
+    setWindowTitle(QStringLiteral("Arbeitsblatt"));
+    m_sheet.title = taskName.isEmpty() ? QStringLiteral("Arbeitsblatt") : taskName;
+    m_sheet.cellFont = cellFont;
+    m_sheet.seed = taskSeed(left, right);
+    bool sound = false;
+    const int pairs = int(qMin(qMin(left.size(), right.size()), qsizetype(kSheetMaxPairs)));
+    for (int i = 0; i < pairs; ++i) {
+        m_sheet.left << sheetHalf(m_folder, left.at(i));
+        m_sheet.right << sheetHalf(m_folder, right.at(i));
+        sound = sound || m_sheet.left.last().kind == SheetHalf::Sound || m_sheet.right.last().kind == SheetHalf::Sound;
+    }
+
+    auto *kinds = new QGroupBox(QStringLiteral("Art des Blattes"), this);
+    auto *kindsLayout = new QVBoxLayout(kinds);
+    m_kinds = new QButtonGroup(this);
+    const struct { const char *name, *text; WorksheetKind kind; } choices[] = {
+        {"kindMatching", "&Zuordnen", WorksheetKind::Matching},
+        {"kindCards", "&Memory-Karten", WorksheetKind::Cards},
+        {"kindAnswerKey", "&Lösungsblatt", WorksheetKind::AnswerKey},
+    };
+    for (const auto &c : choices) {
+        auto *radio = new QRadioButton(QString::fromUtf8(c.text), kinds);
+        radio->setObjectName(QLatin1String(c.name));
+        m_kinds->addButton(radio, int(c.kind));
+        kindsLayout->addWidget(radio);
+    }
+    m_kinds->button(int(WorksheetKind::Matching))->setChecked(true);
+    connect(m_kinds, &QButtonGroup::idClicked, this, &WorksheetDialog::showPreview);
+
+    auto *soundNote = new QLabel(QStringLiteral("Ein Ton ist auf Papier nicht zu hören: Auf dem Blatt steht für "
+                                                "ihn ein Lautsprecher mit dem Namen der Datei."),
+                                 this);
+    soundNote->setObjectName(QStringLiteral("soundNote"));
+    soundNote->setWordWrap(true);
+    soundNote->setVisible(sound);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("sheetStatus"));
+    m_status->setWordWrap(true);
+
+    auto *column = new QVBoxLayout;
+    column->addWidget(kinds);
+    column->addWidget(soundNote);
+    column->addWidget(m_status);
+    column->addStretch(1);
+    const struct { const char *name, *text; void (WorksheetDialog::*slot)(); } buttons[] = {
+        {"shuffleAgain", "&Neu mischen", &WorksheetDialog::shuffleAgain},
+        {"printSheet", "&Drucken ...", &WorksheetDialog::print},
+        {"savePdf", "Als &PDF speichern ...", &WorksheetDialog::savePdf},
+        {"closeSheet", "&Schließen", &WorksheetDialog::reject},
+    };
+    for (const auto &b : buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(b.text), this);
+        button->setObjectName(QLatin1String(b.name));
+        button->setAutoDefault(false); // Enter prints or saves nothing by accident
+        connect(button, &QPushButton::clicked, this, b.slot);
+        column->addWidget(button);
+    }
+
+    m_preview = new QLabel(this);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidget(m_preview);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumSize(kPreviewWidth + 2 * kPreviewGap + 24, 560);
+    scroll->setBackgroundRole(QPalette::Dark);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(column);
+    layout->addWidget(scroll, 1);
+    showPreview();
+}
+
+void WorksheetDialog::run(QWidget *parent, Platform platform, EditorHost *host, const PairLists *pairs,
+                           const QString &taskName)
+{
+    const QStringList left = pairs->leftHalves(), right = pairs->rightHalves();
+    if (left.size() != right.size()) {
+        platform.dialogs->message(QStringLiteral("Fehler in Listen"),
+                                  QStringLiteral("Die zwei Listen sind verschieden lang.") + CR);
+        return;
+    }
+    if (left.isEmpty()) {
+        platform.dialogs->message(QStringLiteral("Arbeitsblatt"), QStringLiteral("Die Listen sind leer.") + CR);
+        return;
+    }
+    WorksheetDialog dialog(parent, platform, host->programFolder(), taskName, left, right, host->cellFont());
+    dialog.exec();
+}
+
+quint32 WorksheetDialog::taskSeed(const QStringList &left, const QStringList &right)
+{
+    // FNV-1a over the entries: stable from run to run.
+    quint32 hash = 2166136261u;
+    for (const QStringList *list : {&left, &right}) {
+        for (const QString &entry : *list) {
+            for (const char byte : entry.toUtf8() + '\n') {
+                hash ^= quint8(byte);
+                hash *= 16777619u;
+            }
+        }
+    }
+    return hash % 100000; // a short number to read on the sheet
+}
+
+WorksheetKind WorksheetDialog::kind() const
+{
+    return WorksheetKind(m_kinds->checkedId());
+}
+
+QList<SheetPage> WorksheetDialog::pages() const
+{
+    return layoutWorksheet(kind(), m_sheet);
+}
+
+QString WorksheetDialog::kindName() const
+{
+    return m_kinds->checkedButton()->text().remove(QLatin1Char('&'));
+}
+
+void WorksheetDialog::shuffleAgain()
+{
+    // The next seed whose order differs, where the pairs can differ at all.
+    const int pairs = int(m_sheet.left.size());
+    const MatchingOrder before = matchingOrder(pairs, m_sheet.seed);
+    const QList<int> cardsBefore = cardOrder(pairs, m_sheet.seed);
+    for (int tries = 0; tries < 100; ++tries) {
+        m_sheet.seed = (m_sheet.seed + 1) % 100000;
+        const MatchingOrder after = matchingOrder(pairs, m_sheet.seed);
+        if (pairs < 2 || (after.left != before.left && after.right != before.right
+                          && cardOrder(pairs, m_sheet.seed) != cardsBefore))
+            break;
+    }
+    m_status->clear();
+    showPreview();
+}
+
+Printer::DrawNumberedPage WorksheetDialog::drawPages(const QList<SheetPage> &pages) const
+{
+    return [pages](QPainter &painter, int page, double devicePerTwip) {
+        drawSheetPage(painter, pages.at(page), devicePerTwip);
+    };
+}
+
+void WorksheetDialog::showPreview()
+{
+    const QList<SheetPage> sheetPages = pages();
+    preparePictures(sheetPages);
+    const double scale = double(kPreviewWidth) / kSheetWidthTwips;
+    const int pageHeight = qRound(kSheetHeightTwips * scale);
+    QImage all(kPreviewWidth + 2 * kPreviewGap, int(sheetPages.size()) * (pageHeight + kPreviewGap) + kPreviewGap,
+               QImage::Format_RGB32);
+    all.fill(palette().color(QPalette::Dark));
+    QPainter p(&all);
+    for (int i = 0; i < sheetPages.size(); ++i) {
+        const QRect paper(kPreviewGap, kPreviewGap + i * (pageHeight + kPreviewGap), kPreviewWidth, pageHeight);
+        p.fillRect(paper, Qt::white);
+        p.save();
+        p.translate(paper.topLeft());
+        drawSheetPage(p, sheetPages.at(i), scale);
+        p.restore();
+    }
+    p.end();
+    m_preview->setPixmap(QPixmap::fromImage(all));
+}
+
+void WorksheetDialog::print()
+{
+    const QList<SheetPage> sheetPages = pages();
+    preparePictures(sheetPages);
+    QString error;
+    const Printer::Outcome outcome = m_platform.printer->printPages(
+        m_sheet.title + QStringLiteral(" - ") + kindName(), kA4Twips, int(sheetPages.size()), drawPages(sheetPages),
+        &error);
+    if (outcome == Printer::Outcome::Done) {
+        m_status->setText(QStringLiteral("Das Blatt „%1“ wird gedruckt.").arg(kindName()));
+    } else if (outcome == Printer::Outcome::Failed) {
+        m_platform.dialogs->message(QStringLiteral("Drucken"),
+                                    QStringLiteral("Das Blatt konnte nicht gedruckt werden:") + CR + error + CR,
+                                    MsgIcon::Exclamation);
+    }
+}
+
+void WorksheetDialog::savePdf()
+{
+    const QString suggested = m_folder + m_sheet.title + QStringLiteral(" - ") + kindName() + QStringLiteral(".pdf");
+    QString path = m_platform.dialogs->saveFile(QStringLiteral("Als PDF speichern"),
+                                                QStringLiteral("PDF-Dateien (*.pdf)"), suggested);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    const QList<SheetPage> sheetPages = pages();
+    preparePictures(sheetPages);
+    QString error;
+    const QString name = QFileInfo(path).fileName();
+    if (!m_platform.printer->writePdf(path, m_sheet.title, kA4Twips, int(sheetPages.size()), drawPages(sheetPages),
+                                      &error)) {
+        m_platform.dialogs->message(QStringLiteral("Als PDF speichern"),
+                                    name + QStringLiteral(" konnte nicht gespeichert werden:") + CR + error + CR,
+                                    MsgIcon::Exclamation);
+        return;
+    }
+    m_status->setText(QStringLiteral("Gespeichert: ") + name);
+}
+
+} // namespace duplikon
