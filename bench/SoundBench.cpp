@@ -234,10 +234,10 @@ int main(int argc, char **argv)
     client.show();
     pause(1000); // the set-up is on the screen before the child picks a cell up
     const Play pickUp = [&board](const QString &path) {
-        for (int n = 1; n <= Board::kCells; ++n) {
-            if (board.state()->cell(n - 1).soundFile == path) {
-                QTest::mousePress(board.label(n), Qt::LeftButton, {}, QPoint(20, 20));
-                QTest::mouseRelease(board.label(n), Qt::LeftButton, {}, QPoint(20, 20));
+        for (int i = 0; i < Board::kCells; ++i) {
+            if (board.state()->cell(i).soundFile == path) {
+                QTest::mousePress(board.cellLabel(i), Qt::LeftButton, {}, QPoint(20, 20));
+                QTest::mouseRelease(board.cellLabel(i), Qt::LeftButton, {}, QPoint(20, 20));
                 return;
             }
         }

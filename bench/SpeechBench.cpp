@@ -185,9 +185,9 @@ struct SpeakingBoard {
 
     QLabel *cell(const QString &text) const
     {
-        for (int n = 1; n <= Board::kCells; ++n) {
-            if (board->label(n)->isVisible() && board->label(n)->text() == text)
-                return board->label(n);
+        for (int i = 0; i < Board::kCells; ++i) {
+            if (board->cellLabel(i)->isVisible() && board->cellLabel(i)->text() == text)
+                return board->cellLabel(i);
         }
         return nullptr;
     }

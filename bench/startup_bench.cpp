@@ -338,8 +338,8 @@ int runBoard(int argc, char **argv, const QString &folder, const QString &taskFi
         client.repaint();
         const double withPaintMs = ms(t);
         int pictures = 0;
-        for (int n = 1; n <= duplikon::Board::kCells; ++n)
-            pictures += board.picture(n)->hasPicture() && !board.picture(n)->isHidden() ? 1 : 0;
+        for (int i = 0; i < duplikon::Board::kCells; ++i)
+            pictures += board.cellPicture(i)->hasPicture() && !board.cellPicture(i)->isHidden() ? 1 : 0;
         if (pictures != kPhotos) {
             std::fprintf(stderr, "only %d of %d pictures on the board\n", pictures, kPhotos);
             return 1;

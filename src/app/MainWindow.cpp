@@ -2,13 +2,14 @@
 #include "app/MainWindow.h"
 
 #include "app/TaskChoice.h"
+#include "tasks/TaskFolder.h"
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"
 #include "board/BoardVoice.h"
 #include "board/BoardState.h"
 #include "board/ColourCycle.h"
 #include "board/SolutionPicture.h"
-#include "board/TaskFile.h"
+#include "tasks/Task.h"
 #include "lesson/LessonRules.h"
 #include "lesson/LessonState.h"
 #include "lesson/SettingsPanel.h"
@@ -81,8 +82,8 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, ExtraSet
 
     // The board and the strip show the lesson's look and user name.
     const auto showColours = [this] {
-        m_board->setQuestionColour(m_lessonState->questionColour());
-        m_board->setAnswerColour(m_lessonState->answerColour());
+        m_board->state()->setQuestionColour(m_lessonState->questionColour());
+        m_board->state()->setAnswerColour(m_lessonState->answerColour());
     };
     showColours();
     connect(m_lessonState, &LessonState::coloursChanged, this, showColours);
@@ -120,14 +121,15 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, ExtraSet
 
     // Start-up, once.
     centre();
-    m_choice->setWorkingFolder(workingFolder);
-    m_settings->setSourceFolder(workingFolder);
+    m_folder = new TaskFolder(workingFolder, this);
+    m_choice->setTaskFolder(m_folder);
+    m_settings->setTaskFolder(m_folder);
     QString folder = QDir::toNativeSeparators(workingFolder);
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
     m_choice->setProgramFolder(folder);
     m_board->setProgramFolder(folder);
-    if (!m_solution->setFolder(folder)) {
+    if (!m_solution->setFolder(*m_folder)) {
         m_platform.dialogs->message(QStringLiteral("Ordner 'DUPBILDER' fehlt:"),
                                     QStringLiteral("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
     }
@@ -443,19 +445,9 @@ QString MainWindow::programFolder() const
     return m_choice->programFolder();
 }
 
-QStringList MainWindow::taskFiles() const
+QString MainWindow::chosenTaskFile() const
 {
-    return m_choice->File1()->entries();
-}
-
-int MainWindow::selectedTaskFile() const
-{
-    return m_choice->File1()->listIndex();
-}
-
-void MainWindow::refreshTaskFiles()
-{
-    m_choice->File1()->refresh();
+    return m_choice->selectedTaskFile();
 }
 
 void MainWindow::editorLeft()

@@ -22,6 +22,7 @@ class SettingsPanel;
 class SolutionPicture;
 class SolvedTaskLog;
 class TaskChoice;
+class TaskFolder;
 struct BoardPage;
 
 // The main window Form1: the board with its button strip, the task choice,
@@ -79,9 +80,8 @@ public:
 
     // EditorHost
     QString programFolder() const override;
-    QStringList taskFiles() const override;
-    int selectedTaskFile() const override;
-    void refreshTaskFiles() override;
+    TaskFolder *taskFolder() const override { return m_folder; }
+    QString chosenTaskFile() const override;
     void editorLeft() override;
     QFont cellFont() const override;
 
@@ -103,6 +103,7 @@ private:
     QString m_workingFolder;
     QWidget *m_client = nullptr;
     Board *m_board = nullptr;
+    TaskFolder *m_folder = nullptr;
     TaskChoice *m_choice = nullptr;
     SettingsPanel *m_settings = nullptr;
     SolutionPicture *m_solution = nullptr;

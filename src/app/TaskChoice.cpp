@@ -2,8 +2,8 @@
 #include "app/TaskChoice.h"
 
 #include "board/BoardState.h"
-#include "board/TaskFile.h"
 #include "lesson/LessonState.h"
+#include "tasks/Task.h"
 #include "pictures/PictureBox.h"
 #include "pictures/SoundHalf.h"
 #include "platform/Fonts.h"
@@ -13,7 +13,7 @@
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
-#include "platform/TextFiles.h"
+#include "tasks/TaskFolder.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,7 +46,7 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *boa
     label(m_dateibild, "Label2", QStringLiteral("Datei-Inhalt:"), 3120, 600, 5415, 255);
     label(m_dateibild, "Label3", QStringLiteral("Vorschau:"), 8760, 600, 2415, 255);
 
-    m_file1 = new FileListBox(m_dateibild, QStringLiteral("*.txt"));
+    m_file1 = new ListBox(m_dateibild);
     m_file1->setObjectName(QStringLiteral("File1"));
     m_file1->setFont(designFont());
     m_file1->setAccessibleName(QStringLiteral("Datei-Wahl:"));
@@ -110,9 +110,11 @@ void TaskChoice::setProgramFolder(const QString &folder)
     m_progpfad->setText(folder);
 }
 
-void TaskChoice::setWorkingFolder(const QString &folder)
+void TaskChoice::setTaskFolder(TaskFolder *folder)
 {
-    m_file1->setFolder(folder);
+    m_folder = folder;
+    m_file1->setEntries(folder->taskFiles());
+    connect(folder, &TaskFolder::changed, this, [this] { m_file1->replaceEntries(m_folder->taskFiles()); });
 }
 
 QStringList TaskChoice::taskFiles() const
@@ -160,7 +162,10 @@ void TaskChoice::DateilisteFuellen()
 {
     // Reading the folder again loses the selection, and with it the task
     // being played, until the short list loads the first task again.
-    m_file1->refresh();
+    if (m_folder) {
+        m_folder->refresh();
+        m_file1->setEntries(m_folder->taskFiles());
+    }
     m_lesson->setTask(QString());
     fillShortList();
     if (m_list5->count() > 0) {
@@ -176,13 +181,14 @@ void TaskChoice::File1_Click()
     const QString name = m_file1->selectedText();
     if (name.isEmpty())
         return;
-    const TextFileResult file = readTextLines(resolvePath(m_programFolder, name));
-    if (!file.ok) {
+    const TaskRead read = readTask(m_programFolder, name);
+    if (!read.ok) {
         // An unreadable file shows no lines; the board set-up reports it.
         m_list4->setEntries({});
         return;
     }
-    m_list4->setEntries(file.lines);
+    // Every line, empty ones included: the preview pairs them by position.
+    m_list4->setEntries(read.task.lines);
     if (m_list4->count() > 0)
         m_list4->setListIndex(0);
 }

@@ -13,9 +13,9 @@ class QLabel;
 namespace duplikon {
 
 class BoardState;
-class FileListBox;
 class LessonState;
 class ListBox;
+class TaskFolder;
 class PictureBox;
 
 // The task-choice panel Dateibild (file list, content list, preview of the
@@ -33,7 +33,9 @@ public:
     static constexpr int kShortListShown = 840;
 
     void setProgramFolder(const QString &folder);
-    void setWorkingFolder(const QString &folder);
+    // File1 shows the task files of folder, and shows them again, keeping
+    // its selection, whenever the folder is read again.
+    void setTaskFolder(TaskFolder *folder);
 
     void DateilisteFuellen();
     void File1_Click();
@@ -61,7 +63,7 @@ public:
     void loadTask(int index) override;
 
     // File1, the task-file list (the lesson rules and the editor work on it).
-    FileListBox *File1() const { return m_file1; }
+    ListBox *File1() const { return m_file1; }
     QString selectedTaskFile() const override;
     // The program folder as progpfad shows it.
     QString programFolder() const { return m_programFolder; }
@@ -86,7 +88,8 @@ private:
     QString m_programFolder;
     QFrame *m_dateibild;
     QLabel *m_progpfad;
-    FileListBox *m_file1;
+    TaskFolder *m_folder = nullptr;
+    ListBox *m_file1;
     ListBox *m_list4;
     ListBox *m_list5;
     PictureBox *m_picture1;

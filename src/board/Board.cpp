@@ -4,15 +4,11 @@
 #include "board/BoardKeyboard.h"
 #include "board/BoardVoice.h"
 #include "board/CellLabel.h"
-#include "board/TaskFile.h"
 #include "platform/Dialogs.h"
-#include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/InWindowDrag.h"
 #include "pictures/PictureBox.h"
-#include "pictures/SoundHalf.h"
-#include "platform/Audio.h"
-#include "platform/TextFiles.h"
+#include "tasks/Task.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -59,29 +55,31 @@ Board::Board(QWidget *client, Platform platform)
         m_drag->addTarget(t);
     }
     connect(m_drag, &InWindowDrag::dropped, this, &Board::drop);
-    // The board draws a new set-up before the keyboard puts the focus on it:
-    // these connections come before the keyboard's.
     connect(m_state, &BoardState::filled, this, &Board::FelderVerteilen);
     connect(m_state, &BoardState::pairMatched, this, &Board::hidePair);
     connect(m_state, &BoardState::coloursChanged, this, &Board::FarbenSetzen);
-    // The new points show before the keyboard tells them.
-    connect(m_state, &BoardState::pointsChanged, this, [this](int points) {
-        if (m_punkte)
-            m_punkte->setText(QStringLiteral(" %1 Punkte").arg(points));
-    });
     QVector<QWidget *> pictures, labels;
     for (int i = 0; i < kCells; ++i) {
         pictures << m_pictures[i];
         labels << m_labels[i];
     }
     m_keyboard = new BoardKeyboard(m_state, client, m_drag, pictures, labels);
+    // The keyboard puts the focus on a set-up once it is drawn, and tells the
+    // points once they show.
+    connect(this, &Board::cellsDrawn, m_keyboard, &BoardKeyboard::boardDrawn);
+    connect(m_state, &BoardState::pointsChanged, this, [this](int points) {
+        if (m_punkte)
+            m_punkte->setText(QStringLiteral(" %1 Punkte").arg(points));
+        m_keyboard->announcePoints(points);
+    });
 
     // Hearing: a pick-up by mouse, tap or key, the focus, the key L and a
     // wrong drop.
     m_voice = new BoardVoice(m_state, m_platform, this);
+    connect(this, &Board::cellsDrawn, m_voice, &BoardVoice::prepareSounds);
     connect(m_drag, &InWindowDrag::aboutToStart, m_voice, [this](QWidget *source) {
-        if (const int n = cellNumber(source))
-            m_voice->pickedUp(n - 1);
+        if (const int i = cellIndex(source); i >= 0)
+            m_voice->pickedUp(i);
     });
     connect(m_keyboard, &BoardKeyboard::pickedUp, m_voice, &BoardVoice::pickedUp);
     connect(m_keyboard, &BoardKeyboard::focusReached, m_voice, &BoardVoice::focusReached);
@@ -95,12 +93,12 @@ void Board::setPointsButton(QPushButton *button)
     m_punkte = button;
 }
 
-int Board::cellNumber(const QWidget *w) const
+int Board::cellIndex(const QWidget *w) const
 {
     for (int i = 0; i < kCells; ++i)
         if (w == m_pictures[i] || w == m_labels[i])
-            return i + 1;
-    return 0;
+            return i;
+    return -1;
 }
 
 int Board::hiddenControls() const
@@ -123,39 +121,19 @@ void Board::AufgabeLaden(const QString &fileName)
     FelderVerstecken();
     if (fileName.isEmpty())
         return;
-    const TextFileResult file = readTextLines(resolvePath(m_programFolder, fileName));
-    if (!file.ok) {
+    const TaskRead read = readTask(m_programFolder, fileName);
+    if (!read.ok) {
         m_platform.dialogs->message(QStringLiteral("Duplikon"),
                                     QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(fileName));
         return;
     }
     m_platform.random->seed(quint32(m_platform.clock->millisecondsSinceMidnight()));
-    m_state->setUp(fileName, usedLines(file.lines), *m_platform.random);
+    m_state->load(read.task, m_programFolder, *m_platform.random);
     Check4_Click();
-}
-
-void Board::findSounds()
-{
-    QStringList playable;
-    for (int j = 0; j < kCells; ++j) {
-        const BoardCell &c = m_state->cell(j);
-        if (!c.shown || !c.sound)
-            continue;
-        const QString path = resolveHalf(m_programFolder, c.half);
-        const bool ok = checkSoundFile(path) == SoundFileState::Playable;
-        m_state->setSoundFile(j, ok ? path : QString());
-        if (ok)
-            playable << path;
-    }
-    // A board without sounds after one without sounds asks nothing of the output.
-    if (m_platform.sound && (!playable.isEmpty() || m_soundsPrepared))
-        m_platform.sound->prepare(playable);
-    m_soundsPrepared = !playable.isEmpty();
 }
 
 void Board::FelderVerteilen()
 {
-    findSounds();
     // The board's pictures are decoded together, on all cores, and each cell
     // takes its own picture from the result.
     QVector<PictureRequest> requests;
@@ -163,7 +141,7 @@ void Board::FelderVerteilen()
     for (int j = 0; j < kCells; ++j) {
         const BoardCell &c = m_state->cell(j);
         if (c.shown && c.picture) {
-            requests.append({resolveHalf(m_programFolder, c.half), m_pictures[j]->contentsRect().size(), m_pictures[j]->fit()});
+            requests.append({c.file, m_pictures[j]->contentsRect().size(), m_pictures[j]->fit()});
             cells << j;
         }
     }
@@ -176,6 +154,7 @@ void Board::FelderVerteilen()
         FeldBelegen(j);
     m_decodedReady = false;
     m_decoded.clear();
+    emit cellsDrawn();
 }
 
 void Board::FeldBelegen(int j)
@@ -189,7 +168,7 @@ void Board::FeldBelegen(int j)
         return;
     }
     if (c.picture) {
-        const QString path = resolveHalf(m_programFolder, c.half);
+        const QString &path = c.file;
         const LoadedPicture pic = m_decodedReady ? m_decoded.at(j) : loadPicture(path, b->contentsRect().size(), b->fit());
         // A picture that cannot be loaded keeps the cell a picture cell, so
         // the pair stays playable, and shows its name in small type.
@@ -223,7 +202,7 @@ void Board::FeldBelegen(int j)
 
 void Board::drop(QWidget *source, QWidget *target)
 {
-    m_state->drop(cellNumber(source) - 1, cellNumber(target) - 1);
+    m_state->drop(cellIndex(source), cellIndex(target));
 }
 
 void Board::hidePair(int target, int source)

@@ -39,9 +39,10 @@ public:
     // Folder that picture halves are relative to (with a trailing separator).
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
 
-    // Reads the task file and puts its halves, shuffled, on the board. An
-    // empty fileName (nothing selected) only empties the board. A file that
-    // cannot be read is reported and leaves the board empty.
+    // Reads the task file and has the state put its halves, shuffled with a
+    // generator seeded from the clock, on the board. An empty fileName
+    // (nothing selected) only empties the board. A file that cannot be read
+    // is reported and leaves the board empty.
     void AufgabeLaden(const QString &fileName);
     void FelderVerstecken();
     void FelderVerteilen();
@@ -51,7 +52,6 @@ public:
     void drop(QWidget *source, QWidget *target);
     // The points button punkte; its caption " n Punkte" shows the points.
     void setPointsButton(QPushButton *button);
-    int points() const { return m_state->points(); }
 
     // Cell look.
     // The colouring mode that Check4 "zweifarbige Fenster" shows.
@@ -60,20 +60,15 @@ public:
     void FarblisteEinfarbig();
     void FarblisteZweifarbig();
     void FarbenSetzen();
-    // The colours of the fields farbe1 "Fragen" and farbe2 "Antworten".
-    ColourValue questionColour() const { return m_state->questionColour(); }
-    ColourValue answerColour() const { return m_state->answerColour(); }
-    void setQuestionColour(ColourValue c) { m_state->setQuestionColour(c); }
-    void setAnswerColour(ColourValue c) { m_state->setAnswerColour(c); }
     // The type of the text cells: "Courier New" in a size, bold or not.
     static QFont textFont(qreal points, bool bold);
     void setTextStyle(qreal points, bool bold);
 
-    // Cell controls Bild<n> and Text<n>: n from 1 to 20.
-    PictureBox *picture(int n) const { return m_pictures[n - 1]; }
-    CellLabel *label(int n) const { return m_labels[n - 1]; }
-    // The cell number of a cell control, 0 for any other widget.
-    int cellNumber(const QWidget *w) const;
+    // The controls of cell i (from 0): Bild<i + 1> and Text<i + 1>.
+    PictureBox *cellPicture(int i) const { return m_pictures[i]; }
+    CellLabel *cellLabel(int i) const { return m_labels[i]; }
+    // The cell (from 0) of a cell control, -1 for any other widget.
+    int cellIndex(const QWidget *w) const;
     // How many of the 40 cell controls are hidden (what the child sees).
     int hiddenControls() const;
     InWindowDrag *drag() const { return m_drag; }
@@ -82,21 +77,14 @@ public:
     // What the child hears: speech and sounds.
     BoardVoice *voice() const { return m_voice; }
 
-    // The hidden working lists, read off the state.
-    QStringList List1() const { return m_state->List1(); } // used lines in file order
-    QStringList List2() const { return m_state->List2(); } // halves in board order
-    QStringList List3() const { return m_state->List3(); } // key strings in board order
-    QStringList farblist() const { return m_state->farblist(); } // cell colours in board order
-
 signals:
+    // The cells show the state's new set-up (or the emptied board).
+    void cellsDrawn();
     // Two-colour mode gives the answer colour to the preview box Picture3.
     void answerColourChanged(ColourValue colour);
 
 private:
     void hidePair(int target, int source);
-    // The set-up's sound halves: each file found and its header checked, the
-    // playable ones handed to the sound output to be loaded.
-    void findSounds();
 
     // While FelderVerteilen runs: the pictures it decoded for the cells.
     QVector<LoadedPicture> m_decoded;
@@ -112,7 +100,6 @@ private:
     BoardKeyboard *m_keyboard = nullptr;
     BoardVoice *m_voice = nullptr;
     bool m_twoColours = false;
-    bool m_soundsPrepared = false; // the sound output holds sounds of a set-up
 };
 
 } // namespace duplikon

@@ -69,8 +69,8 @@ BoardKeyboard::BoardKeyboard(BoardState *state, QWidget *client, InWindowDrag *d
     : QObject(state), m_state(state), m_client(client), m_pictures(pictures), m_labels(labels), m_drag(drag),
       m_frame(new FocusFrame(client))
 {
-    for (int n = 1; n <= kCells; ++n) {
-        for (QWidget *cell : {m_pictures.at(n - 1), m_labels.at(n - 1)}) {
+    for (int i = 0; i < kCells; ++i) {
+        for (QWidget *cell : {m_pictures.at(i), m_labels.at(i)}) {
             cell->setFocusPolicy(Qt::TabFocus);
             cell->installEventFilter(this);
             setDescription(cell, QString());
@@ -78,10 +78,7 @@ BoardKeyboard::BoardKeyboard(BoardState *state, QWidget *client, InWindowDrag *d
     }
     connect(drag, &InWindowDrag::tapped, this, &BoardKeyboard::tap);
     connect(state, &BoardState::aboutToClear, this, &BoardKeyboard::boardEmptying);
-    connect(state, &BoardState::filled, this, &BoardKeyboard::boardFilled);
     connect(state, &BoardState::pairMatching, this, &BoardKeyboard::pairLeaving);
-    connect(state, &BoardState::pointsChanged, this,
-            [this](int points) { announce(QStringLiteral("Richtig! %1 Punkte").arg(points)); });
     // A mouse or finger drag puts a carried cell back; the frame waits for the next key.
     connect(drag, &InWindowDrag::aboutToStart, this, [this] {
         if (QWidget *cell = m_carried) {
@@ -94,26 +91,26 @@ BoardKeyboard::BoardKeyboard(BoardState *state, QWidget *client, InWindowDrag *d
     });
 }
 
-int BoardKeyboard::cellNumber(const QWidget *w) const
+int BoardKeyboard::cellIndex(const QWidget *w) const
 {
     for (int i = 0; i < kCells; ++i)
         if (w == m_pictures.at(i) || w == m_labels.at(i))
-            return i + 1;
-    return 0;
+            return i;
+    return -1;
 }
 
 QString BoardKeyboard::place(int cell)
 {
-    return QStringLiteral("Reihe %1, Spalte %2").arg((cell - 1) / kColumns + 1).arg((cell - 1) % kColumns + 1);
+    return QStringLiteral("Reihe %1, Spalte %2").arg(cell / kColumns + 1).arg(cell % kColumns + 1);
 }
 
 void BoardKeyboard::setDescription(QWidget *cell, const QString &what)
 {
-    const int n = cellNumber(cell);
-    QString text = place(n);
-    if (cell == m_pictures.at(n - 1))
+    const int i = cellIndex(cell);
+    QString text = place(i);
+    if (cell == m_pictures.at(i))
         text = QStringLiteral("Bild, ") + text;
-    else if (m_state->cell(n - 1).sound)
+    else if (m_state->cell(i).sound)
         text = QStringLiteral("Ton, ") + text;
     if (!what.isEmpty())
         text = what + QStringLiteral(", ") + text;
@@ -123,7 +120,7 @@ void BoardKeyboard::setDescription(QWidget *cell, const QString &what)
 QWidget *BoardKeyboard::focusedCell() const
 {
     QWidget *focus = m_client->window()->focusWidget();
-    return focus && cellNumber(focus) != 0 ? focus : nullptr;
+    return focus && cellIndex(focus) >= 0 ? focus : nullptr;
 }
 
 void BoardKeyboard::announce(const QString &what)
@@ -148,22 +145,22 @@ void BoardKeyboard::addCover(QWidget *panel)
 
 QWidget *BoardKeyboard::visibleControl(int cell) const
 {
-    if (cell < 1 || cell > kCells || !m_state->cell(cell - 1).shown)
+    if (cell < 0 || cell >= kCells || !m_state->cell(cell).shown)
         return nullptr;
-    return m_state->cell(cell - 1).picture ? m_pictures.at(cell - 1) : m_labels.at(cell - 1);
+    return m_state->cell(cell).picture ? m_pictures.at(cell) : m_labels.at(cell);
 }
 
 int BoardKeyboard::neighbour(int cell, int key) const
 {
-    const int row = (cell - 1) / kColumns;
-    const int column = (cell - 1) % kColumns;
-    const auto at = [](int r, int c) { return r * kColumns + c + 1; };
+    const int row = cell / kColumns;
+    const int column = cell % kColumns;
+    const auto at = [](int r, int c) { return r * kColumns + c; };
     if (key == Qt::Key_Left || key == Qt::Key_Right) {
         const int step = key == Qt::Key_Left ? -1 : 1;
         for (int c = column + step; c >= 0 && c < kColumns; c += step)
             if (visibleControl(at(row, c)))
                 return at(row, c);
-        return 0;
+        return -1;
     }
     // Up and down go to the next row that holds a visible cell, to the one
     // nearest to the column (the left one of two as near).
@@ -176,13 +173,13 @@ int BoardKeyboard::neighbour(int cell, int key) const
                 return at(r, column + d);
         }
     }
-    return 0;
+    return -1;
 }
 
 QWidget *BoardKeyboard::nextCell(int cell, int skip1, int skip2) const
 {
     for (int i = 1; i <= kCells; ++i) {
-        const int n = (cell - 1 + i) % kCells + 1;
+        const int n = (cell + i) % kCells;
         if (n != skip1 && n != skip2 && visibleControl(n))
             return visibleControl(n);
     }
@@ -210,7 +207,7 @@ void BoardKeyboard::pickUp(QWidget *cell)
     m_carried = cell;
     m_drag->lift(cell);
     setDescription(cell, QStringLiteral("aufgenommen"));
-    emit pickedUp(cellNumber(cell) - 1);
+    emit pickedUp(cellIndex(cell));
 }
 
 void BoardKeyboard::putBack()
@@ -227,10 +224,10 @@ void BoardKeyboard::putBack()
 
 void BoardKeyboard::dropOn(QWidget *cell)
 {
-    const int source = cellNumber(m_carried);
+    const int source = cellIndex(m_carried);
     putBack();
     m_droppingByKey = true;
-    const BoardState::DropResult result = m_state->drop(source - 1, cellNumber(cell) - 1);
+    const BoardState::DropResult result = m_state->drop(source, cellIndex(cell));
     m_droppingByKey = false;
     if (result == BoardState::DropResult::Itself)
         setDescription(cell, QStringLiteral("abgelegt"));
@@ -271,7 +268,7 @@ void BoardKeyboard::tap(QWidget *cell)
 bool BoardKeyboard::tapCancels(QObject *watched, QEvent *event)
 {
     auto *w = qobject_cast<QWidget *>(watched);
-    if (!m_carried || !w || cellNumber(w) != 0)
+    if (!m_carried || !w || cellIndex(w) >= 0)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -306,7 +303,7 @@ bool BoardKeyboard::keyPress(QWidget *cell, int key)
     case Qt::Key_Down:
         m_keyboardUsed = true;
         m_mouseSinceKeys = false;
-        if (const int n = neighbour(cellNumber(cell), key))
+        if (const int n = neighbour(cellIndex(cell), key); n >= 0)
             focusCell(visibleControl(n));
         updateFrame();
         return true;
@@ -323,7 +320,7 @@ bool BoardKeyboard::keyPress(QWidget *cell, int key)
             pickUp(cell);
         return true;
     case Qt::Key_L:
-        emit listenPressed(cellNumber(cell) - 1);
+        emit listenPressed(cellIndex(cell));
         return true;
     case Qt::Key_Escape:
         if (!m_carried)
@@ -344,7 +341,7 @@ bool BoardKeyboard::eventFilter(QObject *watched, QEvent *event)
             updateCover();
         return false;
     }
-    if (!w || cellNumber(w) == 0)
+    if (!w || cellIndex(w) < 0)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress: {
@@ -367,7 +364,7 @@ bool BoardKeyboard::eventFilter(QObject *watched, QEvent *event)
         // Keys moved it here; a click, a tap or the window's activation did not.
         if (m_keyboardUsed && reason != Qt::MouseFocusReason && reason != Qt::ActiveWindowFocusReason
             && reason != Qt::PopupFocusReason)
-            emit focusReached(cellNumber(w) - 1);
+            emit focusReached(cellIndex(w));
         return false;
     }
     case QEvent::FocusOut: {
@@ -396,23 +393,26 @@ void BoardKeyboard::boardEmptying()
         focus->clearFocus();
 }
 
-void BoardKeyboard::boardFilled()
+void BoardKeyboard::announcePoints(int points)
+{
+    announce(QStringLiteral("Richtig! %1 Punkte").arg(points));
+}
+
+void BoardKeyboard::boardDrawn()
 {
     // A sound half says so with its place ("Ton, Reihe 1, Spalte 5").
     for (QWidget *label : std::as_const(m_labels))
         setDescription(label, QString());
     if (!m_covered)
-        focusCell(nextCell(kCells));
+        focusCell(nextCell(kCells - 1));
 }
 
 void BoardKeyboard::pairLeaving(int target, int source)
 {
     QWidget *focus = focusedCell();
-    const int t = target + 1;
-    const int s = source + 1;
-    if (!focus || (cellNumber(focus) != t && cellNumber(focus) != s))
+    if (!focus || (cellIndex(focus) != target && cellIndex(focus) != source))
         return;
-    if (QWidget *next = nextCell(t, t, s))
+    if (QWidget *next = nextCell(target, target, source))
         focusCell(next);
     else if (m_droppingByKey)
         emit lastPairMatched();
@@ -437,7 +437,7 @@ void BoardKeyboard::updateCover()
     const bool onBoard = focus != nullptr;
     if (!covered) {
         if (!onBoard)
-            focusCell(nextCell(kCells));
+            focusCell(nextCell(kCells - 1));
         updateFrame();
         return;
     }

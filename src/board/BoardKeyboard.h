@@ -40,7 +40,7 @@ class InWindowDrag;
 class BoardKeyboard : public QObject {
     Q_OBJECT
 public:
-    // pictures and labels: the cell controls Bild<n> and Text<n>, n from 1.
+    // pictures and labels: the cell controls, entry i for cell i (Bild<i + 1>, Text<i + 1>).
     BoardKeyboard(BoardState *state, QWidget *client, InWindowDrag *drag, const QVector<QWidget *> &pictures,
                   const QVector<QWidget *> &labels);
 
@@ -53,13 +53,17 @@ public:
 
     // Says `what` on the focused cell (nothing when no cell has the focus).
     void announce(const QString &what);
+    // The board has drawn a new set-up: the focus goes to its first cell.
+    void boardDrawn();
+    // The points shown after a match are told on the focused cell.
+    void announcePoints(int points);
 
     // Tap play: a tap picks a cell up as a key does, a tap on another cell
     // drops it there, a tap on itself, on an empty place or on any control
     // puts it back, and so do Escape, a menu, a panel and another window.
     void setTapPlay(bool on);
 
-    // "Reihe 2, Spalte 3" for cell 8.
+    // "Reihe 2, Spalte 3" for cell 7 (cells from 0).
     static QString place(int cell);
 
 signals:
@@ -79,12 +83,12 @@ protected:
 private:
     // The board is being emptied for a set-up, and has been filled again.
     void boardEmptying();
-    void boardFilled();
     // A matched pair is about to go: a focus on it moves on to the next
     // visible cell in reading order; when none is left, a match by keys gives
     // it away and a match by the mouse leaves it on the board's background.
     void pairLeaving(int target, int source);
-    int cellNumber(const QWidget *w) const;
+    // The cell (from 0) of a cell control, -1 for any other widget.
+    int cellIndex(const QWidget *w) const;
     bool keyPress(QWidget *cell, int key);
     void tap(QWidget *cell);
     // Tap play: what outside the cells puts a tapped cell back.
@@ -95,10 +99,11 @@ private:
     QWidget *visibleControl(int cell) const;
     // The cell control that has the main window's focus, or nullptr.
     QWidget *focusedCell() const;
+    // The cell an arrow key moves to, -1 when there is none.
     int neighbour(int cell, int key) const;
     // The first visible cell after `cell` in reading order, from the start
     // again after the last one; cells in `skip` do not count.
-    QWidget *nextCell(int cell, int skip1 = 0, int skip2 = 0) const;
+    QWidget *nextCell(int cell, int skip1 = -1, int skip2 = -1) const;
     void focusCell(QWidget *cell);
     void setDescription(QWidget *cell, const QString &what);
     void updateCover();

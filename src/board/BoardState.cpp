@@ -2,10 +2,40 @@
 #include "board/BoardState.h"
 
 #include "board/ColourCycle.h"
-#include "board/TaskFile.h"
 #include "pictures/SoundHalf.h"
+#include "platform/Services.h"
+
+#include <cmath>
 
 namespace duplikon {
+
+QChar pairKey(int i)
+{
+    static const QString alphabet = QStringLiteral("AABBCCDDEEFFGGHHIIJJKKLLMMNNOOPPQQRRSSTTUUVVWWXXYYZZ");
+    return alphabet.at(i % alphabet.size());
+}
+
+QString keyString(int i, const QString &half)
+{
+    return QString(pairKey(i)) + QLatin1Char('_') + half;
+}
+
+Shuffled shuffleHalves(const QStringList &used, Random &random)
+{
+    Shuffled s;
+    for (int i = 0; i < used.size(); ++i) {
+        const int c = s.halves.size();
+        const double u = random.next();
+        int r = int(std::floor(c * u));
+        if (r < 0)
+            r = 0;
+        if (r > c - 1)
+            r = qMax(0, c - 1); // a generator value of 1.0 must not append
+        s.halves.insert(r, used.at(i));
+        s.keys.insert(r, keyString(i, used.at(i)));
+    }
+    return s;
+}
 
 BoardState::BoardState(QObject *parent) : QObject(parent), m_cells(kCells)
 {
@@ -29,19 +59,23 @@ void BoardState::clear()
     emit filled();
 }
 
-void BoardState::setUp(const QString &task, const QStringList &usedLines, Random &random)
+void BoardState::load(const Task &task, const QString &folder, Random &random)
 {
     emptyCells();
-    m_task = task;
-    m_list1 = usedLines;
+    m_task = task.name;
+    m_list1 = task.usedLines();
     const Shuffled s = shuffleHalves(m_list1, random);
     const int n = int(qMin<qsizetype>(s.halves.size(), kCells));
     for (int i = 0; i < n; ++i) {
         BoardCell &c = m_cells[i];
-        c.half = s.halves.at(i);
+        const Half half = Half::of(s.halves.at(i));
+        c.half = half.text;
         c.pairKey = s.keys.at(i).at(0).unicode() - 'A';
-        c.picture = isPictureName(c.half);
-        c.sound = isSoundName(c.half);
+        c.picture = half.isPicture();
+        c.sound = half.isSound();
+        c.file = half.file(folder);
+        if (c.sound && checkSoundFile(c.file) == SoundFileState::Playable)
+            c.soundFile = c.file;
         c.shown = true;
     }
     for (int i = 0; i < n; ++i)

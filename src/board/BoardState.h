@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Colours.h"
+#include "tasks/Task.h"
 
 #include <QObject>
 #include <QStringList>
@@ -10,6 +11,22 @@ namespace duplikon {
 
 class Random;
 
+// The pair key of the used line at position i (from 0): "A" for lines 0 and 1,
+// "B" for 2 and 3, and so on.
+QChar pairKey(int i);
+
+// The key string of a half: its pair key, "_" and the half as written.
+QString keyString(int i, const QString &half);
+
+struct Shuffled {
+    QStringList halves; // board order: entry j is the half of cell j
+    QStringList keys;   // the key strings in the same order
+};
+
+// The insertion shuffle: line i goes to position r = integer part of c × u,
+// c being the count so far and u one draw per line (the first included).
+Shuffled shuffleHalves(const QStringList &used, Random &random);
+
 // One cell of the board as the game sees it.
 struct BoardCell {
     QString half;          // as written in the task file; empty for a cell without a half
@@ -17,6 +34,7 @@ struct BoardCell {
     int partner = -1;      // the cell that holds the other half of the pair, -1 when there is none
     bool picture = false;  // a picture half (shown in Bild<n>), else a text half (Text<n>)
     bool sound = false;    // a sound half (shown as a loudspeaker in Text<n>)
+    QString file;          // the file of a picture or sound half, found in the program folder
     QString soundFile;     // the sound's file when it can play, else empty
     bool shown = false;    // still in play
     ColourValue colour = 0;
@@ -35,8 +53,10 @@ public:
 
     explicit BoardState(QObject *parent = nullptr);
 
-    // Puts the used lines of `task`, shuffled with `random`, on the board.
-    void setUp(const QString &task, const QStringList &usedLines, Random &random);
+    // Puts the used lines of `task`, shuffled with `random`, on the board,
+    // each picture and sound half with its file in `folder` (a sound file
+    // only when it can play); then `filled` goes out, once.
+    void load(const Task &task, const QString &folder, Random &random);
     // Empties the board: no task, no halves (the points stay).
     void clear();
 
@@ -47,8 +67,6 @@ public:
     DropResult drop(int source, int target);
 
     const BoardCell &cell(int i) const { return m_cells.at(i); }
-    // The board's set-up found the sound file of cell i playable (path) or not (empty).
-    void setSoundFile(int i, const QString &path) { m_cells[i].soundFile = path; }
     int points() const { return m_points; }
     // The task file on the board; empty when none is.
     QString task() const { return m_task; }
@@ -74,7 +92,8 @@ public:
 signals:
     // The board is about to be emptied for a set-up or cleared.
     void aboutToClear();
-    // A set-up has put its halves on the board.
+    // A set-up has put its halves, with their files, on the board (or the
+    // board was cleared).
     void filled();
     // A pair is about to leave the board, and has left it.
     void pairMatching(int target, int source);

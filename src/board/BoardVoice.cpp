@@ -39,6 +39,20 @@ void BoardVoice::setSettings(ExtraSettings *settings)
         QTimer::singleShot(kStartDelayMilliseconds, this, &BoardVoice::startSpeech);
 }
 
+void BoardVoice::prepareSounds()
+{
+    QStringList playable;
+    for (int j = 0; j < BoardState::kCells; ++j) {
+        const BoardCell &c = m_state->cell(j);
+        if (c.shown && !c.soundFile.isEmpty())
+            playable << c.soundFile;
+    }
+    // A board without sounds after one without sounds asks nothing of the output.
+    if (m_platform.sound && (!playable.isEmpty() || m_soundsPrepared))
+        m_platform.sound->prepare(playable);
+    m_soundsPrepared = !playable.isEmpty();
+}
+
 bool BoardVoice::readingAloud() const
 {
     return m_settings && m_settings->value(config::readAloud) && !m_settings->value(config::soundOff) && m_platform.speech

@@ -37,6 +37,9 @@ public:
     void pickedUp(int cell);
     void focusReached(int cell);
     void listen(int cell);
+    // The board has drawn a new set-up: its playable sounds go to the sound
+    // output to be loaded.
+    void prepareSounds();
     // A message a child meets during play, as shown (carriage returns
     // between its lines).
     void sayMessage(const QString &message);
@@ -58,6 +61,7 @@ private:
     Platform m_platform;
     QPointer<ExtraSettings> m_settings;
     std::function<bool()> m_screenReaderActive;
+    bool m_soundsPrepared = false; // the sound output holds sounds of a set-up
 };
 
 } // namespace duplikon

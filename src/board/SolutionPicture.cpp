@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/SolutionPicture.h"
+#include "tasks/TaskFolder.h"
 
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
@@ -19,20 +20,14 @@ SolutionPicture::SolutionPicture(QWidget *client, Platform platform)
     m_box->hide();
 }
 
-bool SolutionPicture::setFolder(const QString &programFolder)
+bool SolutionPicture::setFolder(const TaskFolder &folder)
 {
-    const QString pattern = QStringLiteral("*.BMP;*.GIF;*.JPG;*.WMF");
-    const QString folder = resolvePath(programFolder, QStringLiteral("DUPBILDER"));
-    m_folder = withTrailingSeparator(folder);
-    if (!isFolder(folder)) {
-        // The list keeps the folder it had, the working folder: its pictures
-        // are drawn as before, and loading them from the missing DUPBILDER
-        // folder fails with the picture error at each completion.
-        m_file3 = listFiles(programFolder, pattern);
-        return false;
-    }
-    m_file3 = listFiles(m_folder, pattern);
-    return true;
+    // Without DUPBILDER the list holds the working folder's pictures: they
+    // are drawn as before, and loading them from the missing DUPBILDER
+    // folder fails with the picture error at each completion.
+    m_folder = folder.solutionFolder();
+    m_file3 = folder.solutionPictures();
+    return folder.hasSolutionFolder();
 }
 
 void SolutionPicture::LoesungsbildZeigen()

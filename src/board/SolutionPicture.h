@@ -10,6 +10,7 @@ class QWidget;
 namespace duplikon {
 
 class PictureBox;
+class TaskFolder;
 
 // The solution picture loesungsbild, stretched over the whole board when a
 // task is solved, with the pool List8 of pictures not yet shown in this run.
@@ -22,8 +23,9 @@ public:
 
     static constexpr int kShown = 240;
 
-    // Reads the picture folder (once, at start-up); false when it is missing.
-    bool setFolder(const QString &programFolder);
+    // Takes the solution pictures of the folder (once, at start-up); false
+    // when its picture folder is missing.
+    bool setFolder(const TaskFolder &folder);
     // File3: the pictures of that folder; List8: those not yet shown in this run.
     const QStringList &File3() const { return m_file3; }
     const QStringList &List8() const { return m_list8; }

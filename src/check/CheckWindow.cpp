@@ -2,7 +2,7 @@
 #include "check/CheckWindow.h"
 
 #include "check/SolvedTaskLog.h"
-#include "board/TaskFile.h"
+#include "tasks/Task.h"
 #include "pictures/PictureBox.h"
 #include "pictures/SoundHalf.h"
 #include "platform/ActivationWatcher.h"
@@ -13,7 +13,6 @@
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
-#include "platform/TextFiles.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -154,14 +153,15 @@ void CheckWindow::List1_Click()
     const QString name = m_log->names().at(row);
     m_list2->setEntries({});
 
-    const TextFileResult file = readTextLines(resolvePath(m_programFolder, name));
-    if (!file.ok) {
+    const TaskRead read = readTask(m_programFolder, name);
+    if (!read.ok) {
         // The task file was deleted or renamed since it was solved: say so and go on.
         if (m_platform.dialogs)
             m_platform.dialogs->message(kTitle, QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(name));
         return;
     }
-    m_list2->setEntries(file.lines);
+    // Every line of the file, empty ones and those past the twentieth too.
+    m_list2->setEntries(read.task.lines);
 }
 
 void CheckWindow::List2_Click()

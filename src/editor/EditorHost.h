@@ -7,20 +7,20 @@
 namespace duplikon {
 
 class ExtraSettings;
+class TaskFolder;
 
-// What the editor needs of the main window: its program folder and its task
-// file list File1 (read, refreshed), the added settings, and a way back to it.
+// What the editor needs of the main window: its program folder and the model
+// of that folder's files, the task chosen there, the added settings, and a
+// way back to it.
 class EditorHost {
 public:
     virtual ~EditorHost() = default;
     // The program folder with a trailing separator.
     virtual QString programFolder() const = 0;
-    // The entries of the main window's File1, in list order.
-    virtual QStringList taskFiles() const = 0;
-    // The selected entry of File1, -1 when none.
-    virtual int selectedTaskFile() const = 0;
-    // File1 reads its folder again; its selection is lost.
-    virtual void refreshTaskFiles() = 0;
+    // The task files, pictures and sounds of the program folder.
+    virtual TaskFolder *taskFolder() const = 0;
+    // The task file chosen in the main window's list, empty when none is.
+    virtual QString chosenTaskFile() const = 0;
     // The added settings with the administrator's locks (AufnahmeAus, TonAus);
     // null: every value is its default.
     virtual ExtraSettings *extraSettings() const = 0;

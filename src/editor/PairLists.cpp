@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/PairLists.h"
 
-#include "board/TaskFile.h"
+#include "tasks/Task.h"
 #include "editor/EditorControls.h"
 #include "editor/EditorRules.h"
 #include "editor/EditorSymbols.h"

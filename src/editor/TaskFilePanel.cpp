@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/TaskFilePanel.h"
 
-#include "board/TaskFile.h"
 #include "editor/EditorControls.h"
 #include "editor/EditorHost.h"
 #include "editor/EditorRules.h"
@@ -11,7 +10,8 @@
 #include "platform/FileLists.h"
 #include "platform/Folders.h"
 #include "platform/KeyboardAccess.h"
-#include "platform/TextFiles.h"
+#include "platform/ListBox.h"
+#include "tasks/TaskFolder.h"
 
 namespace duplikon {
 
@@ -28,13 +28,13 @@ QString withoutEnding(const QString &fileName)
 
 TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *host, const PairLists *pairs)
     : QObject(client), m_platform(platform), m_host(host), m_pairs(pairs),
-      m_langname(withTrailingSeparator(host->programFolder()))
+      m_langname(withTrailingSeparator(host->programFolder())), m_folder(host->taskFolder())
 {
     const QColor black(Qt::black), red(255, 192, 192);
     const QFont font = designFont(9.75);
     editorLabel(client, "Label8", QStringLiteral(" Lerndateien:"), {6720, 240, 2175, 375}, black, red, font);
     m_label9 = editorLabel(client, "Label9", QStringLiteral("0"), {8880, 240, 735, 375}, black, red, font);
-    m_file2 = new FileListBox(client, QStringLiteral("*.TXT"));
+    m_file2 = new ListBox(client);
     styleEditorList(m_file2, "File2", {6720, 600, 2895, 6030}, red, black);
     // Opening a file replaces the lists: the arrow keys only move, Enter opens.
     m_file2->setChooseByKey(true);
@@ -60,9 +60,8 @@ TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *hos
         connect(label, &ClickLabel::clicked, this, a.slot);
     }
 
-    // Its folder is the program folder at load.
-    m_file2->setFolder(m_langname);
-    showFileCount();
+    // Its folder is the program folder, read at load.
+    refreshFiles();
 }
 
 void TaskFilePanel::showFileCount()
@@ -72,27 +71,30 @@ void TaskFilePanel::showFileCount()
 
 void TaskFilePanel::refreshFiles()
 {
-    m_file2->refresh();
+    m_folder->refresh();
+    m_file2->setEntries(m_folder->taskFiles());
     showFileCount();
 }
 
-QStringList TaskFilePanel::pairLines() const
+Task TaskFilePanel::pairTask() const
 {
-    return editor::pairLines(m_pairs->leftHalves(), m_pairs->rightHalves());
+    Task task;
+    task.lines = editor::pairLines(m_pairs->leftHalves(), m_pairs->rightHalves());
+    return task;
 }
 
 void TaskFilePanel::File2_Click()
 {
     const QString name = m_file2->selectedText();
-    const TextFileResult file = readTextLines(m_langname + name);
-    if (!file.ok) {
+    const TaskRead read = readTask(m_langname, name);
+    if (!read.ok) {
         // The lists stay as they were.
         m_platform.dialogs->message(QStringLiteral("Datei öffnen"),
-                                    name + QStringLiteral(" konnte nicht gelesen werden:") + CR + file.error + CR);
+                                    name + QStringLiteral(" konnte nicht gelesen werden:") + CR + read.error + CR);
         return;
     }
     QStringList left, right;
-    editor::dealPairs(file.lines, false, &left, &right);
+    editor::dealPairs(read.task.lines, false, &left, &right);
     showFileCount();
     m_taskName = withoutEnding(name);
     emit pairsOpened(left, right);
@@ -115,21 +117,19 @@ void TaskFilePanel::openTaskFile(const QString &name)
 
 void TaskFilePanel::menu2a_Click()
 {
-    const QStringList files = m_host->taskFiles();
-    const int i = m_host->selectedTaskFile();
-    if (i < 0 || i >= files.size()) {
+    const QString name = m_host->chosenTaskFile();
+    if (name.isEmpty()) {
         m_platform.dialogs->message(QStringLiteral("Aktuelle Datei"), QStringLiteral("Es ist keine Datei ausgewählt.") + CR);
         return;
     }
-    const QString name = files.at(i);
-    const TextFileResult file = readTextLines(resolvePath(m_langname, name));
-    if (!file.ok) {
+    const TaskRead read = readTask(m_langname, name);
+    if (!read.ok) {
         m_platform.dialogs->message(QStringLiteral("Aktuelle Datei"),
-                                    name + QStringLiteral(" konnte nicht gelesen werden:") + CR + file.error + CR);
+                                    name + QStringLiteral(" konnte nicht gelesen werden:") + CR + read.error + CR);
         return;
     }
     QStringList left, right;
-    editor::dealPairs(file.lines, true, &left, &right);
+    editor::dealPairs(read.task.lines, true, &left, &right);
     m_taskName = withoutEnding(halfFileName(name));
     emit pairsTakenOver(left, right);
 }
@@ -174,7 +174,7 @@ void TaskFilePanel::menu2d_Click()
         return;
     }
     int found = 0;
-    for (const QString &f : m_host->taskFiles())
+    for (const QString &f : m_folder->taskFiles())
         if (f.toUpper() == name)
             ++found;
     // A picture or any other file that File1 does not list is asked about too.
@@ -189,15 +189,16 @@ void TaskFilePanel::menu2d_Click()
     // teacher: replace it rather than put a twin beside it. (The name holds
     // no separator, so it stays in the program folder.)
     QString error;
-    if (!writeFileAtomically(resolvePath(m_langname, name), linesToBytes(pairLines()), &error)) {
+    if (!writeTask(resolvePath(m_langname, name), pairTask(), &error)) {
         dlg->message(QStringLiteral("Datei sichern"),
                      name + QStringLiteral(" konnte nicht gespeichert werden:") + CR + error + CR);
         return;
     }
-    // Both file lists list the new file; the main window's File1 loses its
-    // selection before the message, File2 its own after it.
+    // The folder is read again: the main window's File1 lists the new file
+    // before the message, keeping its selection; File2 lists it after the
+    // message and loses its own.
     m_taskName = withoutEnding(name);
-    m_host->refreshTaskFiles();
+    m_folder->refresh();
     dlg->message(QStringLiteral("Datei sichern"), name + QStringLiteral(" wurde gespeichert.") + CR);
     refreshFiles();
 }
@@ -218,7 +219,7 @@ void TaskFilePanel::Label11_Click()
     if (!m_platform.dialogs->askYesNo(name, QStringLiteral("Diese Datei jetzt ausdrucken?") + CR + CR))
         return;
     // The lists are printed, not the file named in the question.
-    const QStringList lines = pairLines();
+    const QStringList lines = pairTask().lines;
     QString error;
     if (!m_platform.printer->printPage(name, [lines](QPainter &p, double devicePerTwip) { drawListPage(p, lines, devicePerTwip); },
                                        &error)) {

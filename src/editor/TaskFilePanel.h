@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Services.h"
+#include "tasks/Task.h"
 
 #include <QObject>
 #include <QStringList>
@@ -11,8 +12,9 @@ class QWidget;
 namespace duplikon {
 
 class EditorHost;
-class FileListBox;
+class ListBox;
 class PairLists;
+class TaskFolder;
 
 // The task files of the editor: the red list File2 of the program folder's
 // task files with its count Label9, the actions under it (Label10 "Datei
@@ -55,15 +57,18 @@ private:
     void Label10_Click();
     void Label11_Click();
     void Label12_Click();
-    // File2 reads its folder again; Label9 shows the new count.
+    // The folder is read again and File2 lists it, nothing selected; Label9
+    // shows the new count.
     void refreshFiles();
-    QStringList pairLines() const;
+    // The task the pair lists make.
+    Task pairTask() const;
 
     Platform m_platform;
     EditorHost *m_host;
     const PairLists *m_pairs;
     QString m_langname;
-    FileListBox *m_file2;
+    TaskFolder *m_folder;
+    ListBox *m_file2;
     QLabel *m_label9;
     QList<QWidget *> m_tabChain;
     QString m_taskName;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/WorksheetDialog.h"
 
-#include "board/TaskFile.h"
+#include "tasks/Task.h"
 #include "editor/EditorHost.h"
 #include "editor/PairLists.h"
 #include "pictures/SoundHalf.h"

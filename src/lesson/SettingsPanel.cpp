@@ -11,6 +11,7 @@
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
+#include "tasks/TaskFolder.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -64,7 +65,7 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
     m_farbe2->setAlignment(Qt::AlignRight | Qt::AlignBottom);
 
     place(new QLabel(QStringLiteral("Quellaufgaben"), m_panel), "Label7", 3000, 840, 1695, 255);
-    m_file2 = place(new FileListBox(m_panel, QStringLiteral("*.TXT")), "File2", 3000, 1200, 1935, 3540);
+    m_file2 = place(new ListBox(m_panel), "File2", 3000, 1200, 1935, 3540);
     m_file2->setAccessibleName(QStringLiteral("Quellaufgaben"));
     auto *add = place(new QPushButton(QStringLiteral(">>"), m_panel), "Command4", 5040, 2280, 615, 375);
     auto *remove = place(new QPushButton(QStringLiteral("X"), m_panel), "Command5", 5040, 3000, 615, 375);
@@ -115,7 +116,10 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
 void SettingsPanel::show()
 {
     // Tasks saved in the editor since the start can be made mandatory at once.
-    m_file2->refresh();
+    if (m_folder) {
+        m_folder->refresh();
+        m_file2->setEntries(m_folder->taskFiles());
+    }
     moveLeftTwips(m_panel, kShown);
     m_lesson->setPanelShown(LessonState::Panel::Settings, true);
     m_focus.shown(m_panel, m_check1);
@@ -162,9 +166,11 @@ void SettingsPanel::showPflicht()
     m_shownPflicht = entries;
 }
 
-void SettingsPanel::setSourceFolder(const QString &folder)
+void SettingsPanel::setTaskFolder(TaskFolder *folder)
 {
-    m_file2->setFolder(folder);
+    m_folder = folder;
+    m_file2->setEntries(folder->taskFiles());
+    connect(folder, &TaskFolder::changed, this, [this] { m_file2->replaceEntries(m_folder->taskFiles()); });
 }
 
 void SettingsPanel::setExtraSettings(ExtraSettings *extra)

@@ -13,8 +13,9 @@ namespace duplikon {
 
 class ClickLabel;
 class ExtraSettings;
-class FileListBox;
 class LessonState;
+class ListBox;
+class TaskFolder;
 class ListBox;
 
 // The teacher's settings panel Picture2: four switches, the two colour
@@ -42,7 +43,9 @@ public:
     void Command9_Click();       // "Farben"
 
     // The folder of the source tasks File2.
-    void setSourceFolder(const QString &folder);
+    // File2 shows the task files of folder, and shows them again, keeping
+    // its selection, whenever the folder is read again.
+    void setTaskFolder(TaskFolder *folder);
 
     // The added settings, which "Weitere ..." opens. With EditorAus fixed by
     // an administrator, "Editor sperren" shows ticked and greyed, while the
@@ -76,7 +79,8 @@ private:
     QCheckBox *m_check5;
     ClickLabel *m_farbe1;
     ClickLabel *m_farbe2;
-    FileListBox *m_file2;
+    TaskFolder *m_folder = nullptr;
+    ListBox *m_file2;
     ListBox *m_pflicht;
     QStringList m_shownPflicht; // what pflicht shows
     PanelFocus m_focus;

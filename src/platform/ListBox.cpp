@@ -56,6 +56,22 @@ void ListBox::setEntries(const QStringList &entries)
     m_lastIndex = -1;
 }
 
+void ListBox::replaceEntries(const QStringList &entries)
+{
+    if (entries == this->entries())
+        return;
+    const QString selected = listIndex() >= 0 ? selectedText() : QString();
+    const int index = listIndex() >= 0 ? int(entries.indexOf(selected)) : -1;
+    {
+        const QSignalBlocker block(this);
+        clear();
+        addItems(entries);
+        if (index >= 0)
+            setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+    }
+    m_lastIndex = index;
+}
+
 void ListBox::removeEntry(int index)
 {
     if (index < 0 || index >= count())

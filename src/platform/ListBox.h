@@ -24,6 +24,9 @@ public:
     QString selectedText() const;
     QStringList entries() const;
     void setEntries(const QStringList &entries); // clears the selection
+    // New entries that keep the selected one selected where it is still
+    // there, by its text; no click runs.
+    void replaceEntries(const QStringList &entries);
     // Removes an entry. Afterwards nothing is selected, and the entry that
     // moves into its place is not selected either, so no click runs.
     void removeEntry(int index);

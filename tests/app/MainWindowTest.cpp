@@ -13,6 +13,7 @@
 #include "lesson/LessonState.h"
 #include "lesson/SettingsPanel.h"
 #include "pictures/PictureBox.h"
+#include "tasks/TaskFolder.h"
 #include "platform/Colours.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
@@ -72,8 +73,8 @@ private slots:
         QCOMPARE(t.visibleHalves().size(), 4);
         QVERIFY(fp.dialogs.shown.isEmpty());
         // Text cells are 14 pt and bold after start-up; the button names the other style.
-        QCOMPARE(w.board()->label(5)->font().pointSizeF(), 14.0);
-        QVERIFY(w.board()->label(5)->font().bold());
+        QCOMPARE(w.board()->cellLabel(4)->font().pointSizeF(), 14.0);
+        QVERIFY(w.board()->cellLabel(4)->font().bold());
         QCOMPARE(child<QPushButton>(&w, "Command6")->text(), QStringLiteral("Normal"));
         // The window keeps its designed client size.
         QCOMPARE(w.centralWidget()->size(), QSize(864, 576));
@@ -169,15 +170,15 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)"));
         w.Schrift2_Click();
         w.Schrift2_Click();
-        QCOMPARE(w.board()->label(1)->font().pointSizeF(), 18.0);
+        QCOMPARE(w.board()->cellLabel(0)->font().pointSizeF(), 18.0);
         w.Form_Activate();
         QCOMPARE(w.activations(), 2);
-        QCOMPARE(w.board()->label(1)->font().pointSizeF(), 14.0);
-        QVERIFY(!w.board()->label(1)->font().bold());
+        QCOMPARE(w.board()->cellLabel(0)->font().pointSizeF(), 14.0);
+        QVERIFY(!w.board()->cellLabel(0)->font().bold());
         QCOMPARE(child<QPushButton>(&w, "Command6")->text(), QStringLiteral("Fett"));
         QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)")); // only "L a d e n" sets it
-        QCOMPARE(w.board()->List1().first(), QStringLiteral("Hund"));
+        QCOMPARE(w.board()->state()->List1().first(), QStringLiteral("Hund"));
     }
 
     void panelPreviewsThePairUnderTheSelectedLine()
@@ -212,7 +213,7 @@ private slots:
         // The preview tests the path, not the bare line: a line shorter than
         // four characters ends in the folder separator and is written as text.
         pf.writeTask(QStringLiteral("KURZ.TXT"), {QStringLiteral("GIF"), QStringLiteral("Hund.bmp")});
-        c->File1()->refresh();
+        w.taskFolder()->refresh();
         c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("KURZ.TXT")));
         QCOMPARE(picture1->writtenText(), QStringLiteral("GIF"));
         QVERIFY(!picture1->hasPicture());
@@ -220,15 +221,15 @@ private slots:
         // A half with a leading separator is read in the program folder, in the
         // preview and on the board, never at the root of the file system.
         pf.writeTask(QStringLiteral("WURZEL.TXT"), {QStringLiteral("\\Hund.bmp"), QStringLiteral("/hund.BMP")});
-        c->File1()->refresh();
+        w.taskFolder()->refresh();
         c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("WURZEL.TXT")));
         QVERIFY(picture1->hasPicture() && picture3->hasPicture());
         w.board()->AufgabeLaden(QStringLiteral("WURZEL.TXT"));
-        QVERIFY(w.board()->picture(1)->hasPicture() && w.board()->picture(2)->hasPicture());
+        QVERIFY(w.board()->cellPicture(0)->hasPicture() && w.board()->cellPicture(1)->hasPicture());
         // A sound half: the loudspeaker with the file's name, crossed out when it cannot play.
         pf.writeTask(QStringLiteral("TON.TXT"), {QStringLiteral("Tiere\\Hund.wav"), QStringLiteral("Katze.mp3")});
         pf.write(QStringLiteral("Tiere/Hund.wav"), toneWave(50));
-        c->File1()->refresh();
+        w.taskFolder()->refresh();
         c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("TON.TXT")));
         QVERIFY(picture1->showsSound() && !picture1->soundCrossed() && picture3->soundCrossed());
         QCOMPARE(picture1->soundName(), QStringLiteral("Hund.wav"));
@@ -261,7 +262,7 @@ private slots:
         QTest::mouseClick(list5->viewport(), Qt::LeftButton, {}, list5->visualItemRect(item).center());
         QVERIFY(!c->shortListShown());
         QCOMPARE(c->selectedTaskFile(), QStringLiteral("ZAHLEN.TXT"));
-        QCOMPARE(w.board()->List1().first(), QStringLiteral("eins"));
+        QCOMPARE(w.board()->state()->List1().first(), QStringLiteral("eins"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon"));
     }
 
@@ -300,8 +301,8 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         int pictures = 0;
-        for (int n = 1; n <= 4; ++n) {
-            PictureBox *b = w.board()->picture(n);
+        for (int i = 0; i < 4; ++i) {
+            PictureBox *b = w.board()->cellPicture(i);
             if (!b->isHidden()) {
                 ++pictures;
                 QVERIFY(!b->hasPicture());
@@ -322,7 +323,7 @@ private slots:
         MainWindow &w = t.window();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QStringList before = w.board()->List3();
+        const QStringList before = w.board()->state()->List3();
         fp.dialogs.clear();
         fp.dialogs.yesNoAnswers = {false};
         QVERIFY(!w.close());
@@ -331,7 +332,7 @@ private slots:
         QCOMPARE(fp.dialogs.shown.first().kind, ShownDialog::Question);
         QCOMPARE(fp.dialogs.shown.first().title, QStringLiteral("Duplikon"));
         QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Dieses Programm jetzt beenden?\r\r"));
-        QCOMPARE(w.board()->List3(), before);
+        QCOMPARE(w.board()->state()->List3(), before);
         QCOMPARE(child<QPushButton>(&w, "punkte")->text(), QStringLiteral(" 0 Punkte"));
 
         // "Beenden" with No does nothing either; with Yes it ends without a second question.
@@ -372,20 +373,20 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // The design white is not in the cycle: the first click goes to step 1.
         w.farbe1_Click();
-        QCOMPARE(w.board()->questionColour(), kSystemWindow);
+        QCOMPARE(w.board()->state()->questionColour(), kSystemWindow);
         w.farbe1_Click();
-        QCOMPARE(w.board()->questionColour(), ColourValue(0xE0E0E0));
-        QCOMPARE(shownColour(w.board()->picture(20)), toQColor(0xE0E0E0)); // one colour: all 20 cells
+        QCOMPARE(w.board()->state()->questionColour(), ColourValue(0xE0E0E0));
+        QCOMPARE(shownColour(w.board()->cellPicture(19)), toQColor(0xE0E0E0)); // one colour: all 20 cells
         child<QCheckBox>(&w, "Check4")->setChecked(true);
         QHash<QChar, QList<QColor>> byPair;
-        for (int n = 1; n <= w.board()->List3().size(); ++n)
-            byPair[w.board()->List3().at(n - 1).at(0)] << shownColour(w.board()->label(n));
+        for (int i = 0; i < w.board()->state()->List3().size(); ++i)
+            byPair[w.board()->state()->List3().at(i).at(0)] << shownColour(w.board()->cellLabel(i));
         for (const QList<QColor> &colours : byPair) {
             QCOMPARE(colours.size(), 2);
             QCOMPARE(colours.at(0), toQColor(0xE0E0E0)); // lower cell: "Fragen"
             QCOMPARE(colours.at(1), toQColor(0xFFFFC0)); // the other: "Antworten"
         }
-        QCOMPARE(shownColour(w.board()->label(20)), toQColor(0)); // no half: black, hidden
+        QCOMPARE(shownColour(w.board()->cellLabel(19)), toQColor(0)); // no half: black, hidden
         w.settingsPanel()->Command9_Click();
         QCOMPARE(fp.dialogs.shown.last().title, QStringLiteral("Hintergrundfarbe"));
     }
@@ -488,8 +489,8 @@ private slots:
         QVERIFY(!w.taskChoice()->panelShown());
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)"));
         // with no panel left over it, the board takes the focus on its first cell
-        QWidget *firstCell = w.board()->picture(1)->isHidden() ? static_cast<QWidget *>(w.board()->label(1))
-                                                                : w.board()->picture(1);
+        QWidget *firstCell = w.board()->cellPicture(0)->isHidden() ? static_cast<QWidget *>(w.board()->cellLabel(0))
+                                                                : w.board()->cellPicture(0);
         QCOMPARE(QApplication::focusWidget(), firstCell);
 
         // the short list: arrows move without loading, Enter loads
@@ -511,7 +512,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), child<QCheckBox>(&w, "Check1"));
         QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
         QVERIFY(!w.settingsPanel()->shown());
-        QVERIFY(w.board()->cellNumber(QApplication::focusWidget()) > 0);
+        QVERIFY(w.board()->cellIndex(QApplication::focusWidget()) >= 0);
         w.hide();
         QApplication::setStyle(beforeName);
     }

@@ -4,6 +4,7 @@
 #include "TestWindow.h"
 
 #include "app/MainWindow.h"
+#include "tasks/TaskFolder.h"
 #include "app/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"
@@ -90,7 +91,7 @@ private slots:
         key(Qt::Key_Tab);
         QCOMPARE(focused(), g.cell(4));
         key(Qt::Key_Tab);
-        QCOMPARE(g.board()->cellNumber(focused()), 0);
+        QCOMPARE(g.board()->cellIndex(focused()), -1);
         QVERIFY(!keys->frameVisible());
         key(Qt::Key_Backtab);
         QCOMPARE(focused(), g.cell(4));
@@ -107,7 +108,7 @@ private slots:
         QCOMPARE(focused(), g.cell(1));
         g.w->taskChoice()->showPanel();
         QCOMPARE(g.cell(1)->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(g.board()->cellNumber(focused()), 0);
+        QCOMPARE(g.board()->cellIndex(focused()), -1);
         g.w->taskChoice()->parkPanel();
         QCOMPARE(focused(), g.cell(1));
     }
@@ -248,12 +249,12 @@ private slots:
         Game g(kTwoPairs);
         g.pf.writeTask(QStringLiteral("BETA.TXT"), {QStringLiteral("x"), QStringLiteral("y")});
         g.menu("menu2")->trigger(); // the task choice, first entry chosen
-        auto *file1 = child<FileListBox>(g.w.get(), "File1");
-        file1->refresh();
+        auto *file1 = child<ListBox>(g.w.get(), "File1");
+        g.w->taskFolder()->refresh();
         file1->setListIndex(file1->entries().indexOf(QStringLiteral("BETA.TXT")));
         g.w->taskChoice()->Command1_Click(); // "Abbruch": nothing loaded
         QCOMPARE(g.w->taskChoice()->selectedTaskFile(), QStringLiteral("AUFGABE.TXT"));
-        QCOMPARE(g.board()->List3().size(), 4);
+        QCOMPARE(g.board()->state()->List3().size(), 4);
         g.drag(4, 3);
         g.drag(2, 1);
         QCOMPARE(child<ListBox>(g.w->checkWindow(false), "List1")->entries(), QStringList{QStringLiteral("AUFGABE.TXT")});

@@ -82,11 +82,11 @@ private slots:
         test::FakePlatform fake;
         QWidget client;
         Board board(&client, fake.platform());
-        board.setQuestionColour(0xE0E0E0);
-        board.setAnswerColour(0xFFC0FF);
+        board.state()->setQuestionColour(0xE0E0E0);
+        board.state()->setAnswerColour(0xFFC0FF);
         // What the child sees: the cell's background.
         auto colour = [&](int n, bool picture) {
-            QWidget *w = picture ? static_cast<QWidget *>(board.picture(n)) : board.label(n);
+            QWidget *w = picture ? static_cast<QWidget *>(board.cellPicture(n - 1)) : board.cellLabel(n - 1);
             return w->palette().color(w->backgroundRole());
         };
 
@@ -104,7 +104,7 @@ private slots:
         board.setProgramFolder(pf.folder());
         fake.random.values = {0, 0, 0.5, 0};
         board.AufgabeLaden(QStringLiteral("A.TXT"));
-        QCOMPARE(board.List3(), QStringList({"B_L4", "A_L2", "B_L3", "A_L1"}));
+        QCOMPARE(board.state()->List3(), QStringList({"B_L4", "A_L2", "B_L3", "A_L1"}));
         board.Check4_Click();
         const ColourValue expected[4] = {0xE0E0E0, 0xE0E0E0, 0xFFC0FF, 0xFFC0FF};
         for (int n = 1; n <= 4; ++n) {

@@ -51,7 +51,7 @@ struct Game {
     // The visible control of cell n.
     QWidget *cell(int n) const
     {
-        return board()->picture(n)->isHidden() ? static_cast<QWidget *>(board()->label(n)) : board()->picture(n);
+        return board()->cellPicture(n - 1)->isHidden() ? static_cast<QWidget *>(board()->cellLabel(n - 1)) : board()->cellPicture(n - 1);
     }
     // A real drag with the mouse from cell a to cell b.
     void drag(int a, int b) const { mouseDrag(cell(a), cell(b), board()->drag()); }
@@ -82,14 +82,14 @@ private slots:
     {
         Game g(kTwoPairs);
         // cells: 1 Mieze, 2 Katze, 3 Hund.bmp, 4 Hund
-        QCOMPARE(g.board()->List3(), (QStringList{"B_Mieze", "B_Katze", "A_Hund.bmp", "A_Hund"}));
-        QVERIFY(!g.board()->picture(3)->isHidden());
-        QCOMPARE(g.board()->picture(3)->accessibleName(), QStringLiteral("Hund"));
-        QCOMPARE(g.board()->picture(3)->accessibleDescription(), QStringLiteral("Bild, Reihe 1, Spalte 3"));
-        QCOMPARE(g.board()->label(4)->accessibleDescription(), QStringLiteral("Reihe 1, Spalte 4"));
+        QCOMPARE(g.board()->state()->List3(), (QStringList{"B_Mieze", "B_Katze", "A_Hund.bmp", "A_Hund"}));
+        QVERIFY(!g.board()->cellPicture(2)->isHidden());
+        QCOMPARE(g.board()->cellPicture(2)->accessibleName(), QStringLiteral("Hund"));
+        QCOMPARE(g.board()->cellPicture(2)->accessibleDescription(), QStringLiteral("Bild, Reihe 1, Spalte 3"));
+        QCOMPARE(g.board()->cellLabel(3)->accessibleDescription(), QStringLiteral("Reihe 1, Spalte 4"));
         g.drag(4, 3);
-        QVERIFY(g.board()->label(4)->isHidden());
-        QVERIFY(g.board()->picture(3)->isHidden());
+        QVERIFY(g.board()->cellLabel(3)->isHidden());
+        QVERIFY(g.board()->cellPicture(2)->isHidden());
         QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
         g.drag(1, 2); // the other direction of a pair
         QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
@@ -151,9 +151,9 @@ private slots:
         QTest::touchEvent(win, touch).move(0, to, win);
         QTest::touchEvent(win, touch).release(0, to, win);
         QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
-        QVERIFY(g.board()->picture(3)->isHidden());
-        QVERIFY(g.board()->label(4)->isHidden());
-        QVERIFY(!g.board()->label(1)->isHidden() && !g.board()->label(2)->isHidden());
+        QVERIFY(g.board()->cellPicture(2)->isHidden());
+        QVERIFY(g.board()->cellLabel(3)->isHidden());
+        QVERIFY(!g.board()->cellLabel(0)->isHidden() && !g.board()->cellLabel(1)->isHidden());
         QVERIFY(!g.board()->drag()->outlineVisible());
     }
 
@@ -246,20 +246,20 @@ private slots:
         QCOMPARE(g.fp.sound.prepared, QStringList{wav});
         QCOMPARE(g.board()->state()->cell(4).soundFile, wav);
         QVERIFY(g.board()->state()->cell(2).soundFile.isEmpty() && g.board()->state()->cell(0).soundFile.isEmpty());
-        CellLabel *sound = g.board()->label(5);
-        QVERIFY(!sound->isHidden() && g.board()->picture(5)->isHidden());
+        CellLabel *sound = g.board()->cellLabel(4);
+        QVERIFY(!sound->isHidden() && g.board()->cellPicture(4)->isHidden());
         QVERIFY(sound->text().isEmpty());
         QCOMPARE(sound->accessibleName(), QStringLiteral("HUND"));
         QCOMPARE(sound->toolTip(), QStringLiteral("HUND"));
         QCOMPARE(sound->accessibleDescription(), QStringLiteral("Ton, Reihe 1, Spalte 5"));
         QVERIFY(sound->showsSound() && !sound->soundCrossed());
-        QVERIFY(g.board()->label(3)->soundCrossed() && g.board()->label(1)->soundCrossed());
-        QVERIFY(!g.board()->label(4)->showsSound() && g.board()->label(4)->toolTip().isEmpty());
+        QVERIFY(g.board()->cellLabel(2)->soundCrossed() && g.board()->cellLabel(0)->soundCrossed());
+        QVERIFY(!g.board()->cellLabel(3)->showsSound() && g.board()->cellLabel(3)->toolTip().isEmpty());
         // Drawn in the cell's colours, and again when they change; crossed out, it looks otherwise.
         const QColor ink = sound->palette().color(sound->foregroundRole());
-        QVERIFY(pixelsOf(sound, ink) > 500 && pixelsOf(g.board()->label(3), ink) > 500);
-        QVERIFY(g.board()->label(3)->grab().toImage() != sound->grab().toImage());
-        g.board()->setQuestionColour(rgbValue(0, 160, 0));
+        QVERIFY(pixelsOf(sound, ink) > 500 && pixelsOf(g.board()->cellLabel(2), ink) > 500);
+        QVERIFY(g.board()->cellLabel(2)->grab().toImage() != sound->grab().toImage());
+        g.board()->state()->setQuestionColour(rgbValue(0, 160, 0));
         g.board()->FarblisteEinfarbig();
         QVERIFY(pixelsOf(sound, QColor(0, 160, 0)) > 5000);
         QVERIFY(pixelsOf(sound, ink) > 500);
@@ -275,8 +275,8 @@ private slots:
         g.pf.writeTask(QStringLiteral("TEXT.TXT"), {QStringLiteral("Hund"), QStringLiteral("Wau")});
         g.board()->AufgabeLaden(QStringLiteral("TEXT.TXT"));
         QVERIFY(g.fp.sound.prepared.isEmpty());
-        QVERIFY(!g.board()->label(1)->showsSound() && !g.board()->label(2)->showsSound());
-        QCOMPARE(g.board()->label(1)->text(), QStringLiteral("Wau"));
+        QVERIFY(!g.board()->cellLabel(0)->showsSound() && !g.board()->cellLabel(1)->showsSound());
+        QCOMPARE(g.board()->cellLabel(0)->text(), QStringLiteral("Wau"));
     }
 };
 

@@ -11,6 +11,7 @@
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/ListBox.h"
+#include "tasks/TaskFolder.h"
 
 #include <QAction>
 #include <QDialog>
@@ -25,6 +26,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 using namespace duplikon;
 using namespace duplikon::test;
@@ -41,25 +44,22 @@ T *child(QObject *root, const char *name)
     return found;
 }
 
-// The main window as the editor sees it: its File1 over the same folder.
+// The main window as the editor sees it: the folder's model, and its File1
+// with the row `selected` chosen.
 class FakeHost : public EditorHost {
 public:
     QString folder;
-    QStringList files;
+    std::unique_ptr<TaskFolder> model;
+    QStringList files; // File1 as listed at the start
     int selected = -1;
-    int refreshes = 0;
+    int refreshes = 0; // readings of the folder that found it changed
     int left = 0;
     ExtraSettings *extra = nullptr;
 
     QString programFolder() const override { return folder; }
     ExtraSettings *extraSettings() const override { return extra; }
-    QStringList taskFiles() const override { return files; }
-    int selectedTaskFile() const override { return selected; }
-    void refreshTaskFiles() override
-    {
-        ++refreshes;
-        files = listFiles(folder, QStringLiteral("*.TXT"));
-    }
+    TaskFolder *taskFolder() const override { return model.get(); }
+    QString chosenTaskFile() const override { return files.value(selected); }
     void editorLeft() override { ++left; }
 };
 
@@ -190,7 +190,9 @@ void EditorWindowTest::init()
     m_fake = new FakePlatform;
     m_host = FakeHost();
     m_host.folder = m_folder + QLatin1Char('/');
-    m_host.files = listFiles(m_folder, QStringLiteral("*.TXT"));
+    m_host.model = std::make_unique<TaskFolder>(m_folder);
+    m_host.files = m_host.model->taskFiles();
+    QObject::connect(m_host.model.get(), &TaskFolder::changed, [this] { ++m_host.refreshes; });
 }
 
 void EditorWindowTest::cleanup()
@@ -493,7 +495,7 @@ void EditorWindowTest::savingWritesPairsAsCrLfLinesAndRefreshesBothFileLists()
     QCOMPARE(bytes.count("\r\n"), 22);
     QVERIFY(items(list("File2")).contains(QStringLiteral("TIERE2.TXT")));
     QCOMPARE(label("Label9")->text(), QStringLiteral("3"));
-    QVERIFY(m_host.files.contains(QStringLiteral("TIERE2.TXT")));
+    QVERIFY(m_host.model->taskFiles().contains(QStringLiteral("TIERE2.TXT")));
     // the lists are left as they were
     QCOMPARE(items(list("List1")), left);
 

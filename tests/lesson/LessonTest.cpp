@@ -47,7 +47,7 @@ struct Lesson : TestWindow {
     LessonRules *lesson() const { return w->lesson(); }
     LessonState *state() const { return w->lessonState(); }
     QString onBoard() const { return w->taskChoice()->selectedTaskFile(); }
-    FileListBox *file2() const { return child<FileListBox>(w.get(), "File2"); }
+    ListBox *file2() const { return child<ListBox>(w.get(), "File2"); }
     QPushButton *command7() const { return child<QPushButton>(w.get(), "Command7"); }
     // Matches the pair on the board: cells 1 and 2.
     void solve() const { board()->state()->drop(0, 1); }
@@ -177,7 +177,7 @@ private slots:
         QVERIFY(l.state()->mandatoryTasks());
         QVERIFY(l.state()->repetition());
         QVERIFY(l.state()->editorLocked());
-        QCOMPARE(l.w->board()->questionColour(), kSystemWindow);
+        QCOMPARE(l.w->board()->state()->questionColour(), kSystemWindow);
         QCOMPARE(l.state()->pflicht(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
         QVERIFY(l.box("Check1")->isChecked() && l.box("Check5")->isChecked() && l.box("Check3")->isChecked());
         QCOMPARE(child<ListBox>(l.w.get(), "pflicht")->entries(), l.state()->pflicht());
@@ -195,7 +195,7 @@ private slots:
         for (const char *name : {"AFFE.TXT", "BAER.TXT", "ZEBRA.TXT"})
             QVERIFY(QFile::remove(l.pf.file(QString::fromLatin1(name))));
         l.start(); // no task files: nothing is put on the board, its cells stay black
-        QCOMPARE(shownColour(l.w->board()->label(1)), toQColor(0));
+        QCOMPARE(shownColour(l.w->board()->cellLabel(0)), toQColor(0));
         l.fp.dialogs.clear();
         l.lesson()->Command3_Click();
         QCOMPARE(l.pf.read(QStringLiteral("DUPLIKON.INI")),
@@ -270,7 +270,7 @@ private slots:
         l.menu("menu2")->trigger();
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("WEG.TXT")});
         QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
-        QCOMPARE(l.w->board()->List1().first(), QStringLiteral("ZEBR"));
+        QCOMPARE(l.w->board()->state()->List1().first(), QStringLiteral("ZEBR"));
     }
 
     void editorLockSaysSo()
@@ -389,8 +389,8 @@ private slots:
         Lesson l(QByteArray("\x01\x02garbage\r\nnot a number\r\n"));
         QVERIFY(l.fp.dialogs.shown.isEmpty());
         QVERIFY(!l.state()->mandatoryTasks());
-        QCOMPARE(l.w->board()->questionColour(), ColourValue(0xFFFFFF));
-        QCOMPARE(shownColour(l.w->board()->label(1)), toQColor(0xFFFFFF));
+        QCOMPARE(l.w->board()->state()->questionColour(), ColourValue(0xFFFFFF));
+        QCOMPARE(shownColour(l.w->board()->cellLabel(0)), toQColor(0xFFFFFF));
     }
 };
 

@@ -41,10 +41,21 @@ private slots:
         list.setListIndex(0);
         QCOMPARE(clicked.count(), 3);
 
+        // new entries from a folder read again keep the selected one by its
+        // text, quietly; choosing it again is no change, another entry is
+        list.replaceEntries({"AFFEN", "TIERE", "ZAHLEN"});
+        QCOMPARE(list.selectedText(), QStringLiteral("TIERE"));
+        list.setListIndex(1);
+        QCOMPARE(clicked.count(), 3);
+        list.replaceEntries({"AFFEN", "ZAHLEN"}); // the selected one has gone
+        QCOMPARE(list.listIndex(), -1);
+        list.setListIndex(0);
+        QCOMPARE(clicked.count(), 4);
+
         // clearing the selection runs nothing
         list.setListIndex(-1);
         QCOMPARE(list.listIndex(), -1);
-        QCOMPARE(clicked.count(), 3);
+        QCOMPARE(clicked.count(), 4);
     }
 
     void aClickOrAKeyByTheUserRunsTheHandler()

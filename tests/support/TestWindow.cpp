@@ -44,7 +44,7 @@ Board *TestWindow::board() const
 
 QWidget *TestWindow::cell(int n) const
 {
-    return board()->picture(n)->isHidden() ? static_cast<QWidget *>(board()->label(n)) : board()->picture(n);
+    return board()->cellPicture(n - 1)->isHidden() ? static_cast<QWidget *>(board()->cellLabel(n - 1)) : board()->cellPicture(n - 1);
 }
 
 void TestWindow::drag(int a, int b) const
@@ -81,11 +81,11 @@ QCheckBox *TestWindow::box(const char *name) const
 QStringList TestWindow::visibleHalves() const
 {
     QStringList halves;
-    for (int n = 1; n <= 20; ++n) {
-        if (!board()->picture(n)->isHidden())
-            halves << board()->List2().at(n - 1);
-        else if (!board()->label(n)->isHidden())
-            halves << board()->label(n)->text();
+    for (int i = 0; i < Board::kCells; ++i) {
+        if (!board()->cellPicture(i)->isHidden())
+            halves << board()->state()->List2().at(i);
+        else if (!board()->cellLabel(i)->isHidden())
+            halves << board()->cellLabel(i)->text();
     }
     return halves;
 }

@@ -42,7 +42,8 @@ struct TestWindow {
     MainWindow &window() const { return *w; }
 
     Board *board() const;
-    // The visible control of cell n (its text label when neither shows).
+    // The visible control of cell n, counted from 1 as the controls Bild<n>
+    // and Text<n> are named (its text label when neither shows).
     QWidget *cell(int n) const;
     // A real drag with the mouse from cell a to cell b.
     void drag(int a, int b) const;

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace duplikon {
+
+constexpr int kMaxUsedLines = 20;
+
+// A half is a picture when its last four characters, upper-cased (the whole
+// half when shorter), occur anywhere in ".BMP.GIF.JPG.WMF".
+bool isPictureName(const QString &half);
+
+// The file name of a picture or sound half, without its folder
+// ("Tiere\\Hund.wav" gives "Hund.wav").
+QString halfFileName(const QString &half);
+
+// What a screen reader says for a picture half: its file name without folder
+// and ending ("Tiere\\Hund.bmp" gives "Hund").
+QString spokenPictureName(const QString &half);
+
+// The non-empty lines of a task file, at most 20; a line of blanks counts.
+QStringList usedLines(const QStringList &lines);
+
+// One half of a pair as written in a task file: a picture by its name's
+// ending, else a sound by its name's ending, else text.
+struct Half {
+    enum class Kind { Text, Picture, Sound };
+    QString text;
+    Kind kind = Kind::Text;
+
+    static Half of(const QString &text);
+    bool isPicture() const { return kind == Kind::Picture; }
+    bool isSound() const { return kind == Kind::Sound; }
+    // The file of a picture or sound half in folder, found as the board finds
+    // it (platform/FileLists.h, resolveHalf); empty for a text half.
+    QString file(const QString &folder) const;
+};
+
+// A task file as it was read: every line, empty lines and lines past the
+// twentieth included. Each user takes what it needs from the lines.
+struct Task {
+    QString name;      // the file name it was read from, as listed
+    QStringList lines; // every line, in file order
+
+    // The lines that go on the board: the non-empty ones, at most 20.
+    QStringList usedLines() const { return duplikon::usedLines(lines); }
+    // The used lines as halves.
+    QVector<Half> halves() const;
+    // The files of its picture and sound halves in folder, each once, in the
+    // order of the used lines.
+    QStringList files(const QString &folder) const;
+};
+
+struct TaskRead {
+    bool ok = false;
+    QString error; // German reason when !ok
+    Task task;
+};
+
+// Reads the task file `name` of folder (found as platform/FileLists.h's
+// resolvePath finds it) through the regular-file check.
+TaskRead readTask(const QString &folder, const QString &name);
+
+// The bytes of a task file: each line ended by CR LF, in Windows-1252 or,
+// where a character needs it, UTF-8.
+QByteArray taskBytes(const Task &task);
+
+// Writes the task file at path in one step; on failure the old file is kept
+// and error holds a German reason.
+bool writeTask(const QString &path, const Task &task, QString *error);
+
+} // namespace duplikon
