@@ -97,7 +97,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     m_archive = new TaskArchiveActions(this, platform, host->programFolder(),
                                        {pairs.list1, pairs.lupe1, pairs.list2, pairs.lupe2});
     connect(m_archive, &TaskArchiveActions::taskTakenIn, this, [this](const QString &taskFile) {
-        m_host->refreshTaskFiles();
+        // Opening it reads the folder again, and every list of the folder follows.
         m_files->openTaskFile(taskFile);
         m_browser->OrdnerEinrichten();
     });

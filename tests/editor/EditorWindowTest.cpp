@@ -941,7 +941,7 @@ void EditorWindowTest::aTaskIsPassedOnAndComesBackByMenuAndDrop()
     trigger("takeInTask");
     QCOMPARE(m_fake->dialogs.shown.last().icon, MsgIcon::Information);
     QCOMPARE(list("File2")->selectedText(), QStringLiteral("TIERE-2.TXT"));
-    QVERIFY(m_host.files.contains(QStringLiteral("TIERE-2.TXT")));
+    QVERIFY(m_host.model->taskFiles().contains(QStringLiteral("TIERE-2.TXT"))); // every list of the folder follows
     QCOMPARE(items(list("List2")), (QStringList{"Eigene Bilder\\HUND.BMP", "Eigene Bilder\\katze.JPG"}));
     QCOMPARE(readBytes(m_folder + "/Eigene Bilder/HUND.BMP"), readBytes(m_folder + "/HUND.BMP"));
     // Dropped onto a pair list or the window: taken in, never imported as a picture.
