@@ -16,7 +16,7 @@
 // may be heard).
 #include "board/Board.h"
 #include "board/BoardVoice.h"
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 #include "platform/QtSpeech.h"
 
 #include "FakePlatform.h"
@@ -164,7 +164,7 @@ void report(const char *what, const std::vector<double> &ms)
 struct SpeakingBoard {
     test::FakePlatform fakes;
     test::ProgramFolder folder;
-    ExtraSettings settings; // in memory only
+    ClassroomConfig settings; // in memory only
     QWidget client;
     std::unique_ptr<Board> board;
 

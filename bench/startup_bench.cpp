@@ -30,7 +30,7 @@
 #include "pictures/PictureBox.h"
 #include "pictures/PictureLoader.h"
 #include "platform/Dialogs.h"
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 #include "platform/Services.h"
 
 #include <QApplication>
@@ -179,7 +179,7 @@ int runStartup(int argc, char **argv, const QString &folder)
 {
     QElapsedTimer clock;
     clock.start();
-    duplikon::ExtraSettings extra(duplikon::ExtraSettingsFiles::fromEnvironment());
+    duplikon::ClassroomConfig extra(duplikon::ClassroomConfigFiles::fromEnvironment());
     duplikon::prepareWindowScale(extra.value(duplikon::config::windowSize), argc, argv);
     QApplication app(argc, argv);
     const double appMs = ms(clock);

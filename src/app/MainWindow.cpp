@@ -18,7 +18,7 @@
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
@@ -41,10 +41,10 @@
 
 namespace duplikon {
 
-MainWindow::MainWindow(Platform platform, const QString &workingFolder, ExtraSettings *extra, QWidget *parent)
+MainWindow::MainWindow(Platform platform, const QString &workingFolder, ClassroomConfig *extra, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_workingFolder(workingFolder),
       m_lessonState(new LessonState(this)), m_log(new SolvedTaskLog(this)),
-      m_extra(extra ? extra : new ExtraSettings({}, this))
+      m_extra(extra ? extra : new ClassroomConfig({}, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Duplikon"));
@@ -65,12 +65,12 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, ExtraSet
     m_settings = new SettingsPanel(m_client, platform, m_lessonState);
     m_lesson = new LessonRules(this, platform, m_lessonState, m_board->state(), m_choice, m_settings, m_solution);
     ignoreHeldPressKeys();
-    m_settings->setExtraSettings(m_extra);
-    m_lesson->setExtraSettings(m_extra);
+    m_settings->setClassroomConfig(m_extra);
+    m_lesson->setClassroomConfig(m_extra);
     m_board->keyboard()->setTapPlay(m_extra->value(config::tapPlay));
     m_board->voice()->setSettings(m_extra);
     m_lesson->setVoice(m_board->voice());
-    connect(m_extra, &ExtraSettings::changed, m_board->keyboard(), [this](config::Id key) {
+    connect(m_extra, &ClassroomConfig::changed, m_board->keyboard(), [this](config::Id key) {
         if (key == config::tapPlay)
             m_board->keyboard()->setTapPlay(m_extra->value(config::tapPlay));
     });

@@ -15,7 +15,7 @@ class ActivationWatcher;
 class Board;
 class CheckWindow;
 class EditorWindow;
-class ExtraSettings;
+class ClassroomConfig;
 class LessonRules;
 class LessonState;
 class SettingsPanel;
@@ -34,7 +34,7 @@ public:
     // Runs the start-up steps; workingFolder is the program folder. extra:
     // the added settings (tap play, window size, the administrator's locks);
     // without them every added setting is at its default.
-    MainWindow(Platform platform, const QString &workingFolder, ExtraSettings *extra = nullptr,
+    MainWindow(Platform platform, const QString &workingFolder, ClassroomConfig *extra = nullptr,
                QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -73,7 +73,7 @@ public:
     LessonRules *lesson() const { return m_lesson; }
     LessonState *lessonState() const { return m_lessonState; }
     SolvedTaskLog *solvedLog() const { return m_log; }
-    ExtraSettings *extraSettings() const override { return m_extra; }
+    ClassroomConfig *classroomConfig() const override { return m_extra; }
     int activations() const { return m_activations; }
     // The board as the page output sees it.
     BoardPage boardPage() const;
@@ -110,7 +110,7 @@ private:
     LessonRules *m_lesson = nullptr;
     LessonState *m_lessonState = nullptr;
     SolvedTaskLog *m_log = nullptr;
-    ExtraSettings *m_extra = nullptr;
+    ClassroomConfig *m_extra = nullptr;
     QPushButton *m_command7 = nullptr;
     QPushButton *m_punkte = nullptr;
     QCheckBox *m_check4 = nullptr;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 
 #include <QSize>
 

@@ -9,7 +9,7 @@
 #include "platform/QtSpeech.h"
 #include "platform/CloseRequests.h"
 #include "platform/Dialogs.h"
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 #include "platform/Folders.h"
 #include "platform/Fonts.h"
 #include "platform/KeyboardAccess.h"
@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
         return 0;
     case duplikon::StartArguments::Action::ShowSettings:
         // Needs no display: what holds and why, for an administrator.
-        print(stdout, duplikon::ExtraSettings(duplikon::ExtraSettingsFiles::fromEnvironment()).report());
+        print(stdout, duplikon::ClassroomConfig(duplikon::ClassroomConfigFiles::fromEnvironment()).report());
         return 0;
     case duplikon::StartArguments::Action::Usage:
         print(stderr, QStringLiteral("duplikon: %1\nMehr mit „duplikon --help“.\n").arg(start.error));
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
 
     // The settings added to the design; Qt takes the window size from the
     // environment when the application object is made.
-    duplikon::ExtraSettings extra(duplikon::ExtraSettingsFiles::fromEnvironment());
+    duplikon::ClassroomConfig extra(duplikon::ClassroomConfigFiles::fromEnvironment());
     for (const QString &problem : extra.problems())
         print(stderr, QStringLiteral("duplikon: %1\n").arg(problem));
     duplikon::prepareWindowScale(extra.value(duplikon::config::windowSize), argc, argv);

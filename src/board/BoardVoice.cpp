@@ -3,7 +3,7 @@
 
 #include "board/BoardState.h"
 #include "platform/Audio.h"
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 
 #include <QAccessible>
 #include <QRegularExpression>
@@ -22,12 +22,12 @@ BoardVoice::BoardVoice(const BoardState *state, Platform platform, QObject *pare
     }
 }
 
-void BoardVoice::setSettings(ExtraSettings *settings)
+void BoardVoice::setSettings(ClassroomConfig *settings)
 {
     m_settings = settings;
     if (!settings)
         return;
-    connect(settings, &ExtraSettings::changed, this, [this](config::Id key) {
+    connect(settings, &ClassroomConfig::changed, this, [this](config::Id key) {
         if (key == config::readAloud && m_settings->value(config::readAloud))
             startSpeech();
         else if (key == config::readAloud && m_platform.speech)

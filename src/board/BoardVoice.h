@@ -11,7 +11,7 @@
 namespace duplikon {
 
 class BoardState;
-class ExtraSettings;
+class ClassroomConfig;
 
 // What the child hears during play. With "Vorlesen" on, a text cell's text is
 // spoken when the cell is picked up and when the keyboard focus reaches it
@@ -26,7 +26,7 @@ public:
     BoardVoice(const BoardState *state, Platform platform, QObject *parent = nullptr);
 
     // The added settings; without them nothing is spoken and sounds play.
-    void setSettings(ExtraSettings *settings);
+    void setSettings(ClassroomConfig *settings);
 
     // Whether speech is wanted and allowed (it may still be starting).
     bool readingAloud() const;
@@ -59,7 +59,7 @@ private:
 
     const BoardState *m_state;
     Platform m_platform;
-    QPointer<ExtraSettings> m_settings;
+    QPointer<ClassroomConfig> m_settings;
     std::function<bool()> m_screenReaderActive;
     bool m_soundsPrepared = false; // the sound output holds sounds of a set-up
 };

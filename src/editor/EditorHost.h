@@ -6,7 +6,7 @@
 
 namespace duplikon {
 
-class ExtraSettings;
+class ClassroomConfig;
 class TaskFolder;
 
 // What the editor needs of the main window: its program folder and the model
@@ -23,7 +23,7 @@ public:
     virtual QString chosenTaskFile() const = 0;
     // The added settings with the administrator's locks (AufnahmeAus, TonAus);
     // null: every value is its default.
-    virtual ExtraSettings *extraSettings() const = 0;
+    virtual ClassroomConfig *classroomConfig() const = 0;
     // The editor has been hidden: show the main window again (its activation follows).
     virtual void editorLeft() = 0;
     // The font of the board's text cells (family, point size, bold), for worksheets.

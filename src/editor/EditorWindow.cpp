@@ -13,7 +13,7 @@
 #include "editor/WorksheetDialog.h"
 #include "pictures/PictureBox.h"
 #include "platform/ActivationWatcher.h"
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 #include "platform/InWindowDrag.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
@@ -62,7 +62,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     setBackground(m_client, kSystemInactiveCaptionText);
 
     // [Fest] TonAus: the browser plays no sound either.
-    const ExtraSettings *extra = host->extraSettings();
+    const ClassroomConfig *extra = host->classroomConfig();
     m_browser = new PictureBrowser(m_client, host->programFolder(),
                                    extra && extra->value(config::soundOff) ? nullptr : platform.sound);
     auto *line1 = new QFrame(m_client);
@@ -171,7 +171,7 @@ void EditorWindow::buildMenu(Platform platform)
     a->setObjectName(QStringLiteral("importSolutionPictures"));
     connect(a, &QAction::triggered, m_import, &PictureImportActions::importSolutionPicturesClick);
     // [Fest] AufnahmeAus: voices of children are personal data, so there is no recording at all.
-    const ExtraSettings *extra = m_host->extraSettings();
+    const ClassroomConfig *extra = m_host->classroomConfig();
     if (!extra || !extra->value(config::recordingOff)) {
         m_recording = new SoundRecording(m_client, platform, m_host->programFolder(), menu2, m_pairs->controls());
         reportInto(m_recording);

@@ -31,10 +31,10 @@ void keepPlace(QWidget *w)
 }
 } // namespace
 
-ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, ExtraSettings *settings)
+ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, ClassroomConfig *settings)
     : QDialog(parent), m_platform(platform), m_settings(settings)
 {
-    setObjectName(QStringLiteral("extraSettings"));
+    setObjectName(QStringLiteral("classroomConfig"));
     setWindowTitle(QStringLiteral("Weitere Einstellungen"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(designFont());

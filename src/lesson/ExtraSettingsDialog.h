@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 #include "platform/Services.h"
 
 #include <QDialog>
@@ -22,7 +22,7 @@ namespace duplikon {
 class ExtraSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    ExtraSettingsDialog(QWidget *parent, Platform platform, ExtraSettings *settings);
+    ExtraSettingsDialog(QWidget *parent, Platform platform, ClassroomConfig *settings);
 
     // The size chosen in the dialog.
     WindowSize chosenSize() const;
@@ -40,7 +40,7 @@ private:
     QString chosenVoice() const;
 
     Platform m_platform;
-    ExtraSettings *m_settings;
+    ClassroomConfig *m_settings;
     QCheckBox *m_tapPlay;
     QList<std::pair<QRadioButton *, WindowSize>> m_sizes;
     QLabel *m_sizeNote;

@@ -8,7 +8,7 @@
 #include "lesson/SettingsPanel.h"
 #include "lesson/TaskPicker.h"
 #include "platform/Dialogs.h"
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 
 namespace duplikon {
 

@@ -8,7 +8,7 @@ namespace duplikon {
 
 class BoardState;
 class BoardVoice;
-class ExtraSettings;
+class ClassroomConfig;
 class LessonState;
 class SettingsPanel;
 class SolutionPicture;
@@ -38,7 +38,7 @@ public:
 
     // The added settings, for the administrator's locks of the menus
     // "Editor" and "Einstellungen"; without them nothing is locked.
-    void setExtraSettings(const ExtraSettings *extra) { m_extra = extra; }
+    void setClassroomConfig(const ClassroomConfig *extra) { m_extra = extra; }
 
 signals:
     // "O k a y" closed the settings panel: write the settings file.
@@ -56,7 +56,7 @@ private:
     TaskPicker *m_choice;
     SettingsPanel *m_panel;
     SolutionPicture *m_solution;
-    const ExtraSettings *m_extra = nullptr;
+    const ClassroomConfig *m_extra = nullptr;
     BoardVoice *m_voice = nullptr;
 };
 

@@ -173,7 +173,7 @@ void SettingsPanel::setTaskFolder(TaskFolder *folder)
     connect(folder, &TaskFolder::changed, this, [this] { m_file2->replaceEntries(m_folder->taskFiles()); });
 }
 
-void SettingsPanel::setExtraSettings(ExtraSettings *extra)
+void SettingsPanel::setClassroomConfig(ClassroomConfig *extra)
 {
     m_extra = extra;
     m_editorOff = extra && extra->value(config::editorOff);

@@ -12,7 +12,7 @@ class QFrame;
 namespace duplikon {
 
 class ClickLabel;
-class ExtraSettings;
+class ClassroomConfig;
 class LessonState;
 class ListBox;
 class TaskFolder;
@@ -50,7 +50,7 @@ public:
     // The added settings, which "Weitere ..." opens. With EditorAus fixed by
     // an administrator, "Editor sperren" shows ticked and greyed, while the
     // lesson state and so the settings file keep the folder's own value.
-    void setExtraSettings(ExtraSettings *extra);
+    void setClassroomConfig(ClassroomConfig *extra);
     // "Weitere ...": the dialog "Weitere Einstellungen".
     void openExtraSettings();
 
@@ -84,7 +84,7 @@ private:
     ListBox *m_pflicht;
     QStringList m_shownPflicht; // what pflicht shows
     PanelFocus m_focus;
-    ExtraSettings *m_extra = nullptr;
+    ClassroomConfig *m_extra = nullptr;
     bool m_editorOff = false;    // EditorAus
 };
 

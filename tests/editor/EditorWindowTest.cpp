@@ -7,7 +7,7 @@
 #include "editor/PairLists.h"
 #include "editor/SoundRecording.h"
 #include "pictures/PictureBox.h"
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/ListBox.h"
@@ -54,10 +54,10 @@ public:
     int selected = -1;
     int refreshes = 0; // readings of the folder that found it changed
     int left = 0;
-    ExtraSettings *extra = nullptr;
+    ClassroomConfig *extra = nullptr;
 
     QString programFolder() const override { return folder; }
-    ExtraSettings *extraSettings() const override { return extra; }
+    ClassroomConfig *classroomConfig() const override { return extra; }
     TaskFolder *taskFolder() const override { return model.get(); }
     QString chosenTaskFile() const override { return files.value(selected); }
     void editorLeft() override { ++left; }
@@ -1108,7 +1108,7 @@ void EditorWindowTest::recordingAddsNumberedSoundsToTheFocusedList()
     // [Fest] AufnahmeAus=true: no entry at all
     const QString conf = m_dir->filePath(QStringLiteral("duplikon.conf"));
     writeBytes(conf, "[Fest]\nAufnahmeAus=true\n");
-    ExtraSettings locked(ExtraSettingsFiles{{}, {conf}});
+    ClassroomConfig locked(ClassroomConfigFiles{{}, {conf}});
     m_host.extra = &locked;
     delete m_win;
     open();

@@ -13,7 +13,7 @@
 #include "lesson/LessonState.h"
 #include "lesson/SettingsPanel.h"
 #include "platform/Colours.h"
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 #include "platform/ListBox.h"
 
 #include <QAction>
@@ -60,7 +60,7 @@ struct Lesson : TestWindow {
         if (more->geometry() != QRect(400, 10, 129, 25) || more->text() != QStringLiteral("Weitere ..."))
             qFatal("\"Weitere ...\" is not at 6000, 150, 1935 x 375");
         more->click();
-        return child<ExtraSettingsDialog>(w.get(), "extraSettings");
+        return child<ExtraSettingsDialog>(w.get(), "classroomConfig");
     }
 };
 } // namespace
@@ -322,10 +322,10 @@ private slots:
         child<QRadioButton>(d, "size200")->click();
         QVERIFY(note->isVisibleTo(d) && note->text() == QStringLiteral("Die neue Fenstergröße gilt ab dem nächsten Start."));
         child<QCheckBox>(d, "tapPlay")->click();
-        QSignalSpy changed(l.extra.get(), &ExtraSettings::changed);
+        QSignalSpy changed(l.extra.get(), &ClassroomConfig::changed);
         d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         QVERIFY(changed.count() == 2 && l.extra->value(config::tapPlay));
-        QCOMPARE(ExtraSettings(l.files).value(config::windowSize), WindowSize::Double);
+        QCOMPARE(ClassroomConfig(l.files).value(config::windowSize), WindowSize::Double);
 
         // An administrator fixes tap play: greyed; the size stays free.
         l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nAntippen=false\n");
@@ -350,7 +350,7 @@ private slots:
         voice->setCurrentIndex(voice->findText(QStringLiteral("English")));
         child<QSpinBox>(d, "tempo")->setValue(-40);
         d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-        const ExtraSettings stored(l.files);
+        const ClassroomConfig stored(l.files);
         QVERIFY(stored.value(config::readAloud) && stored.value(config::voice) == QStringLiteral("English")
                 && stored.value(config::tempo) == -40);
 
@@ -375,7 +375,7 @@ private slots:
         l.fp.dialogs.inputAnswers = {QStringLiteral("0")};
         l.menu("menu4")->trigger();
         child<QPushButton>(l.w.get(), "moreSettings")->click();
-        auto *d = child<ExtraSettingsDialog>(l.w.get(), "extraSettings");
+        auto *d = child<ExtraSettingsDialog>(l.w.get(), "classroomConfig");
         auto *note = child<QLabel>(d, "speechNote");
         QVERIFY(!note->isVisibleTo(d));
         child<QCheckBox>(d, "readAloud")->click();

@@ -28,7 +28,7 @@ TestWindow::~TestWindow() = default;
 void TestWindow::start(bool show)
 {
     w.reset();
-    extra = std::make_unique<ExtraSettings>(files);
+    extra = std::make_unique<ClassroomConfig>(files);
     w = std::make_unique<MainWindow>(fp.platform(), pf.path(), extra.get());
     if (!show)
         return;

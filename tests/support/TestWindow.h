@@ -3,7 +3,7 @@
 #include "FakePlatform.h"
 #include "ProgramFolder.h"
 
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 
 #include <QColor>
 #include <QStringList>
@@ -27,8 +27,8 @@ namespace duplikon::test {
 struct TestWindow {
     ProgramFolder pf;
     FakePlatform fp;
-    ExtraSettingsFiles files; // the added settings: none unless a test says so (then start again)
-    std::unique_ptr<ExtraSettings> extra;
+    ClassroomConfigFiles files; // the added settings: none unless a test says so (then start again)
+    std::unique_ptr<ClassroomConfig> extra;
     std::unique_ptr<MainWindow> w;
 
     TestWindow();

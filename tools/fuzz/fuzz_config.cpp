@@ -4,7 +4,7 @@
 // value keeps every other line and reads back as stored; a file that is no
 // text is never overwritten.
 #include "FuzzEntry.h"
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 #include "platform/IniFile.h"
 #include "platform/TextFiles.h"
 
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // As an administrator's file: every value is one of its key's values,
     // every problem names the file.
-    duplikon::ExtraSettings both({user, {admin}});
+    duplikon::ClassroomConfig both({user, {admin}});
     for (int i = 0; i < duplikon::config::kKeyCount; ++i) {
         const auto key = duplikon::config::Id(i);
         const duplikon::ConfigEntry &e = both.entry(key);
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // As the user's own file: a stored value reads back, and the lines that
     // were there stay, in their order.
-    duplikon::ExtraSettings own({user, {}});
+    duplikon::ClassroomConfig own({user, {}});
     const int tempo = own.value(duplikon::config::tempo) == 37 ? -12 : 37;
     QString error;
     const bool stored = own.set(duplikon::config::tempo, tempo, &error);
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(after == bytes && !error.isEmpty());
         return 0;
     }
-    check(duplikon::ExtraSettings({user, {}}).value(duplikon::config::tempo) == tempo);
+    check(duplikon::ClassroomConfig({user, {}}).value(duplikon::config::tempo) == tempo);
     const QList<duplikon::IniLine> was = duplikon::IniFile::parse(duplikon::decodeText(bytes)).lines();
     const QList<duplikon::IniLine> now = duplikon::IniFile::parse(duplikon::decodeText(after)).lines();
     int kept = 0; // was's lines found in now, in order

@@ -9,7 +9,8 @@
 
 namespace duplikon {
 
-// The settings added beyond the teacher's DUPLIKON.INI: tap play, the window
+// The classroom configuration: the settings added beyond the teacher's
+// DUPLIKON.INI of a folder, kept for a login and a machine: tap play, the window
 // size, reading aloud with its voice and speed, and the locks of pupils'
 // machines. They live in INI files (platform/IniFile.h):
 //   the user's file    $XDG_CONFIG_HOME/duplikon/duplikon.conf (~/.config/...)
@@ -98,10 +99,10 @@ std::optional<QString> valueText(Type type, const QString &text);
 } // namespace config
 
 // Where the files are.
-struct ExtraSettingsFiles {
+struct ClassroomConfigFiles {
     QString user;         // empty: none (values stay in memory)
     QStringList system;   // the winning file first
-    static ExtraSettingsFiles fromEnvironment();
+    static ClassroomConfigFiles fromEnvironment();
 };
 
 // A key's value and where it comes from.
@@ -114,12 +115,12 @@ struct ConfigEntry {
 
 // The added settings for the running program: read once, changed by the
 // dialog "Weitere Einstellungen", which stores the user's values.
-class ExtraSettings : public QObject {
+class ClassroomConfig : public QObject {
     Q_OBJECT
 public:
-    explicit ExtraSettings(const ExtraSettingsFiles &files = {}, QObject *parent = nullptr);
+    explicit ClassroomConfig(const ClassroomConfigFiles &files = {}, QObject *parent = nullptr);
 
-    const ExtraSettingsFiles &files() const { return m_files; }
+    const ClassroomConfigFiles &files() const { return m_files; }
 
     // settings.value(config::tapPlay) is a bool, config::windowSize a
     // WindowSize, config::voice a QString, config::tempo an int.
@@ -150,7 +151,7 @@ signals:
 private:
     bool setText(config::Id key, const QString &text, QString *error);
 
-    ExtraSettingsFiles m_files;
+    ClassroomConfigFiles m_files;
     std::array<ConfigEntry, config::kKeyCount> m_entries;
     QStringList m_problems;
     bool m_userFileUnusable = false; // there, but unreadable or no text: never overwritten

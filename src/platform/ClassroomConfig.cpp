@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 
 #include "platform/IniFile.h"
 #include "platform/RegularFile.h"
@@ -221,11 +221,11 @@ std::optional<WindowSize> windowSizeFromText(const QString &text)
     return std::nullopt;
 }
 
-ExtraSettingsFiles ExtraSettingsFiles::fromEnvironment()
+ClassroomConfigFiles ClassroomConfigFiles::fromEnvironment()
 {
     // As the XDG base directory rules say: unset, empty or relative values
     // are ignored.
-    ExtraSettingsFiles files;
+    ClassroomConfigFiles files;
     QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!QDir::isAbsolutePath(home))
         home = QDir::homePath() + QStringLiteral("/.config");
@@ -239,7 +239,7 @@ ExtraSettingsFiles ExtraSettingsFiles::fromEnvironment()
     return files;
 }
 
-ExtraSettings::ExtraSettings(const ExtraSettingsFiles &files, QObject *parent)
+ClassroomConfig::ClassroomConfig(const ClassroomConfigFiles &files, QObject *parent)
     : QObject(parent), m_files(files)
 {
     for (int i = 0; i < config::kKeyCount; ++i)
@@ -266,7 +266,7 @@ ExtraSettings::ExtraSettings(const ExtraSettingsFiles &files, QObject *parent)
     m_windowSizeAtStart = value(config::windowSize);
 }
 
-bool ExtraSettings::setText(config::Id key, const QString &text, QString *error)
+bool ClassroomConfig::setText(config::Id key, const QString &text, QString *error)
 {
     ConfigEntry &entry = m_entries[std::size_t(key)];
     if (entry.fixed || config::row(key).place == config::Place::Lock || text == entry.text)
@@ -298,7 +298,7 @@ bool ExtraSettings::setText(config::Id key, const QString &text, QString *error)
     return true;
 }
 
-QString ExtraSettings::report() const
+QString ClassroomConfig::report() const
 {
     QString text;
     for (int i = 0; i < config::kKeyCount; ++i) {

@@ -2,7 +2,7 @@
 // The settings added to the design: which file wins, what an administrator
 // fixes, letter case, damaged lines and files, storing a user's value, and
 // the report of what holds.
-#include "platform/ExtraSettings.h"
+#include "platform/ClassroomConfig.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,7 @@ void write(const QString &path, const QByteArray &text)
 // A user's file and two administrators' files in a temporary folder.
 struct Files {
     QTemporaryDir dir;
-    ExtraSettingsFiles files{dir.filePath(QStringLiteral("home/duplikon.conf")),
+    ClassroomConfigFiles files{dir.filePath(QStringLiteral("home/duplikon.conf")),
                              {dir.filePath(QStringLiteral("xdg1/duplikon.conf")), dir.filePath(QStringLiteral("xdg2/duplikon.conf"))}};
     QString user() const { return files.user; }
     QString admin(int i) const { return files.system.at(i); }
@@ -37,27 +37,27 @@ struct Files {
 };
 } // namespace
 
-class ExtraSettingsTest : public QObject {
+class ClassroomConfigTest : public QObject {
     Q_OBJECT
 
 private slots:
     void precedenceFromDefaultToFixedValue()
     {
         Files f;
-        auto s = std::make_unique<ExtraSettings>(f.files);
+        auto s = std::make_unique<ClassroomConfig>(f.files);
         QVERIFY(!s->value(config::tapPlay) && !s->isFixed(config::tapPlay) && !s->isFixed(config::windowSize));
         QVERIFY(!s->value(config::editorOff) && !s->value(config::settingsOff) && s->problems().isEmpty());
         QCOMPARE(s->value(config::windowSize), WindowSize::Normal);
         // An administrator's defaults: the earlier folder wins; locks count only in [Fest].
         write(f.admin(1), "[Duplikon]\nAntippen=true\nFenstergroesse=150\n");
         write(f.admin(0), "[Duplikon]\nFenstergroesse=200\nEditorAus=true\n");
-        s = std::make_unique<ExtraSettings>(f.files);
+        s = std::make_unique<ClassroomConfig>(f.files);
         QVERIFY(s->value(config::tapPlay) && !s->isFixed(config::tapPlay) && !s->value(config::editorOff));
         QCOMPARE(s->value(config::windowSize), WindowSize::Double);
         // The user's values beat them; a [Fest] of the user's own is ignored.
         write(f.user(), "[Duplikon]\nAntippen=false\nFenstergroesse=bildschirm\n"
                           "[Fest]\nAntippen=true\nEditorAus=true\nEinstellungenAus=true\n");
-        s = std::make_unique<ExtraSettings>(f.files);
+        s = std::make_unique<ClassroomConfig>(f.files);
         QVERIFY(!s->value(config::tapPlay) && !s->isFixed(config::tapPlay) && !s->value(config::editorOff));
         QVERIFY(!s->value(config::settingsOff));
         QCOMPARE(s->value(config::windowSize), WindowSize::Screen);
@@ -65,7 +65,7 @@ private slots:
         // is none of the key's values fixes nothing.
         write(f.admin(1), "[Fest]\nFenstergroesse=100\nAntippen=ja\nEinstellungenAus=true\n");
         write(f.admin(0), "[Fest]\nFenstergroesse=150\nEditorAus=true\n");
-        s = std::make_unique<ExtraSettings>(f.files);
+        s = std::make_unique<ClassroomConfig>(f.files);
         QVERIFY(!s->value(config::tapPlay) && !s->isFixed(config::tapPlay) && s->isFixed(config::windowSize));
         QVERIFY(s->value(config::editorOff) && s->value(config::settingsOff));
         QCOMPARE(s->value(config::windowSize), WindowSize::OneAndAHalf);
@@ -77,12 +77,12 @@ private slots:
         write(f.user(), "[Duplikon]\nVorlesen=true\nStimme=German+Anna\nTempo=-101\n"
                           "[Fest]\nAufnahmeAus=true\nTonAus=true\n");
         write(f.admin(0), "[Duplikon]\nTempo=40\nAufnahmeAus=true\nTonAus=true\n");
-        auto s = std::make_unique<ExtraSettings>(f.files);
+        auto s = std::make_unique<ClassroomConfig>(f.files);
         QVERIFY(s->value(config::readAloud) && !s->isFixed(config::readAloud) && s->value(config::tempo) == 40);
         QCOMPARE(s->value(config::voice), QStringLiteral("German+Anna"));
         QVERIFY(!s->value(config::recordingOff) && !s->value(config::soundOff)); // only an administrator's [Fest] silences
         write(f.admin(0), "[Fest]\nVorlesen=false\nTempo=-100\nAufnahmeAus=true\nTonAus=true\n");
-        s = std::make_unique<ExtraSettings>(f.files);
+        s = std::make_unique<ClassroomConfig>(f.files);
         QVERIFY(!s->value(config::readAloud) && s->isFixed(config::readAloud) && s->value(config::tempo) == -100);
         QVERIFY(s->isFixed(config::tempo) && !s->isFixed(config::voice));
         QVERIFY(s->value(config::recordingOff) && s->value(config::soundOff));
@@ -90,7 +90,7 @@ private slots:
         QVERIFY(s->set(config::readAloud, true, &error) && s->set(config::voice, QString(), &error));
         QVERIFY(s->set(config::tempo, 100, &error) && s->set(config::soundOff, false, &error));
         QVERIFY(!s->value(config::readAloud) && s->value(config::tempo) == -100 && s->value(config::voice).isEmpty());
-        QVERIFY(s->value(config::soundOff) && ExtraSettings(f.files).value(config::voice).isEmpty());
+        QVERIFY(s->value(config::soundOff) && ClassroomConfig(f.files).value(config::voice).isEmpty());
     }
 
     // Sections and keys in any letter case, the last of equal keys, and
@@ -101,7 +101,7 @@ private slots:
         write(f.admin(0), "[fest]\r\neditoraus=true\r\nANTIPPEN=false\r\nantippen=TRUE\r\n");
         write(f.user(), "Vorlesen=true\n[DUPLIKON]\nnur Text\nFarbe=rot\nTempo=30\nTempo=101\n=1\n"
                           "EditorAus=false\n[Duplikon\nFenstergroesse=200\n[Andere]\nx=1\n");
-        ExtraSettings s(f.files);
+        ClassroomConfig s(f.files);
         QVERIFY(s.value(config::editorOff) && s.value(config::tapPlay) && s.isFixed(config::tapPlay));
         QVERIFY(!s.value(config::readAloud) && s.value(config::tempo) == 30);
         QCOMPARE(s.value(config::windowSize), WindowSize::Normal); // under a damaged section line
@@ -117,8 +117,8 @@ private slots:
     {
         Files f;
         write(f.user(), "; Lehrerzimmer\n[duplikon]\nFarbe=rot\nantippen=false\nkaputt\n\n; Rest\n[Andere]\nx=1");
-        ExtraSettings s(f.files);
-        QSignalSpy changed(&s, &ExtraSettings::changed);
+        ClassroomConfig s(f.files);
+        QSignalSpy changed(&s, &ClassroomConfig::changed);
         QString error;
         QVERIFY(s.set(config::tapPlay, true, &error) && s.set(config::tempo, -40, &error));
         QCOMPARE(f.userBytes(), QByteArray("; Lehrerzimmer\n[duplikon]\nFarbe=rot\nAntippen=true\nkaputt\nTempo=-40\n\n"
@@ -136,7 +136,7 @@ private slots:
         const char bytes[] = "[Duplikon]\nAntippen=true\nFenstergroesse=200\n\0\x89PNG";
         const QByteArray binary(bytes, sizeof bytes - 1);
         write(f.user(), binary);
-        ExtraSettings s(f.files);
+        ClassroomConfig s(f.files);
         QVERIFY(!s.value(config::tapPlay) && !s.value(config::editorOff) && !s.value(config::settingsOff));
         QVERIFY(s.value(config::windowSize) == WindowSize::Normal && s.problems().size() == 3);
         QString error;
@@ -149,8 +149,8 @@ private slots:
     {
         Files f;
         write(f.admin(0), "[Fest]\nFenstergroesse=150\n");
-        ExtraSettings s(f.files);
-        QSignalSpy changed(&s, &ExtraSettings::changed);
+        ClassroomConfig s(f.files);
+        QSignalSpy changed(&s, &ClassroomConfig::changed);
         QString error;
         QVERIFY(s.set(config::tapPlay, true, &error) && s.set(config::windowSize, WindowSize::Double, &error));
         QCOMPARE(changed.count(), 1);
@@ -166,7 +166,7 @@ private slots:
         write(f.admin(0), "[Fest]\nTonAus=1\nFenstergroesse=bildschirm\n");
         write(f.user(), "[Duplikon]\nTempo=+20\nStimme=German\nFarbe=rot\n");
         const QString a = f.admin(0), u = f.user();
-        QCOMPARE(ExtraSettings(f.files).report(),
+        QCOMPARE(ClassroomConfig(f.files).report(),
                  QStringLiteral("Antippen=false  (eingebaute Vorgabe)\n"
                                 "Fenstergroesse=Bildschirm  (%1:3, fest)\n"
                                 "Vorlesen=false  (eingebaute Vorgabe)\n"
@@ -185,16 +185,16 @@ private slots:
         const QString end = QStringLiteral("/duplikon/duplikon.conf");
         qputenv("XDG_CONFIG_HOME", "/home/lehrer/konf");
         qputenv("XDG_CONFIG_DIRS", "/etc/schule:relativ::/etc/xdg");
-        ExtraSettingsFiles files = ExtraSettingsFiles::fromEnvironment();
+        ClassroomConfigFiles files = ClassroomConfigFiles::fromEnvironment();
         QCOMPARE(files.user, QStringLiteral("/home/lehrer/konf") + end);
         QCOMPARE(files.system, QStringList({QStringLiteral("/etc/schule") + end, QStringLiteral("/etc/xdg") + end}));
         qputenv("XDG_CONFIG_HOME", "relativ");
         qunsetenv("XDG_CONFIG_DIRS");
-        files = ExtraSettingsFiles::fromEnvironment();
+        files = ClassroomConfigFiles::fromEnvironment();
         QCOMPARE(files.user, QDir::homePath() + QStringLiteral("/.config") + end);
         QCOMPARE(files.system, QStringList(QStringLiteral("/etc/xdg") + end));
     }
 };
 
-QTEST_GUILESS_MAIN(ExtraSettingsTest)
-#include "ExtraSettingsTest.moc"
+QTEST_GUILESS_MAIN(ClassroomConfigTest)
+#include "ClassroomConfigTest.moc"
