@@ -6,7 +6,7 @@
 // best of the repetitions.
 //   build/bench/ImportBench [repetitions]
 #include "pictures/PictureImport.h"
-#include "pictures/TaskArchive.h"
+#include "tasks/TaskArchive.h"
 #include "platform/TextFiles.h"
 
 #include "ProgramFolder.h"

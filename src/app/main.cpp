@@ -3,7 +3,7 @@
 #include "app/StartFolder.h"
 #include "app/TaskChoice.h"
 #include "app/WindowScale.h"
-#include "pictures/TaskArchive.h"
+#include "tasks/TaskArchive.h"
 #include "platform/QtRecorder.h"
 #include "platform/QtSound.h"
 #include "platform/QtSpeech.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/TaskArchiveActions.h"
 
-#include "pictures/TaskArchive.h"
+#include "tasks/TaskArchive.h"
 #include "platform/Dialogs.h"
 
 #include <QAbstractScrollArea>

@@ -4,7 +4,7 @@
 // the import's checks of pictures, metafiles and sounds. What it accepts is
 // written again and read back the same.
 #include "FuzzEntry.h"
-#include "pictures/TaskArchive.h"
+#include "tasks/TaskArchive.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>

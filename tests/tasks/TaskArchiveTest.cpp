@@ -3,7 +3,7 @@
 // refused or trimmed without a file written outside the program folder.
 #include "ProgramFolder.h"
 
-#include "pictures/TaskArchive.h"
+#include "tasks/TaskArchive.h"
 #include "platform/TextFiles.h"
 
 #include "WmfWriter.h"

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pictures/TaskArchive.h"
+#include "tasks/TaskArchive.h"
+
+#include "tasks/Task.h"
 
 #include "pictures/MetafileRecords.h"
 #include "pictures/PictureImport.h"
@@ -176,8 +178,7 @@ QString archiveSuffix() { return QStringLiteral(".duplikon"); }
 
 bool namesMediumFile(const QString &half)
 {
-    static const QString endings = QStringLiteral(".BMP.GIF.JPG.WMF");
-    return (!half.isEmpty() && endings.contains(half.right(4).toUpper())) || isSoundName(half);
+    return !half.isEmpty() && Half::of(half).kind != Half::Kind::Text;
 }
 
 QString mediumName(const QByteArray &bytes, const QString &ending)

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A task archive and the program folder: gathering a task file with its media
 // to pass it on, and taking an archive in.
-#include "pictures/TaskArchive.h"
+#include "tasks/TaskArchive.h"
 
+#include "tasks/Task.h"
 #include "pictures/PictureImport.h"
 #include "pictures/PictureLoader.h"
 #include "platform/FileLists.h"
@@ -62,11 +63,12 @@ QString storeTaskFile(const QString &programFolder, const QString &name, const Q
 OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
 {
     OutgoingTask out;
-    const TextFileResult file = readTextLines(resolvePath(programFolder, taskFile));
-    if (!file.ok) {
-        out.error = QStringLiteral("„%1“ kann nicht gelesen werden:").arg(taskFile) + kCr + file.error;
+    const TaskRead read = readTask(programFolder, taskFile);
+    if (!read.ok) {
+        out.error = QStringLiteral("„%1“ kann nicht gelesen werden:").arg(taskFile) + kCr + read.error;
         return out;
     }
+    const Task &file = read.task;
     if (file.lines.size() > kMaxArchiveHalves) {
         out.error = QStringLiteral("„%1“ hat mehr als %2 Zeilen.").arg(taskFile).arg(kMaxArchiveHalves);
         return out;
@@ -189,10 +191,10 @@ TakenInTask takeInTask(const QString &archivePath, const QString &programFolder)
         stored.insert(it.key(), folderName + QLatin1Char('\\') + name);
         (p.sound ? sounds : pictures) << name;
     }
-    QStringList lines;
+    Task taken;
     for (const QString &half : task.halves)
-        lines << stored.value(half, half);
-    result.taskFile = storeTaskFile(programFolder, task.name, linesToBytes(lines), &error);
+        taken.lines << stored.value(half, half);
+    result.taskFile = storeTaskFile(programFolder, task.name, taskBytes(taken), &error);
     if (result.taskFile.isEmpty())
         return refuse(undo(error));
 
