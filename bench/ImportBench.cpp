@@ -9,6 +9,7 @@
 #include "tasks/TaskArchive.h"
 #include "platform/TextFiles.h"
 
+#include "BenchSupport.h"
 #include "ProgramFolder.h"
 
 #include <QDir>
@@ -30,45 +31,6 @@ using namespace duplikon;
 using duplikon::test::encodePicture;
 
 namespace {
-
-QImage photo(int w, int h, quint32 seed)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    QPainter p(&img);
-    QLinearGradient g(0, 0, w, h);
-    g.setColorAt(0, QColor(30, 90, 200));
-    g.setColorAt(1, QColor(240, 200, 60));
-    p.fillRect(img.rect(), g);
-    QRandomGenerator gen(seed);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 400; ++i) {
-        p.setBrush(QColor::fromRgb(gen.generate() | 0xFF000000u));
-        const int r = int(gen.bounded(w / 20 + 2));
-        p.drawEllipse(QPoint(int(gen.bounded(w)), int(gen.bounded(h))), r, r);
-    }
-    p.end();
-    // Sensor noise: a camera's JPEG of this size holds some megabytes, and
-    // reading its coefficients is most of the decoding.
-    quint32 x = seed * 2654435761u + 1;
-    for (int y = 0; y < h; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
-        for (int i = 0; i < w; ++i) {
-            x ^= x << 13;
-            x ^= x >> 17;
-            x ^= x << 5;
-            const int n = int(x & 31) - 16;
-            const QRgb c = line[i];
-            line[i] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255), qBound(0, qBlue(c) - n, 255));
-        }
-    }
-    return img;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // Milliseconds for one import of sources into a fresh program folder.
 double importOnce(const QVector<ImportSource> &sources)
@@ -121,7 +83,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < 20; ++i) {
         const QString path = dir.filePath(QStringLiteral("Foto%1.jpg").arg(i));
         QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(encodePicture(photo(4000, 3000, quint32(i + 1)), "JPG", 90)) < 0)
+        if (!f.open(QIODevice::WriteOnly) || f.write(encodePicture(bench::cameraPhoto(4000, 3000, quint32(i + 1)), "JPG", 90)) < 0)
             return 1;
         twenty.append({path, {}});
     }
@@ -136,7 +98,7 @@ int main(int argc, char **argv)
         std::vector<double> times;
         for (int r = 0; r < reps; ++r)
             times.push_back(once());
-        std::printf("%-28s median %7.1f ms  best %7.1f ms  (target %.0f ms)\n", name, median(times),
+        std::printf("%-28s median %7.1f ms  best %7.1f ms  (target %.0f ms)\n", name, bench::median(times),
                     *std::min_element(times.begin(), times.end()), target);
     };
     for (const auto &c : cases)

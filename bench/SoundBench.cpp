@@ -12,6 +12,7 @@
 //   build/bench/SoundBench [repetitions]
 // It needs a sound output. On a machine without a sound card a PulseAudio
 // server with a null sink does: bench/null-sound.sh build/bench/SoundBench.
+#include "BenchSupport.h"
 #include "board/Board.h"
 #include "platform/QtSound.h"
 
@@ -161,21 +162,13 @@ double lengthHeard(const QString &path, const Play &play, OutputListener &listen
     return listener.heardFor();
 }
 
-double median(std::vector<double> v)
-{
-    if (v.empty())
-        return -1;
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
 void report(const QByteArray &what, const std::vector<double> &times, int tries)
 {
     if (times.empty()) {
         std::printf("%-34s no start in %d tries\n", what.constData(), tries);
         return;
     }
-    std::printf("%-34s median %7.1f ms  min %7.1f  max %7.1f  (%zu of %d started)\n", what.constData(), median(times),
+    std::printf("%-34s median %7.1f ms  min %7.1f  max %7.1f  (%zu of %d started)\n", what.constData(), bench::median(times),
                 *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()),
                 times.size(), tries);
 }

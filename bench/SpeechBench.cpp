@@ -14,6 +14,7 @@
 // sound goes nowhere (libao's null driver), and ends it by the process id in
 // its pid file. With --desktop it uses the session's service as it is (and
 // may be heard).
+#include "BenchSupport.h"
 #include "board/Board.h"
 #include "board/BoardVoice.h"
 #include "platform/ClassroomConfig.h"
@@ -45,12 +46,6 @@
 using namespace duplikon;
 
 namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 bool write(const QString &path, const QByteArray &text)
 {
@@ -156,7 +151,7 @@ std::vector<double> untilSpeaking(Speech &speech, int times, Act act)
 
 void report(const char *what, const std::vector<double> &ms)
 {
-    std::printf("%s %.1f ms (median of %d; min %.1f, max %.1f; target 200 ms)\n", what, median(ms), int(ms.size()),
+    std::printf("%s %.1f ms (median of %d; min %.1f, max %.1f; target 200 ms)\n", what, bench::median(ms), int(ms.size()),
                 *std::min_element(ms.begin(), ms.end()), *std::max_element(ms.begin(), ms.end()));
 }
 
@@ -233,7 +228,7 @@ int main(int argc, char *argv[])
         } else {
             std::printf("(a) making the engine: first %.0f ms (service started with it); again %.0f ms "
                         "(median of %d)\n",
-                        first, median(warm), repetitions);
+                        first, bench::median(warm), repetitions);
             std::printf("    %d voices, the first: %s\n", int(speech->voices().size()),
                         qPrintable(speech->voices().value(0)));
             speech->setVoice(QString(), 0);

@@ -8,6 +8,7 @@
 #include "pictures/PictureLoader.h"
 #include "platform/Services.h"
 
+#include "BenchSupport.h"
 #include "ProgramFolder.h"
 
 #include <QElapsedTimer>
@@ -30,45 +31,6 @@ using duplikon::test::encodePicture;
 
 namespace {
 
-QImage photo(int w, int h, quint32 seed)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    QPainter p(&img);
-    QLinearGradient g(0, 0, w, h);
-    g.setColorAt(0, QColor(30, 90, 200));
-    g.setColorAt(1, QColor(240, 200, 60));
-    p.fillRect(img.rect(), g);
-    QRandomGenerator gen(seed);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 400; ++i) {
-        p.setBrush(QColor::fromRgb(gen.generate() | 0xFF000000u));
-        const int r = int(gen.bounded(w / 20 + 2));
-        p.drawEllipse(QPoint(int(gen.bounded(w)), int(gen.bounded(h))), r, r);
-    }
-    p.end();
-    // Sensor noise: a camera's JPEG of this size holds some megabytes, and
-    // reading its coefficients is most of the decoding.
-    quint32 x = seed * 2654435761u + 1;
-    for (int y = 0; y < h; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
-        for (int i = 0; i < w; ++i) {
-            x ^= x << 13;
-            x ^= x >> 17;
-            x ^= x << 5;
-            const int n = int(x & 31) - 16;
-            const QRgb c = line[i];
-            line[i] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255), qBound(0, qBlue(c) - n, 255));
-        }
-    }
-    return img;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -85,7 +47,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < 20; ++i) {
         const QString path = dir.filePath(QStringLiteral("Foto%1.jpg").arg(i));
         QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(encodePicture(photo(4000, 3000, quint32(i + 1)), "JPG", 90)) < 0)
+        if (!f.open(QIODevice::WriteOnly) || f.write(encodePicture(bench::cameraPhoto(4000, 3000, quint32(i + 1)), "JPG", 90)) < 0)
             return 1;
         (i < 10 ? sheet.left : sheet.right) << SheetHalf{SheetHalf::Picture, QString(), path};
     }
@@ -115,9 +77,9 @@ int main(int argc, char **argv)
         }
     }
     std::printf("Memory-Karten, twenty 12-megapixel photos: median %.1f ms  best %.1f ms  (target 1000 ms)\n",
-                median(times), *std::min_element(times.begin(), times.end()));
+                bench::median(times), *std::min_element(times.begin(), times.end()));
     // On a shared machine the processor time of all threads tells what the work costs.
-    std::printf("processor time of all threads: median %.1f ms\n", median(cpuTimes));
+    std::printf("processor time of all threads: median %.1f ms\n", bench::median(cpuTimes));
     std::printf("PDF size: %.2f MB  (target 5 MB)\n", double(QFileInfo(pdf).size()) / 1e6);
     return 0;
 }
