@@ -76,6 +76,18 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Cla
 
     addReadAloud(rows);
 
+    // Results kept for the teacher; gone with the whole feature.
+    if (!settings->value(config::resultsOff)) {
+        m_keepResults = new QCheckBox(QStringLiteral("Ergebnisse aufbewahren"), this);
+        m_keepResults->setObjectName(QStringLiteral("keepResults"));
+        m_keepResults->setChecked(settings->value(config::keepResults));
+        m_keepResults->setEnabled(!settings->isFixed(config::keepResults));
+        if (settings->isFixed(config::keepResults))
+            m_keepResults->setToolTip(kFixedHint);
+        setAltLetter(m_keepResults, QLatin1Char('E'));
+        rows->addWidget(m_keepResults);
+    }
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ExtraSettingsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ExtraSettingsDialog::reject);
@@ -201,7 +213,8 @@ void ExtraSettingsDialog::accept()
         && m_settings->set(config::windowSize, chosenSize(), &error)
         && m_settings->set(config::readAloud, m_readAloud->isChecked(), &error)
         && m_settings->set(config::voice, chosenVoice(), &error)
-        && m_settings->set(config::tempo, m_tempo->value(), &error);
+        && m_settings->set(config::tempo, m_tempo->value(), &error)
+        && (!m_keepResults || m_settings->set(config::keepResults, m_keepResults->isChecked(), &error));
     QDialog::accept();
     if (!stored) {
         m_platform.dialogs->message(QStringLiteral("Weitere Einstellungen"),

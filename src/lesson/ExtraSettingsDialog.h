@@ -42,6 +42,7 @@ private:
     Platform m_platform;
     ClassroomConfig *m_settings;
     QCheckBox *m_tapPlay;
+    QCheckBox *m_keepResults = nullptr; // absent with [Fest] ErgebnisseAus
     QList<std::pair<QRadioButton *, WindowSize>> m_sizes;
     QLabel *m_sizeNote;
     QCheckBox *m_readAloud;

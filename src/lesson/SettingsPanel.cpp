@@ -81,11 +81,15 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
     // stored per user.
     auto *more = place(new QPushButton(QStringLiteral("Weitere ..."), m_panel), "moreSettings", 6000, 150, 1935, 375);
     more->setToolTip(QStringLiteral("Weitere Einstellungen (Alt+J)"));
+    // Left of it, the one free place of the row: the results kept for the
+    // teacher. Every letter of "Ergebnisse" is taken: it has Q.
+    m_results = place(new QPushButton(QStringLiteral("Ergebnisse ..."), m_panel), "showResults", 4020, 150, 1935, 375);
+    m_results->setToolTip(QStringLiteral("Ergebnisse der Kinder (Alt+Q)"));
     // Alt letters; ">>" has no letter in its caption and is reached with Tab.
     // Every letter of "Weitere" is taken in the main window: it has J.
     const std::pair<QWidget *, char> letters[] = {
         {m_check1, 'H'}, {m_check3, 'S'}, {m_check2, 'K'}, {m_check5, 'W'}, {remove, 'X'},
-        {okay, 'O'}, {colours, 'F'}, {copy, 'G'}, {print, 'R'}, {more, 'J'},
+        {okay, 'O'}, {colours, 'F'}, {copy, 'G'}, {print, 'R'}, {more, 'J'}, {m_results, 'Q'},
     };
     for (const auto &[control, letter] : letters)
         setAltLetter(control, QLatin1Char(letter));
@@ -111,6 +115,7 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
     connect(copy, &QPushButton::clicked, this, &SettingsPanel::copyPageClicked);
     connect(print, &QPushButton::clicked, this, &SettingsPanel::printPageClicked);
     connect(more, &QPushButton::clicked, this, &SettingsPanel::openExtraSettings);
+    connect(m_results, &QPushButton::clicked, this, &SettingsPanel::resultsClicked);
 }
 
 void SettingsPanel::show()
@@ -177,6 +182,8 @@ void SettingsPanel::setClassroomConfig(ClassroomConfig *extra)
 {
     m_extra = extra;
     m_editorOff = extra && extra->value(config::editorOff);
+    // [Fest] ErgebnisseAus removes the results, button included.
+    m_results->setVisible(!(extra && extra->value(config::resultsOff)));
     if (m_editorOff) {
         showSwitches();
         m_check3->setEnabled(false);

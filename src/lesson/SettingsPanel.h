@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QFrame;
+class QPushButton;
 
 namespace duplikon {
 
@@ -60,6 +61,7 @@ signals:
     void okayClicked();           // "O k a y"
     void copyPageClicked();       // "Ablage ..."
     void printPageClicked();      // "Drucken ..."
+    void resultsClicked();        // "Ergebnisse ..."
 
 private:
     void refuse();
@@ -85,6 +87,7 @@ private:
     QStringList m_shownPflicht; // what pflicht shows
     PanelFocus m_focus;
     ClassroomConfig *m_extra = nullptr;
+    QPushButton *m_results;      // "Ergebnisse ..."
     bool m_editorOff = false;    // EditorAus
 };
 

@@ -43,10 +43,12 @@ std::optional<WindowSize> windowSizeFromText(const QString &text);
     KEY(readAloud, "Vorlesen", bool, "false", Value)                            \
     KEY(voice, "Stimme", QString, "", Value) /* empty: the default German */    \
     KEY(tempo, "Tempo", int, "0", Value)     /* -100 slowest … 100 fastest */   \
+    KEY(keepResults, "Ergebnisse", bool, "false", Value) /* results kept */   \
     KEY(editorOff, "EditorAus", bool, "false", Lock)                            \
     KEY(settingsOff, "EinstellungenAus", bool, "false", Lock)                   \
     KEY(recordingOff, "AufnahmeAus", bool, "false", Lock)                       \
-    KEY(soundOff, "TonAus", bool, "false", Lock) /* no speech, no sound */
+    KEY(soundOff, "TonAus", bool, "false", Lock) /* no speech, no sound */      \
+    KEY(resultsOff, "ErgebnisseAus", bool, "false", Lock) /* no results */
 
 namespace config {
 
