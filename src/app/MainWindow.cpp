@@ -26,10 +26,13 @@
 
 #include "lesson/SettingsFile.h"
 #include "check/CheckWindow.h"
+#include "check/ResultsWindow.h"
+#include "app/ResultsRecorder.h"
 #include "check/SolvedTaskLog.h"
 #include "editor/EditorWindow.h"
 #include "output/PageOutput.h"
 
+#include <utility>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -73,6 +76,8 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     connect(m_extra, &ClassroomConfig::changed, m_board->keyboard(), [this](config::Id key) {
         if (key == config::tapPlay)
             m_board->keyboard()->setTapPlay(m_extra->value(config::tapPlay));
+        if (key == config::keepResults)
+            keepResults();
     });
 
     // The board takes the keyboard focus whenever none of these lies over it.
@@ -112,6 +117,7 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     connect(m_settings, &SettingsPanel::okayClicked, m_lesson, &LessonRules::Command3_Click);
     connect(m_settings, &SettingsPanel::copyPageClicked, this, &MainWindow::Command10_Click);
     connect(m_settings, &SettingsPanel::printPageClicked, this, &MainWindow::Command8_Click);
+    connect(m_settings, &SettingsPanel::resultsClicked, this, &MainWindow::openResults);
 
     m_activation = new ActivationWatcher(this);
     connect(m_activation, &ActivationWatcher::activatedAfterOtherWindow, this, [this] {
@@ -134,12 +140,15 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
                                     QStringLiteral("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
     }
     EinstellungenLesen();
+    keepResults();
 }
 
 MainWindow::~MainWindow()
 {
     delete m_activation; // no activation while the other windows go
     delete m_check;
+    delete m_results;
+    delete m_recorder; // waits at most a second for the last lines
     delete m_editor;
 }
 
@@ -307,6 +316,29 @@ void MainWindow::Fertigkontrolle()
                                           "Klicke dazu im Menü auf 'Laden' ...\r");
     m_board->voice()->sayMessage(praise);
     m_platform.dialogs->message(QStringLiteral("Kontrolle"), praise);
+}
+
+void MainWindow::keepResults()
+{
+    const bool on = m_extra->value(config::keepResults) && !m_extra->value(config::resultsOff);
+    if (on && !m_recorder)
+        m_recorder = new ResultsRecorder(programFolder(), m_board->state(), m_lessonState, this);
+    else if (!on && m_recorder)
+        delete std::exchange(m_recorder, nullptr);
+}
+
+void MainWindow::openResults()
+{
+    if (m_extra->value(config::resultsOff))
+        return;
+    if (!m_results) {
+        const QString folder = programFolder();
+        m_results = new ResultsWindow(m_platform, ResultsRecorder::roots(folder), ResultsRecorder::cacheFile(folder));
+        m_results->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_results->show();
+    m_results->raise();
+    m_results->activateWindow();
 }
 
 CheckWindow *MainWindow::checkWindow(bool create)

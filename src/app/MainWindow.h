@@ -64,6 +64,10 @@ public:
 
     // The check window, created hidden when asked to.
     CheckWindow *checkWindow(bool create);
+    // The results kept for the teacher: written while "Ergebnisse" is on, shown
+    // by "Ergebnisse ..."; [Fest] ErgebnisseAus removes both.
+    void keepResults();
+    void openResults();
     EditorWindow *editorWindow() const;
 
     Board *board() const { return m_board; }
@@ -116,6 +120,8 @@ private:
     QCheckBox *m_check4 = nullptr;
     QPushButton *m_command6 = nullptr;
     QPointer<QWidget> m_check;   // the CheckWindow, while it exists
+    QPointer<QWidget> m_results; // the ResultsWindow, while it exists
+    QObject *m_recorder = nullptr; // the ResultsRecorder, while results are kept
     QPointer<QWidget> m_editor;  // the EditorWindow, while it is loaded
     bool m_shownOnce = false;
     ActivationWatcher *m_activation = nullptr;

@@ -202,6 +202,7 @@ void Board::FeldBelegen(int j)
 
 void Board::drop(QWidget *source, QWidget *target)
 {
+    m_state->setWay(BoardState::Way::Mouse);
     m_state->drop(cellIndex(source), cellIndex(target));
 }
 

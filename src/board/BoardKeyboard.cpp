@@ -227,6 +227,7 @@ void BoardKeyboard::dropOn(QWidget *cell)
     const int source = cellIndex(m_carried);
     putBack();
     m_droppingByKey = true;
+    m_state->setWay(m_tapping ? BoardState::Way::Tap : BoardState::Way::Keys);
     const BoardState::DropResult result = m_state->drop(source, cellIndex(cell));
     m_droppingByKey = false;
     if (result == BoardState::DropResult::Itself)
@@ -261,7 +262,9 @@ void BoardKeyboard::tap(QWidget *cell)
         putBack();
         setDescription(cell, QStringLiteral("zurückgelegt"));
     } else {
+        m_tapping = true;
         dropOn(cell);
+        m_tapping = false;
     }
 }
 

@@ -122,6 +122,7 @@ private:
     // The mouse was used on the board after the last arrow key or Tab.
     bool m_mouseSinceKeys = false;
     bool m_droppingByKey = false;
+    bool m_tapping = false; // a tap drops, not a key
     bool m_tapPlay = false;
     QObject *m_tapWatch = nullptr; // the application-wide filter of tap play
     friend class TapWatch;

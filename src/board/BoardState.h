@@ -65,6 +65,11 @@ public:
     // itself, on another pair's half or on a cell out of play changes nothing.
     // Cells are numbered from 0.
     DropResult drop(int source, int target);
+    // How the next drops come: each way of playing says so before it drops,
+    // for the results kept; the drop rule does not look at it.
+    enum class Way { Mouse, Keys, Tap };
+    void setWay(Way way) { m_way = way; }
+    Way way() const { return m_way; }
 
     const BoardCell &cell(int i) const { return m_cells.at(i); }
     int points() const { return m_points; }
@@ -113,6 +118,7 @@ private:
     QStringList m_list1;
     QVector<ColourValue> m_colours; // the colour list, one per cell it covers
     QString m_task;
+    Way m_way = Way::Mouse;
     int m_points = 0;
     ColourValue m_questionColour = 0xFFFFFF;
     ColourValue m_answerColour = 0xFFFFC0;
