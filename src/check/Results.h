@@ -63,6 +63,8 @@ public:
                   QObject *parent = nullptr);
     ~ResultsWriter() override; // finish(1000)
 
+    // A new user name starts a new file; when a task is on the board then,
+    // its TaskSet line (under the new name) comes first.
     void record(const ResultEvent &event);
     // Waits at most ms for the lines still waiting; those not written by then
     // go to the fallback folder. True when every line was written somewhere.
@@ -81,6 +83,12 @@ public:
 private:
     struct State;
     std::shared_ptr<State> m_state;
+    // The calling thread's part: the current file and the task on the board.
+    QString m_machine;
+    QString m_user;
+    QString m_file;
+    bool m_started = false;
+    std::optional<ResultEvent> m_taskOnBoard;
 };
 
 // What the results folders hold, read back.
@@ -102,11 +110,20 @@ struct ResultPair {
     int wrong = 0;        // how often one of its halves was dropped wrongly
 };
 
+// Drops of one kind on one day, counted: what the pair table is made of.
+struct ResultDropCount {
+    QDate day;
+    QString task;
+    QString half1;
+    QString half2;
+    bool matched = false;
+    int count = 0;
+};
+
 struct ResultsData {
     QVector<ResultRun> runs;      // in time order
     QVector<ResultPair> pairs;    // hardest first (most wrong, then fewest matched)
-    // Every event kept, for the periods: a pair's counts follow the period.
-    QVector<ResultEvent> drops;
+    QVector<ResultDropCount> drops; // the pairs' counts by day, for the periods
     int damagedLines = 0;         // skipped, a cut last line included
     int damagedFiles = 0;         // could not be read at all
     int files = 0;
