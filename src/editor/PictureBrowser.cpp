@@ -99,12 +99,13 @@ void PictureBrowser::OrdnerEinrichten()
     // The folder list shows paths from the parent folder on, with "\" between
     // the parts as designed: the program folder's name with a backslash, then
     // each direct subfolder. A name holding a backslash could not be written
-    // into a task file unambiguously and is left out.
+    // into a task file unambiguously and is left out, and so is the folder of
+    // the results kept for the teacher, which holds no pictures.
     const QString own = langname.mid(pfadname.size()).chopped(langname.size() > pfadname.size() ? 1 : 0);
     QStringList entries{own + QLatin1Char('\\')};
     m_folders = QStringList{m_dir1};
     for (const QString &sub : listSubfolders(langname)) {
-        if (sub.contains(QLatin1Char('\\')))
+        if (sub.contains(QLatin1Char('\\')) || sub.compare(QLatin1String("Ergebnisse"), Qt::CaseInsensitive) == 0)
             continue;
         entries << own + QLatin1Char('\\') + sub;
         m_folders << cleanPath(langname + sub);

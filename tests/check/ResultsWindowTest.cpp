@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "check/Results.h"
+#include "check/ResultsWindow.h"
+
+#include "FakePlatform.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace duplikon;
+using duplikon::test::FakePlatform;
+
+namespace {
+
+// One run of a child: the task set, a wrong drop, the match, solved.
+void writeRun(const QString &root, const QString &child, const QString &task, const QDateTime &time, int wrong)
+{
+    const QString folder = QDir(root).filePath(childFolderName(child));
+    QVERIFY(QDir().mkpath(folder));
+    QFile file(folder + time.toString(QStringLiteral("/yyyy-MM-ddThh-mm-ss")) + QStringLiteral("-pc-1.jsonl"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    ResultEvent e;
+    e.time = time;
+    e.user = child;
+    e.task = task;
+    file.write(resultLine(e));
+    e.kind = ResultEvent::Drop;
+    e.half1 = QStringLiteral("Haus");
+    e.half2 = QStringLiteral("Maus");
+    for (int i = 0; i < wrong; ++i)
+        file.write(resultLine(e));
+    e.half2 = QStringLiteral("house");
+    e.matched = true;
+    file.write(resultLine(e));
+    e.kind = ResultEvent::Solved;
+    e.seconds = 75;
+    e.wrongDrops = wrong;
+    file.write(resultLine(e));
+}
+
+QStringList column(const QTableWidget *table, int c)
+{
+    QStringList out;
+    for (int r = 0; r < table->rowCount(); ++r)
+        out << (table->item(r, c) ? table->item(r, c)->text() : QString());
+    return out;
+}
+
+} // namespace
+
+class ResultsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void periodsChildrenRunsAndPairs();
+    void exportWritesBothTablesOfThePeriodShown();
+    void deletingAsksFirstAndReadsAgain();
+
+private:
+    // A window over a folder with Lea today (2 wrong drops), Léa today and
+    // Max ten days ago, read through.
+    ResultsWindow *open(QTemporaryDir &dir);
+
+    FakePlatform m_fake;
+};
+
+ResultsWindow *ResultsWindowTest::open(QTemporaryDir &dir)
+{
+    const QString root = dir.filePath(QStringLiteral("Ergebnisse"));
+    const QDateTime now = QDateTime::currentDateTime();
+    writeRun(root, QStringLiteral("Lea"), QStringLiteral("TIERE.DUP"), now, 2);
+    writeRun(root, QStringLiteral("Léa"), QStringLiteral("OBST.DUP"), now, 0);
+    writeRun(root, QStringLiteral("Max"), QStringLiteral("TIERE.DUP"), now.addDays(-10), 1);
+    QFile cut(QDir(root).filePath(childFolderName(QStringLiteral("Max"))) + QStringLiteral("/cut.jsonl"));
+    if (!cut.open(QIODevice::WriteOnly) || cut.write("{\"kind\":\"dr") < 0)
+        return nullptr;
+    cut.close();
+    auto *window = new ResultsWindow(m_fake.platform(), {root, dir.filePath(QStringLiteral("fallback"))},
+                                     dir.filePath(QStringLiteral("cache")));
+    QSignalSpy read(window, &ResultsWindow::readDone);
+    if (!read.wait(5000))
+        return nullptr;
+    window->setToday(QDate::currentDate());
+    return window;
+}
+
+void ResultsWindowTest::periodsChildrenRunsAndPairs()
+{
+    QTemporaryDir dir;
+    std::unique_ptr<ResultsWindow> window(open(dir));
+    QVERIFY(window);
+    auto *children = window->findChild<QTableWidget *>(QStringLiteral("children"));
+    auto *runs = window->findChild<QTableWidget *>(QStringLiteral("runs"));
+    auto *pairs = window->findChild<QTableWidget *>(QStringLiteral("pairs"));
+    auto *period = window->findChild<QComboBox *>(QStringLiteral("period"));
+    QVERIFY(!window->findChild<QLabel *>(QStringLiteral("damagedNote"))->text().isEmpty()); // the cut file
+
+    // "Alles": three children apart ("Lea" is not "Léa"), a column a task.
+    QCOMPARE(period->currentText(), QStringLiteral("Alles"));
+    QCOMPARE(column(children, 0), (QStringList{QStringLiteral("Lea"), QStringLiteral("Léa"), QStringLiteral("Max")}));
+    QCOMPARE(children->columnCount(), 3);
+    QCOMPARE(column(children, 2).at(0), QStringLiteral("1 gelöst, 2 falsch"));
+    // Hardest first: Haus/house had three wrong drops.
+    QCOMPARE(pairs->item(0, 1)->text(), QStringLiteral("Haus"));
+    QCOMPARE(pairs->item(0, 4)->text(), QStringLiteral("3"));
+
+    // A child's row shows their runs.
+    children->selectRow(2);
+    QCOMPARE(runs->rowCount(), 1);
+    QCOMPARE(runs->item(0, 1)->text(), QStringLiteral("TIERE.DUP"));
+    QCOMPARE(runs->item(0, 2)->text(), QStringLiteral("1:15"));
+    QCOMPARE(runs->item(0, 3)->text(), QStringLiteral("1"));
+
+    // "Heute" and "Diese Woche" leave Max out, and his wrong drop with him.
+    for (const QString &name : {QStringLiteral("Heute"), QStringLiteral("Diese Woche")}) {
+        period->setCurrentText(name);
+        QCOMPARE(column(children, 0), (QStringList{QStringLiteral("Lea"), QStringLiteral("Léa")}));
+        QCOMPARE(pairs->item(0, 4)->text(), QStringLiteral("2"));
+    }
+}
+
+void ResultsWindowTest::exportWritesBothTablesOfThePeriodShown()
+{
+    QTemporaryDir dir;
+    std::unique_ptr<ResultsWindow> window(open(dir));
+    QVERIFY(window);
+    window->findChild<QComboBox *>(QStringLiteral("period"))->setCurrentText(QStringLiteral("Heute"));
+    m_fake.dialogs.shown.clear();
+    m_fake.dialogs.saveAnswers = {dir.filePath(QStringLiteral("Klasse 2b.csv"))};
+    window->saveTable();
+    QCOMPARE(m_fake.dialogs.shown.size(), 1); // no second question for the pairs
+
+    const ResultsData today = inPeriod(readResults({dir.filePath(QStringLiteral("Ergebnisse"))}, QString()),
+                                       Period::Today, QDate::currentDate());
+    QCOMPARE(today.runs.size(), 2);
+    QFile runs(dir.filePath(QStringLiteral("Klasse 2b.csv")));
+    QFile pairs(dir.filePath(QStringLiteral("Klasse 2b-Paare.csv")));
+    QVERIFY(runs.open(QIODevice::ReadOnly) && pairs.open(QIODevice::ReadOnly));
+    QCOMPARE(runs.readAll(), runsCsv(today));
+    QCOMPARE(pairs.readAll(), pairsCsv(today));
+}
+
+void ResultsWindowTest::deletingAsksFirstAndReadsAgain()
+{
+    QTemporaryDir dir;
+    std::unique_ptr<ResultsWindow> window(open(dir));
+    QVERIFY(window);
+    auto *children = window->findChild<QTableWidget *>(QStringLiteral("children"));
+    children->selectRow(2); // Max
+
+    // "Nein" deletes nothing; "Ja" deletes Max's files and nobody else's.
+    m_fake.dialogs.yesNoAnswers = {false};
+    window->deleteChild();
+    QCOMPARE(column(children, 0).size(), 3);
+    m_fake.dialogs.yesNoAnswers = {true};
+    m_fake.dialogs.shown.clear();
+    window->deleteChild();
+    QSignalSpy read(window.get(), &ResultsWindow::readDone);
+    QVERIFY(read.wait(5000));
+    QCOMPARE(column(children, 0), (QStringList{QStringLiteral("Lea"), QStringLiteral("Léa")}));
+    QCOMPARE(m_fake.dialogs.shown.size(), 1); // the question; every file could go
+
+    m_fake.dialogs.yesNoAnswers = {true};
+    window->deleteAll();
+    QVERIFY(read.wait(5000));
+    QCOMPARE(children->rowCount(), 0);
+    QVERIFY(!QDirIterator(dir.filePath(QStringLiteral("Ergebnisse")), {QStringLiteral("*.jsonl")}, QDir::Files,
+                          QDirIterator::Subdirectories).hasNext());
+}
+
+QTEST_MAIN(ResultsWindowTest)
+#include "ResultsWindowTest.moc"
