@@ -333,6 +333,21 @@ private slots:
         d = l.openMoreSettings();
         QVERIFY(!child<QCheckBox>(d, "tapPlay")->isChecked() && !child<QCheckBox>(d, "tapPlay")->isEnabled());
         QVERIFY(child<QRadioButton>(d, "size200")->isChecked() && child<QRadioButton>(d, "size200")->isEnabled());
+
+        // "Ergebnisse ..." stands left of "Weitere ..." and "Ergebnisse aufbewahren"
+        // is offered, greyed when fixed; ErgebnisseAus removes both.
+        auto *results = child<QPushButton>(l.w.get(), "showResults");
+        QVERIFY(results->isVisibleTo(l.panel()->Picture2()) && results->geometry() == QRect(268, 10, 129, 25));
+        QVERIFY(child<QCheckBox>(d, "keepResults")->isEnabled() && !child<QCheckBox>(d, "keepResults")->isChecked());
+        l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nErgebnisse=true\n");
+        l.start();
+        d = l.openMoreSettings();
+        QVERIFY(child<QCheckBox>(d, "keepResults")->isChecked() && !child<QCheckBox>(d, "keepResults")->isEnabled());
+        l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nErgebnisseAus=true\n");
+        l.start();
+        d = l.openMoreSettings();
+        QVERIFY(!d->findChild<QCheckBox *>(QStringLiteral("keepResults")));
+        QVERIFY(!child<QPushButton>(l.w.get(), "showResults")->isVisibleTo(l.panel()->Picture2()));
     }
 
     void readAloudStartsTheSpeechOffersItsVoicesAndStoresVoiceAndTempo()
