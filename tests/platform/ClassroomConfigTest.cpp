@@ -172,10 +172,12 @@ private slots:
                                 "Vorlesen=false  (eingebaute Vorgabe)\n"
                                 "Stimme=German  (%2:3)\n"
                                 "Tempo=20  (%2:2)\n"
+                                "Ergebnisse=false  (eingebaute Vorgabe)\n"
                                 "EditorAus=false  (eingebaute Vorgabe)\n"
                                 "EinstellungenAus=false  (eingebaute Vorgabe)\n"
                                 "AufnahmeAus=false  (eingebaute Vorgabe)\n"
                                 "TonAus=true  (%1:2, fest)\n"
+                                "ErgebnisseAus=false  (eingebaute Vorgabe)\n"
                                 "%2:4: Unbekannter Schlüssel „Farbe“ wird übergangen.\n")
                      .arg(a, u));
     }
