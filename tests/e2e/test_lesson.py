@@ -1,9 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The teacher's lesson flow with real input: settings with the points as
 password, two mandatory tasks with repetition stored in DUPLIKON.INI, a child's
-name, both tasks played by drags, the repetition for the next child, and the
-settings and the mandatory sequence back after a restart."""
+name, both tasks played by drags (one wrong drop first), the repetition for the
+next child, the results kept (Ergebnisse=true in the user's file) exported as a
+table, and the settings and the mandatory sequence back after a restart."""
+import csv
+import io
 import os
+import tempfile
 import unittest
 
 import duplikon_e2e as e2e
@@ -56,7 +60,11 @@ class LessonTest(e2e.TestCase):
         return points
 
     def test_mandatory_tasks_with_repetition_for_each_child_and_after_restart(self):
-        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
+        env = self.settings_env(user="[Duplikon]\nErgebnisse=true\n")
+        private = tempfile.mkdtemp(prefix="duplikon-e2e-data-")
+        self._folders.append(private)
+        env.update(XDG_DATA_HOME=os.path.join(private, "data"), XDG_CACHE_HOME=os.path.join(private, "cache"))
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS}, env=env)
         app.click("Abbruch", "push button")
 
         # The teacher: settings with the points ("0") as password.
@@ -93,6 +101,12 @@ class LessonTest(e2e.TestCase):
         name_box.answer("Jörg")
         self.expect_mandatory(app, FIRST)
         app.find("Jörg", "push button")
+        # One wrong drop: a half onto a half of another pair.
+        pairs = e2e.task_pairs(os.path.join(app.folder, FIRST))
+        app.wait_board(halves(app.folder, FIRST))
+        cells = app.board_cells().values()
+        app.drag_node(next(n for n in cells if e2e.shows_half(n, pairs[0][0])),
+                      next(n for n in cells if e2e.shows_half(n, pairs[1][1])))
         points = self.play(app, FIRST, 0)
 
         app.menu("Laden")
@@ -115,6 +129,30 @@ class LessonTest(e2e.TestCase):
                        what=f"the log to hold {FIRST}, {SECOND} (it holds {app.list_items(log)})")
         self.assertEqual(len(app.list_items(app.find("List3", "list", window=CHECK))), 2)
         app.screenshot("lesson-check-window", wid)
+
+        # The teacher exports what was kept through the window "Ergebnisse".
+        app.menu("Abbruch", window=CHECK)
+        self.expect_mandatory(app, FIRST)  # the main window is active again
+        app.menu("Einstellungen")
+        self.open_settings(app, str(points))
+        app.click("Ergebnisse ...", "push button")
+        results = app.wait_window("Ergebnisse")
+        app.click("Als Tabelle speichern ...", "push button", window="Ergebnisse")
+        app.wait_window("Als Tabelle speichern")
+        table = os.path.join(private, "Klasse.csv")
+        e2e.key("ctrl+a")
+        e2e.type_text(table)
+        e2e.key("Return")
+        e2e.wait_until(lambda: os.path.exists(os.path.join(private, "Klasse-Paare.csv")), what="both tables")
+        app.screenshot("lesson-results-window", results)
+        with open(table, "rb") as f:
+            data = f.read()
+        self.assertTrue(data.startswith(b"\xef\xbb\xbf"), "a byte-order mark")
+        rows = list(csv.reader(io.StringIO(data[3:].decode(), newline=""), delimiter=";"))
+        self.assertEqual(rows[0], ["Datum", "Uhrzeit", "Kind", "Aufgabe", "Sekunden", "Fehlversuche",
+                                   "Spielweise", "Pflicht"])
+        self.assertEqual([(r[2], r[3], r[5], r[6], r[7]) for r in rows[1:]],
+                         [("Jörg", FIRST, "1", "Maus", "ja"), ("Jörg", SECOND, "0", "Maus", "ja")])
         self.assertEqual(app.quit(), 0)
         self.assertEqual(self.settings_file(app), STORED)
 
