@@ -337,7 +337,7 @@ private slots:
         // "Ergebnisse ..." stands left of "Weitere ..." and "Ergebnisse aufbewahren"
         // is offered, greyed when fixed; ErgebnisseAus removes both.
         auto *results = child<QPushButton>(l.w.get(), "showResults");
-        QVERIFY(results->isVisibleTo(l.panel()->Picture2()) && results->geometry() == QRect(268, 10, 129, 25));
+        QVERIFY(results->isVisibleTo(l.panel()->Picture2()) && results->geometry() == QRect(292, 10, 105, 25));
         QVERIFY(child<QCheckBox>(d, "keepResults")->isEnabled() && !child<QCheckBox>(d, "keepResults")->isChecked());
         l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nErgebnisse=true\n");
         l.start();
