@@ -81,9 +81,8 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
     // stored per user.
     auto *more = place(new QPushButton(QStringLiteral("Weitere ..."), m_panel), "moreSettings", 6000, 150, 1935, 375);
     more->setToolTip(QStringLiteral("Weitere Einstellungen (Alt+J)"));
-    // Left of it, where the box of Label6 ends and the panel has the only
-    // room left (it covers the end of Label6's box, not its text in the design
-    // font): the results kept for the teacher. Every letter of "Ergebnisse" is
+    // Left of it, over the end of Label6's box, the only room the panel has
+    // left: the results kept for the teacher. Every letter of "Ergebnisse" is
     // taken: it has Q.
     m_results = place(new QPushButton(QStringLiteral("Ergebnisse ..."), m_panel), "showResults", 4380, 150, 1575, 375);
     m_results->setToolTip(QStringLiteral("Ergebnisse der Kinder (Alt+Q)"));
