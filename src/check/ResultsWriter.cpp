@@ -158,12 +158,22 @@ std::optional<ResultEvent> parseResultLine(const QByteArray &line)
     return event;
 }
 
+namespace {
+
+// Any text made safe for a file name by the pictures' name rule.
+QString safeName(const QString &text, const QString &fallback)
+{
+    QString plain = text;
+    plain.replace(QLatin1Char('/'), QLatin1Char(' ')).replace(QLatin1Char('\\'), QLatin1Char(' '));
+    // The rule strips an ending; this one keeps a dot in the text from being taken for it.
+    return importBaseName(plain + QStringLiteral(".x"), fallback);
+}
+
+} // namespace
+
 QString childFolderName(const QString &name)
 {
-    QString plain = name;
-    plain.replace(QLatin1Char('/'), QLatin1Char(' ')).replace(QLatin1Char('\\'), QLatin1Char(' '));
-    // The rule strips an ending; this one keeps a dot in the name from being taken for it.
-    const QString safe = importBaseName(plain + QStringLiteral(".x"), QStringLiteral("Kind"));
+    const QString safe = safeName(name, QStringLiteral("Kind"));
     const QByteArray hash = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha256).toHex();
     return safe + QLatin1Char('-') + QString::fromLatin1(hash.left(8));
 }
@@ -235,7 +245,7 @@ ResultsWriter::ResultsWriter(QString programFolder, QString fallbackFolder, QStr
 {
     m_state->programRoot = QDir(programFolder).filePath(QStringLiteral("Ergebnisse"));
     m_state->fallbackRoot = fallbackFolder;
-    m_machine = importBaseName(machine + QStringLiteral(".x"), QStringLiteral("Rechner"));
+    m_machine = safeName(machine, QStringLiteral("Rechner"));
     std::shared_ptr<State> state = m_state;
     std::thread([state] { state->run(); }).detach();
 }
