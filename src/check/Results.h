@@ -23,7 +23,7 @@ enum class PlayWay { Mouse, Keys, Tap };
 struct ResultEvent {
     enum Kind { TaskSet, Drop, Solved };
     Kind kind = TaskSet;
-    QDateTime time;
+    QDateTime time;       // read back in UTC
     QString user;         // the name as typed ("Benutzer" until one is entered)
     QString task;         // the task's file name, as the check window logs it
     QString fingerprint;  // SHA-256 (hex) of the task file's bytes
@@ -93,7 +93,7 @@ private:
 
 // What the results folders hold, read back.
 struct ResultRun {
-    QDateTime time;       // when the task was solved
+    QDateTime time;       // when the task was solved, local time
     QString child;        // the name as typed
     QString task;
     int seconds = 0;

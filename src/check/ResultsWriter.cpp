@@ -119,7 +119,6 @@ std::optional<ResultEvent> parseResultLine(const QByteArray &line)
     event.time = QDateTime::fromString(string("time"), Qt::ISODateWithMs);
     if (!event.time.isValid())
         return std::nullopt;
-    event.time = event.time.toLocalTime();
     event.user = string("user");
     event.task = string("task");
     event.fingerprint = string("sha256");
