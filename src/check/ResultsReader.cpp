@@ -22,7 +22,7 @@ namespace {
 
 constexpr qint64 kMaxResultFileBytes = 64LL * 1024 * 1024;
 constexpr qint64 kMaxCacheBytes = 1024LL * 1024 * 1024;
-constexpr quint32 kCacheMagic = 0x44524332; // "DRC2"
+constexpr quint32 kCacheMagic = 0x44524333; // "DRC3"
 
 // What one file holds, as kept in the cache.
 struct FileResults {
@@ -33,6 +33,28 @@ struct FileResults {
     QVector<ResultRun> runs;
     QVector<ResultDropCount> drops;
 };
+
+// Texts in the cache: a length and UTF-8. A length beyond what is left of
+// the cache refuses it before anything is allocated.
+void writeText(QDataStream &out, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    out << quint32(utf8.size());
+    out.writeRawData(utf8.constData(), int(utf8.size()));
+}
+
+bool readText(QDataStream &in, QString &text)
+{
+    quint32 size = 0;
+    in >> size;
+    if (in.status() != QDataStream::Ok || qint64(size) > in.device()->bytesAvailable())
+        return false;
+    QByteArray utf8(qsizetype(size), Qt::Uninitialized);
+    if (in.readRawData(utf8.data(), int(size)) != int(size))
+        return false;
+    text = QString::fromUtf8(utf8);
+    return true;
+}
 
 // The cache keeps every text once, in a table, and refers to it by number:
 // names, tasks and halves repeat in thousands of files.
@@ -121,17 +143,23 @@ QHash<QString, FileResults> readCache(const QString &cacheFile)
     quint32 magic = 0;
     QStringList strings;
     qint32 count = 0;
-    in >> magic;
-    if (magic != kCacheMagic)
+    qint32 stringCount = 0;
+    in >> magic >> stringCount;
+    if (magic != kCacheMagic || stringCount < 0 || stringCount > bytes.size() / 4)
         return cache;
-    in >> strings >> count;
+    for (qint32 i = 0; i < stringCount; ++i) {
+        QString text;
+        if (!readText(in, text))
+            return cache;
+        strings.append(text);
+    }
+    in >> count;
     if (in.status() != QDataStream::Ok || count < 0)
         return cache;
     for (qint32 i = 0; i < count; ++i) {
         QString path;
         FileResults f;
-        in >> path;
-        if (!readFileResults(in, f, strings))
+        if (!readText(in, path) || !readFileResults(in, f, strings))
             return {}; // a damaged cache is read again from the files
         cache.insert(path, std::move(f));
     }
@@ -149,7 +177,7 @@ void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &fil
         out.setVersion(QDataStream::Qt_6_0);
         out << qint32(files.size());
         for (auto it = files.cbegin(); it != files.cend(); ++it) {
-            out << it.key();
+            writeText(out, it.key());
             writeFileResults(out, it.value(), table);
         }
     }
@@ -159,7 +187,9 @@ void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &fil
         return;
     QDataStream out(&file);
     out.setVersion(QDataStream::Qt_6_0);
-    out << kCacheMagic << table.strings();
+    out << kCacheMagic << qint32(table.strings().size());
+    for (const QString &text : table.strings())
+        writeText(out, text);
     file.write(body);
     file.commit();
 }
