@@ -48,6 +48,12 @@ std::optional<ResultEvent> parseResultLine(const QByteArray &line);
 // '-' and a short hash of the name as typed, so "Lea" and "Léa" stay apart.
 QString childFolderName(const QString &name);
 
+// Where the results of a program folder go when it cannot be written:
+// $XDG_DATA_HOME/duplikon/Ergebnisse/<the folder's path made safe>-<hash>.
+QString resultsFallbackFolder(const QString &programFolder);
+// The reader's cache: $XDG_CACHE_HOME/duplikon/ergebnisse-<hash of the program folder>.cache.
+QString resultsCacheFile(const QString &programFolder);
+
 // Writes events on a thread of its own: record() never waits on the disk. A
 // new user name ends the current file and starts another,
 // Ergebnisse/<child>/<yyyy-mm-dd>T<hh-mm-ss>-<machine>-<random>.jsonl, below

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 
 #include <chrono>
 #include <condition_variable>
@@ -52,6 +53,21 @@ QString childFolderName(const QString &name)
     const QString safe = safeName(name, QStringLiteral("Kind"));
     const QByteArray hash = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha256).toHex();
     return safe + QLatin1Char('-') + QString::fromLatin1(hash.left(8));
+}
+
+QString resultsFallbackFolder(const QString &programFolder)
+{
+    const QString absolute = QDir(programFolder).absolutePath();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/duplikon/Ergebnisse/") + childFolderName(absolute);
+}
+
+QString resultsCacheFile(const QString &programFolder)
+{
+    const QString absolute = QDir(programFolder).absolutePath();
+    const QByteArray hash = QCryptographicHash::hash(absolute.toUtf8(), QCryptographicHash::Sha256).toHex();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+        + QStringLiteral("/duplikon/ergebnisse-") + QString::fromLatin1(hash.left(16)) + QStringLiteral(".cache");
 }
 
 // ---------------------------------------------------------------------------

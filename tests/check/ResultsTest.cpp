@@ -113,6 +113,8 @@ private slots:
         QVERIFY(childFolderName(QStringLiteral("Lea")) != childFolderName(QStringLiteral("Léa")));
         QVERIFY(childFolderName(QStringLiteral("Jö.rg")).startsWith(QStringLiteral("Joerg-")));
         QVERIFY(childFolderName(QStringLiteral("🦊")).startsWith(QStringLiteral("Kind-")));
+        QVERIFY(resultsFallbackFolder(QStringLiteral("/srv/3a")).endsWith(QStringLiteral("/duplikon/Ergebnisse/srv3a-")
+                                                                          + childFolderName(QStringLiteral("/srv/3a")).right(8)));
         for (const QString &name : kOddNames) {
             const QString folder = childFolderName(name);
             QCOMPARE(folder, childFolderName(name));
