@@ -233,13 +233,22 @@ QDateTime parseTime(const QString &text)
             }
             return v;
         };
-        const QDate date(number(0, 4), number(5, 2), number(8, 2));
-        const QTime time(number(11, 2), number(14, 2), number(17, 2), number(20, 3));
-        if (date.isValid() && time.isValid())
-            return QDateTime(date, time, Qt::UTC);
-        return {};
+        const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+        const int hour = number(11, 2), minute = number(14, 2), second = number(17, 2), ms = number(20, 3);
+        if (year < 0 || month < 0 || day < 0 || hour < 0 || minute < 0 || second < 0 || ms < 0)
+            return {};
+        return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms), Qt::UTC);
     }
     return QDateTime::fromString(text, Qt::ISODateWithMs);
+}
+
+// Only times the writer can write again: four-digit years, also in UTC.
+QDateTime parseWritableTime(const QString &text)
+{
+    const QDateTime time = parseTime(text);
+    if (!time.isValid() || time.toUTC().date().year() < 1000 || time.toUTC().date().year() > 9999)
+        return {};
+    return time;
 }
 
 } // namespace
@@ -301,7 +310,7 @@ std::optional<ResultEvent> parseResultLine(const QByteArray &line)
         event.kind = ResultEvent::Solved;
     else
         return std::nullopt;
-    event.time = parseTime(time);
+    event.time = parseWritableTime(time);
     if (!event.time.isValid())
         return std::nullopt;
     string("sha256", &event.fingerprint);
