@@ -23,7 +23,7 @@ enum class PlayWay { Mouse, Keys, Tap };
 struct ResultEvent {
     enum Kind { TaskSet, Drop, Solved };
     Kind kind = TaskSet;
-    QDateTime time;
+    QDateTime time;       // read back in UTC
     QString user;         // the name as typed ("Benutzer" until one is entered)
     QString task;         // the task's file name, as the check window logs it
     QString fingerprint;  // SHA-256 (hex) of the task file's bytes
@@ -47,6 +47,12 @@ std::optional<ResultEvent> parseResultLine(const QByteArray &line);
 // The folder of a child: the name made safe by the pictures' name rule, then
 // '-' and a short hash of the name as typed, so "Lea" and "Léa" stay apart.
 QString childFolderName(const QString &name);
+
+// Where the results of a program folder go when it cannot be written:
+// $XDG_DATA_HOME/duplikon/Ergebnisse/<the folder's path made safe>-<hash>.
+QString resultsFallbackFolder(const QString &programFolder);
+// The reader's cache: $XDG_CACHE_HOME/duplikon/ergebnisse-<hash of the program folder>.cache.
+QString resultsCacheFile(const QString &programFolder);
 
 // Writes events on a thread of its own: record() never waits on the disk. A
 // new user name ends the current file and starts another,
@@ -93,7 +99,7 @@ private:
 
 // What the results folders hold, read back.
 struct ResultRun {
-    QDateTime time;       // when the task was solved
+    QDateTime time;       // when the task was solved, local time
     QString child;        // the name as typed
     QString task;
     int seconds = 0;

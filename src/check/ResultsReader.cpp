@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <map>
 #include <tuple>
+#include <utility>
 
 namespace duplikon {
 
@@ -21,7 +22,7 @@ namespace {
 
 constexpr qint64 kMaxResultFileBytes = 64LL * 1024 * 1024;
 constexpr qint64 kMaxCacheBytes = 1024LL * 1024 * 1024;
-constexpr quint32 kCacheMagic = 0x44524331; // "DRC1"
+constexpr quint32 kCacheMagic = 0x44524333; // "DRC3"
 
 // What one file holds, as kept in the cache.
 struct FileResults {
@@ -33,32 +34,79 @@ struct FileResults {
     QVector<ResultDropCount> drops;
 };
 
-QDataStream &operator<<(QDataStream &out, const FileResults &f)
+// Texts in the cache: a length and UTF-8. A length beyond what is left of
+// the cache refuses it before anything is allocated.
+void writeText(QDataStream &out, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    out << quint32(utf8.size());
+    out.writeRawData(utf8.constData(), int(utf8.size()));
+}
+
+bool readText(QDataStream &in, QString &text)
+{
+    quint32 size = 0;
+    in >> size;
+    if (in.status() != QDataStream::Ok || qint64(size) > in.device()->bytesAvailable())
+        return false;
+    QByteArray utf8(qsizetype(size), Qt::Uninitialized);
+    if (in.readRawData(utf8.data(), int(size)) != int(size))
+        return false;
+    text = QString::fromUtf8(utf8);
+    return true;
+}
+
+// The cache keeps every text once, in a table, and refers to it by number:
+// names, tasks and halves repeat in thousands of files.
+class StringTable {
+public:
+    qint32 index(const QString &text)
+    {
+        auto it = m_index.constFind(text);
+        if (it != m_index.cend())
+            return *it;
+        m_strings.append(text);
+        return *m_index.insert(text, qint32(m_strings.size() - 1));
+    }
+    const QStringList &strings() const { return m_strings; }
+
+private:
+    QHash<QString, qint32> m_index;
+    QStringList m_strings;
+};
+
+void writeFileResults(QDataStream &out, const FileResults &f, StringTable &table)
 {
     out << f.size << f.modified << f.damaged << qint32(f.damagedLines) << qint32(f.runs.size());
     for (const ResultRun &r : f.runs)
-        out << r.time.toMSecsSinceEpoch() << r.child << r.task << qint32(r.seconds) << qint32(r.wrongDrops)
-            << qint8(r.way) << r.mandatory;
+        out << r.time.toMSecsSinceEpoch() << table.index(r.child) << table.index(r.task) << qint32(r.seconds)
+            << qint32(r.wrongDrops) << qint8(r.way) << r.mandatory;
     out << qint32(f.drops.size());
     for (const ResultDropCount &d : f.drops)
-        out << qint64(d.day.toJulianDay()) << d.task << d.half1 << d.half2 << d.matched << qint32(d.count);
-    return out;
+        out << qint64(d.day.toJulianDay()) << table.index(d.task) << table.index(d.half1) << table.index(d.half2)
+            << d.matched << qint32(d.count);
 }
 
-bool readFileResults(QDataStream &in, FileResults &f)
+bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings)
 {
     qint32 damagedLines = 0, runs = 0, drops = 0;
     in >> f.size >> f.modified >> f.damaged >> damagedLines >> runs;
     if (in.status() != QDataStream::Ok || runs < 0 || damagedLines < 0)
         return false;
+    auto text = [&](qint32 i, QString &out) {
+        if (i < 0 || i >= strings.size())
+            return false;
+        out = strings.at(i);
+        return true;
+    };
     f.damagedLines = damagedLines;
     for (qint32 i = 0; i < runs && in.status() == QDataStream::Ok; ++i) {
         ResultRun r;
         qint64 ms = 0;
-        qint32 seconds = 0, wrong = 0;
+        qint32 child = 0, task = 0, seconds = 0, wrong = 0;
         qint8 way = 0;
-        in >> ms >> r.child >> r.task >> seconds >> wrong >> way >> r.mandatory;
-        if (way < 0 || way > qint8(PlayWay::Tap))
+        in >> ms >> child >> task >> seconds >> wrong >> way >> r.mandatory;
+        if (way < 0 || way > qint8(PlayWay::Tap) || !text(child, r.child) || !text(task, r.task))
             return false;
         r.time = QDateTime::fromMSecsSinceEpoch(ms);
         r.seconds = seconds;
@@ -72,8 +120,10 @@ bool readFileResults(QDataStream &in, FileResults &f)
     for (qint32 i = 0; i < drops && in.status() == QDataStream::Ok; ++i) {
         ResultDropCount d;
         qint64 day = 0;
-        qint32 count = 0;
-        in >> day >> d.task >> d.half1 >> d.half2 >> d.matched >> count;
+        qint32 task = 0, half1 = 0, half2 = 0, count = 0;
+        in >> day >> task >> half1 >> half2 >> d.matched >> count;
+        if (!text(task, d.task) || !text(half1, d.half1) || !text(half2, d.half2))
+            return false;
         d.day = QDate::fromJulianDay(day);
         d.count = count;
         f.drops.append(d);
@@ -91,15 +141,25 @@ QHash<QString, FileResults> readCache(const QString &cacheFile)
     QDataStream in(bytes);
     in.setVersion(QDataStream::Qt_6_0);
     quint32 magic = 0;
+    QStringList strings;
     qint32 count = 0;
-    in >> magic >> count;
-    if (magic != kCacheMagic || count < 0)
+    qint32 stringCount = 0;
+    in >> magic >> stringCount;
+    if (magic != kCacheMagic || stringCount < 0 || stringCount > bytes.size() / 4)
+        return cache;
+    for (qint32 i = 0; i < stringCount; ++i) {
+        QString text;
+        if (!readText(in, text))
+            return cache;
+        strings.append(text);
+    }
+    in >> count;
+    if (in.status() != QDataStream::Ok || count < 0)
         return cache;
     for (qint32 i = 0; i < count; ++i) {
         QString path;
         FileResults f;
-        in >> path;
-        if (!readFileResults(in, f))
+        if (!readText(in, path) || !readFileResults(in, f, strings))
             return {}; // a damaged cache is read again from the files
         cache.insert(path, std::move(f));
     }
@@ -110,23 +170,84 @@ void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &fil
 {
     if (cacheFile.isEmpty())
         return;
+    QByteArray body;
+    StringTable table;
+    {
+        QDataStream out(&body, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_0);
+        out << qint32(files.size());
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            writeText(out, it.key());
+            writeFileResults(out, it.value(), table);
+        }
+    }
     QDir().mkpath(QFileInfo(cacheFile).path());
     QSaveFile file(cacheFile);
     if (!file.open(QIODevice::WriteOnly))
         return;
     QDataStream out(&file);
     out.setVersion(QDataStream::Qt_6_0);
-    out << kCacheMagic << qint32(files.size());
-    for (auto it = files.cbegin(); it != files.cend(); ++it)
-        out << it.key() << it.value();
+    out << kCacheMagic << qint32(table.strings().size());
+    for (const QString &text : table.strings())
+        writeText(out, text);
+    file.write(body);
     file.commit();
 }
 
-FileResults parseFile(const QByteArray &bytes)
+struct DropKey {
+    qint64 day;
+    QString task;
+    QString half1;
+    QString half2;
+    bool matched;
+    bool operator==(const DropKey &o) const
+    {
+        return day == o.day && matched == o.matched && task == o.task && half1 == o.half1 && half2 == o.half2;
+    }
+};
+
+size_t qHash(const DropKey &k, size_t seed = 0)
+{
+    return qHashMulti(seed, k.day, k.task, k.half1, k.half2, k.matched);
+}
+
+void addDrops(QHash<DropKey, int> &counts, const QVector<ResultDropCount> &drops)
+{
+    for (const ResultDropCount &d : drops)
+        counts[DropKey{d.day.toJulianDay(), d.task, d.half1, d.half2, d.matched}] += d.count;
+}
+
+QVector<ResultDropCount> dropList(const QHash<DropKey, int> &counts)
+{
+    QVector<ResultDropCount> drops;
+    drops.reserve(counts.size());
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        drops.append({QDate::fromJulianDay(it.key().day), it.key().task, it.key().half1, it.key().half2,
+                      it.key().matched, it.value()});
+    return drops;
+}
+
+// The local day of a time, with the offset looked up once an hour of UTC.
+class LocalDays {
+public:
+    qint64 day(const QDateTime &time)
+    {
+        const qint64 ms = time.toMSecsSinceEpoch();
+        const qint64 hour = ms / 3600000;
+        auto it = m_offsets.constFind(hour);
+        if (it == m_offsets.cend())
+            it = m_offsets.insert(hour, time.toLocalTime().offsetFromUtc());
+        return QDateTime::fromMSecsSinceEpoch(ms + qint64(*it) * 1000, Qt::UTC).date().toJulianDay();
+    }
+
+private:
+    QHash<qint64, int> m_offsets;
+};
+
+FileResults parseFile(const QByteArray &bytes, LocalDays &days)
 {
     FileResults f;
-    using Key = std::tuple<qint64, QString, QString, QString, bool>;
-    std::map<Key, int> drops;
+    QHash<DropKey, int> drops;
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
@@ -145,19 +266,17 @@ FileResults parseFile(const QByteArray &bytes)
             continue;
         }
         if (event->kind == ResultEvent::Solved) {
-            f.runs.append({event->time, event->user, event->task, event->seconds, event->wrongDrops, event->way,
-                           event->mandatory});
+            f.runs.append({event->time.toLocalTime(), event->user, event->task, event->seconds, event->wrongDrops,
+                           event->way, event->mandatory});
         } else if (event->kind == ResultEvent::Drop) {
             // The halves in one order, so a pair dropped either way is one pair.
             QString a = event->half1, b = event->half2;
             if (b < a)
                 std::swap(a, b);
-            ++drops[Key(event->time.date().toJulianDay(), event->task, a, b, event->matched)];
+            ++drops[DropKey{days.day(event->time), event->task, a, b, event->matched}];
         }
     }
-    for (const auto &[key, count] : drops)
-        f.drops.append({QDate::fromJulianDay(std::get<0>(key)), std::get<1>(key), std::get<2>(key), std::get<3>(key),
-                        std::get<4>(key), count});
+    f.drops = dropList(drops);
     return f;
 }
 
@@ -167,6 +286,7 @@ QVector<ResultPair> pairsOf(const QVector<ResultDropCount> &drops)
 {
     using PairKey = std::tuple<QString, QString, QString>;
     std::map<PairKey, ResultPair> pairs;
+    // (sorted by key first, so equal counts keep one order whatever the hash)
     QHash<QString, QHash<QString, PairKey>> pairOfHalf; // task -> half -> pair
     for (const ResultDropCount &d : drops) {
         if (!d.matched)
@@ -271,6 +391,7 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
     QHash<QString, FileResults> cache = readCache(cacheFile);
     QHash<QString, FileResults> now;
     now.reserve(paths.size());
+    LocalDays days;
     bool changed = cache.size() != paths.size();
     ResultsData data;
     data.files = int(paths.size());
@@ -288,7 +409,7 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
             QString error;
             FileResults f;
             if (readRegularFile(path, kMaxResultFileBytes, &bytes, &error))
-                f = parseFile(bytes);
+                f = parseFile(bytes, days);
             else
                 f.damaged = true;
             f.size = size;
@@ -298,13 +419,15 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
         if (progress && (i % 64 == 63 || i + 1 == paths.size()))
             progress(i + 1, int(paths.size()));
     }
+    QHash<DropKey, int> drops;
     for (const QString &path : paths) {
         const FileResults &f = now[path];
         data.damagedFiles += f.damaged ? 1 : 0;
         data.damagedLines += f.damagedLines;
         data.runs += f.runs;
-        data.drops += f.drops;
+        addDrops(drops, f.drops);
     }
+    data.drops = dropList(drops);
     std::stable_sort(data.runs.begin(), data.runs.end(),
                      [](const ResultRun &a, const ResultRun &b) { return a.time < b.time; });
     data.pairs = pairsOf(data.drops);

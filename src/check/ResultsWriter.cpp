@@ -9,9 +9,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 
 #include <chrono>
 #include <condition_variable>
@@ -23,29 +22,6 @@
 namespace duplikon {
 
 namespace {
-
-constexpr int kMaxSeconds = 100 * 24 * 3600;
-constexpr int kMaxWrongDrops = 1000000;
-
-QString kindName(ResultEvent::Kind kind)
-{
-    switch (kind) {
-    case ResultEvent::TaskSet: return QStringLiteral("task");
-    case ResultEvent::Drop: return QStringLiteral("drop");
-    case ResultEvent::Solved: return QStringLiteral("solved");
-    }
-    return {};
-}
-
-QString wayName(PlayWay way)
-{
-    switch (way) {
-    case PlayWay::Mouse: return QStringLiteral("mouse");
-    case PlayWay::Keys: return QStringLiteral("keys");
-    case PlayWay::Tap: return QStringLiteral("tap");
-    }
-    return {};
-}
 
 // Appends bytes to path, making its folder when needed.
 bool appendTo(const QString &path, const QByteArray &bytes)
@@ -61,111 +37,37 @@ bool appendTo(const QString &path, const QByteArray &bytes)
     return written && flushed && file.error() == QFileDevice::NoError;
 }
 
+// Any text made safe for a file name by the pictures' name rule.
+QString safeName(const QString &text, const QString &fallback)
+{
+    QString plain = text;
+    plain.replace(QLatin1Char('/'), QLatin1Char(' ')).replace(QLatin1Char('\\'), QLatin1Char(' '));
+    // The rule strips an ending; this one keeps a dot in the text from being taken for it.
+    return importBaseName(plain + QStringLiteral(".x"), fallback);
+}
+
 } // namespace
-
-QByteArray resultLine(const ResultEvent &event)
-{
-    QJsonObject o;
-    o.insert(QStringLiteral("kind"), kindName(event.kind));
-    o.insert(QStringLiteral("time"), event.time.toUTC().toString(Qt::ISODateWithMs));
-    o.insert(QStringLiteral("user"), event.user);
-    o.insert(QStringLiteral("task"), event.task);
-    o.insert(QStringLiteral("sha256"), event.fingerprint);
-    o.insert(QStringLiteral("mandatory"), event.mandatory);
-    if (event.kind == ResultEvent::Drop) {
-        o.insert(QStringLiteral("half1"), event.half1);
-        o.insert(QStringLiteral("half2"), event.half2);
-        o.insert(QStringLiteral("matched"), event.matched);
-        o.insert(QStringLiteral("way"), wayName(event.way));
-    }
-    if (event.kind == ResultEvent::Solved) {
-        o.insert(QStringLiteral("way"), wayName(event.way));
-        o.insert(QStringLiteral("seconds"), event.seconds);
-        o.insert(QStringLiteral("wrongDrops"), event.wrongDrops);
-    }
-    // Compact JSON escapes line breaks inside strings, so one event is one line.
-    return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
-}
-
-std::optional<ResultEvent> parseResultLine(const QByteArray &line)
-{
-    QByteArray text = line;
-    if (text.endsWith('\n'))
-        text.chop(1);
-    if (text.endsWith('\r'))
-        text.chop(1);
-    if (text.isEmpty() || !text.startsWith('{') || !text.endsWith('}'))
-        return std::nullopt;
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
-        return std::nullopt;
-    const QJsonObject o = doc.object();
-    auto isString = [&](const char *key) { return o.value(QLatin1String(key)).isString(); };
-    auto string = [&](const char *key) { return o.value(QLatin1String(key)).toString(); };
-    if (!isString("kind") || !isString("time") || !isString("user") || !isString("task"))
-        return std::nullopt;
-
-    ResultEvent event;
-    const QString kind = string("kind");
-    if (kind == QLatin1String("task"))
-        event.kind = ResultEvent::TaskSet;
-    else if (kind == QLatin1String("drop"))
-        event.kind = ResultEvent::Drop;
-    else if (kind == QLatin1String("solved"))
-        event.kind = ResultEvent::Solved;
-    else
-        return std::nullopt;
-    event.time = QDateTime::fromString(string("time"), Qt::ISODateWithMs);
-    if (!event.time.isValid())
-        return std::nullopt;
-    event.time = event.time.toLocalTime();
-    event.user = string("user");
-    event.task = string("task");
-    event.fingerprint = string("sha256");
-    event.mandatory = o.value(QLatin1String("mandatory")).toBool();
-
-    if (event.kind != ResultEvent::TaskSet) {
-        const QString way = string("way");
-        if (way == QLatin1String("mouse"))
-            event.way = PlayWay::Mouse;
-        else if (way == QLatin1String("keys"))
-            event.way = PlayWay::Keys;
-        else if (way == QLatin1String("tap"))
-            event.way = PlayWay::Tap;
-        else
-            return std::nullopt;
-    }
-    if (event.kind == ResultEvent::Drop) {
-        if (!isString("half1") || !isString("half2") || !o.value(QLatin1String("matched")).isBool())
-            return std::nullopt;
-        event.half1 = string("half1");
-        event.half2 = string("half2");
-        event.matched = o.value(QLatin1String("matched")).toBool();
-    }
-    if (event.kind == ResultEvent::Solved) {
-        const QJsonValue seconds = o.value(QLatin1String("seconds"));
-        const QJsonValue wrong = o.value(QLatin1String("wrongDrops"));
-        if (!seconds.isDouble() || !wrong.isDouble())
-            return std::nullopt;
-        const double s = seconds.toDouble();
-        const double w = wrong.toDouble();
-        if (!(s >= 0 && s <= kMaxSeconds) || !(w >= 0 && w <= kMaxWrongDrops))
-            return std::nullopt;
-        event.seconds = int(s);
-        event.wrongDrops = int(w);
-    }
-    return event;
-}
 
 QString childFolderName(const QString &name)
 {
-    QString plain = name;
-    plain.replace(QLatin1Char('/'), QLatin1Char(' ')).replace(QLatin1Char('\\'), QLatin1Char(' '));
-    // The rule strips an ending; this one keeps a dot in the name from being taken for it.
-    const QString safe = importBaseName(plain + QStringLiteral(".x"), QStringLiteral("Kind"));
+    const QString safe = safeName(name, QStringLiteral("Kind"));
     const QByteArray hash = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha256).toHex();
     return safe + QLatin1Char('-') + QString::fromLatin1(hash.left(8));
+}
+
+QString resultsFallbackFolder(const QString &programFolder)
+{
+    const QString absolute = QDir(programFolder).absolutePath();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/duplikon/Ergebnisse/") + childFolderName(absolute);
+}
+
+QString resultsCacheFile(const QString &programFolder)
+{
+    const QString absolute = QDir(programFolder).absolutePath();
+    const QByteArray hash = QCryptographicHash::hash(absolute.toUtf8(), QCryptographicHash::Sha256).toHex();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+        + QStringLiteral("/duplikon/ergebnisse-") + QString::fromLatin1(hash.left(16)) + QStringLiteral(".cache");
 }
 
 // ---------------------------------------------------------------------------
@@ -235,7 +137,7 @@ ResultsWriter::ResultsWriter(QString programFolder, QString fallbackFolder, QStr
 {
     m_state->programRoot = QDir(programFolder).filePath(QStringLiteral("Ergebnisse"));
     m_state->fallbackRoot = fallbackFolder;
-    m_machine = importBaseName(machine + QStringLiteral(".x"), QStringLiteral("Rechner"));
+    m_machine = safeName(machine, QStringLiteral("Rechner"));
     std::shared_ptr<State> state = m_state;
     std::thread([state] { state->run(); }).detach();
 }

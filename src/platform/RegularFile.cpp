@@ -83,11 +83,21 @@ bool readRegularFile(const QString &path, qint64 maxSize, QByteArray *out, QStri
     QFile file;
     if (!openRegularFile(file, path, maxSize, error))
         return false;
-    const QByteArray bytes = file.read(maxSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return fail(error, file.errorString());
-    if (bytes.size() > maxSize)
-        return fail(error, tooLarge());
+    // Read in pieces: asking for maxSize + 1 bytes at once would allocate them
+    // all, whatever the size of the file.
+    QByteArray bytes;
+    bytes.reserve(qMin(file.size(), maxSize) + 1);
+    char piece[64 * 1024];
+    for (;;) {
+        const qint64 n = file.read(piece, qMin<qint64>(sizeof piece, maxSize + 1 - bytes.size()));
+        if (n < 0 || file.error() != QFileDevice::NoError)
+            return fail(error, file.errorString());
+        if (n == 0)
+            break;
+        bytes.append(piece, n);
+        if (bytes.size() > maxSize)
+            return fail(error, tooLarge());
+    }
     if (out)
         *out = bytes;
     return true;

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A school year of one class: 30 children × 200 runs, 6 000 files of 50
+// events each (300 000 events) on the local disk. Reads them the first time
+// (no cache) and again with the cache. Then the cost of recording an event to
+// the calling thread while every write takes 500 ms. Prints the median and
+// the best of the repetitions.
+//   build/bench/ResultsBench [repetitions]
+#include "check/Results.h"
+
+#include "BenchSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+using namespace duplikon;
+
+namespace {
+
+// One run of a child: five tasks, each set, dropped eight times (two wrong)
+// and solved: 50 events.
+QByteArray runFile(const QString &child, int run)
+{
+    QByteArray bytes;
+    QDateTime time(QDate(2025, 9, 1).addDays(run), QTime(8, 0));
+    for (int task = 0; task < 5; ++task) {
+        ResultEvent e;
+        e.user = child;
+        e.task = QStringLiteral("AUFGABE%1.TXT").arg((run + task) % 40);
+        e.fingerprint = QStringLiteral("%1").arg(task, 64, 16, QLatin1Char('0'));
+        e.time = time;
+        bytes += resultLine(e);
+        e.kind = ResultEvent::Drop;
+        for (int drop = 0; drop < 8; ++drop) {
+            const int pair = drop < 6 ? drop : (drop + run) % 6;
+            e.half1 = QStringLiteral("Bild%1.GIF").arg(pair);
+            e.half2 = drop < 6 ? QStringLiteral("Wort %1").arg(pair) : QStringLiteral("Wort %1").arg((pair + 1) % 6);
+            e.matched = drop < 6;
+            e.time = e.time.addSecs(5);
+            bytes += resultLine(e);
+        }
+        e.kind = ResultEvent::Solved;
+        e.seconds = 40;
+        e.wrongDrops = 2;
+        bytes += resultLine(e);
+        time = e.time.addSecs(10);
+    }
+    return bytes;
+}
+
+double msSince(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    QTemporaryDir dir;
+    const QString root = dir.filePath(QStringLiteral("Ergebnisse"));
+    for (int child = 0; child < 30; ++child) {
+        const QString name = QStringLiteral("Kind %1").arg(child);
+        const QString folder = root + QLatin1Char('/') + childFolderName(name);
+        QDir().mkpath(folder);
+        for (int run = 0; run < 200; ++run) {
+            QFile f(folder + QStringLiteral("/2025-09-01T08-00-00-pc-%1.jsonl").arg(run, 8, 16, QLatin1Char('0')));
+            if (!f.open(QIODevice::WriteOnly) || f.write(runFile(name, run)) < 0)
+                return 1;
+        }
+    }
+    const QString cache = dir.filePath(QStringLiteral("cache/results"));
+    std::vector<double> first, cached;
+    int runs = 0;
+    for (int i = 0; i < repetitions; ++i) {
+        QFile::remove(cache);
+        QElapsedTimer t;
+        t.start();
+        runs = int(readResults({root}, cache).runs.size());
+        first.push_back(msSince(t));
+        t.start();
+        readResults({root}, cache);
+        cached.push_back(msSince(t));
+    }
+    std::printf("read 6000 files, 300000 events (%d runs): first %.0f ms (best %.0f), with the cache %.0f ms (best %.0f), cache %lld bytes\n",
+                runs, bench::median(first), *std::min_element(first.begin(), first.end()), bench::median(cached),
+                *std::min_element(cached.begin(), cached.end()), QFileInfo(cache).size());
+
+    // A file system that takes 500 ms for every write.
+    QTemporaryDir program;
+    ResultsWriter writer(program.path(), program.filePath(QStringLiteral("fallback")), QStringLiteral("pc"));
+    writer.setWriteHook([] { std::this_thread::sleep_for(std::chrono::milliseconds(500)); });
+    std::vector<double> record;
+    ResultEvent e;
+    e.kind = ResultEvent::Drop;
+    e.user = QStringLiteral("Lea");
+    e.task = QStringLiteral("TIERE.TXT");
+    e.half1 = QStringLiteral("Hund.GIF");
+    e.half2 = QStringLiteral("Wau");
+    for (int i = 0; i < 1000; ++i) {
+        e.time = QDateTime::currentDateTime();
+        QElapsedTimer t;
+        t.start();
+        writer.record(e);
+        record.push_back(msSince(t));
+        if (i % 100 == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    QElapsedTimer t;
+    t.start();
+    writer.finish(1000);
+    std::printf("record an event with 500 ms writes: median %.4f ms, worst %.4f ms; finish(1000) took %.0f ms\n",
+                bench::median(record), *std::max_element(record.begin(), record.end()), msSince(t));
+    return 0;
+}

@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The results kept for the teacher: lines written and read back whatever the
+// names hold, damaged files, the cache, the tables and many writers at once.
+#include "check/Results.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <thread>
+#include <tuple>
+
+using namespace duplikon;
+
+namespace {
+
+const QStringList kOddNames = {
+    QStringLiteral("Lea"), QStringLiteral("Léa"), QStringLiteral("\"Max\"; Moritz"),
+    QStringLiteral("Zeile\neins\r\nzwei"), QStringLiteral("Kim 🦊🎉"), QStringLiteral("سارة"),
+    QStringLiteral("=HYPERLINK(\"x\")"), QStringLiteral("../../etc"), QStringLiteral("-1+2"),
+};
+
+ResultEvent makeEvent(ResultEvent::Kind kind, const QString &user, const QString &task = QStringLiteral("A.TXT"))
+{
+    ResultEvent e;
+    e.kind = kind;
+    e.time = QDateTime(QDate(2026, 3, 4), QTime(10, 20, 30));
+    e.user = user;
+    e.task = task;
+    e.fingerprint = QStringLiteral("ab12");
+    return e;
+}
+
+QByteArray read(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// One program run of the many-writers test: a wrong drop, a match, a solved task.
+void writeRuns(const QString &folder, int process)
+{
+    for (int run = 0; run < 200; ++run) {
+        ResultsWriter writer(folder, folder + QStringLiteral("/fallback"), QStringLiteral("pc%1").arg(process));
+        const QString user = kOddNames.at(run % kOddNames.size());
+        ResultEvent drop = makeEvent(ResultEvent::Drop, user);
+        drop.half1 = QStringLiteral("a;\"1\"");
+        drop.half2 = QStringLiteral("b\n2");
+        writer.record(makeEvent(ResultEvent::TaskSet, user));
+        writer.record(drop);
+        drop.matched = true;
+        writer.record(drop);
+        ResultEvent solved = makeEvent(ResultEvent::Solved, user);
+        solved.seconds = process * 1000 + run;
+        solved.wrongDrops = 1;
+        writer.record(solved);
+        writer.finish(10000);
+    }
+}
+
+} // namespace
+
+class ResultsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void linesKeepEveryCharacterAndRefuseDamage()
+    {
+        for (const QString &name : kOddNames) {
+            ResultEvent e = makeEvent(ResultEvent::Drop, name, name + QStringLiteral(".TXT"));
+            e.half1 = name;
+            e.half2 = QStringLiteral("\u202Eabc");
+            e.way = PlayWay::Tap;
+            const QByteArray line = resultLine(e);
+            QCOMPARE(line.count('\n'), 1);
+            QVERIFY(line.endsWith('\n'));
+            const std::optional<ResultEvent> back = parseResultLine(line);
+            QVERIFY(back);
+            QCOMPARE(back->user, name);
+            QCOMPARE(back->half1, name);
+            QCOMPARE(back->half2, e.half2);
+            QCOMPARE(back->way, PlayWay::Tap);
+            QCOMPARE(back->time, e.time);
+            QVERIFY(!parseResultLine(line.left(line.size() / 2)));
+        }
+        ResultEvent solved = makeEvent(ResultEvent::Solved, QStringLiteral("x"));
+        solved.seconds = 42;
+        QByteArray line = resultLine(solved);
+        QCOMPARE(parseResultLine(line)->seconds, 42);
+        QVERIFY(!parseResultLine(QByteArray(line).replace("42", "-3")));
+        QVERIFY(!parseResultLine(QByteArray(line).replace("\"solved\"", "\"other\"")));
+        QVERIFY(!parseResultLine(QByteArray(line).replace("42", "\"42\"")));
+        QVERIFY(!parseResultLine("[1,2]"));
+        QVERIFY(!parseResultLine(""));
+    }
+
+    void childFolderKeepsNamesApartAndSafe()
+    {
+        QCOMPARE(childFolderName(QStringLiteral("Lea")).left(4), QStringLiteral("Lea-"));
+        QVERIFY(childFolderName(QStringLiteral("Léa")).startsWith(QStringLiteral("Lea-")));
+        QVERIFY(childFolderName(QStringLiteral("Lea")) != childFolderName(QStringLiteral("Léa")));
+        QVERIFY(childFolderName(QStringLiteral("Jö.rg")).startsWith(QStringLiteral("Joerg-")));
+        QVERIFY(childFolderName(QStringLiteral("🦊")).startsWith(QStringLiteral("Kind-")));
+        QVERIFY(resultsFallbackFolder(QStringLiteral("/srv/3a")).endsWith(QStringLiteral("/duplikon/Ergebnisse/srv3a-")
+                                                                          + childFolderName(QStringLiteral("/srv/3a")).right(8)));
+        for (const QString &name : kOddNames) {
+            const QString folder = childFolderName(name);
+            QCOMPARE(folder, childFolderName(name));
+            for (const QChar c : folder)
+                QVERIFY2(c.isLetterOrNumber() || c == u'-' || c == u'_', qPrintable(folder));
+        }
+    }
+
+    void readerSkipsCutLinesAndDamagedFiles()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("Ergebnisse"));
+        ResultEvent solved = makeEvent(ResultEvent::Solved, QStringLiteral("Ina"));
+        const QByteArray good = resultLine(solved);
+        write(root + QStringLiteral("/Ina/a.jsonl"), good + "{\"kind\":\n" + good + good.left(20));
+        write(root + QStringLiteral("/Ina/b.jsonl"), QByteArray("\x00\xff garbage\n", 11));
+        QFile big(root + QStringLiteral("/Ina/c.jsonl"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(65LL * 1024 * 1024));
+        big.close();
+        int lastDone = 0, lastTotal = 0;
+        const ResultsData data = readResults({root}, QString(), [&](int done, int total) {
+            lastDone = done;
+            lastTotal = total;
+        });
+        QCOMPARE(data.runs.size(), 2);
+        QCOMPARE(data.damagedLines, 3);
+        QCOMPARE(data.damagedFiles, 1);
+        QCOMPARE(lastDone, 3);
+        QCOMPARE(lastTotal, 3);
+    }
+
+    void cacheReadsOnlyWhatChanged()
+    {
+        QTemporaryDir dir;
+        const QString cache = dir.filePath(QStringLiteral("cache/results"));
+        const QString a = dir.filePath(QStringLiteral("E/Ina/a.jsonl"));
+        const QString b = dir.filePath(QStringLiteral("E/Ina/b.jsonl"));
+        const QByteArray line = resultLine(makeEvent(ResultEvent::Solved, QStringLiteral("Ina")));
+        write(a, line);
+        write(b, line);
+        QCOMPARE(readResults({dir.filePath(QStringLiteral("E"))}, cache).runs.size(), 2);
+        // a: same size and time but other bytes, so only the cache still knows the run;
+        // b: grown, so it is read again.
+        const QDateTime time = QFileInfo(a).lastModified();
+        write(a, QByteArray(line.size(), 'x'));
+        QFile fa(a);
+        QVERIFY(fa.open(QIODevice::ReadWrite) && fa.setFileTime(time, QFileDevice::FileModificationTime));
+        fa.close();
+        write(b, line + line);
+        const ResultsData data = readResults({dir.filePath(QStringLiteral("E"))}, cache);
+        QCOMPARE(data.runs.size(), 3);
+        QCOMPARE(data.damagedLines, 0);
+        QVERIFY(QFile::remove(b));
+        QCOMPARE(readResults({dir.filePath(QStringLiteral("E"))}, cache).runs.size(), 1);
+        write(cache, "damaged cache");
+        QCOMPARE(readResults({dir.filePath(QStringLiteral("E"))}, cache).damagedLines, 1);
+    }
+
+    void tablesQuoteAndGuardFormulas()
+    {
+        ResultsData data;
+        const QDateTime time(QDate(2026, 3, 4), QTime(9, 5, 7));
+        data.runs = {{time, QStringLiteral("=SUM(A1)"), QStringLiteral("a;b.TXT"), 12, 3, PlayWay::Keys, true},
+                     {time, QStringLiteral("Sag \"hi\"\nda"), QStringLiteral("@x"), 0, 0, PlayWay::Tap, false},
+                     {time, QStringLiteral("Ünal 🦊"), QStringLiteral("-2+3"), 5, 0, PlayWay::Mouse, false}};
+        data.pairs = {{QStringLiteral("T"), QStringLiteral("+1"), QStringLiteral(" ok"), 2, 1}};
+        const QByteArray runs = runsCsv(data);
+        QVERIFY(runs.startsWith("\xEF\xBB\xBF" "Datum;Uhrzeit;Kind;Aufgabe;Sekunden;Fehlversuche;Spielweise;Pflicht\r\n"));
+        QVERIFY(runs.contains("\r\n04.03.2026;09:05:07;\"'=SUM(A1)\";\"a;b.TXT\";12;3;Tasten;ja\r\n"));
+        QVERIFY(runs.contains("\r\n04.03.2026;09:05:07;\"Sag \"\"hi\"\"\nda\";\"'@x\";0;0;Antippen;nein\r\n"));
+        QVERIFY(runs.endsWith(QStringLiteral("\r\n04.03.2026;09:05:07;Ünal 🦊;\"'-2+3\";5;0;Maus;nein\r\n").toUtf8()));
+        QVERIFY(pairsCsv(data).endsWith("\r\nT;\"'+1\";\" ok\";2;1\r\n"));
+    }
+
+    void periodsAndHardestPairs()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("Ergebnisse"));
+        QByteArray lines;
+        const QDate today(2026, 3, 5); // a Thursday
+        for (const QDate &day : {today, today.addDays(-3), today.addDays(-4)}) {
+            ResultEvent e = makeEvent(ResultEvent::Drop, QStringLiteral("Ina"));
+            e.time.setDate(day);
+            for (const auto &[h1, h2, matched] : {std::tuple{"Hund", "Wau", true}, std::tuple{"Katze", "Miau", true},
+                                                 std::tuple{"Miau", "Hund", false}, std::tuple{"Katze", "Wau", false},
+                                                 std::tuple{"Miau", "Katze", false}}) {
+                e.half1 = QString::fromUtf8(h1);
+                e.half2 = QString::fromUtf8(h2);
+                e.matched = matched;
+                lines += resultLine(e);
+            }
+            ResultEvent solved = makeEvent(ResultEvent::Solved, QStringLiteral("Ina"));
+            solved.time.setDate(day);
+            lines += resultLine(solved);
+        }
+        write(root + QStringLiteral("/Ina/a.jsonl"), lines);
+        const ResultsData all = readResults({root}, QString());
+        QCOMPARE(all.pairs.size(), 2);
+        // A wrong drop counts against the pair of each of its halves.
+        QCOMPARE(all.pairs.at(0).half1, QStringLiteral("Katze"));
+        QCOMPARE(all.pairs.at(0).wrong, 9);
+        QCOMPARE(all.pairs.at(1).wrong, 6);
+        QCOMPARE(all.pairs.at(1).matched, 3);
+        QCOMPARE(inPeriod(all, Period::Today, today).runs.size(), 1);
+        QCOMPARE(inPeriod(all, Period::ThisWeek, today).runs.size(), 2);
+        QCOMPARE(inPeriod(all, Period::ThisWeek, today).pairs.at(0).wrong, 6);
+        QCOMPARE(inPeriod(all, Period::All, today).runs.size(), 3);
+    }
+
+    void writerFilesFallbackAndDeleting()
+    {
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("prog"));
+        const QString fallback = dir.filePath(QStringLiteral("fallback"));
+        write(program, "a file where the folder should be: nothing can be written there");
+        {
+            ResultsWriter writer(program, fallback, QStringLiteral("pc:1/x"));
+            writer.record(makeEvent(ResultEvent::TaskSet, QStringLiteral("Benutzer")));
+            writer.record(makeEvent(ResultEvent::Drop, QStringLiteral("Lea")));
+            writer.record(makeEvent(ResultEvent::Solved, QStringLiteral("Lea")));
+            QVERIFY(writer.finish(5000));
+        }
+        QStringList lea = QDir(fallback + QLatin1Char('/') + childFolderName(QStringLiteral("Lea"))).entryList(QDir::Files);
+        QCOMPARE(lea.size(), 1);
+        QVERIFY(lea.at(0).startsWith(QStringLiteral("2026-03-04T10-20-30-pc1x-")));
+        QVERIFY(!lea.at(0).contains(QLatin1Char(':')));
+        // The new name's file begins with the task on the board.
+        const QByteArray leaFile = read(fallback + QLatin1Char('/') + childFolderName(QStringLiteral("Lea")) + QLatin1Char('/') + lea.at(0));
+        QCOMPARE(leaFile.count('\n'), 3);
+        QCOMPARE(parseResultLine(leaFile.left(leaFile.indexOf('\n')))->kind, ResultEvent::TaskSet);
+
+        QVERIFY(QFile::remove(program));
+        QCOMPARE(ResultsWriter::moveFallback(program, fallback), 0);
+        const QString root = program + QStringLiteral("/Ergebnisse");
+        QCOMPARE(readResults({root, fallback}, QString()).files, 2);
+        QCOMPARE(readResults({fallback}, QString()).files, 0);
+
+        // A server that hangs: what still waits at the end goes to the fallback.
+        ResultsWriter slow(program, fallback, QStringLiteral("pc"));
+        slow.setWriteHook([] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); });
+        for (int i = 0; i < 3; ++i)
+            slow.record(makeEvent(ResultEvent::Solved, QStringLiteral("Lea")));
+        QElapsedTimer timer;
+        timer.start();
+        slow.finish(100);
+        QVERIFY(timer.elapsed() < 250);
+        QVERIFY(readResults({fallback}, QString()).runs.size() >= 2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        QCOMPARE(readResults({root, fallback}, QString()).runs.size(), 4);
+
+        QCOMPARE(deleteResults({root, fallback}, QStringLiteral("Lea")), 0);
+        QCOMPARE(readResults({root, fallback}, QString()).files, 1);
+        QCOMPARE(deleteResults({root, fallback}, std::nullopt), 0);
+        QCOMPARE(readResults({root, fallback}, QString()).files, 0);
+        QVERIFY(QFileInfo(root).isDir());
+    }
+
+    void manyWritersIntoOneFolder()
+    {
+        QTemporaryDir dir;
+        QList<QProcess *> processes;
+        for (int p = 0; p < 8; ++p) {
+            auto *process = new QProcess(this);
+            process->start(QCoreApplication::applicationFilePath(),
+                           {QStringLiteral("--write-runs"), dir.path(), QString::number(p)});
+            processes.append(process);
+        }
+        for (QProcess *process : processes) {
+            QVERIFY(process->waitForFinished(240000));
+            QCOMPARE(process->exitCode(), 0);
+        }
+        const ResultsData data = readResults({dir.filePath(QStringLiteral("Ergebnisse"))}, QString());
+        QCOMPARE(data.damagedLines, 0);
+        QCOMPARE(data.files, 8 * 200);
+        QCOMPARE(data.runs.size(), 8 * 200);
+        QSet<int> seen;
+        for (const ResultRun &run : data.runs) {
+            seen.insert(run.seconds);
+            QCOMPARE(run.child, kOddNames.at(run.seconds % 1000 % kOddNames.size()));
+        }
+        QCOMPARE(seen.size(), 8 * 200);
+        QCOMPARE(data.pairs.size(), 1);
+        QCOMPARE(data.pairs.at(0).matched, 1600);
+        QCOMPARE(data.pairs.at(0).wrong, 1600);
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("fallback"))));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--write-runs") == 0) {
+        writeRuns(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+        return 0;
+    }
+    ResultsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ResultsTest.moc"
