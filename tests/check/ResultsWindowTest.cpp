@@ -58,8 +58,7 @@ QStringList column(const QTableWidget *table, int c)
 class ResultsWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void periodsChildrenRunsAndPairs();
-    void exportWritesBothTablesOfThePeriodShown();
+    void periodsChildrenRunsPairsAndTheExport();
     void deletingAsksFirstAndReadsAgain();
 
 private:
@@ -90,7 +89,7 @@ ResultsWindow *ResultsWindowTest::open(QTemporaryDir &dir)
     return window;
 }
 
-void ResultsWindowTest::periodsChildrenRunsAndPairs()
+void ResultsWindowTest::periodsChildrenRunsPairsAndTheExport()
 {
     QTemporaryDir dir;
     std::unique_ptr<ResultsWindow> window(open(dir));
@@ -123,27 +122,18 @@ void ResultsWindowTest::periodsChildrenRunsAndPairs()
         QCOMPARE(column(children, 0), (QStringList{QStringLiteral("Lea"), QStringLiteral("Léa")}));
         QCOMPARE(pairs->item(0, 4)->text(), QStringLiteral("2"));
     }
-}
 
-void ResultsWindowTest::exportWritesBothTablesOfThePeriodShown()
-{
-    QTemporaryDir dir;
-    std::unique_ptr<ResultsWindow> window(open(dir));
-    QVERIFY(window);
-    window->findChild<QComboBox *>(QStringLiteral("period"))->setCurrentText(QStringLiteral("Heute"));
+    // The export writes the period shown, the pairs beside it, with one question.
     m_fake.dialogs.shown.clear();
     m_fake.dialogs.saveAnswers = {dir.filePath(QStringLiteral("Klasse 2b.csv"))};
     window->saveTable();
-    QCOMPARE(m_fake.dialogs.shown.size(), 1); // no second question for the pairs
-
+    QCOMPARE(m_fake.dialogs.shown.size(), 1);
     const ResultsData today = inPeriod(readResults({dir.filePath(QStringLiteral("Ergebnisse"))}, QString()),
-                                       Period::Today, QDate::currentDate());
-    QCOMPARE(today.runs.size(), 2);
-    QFile runs(dir.filePath(QStringLiteral("Klasse 2b.csv")));
-    QFile pairs(dir.filePath(QStringLiteral("Klasse 2b-Paare.csv")));
-    QVERIFY(runs.open(QIODevice::ReadOnly) && pairs.open(QIODevice::ReadOnly));
-    QCOMPARE(runs.readAll(), runsCsv(today));
-    QCOMPARE(pairs.readAll(), pairsCsv(today));
+                                       Period::ThisWeek, QDate::currentDate());
+    QFile runsFile(dir.filePath(QStringLiteral("Klasse 2b.csv")));
+    QFile pairsFile(dir.filePath(QStringLiteral("Klasse 2b-Paare.csv")));
+    QVERIFY(runsFile.open(QIODevice::ReadOnly) && pairsFile.open(QIODevice::ReadOnly));
+    QVERIFY(today.runs.size() == 2 && runsFile.readAll() == runsCsv(today) && pairsFile.readAll() == pairsCsv(today));
 }
 
 void ResultsWindowTest::deletingAsksFirstAndReadsAgain()
