@@ -14,6 +14,7 @@ file writes it), paired by the task file on disk.
 
 Touch is not played here: Xvfb has no touch device and xdotool sends no touch
 events; the touch drag is covered by the board's component test."""
+import json
 import os
 import re
 import shutil
@@ -315,7 +316,7 @@ class PlayTest(e2e.TestCase):
         Vorlesen=true too, the desktop's speech service reads a picked-up text.
         A sound half that is a named pipe never blocks: it is a damaged sound
         whose pair still plays."""
-        env = self.settings_env(user="[Duplikon]\nAntippen=true\nVorlesen=true\n")
+        env = self.settings_env(user="[Duplikon]\nAntippen=true\nVorlesen=true\nErgebnisse=true\n")
         speech = QuietSpeech(env)
         self.addCleanup(speech.end)  # after tearDown has ended the program
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS,
@@ -338,6 +339,13 @@ class PlayTest(e2e.TestCase):
         app.wait_board([h for pair in e2e.task_pairs(path) for h in pair])
         self.assertEqual(app.match_pairs(path, 2, taps=True), 12)
         app.message_box("Kontrolle").press("OK")
+        # With Ergebnisse=true every drop and both solved tasks are kept as taps.
+        def kept():
+            return [json.loads(line) for folder, _, names in os.walk(os.path.join(app.folder, "Ergebnisse"))
+                    for name in names if name.endswith(".jsonl")
+                    for line in open(os.path.join(folder, name), encoding="utf-8")]
+        e2e.wait_until(lambda: sum(e["kind"] == "solved" for e in kept()) == 2, what="two solved tasks kept")
+        self.assertEqual({e["way"] for e in kept() if "way" in e}, {"tap"})
 
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
