@@ -133,8 +133,10 @@ ResultsWindow::ResultsWindow(Platform platform, QStringList roots, QString cache
 
 ResultsWindow::~ResultsWindow()
 {
-    if (m_reader)
+    if (m_reader) {
         m_reader->wait();
+        delete m_reader.data();
+    }
 }
 
 void ResultsWindow::setToday(const QDate &today)
