@@ -23,7 +23,7 @@ enum class PlayWay { Mouse, Keys, Tap };
 struct ResultEvent {
     enum Kind { TaskSet, Drop, Solved };
     Kind kind = TaskSet;
-    QDateTime time;       // read back in UTC
+    QDateTime time;       // read back in UTC; none: now
     QString user;         // the name as typed ("Benutzer" until one is entered)
     QString task;         // the task's file name, as the check window logs it
     QString fingerprint;  // SHA-256 (hex) of the task file's bytes

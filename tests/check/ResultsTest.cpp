@@ -102,6 +102,8 @@ private slots:
         QVERIFY(!parseResultLine(QByteArray(line).replace("42", "-3")));
         QVERIFY(!parseResultLine(QByteArray(line).replace("\"solved\"", "\"other\"")));
         QVERIFY(!parseResultLine(QByteArray(line).replace("42", "\"42\"")));
+        solved.time = QDateTime();
+        QVERIFY(parseResultLine(resultLine(solved))->time.isValid());
         QVERIFY(!parseResultLine("[1,2]"));
         QVERIFY(!parseResultLine(""));
     }
