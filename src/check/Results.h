@@ -32,7 +32,7 @@ struct ResultEvent {
     QString half1;
     QString half2;
     bool matched = false;
-    PlayWay way = PlayWay::Mouse;
+    PlayWay way = PlayWay::Mouse; // Drop and Solved (the way of the solving drop)
     // Solved
     int seconds = 0;
     int wrongDrops = 0;
@@ -104,7 +104,7 @@ struct ResultRun {
     QString task;
     int seconds = 0;
     int wrongDrops = 0;
-    PlayWay way = PlayWay::Mouse; // the way of the last drop before solving
+    PlayWay way = PlayWay::Mouse; // as recorded with the solved event
     bool mandatory = false;
 };
 
