@@ -23,7 +23,7 @@ enum class PlayWay { Mouse, Keys, Tap };
 struct ResultEvent {
     enum Kind { TaskSet, Drop, Solved };
     Kind kind = TaskSet;
-    QDateTime time;       // read back in UTC
+    QDateTime time;       // read back in UTC; none: now
     QString user;         // the name as typed ("Benutzer" until one is entered)
     QString task;         // the task's file name, as the check window logs it
     QString fingerprint;  // SHA-256 (hex) of the task file's bytes
@@ -32,7 +32,7 @@ struct ResultEvent {
     QString half1;
     QString half2;
     bool matched = false;
-    PlayWay way = PlayWay::Mouse;
+    PlayWay way = PlayWay::Mouse; // Drop and Solved (the way of the solving drop)
     // Solved
     int seconds = 0;
     int wrongDrops = 0;
@@ -104,7 +104,7 @@ struct ResultRun {
     QString task;
     int seconds = 0;
     int wrongDrops = 0;
-    PlayWay way = PlayWay::Mouse; // the way of the last drop before solving
+    PlayWay way = PlayWay::Mouse; // as recorded with the solved event
     bool mandatory = false;
 };
 

@@ -257,7 +257,9 @@ QByteArray resultLine(const ResultEvent &event)
 {
     QJsonObject o;
     o.insert(QStringLiteral("kind"), kindName(event.kind));
-    o.insert(QStringLiteral("time"), event.time.toUTC().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz'Z'")));
+    // An event without a time happened now.
+    const QDateTime time = event.time.isValid() ? event.time : QDateTime::currentDateTime();
+    o.insert(QStringLiteral("time"), time.toUTC().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz'Z'")));
     o.insert(QStringLiteral("user"), event.user);
     o.insert(QStringLiteral("task"), event.task);
     o.insert(QStringLiteral("sha256"), event.fingerprint);
