@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "tasks/PlayWay.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -17,8 +19,6 @@ namespace duplikon {
 // The results kept for the teacher: what each child did, one file for each
 // run and each child under Ergebnisse/<child>/, one JSON object a line. A file
 // has one writer only, so several machines on one share never need a lock.
-
-enum class PlayWay { Mouse, Keys, Tap };
 
 struct ResultEvent {
     enum Kind { TaskSet, Drop, Solved };
