@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "tasks/TaskFolder.h"
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 #include "app/StartFolder.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "app/WindowScale.h"
 #include "tasks/TaskArchive.h"
 #include "platform/QtRecorder.h"
