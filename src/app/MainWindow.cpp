@@ -4,7 +4,7 @@
 #include "app/ButtonStrip.h"
 #include "app/PlaySession.h"
 #include "app/SideWindows.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"
 #include "board/BoardState.h"

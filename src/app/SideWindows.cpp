@@ -2,7 +2,7 @@
 #include "app/SideWindows.h"
 
 #include "app/ResultsRecorder.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "check/CheckWindow.h"
 #include "check/ResultsWindow.h"

@@ -6,7 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/PlaySession.h"
 #include "app/SideWindows.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "app/WindowScale.h"
 #include "board/Board.h"
 #include "board/SolutionPicture.h"

@@ -5,7 +5,7 @@
 
 #include "app/MainWindow.h"
 #include "tasks/TaskFolder.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"
 #include "board/SolutionPicture.h"

@@ -4,7 +4,7 @@
 #include "TestWindow.h"
 
 #include "app/MainWindow.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardVoice.h"
 #include "lesson/LessonRules.h"

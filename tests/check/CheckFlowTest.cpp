@@ -6,7 +6,7 @@
 
 #include "app/MainWindow.h"
 #include "app/SideWindows.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "check/CheckWindow.h"
 #include "check/SolvedTaskLog.h"

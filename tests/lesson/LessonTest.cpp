@@ -5,7 +5,7 @@
 #include "TestWindow.h"
 
 #include "app/MainWindow.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardState.h"
 #include "lesson/ExtraSettingsDialog.h"

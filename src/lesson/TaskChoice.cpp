@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 
 #include "board/BoardState.h"
 #include "lesson/LessonState.h"
