@@ -17,6 +17,7 @@
 #include "lesson/SettingsFile.h"
 #include "lesson/SettingsPanel.h"
 #include "output/PageOutput.h"
+#include "pictures/PictureBox.h"
 #include "platform/ActivationWatcher.h"
 #include "platform/ClassroomConfig.h"
 #include "platform/Colours.h"

@@ -18,7 +18,7 @@ using Drop = BoardState::DropResult;
 void setUp(BoardState &s, const QStringList &lines)
 {
     ScriptedRandom random;
-    s.load(Task{QStringLiteral("AUFGABE.TXT"), lines}, QString(), random);
+    s.load(Task{QStringLiteral("AUFGABE.TXT"), lines, {}}, QString(), random);
 }
 } // namespace
 
