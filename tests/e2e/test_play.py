@@ -335,9 +335,13 @@ class PlayTest(e2e.TestCase):
         next(n for n in cells if e2e.shows_half(n, "Muh.wav")).press()
         app.message_box("Kontrolle").press("OK")
         def kept():
-            return [json.loads(line) for folder, _, names in os.walk(os.path.join(app.folder, "Ergebnisse"))
-                    for name in names if name.endswith(".jsonl")
-                    for line in open(os.path.join(folder, name), encoding="utf-8")]
+            events = []
+            for folder, _, names in os.walk(os.path.join(app.folder, "Ergebnisse")):
+                for name in names:
+                    if name.endswith(".jsonl"):
+                        with open(os.path.join(folder, name), encoding="utf-8") as lines:
+                            events += [json.loads(line) for line in lines]
+            return events
         started = time.monotonic()
         self.load_task(app, TASK)
         path = os.path.join(app.folder, TASK)
