@@ -18,6 +18,7 @@
 #include "platform/Fonts.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
+#include "platform/LatestWrite.h"
 #include "platform/ClassroomConfig.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
@@ -46,6 +47,7 @@ namespace duplikon {
 
 MainWindow::MainWindow(Platform platform, const QString &workingFolder, ClassroomConfig *extra, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_workingFolder(workingFolder),
+      m_settingsWrites(std::make_unique<LatestWrite>()),
       m_lessonState(new LessonState(this)), m_log(new SolvedTaskLog(this)),
       m_extra(extra ? extra : new ClassroomConfig({}, this))
 {
@@ -105,6 +107,7 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     });
 
     connect(m_board->state(), &BoardState::solvedTask, this, &MainWindow::Fertigkontrolle);
+    connect(m_board->state(), &BoardState::filled, m_solution, &SolutionPicture::prepare);
     connect(m_board->keyboard(), &BoardKeyboard::lastPairMatched, this,
             [this] { m_punkte->setFocus(Qt::OtherFocusReason); });
     connect(m_board, &Board::answerColourChanged, m_choice, &TaskChoice::showAnswerColour);
@@ -149,6 +152,7 @@ MainWindow::~MainWindow()
     delete m_check;
     delete m_results;
     delete m_recorder; // waits at most a second for the last lines
+    m_settingsWrites->finish(kSettingsEndWaitMilliseconds);
     delete m_editor;
 }
 
@@ -292,8 +296,15 @@ void MainWindow::writeSettings()
     // lose the teacher's colour (a black board with black text at the next
     // start), so the colour of farbe1 itself is stored.
     const Settings s = m_lessonState->settings();
+    const QString path = QDir(m_workingFolder).filePath(settingsFileName());
     QString error;
-    if (!writeSettingsFile(QDir(m_workingFolder).filePath(settingsFileName()), s, &error)) {
+    // A server that stalls holds the program only a moment; the write goes on
+    // without it, and is named once.
+    const LatestWrite::Outcome written = m_settingsWrites->write(
+        [path, s](QString *e) { return writeSettingsFile(path, s, e); }, kSettingsWaitMilliseconds, &error);
+    if (written == LatestWrite::Outcome::NoAnswer)
+        error = QStringLiteral("Der Programmordner antwortet nicht.");
+    if (written != LatestWrite::Outcome::Written) {
         m_platform.dialogs->message(QStringLiteral("Einstellungen"),
                                     QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\r%1\r").arg(error),
                                     MsgIcon::Exclamation);

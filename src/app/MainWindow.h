@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class QCheckBox;
 class QPushButton;
 
@@ -14,6 +16,7 @@ namespace duplikon {
 class ActivationWatcher;
 class Board;
 class CheckWindow;
+class LatestWrite;
 class EditorWindow;
 class ClassroomConfig;
 class LessonRules;
@@ -44,6 +47,10 @@ public:
     // The window's outer size as designed, frame and menu bar included.
     static constexpr int kOuterWidthTwips = 13050;
     static constexpr int kOuterHeightTwips = 9300;
+    // How long "O k a y" waits for the settings file, and the end of the
+    // program for a write still going (the results wait a second besides).
+    static constexpr int kSettingsWaitMilliseconds = 750;
+    static constexpr int kSettingsEndWaitMilliseconds = 500;
 
     void Form_Activate();        // the activation steps, at the first showing and on every return
     void EinstellungenLesen();
@@ -105,6 +112,8 @@ private:
 
     Platform m_platform;
     QString m_workingFolder;
+    // The settings file's writes, off the user-interface thread.
+    std::unique_ptr<LatestWrite> m_settingsWrites;
     QWidget *m_client = nullptr;
     Board *m_board = nullptr;
     TaskFolder *m_folder = nullptr;

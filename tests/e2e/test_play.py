@@ -24,6 +24,7 @@ import time
 import unittest
 
 import duplikon_e2e as e2e
+import stalling_fs
 from PIL import Image, ImageChops, ImageStat
 
 # Settings with every switch off, so the menu "Laden" opens the full task-choice panel.
@@ -32,6 +33,8 @@ TASK = "FORMEN.TXT"  # ten pairs: a full board, pictures in the folder and in a 
 # With TASK as a mandatory task no panel comes at the start: after the
 # mandatory-task message the first task of the list is on the bare board.
 MANDATORY_SETTINGS = PLAIN_SETTINGS.replace(" 0 ", " 1 ", 1) + TASK + "\r\n"
+# Three pairs of texts: nothing but the solution picture comes from the folder.
+THREE_PAIRS = {"DREI.TXT": "Hund\r\nWau\r\nKatze\r\nMiau\r\nKuh\r\nMuh\r\n"}
 CHECK = "Duplikon: Kontrolle"
 PRAISE = ("Prima, du hast die Aufgabe gelöst.\r"
           "Wähle dir eine neue Aufgabe aus!\r"
@@ -104,6 +107,31 @@ class QuietSpeech:
             for pid in self.processes():
                 os.kill(pid, signal.SIGKILL)
             shutil.rmtree(self.root, ignore_errors=True)
+
+
+def kept_results(*roots):
+    """Every event kept below the results folders `roots`."""
+    kept = []
+    for root in roots:
+        for folder, _, names in os.walk(root):
+            for name in (n for n in names if n.endswith(".jsonl")):
+                with open(os.path.join(folder, name), encoding="utf-8") as f:
+                    kept += [json.loads(line) for line in f]
+    return kept
+
+
+def ended_but_for_the_server(pid):
+    """True when no thread of the process runs any more: each has ended or
+    waits in the kernel for a file system (state D), which no program can
+    end before the server answers."""
+    try:
+        states = []
+        for tid in os.listdir(f"/proc/{pid}/task"):
+            with open(f"/proc/{pid}/task/{tid}/stat") as f:
+                states.append(f.read().rsplit(")", 1)[1].split()[0])
+    except FileNotFoundError:
+        return True
+    return set(states) <= {"Z", "X", "D"}
 
 
 def mean_difference(a, b):
@@ -341,11 +369,81 @@ class PlayTest(e2e.TestCase):
         app.message_box("Kontrolle").press("OK")
         # With Ergebnisse=true every drop and both solved tasks are kept as taps.
         def kept():
-            return [json.loads(line) for folder, _, names in os.walk(os.path.join(app.folder, "Ergebnisse"))
-                    for name in names if name.endswith(".jsonl")
-                    for line in open(os.path.join(folder, name), encoding="utf-8")]
+            return kept_results(os.path.join(app.folder, "Ergebnisse"))
         e2e.wait_until(lambda: sum(e["kind"] == "solved" for e in kept()) == 2, what="two solved tasks kept")
         self.assertEqual({e["way"] for e in kept() if "way" in e}, {"tap"})
+
+    def results_env(self, results=True):
+        """Settings with Ergebnisse on (or none), and a data folder of the
+        test's own for the results' fallback."""
+        env = self.settings_env(user="[Duplikon]\nErgebnisse=true\n" if results else None)
+        env["XDG_DATA_HOME"] = os.path.join(os.path.dirname(env["XDG_CONFIG_HOME"]), "data")
+        return env
+
+    def play_three_pairs(self, app, after_first=lambda: None):
+        """Loads DREI.TXT and matches its pairs by mouse, each point seen
+        within seconds; after_first runs after the first match."""
+        app.click("Abbruch", "push button")
+        self.load_task(app, "DREI.TXT")
+        pairs = e2e.task_pairs(os.path.join(app.folder, "DREI.TXT"))
+        app.wait_board([h for pair in pairs for h in pair])
+        for k, (a, b) in enumerate(pairs):
+            cells = app.board_cells().values()
+            app.drag_node(next(n for n in cells if e2e.shows_half(n, a)),
+                          next(n for n in cells if e2e.shows_half(n, b)))
+            app.wait_points(k + 1, timeout=5)
+            if k == 0:
+                after_first()
+
+    def test_a_logout_while_the_praise_is_open_keeps_the_run(self):
+        """SIGTERM (a logout) while the praise box is open ends the program
+        cleanly within its second: the solved task is among the results."""
+        env = self.results_env()
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS, **THREE_PAIRS}, env=env)
+        self.play_three_pairs(app)
+        app.message_box("Kontrolle")
+        app.proc.send_signal(signal.SIGTERM)
+        self.assertEqual(app.wait_exit(5), 0)
+        kept = kept_results(os.path.join(app.folder, "Ergebnisse"), os.path.join(env["XDG_DATA_HOME"], "duplikon"))
+        self.assertEqual([e["task"] for e in kept if e["kind"] == "solved"], ["DREI.TXT"])
+
+    @unittest.skipUnless(stalling_fs.available(), "needs root, /dev/fuse and python3-fusepy")
+    def test_a_server_that_stalls_during_play_holds_nothing(self):
+        """The program folder on a server (a file system of the test's own)
+        that stops answering after the first match: the next match counts, the
+        last brings the solution picture and the praise, the close box its
+        question, and "Ja" ends the program within seconds; with results kept,
+        the solved task goes to the fallback folder."""
+        for results in (True, False):
+            with self.subTest(results=results):
+                self.play_while_the_server_stalls(results)
+
+    def play_while_the_server_stalls(self, results):
+        folder = e2e.copy_program_folder(files={"DUPLIKON.INI": PLAIN_SETTINGS, **THREE_PAIRS})
+        self._folders.append(folder)
+        server = stalling_fs.Server(folder)
+        self.addCleanup(server.close)  # after tearDown has ended the program
+        env = self.results_env(results)
+        app = e2e.Duplikon(server.mountpoint, env=env, log_name=f"PlayTest.stalling-server-{results}")
+        self._programs.append(app)
+        app.start()
+        try:
+            self.play_three_pairs(app, after_first=server.stall)
+            app.message_box("Kontrolle", timeout=5).press("OK")
+            self.assertIn(e2e.wait_until(lambda: self.solution_picture(app), 5, "the solution picture"),
+                          os.listdir(os.path.join(folder, "DUPBILDER")))
+            e2e.x_close_request(app.main_window())
+            box = app.message_box("Duplikon", timeout=5)
+            self.assertIn("beenden", box.text)
+            box.press("Ja")
+            e2e.wait_until(lambda: ended_but_for_the_server(app.proc.pid), 5, "the program to end")
+            self.assertFalse(app.windows())
+        finally:
+            server.resume()
+        self.assertEqual(app.wait_exit(10), 0)
+        if results:
+            kept = kept_results(os.path.join(env["XDG_DATA_HOME"], "duplikon"))
+            self.assertEqual([e["task"] for e in kept if e["kind"] == "solved"], ["DREI.TXT"])
 
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
