@@ -14,7 +14,6 @@ file writes it), paired by the task file on disk.
 
 Touch is not played here: Xvfb has no touch device and xdotool sends no touch
 events; the touch drag is covered by the board's component test."""
-import json
 import os
 import re
 import shutil
@@ -24,7 +23,6 @@ import time
 import unittest
 
 import duplikon_e2e as e2e
-import stalling_fs
 from PIL import Image, ImageChops, ImageStat
 
 # Settings with every switch off, so the menu "Laden" opens the full task-choice panel.
@@ -33,8 +31,6 @@ TASK = "FORMEN.TXT"  # ten pairs: a full board, pictures in the folder and in a 
 # With TASK as a mandatory task no panel comes at the start: after the
 # mandatory-task message the first task of the list is on the bare board.
 MANDATORY_SETTINGS = PLAIN_SETTINGS.replace(" 0 ", " 1 ", 1) + TASK + "\r\n"
-# Three pairs of texts: nothing but the solution picture comes from the folder.
-THREE_PAIRS = {"DREI.TXT": "Hund\r\nWau\r\nKatze\r\nMiau\r\nKuh\r\nMuh\r\n"}
 CHECK = "Duplikon: Kontrolle"
 PRAISE = ("Prima, du hast die Aufgabe gelöst.\r"
           "Wähle dir eine neue Aufgabe aus!\r"
@@ -109,31 +105,6 @@ class QuietSpeech:
             shutil.rmtree(self.root, ignore_errors=True)
 
 
-def kept_results(*roots):
-    """Every event kept below the results folders `roots`."""
-    kept = []
-    for root in roots:
-        for folder, _, names in os.walk(root):
-            for name in (n for n in names if n.endswith(".jsonl")):
-                with open(os.path.join(folder, name), encoding="utf-8") as f:
-                    kept += [json.loads(line) for line in f]
-    return kept
-
-
-def ended_but_for_the_server(pid):
-    """True when no thread of the process runs any more: each has ended or
-    waits in the kernel for a file system (state D), which no program can
-    end before the server answers."""
-    try:
-        states = []
-        for tid in os.listdir(f"/proc/{pid}/task"):
-            with open(f"/proc/{pid}/task/{tid}/stat") as f:
-                states.append(f.read().rsplit(")", 1)[1].split()[0])
-    except FileNotFoundError:
-        return True
-    return set(states) <= {"Z", "X", "D"}
-
-
 def mean_difference(a, b):
     """Mean absolute difference of two pictures of one size, 0 to 255."""
     diff = ImageChops.difference(a.convert("RGB"), b.convert("RGB"))
@@ -142,13 +113,6 @@ def mean_difference(a, b):
 
 @unittest.skipUnless(os.path.isdir(e2e.DEMO), f"the demo folder {e2e.DEMO} is not there yet")
 class PlayTest(e2e.TestCase):
-
-    def load_task(self, app, task):
-        """Opens the task-choice panel with "Laden" and loads `task` with "L a d e n"."""
-        app.menu("Laden")
-        app.click(task, "list item")
-        app.click("L a d e n", "push button")
-        app.wait_title(f"Duplikon ({task})")
 
     def board_picture(self, name):
         """Screenshot of the screen: the board area cut out of it, and the
@@ -159,23 +123,13 @@ class PlayTest(e2e.TestCase):
             shot = shot.convert("RGB")
             return shot.crop((bx, by, bx + bw, by + bh)), shot.getpixel((bx - 8, by - 8))
 
-    def solution_picture(self, app):
-        """The name of the picture shown over the whole board area (the
-        accessible name of a picture control that covers the board)."""
-        bx, by, bw, bh = app.board_rect_screen()
-        for n in app.main_node().find_all(role="frame"):
-            x, y, w, h = n.extents
-            if n.showing and abs(x - bx) <= 1 and abs(y - by) <= 1 and abs(w - bw) <= 1 and abs(h - bh) <= 1:
-                return n.name
-        return None
-
     def assert_solution_picture_shown(self, app, shot_name):
         """A picture of DUPBILDER is stretched over the whole board: no cell is
         left, the gaps between the cells are covered, and where the picture can
         be decoded here (not a metafile), the board area shows exactly it."""
         rewards = os.path.join(app.folder, "DUPBILDER")
         self.board_rect = app.board_rect_screen()
-        name = e2e.wait_until(lambda: self.solution_picture(app), 10,
+        name = e2e.wait_until(lambda: app.solution_picture(), 10,
                               "a picture over the whole board area")
         self.assertIn(name, os.listdir(rewards))
         self.assertEqual(app.board_cells(), {})
@@ -351,7 +305,7 @@ class PlayTest(e2e.TestCase):
                                 "HUND.TXT": "Hund\r\nHund.gif\r\nKuh\r\nMuh.wav\r\n"}, env=env)
         os.mkfifo(os.path.join(app.folder, "Muh.wav"))  # no program ever writes into it
         app.click("Abbruch", "push button")
-        self.load_task(app, "HUND.TXT")
+        app.load_task("HUND.TXT")
         app.wait_board(["Hund", "Hund.gif", "Kuh", "Muh.wav"])
         app.screenshot("play-taps-pipe")  # the pipe's cell: the loudspeaker crossed out
         cells = app.board_cells().values()
@@ -362,93 +316,21 @@ class PlayTest(e2e.TestCase):
         next(n for n in cells if e2e.shows_half(n, "Kuh")).press()
         next(n for n in cells if e2e.shows_half(n, "Muh.wav")).press()
         app.message_box("Kontrolle").press("OK")
-        self.load_task(app, TASK)
+        app.load_task(TASK)
         path = os.path.join(app.folder, TASK)
         app.wait_board([h for pair in e2e.task_pairs(path) for h in pair])
         self.assertEqual(app.match_pairs(path, 2, taps=True), 12)
         app.message_box("Kontrolle").press("OK")
         # With Ergebnisse=true every drop and both solved tasks are kept as taps.
         def kept():
-            return kept_results(os.path.join(app.folder, "Ergebnisse"))
+            return e2e.kept_results(os.path.join(app.folder, "Ergebnisse"))
         e2e.wait_until(lambda: sum(e["kind"] == "solved" for e in kept()) == 2, what="two solved tasks kept")
         self.assertEqual({e["way"] for e in kept() if "way" in e}, {"tap"})
-
-    def results_env(self, results=True):
-        """Settings with Ergebnisse on (or none), and a data folder of the
-        test's own for the results' fallback."""
-        env = self.settings_env(user="[Duplikon]\nErgebnisse=true\n" if results else None)
-        env["XDG_DATA_HOME"] = os.path.join(os.path.dirname(env["XDG_CONFIG_HOME"]), "data")
-        return env
-
-    def play_three_pairs(self, app, after_first=lambda: None):
-        """Loads DREI.TXT and matches its pairs by mouse, each point seen
-        within seconds; after_first runs after the first match."""
-        app.click("Abbruch", "push button")
-        self.load_task(app, "DREI.TXT")
-        pairs = e2e.task_pairs(os.path.join(app.folder, "DREI.TXT"))
-        app.wait_board([h for pair in pairs for h in pair])
-        for k, (a, b) in enumerate(pairs):
-            cells = app.board_cells().values()
-            app.drag_node(next(n for n in cells if e2e.shows_half(n, a)),
-                          next(n for n in cells if e2e.shows_half(n, b)))
-            app.wait_points(k + 1, timeout=5)
-            if k == 0:
-                after_first()
-
-    def test_a_logout_while_the_praise_is_open_keeps_the_run(self):
-        """SIGTERM (a logout) while the praise box is open ends the program
-        cleanly within its second: the solved task is among the results."""
-        env = self.results_env()
-        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS, **THREE_PAIRS}, env=env)
-        self.play_three_pairs(app)
-        app.message_box("Kontrolle")
-        app.proc.send_signal(signal.SIGTERM)
-        self.assertEqual(app.wait_exit(5), 0)
-        kept = kept_results(os.path.join(app.folder, "Ergebnisse"), os.path.join(env["XDG_DATA_HOME"], "duplikon"))
-        self.assertEqual([e["task"] for e in kept if e["kind"] == "solved"], ["DREI.TXT"])
-
-    @unittest.skipUnless(stalling_fs.available(), "needs root, /dev/fuse and python3-fusepy")
-    def test_a_server_that_stalls_during_play_holds_nothing(self):
-        """The program folder on a server (a file system of the test's own)
-        that stops answering after the first match: the next match counts, the
-        last brings the solution picture and the praise, the close box its
-        question, and "Ja" ends the program within seconds; with results kept,
-        the solved task goes to the fallback folder."""
-        for results in (True, False):
-            with self.subTest(results=results):
-                self.play_while_the_server_stalls(results)
-
-    def play_while_the_server_stalls(self, results):
-        folder = e2e.copy_program_folder(files={"DUPLIKON.INI": PLAIN_SETTINGS, **THREE_PAIRS})
-        self._folders.append(folder)
-        server = stalling_fs.Server(folder)
-        self.addCleanup(server.close)  # after tearDown has ended the program
-        env = self.results_env(results)
-        app = e2e.Duplikon(server.mountpoint, env=env, log_name=f"PlayTest.stalling-server-{results}")
-        self._programs.append(app)
-        app.start()
-        try:
-            self.play_three_pairs(app, after_first=server.stall)
-            app.message_box("Kontrolle", timeout=5).press("OK")
-            self.assertIn(e2e.wait_until(lambda: self.solution_picture(app), 5, "the solution picture"),
-                          os.listdir(os.path.join(folder, "DUPBILDER")))
-            e2e.x_close_request(app.main_window())
-            box = app.message_box("Duplikon", timeout=5)
-            self.assertIn("beenden", box.text)
-            box.press("Ja")
-            e2e.wait_until(lambda: ended_but_for_the_server(app.proc.pid), 5, "the program to end")
-            self.assertFalse(app.windows())
-        finally:
-            server.resume()
-        self.assertEqual(app.wait_exit(10), 0)
-        if results:
-            kept = kept_results(os.path.join(env["XDG_DATA_HOME"], "duplikon"))
-            self.assertEqual([e["task"] for e in kept if e["kind"] == "solved"], ["DREI.TXT"])
 
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
         app.click("Abbruch", "push button")
-        self.load_task(app, TASK)
+        app.load_task(TASK)
         path = os.path.join(app.folder, TASK)
         pairs = e2e.task_pairs(path)
         halves = [h for pair in pairs for h in pair]
