@@ -33,6 +33,8 @@ PACKAGES=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   # session bus and accessibility for the end-to-end tests
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi python3-gi gir1.2-atspi-2.0 python3-pil
+  # a file system of the tests' own that stalls like a server (FUSE)
+  python3-fusepy
   # Debian package: checks of the desktop entry, the metainfo and the package
   desktop-file-utils appstream lintian shared-mime-info
   # fuzz targets

@@ -22,6 +22,7 @@
 #include "platform/ClassroomConfig.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
+#include "platform/LatestWrite.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
@@ -39,7 +40,7 @@ namespace duplikon {
 
 MainWindow::MainWindow(Platform platform, const QString &workingFolder, ClassroomConfig *extra, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_workingFolder(workingFolder),
-      m_extra(extra ? extra : new ClassroomConfig({}, this)), m_lessonState(new LessonState(this))
+      m_settingsWrites(std::make_unique<LatestWrite>()), m_extra(extra ? extra : new ClassroomConfig({}, this)), m_lessonState(new LessonState(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Duplikon"));
@@ -93,6 +94,7 @@ MainWindow::~MainWindow()
     delete m_activation; // no activation while the other windows go
     delete m_side;
     delete m_session; // waits at most a second for the last results
+    m_settingsWrites->finish(kSettingsEndWaitMilliseconds);
 }
 
 void MainWindow::connectParts()
@@ -125,6 +127,8 @@ void MainWindow::connectParts()
     connect(m_lessonState, &LessonState::textStyleChanged, this,
             [this] { m_board->setTextStyle(m_lessonState->textSize(), m_lessonState->textBold()); });
 
+    // The solution picture is chosen and decoded while the child plays.
+    connect(m_board->state(), &BoardState::filled, m_solution, &SolutionPicture::prepare);
     connect(m_board->keyboard(), &BoardKeyboard::lastPairMatched, this,
             [this] { m_strip->punkte()->setFocus(Qt::OtherFocusReason); });
     connect(m_board, &Board::answerColourChanged, m_choice, &TaskChoice::showAnswerColour);
@@ -268,8 +272,15 @@ void MainWindow::writeSettings()
     // lose the teacher's colour (a black board with black text at the next
     // start), so the colour of farbe1 itself is stored.
     const Settings s = m_lessonState->settings();
+    const QString path = QDir(m_workingFolder).filePath(settingsFileName());
     QString error;
-    if (!writeSettingsFile(QDir(m_workingFolder).filePath(settingsFileName()), s, &error)) {
+    // A server that stalls holds the program only a moment; the write goes on
+    // without it, and is named once.
+    const LatestWrite::Outcome written = m_settingsWrites->write(
+        [path, s](QString *e) { return writeSettingsFile(path, s, e); }, kSettingsWaitMilliseconds, &error);
+    if (written == LatestWrite::Outcome::NoAnswer)
+        error = QStringLiteral("Der Programmordner antwortet nicht.");
+    if (written != LatestWrite::Outcome::Written) {
         m_platform.dialogs->message(QStringLiteral("Einstellungen"),
                                     QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\r%1\r").arg(error),
                                     MsgIcon::Exclamation);

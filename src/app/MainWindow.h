@@ -4,9 +4,12 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 namespace duplikon {
 
 class ActivationWatcher;
+class LatestWrite;
 class Board;
 class ButtonStrip;
 class ClassroomConfig;
@@ -41,6 +44,10 @@ public:
     // The window's outer size, frame and menu bar included.
     static constexpr int kOuterWidthTwips = 13050;
     static constexpr int kOuterHeightTwips = 9300;
+    // How long "O k a y" waits for the settings file, and the end of the
+    // program for a write still going (the results wait a second besides).
+    static constexpr int kSettingsWaitMilliseconds = 750;
+    static constexpr int kSettingsEndWaitMilliseconds = 500;
 
     // The activation steps, at the first showing and on every return.
     void Form_Activate();
@@ -70,6 +77,8 @@ private:
 
     Platform m_platform;
     QString m_workingFolder;
+    // The settings file's writes, off the user-interface thread.
+    std::unique_ptr<LatestWrite> m_settingsWrites;
     ClassroomConfig *m_extra;
     LessonState *m_lessonState;
     Board *m_board = nullptr;

@@ -9,6 +9,8 @@
 #include "platform/CloseRequests.h"
 #include "platform/Dialogs.h"
 #include "platform/ClassroomConfig.h"
+#include "platform/EndSignals.h"
+#include "platform/OffThread.h"
 #include "platform/Folders.h"
 #include "platform/Fonts.h"
 #include "platform/KeyboardAccess.h"
@@ -97,6 +99,16 @@ int main(int argc, char *argv[])
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtGerman);
 
+    // A logout (SIGTERM) or a closed terminal (SIGHUP) ends the program as
+    // "Beenden" does, without the question: every loop ends, an open message
+    // box too, and the windows go as after "Ja", the results with them.
+    duplikon::EndSignals endSignals;
+    bool endRequested = false;
+    QObject::connect(&endSignals, &duplikon::EndSignals::received, &app, [&endRequested] {
+        endRequested = true;
+        QCoreApplication::exit(0);
+    });
+
     duplikon::QtDialogs dialogs;
     if (!folder.error.isEmpty()) {
         // Started from the menu there is no terminal that would show the text.
@@ -137,14 +149,17 @@ int main(int argc, char *argv[])
         }
         // The close box asks every time, also in the moments when Qt would drop its request.
         duplikon::CloseRequests closeRequests(&window);
-        status = app.exec();
+        // A signal during the start-up's messages ended their loops only.
+        if (!endRequested)
+            status = app.exec();
     }
     // A speech service that does not answer may hold the speech thread for
     // long. Then the program ends at once, with its own output written,
     // without unloading the libraries that thread still runs in. (Not every
     // stream is flushed: the speech library's own stream is locked by the
     // thread that waits in it.)
-    if (!speech.finish(duplikon::QtSpeech::kEndWaitMilliseconds)) {
+    // The same when a read or write of a stalled server is still under way.
+    if (!speech.finish(duplikon::QtSpeech::kEndWaitMilliseconds) || duplikon::offthread::running() > 0) {
         std::fflush(stdout);
         std::fflush(stderr);
         std::_Exit(status);

@@ -30,18 +30,52 @@ bool SolutionPicture::setFolder(const TaskFolder &folder)
     return folder.hasSolutionFolder();
 }
 
+int SolutionPicture::choose(const QStringList &pool, double r) const
+{
+    const int n = int(pool.size());
+    return qBound(0, int(std::floor(n * r)), n - 1);
+}
+
+OffThread<LoadedPicture> SolutionPicture::decode(const QString &path) const
+{
+    const QSize size = m_box->size();
+    return OffThread<LoadedPicture>([path, size] { return loadPicture(path, size, PictureFit::Stretch); });
+}
+
+void SolutionPicture::prepare()
+{
+    if (m_file3.isEmpty() || m_folder.isEmpty())
+        return;
+    // The pool and the value are those the completion will find: nothing
+    // between set-up and completion changes List8 or draws.
+    const QStringList &pool = m_list8.isEmpty() ? m_file3 : m_list8;
+    const QString path = m_folder + pool.at(choose(pool, m_platform.random->peek()));
+    if (path == m_preparedPath)
+        return;
+    m_preparedPath = path;
+    m_prepared = decode(path);
+}
+
 void SolutionPicture::LoesungsbildZeigen()
 {
     if (m_list8.isEmpty())
         m_list8 = m_file3;
     if (m_list8.isEmpty())
         return;
-    const int n = m_list8.size();
-    int i = int(std::floor(n * m_platform.random->next()));
-    i = qBound(0, i, n - 1);
+    const int i = choose(m_list8, m_platform.random->next());
     const QString path = m_folder + m_list8.at(i);
     // A picture that cannot be loaded leaves the box as it was.
-    const LoadedPicture pic = m_folder.isEmpty() ? LoadedPicture() : loadPicture(path, m_box->size(), PictureFit::Stretch);
+    LoadedPicture pic;
+    if (!m_folder.isEmpty()) {
+        const OffThread<LoadedPicture> job = path == m_preparedPath ? m_prepared : decode(path);
+        m_preparedPath.clear();
+        m_prepared = {};
+        // A server that does not answer: the praise comes without the
+        // picture, which stays in the pool.
+        if (!job.waitFor(kWaitMilliseconds))
+            return;
+        pic = job.result();
+    }
     if (!pic.ok) {
         m_platform.dialogs->message(QStringLiteral("Bildfehler"),
                                     QStringLiteral("Es ist kein Lösungbild (PAARE*.*) vorhanden!\r\r"));

@@ -38,13 +38,25 @@ void SystemRandom::seed(quint32 seed)
     m_state = z ? z : 0x2545F4914F6CDD1DULL;
 }
 
-double SystemRandom::next()
+quint64 SystemRandom::step(quint64 state)
 {
     // xorshift64*
-    m_state ^= m_state >> 12;
-    m_state ^= m_state << 25;
-    m_state ^= m_state >> 27;
-    const quint64 r = m_state * 0x2545F4914F6CDD1DULL;
+    state ^= state >> 12;
+    state ^= state << 25;
+    state ^= state >> 27;
+    return state;
+}
+
+double SystemRandom::next()
+{
+    const double value = peek();
+    m_state = step(m_state);
+    return value;
+}
+
+double SystemRandom::peek() const
+{
+    const quint64 r = step(m_state) * 0x2545F4914F6CDD1DULL;
     return double(r >> 11) * (1.0 / 9007199254740992.0);
 }
 

@@ -32,6 +32,8 @@ public:
     virtual ~Random() = default;
     virtual void seed(quint32 seed) = 0;
     virtual double next() = 0;
+    // The value next() will give, without drawing it.
+    virtual double peek() const = 0;
 };
 
 class Clipboard {
@@ -93,7 +95,9 @@ class SystemRandom : public Random {
 public:
     void seed(quint32 seed) override;
     double next() override;
+    double peek() const override;
 private:
+    static quint64 step(quint64 state);
     quint64 m_state = 0x2545F4914F6CDD1DULL;
 };
 

@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDirIterator>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -215,6 +216,28 @@ private slots:
         QVERIFY(s->List8().isEmpty());
         s->LoesungsbildZeigen(); // the pool fills again
         QCOMPARE(s->List8().size(), 2);
+    }
+
+    void theSolutionPictureIsChosenAndDecodedAtSetUp()
+    {
+        // The completion draws as before; the set-up looks at that value
+        // ahead and decodes the picture it names. Once the board is set up the
+        // folder may stop answering: the praise still shows that picture.
+        Game g(kTwoPairs, 3);
+        g.fp.random.values = {0, 0, 0, 0, 0.99}; // the shuffle's four, then the completion's
+        g.board()->AufgabeLaden(QStringLiteral("AUFGABE.TXT"));
+        SolutionPicture *s = g.w->solution();
+        QVERIFY(s->preparedPicture().endsWith(QStringLiteral("Bild2.bmp")));
+        QVERIFY(s->preparedReady(5000));
+        QVERIFY(QDir(g.pf.file(QStringLiteral("DUPBILDER"))).removeRecursively());
+        const int drawn = g.fp.random.draws;
+        g.drag(4, 3);
+        g.drag(2, 1);
+        QCOMPARE(g.fp.random.draws, drawn + 1);
+        QCOMPARE(g.fp.dialogs.titles(), QStringList{QStringLiteral("Kontrolle")});
+        QVERIFY(s->shown());
+        QCOMPARE(s->loesungsbild()->accessibleName(), QStringLiteral("Bild2.bmp"));
+        QCOMPARE(s->List8(), (QStringList{QStringLiteral("Bild0.bmp"), QStringLiteral("Bild1.bmp")}));
     }
 
     void unreadableSolutionPictureStaysInThePool()

@@ -22,6 +22,7 @@ top-left corner of its client area, which lies below the menu bar.
 """
 import collections
 import ctypes
+import json
 import os
 import re
 import shutil
@@ -768,6 +769,18 @@ class InputBox(MessageBox):
 
 # ---------------------------------------------------------------- the program
 
+def kept_results(*roots):
+    """Every event kept below the results folders `roots`."""
+    kept = []
+    for root in roots:
+        for folder, _, names in os.walk(root):
+            for name in (n for n in names if n.endswith(".jsonl")):
+                with open(os.path.join(folder, name), encoding="utf-8") as f:
+                    kept += [json.loads(line) for line in f]
+    return kept
+
+
+
 class Duplikon:
     """The real program, started in a program folder under the current X display."""
 
@@ -1108,6 +1121,23 @@ class Duplikon:
         want = sorted(cell_name(h) for h in halves)
         wait_until(lambda: self.board_names() == want, timeout,
                    f"the board to hold {want} (it holds {self.board_names()})")
+
+    def load_task(self, task):
+        """Opens the task-choice panel with "Laden" and loads `task` with "L a d e n"."""
+        self.menu("Laden")
+        self.click(task, "list item")
+        self.click("L a d e n", "push button")
+        self.wait_title(f"Duplikon ({task})")
+
+    def solution_picture(self):
+        """The name of the picture shown over the whole board area (the
+        accessible name of a picture control that covers the board)."""
+        bx, by, bw, bh = self.board_rect_screen()
+        for n in self.main_node().find_all(role="frame"):
+            x, y, w, h = n.extents
+            if n.showing and abs(x - bx) <= 1 and abs(y - by) <= 1 and abs(w - bw) <= 1 and abs(h - bh) <= 1:
+                return n.name
+        return None
 
     def points(self):
         """The caption of the points button."""

@@ -14,7 +14,6 @@ file writes it), paired by the task file on disk.
 
 Touch is not played here: Xvfb has no touch device and xdotool sends no touch
 events; the touch drag is covered by the board's component test."""
-import json
 import os
 import re
 import shutil
@@ -115,13 +114,6 @@ def mean_difference(a, b):
 @unittest.skipUnless(os.path.isdir(e2e.DEMO), f"the demo folder {e2e.DEMO} is not there yet")
 class PlayTest(e2e.TestCase):
 
-    def load_task(self, app, task):
-        """Opens the task-choice panel with "Laden" and loads `task` with "L a d e n"."""
-        app.menu("Laden")
-        app.click(task, "list item")
-        app.click("L a d e n", "push button")
-        app.wait_title(f"Duplikon ({task})")
-
     def board_picture(self, name):
         """Screenshot of the screen: the board area cut out of it, and the
         colour of the window's background beside the board."""
@@ -131,23 +123,13 @@ class PlayTest(e2e.TestCase):
             shot = shot.convert("RGB")
             return shot.crop((bx, by, bx + bw, by + bh)), shot.getpixel((bx - 8, by - 8))
 
-    def solution_picture(self, app):
-        """The name of the picture shown over the whole board area (the
-        accessible name of a picture control that covers the board)."""
-        bx, by, bw, bh = app.board_rect_screen()
-        for n in app.main_node().find_all(role="frame"):
-            x, y, w, h = n.extents
-            if n.showing and abs(x - bx) <= 1 and abs(y - by) <= 1 and abs(w - bw) <= 1 and abs(h - bh) <= 1:
-                return n.name
-        return None
-
     def assert_solution_picture_shown(self, app, shot_name):
         """A picture of DUPBILDER is stretched over the whole board: no cell is
         left, the gaps between the cells are covered, and where the picture can
         be decoded here (not a metafile), the board area shows exactly it."""
         rewards = os.path.join(app.folder, "DUPBILDER")
         self.board_rect = app.board_rect_screen()
-        name = e2e.wait_until(lambda: self.solution_picture(app), 10,
+        name = e2e.wait_until(lambda: app.solution_picture(), 10,
                               "a picture over the whole board area")
         self.assertIn(name, os.listdir(rewards))
         self.assertEqual(app.board_cells(), {})
@@ -323,7 +305,7 @@ class PlayTest(e2e.TestCase):
                                 "HUND.TXT": "Hund\r\nHund.gif\r\nKuh\r\nMuh.wav\r\n"}, env=env)
         os.mkfifo(os.path.join(app.folder, "Muh.wav"))  # no program ever writes into it
         app.click("Abbruch", "push button")
-        self.load_task(app, "HUND.TXT")
+        app.load_task("HUND.TXT")
         app.wait_board(["Hund", "Hund.gif", "Kuh", "Muh.wav"])
         app.screenshot("play-taps-pipe")  # the pipe's cell: the loudspeaker crossed out
         cells = app.board_cells().values()
@@ -335,15 +317,9 @@ class PlayTest(e2e.TestCase):
         next(n for n in cells if e2e.shows_half(n, "Muh.wav")).press()
         app.message_box("Kontrolle").press("OK")
         def kept():
-            events = []
-            for folder, _, names in os.walk(os.path.join(app.folder, "Ergebnisse")):
-                for name in names:
-                    if name.endswith(".jsonl"):
-                        with open(os.path.join(folder, name), encoding="utf-8") as lines:
-                            events += [json.loads(line) for line in lines]
-            return events
+            return e2e.kept_results(os.path.join(app.folder, "Ergebnisse"))
         started = time.monotonic()
-        self.load_task(app, TASK)
+        app.load_task(TASK)
         path = os.path.join(app.folder, TASK)
         app.wait_board([h for pair in e2e.task_pairs(path) for h in pair])
         self.assertEqual(app.match_pairs(path, 2, taps=True), 12)
@@ -362,7 +338,7 @@ class PlayTest(e2e.TestCase):
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
         app.click("Abbruch", "push button")
-        self.load_task(app, TASK)
+        app.load_task(TASK)
         path = os.path.join(app.folder, TASK)
         pairs = e2e.task_pairs(path)
         halves = [h for pair in pairs for h in pair]

@@ -55,6 +55,7 @@ class ScriptedRandom : public Random {
 public:
     void seed(quint32 s) override { seeds.append(s); }
     double next() override { ++draws; return values.isEmpty() ? fallback : values.takeFirst(); }
+    double peek() const override { return values.isEmpty() ? fallback : values.first(); }
     QList<double> values;
     double fallback = 0.0;
     QList<quint32> seeds;
