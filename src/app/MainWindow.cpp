@@ -26,8 +26,9 @@
 
 #include "lesson/SettingsFile.h"
 #include "check/CheckWindow.h"
-#include "check/ResultsWindow.h"
-#include "app/ResultsRecorder.h"
+#include "app/ResultsFeed.h"
+#include "results/ResultsFolders.h"
+#include "results/ResultsWindow.h"
 #include "check/SolvedTaskLog.h"
 #include "editor/EditorWindow.h"
 #include "output/PageOutput.h"
@@ -322,7 +323,7 @@ void MainWindow::keepResults()
 {
     const bool on = m_extra->value(config::keepResults) && !m_extra->value(config::resultsOff);
     if (on && !m_recorder)
-        m_recorder = new ResultsRecorder(programFolder(), m_board->state(), m_lessonState, this);
+        m_recorder = new ResultsFeed(programFolder(), m_board->state(), m_lessonState, this);
     else if (!on && m_recorder)
         delete std::exchange(m_recorder, nullptr);
 }
@@ -332,8 +333,8 @@ void MainWindow::openResults()
     if (m_extra->value(config::resultsOff))
         return;
     if (!m_results) {
-        const QString folder = programFolder();
-        m_results = new ResultsWindow(m_platform, ResultsRecorder::roots(folder), ResultsRecorder::cacheFile(folder));
+        const ResultsFolders folders(programFolder());
+        m_results = new ResultsWindow(m_platform, folders.roots(), folders.cacheFile());
         m_results->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_results->show();

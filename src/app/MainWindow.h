@@ -121,7 +121,7 @@ private:
     QPushButton *m_command6 = nullptr;
     QPointer<QWidget> m_check;   // the CheckWindow, while it exists
     QPointer<QWidget> m_results; // the ResultsWindow, while it exists
-    QObject *m_recorder = nullptr; // the ResultsRecorder, while results are kept
+    QObject *m_recorder = nullptr; // the ResultsFeed, while results are kept
     QPointer<QWidget> m_editor;  // the EditorWindow, while it is loaded
     bool m_shownOnce = false;
     ActivationWatcher *m_activation = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "check/Results.h"
-#include "check/ResultsWindow.h"
+#include "results/ResultEvent.h"
+#include "results/ResultsFolders.h"
+#include "results/ResultsTables.h"
+#include "results/ResultsWindow.h"
 
 #include "FakePlatform.h"
 
@@ -9,7 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -44,11 +46,16 @@ void writeRun(const QString &root, const QString &child, const QString &task, co
     }
 }
 
-QStringList column(const QTableWidget *table, int c)
+QString cell(const QTableView *table, int r, int c)
+{
+    return table->model()->index(r, c).data().toString();
+}
+
+QStringList column(const QTableView *table, int c)
 {
     QStringList out;
-    for (int r = 0; r < table->rowCount(); ++r)
-        out << (table->item(r, c) ? table->item(r, c)->text() : QString());
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+        out << cell(table, r, c);
     return out;
 }
 
@@ -92,30 +99,30 @@ void ResultsWindowTest::periodsChildrenRunsPairsExportAndDeleting()
     QTemporaryDir dir;
     std::unique_ptr<ResultsWindow> window(open(dir));
     QVERIFY(window);
-    auto *children = window->findChild<QTableWidget *>(QStringLiteral("children"));
-    auto *runs = window->findChild<QTableWidget *>(QStringLiteral("runs"));
-    auto *pairs = window->findChild<QTableWidget *>(QStringLiteral("pairs"));
+    auto *children = window->findChild<QTableView *>(QStringLiteral("children"));
+    auto *runs = window->findChild<QTableView *>(QStringLiteral("runs"));
+    auto *pairs = window->findChild<QTableView *>(QStringLiteral("pairs"));
     auto *period = window->findChild<QComboBox *>(QStringLiteral("period"));
     QVERIFY(!window->findChild<QLabel *>(QStringLiteral("damagedNote"))->text().isEmpty()); // the cut file
 
     // "Alles" at first: three children apart ("Lea" is not "Léa"), a column a task.
     QCOMPARE(column(children, 0), (QStringList{QStringLiteral("Lea"), QStringLiteral("Léa"), QStringLiteral("Max")}));
-    QCOMPARE(children->columnCount(), 3);
+    QCOMPARE(children->model()->columnCount(), 3);
     QCOMPARE(column(children, 2).at(0), QStringLiteral("1 gelöst, 2 falsch"));
     // Hardest first: Haus/house had three wrong drops.
-    QCOMPARE(pairs->item(0, 1)->text(), QStringLiteral("Haus"));
-    QCOMPARE(pairs->item(0, 4)->text(), QStringLiteral("3"));
+    QCOMPARE(cell(pairs, 0, 1), QStringLiteral("Haus"));
+    QCOMPARE(cell(pairs, 0, 4), QStringLiteral("3"));
 
     // A child's row shows their runs.
     children->selectRow(2);
-    QVERIFY(runs->rowCount() == 1 && runs->item(0, 1)->text() == QStringLiteral("TIERE.DUP"));
-    QVERIFY(runs->item(0, 2)->text() == QStringLiteral("1:15") && runs->item(0, 3)->text() == QStringLiteral("1"));
+    QVERIFY(runs->model()->rowCount() == 1 && cell(runs, 0, 1) == QStringLiteral("TIERE.DUP"));
+    QVERIFY(cell(runs, 0, 2) == QStringLiteral("1:15") && cell(runs, 0, 3) == QStringLiteral("1"));
 
     // "Heute" and "Diese Woche" leave Max out, and his wrong drop with him.
     for (const QString &name : {QStringLiteral("Heute"), QStringLiteral("Diese Woche")}) {
         period->setCurrentText(name);
         QCOMPARE(column(children, 0), (QStringList{QStringLiteral("Lea"), QStringLiteral("Léa")}));
-        QCOMPARE(pairs->item(0, 4)->text(), QStringLiteral("2"));
+        QCOMPARE(cell(pairs, 0, 4), QStringLiteral("2"));
     }
 
     // The export writes the period shown, the pairs beside it, with one question.
@@ -148,7 +155,7 @@ void ResultsWindowTest::periodsChildrenRunsPairsExportAndDeleting()
     m_fake.dialogs.yesNoAnswers = {true};
     window->deleteAll();
     QVERIFY(read.wait(5000));
-    QCOMPARE(children->rowCount(), 0); // every file below both roots is read
+    QCOMPARE(children->model()->rowCount(), 0); // every file below both roots is read
 }
 
 QTEST_MAIN(ResultsWindowTest)
