@@ -71,7 +71,7 @@ void writeFileResults(QDataStream &out, const FileResults &f, StringTable &table
         out << qint64(c.day.toJulianDay()) << table.index(c.child);
 }
 
-bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings)
+bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings, LocalTimes &times)
 {
     qint32 damagedLines = 0, runs = 0, drops = 0;
     in >> f.size >> f.modified >> f.damaged >> damagedLines >> runs;
@@ -92,7 +92,7 @@ bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings
         in >> ms >> child >> task >> seconds >> wrong >> matches >> way >> r.mandatory;
         if (way < 0 || way > qint8(PlayWay::Tap) || !text(child, r.child) || !text(task, r.task))
             return false;
-        r.time = QDateTime::fromMSecsSinceEpoch(ms);
+        r.time = times.local(ms);
         r.seconds = seconds;
         r.wrongDrops = wrong;
         r.matches = matches;
@@ -132,7 +132,16 @@ bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings
 
 } // namespace
 
-QHash<QString, FileResults> readCache(const QString &cacheFile)
+QDateTime LocalTimes::local(qint64 msSinceEpoch)
+{
+    const qint64 hour = msSinceEpoch / 3600000;
+    auto it = m_offsets.constFind(hour);
+    if (it == m_offsets.cend())
+        it = m_offsets.insert(hour, QDateTime::fromMSecsSinceEpoch(msSinceEpoch).offsetFromUtc());
+    return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::OffsetFromUTC, *it);
+}
+
+QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times)
 {
     QHash<QString, FileResults> cache;
     QByteArray bytes;
@@ -160,7 +169,7 @@ QHash<QString, FileResults> readCache(const QString &cacheFile)
     for (qint32 i = 0; i < count; ++i) {
         QString path;
         FileResults f;
-        if (!readText(in, path) || !readFileResults(in, f, strings))
+        if (!readText(in, path) || !readFileResults(in, f, strings, times))
             return {}; // a damaged cache is read again from the files
         cache.insert(path, std::move(f));
     }

@@ -52,23 +52,6 @@ QVector<ResultDropCount> dropList(const QHash<DropKey, int> &counts)
     return drops;
 }
 
-// The local day of a time, with the offset looked up once an hour of UTC.
-class LocalDays {
-public:
-    qint64 day(const QDateTime &time)
-    {
-        const qint64 ms = time.toMSecsSinceEpoch();
-        const qint64 hour = ms / 3600000;
-        auto it = m_offsets.constFind(hour);
-        if (it == m_offsets.cend())
-            it = m_offsets.insert(hour, time.toLocalTime().offsetFromUtc());
-        return QDateTime::fromMSecsSinceEpoch(ms + qint64(*it) * 1000, Qt::UTC).date().toJulianDay();
-    }
-
-private:
-    QHash<qint64, int> m_offsets;
-};
-
 // The halves in one order, so a pair dropped either way is one pair.
 DropKey dropKey(qint64 day, const QString &task, QString a, QString b, bool matched)
 {
@@ -77,7 +60,7 @@ DropKey dropKey(qint64 day, const QString &task, QString a, QString b, bool matc
     return DropKey{day, task, std::move(a), std::move(b), matched};
 }
 
-FileResults parseFile(const QByteArray &bytes, LocalDays &days)
+FileResults parseFile(const QByteArray &bytes, LocalTimes &days)
 {
     FileResults f;
     QHash<DropKey, int> drops;
@@ -103,7 +86,7 @@ FileResults parseFile(const QByteArray &bytes, LocalDays &days)
         const qint64 day = days.day(event->time);
         childDays.insert({day, event->user});
         if (event->kind == ResultEvent::Solved) {
-            f.runs.append({event->time.toLocalTime(), event->user, event->task, event->seconds, event->wrongDrops,
+            f.runs.append({days.local(event->time.toMSecsSinceEpoch()), event->user, event->task, event->seconds, event->wrongDrops,
                            matches, event->way, event->mandatory});
             matches = 0;
         } else if (event->kind == ResultEvent::Drop) {
@@ -172,10 +155,10 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
 {
     const ResultFileList listed = ResultsFolders::list(roots);
     const QVector<ResultFile> &files = listed.files;
-    QHash<QString, FileResults> cache = readCache(cacheFile);
+    LocalTimes days;
+    QHash<QString, FileResults> cache = readCache(cacheFile, days);
     QHash<QString, FileResults> now;
     now.reserve(files.size());
-    LocalDays days;
     bool changed = cache.size() != files.size();
     ResultsData data;
     data.files = int(files.size());
