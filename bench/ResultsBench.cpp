@@ -5,7 +5,10 @@
 // the calling thread while every write takes 500 ms. Prints the median and
 // the best of the repetitions.
 //   build/bench/ResultsBench [repetitions]
-#include "check/Results.h"
+#include "results/ResultEvent.h"
+#include "results/ResultsFolders.h"
+#include "results/ResultsStatistics.h"
+#include "results/ResultsWriter.h"
 
 #include "BenchSupport.h"
 
@@ -98,7 +101,7 @@ int main(int argc, char **argv)
 
     // A file system that takes 500 ms for every write.
     QTemporaryDir program;
-    ResultsWriter writer(program.path(), program.filePath(QStringLiteral("fallback")), QStringLiteral("pc"));
+    ResultsWriter writer(ResultsFolders(program.path()), QStringLiteral("pc"));
     writer.setWriteHook([] { std::this_thread::sleep_for(std::chrono::milliseconds(500)); });
     std::vector<double> record;
     ResultEvent e;

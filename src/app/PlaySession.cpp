@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PlaySession.h"
 
-#include "app/ResultsRecorder.h"
+#include "app/ResultsFeed.h"
 #include "board/Board.h"
 #include "board/BoardState.h"
 #include "board/BoardVoice.h"
@@ -55,7 +55,7 @@ void PlaySession::play(const Task &task)
 void PlaySession::keepResults(bool on, const QString &programFolder)
 {
     if (on && !m_recorder)
-        m_recorder = new ResultsRecorder(programFolder, m_board->state(), m_lessonState, this);
+        m_recorder = new ResultsFeed(programFolder, m_board->state(), m_lessonState, this);
     else if (!on && m_recorder)
         delete std::exchange(m_recorder, nullptr);
 }

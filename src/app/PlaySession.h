@@ -10,7 +10,7 @@ namespace duplikon {
 class Board;
 class LessonRules;
 class LessonState;
-class ResultsRecorder;
+class ResultsFeed;
 class SolutionPicture;
 class SolvedTaskLog;
 struct Task;
@@ -49,7 +49,7 @@ private:
     LessonRules *m_lesson;
     SolutionPicture *m_solution;
     SolvedTaskLog *m_log;
-    ResultsRecorder *m_recorder = nullptr; // while results are kept
+    ResultsFeed *m_recorder = nullptr; // while results are kept
 };
 
 } // namespace duplikon

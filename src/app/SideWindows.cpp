@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SideWindows.h"
 
-#include "app/ResultsRecorder.h"
 #include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "check/CheckWindow.h"
-#include "check/ResultsWindow.h"
 #include "check/SolvedTaskLog.h"
 #include "editor/EditorWindow.h"
 #include "lesson/LessonState.h"
 #include "platform/ClassroomConfig.h"
+#include "results/ResultsFolders.h"
+#include "results/ResultsWindow.h"
 
 namespace duplikon {
 
@@ -59,8 +59,8 @@ void SideWindows::openResults()
     if (m_extra->value(config::resultsOff))
         return;
     if (!m_results) {
-        const QString folder = programFolder();
-        m_results = new ResultsWindow(m_platform, ResultsRecorder::roots(folder), ResultsRecorder::cacheFile(folder));
+        const ResultsFolders folders(programFolder());
+        m_results = new ResultsWindow(m_platform, folders.roots(), folders.cacheFile());
         m_results->setAttribute(Qt::WA_DeleteOnClose);
     }
     bringUp(m_results);

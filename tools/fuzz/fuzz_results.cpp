@@ -3,7 +3,9 @@
 // what the rest is: a results file read from disk (each line also parsed on
 // its own, and what parses written and parsed again), or the reader's cache.
 #include "FuzzEntry.h"
-#include "check/Results.h"
+#include "results/ResultEvent.h"
+#include "results/ResultsStatistics.h"
+#include "results/ResultsTables.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results kept for the teacher: lines written and read back whatever the
 // names hold, damaged files, the cache, the tables and many writers at once.
-#include "check/Results.h"
+#include "results/ResultEvent.h"
+#include "results/ResultsFolders.h"
+#include "results/ResultsStatistics.h"
+#include "results/ResultsTables.h"
+#include "results/ResultsWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,7 +57,7 @@ void write(const QString &path, const QByteArray &bytes)
 void writeRuns(const QString &folder, int process)
 {
     for (int run = 0; run < 200; ++run) {
-        ResultsWriter writer(folder, folder + QStringLiteral("/fallback"), QStringLiteral("pc%1").arg(process));
+        ResultsWriter writer(ResultsFolders(folder), QStringLiteral("pc%1").arg(process));
         const QString user = kOddNames.at(run % kOddNames.size());
         ResultEvent drop = makeEvent(ResultEvent::Drop, user);
         drop.half1 = QStringLiteral("a;\"1\"");
@@ -115,8 +119,8 @@ private slots:
         QVERIFY(childFolderName(QStringLiteral("Lea")) != childFolderName(QStringLiteral("Léa")));
         QVERIFY(childFolderName(QStringLiteral("Jö.rg")).startsWith(QStringLiteral("Joerg-")));
         QVERIFY(childFolderName(QStringLiteral("🦊")).startsWith(QStringLiteral("Kind-")));
-        QVERIFY(resultsFallbackFolder(QStringLiteral("/srv/3a")).endsWith(QStringLiteral("/duplikon/Ergebnisse/srv3a-")
-                                                                          + childFolderName(QStringLiteral("/srv/3a")).right(8)));
+        QVERIFY(ResultsFolders(QStringLiteral("/srv/3a")).fallbackRoot().endsWith(
+            QStringLiteral("/duplikon/Ergebnisse/srv3a-") + childFolderName(QStringLiteral("/srv/3a")).right(8)));
         for (const QString &name : kOddNames) {
             const QString folder = childFolderName(name);
             QCOMPARE(folder, childFolderName(name));
@@ -146,6 +150,41 @@ private slots:
         QCOMPARE(data.damagedFiles, 1);
         QCOMPARE(lastDone, 3);
         QCOMPARE(lastTotal, 3);
+    }
+
+    void appendingEndsACutLineFirst()
+    {
+        QTemporaryDir dir;
+        const QByteArray good = resultLine(makeEvent(ResultEvent::Solved, QStringLiteral("Ina")));
+        write(dir.filePath(QStringLiteral("E/Ina/a.jsonl")), good + good.left(20));
+        QVERIFY(ResultsFolders::append(dir.filePath(QStringLiteral("E")), QStringLiteral("Ina/a.jsonl"), good));
+        const ResultsData data = readResults({dir.filePath(QStringLiteral("E"))}, QString());
+        QCOMPARE(data.runs.size(), 2);
+        QCOMPARE(data.damagedLines, 1);
+    }
+
+    void fallbackBelongsToItsProgramFolder()
+    {
+        QTemporaryDir dir;
+        const ResultsFolders a(dir.filePath(QStringLiteral("a/Duplikon"))), b(dir.filePath(QStringLiteral("b/Duplikon")));
+        QVERIFY(a.fallbackRoot() != b.fallbackRoot() && a.cacheFile() != b.cacheFile());
+        QVERIFY(a.fallbackRoot().contains(QStringLiteral("aDuplikon")));
+        write(a.programFolder(), "a file where the folder should be");
+        {
+            ResultsWriter writer(a, QStringLiteral("pc"));
+            writer.record(makeEvent(ResultEvent::Drop, QStringLiteral("Lea")));
+        }
+        QVERIFY(QFile::remove(a.programFolder()));
+        // A fallback that names another program folder stays where it is.
+        const QString origin = a.fallbackRoot() + QStringLiteral("/Programmordner.txt");
+        QCOMPARE(read(origin), a.programFolder().toUtf8() + '\n');
+        write(origin, b.programFolder().toUtf8());
+        QCOMPARE(a.moveFallback(), 0);
+        QCOMPARE(readResults({a.fallbackRoot()}, QString()).files, 1);
+        write(origin, a.programFolder().toUtf8());
+        QCOMPARE(a.moveFallback(), 0);
+        QCOMPARE(readResults(a.roots(), QString()).files, 1);
+        QCOMPARE(readResults({a.programRoot()}, QString()).files, 1);
     }
 
     void cacheReadsOnlyWhatChanged()
@@ -179,9 +218,9 @@ private slots:
     {
         ResultsData data;
         const QDateTime time(QDate(2026, 3, 4), QTime(9, 5, 7));
-        data.runs = {{time, QStringLiteral("=SUM(A1)"), QStringLiteral("a;b.TXT"), 12, 3, PlayWay::Keys, true},
-                     {time, QStringLiteral("Sag \"hi\"\nda"), QStringLiteral("@x"), 0, 0, PlayWay::Tap, false},
-                     {time, QStringLiteral("Ünal 🦊"), QStringLiteral("-2+3"), 5, 0, PlayWay::Mouse, false}};
+        data.runs = {{time, QStringLiteral("=SUM(A1)"), QStringLiteral("a;b.TXT"), 12, 3, 0, PlayWay::Keys, true},
+                     {time, QStringLiteral("Sag \"hi\"\nda"), QStringLiteral("@x"), 0, 0, 0, PlayWay::Tap, false},
+                     {time, QStringLiteral("Ünal 🦊"), QStringLiteral("-2+3"), 5, 0, 0, PlayWay::Mouse, false}};
         data.pairs = {{QStringLiteral("T"), QStringLiteral("+1"), QStringLiteral(" ok"), 2, 1}};
         const QByteArray runs = runsCsv(data);
         QVERIFY(runs.startsWith("\xEF\xBB\xBF" "Datum;Uhrzeit;Kind;Aufgabe;Sekunden;Fehlversuche;Spielweise;Pflicht\r\n"));
@@ -213,8 +252,22 @@ private slots:
             lines += resultLine(solved);
         }
         write(root + QStringLiteral("/Ina/a.jsonl"), lines);
+        // A task line names every pair of its task, so pairs nobody matched are
+        // known; "Maus" dropped on "Wau" counts for both their pairs.
+        ResultEvent task = makeEvent(ResultEvent::TaskSet, QStringLiteral("Ina"), QStringLiteral("B.TXT"));
+        task.time.setDate(today);
+        task.pairs = {{QStringLiteral("Hund"), QStringLiteral("Wau")}, {QStringLiteral("Maus"), QStringLiteral("Piep")}};
+        ResultEvent wrong = task;
+        wrong.kind = ResultEvent::Drop;
+        wrong.half1 = QStringLiteral("Maus");
+        wrong.half2 = QStringLiteral("Wau");
+        QCOMPARE(parseResultLine(resultLine(task))->pairs, task.pairs);
+        write(root + QStringLiteral("/Ina/b.jsonl"), resultLine(task) + resultLine(wrong) + resultLine(wrong));
         const ResultsData all = readResults({root}, QString());
-        QCOMPARE(all.pairs.size(), 2);
+        QCOMPARE(all.pairs.size(), 4);
+        for (const int i : {2, 3})
+            QVERIFY(all.pairs.at(i).task == QStringLiteral("B.TXT") && all.pairs.at(i).wrong == 2 && !all.pairs.at(i).matched);
+        QCOMPARE(all.pairs.at(3).half2, QStringLiteral("Piep"));
         // A wrong drop counts against the pair of each of its halves.
         QCOMPARE(all.pairs.at(0).half1, QStringLiteral("Katze"));
         QCOMPARE(all.pairs.at(0).wrong, 9);
@@ -230,10 +283,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString program = dir.filePath(QStringLiteral("prog"));
-        const QString fallback = dir.filePath(QStringLiteral("fallback"));
+        const ResultsFolders folders(program);
+        const QString fallback = folders.fallbackRoot();
         write(program, "a file where the folder should be: nothing can be written there");
         {
-            ResultsWriter writer(program, fallback, QStringLiteral("pc:1/x"));
+            ResultsWriter writer(folders, QStringLiteral("pc:1/x"));
             writer.record(makeEvent(ResultEvent::TaskSet, QStringLiteral("Benutzer")));
             writer.record(makeEvent(ResultEvent::Drop, QStringLiteral("Lea")));
             writer.record(makeEvent(ResultEvent::Solved, QStringLiteral("Lea")));
@@ -248,30 +302,33 @@ private slots:
         QCOMPARE(leaFile.count('\n'), 3);
         QCOMPARE(parseResultLine(leaFile.left(leaFile.indexOf('\n')))->kind, ResultEvent::TaskSet);
 
+        // A set-up nobody played on leaves no file.
+        QVERIFY(!QFileInfo::exists(fallback + QLatin1Char('/') + childFolderName(QStringLiteral("Benutzer"))));
+
         QVERIFY(QFile::remove(program));
-        QCOMPARE(ResultsWriter::moveFallback(program, fallback), 0);
-        const QString root = program + QStringLiteral("/Ergebnisse");
-        QCOMPARE(readResults({root, fallback}, QString()).files, 2);
+        QCOMPARE(folders.moveFallback(), 0);
+        const QString root = folders.programRoot();
+        QCOMPARE(readResults({root, fallback}, QString()).files, 1);
         QCOMPARE(readResults({fallback}, QString()).files, 0);
 
         // A server that hangs: finish() does not wait for it, and what still
         // waits goes to the fallback; the line being written lands when it answers.
         std::atomic<bool> answers{false};
-        ResultsWriter slow(program, fallback, QStringLiteral("pc"));
+        ResultsWriter slow(folders, QStringLiteral("pc"));
         slow.setWriteHook([&answers] {
             while (!answers)
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
         });
-        for (int i = 0; i < 3; ++i)
-            slow.record(makeEvent(ResultEvent::Solved, QStringLiteral("Lea")));
+        for (const char *child : {"Lea", "Lea", "Max"})
+            slow.record(makeEvent(ResultEvent::Solved, QString::fromLatin1(child)));
         QVERIFY(!slow.finish(50));
         QCOMPARE(readResults({fallback}, QString()).runs.size(), 2);
         answers = true;
         QTRY_COMPARE(readResults({root, fallback}, QString()).runs.size(), 4);
 
-        QCOMPARE(deleteResults({root, fallback}, QStringLiteral("Lea")), 0);
+        QCOMPARE(ResultsFolders::remove({root, fallback}, QStringLiteral("Lea")).failed, 0);
         QCOMPARE(readResults({root, fallback}, QString()).files, 1);
-        QCOMPARE(deleteResults({root, fallback}, std::nullopt), 0);
+        QCOMPARE(ResultsFolders::remove({root, fallback}, std::nullopt).failed, 0);
         QCOMPARE(readResults({root, fallback}, QString()).files, 0);
         QVERIFY(QFileInfo(root).isDir());
     }
@@ -303,12 +360,16 @@ private slots:
         QCOMPARE(data.pairs.size(), 1);
         QCOMPARE(data.pairs.at(0).matched, 1600);
         QCOMPARE(data.pairs.at(0).wrong, 1600);
-        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("fallback"))));
+        QVERIFY(!QFileInfo::exists(ResultsFolders(dir.path()).fallbackRoot()));
     }
 };
 
 int main(int argc, char **argv)
 {
+    // The fallback folders and caches of the test, not the user's.
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toLocal8Bit());
     QCoreApplication app(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], "--write-runs") == 0) {
         writeRuns(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());

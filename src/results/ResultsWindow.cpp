@@ -1,25 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "check/ResultsWindow.h"
+#include "results/ResultsWindow.h"
+
+#include "results/ResultsFolders.h"
+#include "results/ResultsModels.h"
+#include "results/ResultsTables.h"
 
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/TextFiles.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMap>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QThread>
+#include <QTableView>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <memory>
+#include <atomic>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace duplikon {
@@ -27,41 +31,40 @@ namespace duplikon {
 namespace {
 const QString kTitle = QStringLiteral("Ergebnisse");
 
-QTableWidget *table(QWidget *parent, const char *name, const QStringList &headers)
+// A table that fits its columns to their contents, the last one stretched.
+QTableView *table(QWidget *parent, const char *name, QAbstractItemModel *model)
 {
-    auto *t = new QTableWidget(0, int(headers.size()), parent);
+    auto *t = new QTableView(parent);
     t->setObjectName(QLatin1String(name));
-    t->setHorizontalHeaderLabels(headers);
+    t->setModel(model);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->verticalHeader()->hide();
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setStretchLastSection(true);
     return t;
 }
 
-void setCell(QTableWidget *t, int row, int column, const QString &text)
-{
-    t->setItem(row, column, new QTableWidgetItem(text));
-}
+std::mutex readHookMutex;
+std::function<void()> readHook;
 
-QStringList sortedNames(QStringList names)
-{
-    names.removeDuplicates();
-    std::sort(names.begin(), names.end(),
-              [](const QString &a, const QString &b) { return QString::localeAwareCompare(a, b) < 0; });
-    return names;
-}
-
-// "Tabelle.csv" → "Tabelle-Paare.csv"; a name without ending gets it at the end.
+// "Klasse 3a.csv" → "Klasse 3a-Paare.csv".
 QString pairsPath(const QString &path)
 {
     const QFileInfo info(path);
     const QString name = info.fileName();
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString paired = dot > 0 ? name.left(dot) + QStringLiteral("-Paare") + name.mid(dot) : name + QStringLiteral("-Paare");
-    return info.dir().filePath(paired);
+    const QString base = name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? name.chopped(4) : name;
+    return info.dir().filePath(base + QStringLiteral("-Paare.csv"));
 }
 } // namespace
+
+// What a read shares with its thread: the stop flag, and the window while it
+// is open (looked at on the user-interface thread only).
+struct ResultsWindow::Read {
+    std::atomic<bool> stop{false};
+    QPointer<ResultsWindow> window;
+};
 
 ResultsWindow::ResultsWindow(Platform platform, QStringList roots, QString cacheFile, QWidget *parent)
     : QMainWindow(parent, Qt::Window), m_platform(platform), m_roots(std::move(roots)),
@@ -94,16 +97,26 @@ ResultsWindow::ResultsWindow(Platform platform, QStringList roots, QString cache
     tabs->setObjectName(QStringLiteral("resultTabs"));
     auto *childrenPage = new QWidget(tabs);
     auto *childRows = new QVBoxLayout(childrenPage);
-    m_children = table(childrenPage, "children", {QStringLiteral("Kind")});
-    m_runs = table(childrenPage, "runs",
-                   {QStringLiteral("Datum"), QStringLiteral("Aufgabe"), QStringLiteral("Dauer"), QStringLiteral("Falsch")});
+    m_childrenModel = new ChildrenModel(this);
+    m_runsModel = new RunsModel(this);
+    m_pairsModel = new PairsModel(this);
+    m_children = table(childrenPage, "children", m_childrenModel);
+    m_runs = table(childrenPage, "runs", m_runsModel);
     childRows->addWidget(m_children, 3);
     childRows->addWidget(m_runs, 2);
     tabs->addTab(childrenPage, QStringLiteral("&Kinder"));
-    m_pairs = table(tabs, "pairs",
-                    {QStringLiteral("Aufgabe"), QStringLiteral("Hälfte"), QStringLiteral("Hälfte"),
-                     QStringLiteral("Richtig"), QStringLiteral("Falsch")});
-    tabs->addTab(m_pairs, QStringLiteral("&Paare"));
+    auto *pairsPage = new QWidget(tabs);
+    auto *pairRows = new QVBoxLayout(pairsPage);
+    m_pairs = table(pairsPage, "pairs", m_pairsModel);
+    pairRows->addWidget(m_pairs);
+    auto *help = new QLabel(QStringLiteral("Ein falsches Ablegen zählt beim Paar der gezogenen Hälfte und beim Paar der "
+                                           "Hälfte, auf die sie gelegt wurde. Je kräftiger die Farbe, desto größer der "
+                                           "Anteil falscher Züge."),
+                            pairsPage);
+    help->setObjectName(QStringLiteral("pairsHelp"));
+    help->setWordWrap(true);
+    pairRows->addWidget(help);
+    tabs->addTab(pairsPage, QStringLiteral("&Paare"));
     rows->addWidget(tabs);
 
     auto *bottom = new QHBoxLayout;
@@ -123,7 +136,7 @@ ResultsWindow::ResultsWindow(Platform platform, QStringList roots, QString cache
     resize(760, 560);
 
     connect(m_period, &QComboBox::currentIndexChanged, this, &ResultsWindow::showPeriod);
-    connect(m_children, &QTableWidget::itemSelectionChanged, this, &ResultsWindow::showRuns);
+    connect(m_children->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ResultsWindow::showRuns);
     connect(save, &QPushButton::clicked, this, &ResultsWindow::saveTable);
     connect(m_deleteChild, &QPushButton::clicked, this, &ResultsWindow::deleteChild);
     connect(deleteAllButton, &QPushButton::clicked, this, &ResultsWindow::deleteAll);
@@ -133,10 +146,14 @@ ResultsWindow::ResultsWindow(Platform platform, QStringList roots, QString cache
 
 ResultsWindow::~ResultsWindow()
 {
-    if (m_reader) {
-        m_reader->wait();
-        delete m_reader.data();
-    }
+    if (m_read)
+        m_read->stop = true; // the thread ends on its own
+}
+
+void ResultsWindow::setReadHook(std::function<void()> hook)
+{
+    std::lock_guard<std::mutex> lock(readHookMutex);
+    readHook = std::move(hook);
 }
 
 void ResultsWindow::setToday(const QDate &today)
@@ -147,32 +164,47 @@ void ResultsWindow::setToday(const QDate &today)
 
 void ResultsWindow::reload()
 {
-    if (m_reader) { // one read at a time; the next follows it
+    if (m_reading) { // one read at a time; the next follows it
         m_readAgain = true;
         return;
     }
+    m_reading = true;
     statusBar()->showMessage(QStringLiteral("Die Ergebnisse werden gelesen ..."));
-    auto result = std::make_shared<ResultsData>();
-    QPointer<ResultsWindow> self(this);
-    const QStringList roots = m_roots;
-    const QString cache = m_cacheFile;
-    m_reader = QThread::create([result, roots, cache, self] {
-        *result = readResults(roots, cache, [self](int done, int total) {
-            QMetaObject::invokeMethod(self, [self, done, total] {
-                if (self)
-                    self->statusBar()->showMessage(
-                        QStringLiteral("Die Ergebnisse werden gelesen: %1 von %2 Dateien").arg(done).arg(total));
-            }, Qt::QueuedConnection);
-        });
-    });
-    connect(m_reader, &QThread::finished, this, [this, result] {
-        m_reader->deleteLater();
-        m_reader = nullptr;
-        readFinished(*result);
-        if (std::exchange(m_readAgain, false))
-            reload();
-    });
-    m_reader->start();
+    m_read = std::make_shared<Read>();
+    m_read->window = this;
+    std::function<void()> hook;
+    {
+        std::lock_guard<std::mutex> lock(readHookMutex);
+        hook = readHook;
+    }
+    // Answers come back through the application object, which outlives any
+    // window, and find the window only while it is open.
+    std::thread([read = m_read, roots = m_roots, cache = m_cacheFile, hook] {
+        if (hook)
+            hook();
+        const ResultsData result = readResults(
+            roots, cache,
+            [read](int done, int total) {
+                QMetaObject::invokeMethod(qApp, [read, done, total] {
+                    if (read->window)
+                        read->window->statusBar()->showMessage(
+                            QStringLiteral("Die Ergebnisse werden gelesen: %1 von %2 Dateien").arg(done).arg(total));
+                }, Qt::QueuedConnection);
+            },
+            &read->stop);
+        if (read->stop)
+            return;
+        QMetaObject::invokeMethod(qApp, [read, result] {
+            if (!read->window)
+                return;
+            ResultsWindow *window = read->window;
+            window->m_read.reset();
+            window->m_reading = false;
+            window->readFinished(result);
+            if (std::exchange(window->m_readAgain, false))
+                window->reload();
+        }, Qt::QueuedConnection);
+    }).detach();
 }
 
 void ResultsWindow::readFinished(const ResultsData &read)
@@ -191,52 +223,20 @@ void ResultsWindow::readFinished(const ResultsData &read)
 
 void ResultsWindow::showPeriod()
 {
-    m_shown = inPeriod(m_all, Period(m_period->currentData().toInt()), m_today);
-    showChildren();
-    showPairs();
-}
-
-void ResultsWindow::showChildren()
-{
     const QString chosen = chosenChild();
-    QStringList children, tasks;
-    for (const ResultRun &run : m_shown.runs) {
-        children << run.child;
-        tasks << run.task;
-    }
-    children = sortedNames(children);
-    tasks = sortedNames(tasks);
-    // Solved count and wrong drops, by child and task.
-    QMap<std::pair<QString, QString>, std::pair<int, int>> cells;
-    for (const ResultRun &run : m_shown.runs) {
-        auto &cell = cells[{run.child, run.task}];
-        ++cell.first;
-        cell.second += run.wrongDrops;
-    }
-    const QSignalBlocker block(m_children);
-    m_children->clear();
-    m_children->setColumnCount(int(tasks.size()) + 1);
-    m_children->setHorizontalHeaderLabels(QStringList{QStringLiteral("Kind")} + tasks);
-    m_children->setRowCount(int(children.size()));
-    for (int row = 0; row < children.size(); ++row) {
-        setCell(m_children, row, 0, children[row]);
-        for (int column = 0; column < tasks.size(); ++column) {
-            const auto cell = cells.value({children[row], tasks[column]});
-            if (cell.first)
-                setCell(m_children, row, column + 1,
-                        QStringLiteral("%1 gelöst, %2 falsch").arg(cell.first).arg(cell.second));
-        }
-        if (children[row] == chosen)
-            m_children->selectRow(row);
-    }
-    m_children->resizeColumnsToContents();
+    m_shown = inPeriod(m_all, Period(m_period->currentData().toInt()), m_today);
+    m_childrenModel->show(m_shown);
+    const int row = m_childrenModel->rowOf(chosen);
+    if (row >= 0)
+        m_children->selectRow(row);
+    m_pairsModel->show(m_shown);
     showRuns();
 }
 
 QString ResultsWindow::chosenChild() const
 {
-    const QList<QTableWidgetItem *> chosen = m_children->selectedItems();
-    return chosen.isEmpty() ? QString() : m_children->item(chosen.first()->row(), 0)->text();
+    const QModelIndexList chosen = m_children->selectionModel()->selectedRows();
+    return chosen.isEmpty() ? QString() : m_childrenModel->child(chosen.first().row());
 }
 
 void ResultsWindow::showRuns()
@@ -245,32 +245,7 @@ void ResultsWindow::showRuns()
     m_deleteChild->setEnabled(!child.isEmpty());
     m_deleteChild->setText(QStringLiteral("Ergebnisse &von %1 löschen ...")
                                .arg(child.isEmpty() ? QStringLiteral("…") : QString(child).replace(QLatin1Char('&'), QStringLiteral("&&"))));
-    m_runs->setRowCount(0);
-    for (const ResultRun &run : m_shown.runs) {
-        if (child.isEmpty() || run.child != child)
-            continue;
-        const int row = m_runs->rowCount();
-        m_runs->insertRow(row);
-        setCell(m_runs, row, 0, run.time.toString(QStringLiteral("dd.MM.yyyy hh:mm")));
-        setCell(m_runs, row, 1, run.task);
-        setCell(m_runs, row, 2, QStringLiteral("%1:%2").arg(run.seconds / 60).arg(run.seconds % 60, 2, 10, QLatin1Char('0')));
-        setCell(m_runs, row, 3, QString::number(run.wrongDrops));
-    }
-    m_runs->resizeColumnsToContents();
-}
-
-void ResultsWindow::showPairs()
-{
-    m_pairs->setRowCount(int(m_shown.pairs.size()));
-    for (int row = 0; row < m_shown.pairs.size(); ++row) {
-        const ResultPair &pair = m_shown.pairs[row];
-        setCell(m_pairs, row, 0, pair.task);
-        setCell(m_pairs, row, 1, pair.half1);
-        setCell(m_pairs, row, 2, pair.half2);
-        setCell(m_pairs, row, 3, QString::number(pair.matched));
-        setCell(m_pairs, row, 4, QString::number(pair.wrong));
-    }
-    m_pairs->resizeColumnsToContents();
+    m_runsModel->show(m_shown, child);
 }
 
 void ResultsWindow::saveTable()
@@ -293,18 +268,27 @@ void ResultsWindow::deleteChild()
     if (child.isEmpty()
         || !m_platform.dialogs->askYesNo(kTitle, QStringLiteral("Sollen alle Ergebnisse von %1 gelöscht werden?").arg(child)))
         return;
-    afterDeleting(deleteResults(m_roots, child));
+    const ResultsDeleted deleted = ResultsFolders::remove(m_roots, child);
+    afterDeleting(deleted.failed, deleted.skipped);
 }
 
 void ResultsWindow::deleteAll()
 {
     if (!m_platform.dialogs->askYesNo(kTitle, QStringLiteral("Sollen alle Ergebnisse aller Kinder gelöscht werden?")))
         return;
-    afterDeleting(deleteResults(m_roots, std::nullopt));
+    const ResultsDeleted deleted = ResultsFolders::remove(m_roots, std::nullopt);
+    afterDeleting(deleted.failed, deleted.skipped);
 }
 
-void ResultsWindow::afterDeleting(int notDeleted)
+void ResultsWindow::afterDeleting(int notDeleted, const QStringList &skipped)
 {
+    if (!skipped.isEmpty()) {
+        m_platform.dialogs->message(kTitle,
+                                    QStringLiteral("Diese Einträge sind Verknüpfungen oder keine gewöhnlichen Dateien. "
+                                                   "Sie wurden übersprungen, nichts dahinter wurde gelöscht:\r%1\r")
+                                        .arg(skipped.join(QLatin1Char('\r'))),
+                                    MsgIcon::Exclamation);
+    }
     if (notDeleted > 0) {
         m_platform.dialogs->message(kTitle,
                                     QStringLiteral("%1 Dateien konnten nicht gelöscht werden (sie gehören einer anderen Anmeldung).\r")

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One event, one line: written as a JSON object, read back by a reader of
-// flat objects (strings, numbers, true and false) that is fast enough for a
-// school year of lines and refuses everything else.
-#include "Results.h"
+// flat objects (strings, numbers, true and false, and one list of strings)
+// that is fast enough for a school year of lines and refuses everything else.
+#include "results/ResultEvent.h"
 
 #include <QHash>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 
 namespace duplikon {
 
@@ -14,6 +16,7 @@ namespace {
 
 constexpr int kMaxSeconds = 100 * 24 * 3600;
 constexpr int kMaxWrongDrops = 1000000;
+constexpr int kMaxListedHalves = 2 * 64; // a task has at most 20 used lines
 
 QString kindName(ResultEvent::Kind kind)
 {
@@ -35,12 +38,13 @@ QString wayName(PlayWay way)
     return {};
 }
 
-// A value of a flat object: a string, a number or true/false.
+// A value of a flat object: a string, a number, true/false or a list of strings.
 struct FlatValue {
-    enum Type { String, Number, Bool } type = String;
+    enum Type { String, Number, Bool, Strings } type = String;
     QString text;
     double number = 0;
     bool flag = false;
+    QStringList strings;
 };
 
 class FlatReader {
@@ -111,6 +115,24 @@ private:
         if (*m_p == '"') {
             v.type = FlatValue::String;
             return string(nullptr, &v.text);
+        }
+        if (take('[')) {
+            v.type = FlatValue::Strings;
+            space();
+            if (take(']'))
+                return true;
+            for (;;) {
+                QString text;
+                space();
+                if (v.strings.size() >= kMaxListedHalves || !string(nullptr, &text))
+                    return false;
+                v.strings.append(text);
+                space();
+                if (take(']'))
+                    return true;
+                if (!take(','))
+                    return false;
+            }
         }
         if (word("true") || word("false")) {
             v.type = FlatValue::Bool;
@@ -264,6 +286,13 @@ QByteArray resultLine(const ResultEvent &event)
     o.insert(QStringLiteral("task"), event.task);
     o.insert(QStringLiteral("sha256"), event.fingerprint);
     o.insert(QStringLiteral("mandatory"), event.mandatory);
+    if (event.kind == ResultEvent::TaskSet && !event.pairs.isEmpty()) {
+        // The halves pair by pair: "Hund", "Wau", "Katze", "Miau".
+        QJsonArray halves;
+        for (const HalfPair &pair : event.pairs)
+            halves << pair.first << pair.second;
+        o.insert(QStringLiteral("pairs"), halves);
+    }
     if (event.kind == ResultEvent::Drop) {
         o.insert(QStringLiteral("half1"), event.half1);
         o.insert(QStringLiteral("half2"), event.half2);
@@ -319,6 +348,12 @@ std::optional<ResultEvent> parseResultLine(const QByteArray &line)
     if (const FlatValue *mandatory = value("mandatory", FlatValue::Bool))
         event.mandatory = mandatory->flag;
 
+    if (const FlatValue *pairs = value("pairs", FlatValue::Strings); pairs && event.kind == ResultEvent::TaskSet) {
+        if (pairs->strings.size() % 2)
+            return std::nullopt;
+        for (qsizetype i = 0; i + 1 < pairs->strings.size(); i += 2)
+            event.pairs.append({pairs->strings.at(i), pairs->strings.at(i + 1)});
+    }
     if (event.kind != ResultEvent::TaskSet) {
         QString way;
         string("way", &way);

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/ResultsFeed.h"
+
+#include "board/BoardState.h"
+#include "lesson/LessonState.h"
+#include "results/ResultsRecorder.h"
+#include "tasks/Task.h"
+
+#include <QSysInfo>
+
+namespace duplikon {
+
+ResultsFeed::ResultsFeed(const QString &programFolder, const BoardState *board, const LessonState *lesson,
+                         QObject *parent)
+    : QObject(parent), m_board(board), m_lesson(lesson),
+      m_recorder(ResultsRecorder::forFolder(ResultsFolders(programFolder), QSysInfo::machineHostName()))
+{
+    m_recorder->userChanged(lesson->userName(), QDateTime::currentDateTime());
+    connect(board, &BoardState::pairMatching, this,
+            [this](int target, int source, PlayWay way) { dropped(target, source, true, way); });
+    connect(board, &BoardState::mismatched, this,
+            [this](int target, int source, PlayWay way) { dropped(target, source, false, way); });
+    connect(lesson, &LessonState::userNameChanged, this,
+            [this](const QString &name) { m_recorder->userChanged(name, QDateTime::currentDateTime()); });
+}
+
+ResultsFeed::~ResultsFeed() = default;
+
+void ResultsFeed::taskShown(const Task &task)
+{
+    if (task.name.isEmpty()) {
+        m_recorder->taskCleared();
+        return;
+    }
+    // The pairs as the board uses them: its used lines, two by two.
+    const QStringList used = m_board->List1();
+    QVector<HalfPair> pairs;
+    for (int i = 0; i + 1 < used.size(); i += 2)
+        pairs.append({used.at(i), used.at(i + 1)});
+    const bool mandatory = m_lesson->mandatoryTasks() && m_lesson->pflicht().contains(task.name, Qt::CaseInsensitive);
+    m_recorder->taskShown(task.name, task.bytes, pairs, mandatory, QDateTime::currentDateTime());
+}
+
+void ResultsFeed::dropped(int target, int source, bool matched, PlayWay way)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    if (matched)
+        m_lastMatch = now;
+    m_recorder->dropped(m_board->cell(source).half, m_board->cell(target).half, matched, way, now);
+}
+
+void ResultsFeed::solved(PlayWay way)
+{
+    m_recorder->solved(m_lastMatch.isValid() ? m_lastMatch : QDateTime::currentDateTime(), way);
+}
+
+} // namespace duplikon

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results/ResultsCache.h"
+
+#include "platform/RegularFile.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace duplikon {
+
+namespace {
+
+constexpr qint64 kMaxCacheBytes = 1024LL * 1024 * 1024;
+constexpr quint32 kCacheMagic = 0x44524334; // "DRC4"
+
+// Texts in the cache: a length and UTF-8. A length beyond what is left of
+// the cache refuses it before anything is allocated.
+void writeText(QDataStream &out, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    out << quint32(utf8.size());
+    out.writeRawData(utf8.constData(), int(utf8.size()));
+}
+
+bool readText(QDataStream &in, QString &text)
+{
+    quint32 size = 0;
+    in >> size;
+    if (in.status() != QDataStream::Ok || qint64(size) > in.device()->bytesAvailable())
+        return false;
+    QByteArray utf8(qsizetype(size), Qt::Uninitialized);
+    if (in.readRawData(utf8.data(), int(size)) != int(size))
+        return false;
+    text = QString::fromUtf8(utf8);
+    return true;
+}
+
+// The cache keeps every text once, in a table, and refers to it by number:
+// names, tasks and halves repeat in thousands of files.
+class StringTable {
+public:
+    qint32 index(const QString &text)
+    {
+        auto it = m_index.constFind(text);
+        if (it != m_index.cend())
+            return *it;
+        m_strings.append(text);
+        return *m_index.insert(text, qint32(m_strings.size() - 1));
+    }
+    const QStringList &strings() const { return m_strings; }
+
+private:
+    QHash<QString, qint32> m_index;
+    QStringList m_strings;
+};
+
+void writeFileResults(QDataStream &out, const FileResults &f, StringTable &table)
+{
+    out << f.size << f.modified << f.damaged << qint32(f.damagedLines) << qint32(f.runs.size());
+    for (const ResultRun &r : f.runs)
+        out << r.time.toMSecsSinceEpoch() << table.index(r.child) << table.index(r.task) << qint32(r.seconds)
+            << qint32(r.wrongDrops) << qint32(r.matches) << qint8(r.way) << r.mandatory;
+    out << qint32(f.drops.size());
+    for (const ResultDropCount &d : f.drops)
+        out << qint64(d.day.toJulianDay()) << table.index(d.task) << table.index(d.half1) << table.index(d.half2)
+            << d.matched << qint32(d.count);
+    out << qint32(f.childDays.size());
+    for (const ResultChildDay &c : f.childDays)
+        out << qint64(c.day.toJulianDay()) << table.index(c.child);
+}
+
+bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings, LocalTimes &times)
+{
+    qint32 damagedLines = 0, runs = 0, drops = 0;
+    in >> f.size >> f.modified >> f.damaged >> damagedLines >> runs;
+    if (in.status() != QDataStream::Ok || runs < 0 || damagedLines < 0)
+        return false;
+    auto text = [&](qint32 i, QString &out) {
+        if (i < 0 || i >= strings.size())
+            return false;
+        out = strings.at(i);
+        return true;
+    };
+    f.damagedLines = damagedLines;
+    for (qint32 i = 0; i < runs && in.status() == QDataStream::Ok; ++i) {
+        ResultRun r;
+        qint64 ms = 0;
+        qint32 child = 0, task = 0, seconds = 0, wrong = 0, matches = 0;
+        qint8 way = 0;
+        in >> ms >> child >> task >> seconds >> wrong >> matches >> way >> r.mandatory;
+        if (way < 0 || way > qint8(PlayWay::Tap) || !text(child, r.child) || !text(task, r.task))
+            return false;
+        r.time = times.local(ms);
+        r.seconds = seconds;
+        r.wrongDrops = wrong;
+        r.matches = matches;
+        r.way = PlayWay(way);
+        f.runs.append(r);
+    }
+    in >> drops;
+    if (in.status() != QDataStream::Ok || drops < 0)
+        return false;
+    for (qint32 i = 0; i < drops && in.status() == QDataStream::Ok; ++i) {
+        ResultDropCount d;
+        qint64 day = 0;
+        qint32 task = 0, half1 = 0, half2 = 0, count = 0;
+        in >> day >> task >> half1 >> half2 >> d.matched >> count;
+        if (!text(task, d.task) || !text(half1, d.half1) || !text(half2, d.half2))
+            return false;
+        d.day = QDate::fromJulianDay(day);
+        d.count = count;
+        f.drops.append(d);
+    }
+    qint32 childDays = 0;
+    in >> childDays;
+    if (in.status() != QDataStream::Ok || childDays < 0)
+        return false;
+    for (qint32 i = 0; i < childDays && in.status() == QDataStream::Ok; ++i) {
+        ResultChildDay c;
+        qint64 day = 0;
+        qint32 child = 0;
+        in >> day >> child;
+        if (!text(child, c.child))
+            return false;
+        c.day = QDate::fromJulianDay(day);
+        f.childDays.append(c);
+    }
+    return in.status() == QDataStream::Ok;
+}
+
+} // namespace
+
+QDateTime LocalTimes::local(qint64 msSinceEpoch)
+{
+    const qint64 hour = msSinceEpoch / 3600000;
+    auto it = m_offsets.constFind(hour);
+    if (it == m_offsets.cend())
+        it = m_offsets.insert(hour, QDateTime::fromMSecsSinceEpoch(msSinceEpoch).offsetFromUtc());
+    return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::OffsetFromUTC, *it);
+}
+
+QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times)
+{
+    QHash<QString, FileResults> cache;
+    QByteArray bytes;
+    QString error;
+    if (cacheFile.isEmpty() || !readRegularFile(cacheFile, kMaxCacheBytes, &bytes, &error))
+        return cache;
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint32 magic = 0;
+    QStringList strings;
+    qint32 count = 0;
+    qint32 stringCount = 0;
+    in >> magic >> stringCount;
+    if (magic != kCacheMagic || stringCount < 0 || stringCount > bytes.size() / 4)
+        return cache;
+    for (qint32 i = 0; i < stringCount; ++i) {
+        QString text;
+        if (!readText(in, text))
+            return cache;
+        strings.append(text);
+    }
+    in >> count;
+    if (in.status() != QDataStream::Ok || count < 0)
+        return cache;
+    for (qint32 i = 0; i < count; ++i) {
+        QString path;
+        FileResults f;
+        if (!readText(in, path) || !readFileResults(in, f, strings, times))
+            return {}; // a damaged cache is read again from the files
+        cache.insert(path, std::move(f));
+    }
+    return cache;
+}
+
+void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &files)
+{
+    if (cacheFile.isEmpty())
+        return;
+    QByteArray body;
+    StringTable table;
+    {
+        QDataStream out(&body, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_0);
+        out << qint32(files.size());
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            writeText(out, it.key());
+            writeFileResults(out, it.value(), table);
+        }
+    }
+    QDir().mkpath(QFileInfo(cacheFile).path());
+    QSaveFile file(cacheFile);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    QDataStream out(&file);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << kCacheMagic << qint32(table.strings().size());
+    for (const QString &text : table.strings())
+        writeText(out, text);
+    file.write(body);
+    file.commit();
+}
+
+} // namespace duplikon

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "results/ResultsStatistics.h"
+
+#include <QHash>
+
+namespace duplikon {
+
+// Local times of instants, with the offset from UTC looked up once an hour
+// of UTC: looking it up for each of a school year's events costs seconds.
+class LocalTimes {
+public:
+    // The time in local wall-clock terms (a fixed offset from UTC).
+    QDateTime local(qint64 msSinceEpoch);
+    qint64 day(const QDateTime &time) { return local(time.toMSecsSinceEpoch()).date().toJulianDay(); }
+
+private:
+    QHash<qint64, int> m_offsets;
+};
+
+// What one result file holds, as kept in the reader's cache.
+struct FileResults {
+    qint64 size = -1;
+    qint64 modified = 0;
+    bool damaged = false;
+    int damagedLines = 0;
+    QVector<ResultRun> runs;
+    QVector<ResultDropCount> drops;
+    QVector<ResultChildDay> childDays;
+};
+
+// The cache of each file's results by path; a missing or damaged cache is empty.
+QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times);
+void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &files);
+
+} // namespace duplikon

@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results/ResultsStatistics.h"
+
+#include "results/ResultEvent.h"
+#include "results/ResultsCache.h"
+#include "results/ResultsFolders.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+#include <utility>
+
+namespace duplikon {
+
+namespace {
+
+constexpr qint64 kMaxResultFileBytes = 64LL * 1024 * 1024;
+
+struct DropKey {
+    qint64 day;
+    QString task;
+    QString half1;
+    QString half2;
+    bool matched;
+    bool operator==(const DropKey &o) const
+    {
+        return day == o.day && matched == o.matched && task == o.task && half1 == o.half1 && half2 == o.half2;
+    }
+};
+
+size_t qHash(const DropKey &k, size_t seed = 0)
+{
+    return qHashMulti(seed, k.day, k.task, k.half1, k.half2, k.matched);
+}
+
+void addDrops(QHash<DropKey, int> &counts, const QVector<ResultDropCount> &drops)
+{
+    for (const ResultDropCount &d : drops)
+        counts[DropKey{d.day.toJulianDay(), d.task, d.half1, d.half2, d.matched}] += d.count;
+}
+
+QVector<ResultDropCount> dropList(const QHash<DropKey, int> &counts)
+{
+    QVector<ResultDropCount> drops;
+    drops.reserve(counts.size());
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        drops.append({QDate::fromJulianDay(it.key().day), it.key().task, it.key().half1, it.key().half2,
+                      it.key().matched, it.value()});
+    return drops;
+}
+
+// The halves in one order, so a pair dropped either way is one pair.
+DropKey dropKey(qint64 day, const QString &task, QString a, QString b, bool matched)
+{
+    if (b < a)
+        std::swap(a, b);
+    return DropKey{day, task, std::move(a), std::move(b), matched};
+}
+
+FileResults parseFile(const QByteArray &bytes, LocalTimes &days)
+{
+    FileResults f;
+    QHash<DropKey, int> drops;
+    QSet<std::pair<qint64, QString>> childDays;
+    int matches = 0; // since the task was set
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        // A last line without its line end was cut short by a crash.
+        if (end < 0) {
+            ++f.damagedLines;
+            break;
+        }
+        const QByteArray line = QByteArray::fromRawData(bytes.constData() + start, end - start);
+        start = end + 1;
+        if (line.trimmed().isEmpty())
+            continue;
+        const std::optional<ResultEvent> event = parseResultLine(line);
+        if (!event) {
+            ++f.damagedLines;
+            continue;
+        }
+        const qint64 day = days.day(event->time);
+        childDays.insert({day, event->user});
+        if (event->kind == ResultEvent::Solved) {
+            f.runs.append({days.local(event->time.toMSecsSinceEpoch()), event->user, event->task, event->seconds, event->wrongDrops,
+                           matches, event->way, event->mandatory});
+            matches = 0;
+        } else if (event->kind == ResultEvent::Drop) {
+            ++drops[dropKey(day, event->task, event->half1, event->half2, event->matched)];
+            matches += event->matched ? 1 : 0;
+        } else {
+            matches = 0;
+            for (const HalfPair &pair : event->pairs)
+                drops[dropKey(day, event->task, pair.first, pair.second, true)] += 0;
+        }
+    }
+    f.drops = dropList(drops);
+    for (const auto &[day, child] : childDays)
+        f.childDays.append({QDate::fromJulianDay(day), child});
+    return f;
+}
+
+// The pair table of the drops: a matched drop or a task's list names a
+// pair; a wrong drop counts against the pair of the dragged half and against
+// the pair of the half it was dropped on.
+QVector<ResultPair> pairsOf(const QVector<ResultDropCount> &drops)
+{
+    using PairKey = std::tuple<QString, QString, QString>;
+    std::map<PairKey, ResultPair> pairs;
+    // (sorted by key first, so equal counts keep one order whatever the hash)
+    QHash<QString, QHash<QString, PairKey>> pairOfHalf; // task -> half -> pair
+    for (const ResultDropCount &d : drops) {
+        if (!d.matched)
+            continue;
+        const PairKey key(d.task, d.half1, d.half2);
+        ResultPair &pair = pairs[key];
+        pair.task = d.task;
+        pair.half1 = d.half1;
+        pair.half2 = d.half2;
+        pair.matched += d.count;
+        pairOfHalf[d.task].insert(d.half1, key);
+        pairOfHalf[d.task].insert(d.half2, key);
+    }
+    for (const ResultDropCount &d : drops) {
+        if (d.matched)
+            continue;
+        const QHash<QString, PairKey> halves = pairOfHalf.value(d.task);
+        const auto first = halves.constFind(d.half1);
+        const auto second = halves.constFind(d.half2);
+        if (first != halves.cend())
+            pairs[*first].wrong += d.count;
+        if (second != halves.cend() && (first == halves.cend() || *second != *first))
+            pairs[*second].wrong += d.count;
+    }
+    QVector<ResultPair> out;
+    out.reserve(int(pairs.size()));
+    for (const auto &entry : pairs)
+        out.append(entry.second);
+    std::stable_sort(out.begin(), out.end(), [](const ResultPair &a, const ResultPair &b) {
+        if (a.wrong != b.wrong)
+            return a.wrong > b.wrong;
+        return a.matched < b.matched;
+    });
+    return out;
+}
+
+} // namespace
+
+ResultsData readResults(const QStringList &roots, const QString &cacheFile,
+                        std::function<void(int done, int total)> progress, const std::atomic<bool> *stop)
+{
+    const ResultFileList listed = ResultsFolders::list(roots);
+    const QVector<ResultFile> &files = listed.files;
+    LocalTimes days;
+    QHash<QString, FileResults> cache = readCache(cacheFile, days);
+    QHash<QString, FileResults> now;
+    now.reserve(files.size());
+    bool changed = cache.size() != files.size();
+    ResultsData data;
+    data.files = int(files.size());
+    data.damagedFiles = int(listed.skipped.size());
+    QHash<DropKey, int> drops;
+    for (int i = 0; i < files.size(); ++i) {
+        if (stop && *stop)
+            return data;
+        const ResultFile &file = files.at(i);
+        const QString path = file.path();
+        auto cached = cache.find(path);
+        if (cached == cache.end() || cached->size != file.size || cached->modified != file.modified) {
+            changed = true;
+            QByteArray bytes;
+            FileResults f;
+            if (ResultsFolders::read(file, kMaxResultFileBytes, &bytes))
+                f = parseFile(bytes, days);
+            else
+                f.damaged = true;
+            f.size = file.size;
+            f.modified = file.modified;
+            cached = cache.insert(path, std::move(f));
+        }
+        const FileResults &f = *cached;
+        data.damagedFiles += f.damaged ? 1 : 0;
+        data.damagedLines += f.damagedLines;
+        data.runs += f.runs;
+        data.childDays += f.childDays;
+        addDrops(drops, f.drops);
+        now.insert(path, std::move(*cached));
+        if (progress && (i % 64 == 63 || i + 1 == files.size()))
+            progress(i + 1, int(files.size()));
+    }
+    data.drops = dropList(drops);
+    std::stable_sort(data.runs.begin(), data.runs.end(),
+                     [](const ResultRun &a, const ResultRun &b) { return a.time < b.time; });
+    data.pairs = pairsOf(data.drops);
+    if (changed)
+        writeCache(cacheFile, now);
+    return data;
+}
+
+ResultsData inPeriod(const ResultsData &data, Period period, const QDate &today)
+{
+    if (period == Period::All)
+        return data;
+    const QDate first = period == Period::Today ? today : today.addDays(1 - today.dayOfWeek());
+    auto within = [&](const QDate &day) { return day >= first && day <= today; };
+    ResultsData out;
+    out.damagedLines = data.damagedLines;
+    out.damagedFiles = data.damagedFiles;
+    out.files = data.files;
+    for (const ResultRun &run : data.runs)
+        if (within(run.time.date()))
+            out.runs.append(run);
+    for (const ResultDropCount &drop : data.drops)
+        if (within(drop.day))
+            out.drops.append(drop);
+    for (const ResultChildDay &childDay : data.childDays)
+        if (within(childDay.day))
+            out.childDays.append(childDay);
+    out.pairs = pairsOf(out.drops);
+    return out;
+}
+
+QStringList childrenOf(const ResultsData &data)
+{
+    QSet<QString> seen;
+    for (const ResultChildDay &childDay : data.childDays)
+        seen.insert(childDay.child);
+    for (const ResultRun &run : data.runs)
+        seen.insert(run.child);
+    QStringList children(seen.cbegin(), seen.cend());
+    std::sort(children.begin(), children.end(),
+              [](const QString &a, const QString &b) { return QString::localeAwareCompare(a, b) < 0; });
+    return children;
+}
+
+} // namespace duplikon
