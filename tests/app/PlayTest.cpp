@@ -7,6 +7,7 @@
 #include "tasks/TaskFolder.h"
 #include "lesson/TaskChoice.h"
 #include "board/Board.h"
+#include "tasks/Task.h"
 #include "board/BoardKeyboard.h"
 #include "board/SolutionPicture.h"
 #include "check/CheckWindow.h"
@@ -225,8 +226,8 @@ private slots:
         // folder may stop answering: the praise still shows that picture.
         Game g(kTwoPairs, 3);
         g.fp.random.values = {0, 0, 0, 0, 0.99}; // the shuffle's four, then the completion's
-        g.board()->AufgabeLaden(QStringLiteral("AUFGABE.TXT"));
-        SolutionPicture *s = g.w->solution();
+        g.board()->AufgabeLaden(readTask(g.board()->programFolder(), QStringLiteral("AUFGABE.TXT")).task);
+        SolutionPicture *s = part<SolutionPicture>(g.w.get());
         QVERIFY(s->preparedPicture().endsWith(QStringLiteral("Bild2.bmp")));
         QVERIFY(s->preparedReady(5000));
         QVERIFY(QDir(g.pf.file(QStringLiteral("DUPBILDER"))).removeRecursively());
