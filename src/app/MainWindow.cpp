@@ -24,7 +24,6 @@
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
 
-#include "lesson/SettingsFile.h"
 #include "check/CheckWindow.h"
 #include "check/ResultsWindow.h"
 #include "app/ResultsRecorder.h"
@@ -64,9 +63,10 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     m_board = new Board(m_client, platform);
     buildStrip();
     m_solution = new SolutionPicture(m_client, platform);
-    m_choice = new TaskChoice(m_client, platform, m_board->state(), m_lessonState);
-    m_settings = new SettingsPanel(m_client, platform, m_lessonState);
-    m_lesson = new LessonRules(this, platform, m_lessonState, m_board->state(), m_choice, m_settings, m_solution);
+    m_folder = new TaskFolder(workingFolder, this);
+    m_lesson = new LessonRules(this, platform, m_lessonState, m_folder, m_board->state());
+    m_choice = new TaskChoice(m_client, platform, m_board->state(), m_lessonState, m_lesson);
+    m_settings = new SettingsPanel(m_client, platform, m_lessonState, m_lesson, m_board->state());
     ignoreHeldPressKeys();
     m_settings->setClassroomConfig(m_extra);
     m_lesson->setClassroomConfig(m_extra);
@@ -85,17 +85,12 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
                            static_cast<QWidget *>(m_solution->loesungsbild())})
         m_board->keyboard()->addCover(cover);
 
-    // The board and the strip show the lesson's look and user name.
-    const auto showColours = [this] {
-        m_board->state()->setQuestionColour(m_lessonState->questionColour());
-        m_board->state()->setAnswerColour(m_lessonState->answerColour());
-    };
-    showColours();
-    connect(m_lessonState, &LessonState::coloursChanged, this, showColours);
-    connect(m_lessonState, &LessonState::twoColoursChanged, this, [this](bool on) {
-        m_board->setTwoColours(on);
+    // The board keeps the colours the lesson gives it, and Check4 shows its mode;
+    // the board and the strip show the lesson's type and user name.
+    connect(m_lesson, &LessonRules::questionColourRead, m_board->state(), &BoardState::restoreQuestionColour);
+    connect(m_board->state(), &BoardState::coloursChanged, m_check4, [this] {
         const QSignalBlocker block(m_check4);
-        m_check4->setChecked(on);
+        m_check4->setChecked(m_board->state()->twoColours());
     });
     connect(m_lessonState, &LessonState::textStyleChanged, this,
             [this] { m_board->setTextStyle(m_lessonState->textSize(), m_lessonState->textBold()); });
@@ -107,11 +102,10 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     connect(m_board->state(), &BoardState::solvedTask, this, &MainWindow::Fertigkontrolle);
     connect(m_board->keyboard(), &BoardKeyboard::lastPairMatched, this,
             [this] { m_punkte->setFocus(Qt::OtherFocusReason); });
-    connect(m_board, &Board::answerColourChanged, m_choice, &TaskChoice::showAnswerColour);
-    connect(m_choice, &TaskChoice::taskChosen, m_board, &Board::AufgabeLaden);
+    connect(m_lesson, &LessonRules::taskChosen, m_board, &Board::AufgabeLaden);
     connect(m_choice, &TaskChoice::titleChanged, this, &MainWindow::setWindowTitle);
-    connect(m_lesson, &LessonRules::settingsConfirmed, this, &MainWindow::writeSettings);
     connect(m_lesson, &LessonRules::editorRequested, this, &MainWindow::menu3_Click);
+    connect(m_lesson, &LessonRules::solutionDismissed, m_solution, &SolutionPicture::park);
     connect(m_settings, &SettingsPanel::questionColourClicked, this, &MainWindow::farbe1_Click);
     connect(m_settings, &SettingsPanel::answerColourClicked, this, &MainWindow::farbe2_Click);
     connect(m_settings, &SettingsPanel::okayClicked, m_lesson, &LessonRules::Command3_Click);
@@ -127,7 +121,6 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
 
     // Start-up, once.
     centre();
-    m_folder = new TaskFolder(workingFolder, this);
     m_choice->setTaskFolder(m_folder);
     m_settings->setTaskFolder(m_folder);
     QString folder = QDir::toNativeSeparators(workingFolder);
@@ -139,7 +132,7 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
         m_platform.dialogs->message(QStringLiteral("Ordner 'DUPBILDER' fehlt:"),
                                     QStringLiteral("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
     }
-    EinstellungenLesen();
+    m_lesson->EinstellungenLesen();
     keepResults();
 }
 
@@ -220,10 +213,7 @@ void MainWindow::buildStrip()
 
     connect(m_command7, &QPushButton::clicked, this, [this] { m_lesson->Command7_Click(); });
     connect(m_punkte, &QPushButton::clicked, this, &MainWindow::punkte_Click);
-    connect(m_check4, &QCheckBox::toggled, this, [this](bool on) {
-        m_lessonState->setTwoColours(on);
-        Check4_Click();
-    });
+    connect(m_check4, &QCheckBox::toggled, this, &MainWindow::Check4_Click);
     connect(schrift1, &QPushButton::clicked, this, &MainWindow::Schrift1_Click);
     connect(schrift2, &QPushButton::clicked, this, &MainWindow::Schrift2_Click);
     connect(m_command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
@@ -270,33 +260,6 @@ void MainWindow::setVisible(bool visible)
         m_shownOnce = true;
         m_activation->reset();
         Form_Activate();
-    }
-}
-
-// ---- settings file ----------------------------------------------------------
-
-void MainWindow::EinstellungenLesen()
-{
-    // A missing or damaged file gives the defaults.
-    Settings s;
-    readSettingsFile(resolvePath(m_workingFolder, settingsFileName()), &s);
-    m_lessonState->setSettings(s);
-    m_lessonState->setAufgabe(s.pflicht);
-    m_board->FarbenSetzen();
-}
-
-void MainWindow::writeSettings()
-{
-    // The question colour: cell 1 shows it whenever a task is on the board.
-    // Without a task on the board the cells are black, and storing that would
-    // lose the teacher's colour (a black board with black text at the next
-    // start), so the colour of farbe1 itself is stored.
-    const Settings s = m_lessonState->settings();
-    QString error;
-    if (!writeSettingsFile(QDir(m_workingFolder).filePath(settingsFileName()), s, &error)) {
-        m_platform.dialogs->message(QStringLiteral("Einstellungen"),
-                                    QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\r%1\r").arg(error),
-                                    MsgIcon::Exclamation);
     }
 }
 
@@ -364,19 +327,18 @@ void MainWindow::punkte_Click()
 
 void MainWindow::Check4_Click()
 {
-    m_board->Check4_Click();
+    // The board's state colours the cells for the mode the box shows.
+    m_board->state()->setTwoColours(m_check4->isChecked());
 }
 
 void MainWindow::farbe1_Click()
 {
-    m_lessonState->setQuestionColour(nextColour(m_lessonState->questionColour()));
-    Check4_Click();
+    m_board->state()->setQuestionColour(nextColour(m_board->state()->questionColour()));
 }
 
 void MainWindow::farbe2_Click()
 {
-    m_lessonState->setAnswerColour(nextColour(m_lessonState->answerColour()));
-    Check4_Click();
+    m_board->state()->setAnswerColour(nextColour(m_board->state()->answerColour()));
 }
 
 void MainWindow::Command6_Click()

@@ -46,8 +46,6 @@ public:
     static constexpr int kOuterHeightTwips = 9300;
 
     void Form_Activate();        // the activation steps, at the first showing and on every return
-    void EinstellungenLesen();
-    void writeSettings();
     void Fertigkontrolle();
     void Command6_Click();
     void Schrift1_Click();
