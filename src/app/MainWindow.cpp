@@ -412,23 +412,8 @@ BoardPage MainWindow::boardPage() const
 {
     BoardPage page;
     const BoardState *state = m_board->state();
-    for (int i = 0; i < Board::kCells; ++i) {
-        PageCell &cell = page.cells[i];
-        const BoardCell &c = state->cell(i);
-        if (!c.shown)
-            continue;
-        if (c.picture) {
-            cell.kind = PageCell::Picture;
-            cell.picturePath = resolveHalf(programFolder(), c.half);
-        } else if (c.sound) {
-            cell.kind = PageCell::Sound;
-            cell.text = halfFileName(c.half);
-            cell.soundMissing = c.soundFile.isEmpty();
-        } else {
-            cell.kind = PageCell::Text;
-            cell.text = c.half;
-        }
-    }
+    for (int i = 0; i < Board::kCells; ++i)
+        page.cells[i] = pageCell(state->cell(i), programFolder());
     page.textFont = Board::textFont(m_lessonState->textSize(), m_lessonState->textBold());
     return page;
 }
