@@ -23,8 +23,12 @@ struct Shuffled {
     QStringList keys;   // the key strings in the same order
 };
 
-// The insertion shuffle: line i goes to position r = integer part of c × u,
-// c being the count so far and u one draw per line (the first included).
+// The insertion shuffle of n items: item i goes to position r = integer part
+// of c × u, c being the count so far and u one draw per item (the first
+// included). Entry j of the result is the item at position j.
+QVector<int> shuffledOrder(int n, Random &random);
+
+// The insertion shuffle of the used lines, with their key strings.
 Shuffled shuffleHalves(const QStringList &used, Random &random);
 
 // One cell of the board as the game sees it.
@@ -39,6 +43,10 @@ struct BoardCell {
     bool shown = false;    // still in play
     ColourValue colour = 0;
 };
+
+// A half put in play with its pair key (0 for A): its kind and, for a
+// picture or sound, its file in `folder` (a sound file only when it can play).
+BoardCell cellOf(const QString &half, int pairKey, const QString &folder);
 
 // The game on the board, without any widget: the twenty cells with their
 // halves, pairs, colours and whether they still show, the points and the task
