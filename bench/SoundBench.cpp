@@ -222,7 +222,7 @@ int main(int argc, char **argv)
                       QStringLiteral("Ton.mp3"), QStringLiteral("Maus")});
     board.setProgramFolder(folder.folder());
     clock.restart();
-    board.AufgabeLaden(QStringLiteral("TOENE.TXT"));
+    board.AufgabeLaden(duplikon::readTask(board.programFolder(), QStringLiteral("TOENE.TXT")).task);
     std::printf("%-34s %7.1f ms\n", "set-up with a WAV, OGG and MP3", clock.nsecsElapsed() / 1e6);
     client.show();
     pause(1000); // the set-up is on the screen before the child picks a cell up
@@ -275,9 +275,9 @@ int main(int argc, char **argv)
                                                      QStringLiteral("Neu-Ton.mp3"), QStringLiteral("Katze")});
         for (const char *name : {"Neu-Ton.ogg", "Neu-Ton.mp3"}) {
             sound.stop();
-            board.AufgabeLaden(QStringLiteral("TOENE.TXT"));
+            board.AufgabeLaden(duplikon::readTask(board.programFolder(), QStringLiteral("TOENE.TXT")).task);
             pause(500);
-            board.AufgabeLaden(QStringLiteral("NEU.TXT"));
+            board.AufgabeLaden(duplikon::readTask(board.programFolder(), QStringLiteral("NEU.TXT")).task);
             const double t = timeToHear(folder.file(QLatin1String(name)), pickUp, listener);
             std::printf("%-34s %7.1f ms\n", QByteArray("set-up to sound at output, ").append(name).constData(), t);
         }

@@ -174,7 +174,7 @@ struct SpeakingBoard {
         board->setProgramFolder(folder.folder());
         settings.set(config::readAloud, true, nullptr);
         board->voice()->setSettings(&settings);
-        board->AufgabeLaden(QStringLiteral("HUND.TXT"));
+        board->AufgabeLaden(duplikon::readTask(board->programFolder(), QStringLiteral("HUND.TXT")).task);
         client.show();
     }
 

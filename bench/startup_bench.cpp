@@ -2,6 +2,7 @@
 // Start-up and board set-up benchmark.
 //
 //   startup_bench [--startup-only] [work folder]
+//   startup_bench --programs PROGRAM... [work folder]
 //
 // (a) Start-up: a fresh process constructs the main window over a copy of a
 //     small program folder (the bundled demo folder, or a small generated one
@@ -19,6 +20,16 @@
 //     board decodes its pictures on all cores at once; the first set-up of
 //     the progressive board must settle within kSettleMs on two cores. The
 //     processor time of a set-up (all threads) is printed beside its time.
+//
+// (c) With --programs: each program file given (the program of one build and
+//     of another, say) starts over a small generated program folder, in turn
+//     with a bare Qt window of the main window's size (this file, --bare);
+//     each is timed from its start until Qt reports the first flush of its
+//     window to the screen (the logging category qt.widgets.painting), and
+//     its processor time until then is read from /proc. The libraries of
+//     sound (Qt Multimedia) and speech (Qt TextToSpeech) mapped at that moment
+//     are named. Nothing is asked of the programs themselves, so programs of
+//     any version compare.
 //
 // The pictures are made in a child process so that their generation does not
 // count in the measured peak memory. With a work folder the pictures are kept
@@ -39,6 +50,8 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProcess>
 #include <QRadialGradient>
@@ -47,6 +60,7 @@
 #include <QThread>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -332,7 +346,7 @@ int runBoard(int argc, char **argv, const QString &folder, const QString &taskFi
         QElapsedTimer t;
         const double cpuBefore = cpuMs();
         t.start();
-        board.AufgabeLaden(taskFile);
+        board.AufgabeLaden(duplikon::readTask(board.programFolder(), taskFile).task);
         const double setupMs = ms(t);
         const double setupCpuMs = cpuMs() - cpuBefore;
         client.repaint();
@@ -383,6 +397,135 @@ QProcessEnvironment sizeEnvironment(const QString &work, const QString &size)
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
     env.insert(QStringLiteral("XDG_CONFIG_DIRS"), work + QStringLiteral("/config-none"));
     return env;
+}
+
+// ---- (c) programs against a bare Qt window -------------------------------------
+
+// A bare Qt window of the main window's size, with a menu bar, until killed.
+int runBare(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("&Programm"));
+    auto *client = new QWidget(&window);
+    client->setFixedSize(duplikon::MainWindow::kClientWidth, duplikon::MainWindow::kClientHeight);
+    window.setCentralWidget(client);
+    window.show();
+    return app.exec();
+}
+
+// Processor time of a running process so far, user and system, in ms.
+double processCpuMs(qint64 pid)
+{
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray stat = f.readAll();
+    // the fields after the command's closing parenthesis: state is field 3, utime 14, stime 15
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
+    return ticks * 1000.0 / double(sysconf(_SC_CLK_TCK));
+}
+
+// Which of the sound and speech libraries a running process has mapped.
+QString audioMapped(qint64 pid)
+{
+    QFile f(QStringLiteral("/proc/%1/maps").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    const QByteArray maps = f.readAll();
+    QStringList mapped;
+    for (const char *lib : {"libQt6Multimedia.so", "libQt6TextToSpeech.so"})
+        if (maps.contains(lib))
+            mapped << QString::fromLatin1(lib).section(QLatin1Char('.'), 0, 0);
+    return mapped.isEmpty() ? QStringLiteral("none") : mapped.join(QLatin1Char('+'));
+}
+
+struct FirstFlush {
+    double ms = -1;
+    double cpuMs = -1;
+    QString audio;
+};
+
+// Starts a program and waits until Qt reports the first flush of a window.
+FirstFlush timeFirstFlush(const QString &program, const QStringList &args, QProcessEnvironment env)
+{
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.widgets.painting.info=true"));
+    QProcess child;
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::SeparateChannels);
+    child.setStandardOutputFile(QProcess::nullDevice());
+    FirstFlush result;
+    QElapsedTimer t;
+    t.start();
+    child.start(program, args);
+    QByteArray seen;
+    while (t.elapsed() < 20000 && child.state() != QProcess::NotRunning) {
+        child.waitForReadyRead(50);
+        seen += child.readAllStandardError();
+        if (seen.contains("Flushing")) {
+            result.ms = ms(t);
+            result.cpuMs = processCpuMs(child.processId());
+            result.audio = audioMapped(child.processId());
+            break;
+        }
+        seen = seen.right(64);
+    }
+    child.kill();
+    child.waitForFinished(5000);
+    return result;
+}
+
+int runPrograms(int argc, char **argv, const QStringList &programs, const QString &workFolder)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir temp;
+    const QString work = workFolder.isEmpty() ? temp.path() : QDir(workFolder).absolutePath();
+    const QString folder = work + QStringLiteral("/klein");
+    QDir(folder).removeRecursively();
+    if (!makeProgramFolder(folder)) {
+        std::fprintf(stderr, "cannot make the program folder\n");
+        return 1;
+    }
+    const QProcessEnvironment env = sizeEnvironment(work, QStringLiteral("100"));
+    QStringList names{QStringLiteral("bare Qt window")};
+    names << programs;
+    QList<QList<double>> paint(names.size()), cpu(names.size());
+    QStringList audio(names.size());
+    // The programs take turns, so that a busy moment of the machine hits all alike.
+    for (int i = 0; i < kStartupRuns + 1; ++i) {
+        for (int k = 0; k < names.size(); ++k) {
+            const FirstFlush f = k == 0 ? timeFirstFlush(QCoreApplication::applicationFilePath(), {QStringLiteral("--bare")}, env)
+                                        : timeFirstFlush(programs.at(k - 1), {folder}, env);
+            if (f.ms < 0) {
+                std::fprintf(stderr, "%s never flushed a window\n", qPrintable(names.at(k)));
+                return 1;
+            }
+            if (i == 0)
+                continue; // the first round fills the file cache
+            paint[k] << f.ms;
+            cpu[k] << f.cpuMs;
+            audio[k] = f.audio;
+        }
+    }
+    std::printf("(c) start to the first flushed window over a small program folder, %d processes each (median, min..max):\n",
+                kStartupRuns);
+    const auto range = [](const QList<double> &v) {
+        return QStringLiteral("%1 ms (%2..%3)").arg(median(v), 0, 'f', 1)
+            .arg(*std::min_element(v.begin(), v.end()), 0, 'f', 1)
+            .arg(*std::max_element(v.begin(), v.end()), 0, 'f', 1);
+    };
+    for (int k = 0; k < names.size(); ++k) {
+        std::printf("  %s\n", qPrintable(names.at(k)));
+        std::printf("    first flush                 %s", qPrintable(range(paint.at(k))));
+        if (k > 0)
+            std::printf(", %+.1f ms against the bare window", median(paint.at(k)) - median(paint.at(0)));
+        std::printf("\n    processor time until then   %s", qPrintable(range(cpu.at(k))));
+        if (k > 0)
+            std::printf(", %+.1f ms against the bare window", median(cpu.at(k)) - median(cpu.at(0)));
+        std::printf("\n    sound and speech mapped     %s\n", qPrintable(audio.at(k)));
+    }
+    return 0;
 }
 
 int runAll(int argc, char **argv, const QString &workFolder, bool startupOnly)
@@ -520,6 +663,20 @@ int main(int argc, char **argv)
         for (int i = 1; i < argc; ++i)
             argv[i] = argv[i + 1];
         --argc;
+    }
+    if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("--bare"))
+        return runBare(argc, argv);
+    if (argc > 2 && QLatin1String(argv[1]) == QLatin1String("--programs")) {
+        QStringList programs;
+        QString work;
+        for (int i = 2; i < argc; ++i) {
+            const QString arg = QString::fromLocal8Bit(argv[i]);
+            if (QFileInfo(arg).isFile() && QFileInfo(arg).isExecutable())
+                programs << QFileInfo(arg).absoluteFilePath();
+            else
+                work = arg;
+        }
+        return runPrograms(1, argv, programs, work);
     }
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

@@ -3,7 +3,7 @@
 
 #include "board/BoardState.h"
 #include "lesson/LessonState.h"
-#include "platform/RegularFile.h"
+#include "tasks/Task.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -14,18 +14,6 @@
 namespace duplikon {
 
 namespace {
-constexpr qint64 kMaxTaskBytes = 1 << 20; // a task file is a few lines
-
-PlayWay playWay(BoardState::Way way)
-{
-    switch (way) {
-    case BoardState::Way::Keys: return PlayWay::Keys;
-    case BoardState::Way::Tap: return PlayWay::Tap;
-    case BoardState::Way::Mouse: break;
-    }
-    return PlayWay::Mouse;
-}
-
 QString folderName(const QString &programFolder)
 {
     const QString name = QFileInfo(QDir::cleanPath(programFolder)).fileName();
@@ -40,10 +28,10 @@ ResultsRecorder::ResultsRecorder(QString programFolder, const BoardState *board,
     const QString fallback = fallbackFolder(m_programFolder);
     ResultsWriter::moveFallback(m_programFolder, fallback);
     m_writer = std::make_unique<ResultsWriter>(m_programFolder, fallback, QSysInfo::machineHostName());
-    connect(board, &BoardState::filled, this, &ResultsRecorder::taskSet);
-    connect(board, &BoardState::pairMatching, this, [this](int target, int source) { dropped(target, source, true); });
-    connect(board, &BoardState::mismatched, this, [this](int target, int source) { dropped(target, source, false); });
-    connect(board, &BoardState::solvedTask, this, &ResultsRecorder::solved);
+    connect(board, &BoardState::pairMatching, this,
+            [this](int target, int source, PlayWay way) { dropped(target, source, true, way); });
+    connect(board, &BoardState::mismatched, this,
+            [this](int target, int source, PlayWay way) { dropped(target, source, false, way); });
     // A new name starts a new file, which first names the task on the board.
     connect(lesson, &LessonState::userNameChanged, this, [this] {
         if (!m_board->task().isEmpty())
@@ -82,39 +70,33 @@ ResultEvent ResultsRecorder::event(ResultEvent::Kind kind) const
     return e;
 }
 
-void ResultsRecorder::taskSet()
+void ResultsRecorder::taskShown(const Task &task)
 {
-    if (m_board->task().isEmpty())
-        return; // cleared
     m_sinceSetUp.start();
     m_wrongDrops = 0;
-    QByteArray bytes;
-    QString error;
-    m_fingerprint = readRegularFile(QDir(m_programFolder).filePath(m_board->task()), kMaxTaskBytes, &bytes, &error)
-        ? QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex())
-        : QString();
-    m_mandatory = m_lesson->mandatoryTasks() && m_lesson->pflicht().contains(m_board->task(), Qt::CaseInsensitive);
+    m_fingerprint = QString::fromLatin1(QCryptographicHash::hash(task.bytes, QCryptographicHash::Sha256).toHex());
+    m_mandatory = m_lesson->mandatoryTasks() && m_lesson->pflicht().contains(task.name, Qt::CaseInsensitive);
     m_writer->record(event(ResultEvent::TaskSet));
 }
 
-void ResultsRecorder::dropped(int target, int source, bool matched)
+void ResultsRecorder::dropped(int target, int source, bool matched, PlayWay way)
 {
     ResultEvent e = event(ResultEvent::Drop);
     e.half1 = m_board->cell(source).half;
     e.half2 = m_board->cell(target).half;
     e.matched = matched;
-    e.way = playWay(m_board->way());
+    e.way = way;
     if (!matched)
         ++m_wrongDrops;
     m_writer->record(e);
 }
 
-void ResultsRecorder::solved()
+void ResultsRecorder::solved(PlayWay way)
 {
     ResultEvent e = event(ResultEvent::Solved);
     e.seconds = m_sinceSetUp.isValid() ? int(m_sinceSetUp.elapsed() / 1000) : 0;
     e.wrongDrops = m_wrongDrops;
-    e.way = playWay(m_board->way());
+    e.way = way;
     m_writer->record(e);
 }
 

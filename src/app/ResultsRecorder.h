@@ -11,6 +11,7 @@ namespace duplikon {
 
 class BoardState;
 class LessonState;
+struct Task;
 
 // Hands what is played to a ResultsWriter: a task put on the board, each
 // drop with its way of playing, each solved task, and a new user name, which
@@ -28,11 +29,15 @@ public:
     // The window's cache, in $XDG_CACHE_HOME/duplikon/.
     static QString cacheFile(const QString &programFolder);
 
+    // A task that was read is on the board now; its fingerprint comes from
+    // the bytes it was read from.
+    void taskShown(const Task &task);
+    // The task on the board was solved by the last drop, of that way.
+    void solved(PlayWay way);
+
 private:
     ResultEvent event(ResultEvent::Kind kind) const;
-    void taskSet();
-    void dropped(int target, int source, bool matched);
-    void solved();
+    void dropped(int target, int source, bool matched, PlayWay way);
 
     QString m_programFolder;
     const BoardState *m_board;

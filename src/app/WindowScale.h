@@ -8,7 +8,7 @@ namespace duplikon {
 
 // The window size Fenstergroesse becomes Qt's own scaling (QT_SCALE_FACTOR):
 // every window, font and picture grows as a whole, and the layout in twips
-// stays as designed. Qt reads the factor when the application object is
+// stays the same. Qt reads the factor when the application object is
 // made, so a new size takes effect at the next start.
 
 // The scale of "Bildschirm": the largest multiple of 0.25 at which a window

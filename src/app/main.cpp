@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 #include "app/StartFolder.h"
-#include "app/TaskChoice.h"
 #include "app/WindowScale.h"
+#include "tasks/Task.h"
 #include "tasks/TaskArchive.h"
-#include "platform/QtRecorder.h"
-#include "platform/QtSound.h"
+#include "platform/AudioModule.h"
 #include "platform/QtSpeech.h"
 #include "platform/CloseRequests.h"
 #include "platform/Dialogs.h"
@@ -75,7 +74,7 @@ int main(int argc, char *argv[])
             return 1;
     }
 
-    // The settings added to the design; Qt takes the window size from the
+    // The added settings of duplikon.conf; Qt takes the window size from the
     // environment when the application object is made.
     duplikon::ClassroomConfig extra(duplikon::ClassroomConfigFiles::fromEnvironment());
     for (const QString &problem : extra.problems())
@@ -109,12 +108,14 @@ int main(int argc, char *argv[])
     duplikon::SystemRandom random;
     duplikon::QtClipboard clipboard;
     duplikon::QtPrinter printer;
-    // Each makes its engine only when first used, so none of them slows the start.
-    duplikon::QtSpeech speech;
+    // Each loads the audio module and makes its engine only when first used,
+    // so none of them slows the start.
+    duplikon::AudioModule audio(duplikon::AudioModule::programFolders());
+    duplikon::ModuleSpeech speech(&audio);
     int status = 0;
     {
-        duplikon::QtSound sound;
-        duplikon::QtRecorder recorder;
+        duplikon::ModuleSound sound(&audio);
+        duplikon::ModuleRecorder recorder(&audio);
         const duplikon::Platform platform{&dialogs, &clock, &random, &clipboard, &printer, &speech, &sound, &recorder};
 
         // A task archive comes into the folder before the start-up lists its task files.
@@ -129,10 +130,8 @@ int main(int argc, char *argv[])
         window.show();
         if (!start.archive.isNull()) {
             // On the board as "L a d e n" puts it there: the panel goes, the title names it.
-            if (archive.ok) {
-                window.taskChoice()->selectTaskFile(int(window.taskChoice()->taskFiles().indexOf(archive.taskFile)));
-                window.taskChoice()->Command2_Click();
-            }
+            if (archive.ok)
+                window.openTask(archive.task);
             dialogs.message(QStringLiteral("Aufgabe übernehmen"), archive.message,
                             archive.ok ? duplikon::MsgIcon::Information : duplikon::MsgIcon::Exclamation);
         }

@@ -105,19 +105,13 @@ void Board::FelderVerstecken()
     m_state->clear();
 }
 
-void Board::AufgabeLaden(const QString &fileName)
+void Board::AufgabeLaden(const Task &task)
 {
     FelderVerstecken();
-    if (fileName.isEmpty())
+    if (task.name.isEmpty())
         return;
-    const TaskRead read = readTask(m_programFolder, fileName);
-    if (!read.ok) {
-        m_platform.dialogs->message(QStringLiteral("Duplikon"),
-                                    QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(fileName));
-        return;
-    }
     m_platform.random->seed(quint32(m_platform.clock->millisecondsSinceMidnight()));
-    m_state->load(read.task, m_programFolder, *m_platform.random);
+    m_state->load(task, m_programFolder, *m_platform.random);
     Check4_Click();
 }
 
@@ -218,8 +212,7 @@ void Board::showHalf(const BoardCell &c, const LoadedPicture &pic, PictureBox *b
 
 void Board::drop(QWidget *source, QWidget *target)
 {
-    m_state->setWay(BoardState::Way::Mouse);
-    m_state->drop(cellIndex(source), cellIndex(target));
+    m_state->drop(cellIndex(source), cellIndex(target), PlayWay::Mouse);
 }
 
 void Board::hidePair(int target, int source)

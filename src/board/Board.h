@@ -38,12 +38,12 @@ public:
 
     // Folder that picture halves are relative to (with a trailing separator).
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
+    QString programFolder() const { return m_programFolder; }
 
-    // Reads the task file and has the state put its halves, shuffled with a
-    // generator seeded from the clock, on the board. An empty fileName
-    // (nothing selected) only empties the board. A file that cannot be read
-    // is reported and leaves the board empty.
-    void AufgabeLaden(const QString &fileName);
+    // Has the state put the halves of a task that was read, shuffled with a
+    // generator seeded from the clock, on the board. A task without a name
+    // (nothing chosen) only empties the board.
+    void AufgabeLaden(const Task &task);
     void FelderVerstecken();
     void FelderVerteilen();
     void FeldBelegen(int j);

@@ -236,8 +236,8 @@ void BoardKeyboard::dropOn(QWidget *cell)
     const int source = cellIndex(m_carried);
     putBack();
     m_droppingByKey = true;
-    m_state->setWay(m_tapping ? BoardState::Way::Tap : BoardState::Way::Keys);
-    const BoardState::DropResult result = m_state->drop(source, cellIndex(cell));
+    const BoardState::DropResult result =
+        m_state->drop(source, cellIndex(cell), m_tapping ? PlayWay::Tap : PlayWay::Keys);
     m_droppingByKey = false;
     if (result == BoardState::DropResult::Itself)
         setDescription(cell, QStringLiteral("abgelegt"));

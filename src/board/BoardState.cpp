@@ -102,7 +102,7 @@ void BoardState::load(const Task &task, const QString &folder, Random &random)
     emit filled();
 }
 
-BoardState::DropResult BoardState::drop(int source, int target)
+BoardState::DropResult BoardState::drop(int source, int target, PlayWay way)
 {
     if (source < 0 || source >= kCells || target < 0 || target >= kCells)
         return DropResult::Ignored;
@@ -111,23 +111,23 @@ BoardState::DropResult BoardState::drop(int source, int target)
     if (source == target)
         return DropResult::Itself;
     if (m_cells.at(source).partner != target) {
-        emit mismatched(target, source);
+        emit mismatched(target, source, way);
         return DropResult::Mismatch;
     }
-    emit pairMatching(target, source);
+    emit pairMatching(target, source, way);
     m_cells[target].shown = false;
     m_cells[source].shown = false;
     emit pairMatched(target, source);
-    PunktZaehlen();
+    PunktZaehlen(way);
     return DropResult::Match;
 }
 
-void BoardState::PunktZaehlen()
+void BoardState::PunktZaehlen(PlayWay way)
 {
     ++m_points;
     emit pointsChanged(m_points);
     if (solved())
-        emit solvedTask();
+        emit solvedTask(way);
 }
 
 int BoardState::cellsShown() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "platform/Colours.h"
+#include "tasks/PlayWay.h"
 #include "tasks/Task.h"
 
 #include <QObject>
@@ -71,13 +72,9 @@ public:
     // The one drop rule: a cell dropped on the other half of its pair (by pair,
     // never by text) takes both off the board and scores a point. A drop on
     // itself, on another pair's half or on a cell out of play changes nothing.
-    // Cells are numbered from 0.
-    DropResult drop(int source, int target);
-    // How the next drops come: each way of playing says so before it drops,
-    // for the results kept; the drop rule does not look at it.
-    enum class Way { Mouse, Keys, Tap };
-    void setWay(Way way) { m_way = way; }
-    Way way() const { return m_way; }
+    // Cells are numbered from 0. `way` is how the child dropped: the drop rule
+    // does not look at it, it only goes out with the signals of the drop.
+    DropResult drop(int source, int target, PlayWay way);
 
     const BoardCell &cell(int i) const { return m_cells.at(i); }
     int points() const { return m_points; }
@@ -96,7 +93,7 @@ public:
     void colourOneColour();
     void colourTwoColours();
 
-    // The design's working lists, read off the cells.
+    // The hidden working lists, read off the cells.
     QStringList List1() const { return m_list1; }  // used lines in file order
     QStringList List2() const;                      // halves in board order
     QStringList List3() const;                      // key strings in board order
@@ -109,24 +106,23 @@ signals:
     // board was cleared).
     void filled();
     // A pair is about to leave the board, and has left it.
-    void pairMatching(int target, int source);
+    void pairMatching(int target, int source, duplikon::PlayWay way);
     void pairMatched(int target, int source);
     // A cell was dropped on a half of another pair.
-    void mismatched(int target, int source);
+    void mismatched(int target, int source, duplikon::PlayWay way);
     void pointsChanged(int points);
-    // The last cell of the task has gone.
-    void solvedTask();
+    // The last cell of the task has gone, by the drop of that way.
+    void solvedTask(duplikon::PlayWay way);
     void coloursChanged();
 
 private:
     void emptyCells();
-    void PunktZaehlen();
+    void PunktZaehlen(PlayWay way);
 
     QVector<BoardCell> m_cells;
     QStringList m_list1;
     QVector<ColourValue> m_colours; // the colour list, one per cell it covers
     QString m_task;
-    Way m_way = Way::Mouse;
     int m_points = 0;
     ColourValue m_questionColour = 0xFFFFFF;
     ColourValue m_answerColour = 0xFFFFC0;

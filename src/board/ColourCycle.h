@@ -11,7 +11,7 @@ namespace duplikon {
 const QVector<ColourValue> &Farbfolge();
 
 // The colour after value in the cycle; a colour that is not in the cycle
-// (the design white, or black) goes on with the first step.
+// (white, the colour before any setting, or black) goes on with the first step.
 ColourValue nextColour(ColourValue value);
 
 // farblist shows each colour as the decimal text of the signed 32-bit value.

@@ -27,7 +27,7 @@ namespace duplikon {
 namespace {
 
 const QString kTitle = QStringLiteral("Duplikon: Kontrolle");
-// The face colour of buttons, the design's background of labels and picture boxes.
+// The face colour of buttons, the background of the window's labels and picture boxes.
 constexpr ColourValue kSystemButtonFace = qint32(0x8000000Fu);
 
 ListBox *makeList(QWidget *parent, const QString &name, const QString &description)
@@ -116,7 +116,7 @@ CheckWindow::CheckWindow(Platform platform, QString programFolder, SolvedTaskLog
 
 void CheckWindow::Form_Load()
 {
-    // Centre the outer window on the screen by its design size.
+    // Centre the outer window on the screen by its outer size in twips.
     QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

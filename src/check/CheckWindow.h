@@ -32,13 +32,13 @@ public:
     // entered); Label1 takes it at the next activation.
     void setUserName(const QString &name) { m_userName = name; }
 
-    // The design's outer size in twips; the client area below the menu bar.
+    // The outer size in twips; the client area below the menu bar.
     static constexpr int kWidthTwips = 13065;
     static constexpr int kHeightTwips = 9300;
     static constexpr int kClientWidth = 864;
     static constexpr int kClientHeight = 576;
 
-    // Handlers, named as designed. They run on the window's own events; they
+    // Handlers, named after their control and event. They run on the window's own events; they
     // are public so that the owner and tests can name them.
     void Form_Load();      // centre on the screen
     void Form_Activate();  // size, and Label1 := the user name

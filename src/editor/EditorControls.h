@@ -9,7 +9,7 @@
 
 #include <QRect>
 
-// The controls of the editor window as designed: positions and sizes in twips.
+// The controls of the editor window: positions and sizes in twips.
 namespace duplikon {
 
 inline void placeTwips(QWidget *w, const QRect &twips)

@@ -85,7 +85,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     connect(m_files, &TaskFilePanel::pairsTakenOver, m_pairs, &PairLists::takeOverPairs);
     connect(m_files, &TaskFilePanel::newTaskStarted, m_pairs, &PairLists::startNew);
     connect(m_browser, &PictureBrowser::largePreviewToggled, this, [this](bool open) {
-        // black around the open panel, the design colour otherwise
+        // black around the open panel, the inactive caption's text colour otherwise
         setBackground(m_client, open ? QColor(Qt::black) : toQColor(kSystemInactiveCaptionText));
     });
 
@@ -210,17 +210,17 @@ void EditorWindow::buildHelpLine()
     }
 }
 
-template <class Part>
-void EditorWindow::reportInto(Part *part)
+template <class FileSource>
+void EditorWindow::reportInto(FileSource *part)
 {
     // A file that came in goes into its list, and the browser lists its folder.
-    connect(part, &Part::fileAdded, this, [this](PairSide side, const QString &entry, const QString &path) {
+    connect(part, &FileSource::fileAdded, this, [this](PairSide side, const QString &entry, const QString &path) {
         m_pairs->addFile(side, entry, path);
         m_browser->OrdnerEinrichten();
     });
     // Each part's progress stands on the help line until its next message.
     auto pushed = std::make_shared<bool>(false);
-    connect(part, &Part::progress, this, [this, pushed](const QString &message) {
+    connect(part, &FileSource::progress, this, [this, pushed](const QString &message) {
         if (*pushed)
             m_help->pop();
         *pushed = !message.isEmpty();
@@ -231,7 +231,7 @@ void EditorWindow::reportInto(Part *part)
 
 void EditorWindow::fixSize()
 {
-    // The client area keeps its design size below the menu bar.
+    // The client area keeps its size of 12960 × 8640 twips below the menu bar.
     setFixedSize(px(kClientWidth), px(kClientHeight) + menuBar()->sizeHint().height());
 }
 

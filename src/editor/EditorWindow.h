@@ -43,8 +43,8 @@ private:
     void buildMenu(Platform platform);
     void buildHelpLine();
     // Wires a part that brings files in to the pair lists, the browser and the help line.
-    template <class Part>
-    void reportInto(Part *part);
+    template <class FileSource>
+    void reportInto(FileSource *part);
     void centreOnScreen();
     void fixSize();
     void menu1_Click(); // "Abbruch"

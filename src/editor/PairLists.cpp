@@ -180,8 +180,8 @@ void PairLists::listClick(ListBox *list, PictureBox *lupe)
 {
     showCounts();
     const QString entry = list->selectedText();
-    // The design opens the path in capitals, which finds the file whatever its
-    // letter case; the path is matched part by part without regard to case.
+    // A picture file is found whatever the letter case of its name: the path
+    // is matched part by part without regard to case.
     if (isSoundName(entry)) {
         // the loudspeaker, struck through when the sound is missing or damaged
         const QString path = resolveHalf(m_langname, entry);

@@ -97,7 +97,7 @@ void PictureBrowser::OrdnerEinrichten()
     m_langname->setText(langname);
 
     // The folder list shows paths from the parent folder on, with "\" between
-    // the parts as designed: the program folder's name with a backslash, then
+    // the parts: the program folder's name with a backslash, then
     // each direct subfolder. A name holding a backslash could not be written
     // into a task file unambiguously and is left out, and so is the folder of
     // the results kept for the teacher, which holds no pictures.

@@ -15,7 +15,7 @@ class QVBoxLayout;
 namespace duplikon {
 
 // The dialog "Weitere Einstellungen", opened by "Weitere ..." in the
-// settings panel: the settings added to the design, stored per user. A value
+// settings panel: the added settings of duplikon.conf, stored per user. A value
 // an administrator fixed is shown greyed. "OK" stores what was changed,
 // "Abbrechen" nothing. Switching "Vorlesen" on starts the speech, so that its
 // voices can be chosen; without a speech service that part is greyed.

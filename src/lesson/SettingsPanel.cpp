@@ -77,8 +77,7 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
     auto *colours = place(new QPushButton(QStringLiteral("Farben"), m_panel), "Command9", 2160, 5160, 1935, 375);
     auto *copy = place(new QPushButton(QStringLiteral("Ablage ..."), m_panel), "Command10", 4080, 5160, 1935, 375);
     auto *print = place(new QPushButton(QStringLiteral("Drucken ..."), m_panel), "Command8", 6000, 5160, 1935, 375);
-    // Beyond the design, in the free place right of Label6: the settings
-    // stored per user.
+    // In the free place right of Label6: the added settings, stored per user.
     auto *more = place(new QPushButton(QStringLiteral("Weitere ..."), m_panel), "moreSettings", 6000, 150, 1935, 375);
     more->setToolTip(QStringLiteral("Weitere Einstellungen (Alt+J)"));
     // Left of it, over the end of Label6's box, the only room the panel has

@@ -31,6 +31,12 @@ struct BoardPage {
     QFont textFont;        // family "Courier New", point size, bold
 };
 
+class BoardState;
+
+// The cells of the board that are still in play, picture halves by their
+// files in programFolder, with the text cells' font.
+BoardPage boardPage(const BoardState &state, const QString &programFolder, const QFont &textFont);
+
 // Page layout in twips, origin at the top left of the page.
 constexpr int kPageWidthTwips = 12000;
 constexpr int kPageHeightTwips = 11600;

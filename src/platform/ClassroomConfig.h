@@ -24,7 +24,7 @@ namespace duplikon {
 // understood is skipped and reported (problems()), the rest applies. A file
 // that cannot be read or is no text is ignored as a whole and never
 // overwritten. Without any file every value is its default, and the program
-// behaves as designed.
+// behaves as it does without the added settings.
 
 // The key Fenstergroesse: 100, 150, 200 or Bildschirm (the largest size that
 // fits the screen).

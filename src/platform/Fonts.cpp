@@ -17,12 +17,12 @@ QFont designFont(qreal points, bool bold, const QString &family)
 void installFontSubstitutes()
 {
     const QStringList families = QFontDatabase::families();
-    const auto substitute = [&](const QString &design, const QStringList &twins) {
-        if (families.contains(design, Qt::CaseInsensitive))
+    const auto substitute = [&](const QString &asked, const QStringList &twins) {
+        if (families.contains(asked, Qt::CaseInsensitive))
             return;
         for (const QString &t : twins) {
             if (families.contains(t, Qt::CaseInsensitive)) {
-                QFont::insertSubstitution(design, t);
+                QFont::insertSubstitution(asked, t);
                 return;
             }
         }

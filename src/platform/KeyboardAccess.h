@@ -10,7 +10,7 @@ namespace duplikon {
 
 // The program's style: the platform's own, with two keyboard habits of the
 // classic desktop. Underlined letters (menus, and the Alt letters of buttons
-// and check boxes) show only while Alt is held, so captions look as designed;
+// and check boxes) show only while Alt is held, so captions read without underlines;
 // and Alt alone, or F10, puts the menu bar into keyboard navigation.
 class KeyboardStyle : public QProxyStyle {
     Q_OBJECT

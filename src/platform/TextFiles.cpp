@@ -128,10 +128,9 @@ bool readFileBytes(const QString &path, qint64 maxSize, QByteArray *out, QString
 TextFileResult readTextLines(const QString &path)
 {
     TextFileResult r;
-    QByteArray bytes;
-    if (!readFileBytes(path, kMaxTextFileSize, &bytes, &r.error))
+    if (!readFileBytes(path, kMaxTextFileSize, &r.bytes, &r.error))
         return r;
-    r.lines = splitLines(decodeText(bytes));
+    r.lines = splitLines(decodeText(r.bytes));
     r.ok = true;
     return r;
 }

@@ -28,6 +28,7 @@ struct TextFileResult {
     bool ok = false;
     QString error;      // German reason when !ok
     QStringList lines;
+    QByteArray bytes;   // the file as read
 };
 
 // Reads a whole file of at most maxSize bytes through the regular-file check

@@ -83,6 +83,7 @@ TaskRead readTask(const QString &folder, const QString &name)
     r.error = file.error;
     r.task.name = name;
     r.task.lines = file.lines;
+    r.task.bytes = file.bytes;
     return r;
 }
 

@@ -44,6 +44,7 @@ struct Half {
 struct Task {
     QString name;      // the file name it was read from, as listed
     QStringList lines; // every line, in file order
+    QByteArray bytes;  // the file's bytes as they were read; empty for a task made in memory
 
     // The lines that go on the board: the non-empty ones, at most 20.
     QStringList usedLines() const { return duplikon::usedLines(lines); }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "tasks/Task.h"
+
 namespace duplikon {
 
 // A task passed on as one file, NAME.duplikon: a ZIP archive that holds
@@ -86,6 +88,7 @@ bool saveTaskArchive(const QString &path, const TaskArchive &task, QString *erro
 struct TakenInTask {
     bool ok = false;
     QString taskFile;     // the new task file's name in the program folder
+    Task task;            // the task as it was stored there, bytes included
     QString message;      // German: what came in, or the file and why it was refused
 };
 TakenInTask takeInTask(const QString &archivePath, const QString &programFolder);

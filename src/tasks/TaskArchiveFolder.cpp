@@ -194,9 +194,12 @@ TakenInTask takeInTask(const QString &archivePath, const QString &programFolder)
     Task taken;
     for (const QString &half : task.halves)
         taken.lines << stored.value(half, half);
-    result.taskFile = storeTaskFile(programFolder, task.name, taskBytes(taken), &error);
+    taken.bytes = taskBytes(taken);
+    result.taskFile = storeTaskFile(programFolder, task.name, taken.bytes, &error);
     if (result.taskFile.isEmpty())
         return refuse(undo(error));
+    taken.name = result.taskFile;
+    result.task = taken;
 
     result.ok = true;
     result.message = QStringLiteral("Die Aufgabe „%1“ wurde übernommen.").arg(result.taskFile);

@@ -4,7 +4,9 @@
 #include "TestWindow.h"
 
 #include "app/MainWindow.h"
-#include "app/TaskChoice.h"
+#include "app/PlaySession.h"
+#include "app/SideWindows.h"
+#include "lesson/TaskChoice.h"
 #include "app/WindowScale.h"
 #include "board/Board.h"
 #include "board/SolutionPicture.h"
@@ -27,6 +29,9 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
+#include <memory>
+
 using namespace duplikon;
 using namespace duplikon::test;
 
@@ -45,6 +50,19 @@ private:
         pf.writePicture(QStringLiteral("DUPBILDER/Sonne.bmp"), Qt::yellow, QSize(833, 505));
     }
 
+    // The main window over the demo folder and what `more` adds to it, on the
+    // screen unless show is false.
+    static std::unique_ptr<TestWindow> demo(const std::function<void(const ProgramFolder &)> &more = {},
+                                            bool show = true)
+    {
+        auto t = std::make_unique<TestWindow>();
+        fillDemo(t->pf);
+        if (more)
+            more(t->pf);
+        t->start(show);
+        return t;
+    }
+
 private slots:
     void startUpFindsFoldersAndOpensThePanelOverTheFirstTask()
     {
@@ -58,30 +76,30 @@ private slots:
         t.start(false);
         MainWindow &w = t.window();
         QVERIFY(fp.dialogs.shown.isEmpty()); // DUPBILDER is there: no message
-        QCOMPARE(w.programFolder(), pf.folder());
-        QCOMPARE(w.solution()->File3(), QStringList{QStringLiteral("Sonne.bmp")});
+        QCOMPARE(part<TaskChoice>(&w)->programFolder(), pf.folder());
+        QCOMPARE(part<SolutionPicture>(&w)->File3(), QStringList{QStringLiteral("Sonne.bmp")});
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon"));
 
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.activations(), 1);
         // The first task of the list is on the board, the panel lies over it.
-        QCOMPARE(w.taskChoice()->File1()->entries(), (QStringList{QStringLiteral("TIERE.TXT"), QStringLiteral("ZAHLEN.TXT")}));
-        QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
-        QVERIFY(w.taskChoice()->panelShown());
+        QCOMPARE(part<TaskChoice>(&w)->File1()->entries(), (QStringList{QStringLiteral("TIERE.TXT"), QStringLiteral("ZAHLEN.TXT")}));
+        QCOMPARE(part<TaskChoice>(&w)->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
+        QVERIFY(part<TaskChoice>(&w)->panelShown());
         QCOMPARE(child<QFrame>(&w, "Dateibild")->x() * 15, 720);
         QCOMPARE(t.visibleHalves().size(), 4);
         QVERIFY(fp.dialogs.shown.isEmpty());
         // Text cells are 14 pt and bold after start-up; the button names the other style.
-        QCOMPARE(w.board()->cellLabel(4)->font().pointSizeF(), 14.0);
-        QVERIFY(w.board()->cellLabel(4)->font().bold());
+        QCOMPARE(part<Board>(&w)->cellLabel(4)->font().pointSizeF(), 14.0);
+        QVERIFY(part<Board>(&w)->cellLabel(4)->font().bold());
         QCOMPARE(child<QPushButton>(&w, "Command6")->text(), QStringLiteral("Normal"));
         // The window keeps its designed client size.
         QCOMPARE(w.centralWidget()->size(), QSize(864, 576));
 
         // "Abbruch" uncovers the board, which keeps its task.
         QTest::mouseClick(child<QPushButton>(&w, "Command1"), Qt::LeftButton);
-        QVERIFY(!w.taskChoice()->panelShown());
+        QVERIFY(!part<TaskChoice>(&w)->panelShown());
         QCOMPARE(t.visibleHalves().size(), 4);
     }
 
@@ -105,16 +123,16 @@ private slots:
         QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Ordner 'DUPBILDER' fehlt:")});
         QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
         QVERIFY(!settingsReadYet);
-        QVERIFY(window->lessonState()->shortChoice()); // read after the message
+        QVERIFY(part<LessonState>(window)->shortChoice()); // read after the message
         QVERIFY(!window->isVisible());
         // The solution list keeps the working folder; its pictures are looked
         // for in the missing DUPBILDER folder, so showing one fails.
-        QCOMPARE(w.solution()->File3(), QStringList{QStringLiteral("Hund.bmp")});
+        QCOMPARE(part<SolutionPicture>(&w)->File3(), QStringList{QStringLiteral("Hund.bmp")});
         fp.dialogs.shown.clear();
-        w.solution()->LoesungsbildZeigen();
+        part<SolutionPicture>(&w)->LoesungsbildZeigen();
         QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Bildfehler")});
-        QVERIFY(!w.solution()->shown());
-        QCOMPARE(w.solution()->List8(), QStringList{QStringLiteral("Hund.bmp")});
+        QVERIFY(!part<SolutionPicture>(&w)->shown());
+        QCOMPARE(part<SolutionPicture>(&w)->List8(), QStringList{QStringLiteral("Hund.bmp")});
     }
 
     void noTaskFilesSaysSo()
@@ -129,18 +147,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Duplikon")});
         QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Es sind keine Dateien vorhanden!\r\r"));
-        QCOMPARE(w.board()->hiddenControls(), 40);
+        QCOMPARE(part<Board>(&w)->hiddenControls(), 40);
     }
 
     void firstActivationMessageStandsOverTheShownWindow()
     {
-        TestWindow t;
-        const ProgramFolder &pf = t.pf;
-        fillDemo(pf);
-        pf.write(QStringLiteral("DUPLIKON.INI"), " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\nZAHLEN.TXT\r\n");
-        FakePlatform &fp = t.fp;
-        t.start(false);
-        MainWindow &w = t.window();
+        auto t = demo([](const ProgramFolder &pf) {
+            pf.write(QStringLiteral("DUPLIKON.INI"), " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 14737632 \r\nZAHLEN.TXT\r\n");
+        }, false);
+        MainWindow &w = t->window();
+        FakePlatform &fp = t->fp;
         bool windowShown = false;
         fp.dialogs.onShow = [&](const ShownDialog &) {
             windowShown = w.windowHandle() && w.windowHandle()->isVisible();
@@ -157,40 +173,31 @@ private slots:
 
     void everyActivationTogglesBoldAndReloadsTheFirstTask()
     {
-        TestWindow t;
-        const ProgramFolder &pf = t.pf;
-        fillDemo(pf);
-        t.start(false);
-        MainWindow &w = t.window();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto t = demo();
+        MainWindow &w = t->window();
         // Another task, bigger type: the next activation sets 14 pt again and loads the first file.
-        w.taskChoice()->File1()->setListIndex(1);
+        part<TaskChoice>(&w)->File1()->setListIndex(1);
         QTest::mouseClick(child<QPushButton>(&w, "Command2"), Qt::LeftButton);
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)"));
-        w.Schrift2_Click();
-        w.Schrift2_Click();
-        QCOMPARE(w.board()->cellLabel(0)->font().pointSizeF(), 18.0);
+        child<QPushButton>(&w, "Schrift2")->click();
+        child<QPushButton>(&w, "Schrift2")->click();
+        QCOMPARE(part<Board>(&w)->cellLabel(0)->font().pointSizeF(), 18.0);
         w.Form_Activate();
         QCOMPARE(w.activations(), 2);
-        QCOMPARE(w.board()->cellLabel(0)->font().pointSizeF(), 14.0);
-        QVERIFY(!w.board()->cellLabel(0)->font().bold());
+        QCOMPARE(part<Board>(&w)->cellLabel(0)->font().pointSizeF(), 14.0);
+        QVERIFY(!part<Board>(&w)->cellLabel(0)->font().bold());
         QCOMPARE(child<QPushButton>(&w, "Command6")->text(), QStringLiteral("Fett"));
-        QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
+        QCOMPARE(part<TaskChoice>(&w)->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)")); // only "L a d e n" sets it
-        QCOMPARE(w.board()->state()->List1().first(), QStringLiteral("Hund"));
+        QCOMPARE(part<Board>(&w)->state()->List1().first(), QStringLiteral("Hund"));
     }
 
     void panelPreviewsThePairUnderTheSelectedLine()
     {
-        TestWindow t;
-        const ProgramFolder &pf = t.pf;
-        fillDemo(pf);
-        t.start(false);
-        MainWindow &w = t.window();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        TaskChoice *c = w.taskChoice();
+        auto t = demo();
+        MainWindow &w = t->window();
+        const ProgramFolder &pf = t->pf;
+        TaskChoice *c = part<TaskChoice>(&w);
         auto *list4 = child<ListBox>(&w, "List4");
         auto *picture1 = child<PictureBox>(&w, "Picture1");
         auto *picture3 = child<PictureBox>(&w, "Picture3");
@@ -213,7 +220,7 @@ private slots:
         // The preview tests the path, not the bare line: a line shorter than
         // four characters ends in the folder separator and is written as text.
         pf.writeTask(QStringLiteral("KURZ.TXT"), {QStringLiteral("GIF"), QStringLiteral("Hund.bmp")});
-        w.taskFolder()->refresh();
+        part<TaskFolder>(&w)->refresh();
         c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("KURZ.TXT")));
         QCOMPARE(picture1->writtenText(), QStringLiteral("GIF"));
         QVERIFY(!picture1->hasPicture());
@@ -221,15 +228,15 @@ private slots:
         // A half with a leading separator is read in the program folder, in the
         // preview and on the board, never at the root of the file system.
         pf.writeTask(QStringLiteral("WURZEL.TXT"), {QStringLiteral("\\Hund.bmp"), QStringLiteral("/hund.BMP")});
-        w.taskFolder()->refresh();
+        part<TaskFolder>(&w)->refresh();
         c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("WURZEL.TXT")));
         QVERIFY(picture1->hasPicture() && picture3->hasPicture());
-        w.board()->AufgabeLaden(QStringLiteral("WURZEL.TXT"));
-        QVERIFY(w.board()->cellPicture(0)->hasPicture() && w.board()->cellPicture(1)->hasPicture());
+        part<PlaySession>(&w)->open(QStringLiteral("WURZEL.TXT"));
+        QVERIFY(part<Board>(&w)->cellPicture(0)->hasPicture() && part<Board>(&w)->cellPicture(1)->hasPicture());
         // A sound half: the loudspeaker with the file's name, crossed out when it cannot play.
         pf.writeTask(QStringLiteral("TON.TXT"), {QStringLiteral("Tiere\\Hund.wav"), QStringLiteral("Katze.mp3")});
         pf.write(QStringLiteral("Tiere/Hund.wav"), toneWave(50));
-        w.taskFolder()->refresh();
+        part<TaskFolder>(&w)->refresh();
         c->File1()->setListIndex(c->File1()->entries().indexOf(QStringLiteral("TON.TXT")));
         QVERIFY(picture1->showsSound() && !picture1->soundCrossed() && picture3->soundCrossed());
         QCOMPARE(picture1->soundName(), QStringLiteral("Hund.wav"));
@@ -238,15 +245,11 @@ private slots:
 
     void shortListOpensClosesAndLoadsWithoutChangingTheTitle()
     {
-        TestWindow t;
-        const ProgramFolder &pf = t.pf;
-        fillDemo(pf);
-        pf.write(QStringLiteral("DUPLIKON.INI"), " 0 \r\n 1 \r\n 0 \r\n 0 \r\n 16777215 \r\n");
-        t.start(false);
-        MainWindow &w = t.window();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        TaskChoice *c = w.taskChoice();
+        auto t = demo([](const ProgramFolder &pf) {
+            pf.write(QStringLiteral("DUPLIKON.INI"), " 0 \r\n 1 \r\n 0 \r\n 0 \r\n 16777215 \r\n");
+        });
+        MainWindow &w = t->window();
+        TaskChoice *c = part<TaskChoice>(&w);
         auto *list5 = child<ListBox>(&w, "List5");
         QVERIFY(!c->panelShown());
         QVERIFY(!c->shortListShown()); // the activation's own file list load parked it again
@@ -262,30 +265,34 @@ private slots:
         QTest::mouseClick(list5->viewport(), Qt::LeftButton, {}, list5->visualItemRect(item).center());
         QVERIFY(!c->shortListShown());
         QCOMPARE(c->selectedTaskFile(), QStringLiteral("ZAHLEN.TXT"));
-        QCOMPARE(w.board()->state()->List1().first(), QStringLiteral("eins"));
+        QCOMPARE(part<Board>(&w)->state()->List1().first(), QStringLiteral("eins"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon"));
     }
 
     void unreadableTaskFileIsReportedAndLeavesTheBoardEmpty()
     {
-        TestWindow t;
-        const ProgramFolder &pf = t.pf;
-        fillDemo(pf);
-        pf.makeFolder(QStringLiteral("AAA.TXT")); // a folder named like a task file
-        FakePlatform &fp = t.fp;
-        t.start(false);
-        MainWindow &w = t.window();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.taskChoice()->File1()->entries().size(), 2); // folders are no task files
+        auto t = demo([](const ProgramFolder &pf) {
+            pf.makeFolder(QStringLiteral("AAA.TXT")); // a folder named like a task file
+        });
+        MainWindow &w = t->window();
+        FakePlatform &fp = t->fp;
+        const ProgramFolder &pf = t->pf;
+        QCOMPARE(part<TaskChoice>(&w)->File1()->entries().size(), 2); // folders are no task files
         pf.write(QStringLiteral("BIG.TXT"), QByteArray(1024 * 1024 + 10, 'a'));
-        w.taskChoice()->DateilisteFuellen();
+        part<TaskChoice>(&w)->DateilisteFuellen();
         fp.dialogs.clear();
-        w.taskChoice()->File1()->setListIndex(0); // BIG.TXT
+        part<TaskChoice>(&w)->File1()->setListIndex(0); // BIG.TXT
         QTest::mouseClick(child<QPushButton>(&w, "Command2"), Qt::LeftButton);
         QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Duplikon")});
         QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Die Datei BIG.TXT kann nicht gelesen werden.\r\r"));
-        QCOMPARE(w.board()->hiddenControls(), 40);
+        QCOMPARE(part<Board>(&w)->hiddenControls(), 40);
+        // a folder named like a task file, chosen all the same
+        part<PlaySession>(&w)->open(QStringLiteral("TIERE.TXT"));
+        QCOMPARE(part<Board>(&w)->hiddenControls(), 36);
+        fp.dialogs.clear();
+        part<PlaySession>(&w)->open(QStringLiteral("AAA.TXT"));
+        QCOMPARE(fp.dialogs.titles(), QStringList{QStringLiteral("Duplikon")});
+        QCOMPARE(part<Board>(&w)->hiddenControls(), 40);
     }
 
     void pictureHalfThatCannotBeLoadedShowsItsName()
@@ -302,7 +309,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         int pictures = 0;
         for (int i = 0; i < 4; ++i) {
-            PictureBox *b = w.board()->cellPicture(i);
+            PictureBox *b = part<Board>(&w)->cellPicture(i);
             if (!b->isHidden()) {
                 ++pictures;
                 QVERIFY(!b->hasPicture());
@@ -315,15 +322,10 @@ private slots:
 
     void exitQuestionNoKeepsEverything()
     {
-        TestWindow t;
-        const ProgramFolder &pf = t.pf;
-        fillDemo(pf);
-        FakePlatform &fp = t.fp;
-        t.start(false);
-        MainWindow &w = t.window();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QStringList before = w.board()->state()->List3();
+        auto t = demo();
+        MainWindow &w = t->window();
+        FakePlatform &fp = t->fp;
+        const QStringList before = part<Board>(&w)->state()->List3();
         fp.dialogs.clear();
         fp.dialogs.yesNoAnswers = {false};
         QVERIFY(!w.close());
@@ -332,7 +334,7 @@ private slots:
         QCOMPARE(fp.dialogs.shown.first().kind, ShownDialog::Question);
         QCOMPARE(fp.dialogs.shown.first().title, QStringLiteral("Duplikon"));
         QCOMPARE(fp.dialogs.shown.first().text, QStringLiteral("Dieses Programm jetzt beenden?\r\r"));
-        QCOMPARE(w.board()->state()->List3(), before);
+        QCOMPARE(part<Board>(&w)->state()->List3(), before);
         QCOMPARE(child<QPushButton>(&w, "punkte")->text(), QStringLiteral(" 0 Punkte"));
 
         // "Beenden" with No does nothing either; with Yes it ends without a second question.
@@ -348,12 +350,9 @@ private slots:
 
     void aboutBoxHasTwoLines()
     {
-        TestWindow t;
-        const ProgramFolder &pf = t.pf;
-        fillDemo(pf);
-        FakePlatform &fp = t.fp;
-        t.start(false);
-        MainWindow &w = t.window();
+        auto t = demo({}, false);
+        MainWindow &w = t->window();
+        FakePlatform &fp = t->fp;
         child<QAction>(&w, "menu1b")->trigger();
         QCOMPARE(fp.dialogs.shown.size(), 1);
         QCOMPARE(fp.dialogs.shown.first().title, QStringLiteral("Duplikon"));
@@ -363,31 +362,26 @@ private slots:
 
     void colourFieldsCycleAndTwoColourModeSplitsEveryPair()
     {
-        TestWindow t;
-        const ProgramFolder &pf = t.pf;
-        fillDemo(pf);
-        FakePlatform &fp = t.fp;
-        t.start(false);
-        MainWindow &w = t.window();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        // The design white is not in the cycle: the first click goes to step 1.
-        w.farbe1_Click();
-        QCOMPARE(w.board()->state()->questionColour(), kSystemWindow);
-        w.farbe1_Click();
-        QCOMPARE(w.board()->state()->questionColour(), ColourValue(0xE0E0E0));
-        QCOMPARE(shownColour(w.board()->cellPicture(19)), toQColor(0xE0E0E0)); // one colour: all 20 cells
+        auto t = demo();
+        MainWindow &w = t->window();
+        FakePlatform &fp = t->fp;
+        // White is not in the cycle: the first click goes to step 1.
+        emit part<SettingsPanel>(&w)->questionColourClicked();
+        QCOMPARE(part<Board>(&w)->state()->questionColour(), kSystemWindow);
+        emit part<SettingsPanel>(&w)->questionColourClicked();
+        QCOMPARE(part<Board>(&w)->state()->questionColour(), ColourValue(0xE0E0E0));
+        QCOMPARE(shownColour(part<Board>(&w)->cellPicture(19)), toQColor(0xE0E0E0)); // one colour: all 20 cells
         child<QCheckBox>(&w, "Check4")->setChecked(true);
         QHash<QChar, QList<QColor>> byPair;
-        for (int i = 0; i < w.board()->state()->List3().size(); ++i)
-            byPair[w.board()->state()->List3().at(i).at(0)] << shownColour(w.board()->cellLabel(i));
+        for (int i = 0; i < part<Board>(&w)->state()->List3().size(); ++i)
+            byPair[part<Board>(&w)->state()->List3().at(i).at(0)] << shownColour(part<Board>(&w)->cellLabel(i));
         for (const QList<QColor> &colours : byPair) {
             QCOMPARE(colours.size(), 2);
             QCOMPARE(colours.at(0), toQColor(0xE0E0E0)); // lower cell: "Fragen"
             QCOMPARE(colours.at(1), toQColor(0xFFFFC0)); // the other: "Antworten"
         }
-        QCOMPARE(shownColour(w.board()->cellLabel(19)), toQColor(0)); // no half: black, hidden
-        w.settingsPanel()->Command9_Click();
+        QCOMPARE(shownColour(part<Board>(&w)->cellLabel(19)), toQColor(0)); // no half: black, hidden
+        part<SettingsPanel>(&w)->Command9_Click();
         QCOMPARE(fp.dialogs.shown.last().title, QStringLiteral("Hintergrundfarbe"));
     }
 
@@ -403,16 +397,11 @@ private slots:
 
     void everyButtonIsReachedByKeyAndNoAltLetterRepeatsInAWindow()
     {
-        TestWindow t;
-        const ProgramFolder &pf = t.pf;
-        fillDemo(pf);
-        t.start(false);
-        MainWindow &w = t.window();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.menu3_Click();
-        for (QWidget *window : {static_cast<QWidget *>(&w), static_cast<QWidget *>(w.editorWindow()),
-                                static_cast<QWidget *>(w.checkWindow(true))}) {
+        auto t = demo();
+        MainWindow &w = t->window();
+        part<SideWindows>(&w)->openEditor();
+        for (QWidget *window : {static_cast<QWidget *>(&w), static_cast<QWidget *>(topLevel<EditorWindow>()),
+                                static_cast<QWidget *>(part<SideWindows>(&w)->checkWindow(true))}) {
             // Alt letters of the window: its menu titles, buttons and check boxes
             QStringList keys;
             for (QAction *a : window->findChild<QMenuBar *>()->actions())
@@ -461,8 +450,8 @@ private slots:
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QVERIFY(w.taskChoice()->panelShown());
-        QCOMPARE(QApplication::focusWidget(), w.taskChoice()->File1()); // the panel took the focus
+        QVERIFY(part<TaskChoice>(&w)->panelShown());
+        QCOMPARE(QApplication::focusWidget(), part<TaskChoice>(&w)->File1()); // the panel took the focus
         QVERIFY(!QApplication::style()->styleHint(QStyle::SH_UnderlineShortcut));
 
         // F10: the menu bar in keyboard navigation, Escape gives the focus back
@@ -470,49 +459,49 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w.menuBar());
         QCOMPARE(w.menuBar()->activeAction()->text(), QStringLiteral("&Programm"));
         QTest::keyClick(w.menuBar(), Qt::Key_Escape);
-        QCOMPARE(QApplication::focusWidget(), w.taskChoice()->File1());
+        QCOMPARE(QApplication::focusWidget(), part<TaskChoice>(&w)->File1());
 
         // Alt+B is "Abbruch", Alt+Z the two-colour box; captions stay as designed
         auto *check4 = child<QCheckBox>(&w, "Check4");
         QTest::keyClick(&w, Qt::Key_B, Qt::AltModifier);
-        QVERIFY(!w.taskChoice()->panelShown());
+        QVERIFY(!part<TaskChoice>(&w)->panelShown());
         QTest::keyClick(&w, Qt::Key_Z, Qt::AltModifier);
         QVERIFY(check4->isChecked());
         QCOMPARE(check4->text(), QStringLiteral("zweifarbige Fenster"));
 
         // Alt+L is "Laden"; Down and Enter in the file list load the next task
         QTest::keyClick(&w, Qt::Key_L, Qt::AltModifier);
-        QVERIFY(w.taskChoice()->panelShown());
-        QCOMPARE(QApplication::focusWidget(), w.taskChoice()->File1());
-        QTest::keyClick(w.taskChoice()->File1(), Qt::Key_Down);
-        QTest::keyClick(w.taskChoice()->File1(), Qt::Key_Return);
-        QVERIFY(!w.taskChoice()->panelShown());
+        QVERIFY(part<TaskChoice>(&w)->panelShown());
+        QCOMPARE(QApplication::focusWidget(), part<TaskChoice>(&w)->File1());
+        QTest::keyClick(part<TaskChoice>(&w)->File1(), Qt::Key_Down);
+        QTest::keyClick(part<TaskChoice>(&w)->File1(), Qt::Key_Return);
+        QVERIFY(!part<TaskChoice>(&w)->panelShown());
         QCOMPARE(w.windowTitle(), QStringLiteral("Duplikon (ZAHLEN.TXT)"));
         // with no panel left over it, the board takes the focus on its first cell
-        QWidget *firstCell = w.board()->cellPicture(0)->isHidden() ? static_cast<QWidget *>(w.board()->cellLabel(0))
-                                                                : w.board()->cellPicture(0);
+        QWidget *firstCell = part<Board>(&w)->cellPicture(0)->isHidden() ? static_cast<QWidget *>(part<Board>(&w)->cellLabel(0))
+                                                                : part<Board>(&w)->cellPicture(0);
         QCOMPARE(QApplication::focusWidget(), firstCell);
 
         // the short list: arrows move without loading, Enter loads
         auto *list5 = child<ListBox>(&w, "List5");
-        w.taskChoice()->fillShortList();
-        w.taskChoice()->showShortList();
+        part<TaskChoice>(&w)->fillShortList();
+        part<TaskChoice>(&w)->showShortList();
         QCOMPARE(QApplication::focusWidget(), list5);
         QTest::keyClick(list5, Qt::Key_Down);
-        QVERIFY(w.taskChoice()->shortListShown());
+        QVERIFY(part<TaskChoice>(&w)->shortListShown());
         QTest::keyClick(list5, Qt::Key_Up);
         QTest::keyClick(list5, Qt::Key_Space);
-        QVERIFY(!w.taskChoice()->shortListShown());
-        QCOMPARE(w.taskChoice()->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
+        QVERIFY(!part<TaskChoice>(&w)->shortListShown());
+        QCOMPARE(part<TaskChoice>(&w)->selectedTaskFile(), QStringLiteral("TIERE.TXT"));
 
         // Alt+I and the password: the settings panel takes the focus, "O k a y" (Alt+O) gives it back
         fp.dialogs.inputAnswers = {QStringLiteral("0")};
         QTest::keyClick(&w, Qt::Key_I, Qt::AltModifier);
-        QVERIFY(w.settingsPanel()->shown());
+        QVERIFY(part<SettingsPanel>(&w)->shown());
         QCOMPARE(QApplication::focusWidget(), child<QCheckBox>(&w, "Check1"));
         QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
-        QVERIFY(!w.settingsPanel()->shown());
-        QVERIFY(w.board()->cellIndex(QApplication::focusWidget()) >= 0);
+        QVERIFY(!part<SettingsPanel>(&w)->shown());
+        QVERIFY(part<Board>(&w)->cellIndex(QApplication::focusWidget()) >= 0);
         w.hide();
         QApplication::setStyle(beforeName);
     }

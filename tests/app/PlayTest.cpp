@@ -5,19 +5,22 @@
 
 #include "app/MainWindow.h"
 #include "tasks/TaskFolder.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardKeyboard.h"
 #include "board/SolutionPicture.h"
 #include "check/CheckWindow.h"
+#include "check/SolvedTaskLog.h"
 #include "lesson/LessonRules.h"
 #include "lesson/LessonState.h"
 #include "platform/InWindowDrag.h"
+#include "platform/ClassroomConfig.h"
 #include "platform/ListBox.h"
 #include "pictures/PictureBox.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDirIterator>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -39,7 +42,7 @@ struct Game : TestWindow {
         if (pictures == 0)
             pf.makeFolder(QStringLiteral("DUPBILDER"));
         start();
-        w->taskChoice()->Command1_Click();
+        part<TaskChoice>(w.get())->Command1_Click();
         fp.dialogs.clear();
     }
 };
@@ -104,33 +107,52 @@ private slots:
         QCOMPARE(focused(), g.punkte());
 
         // A panel over the board takes its cells out of the focus chain; when it goes, the board takes the focus.
-        g.board()->AufgabeLaden(QStringLiteral("AUFGABE.TXT"));
+        g.load(QStringLiteral("AUFGABE.TXT"));
         QCOMPARE(focused(), g.cell(1));
-        g.w->taskChoice()->showPanel();
+        part<TaskChoice>(g.w.get())->showPanel();
         QCOMPARE(g.cell(1)->focusPolicy(), Qt::NoFocus);
         QCOMPARE(g.board()->cellIndex(focused()), -1);
-        g.w->taskChoice()->parkPanel();
+        part<TaskChoice>(g.w.get())->parkPanel();
         QCOMPARE(focused(), g.cell(1));
     }
 
     void completionLogsAdvancesTheQueueShowsThePictureAndPraises()
     {
         Game g(kTwoPairs, 1);
-        g.w->lessonState()->setPflicht({QStringLiteral("ANDERE.TXT")});
+        part<LessonState>(g.w.get())->setPflicht({QStringLiteral("ANDERE.TXT")});
         child<QCheckBox>(g.w.get(), "Check1")->setChecked(true);
-        g.w->lessonState()->setAufgabe({QStringLiteral("ANDERE.TXT"), QStringLiteral("AUFGABE.TXT")});
+        part<LessonState>(g.w.get())->setAufgabe({QStringLiteral("ANDERE.TXT"), QStringLiteral("AUFGABE.TXT")});
+        QVERIFY(g.extra->set(config::keepResults, true, nullptr)); // results kept from now on
+        g.load(QStringLiteral("AUFGABE.TXT"));
+        const auto solvedKept = [&g] {
+            qsizetype kept = 0;
+            QDirIterator it(g.pf.file(QStringLiteral("Ergebnisse")), {QStringLiteral("*.jsonl")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QFile file(it.next());
+                kept += file.open(QIODevice::ReadOnly) ? file.readAll().count("\"kind\":\"solved\"") : 0;
+            }
+            return kept;
+        };
+        // The steps of a solved task, each before the next: record, log, count, praise.
         QStringList order;
+        connect(part<SolvedTaskLog>(g.w.get()), &SolvedTaskLog::appended, this, [&] {
+            QTRY_COMPARE(solvedKept(), 1); // the writer keeps it off the window's thread
+            order << QStringLiteral("log");
+        });
+        connect(part<LessonState>(g.w.get()), &LessonState::aufgabeChanged, this, [&] { order << QStringLiteral("count"); });
         g.fp.dialogs.onShow = [&](const ShownDialog &d) {
             order << d.title;
-            // At the praise the log, the queue and the picture are already done.
-            QCOMPARE(g.w->lessonState()->aufgabe(), QStringList{QStringLiteral("AUFGABE.TXT")});
-            QVERIFY(g.w->solution()->shown());
+            // At the praise the solution picture stands over the board.
+            QVERIFY(part<SolutionPicture>(g.w.get())->shown());
         };
         auto *loesungsbild = child<PictureBox>(g.w.get(), "loesungsbild");
         g.drag(4, 3);
         QVERIFY(order.isEmpty());
         g.drag(2, 1);
-        QCOMPARE(order, QStringList{QStringLiteral("Kontrolle")});
+        QCOMPARE(order, (QStringList{QStringLiteral("log"), QStringLiteral("count"), QStringLiteral("Kontrolle")}));
+        QCOMPARE(solvedKept(), 1);
+        QCOMPARE(part<LessonState>(g.w.get())->aufgabe(), QStringList{QStringLiteral("AUFGABE.TXT")});
         QCOMPARE(g.fp.dialogs.shown.last().text,
                  QStringLiteral("Prima, du hast die Aufgabe gelöst.\rWähle dir eine neue Aufgabe aus!\rKlicke dazu im Menü auf 'Laden' ...\r"));
         QCOMPARE(loesungsbild->x() * 15, 240);
@@ -139,7 +161,7 @@ private slots:
         // "Laden" parks and clears the picture; the points stay.
         g.fp.dialogs.onShow = nullptr;
         child<QAction>(g.w.get(), "menu2")->trigger();
-        QVERIFY(!g.w->solution()->shown());
+        QVERIFY(!part<SolutionPicture>(g.w.get())->shown());
         QVERIFY(!loesungsbild->hasPicture());
         QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
     }
@@ -152,9 +174,9 @@ private slots:
         child<QCheckBox>(g.w.get(), "Check2")->setChecked(true);
         child<QAction>(g.w.get(), "menu2")->trigger();
         auto *list5 = child<ListBox>(g.w.get(), "List5");
-        QVERIFY(g.w->taskChoice()->shortListShown());
+        QVERIFY(part<TaskChoice>(g.w.get())->shortListShown());
         g.drag(4, 3); // cells 3 and 4 lie beside the list
-        QVERIFY(g.w->solution()->shown());
+        QVERIFY(part<SolutionPicture>(g.w.get())->shown());
         QWidget *client = g.w->centralWidget();
         const QPoint onList = list5->geometry().center();
         QVERIFY(list5->isAncestorOf(client->childAt(onList)));
@@ -166,7 +188,7 @@ private slots:
     {
         Game g(kTwoPairs);
         for (int round = 0; round < 2; ++round) {
-            g.board()->AufgabeLaden(QStringLiteral("AUFGABE.TXT"));
+            g.load(QStringLiteral("AUFGABE.TXT"));
             g.drag(4, 3);
             g.drag(1, 2);
         }
@@ -178,7 +200,7 @@ private slots:
     void everyPictureOnceBeforeAnyRepeats()
     {
         Game g(kTwoPairs, 3);
-        SolutionPicture *s = g.w->solution();
+        SolutionPicture *s = part<SolutionPicture>(g.w.get());
         QSet<QString> seen;
         for (int i = 0; i < 3; ++i) {
             g.fp.random.values = {0.99};
@@ -202,7 +224,7 @@ private slots:
         // The folder is read at start-up: start again with the damaged picture in it.
         g.start(false);
         g.fp.dialogs.clear();
-        SolutionPicture *s = g.w->solution();
+        SolutionPicture *s = part<SolutionPicture>(g.w.get());
         s->LoesungsbildZeigen();
         QCOMPARE(g.fp.dialogs.titles(), QStringList{QStringLiteral("Bildfehler")});
         QCOMPARE(g.fp.dialogs.shown.first().text, QStringLiteral("Es ist kein Lösungbild (PAARE*.*) vorhanden!\r\r"));
@@ -225,19 +247,19 @@ private slots:
         QVERIFY(focused() != g.punkte());
         QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Return); // to the focus, wherever it is
         QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Space);
-        QVERIFY(!g.w->checkWindow(false) || !g.w->checkWindow(false)->isVisible());
+        QVERIFY(!topLevel<CheckWindow>() || !topLevel<CheckWindow>()->isVisible());
         // A held key presses no button and chooses no entry; an arrow brings the keys back.
         QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(g.punkte(), &held);
-        QVERIFY(!g.w->checkWindow(false) || !g.w->checkWindow(false)->isVisible());
+        QVERIFY(!topLevel<CheckWindow>() || !topLevel<CheckWindow>()->isVisible());
         g.box("Check2")->setChecked(true);
         g.menu("menu2")->trigger();
         auto *list5 = child<ListBox>(g.w.get(), "List5");
         QKeyEvent heldSpace(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
         QApplication::sendEvent(list5, &heldSpace);
-        QVERIFY(g.w->taskChoice()->shortListShown());
+        QVERIFY(part<TaskChoice>(g.w.get())->shortListShown());
         QTest::keyClick(list5, Qt::Key_Space);
-        QVERIFY(!g.w->taskChoice()->shortListShown());
+        QVERIFY(!part<TaskChoice>(g.w.get())->shortListShown());
         QCOMPARE(focused(), g.cell(1));
         QTest::keyClick(focused(), Qt::Key_Right);
         QTest::keyClick(focused(), Qt::Key_Space);
@@ -250,19 +272,19 @@ private slots:
         g.pf.writeTask(QStringLiteral("BETA.TXT"), {QStringLiteral("x"), QStringLiteral("y")});
         g.menu("menu2")->trigger(); // the task choice, first entry chosen
         auto *file1 = child<ListBox>(g.w.get(), "File1");
-        g.w->taskFolder()->refresh();
+        part<TaskFolder>(g.w.get())->refresh();
         file1->setListIndex(file1->entries().indexOf(QStringLiteral("BETA.TXT")));
-        g.w->taskChoice()->Command1_Click(); // "Abbruch": nothing loaded
-        QCOMPARE(g.w->taskChoice()->selectedTaskFile(), QStringLiteral("AUFGABE.TXT"));
+        part<TaskChoice>(g.w.get())->Command1_Click(); // "Abbruch": nothing loaded
+        QCOMPARE(part<TaskChoice>(g.w.get())->selectedTaskFile(), QStringLiteral("AUFGABE.TXT"));
         QCOMPARE(g.board()->state()->List3().size(), 4);
         g.drag(4, 3);
         g.drag(2, 1);
-        QCOMPARE(child<ListBox>(g.w->checkWindow(false), "List1")->entries(), QStringList{QStringLiteral("AUFGABE.TXT")});
+        QCOMPARE(child<ListBox>(topLevel<CheckWindow>(), "List1")->entries(), QStringList{QStringLiteral("AUFGABE.TXT")});
         // Without a task on the board the choice stays as it is.
-        g.board()->AufgabeLaden(QString());
+        g.load(QString());
         g.menu("menu2")->trigger();
         file1->setListIndex(1);
-        g.w->taskChoice()->Command1_Click();
+        part<TaskChoice>(g.w.get())->Command1_Click();
         QCOMPARE(file1->listIndex(), 1);
     }
 };

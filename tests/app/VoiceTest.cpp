@@ -4,7 +4,7 @@
 #include "TestWindow.h"
 
 #include "app/MainWindow.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardVoice.h"
 #include "lesson/LessonRules.h"
@@ -37,7 +37,7 @@ struct Heard : TestWindow {
         pf.write(QStringLiteral("xdg/duplikon.conf"), system);
         files = {pf.file(QStringLiteral("home/duplikon.conf")), {pf.file(QStringLiteral("xdg/duplikon.conf"))}};
         start();
-        w->taskChoice()->Command1_Click();
+        part<TaskChoice>(w.get())->Command1_Click();
         fp.dialogs.clear();
     }
     void key(Qt::Key k) const { QTest::keyClick(w->focusWidget(), k); }
@@ -67,10 +67,10 @@ private slots:
         // Keys: the focus reaching a text speaks it (not the start's own focus),
         // unless a screen reader speaks the focus; a key pick-up speaks too.
         h.fp.speech.spoken.clear();
-        h.w->taskChoice()->parkPanel();
+        part<TaskChoice>(h.w.get())->parkPanel();
         h.key(Qt::Key_Right);
         bool screenReader = true;
-        h.w->board()->voice()->setScreenReaderCheck([&] { return screenReader; });
+        h.board()->voice()->setScreenReaderCheck([&] { return screenReader; });
         h.key(Qt::Key_Left);
         screenReader = false;
         h.key(Qt::Key_Space);
@@ -96,7 +96,7 @@ private slots:
     void aSoundAndSpeechCutEachOtherOff()
     {
         Heard h("[Duplikon]\nVorlesen=true\n");
-        h.w->board()->AufgabeLaden(QStringLiteral("TON.TXT"));
+        h.load(QStringLiteral("TON.TXT"));
         const QString ton = h.pf.file(QStringLiteral("Ton.wav"));
         h.drag(4, 1); // the sound plays over any speech; "Passt nicht" ends the sound
         QCOMPARE(h.fp.sound.played, QStringList{ton});
@@ -114,8 +114,8 @@ private slots:
         // putting the cell back (tap, Escape) cuts a sound off.
         for (const QByteArray &conf : {QByteArray(), QByteArray("[Duplikon]\nAntippen=true\n")}) {
             Heard h(conf);
-            h.w->board()->AufgabeLaden(QStringLiteral("TON.TXT"));
-            h.w->taskChoice()->parkPanel();
+            h.load(QStringLiteral("TON.TXT"));
+            part<TaskChoice>(h.w.get())->parkPanel();
             const QString ton = h.pf.file(QStringLiteral("Ton.wav"));
             QTest::mouseClick(h.cell(4), Qt::LeftButton, {}, QPoint(20, 20));
             QCOMPARE(h.fp.sound.playing, ton);
@@ -134,12 +134,12 @@ private slots:
     void theMessagesOfMandatoryTasksAreSpoken()
     {
         Heard h("[Duplikon]\nVorlesen=true\n");
-        h.w->lessonState()->setPflicht({QStringLiteral("AUFGABE.TXT")});
+        part<LessonState>(h.w.get())->setPflicht({QStringLiteral("AUFGABE.TXT")});
         child<QCheckBox>(h.w.get(), "Check1")->setChecked(true);
         child<QCheckBox>(h.w.get(), "Check5")->setChecked(true);
-        h.w->lessonState()->setAufgabe({QStringLiteral("AUFGABE.TXT")});
+        part<LessonState>(h.w.get())->setAufgabe({QStringLiteral("AUFGABE.TXT")});
         h.menu("menu2")->trigger();
-        h.w->lessonState()->setAufgabe({});
+        part<LessonState>(h.w.get())->setAufgabe({});
         h.menu("menu2")->trigger();
         QCOMPARE(h.fp.speech.spoken,
                  (QStringList{QStringLiteral("Dies ist eine Pflichtaufgabe für dich!"),
@@ -160,10 +160,10 @@ private slots:
         // An administrator's TonAus wins over the user's Vorlesen.
         Heard quiet("[Duplikon]\nVorlesen=true\n", "[Fest]\nTonAus=true\n");
         quiet.drag(1, 3);
-        QVERIFY(!quiet.w->board()->voice()->readingAloud() && !quiet.w->board()->voice()->soundAllowed());
+        QVERIFY(!quiet.board()->voice()->readingAloud() && !quiet.board()->voice()->soundAllowed());
         QCOMPARE(quiet.fp.speech.starts + quiet.fp.speech.calls, 0);
         // Its sounds stay quiet, and still match.
-        quiet.w->board()->AufgabeLaden(QStringLiteral("TON.TXT"));
+        quiet.load(QStringLiteral("TON.TXT"));
         quiet.drag(4, 3);
         QVERIFY(quiet.fp.sound.played.isEmpty());
         QCOMPARE(quiet.points(), QStringLiteral(" 1 Punkte"));

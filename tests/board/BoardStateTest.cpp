@@ -18,7 +18,7 @@ using Drop = BoardState::DropResult;
 void setUp(BoardState &s, const QStringList &lines)
 {
     ScriptedRandom random;
-    s.load(Task{QStringLiteral("AUFGABE.TXT"), lines}, QString(), random);
+    s.load(Task{QStringLiteral("AUFGABE.TXT"), lines, {}}, QString(), random);
 }
 } // namespace
 
@@ -31,22 +31,27 @@ private slots:
         BoardState s;
         QSignalSpy matched(&s, &BoardState::pairMatched);
         QSignalSpy points(&s, &BoardState::pointsChanged);
+        QSignalSpy wrong(&s, &BoardState::mismatched);
+        QSignalSpy matching(&s, &BoardState::pairMatching);
         // cells 0 einsam (C), 1 Ball (B), 2 rund (B), 3 Ball (A), 4 Ball (A)
         setUp(s, {"Ball", "Ball", "rund", "Ball", "einsam"});
         QCOMPARE(s.List3(), (QStringList{"C_einsam", "B_Ball", "B_rund", "A_Ball", "A_Ball"}));
         QCOMPARE(s.cell(3).partner, 4);
         QCOMPARE(s.cell(0).partner, -1);
-        QCOMPARE(s.drop(1, 3), Drop::Mismatch); // the same text, another pair
-        QCOMPARE(s.drop(0, 1), Drop::Mismatch); // the half without a partner
-        QCOMPARE(s.drop(2, 2), Drop::Itself);
-        QCOMPARE(s.drop(7, 1), Drop::Ignored);  // a cell without a half
-        QCOMPARE(s.drop(-1, 1), Drop::Ignored);
+        QCOMPARE(s.drop(1, 3, PlayWay::Keys), Drop::Mismatch); // the same text, another pair
+        QCOMPARE(s.drop(0, 1, PlayWay::Mouse), Drop::Mismatch); // the half without a partner
+        QCOMPARE(s.drop(2, 2, PlayWay::Mouse), Drop::Itself);
+        QCOMPARE(s.drop(7, 1, PlayWay::Mouse), Drop::Ignored);  // a cell without a half
+        QCOMPARE(s.drop(-1, 1, PlayWay::Mouse), Drop::Ignored);
         QCOMPARE(s.points(), 0);
-        QCOMPARE(s.drop(4, 3), Drop::Match);
+        QCOMPARE(s.drop(4, 3, PlayWay::Tap), Drop::Match);
+        // each drop's way goes out with it
+        QCOMPARE(wrong.first(), (QList<QVariant>{3, 1, QVariant::fromValue(PlayWay::Keys)}));
+        QCOMPARE(matching.first(), (QList<QVariant>{3, 4, QVariant::fromValue(PlayWay::Tap)}));
         QVERIFY(!s.cell(3).shown && !s.cell(4).shown && s.cell(1).shown);
         QCOMPARE(matched.takeFirst(), (QList<QVariant>{3, 4}));
-        QCOMPARE(s.drop(3, 4), Drop::Ignored); // gone for good
-        QCOMPARE(s.drop(2, 1), Drop::Match);
+        QCOMPARE(s.drop(3, 4, PlayWay::Mouse), Drop::Ignored); // gone for good
+        QCOMPARE(s.drop(2, 1, PlayWay::Mouse), Drop::Match);
         QCOMPARE(s.points(), 2);
         QCOMPARE(points.size(), 2);
         QCOMPARE(s.cellsShown(), 1);
@@ -62,10 +67,11 @@ private slots:
             setUp(s, {"Hund", "Hund.bmp", "Katze", "Mieze"});
             QCOMPARE(s.task(), QStringLiteral("AUFGABE.TXT"));
             QVERIFY(s.cell(2).picture && !s.cell(3).picture);
-            s.drop(3, 2);
+            s.drop(3, 2, PlayWay::Mouse);
             QCOMPARE(solved.size(), round - 1);
-            s.drop(0, 1);
+            s.drop(0, 1, PlayWay::Keys);
             QCOMPARE(solved.size(), round);
+            QCOMPARE(solved.last().first().value<PlayWay>(), PlayWay::Keys);
             QVERIFY(s.solved());
         }
         QCOMPARE(s.points(), 4);

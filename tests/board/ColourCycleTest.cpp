@@ -103,7 +103,7 @@ private slots:
         pf.writeTask(QStringLiteral("A.TXT"), {"L1", "L2", "L3", "L4"});
         board.setProgramFolder(pf.folder());
         fake.random.values = {0, 0, 0.5, 0};
-        board.AufgabeLaden(QStringLiteral("A.TXT"));
+        board.AufgabeLaden(readTask(board.programFolder(), QStringLiteral("A.TXT")).task);
         QCOMPARE(board.state()->List3(), QStringList({"B_L4", "A_L2", "B_L3", "A_L1"}));
         board.Check4_Click();
         const ColourValue expected[4] = {0xE0E0E0, 0xE0E0E0, 0xFFC0FF, 0xFFC0FF};

@@ -45,7 +45,7 @@ struct Game {
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
             qWarning("window not exposed");
-        theBoard->AufgabeLaden(QStringLiteral("AUFGABE.TXT"));
+        theBoard->AufgabeLaden(readTask(theBoard->programFolder(), QStringLiteral("AUFGABE.TXT")).task);
     }
     Board *board() const { return theBoard; }
     // The visible control of cell n.
@@ -241,7 +241,7 @@ private slots:
                 QStringLiteral("Katze.ogg"), QStringLiteral("Maus"), QStringLiteral("Maus.mp3")});
         g.pf.write(QStringLiteral("Tiere/Hund.wav"), toneWave(100));
         g.pf.write(QStringLiteral("Maus.mp3"), QByteArray("kein Ton"));
-        g.board()->AufgabeLaden(QStringLiteral("AUFGABE.TXT"));
+        g.board()->AufgabeLaden(readTask(g.board()->programFolder(), QStringLiteral("AUFGABE.TXT")).task);
         const QString wav = g.pf.file(QStringLiteral("Tiere/Hund.wav"));
         QCOMPARE(g.fp.sound.prepared, QStringList{wav});
         QCOMPARE(g.board()->state()->cell(4).soundFile, wav);
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(g.fp.sound.played, QStringList{wav});
         // The next set-up lets the sounds go; a text cell shows no loudspeaker.
         g.pf.writeTask(QStringLiteral("TEXT.TXT"), {QStringLiteral("Hund"), QStringLiteral("Wau")});
-        g.board()->AufgabeLaden(QStringLiteral("TEXT.TXT"));
+        g.board()->AufgabeLaden(readTask(g.board()->programFolder(), QStringLiteral("TEXT.TXT")).task);
         QVERIFY(g.fp.sound.prepared.isEmpty());
         QVERIFY(!g.board()->cellLabel(0)->showsSound() && !g.board()->cellLabel(1)->showsSound());
         QCOMPARE(g.board()->cellLabel(0)->text(), QStringLiteral("Wau"));

@@ -5,7 +5,8 @@
 #include "TestWindow.h"
 
 #include "app/MainWindow.h"
-#include "app/TaskChoice.h"
+#include "app/SideWindows.h"
+#include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "check/CheckWindow.h"
 #include "check/SolvedTaskLog.h"
@@ -39,14 +40,14 @@ private slots:
         fp.clock.time = QStringLiteral("09:05:07");
         t.start();
         MainWindow &w = t.window();
-        w.taskChoice()->Command1_Click();
-        QVERIFY(!w.checkWindow(false));
+        part<TaskChoice>(&w)->Command1_Click();
+        QVERIFY(!topLevel<CheckWindow>());
 
-        t.solve(w.taskChoice()->selectedTaskFile());
-        QPointer<CheckWindow> check = w.checkWindow(false);
+        t.solve(part<TaskChoice>(&w)->selectedTaskFile());
+        QPointer<CheckWindow> check = topLevel<CheckWindow>();
         QVERIFY(check);
         QVERIFY(!check->isVisible()); // created hidden
-        const SolvedTaskLog *log = w.solvedLog();
+        const SolvedTaskLog *log = part<SolvedTaskLog>(&w);
         QCOMPARE(log->names(), QStringList{QStringLiteral("PAAR.TXT")});
         QCOMPARE(log->times(), QStringList{QStringLiteral("09:05:07")});
 
@@ -61,7 +62,7 @@ private slots:
         check->menu1_Click();
         QVERIFY(!check->isVisible());
         fp.clock.time = QStringLiteral("09:06:00");
-        t.solve(w.taskChoice()->selectedTaskFile());
+        t.solve(part<TaskChoice>(&w)->selectedTaskFile());
         QCOMPARE(log->size(), 2);
         QCOMPARE(log->times().last(), QStringLiteral("09:06:00"));
 
@@ -70,8 +71,8 @@ private slots:
         check->close();
         QTRY_VERIFY(check.isNull());
         QCOMPARE(log->size(), 0);
-        t.solve(w.taskChoice()->selectedTaskFile());
-        QVERIFY(w.checkWindow(false));
+        t.solve(part<TaskChoice>(&w)->selectedTaskFile());
+        QVERIFY(topLevel<CheckWindow>());
         QCOMPARE(log->size(), 1);
     }
 
@@ -83,7 +84,7 @@ private slots:
         QApplication::setActiveWindow(&w);
         const int before = w.activations();
         QTest::mouseClick(child<QPushButton>(&w, "punkte"), Qt::LeftButton);
-        CheckWindow *check = w.checkWindow(false);
+        CheckWindow *check = topLevel<CheckWindow>();
         QVERIFY(QTest::qWaitForWindowExposed(check));
         QApplication::setActiveWindow(check);
         QTRY_VERIFY(check->isActiveWindow());
@@ -94,8 +95,8 @@ private slots:
         QCOMPARE(w.activations(), before + 1);
 
         // Leaving the editor activates once, though the window manager activates the check window first.
-        w.menu3_Click();
-        w.editorWindow()->findChild<QAction *>(QStringLiteral("menu1"))->trigger();
+        part<SideWindows>(&w)->openEditor();
+        topLevel<EditorWindow>()->findChild<QAction *>(QStringLiteral("menu1"))->trigger();
         QApplication::setActiveWindow(check);
         QApplication::setActiveWindow(&w);
         QCOMPARE(w.activations(), before + 2);

@@ -334,17 +334,25 @@ class PlayTest(e2e.TestCase):
         next(n for n in cells if e2e.shows_half(n, "Kuh")).press()
         next(n for n in cells if e2e.shows_half(n, "Muh.wav")).press()
         app.message_box("Kontrolle").press("OK")
-        self.load_task(app, TASK)
-        path = os.path.join(app.folder, TASK)
-        app.wait_board([h for pair in e2e.task_pairs(path) for h in pair])
-        self.assertEqual(app.match_pairs(path, 2, taps=True), 12)
-        app.message_box("Kontrolle").press("OK")
-        # With Ergebnisse=true every drop and both solved tasks are kept as taps.
         def kept():
             return [json.loads(line) for folder, _, names in os.walk(os.path.join(app.folder, "Ergebnisse"))
                     for name in names if name.endswith(".jsonl")
                     for line in open(os.path.join(folder, name), encoding="utf-8")]
+        started = time.monotonic()
+        self.load_task(app, TASK)
+        path = os.path.join(app.folder, TASK)
+        app.wait_board([h for pair in e2e.task_pairs(path) for h in pair])
+        self.assertEqual(app.match_pairs(path, 2, taps=True), 12)
+        played = time.monotonic() - started
+        # The solved task is kept while the praise box stands open, timed by
+        # its last match: ten seconds of praise do not count as play.
+        box = app.message_box("Kontrolle")
         e2e.wait_until(lambda: sum(e["kind"] == "solved" for e in kept()) == 2, what="two solved tasks kept")
+        time.sleep(10)
+        box.press("OK")
+        solved = [e for e in kept() if e["kind"] == "solved"][-1]
+        self.assertLessEqual(solved["seconds"], played + 1, solved)
+        # With Ergebnisse=true every drop and both solved tasks are kept as taps.
         self.assertEqual({e["way"] for e in kept() if "way" in e}, {"tap"})
 
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):

@@ -58,6 +58,11 @@ class StartupTest(e2e.TestCase):
         self.assert_panel_open(app)
         app.find(app.folder.rstrip("/") + "/", "label")  # progpfad shows the program folder
         self.assert_board_holds(app, app.folder, tasks[0])
+        # A board without sounds and without "Vorlesen" loads no sound or speech library.
+        with open(f"/proc/{app.proc.pid}/maps", encoding="utf-8") as maps:
+            mapped = maps.read()
+        self.assertNotIn("libQt6Multimedia", mapped)
+        self.assertNotIn("libQt6TextToSpeech", mapped)
         app.screenshot("startup-panel")
 
         # "Abbruch" uncovers the board with the first task, ready to play;

@@ -5,7 +5,7 @@
 #include "TestWindow.h"
 
 #include "app/MainWindow.h"
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "board/BoardState.h"
 #include "lesson/ExtraSettingsDialog.h"
@@ -43,14 +43,14 @@ struct Lesson : TestWindow {
             pf.write(QStringLiteral("DUPLIKON.INI"), ini);
         start();
     }
-    SettingsPanel *panel() const { return w->settingsPanel(); }
-    LessonRules *lesson() const { return w->lesson(); }
-    LessonState *state() const { return w->lessonState(); }
-    QString onBoard() const { return w->taskChoice()->selectedTaskFile(); }
+    SettingsPanel *panel() const { return part<SettingsPanel>(w.get()); }
+    LessonRules *lesson() const { return part<LessonRules>(w.get()); }
+    LessonState *state() const { return part<LessonState>(w.get()); }
+    QString onBoard() const { return part<TaskChoice>(w.get())->selectedTaskFile(); }
     ListBox *file2() const { return child<ListBox>(w.get(), "File2"); }
     QPushButton *command7() const { return child<QPushButton>(w.get(), "Command7"); }
     // Matches the pair on the board: cells 1 and 2.
-    void solve() const { board()->state()->drop(0, 1); }
+    void solve() const { board()->state()->drop(0, 1, PlayWay::Mouse); }
     // The settings, by the password of 0 points, and their "Weitere ...".
     ExtraSettingsDialog *openMoreSettings()
     {
@@ -161,7 +161,7 @@ private slots:
         l.panel()->Command4_Click();
         l.box("Check5")->click();
         l.box("Check3")->click();
-        l.w->farbe1_Click(); // white is not in the cycle: step 1, the system colour
+        emit part<SettingsPanel>(l.w.get())->questionColourClicked(); // white is not in the cycle: step 1, the system colour
         l.fp.dialogs.clear();
         child<QPushButton>(l.w.get(), "Command3")->click();
         QVERIFY(!l.panel()->shown());
@@ -177,7 +177,7 @@ private slots:
         QVERIFY(l.state()->mandatoryTasks());
         QVERIFY(l.state()->repetition());
         QVERIFY(l.state()->editorLocked());
-        QCOMPARE(l.w->board()->state()->questionColour(), kSystemWindow);
+        QCOMPARE(l.board()->state()->questionColour(), kSystemWindow);
         QCOMPARE(l.state()->pflicht(), (QStringList{QStringLiteral("ZEBRA.TXT"), QStringLiteral("AFFE.TXT")}));
         QVERIFY(l.box("Check1")->isChecked() && l.box("Check5")->isChecked() && l.box("Check3")->isChecked());
         QCOMPARE(child<ListBox>(l.w.get(), "pflicht")->entries(), l.state()->pflicht());
@@ -195,7 +195,7 @@ private slots:
         for (const char *name : {"AFFE.TXT", "BAER.TXT", "ZEBRA.TXT"})
             QVERIFY(QFile::remove(l.pf.file(QString::fromLatin1(name))));
         l.start(); // no task files: nothing is put on the board, its cells stay black
-        QCOMPARE(shownColour(l.w->board()->cellLabel(0)), toQColor(0));
+        QCOMPARE(shownColour(l.board()->cellLabel(0)), toQColor(0));
         l.fp.dialogs.clear();
         l.lesson()->Command3_Click();
         QCOMPARE(l.pf.read(QStringLiteral("DUPLIKON.INI")),
@@ -254,23 +254,23 @@ private slots:
         Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\nBAER.TXT\r\n"));
         l.solve();
         QVERIFY(l.state()->aufgabe().isEmpty());
-        l.w->taskChoice()->Command1_Click();
+        part<TaskChoice>(l.w.get())->Command1_Click();
         l.fp.dialogs.clear();
         l.menu("menu2")->trigger();
         QVERIFY(l.fp.dialogs.shown.isEmpty());
-        QVERIFY(l.w->taskChoice()->panelShown());
+        QVERIFY(part<TaskChoice>(l.w.get())->panelShown());
     }
 
     void queueEntryThatNoLongerExistsLoadsTheSelectedTaskUnderItsName()
     {
         Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\nWEG.TXT\r\n"));
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("WEG.TXT")});
-        l.w->taskChoice()->File1()->setListIndex(2);
+        part<TaskChoice>(l.w.get())->File1()->setListIndex(2);
         l.fp.dialogs.clear();
         l.menu("menu2")->trigger();
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("WEG.TXT")});
         QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
-        QCOMPARE(l.w->board()->state()->List1().first(), QStringLiteral("ZEBR"));
+        QCOMPARE(l.board()->state()->List1().first(), QStringLiteral("ZEBR"));
     }
 
     void editorLockSaysSo()
@@ -404,8 +404,8 @@ private slots:
         Lesson l(QByteArray("\x01\x02garbage\r\nnot a number\r\n"));
         QVERIFY(l.fp.dialogs.shown.isEmpty());
         QVERIFY(!l.state()->mandatoryTasks());
-        QCOMPARE(l.w->board()->state()->questionColour(), ColourValue(0xFFFFFF));
-        QCOMPARE(shownColour(l.w->board()->cellLabel(0)), toQColor(0xFFFFFF));
+        QCOMPARE(l.board()->state()->questionColour(), ColourValue(0xFFFFFF));
+        QCOMPARE(shownColour(l.board()->cellLabel(0)), toQColor(0xFFFFFF));
     }
 };
 

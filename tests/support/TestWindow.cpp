@@ -3,6 +3,7 @@
 #include "TestInput.h"
 
 #include "app/MainWindow.h"
+#include "app/PlaySession.h"
 #include "board/Board.h"
 #include "board/BoardState.h"
 #include "platform/InWindowDrag.h"
@@ -39,7 +40,7 @@ void TestWindow::start(bool show)
 
 Board *TestWindow::board() const
 {
-    return w->board();
+    return part<Board>(w.get());
 }
 
 QWidget *TestWindow::cell(int n) const
@@ -52,10 +53,15 @@ void TestWindow::drag(int a, int b) const
     mouseDrag(cell(a), cell(b), board()->drag());
 }
 
+void TestWindow::load(const QString &task) const
+{
+    part<PlaySession>(w.get())->open(task);
+}
+
 void TestWindow::solve(const QString &task) const
 {
-    board()->AufgabeLaden(task);
-    board()->state()->drop(0, 1);
+    load(task);
+    board()->state()->drop(0, 1, PlayWay::Mouse);
 }
 
 QPushButton *TestWindow::punkte() const

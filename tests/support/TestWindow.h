@@ -5,6 +5,7 @@
 
 #include "platform/ClassroomConfig.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QStringList>
 #include <functional>
@@ -47,6 +48,8 @@ struct TestWindow {
     QWidget *cell(int n) const;
     // A real drag with the mouse from cell a to cell b.
     void drag(int a, int b) const;
+    // Reads the task file and puts it on the board, as choosing it does.
+    void load(const QString &task) const;
     // Puts the task on the board and matches its first pair (cells 1 and 2
     // hold it when every random number is 0 and the task has two lines).
     void solve(const QString &task) const;
@@ -57,6 +60,27 @@ struct TestWindow {
     // The halves that the board shows, in cell order.
     QStringList visibleHalves() const;
 };
+
+// The part of type T that a window is composed of (the board, the lesson's
+// state, the task choice ...); the test fails at once when there is none.
+template <class T>
+T *part(const QObject *window)
+{
+    T *found = window->findChild<T *>();
+    if (!found)
+        qFatal("%s has no part of the type asked for", qPrintable(window->objectName()));
+    return found;
+}
+
+// The top-level window of type T (CheckWindow, EditorWindow ...) while it exists.
+template <class T>
+T *topLevel()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (T *found = qobject_cast<T *>(w))
+            return found;
+    return nullptr;
+}
 
 // The colour a widget's background shows.
 QColor shownColour(const QWidget *w);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/TaskChoice.h"
+#include "lesson/TaskChoice.h"
 
 #include "board/BoardState.h"
 #include "lesson/LessonState.h"
@@ -239,6 +239,19 @@ void TaskChoice::Command2_Click()
 {
     parkPanel();
     loadTask(m_file1->listIndex());
+    nameInTitle();
+}
+
+void TaskChoice::showTaskOnBoard(const QString &fileName)
+{
+    parkPanel();
+    m_file1->setListIndex(int(m_file1->entries().indexOf(fileName)));
+    m_lesson->setTask(fileName);
+    nameInTitle();
+}
+
+void TaskChoice::nameInTitle()
+{
     emit titleChanged(QStringLiteral("Duplikon (") + m_lesson->task() + QLatin1Char(')'));
 }
 

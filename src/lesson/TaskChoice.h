@@ -43,6 +43,10 @@ public:
     void List5_Click();
     void Command1_Click();
     void Command2_Click();
+    // A task put on the board from elsewhere (taken in from an archive), as
+    // "L a d e n" puts it there: the panel goes, File1 selects it, the lesson
+    // plays it and the title names it; nothing is read or loaded.
+    void showTaskOnBoard(const QString &fileName);
 
     void showPanel() override;
     void showShortList() override;
@@ -81,6 +85,7 @@ protected:
 
 private:
     void preview(int line, PictureBox *box);
+    void nameInTitle();
 
     Platform m_platform;
     const BoardState *m_board;

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/PlaySession.h"
+
+#include "app/ResultsRecorder.h"
+#include "board/Board.h"
+#include "board/BoardState.h"
+#include "board/BoardVoice.h"
+#include "board/SolutionPicture.h"
+#include "check/SolvedTaskLog.h"
+#include "lesson/LessonRules.h"
+#include "lesson/LessonState.h"
+#include "platform/Dialogs.h"
+#include "tasks/Task.h"
+
+#include <utility>
+
+namespace duplikon {
+
+PlaySession::PlaySession(Platform platform, Board *board, LessonState *lessonState, LessonRules *lesson,
+                         SolutionPicture *solution, SolvedTaskLog *log, QObject *parent)
+    : QObject(parent), m_platform(platform), m_board(board), m_lessonState(lessonState), m_lesson(lesson),
+      m_solution(solution), m_log(log)
+{
+    connect(board->state(), &BoardState::solvedTask, this, &PlaySession::Fertigkontrolle);
+}
+
+PlaySession::~PlaySession()
+{
+    delete m_recorder; // waits at most a second for the last lines
+}
+
+void PlaySession::open(const QString &fileName)
+{
+    if (fileName.isEmpty()) {
+        play(Task());
+        return;
+    }
+    const TaskRead read = readTask(m_board->programFolder(), fileName);
+    if (!read.ok) {
+        play(Task());
+        m_platform.dialogs->message(QStringLiteral("Duplikon"),
+                                    QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(fileName));
+        return;
+    }
+    play(read.task);
+}
+
+void PlaySession::play(const Task &task)
+{
+    m_board->AufgabeLaden(task);
+    if (m_recorder && !task.name.isEmpty())
+        m_recorder->taskShown(task);
+}
+
+void PlaySession::keepResults(bool on, const QString &programFolder)
+{
+    if (on && !m_recorder)
+        m_recorder = new ResultsRecorder(programFolder, m_board->state(), m_lessonState, this);
+    else if (!on && m_recorder)
+        delete std::exchange(m_recorder, nullptr);
+}
+
+void PlaySession::Fertigkontrolle(PlayWay way)
+{
+    const BoardState *state = m_board->state();
+    if (!state->solved())
+        return;
+    if (m_recorder)
+        m_recorder->solved(way);
+    m_log->append(state->task(), m_platform.clock->timeText());
+    m_lesson->taskSolved();
+    if (!m_solution->File3().isEmpty())
+        m_solution->LoesungsbildZeigen();
+    const QString praise = QStringLiteral("Prima, du hast die Aufgabe gelöst.\r"
+                                          "Wähle dir eine neue Aufgabe aus!\r"
+                                          "Klicke dazu im Menü auf 'Laden' ...\r");
+    m_board->voice()->sayMessage(praise);
+    m_platform.dialogs->message(QStringLiteral("Kontrolle"), praise);
+}
+
+} // namespace duplikon
