@@ -56,6 +56,7 @@ public:
     // Cell look.
     // The colouring mode that Check4 "zweifarbige Fenster" shows.
     void setTwoColours(bool on) { m_twoColours = on; }
+    bool twoColours() const { return m_twoColours; }
     void Check4_Click();
     void FarblisteEinfarbig();
     void FarblisteZweifarbig();

@@ -99,6 +99,11 @@ public:
     QStringList List3() const;                      // key strings in board order
     QStringList farblist() const;                   // cell colours as decimal text
 
+    // Adds one point (the caption of punkte shows it) and, when the board is
+    // now empty, says the task is solved. The drop rule calls it after a
+    // match; the card game after each of its matches.
+    void PunktZaehlen(PlayWay way);
+
 signals:
     // The board is about to be emptied for a set-up or cleared.
     void aboutToClear();
@@ -117,7 +122,6 @@ signals:
 
 private:
     void emptyCells();
-    void PunktZaehlen(PlayWay way);
 
     QVector<BoardCell> m_cells;
     QStringList m_list1;

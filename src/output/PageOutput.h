@@ -32,6 +32,10 @@ struct BoardPage {
 };
 
 class BoardState;
+struct BoardCell;
+
+// A half in play as the page shows it: its picture, its loudspeaker or its text.
+PageCell pageCellOf(const BoardCell &c, const QString &programFolder);
 
 // The cells of the board that are still in play, picture halves by their
 // files in programFolder, with the text cells' font.
