@@ -73,10 +73,10 @@ int main(int argc, char **argv)
         cards.hide();
         QElapsedTimer t;
         t.start();
-        board.AufgabeLaden(QStringLiteral("FOTOS.TXT"));
+        board.AufgabeLaden(readTask(folder, QStringLiteral("FOTOS.TXT")).task);
         client.repaint();
         const double boardMs = t.nsecsElapsed() / 1e6;
-        board.FelderVerstecken();
+        board.AufgabeLaden(Task());
 
         clearPictureCache();
         cards.show();

@@ -43,7 +43,7 @@ struct Table {
         client.resize(864, 576);
         cards = new CardBoard(&client, &voice);
         cards->setRules(rules, 0);
-        cards->deal(Task{QStringLiteral("T.TXT"), lines}, QString(), fake.random);
+        cards->deal(Task{QStringLiteral("T.TXT"), lines, {}}, QString(), fake.random);
         cards->show();
         client.show();
         QVERIFY(QTest::qWaitForWindowExposed(&client));

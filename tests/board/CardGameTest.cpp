@@ -26,7 +26,7 @@ QStringList pairs(int n)
 void deal(CardGame &g, const QStringList &lines, CardGame::Rules rules = {})
 {
     test::ScriptedRandom random;
-    g.deal(Task{QStringLiteral("KARTEN.TXT"), lines}, QString(), random, rules);
+    g.deal(Task{QStringLiteral("KARTEN.TXT"), lines, {}}, QString(), random, rules);
 }
 } // namespace
 
@@ -121,7 +121,7 @@ private slots:
         for (quint32 seed = 1; seed <= 5; ++seed) {
             random.seed(seed);
             CardGame g;
-            g.deal(Task{QString(), pairs(10)}, QString(), random, {4, false, 1});
+            g.deal(Task{QString(), pairs(10), {}}, QString(), random, {4, false, 1});
             QCOMPARE(g.cardCount(), 8);
             QSet<int> keys;
             for (int i = 0; i < 8; ++i)
