@@ -9,6 +9,7 @@ namespace duplikon {
 class ActivationWatcher;
 class Board;
 class ButtonStrip;
+class CardPlay;
 class ClassroomConfig;
 class LessonRules;
 class LessonState;
@@ -80,6 +81,7 @@ private:
     LessonRules *m_lesson = nullptr;
     TaskFolder *m_folder = nullptr;
     PlaySession *m_session = nullptr;
+    CardPlay *m_cards = nullptr;
     SideWindows *m_side = nullptr;
     ActivationWatcher *m_activation = nullptr;
     bool m_shownOnce = false;

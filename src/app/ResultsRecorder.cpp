@@ -34,7 +34,7 @@ ResultsRecorder::ResultsRecorder(QString programFolder, const BoardState *board,
             [this](int target, int source, PlayWay way) { dropped(target, source, false, way); });
     // A new name starts a new file, which first names the task on the board.
     connect(lesson, &LessonState::userNameChanged, this, [this] {
-        if (!m_board->task().isEmpty())
+        if (!m_task.isEmpty())
             m_writer->record(event(ResultEvent::TaskSet));
     });
 }
@@ -64,7 +64,7 @@ ResultEvent ResultsRecorder::event(ResultEvent::Kind kind) const
     e.kind = kind;
     e.time = QDateTime::currentDateTime();
     e.user = m_lesson->userName();
-    e.task = m_board->task();
+    e.task = m_task;
     e.fingerprint = m_fingerprint;
     e.mandatory = m_mandatory;
     return e;
@@ -74,6 +74,7 @@ void ResultsRecorder::taskShown(const Task &task)
 {
     m_sinceSetUp.start();
     m_wrongDrops = 0;
+    m_task = task.name;
     m_fingerprint = QString::fromLatin1(QCryptographicHash::hash(task.bytes, QCryptographicHash::Sha256).toHex());
     m_mandatory = m_lesson->mandatoryTasks() && m_lesson->pflicht().contains(task.name, Qt::CaseInsensitive);
     m_writer->record(event(ResultEvent::TaskSet));
@@ -91,9 +92,23 @@ void ResultsRecorder::dropped(int target, int source, bool matched, PlayWay way)
     m_writer->record(e);
 }
 
-void ResultsRecorder::solved(PlayWay way)
+void ResultsRecorder::cardsDecided(const QString &half1, const QString &half2, bool matched)
+{
+    ResultEvent e = event(ResultEvent::Drop);
+    e.half1 = half1;
+    e.half2 = half2;
+    e.matched = matched;
+    e.way = PlayWay::Cards;
+    if (!matched)
+        ++m_wrongDrops;
+    m_writer->record(e);
+}
+
+void ResultsRecorder::solved(PlayWay way, int turns, int teams)
 {
     ResultEvent e = event(ResultEvent::Solved);
+    e.turns = turns;
+    e.teams = teams;
     e.seconds = m_sinceSetUp.isValid() ? int(m_sinceSetUp.elapsed() / 1000) : 0;
     e.wrongDrops = m_wrongDrops;
     e.way = way;

@@ -32,8 +32,13 @@ public:
     // A task that was read is on the board now; its fingerprint comes from
     // the bytes it was read from.
     void taskShown(const Task &task);
-    // The task on the board was solved by the last drop, of that way.
-    void solved(PlayWay way);
+    // The board was emptied: no task is on it.
+    void taskCleared() { m_task.clear(); }
+    // The task on the board was solved by the last drop, of that way; the
+    // card game tells its turns and teams.
+    void solved(PlayWay way, int turns = 0, int teams = 0);
+    // Two cards of the card game were decided, as a drop of one on the other.
+    void cardsDecided(const QString &half1, const QString &half2, bool matched);
 
 private:
     ResultEvent event(ResultEvent::Kind kind) const;
@@ -45,6 +50,7 @@ private:
     std::unique_ptr<ResultsWriter> m_writer;
     QElapsedTimer m_sinceSetUp;
     int m_wrongDrops = 0;
+    QString m_task;        // the task on the board (or dealt as cards)
     QString m_fingerprint; // of the task on the board
     bool m_mandatory = false;
 };

@@ -106,7 +106,7 @@ bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings
         qint32 child = 0, task = 0, seconds = 0, wrong = 0;
         qint8 way = 0;
         in >> ms >> child >> task >> seconds >> wrong >> way >> r.mandatory;
-        if (way < 0 || way > qint8(PlayWay::Tap) || !text(child, r.child) || !text(task, r.task))
+        if (way < 0 || way > qint8(PlayWay::Cards) || !text(child, r.child) || !text(task, r.task))
             return false;
         r.time = QDateTime::fromMSecsSinceEpoch(ms);
         r.seconds = seconds;
@@ -462,6 +462,7 @@ QString playWayName(PlayWay way)
     case PlayWay::Mouse: return QStringLiteral("Maus");
     case PlayWay::Keys: return QStringLiteral("Tasten");
     case PlayWay::Tap: return QStringLiteral("Antippen");
+    case PlayWay::Cards: return QStringLiteral("Aufdecken");
     }
     return {};
 }
