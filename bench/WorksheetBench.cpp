@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A "Memory-Karten" PDF of a task of twenty 12-megapixel photos (4000 × 3000,
+// A "Paarkarten" PDF of a task of twenty 12-megapixel photos (4000 × 3000,
 // JPEG quality 90): the layout, the photos decoded at the cards' size and the
 // PDF written, with the picture cache emptied before each repetition. Prints
 // the median and the best time and the file's size.
@@ -76,7 +76,7 @@ int main(int argc, char **argv)
             cpuTimes.push_back(double(std::clock() - cpu) * 1000.0 / CLOCKS_PER_SEC);
         }
     }
-    std::printf("Memory-Karten, twenty 12-megapixel photos: median %.1f ms  best %.1f ms  (target 1000 ms)\n",
+    std::printf("Paarkarten, twenty 12-megapixel photos: median %.1f ms  best %.1f ms  (target 1000 ms)\n",
                 bench::median(times), *std::min_element(times.begin(), times.end()));
     // On a shared machine the processor time of all threads tells what the work costs.
     std::printf("processor time of all threads: median %.1f ms\n", bench::median(cpuTimes));

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ButtonStrip.h"
+#include "app/CardPlay.h"
 #include "app/PlaySession.h"
 #include "app/SideWindows.h"
 #include "lesson/TaskChoice.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     // Stacked in this order: the cells and the strip, the solution picture
     // over them, then the panels, which are raised whenever they are shown.
     m_board = new Board(client, platform);
+    auto *cards = new CardPlay(client, platform, m_board, m_lessonState, m_extra, this);
     m_strip = new ButtonStrip(client, m_lessonState);
     m_board->setPointsButton(m_strip->punkte());
     m_solution = new SolutionPicture(client, platform);
@@ -63,6 +65,8 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     m_lesson = new LessonRules(this, platform, m_lessonState, m_board->state(), m_choice, m_settings, m_solution);
     auto *log = new SolvedTaskLog(this);
     m_session = new PlaySession(platform, m_board, m_lessonState, m_lesson, m_solution, log, this);
+    m_session->setCards(cards);
+    m_cards = cards;
     ignoreHeldPressKeys();
     connectParts();
 
@@ -297,8 +301,10 @@ void MainWindow::keepResults()
 
 BoardPage MainWindow::boardPage() const
 {
-    return duplikon::boardPage(*m_board->state(), m_board->programFolder(),
-                               Board::textFont(m_lessonState->textSize(), m_lessonState->textBold()));
+    BoardPage page = duplikon::boardPage(*m_board->state(), m_board->programFolder(),
+                                         Board::textFont(m_lessonState->textSize(), m_lessonState->textBold()));
+    m_cards->fillPage(page); // the cards as they lie, when they are played
+    return page;
 }
 
 void MainWindow::Command8_Click()

@@ -12,6 +12,7 @@ class ActivationWatcher;
 class LatestWrite;
 class Board;
 class ButtonStrip;
+class CardPlay;
 class ClassroomConfig;
 class LessonRules;
 class LessonState;
@@ -89,6 +90,7 @@ private:
     LessonRules *m_lesson = nullptr;
     TaskFolder *m_folder = nullptr;
     PlaySession *m_session = nullptr;
+    CardPlay *m_cards = nullptr;
     SideWindows *m_side = nullptr;
     ActivationWatcher *m_activation = nullptr;
     bool m_shownOnce = false;

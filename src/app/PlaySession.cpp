@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PlaySession.h"
 
+#include "app/CardPlay.h"
 #include "app/ResultsFeed.h"
 #include "board/Board.h"
 #include "board/BoardState.h"
 #include "board/BoardVoice.h"
+#include "board/CardBoard.h"
 #include "board/SolutionPicture.h"
 #include "check/SolvedTaskLog.h"
 #include "lesson/LessonRules.h"
@@ -45,11 +47,29 @@ void PlaySession::open(const QString &fileName)
     play(read.task);
 }
 
+void PlaySession::setCards(CardPlay *cards)
+{
+    m_cards = cards;
+    connect(cards->cards()->game(), &CardGame::pairDecided, this, [this](int first, int second, bool match) {
+        const CardGame *game = m_cards->cards()->game();
+        if (m_recorder)
+            m_recorder->cardsDecided(game->card(first).half.half, game->card(second).half.half, match);
+    });
+    connect(cards, &CardPlay::solved, this, &PlaySession::cardsSolved);
+}
+
 void PlaySession::play(const Task &task)
 {
-    m_board->AufgabeLaden(task);
-    if (m_recorder && !task.name.isEmpty())
-        m_recorder->taskShown(task);
+    const bool cards = m_cards && m_cards->active();
+    m_board->AufgabeLaden(cards ? Task() : task);
+    if (m_cards)
+        m_cards->play(cards ? task : Task());
+    // The deal drew after the board's set-up: the solution picture is
+    // chosen again by what the completion will draw.
+    if (cards)
+        m_solution->prepare();
+    if (m_recorder)
+        m_recorder->taskShown(task, cards ? m_cards->cards()->game() : nullptr);
 }
 
 void PlaySession::keepResults(bool on, const QString &programFolder)
@@ -67,7 +87,21 @@ void PlaySession::Fertigkontrolle(PlayWay way)
         return;
     if (m_recorder)
         m_recorder->solved(way);
-    m_log->append(state->task(), m_platform.clock->timeText());
+    finish(state->task());
+}
+
+void PlaySession::cardsSolved()
+{
+    const CardGame *game = m_cards->cards()->game();
+    if (m_recorder)
+        m_recorder->solved(PlayWay::Cards, game->turns(), game->rules().teams);
+    finish(game->task());
+    m_cards->announceWinners();
+}
+
+void PlaySession::finish(const QString &task)
+{
+    m_log->append(task, m_platform.clock->timeText());
     m_lesson->taskSolved();
     if (!m_solution->File3().isEmpty())
         m_solution->LoesungsbildZeigen();

@@ -8,6 +8,7 @@
 namespace duplikon {
 
 class Board;
+class CardPlay;
 class LessonRules;
 class LessonState;
 class ResultsFeed;
@@ -22,7 +23,8 @@ struct Task;
 //   1. record: the results keep the solved task, timed by the last match;
 //   2. log: the check window's solved-task log gets the task and its time;
 //   3. count: the lesson takes a mandatory task off its queue;
-//   4. praise: the solution picture and the message "Prima, ...".
+//   4. praise: the solution picture and the message "Prima, ...";
+//   5. with teams at the cards, the message naming the winners.
 // The praise box waits for the child, so nothing that must be kept waits for it.
 class PlaySession : public QObject {
     Q_OBJECT
@@ -42,7 +44,16 @@ public:
 
     void Fertigkontrolle(PlayWay way);
 
+    // The card game: with Spielart=Aufdecken a task is dealt as cards instead
+    // of put on the cells; its decided pairs are kept as drops, and when its
+    // last pair has gone the same steps run, then the teams' result.
+    void setCards(CardPlay *cards);
+
 private:
+    // The steps after the record: log, count, praise.
+    void finish(const QString &task);
+    void cardsSolved();
+
     Platform m_platform;
     Board *m_board;
     LessonState *m_lessonState;
@@ -50,6 +61,7 @@ private:
     SolutionPicture *m_solution;
     SolvedTaskLog *m_log;
     ResultsFeed *m_recorder = nullptr; // while results are kept
+    CardPlay *m_cards = nullptr;
 };
 
 } // namespace duplikon

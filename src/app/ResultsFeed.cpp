@@ -2,6 +2,7 @@
 #include "app/ResultsFeed.h"
 
 #include "board/BoardState.h"
+#include "board/CardGame.h"
 #include "lesson/LessonState.h"
 #include "results/ResultsRecorder.h"
 #include "tasks/Task.h"
@@ -17,23 +18,29 @@ ResultsFeed::ResultsFeed(const QString &programFolder, const BoardState *board, 
 {
     m_recorder->userChanged(lesson->userName(), QDateTime::currentDateTime());
     connect(board, &BoardState::pairMatching, this,
-            [this](int target, int source, PlayWay way) { dropped(target, source, true, way); });
+            [this](int target, int source, PlayWay way) { droppedOnCell(target, source, true, way); });
     connect(board, &BoardState::mismatched, this,
-            [this](int target, int source, PlayWay way) { dropped(target, source, false, way); });
+            [this](int target, int source, PlayWay way) { droppedOnCell(target, source, false, way); });
     connect(lesson, &LessonState::userNameChanged, this,
             [this](const QString &name) { m_recorder->userChanged(name, QDateTime::currentDateTime()); });
 }
 
 ResultsFeed::~ResultsFeed() = default;
 
-void ResultsFeed::taskShown(const Task &task)
+void ResultsFeed::taskShown(const Task &task, const CardGame *cards)
 {
     if (task.name.isEmpty()) {
         m_recorder->taskCleared();
         return;
     }
-    // The pairs as the board uses them: its used lines, two by two.
-    const QStringList used = m_board->List1();
+    // The pairs as the board uses them: its used lines, two by two; the cards
+    // lie in the same order, each pair's first half first.
+    QStringList used = m_board->List1();
+    if (cards) {
+        used.clear();
+        for (int i = 0; i < cards->cardCount(); ++i)
+            used << cards->card(i).half.half;
+    }
     QVector<HalfPair> pairs;
     for (int i = 0; i + 1 < used.size(); i += 2)
         pairs.append({used.at(i), used.at(i + 1)});
@@ -41,17 +48,27 @@ void ResultsFeed::taskShown(const Task &task)
     m_recorder->taskShown(task.name, task.bytes, pairs, mandatory, QDateTime::currentDateTime());
 }
 
-void ResultsFeed::dropped(int target, int source, bool matched, PlayWay way)
+void ResultsFeed::droppedOnCell(int target, int source, bool matched, PlayWay way)
+{
+    dropped(m_board->cell(source).half, m_board->cell(target).half, matched, way);
+}
+
+void ResultsFeed::dropped(const QString &dragged, const QString &target, bool matched, PlayWay way)
 {
     const QDateTime now = QDateTime::currentDateTime();
     if (matched)
         m_lastMatch = now;
-    m_recorder->dropped(m_board->cell(source).half, m_board->cell(target).half, matched, way, now);
+    m_recorder->dropped(dragged, target, matched, way, now);
 }
 
-void ResultsFeed::solved(PlayWay way)
+void ResultsFeed::cardsDecided(const QString &half1, const QString &half2, bool matched)
 {
-    m_recorder->solved(m_lastMatch.isValid() ? m_lastMatch : QDateTime::currentDateTime(), way);
+    dropped(half1, half2, matched, PlayWay::Cards);
+}
+
+void ResultsFeed::solved(PlayWay way, int turns, int teams)
+{
+    m_recorder->solved(m_lastMatch.isValid() ? m_lastMatch : QDateTime::currentDateTime(), way, turns, teams);
 }
 
 } // namespace duplikon

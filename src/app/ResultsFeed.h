@@ -10,6 +10,7 @@
 namespace duplikon {
 
 class BoardState;
+class CardGame;
 class LessonState;
 class ResultsRecorder;
 struct Task;
@@ -24,13 +25,18 @@ public:
     ~ResultsFeed() override; // waits at most a second for the writer
 
     // A task that was read is on the board now (an empty one: the board was
-    // emptied); its fingerprint comes from the bytes it was read from.
-    void taskShown(const Task &task);
-    // The task on the board was solved by its last drop, of that way.
-    void solved(PlayWay way);
+    // emptied); its fingerprint comes from the bytes it was read from. Dealt
+    // as cards, its pairs are those of the cards.
+    void taskShown(const Task &task, const CardGame *cards = nullptr);
+    // Two cards were decided, kept as a drop of one on the other.
+    void cardsDecided(const QString &half1, const QString &half2, bool matched);
+    // The task on the board was solved by its last drop, of that way; the
+    // card game tells its turns and teams.
+    void solved(PlayWay way, int turns = 0, int teams = 0);
 
 private:
-    void dropped(int target, int source, bool matched, PlayWay way);
+    void droppedOnCell(int target, int source, bool matched, PlayWay way);
+    void dropped(const QString &dragged, const QString &target, bool matched, PlayWay way);
 
     const BoardState *m_board;
     const LessonState *m_lesson;

@@ -30,23 +30,12 @@ Board::Board(QWidget *client, Platform platform)
         const int n = i + 1;
         const int left = kColumnLefts[i % 5];
         const int top = kRowTops[i / 5];
-        auto *b = new PictureBox(client, PictureFit::Clip);
+        PictureBox *b = newPictureCell(client);
         b->setObjectName(QStringLiteral("Bild%1").arg(n));
-        b->setBorder(true);
         placeTwips(b, left, top, 2415, 1815);
-        b->hide();
-        auto *t = new CellLabel(client);
+        CellLabel *t = newTextCell(client, cellFont);
         t->setObjectName(QStringLiteral("Text%1").arg(n));
-        t->setFrameShape(QFrame::Box);
-        t->setLineWidth(1);
-        t->setWordWrap(true);
-        t->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        t->setTextFormat(Qt::PlainText);
-        t->setAutoFillBackground(true);
-        t->setFont(cellFont);
-        t->setMargin(1);
         placeTwips(t, left, top, 2415, 1815);
-        t->hide();
         m_pictures[i] = b;
         m_labels[i] = t;
         m_drag->addSource(b);
@@ -161,13 +150,40 @@ void Board::FeldBelegen(int j)
         t->hide();
         return;
     }
+    showHalf(c, m_decodedReady || !c.picture ? m_decoded.value(j) : loadPicture(c.file, b->contentsRect().size(), b->fit()),
+             b, t);
+}
+
+PictureBox *Board::newPictureCell(QWidget *parent)
+{
+    auto *b = new PictureBox(parent, PictureFit::Clip);
+    b->setBorder(true);
+    b->hide();
+    return b;
+}
+
+CellLabel *Board::newTextCell(QWidget *parent, const QFont &font)
+{
+    auto *t = new CellLabel(parent);
+    t->setFrameShape(QFrame::Box);
+    t->setLineWidth(1);
+    t->setWordWrap(true);
+    t->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    t->setTextFormat(Qt::PlainText);
+    t->setAutoFillBackground(true);
+    t->setFont(font);
+    t->setMargin(1);
+    t->hide();
+    return t;
+}
+
+void Board::showHalf(const BoardCell &c, const LoadedPicture &pic, PictureBox *b, CellLabel *t)
+{
     if (c.picture) {
-        const QString &path = c.file;
-        const LoadedPicture pic = m_decodedReady ? m_decoded.at(j) : loadPicture(path, b->contentsRect().size(), b->fit());
         // A picture that cannot be loaded keeps the cell a picture cell, so
         // the pair stays playable, and shows its name in small type.
         if (pic.ok) {
-            b->setImage(pic.image, path);
+            b->setImage(pic.image, c.file);
         } else {
             b->clearPicture();
             b->setNote(c.half);

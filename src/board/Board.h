@@ -56,6 +56,7 @@ public:
     // Cell look.
     // The colouring mode that Check4 "zweifarbige Fenster" shows.
     void setTwoColours(bool on) { m_twoColours = on; }
+    bool twoColours() const { return m_twoColours; }
     void Check4_Click();
     void FarblisteEinfarbig();
     void FarblisteZweifarbig();
@@ -69,6 +70,15 @@ public:
     CellLabel *cellLabel(int i) const { return m_labels[i]; }
     // The cell (from 0) of a cell control, -1 for any other widget.
     int cellIndex(const QWidget *w) const;
+
+    // The two controls of a cell as the board has them, hidden; the card
+    // game shows its faces with the same.
+    static PictureBox *newPictureCell(QWidget *parent);
+    static CellLabel *newTextCell(QWidget *parent, const QFont &font);
+    // Shows half c in its controls: its picture (or its name when the picture
+    // cannot be loaded), the loudspeaker or its text, with what a screen
+    // reader says; the control in use is shown, the other hidden.
+    static void showHalf(const BoardCell &c, const LoadedPicture &picture, PictureBox *b, CellLabel *t);
     // How many of the 40 cell controls are hidden (what the child sees).
     int hiddenControls() const;
     InWindowDrag *drag() const { return m_drag; }

@@ -20,6 +20,17 @@ constexpr int kFrameGap = 4;
 constexpr int kFrameWidth = kFrameGap + 1;
 } // namespace
 
+void drawFocusFrame(QPainter &p, const QRect &r)
+{
+    const QColor yellow(255, 200, 0);
+    const QColor rings[kFrameWidth] = {Qt::black, yellow, yellow, yellow, Qt::black};
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < kFrameWidth; ++i) {
+        p.setPen(rings[i]);
+        p.drawRect(r.adjusted(i, i, -1 - i, -1 - i));
+    }
+}
+
 // The frame around the focused cell: black, yellow, black, seen on every cell
 // colour and on the window's background. It takes no mouse input.
 class FocusFrame : public QWidget {
@@ -43,12 +54,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        const QColor yellow(255, 200, 0);
-        const QColor rings[kFrameWidth] = {Qt::black, yellow, yellow, yellow, Qt::black};
-        for (int i = 0; i < kFrameWidth; ++i) {
-            p.setPen(rings[i]);
-            p.drawRect(rect().adjusted(i, i, -1 - i, -1 - i));
-        }
+        drawFocusFrame(p, rect());
     }
 };
 
@@ -150,30 +156,33 @@ QWidget *BoardKeyboard::visibleControl(int cell) const
     return m_state->cell(cell).picture ? m_pictures.at(cell) : m_labels.at(cell);
 }
 
-int BoardKeyboard::neighbour(int cell, int key) const
+int arrowNeighbour(int place, int key, int rows, int columns, const std::function<bool(int)> &present)
 {
-    const int row = cell / kColumns;
-    const int column = cell % kColumns;
-    const auto at = [](int r, int c) { return r * kColumns + c; };
+    const int row = place / columns;
+    const int column = place % columns;
+    const auto at = [columns](int r, int c) { return r * columns + c; };
     if (key == Qt::Key_Left || key == Qt::Key_Right) {
         const int step = key == Qt::Key_Left ? -1 : 1;
-        for (int c = column + step; c >= 0 && c < kColumns; c += step)
-            if (visibleControl(at(row, c)))
+        for (int c = column + step; c >= 0 && c < columns; c += step)
+            if (present(at(row, c)))
                 return at(row, c);
         return -1;
     }
-    // Up and down go to the next row that holds a visible cell, to the one
-    // nearest to the column (the left one of two as near).
     const int step = key == Qt::Key_Up ? -1 : 1;
-    for (int r = row + step; r >= 0 && r < kRows; r += step) {
-        for (int d = 0; d < kColumns; ++d) {
-            if (column - d >= 0 && visibleControl(at(r, column - d)))
+    for (int r = row + step; r >= 0 && r < rows; r += step) {
+        for (int d = 0; d < columns; ++d) {
+            if (column - d >= 0 && present(at(r, column - d)))
                 return at(r, column - d);
-            if (column + d < kColumns && visibleControl(at(r, column + d)))
+            if (column + d < columns && present(at(r, column + d)))
                 return at(r, column + d);
         }
     }
     return -1;
+}
+
+int BoardKeyboard::neighbour(int cell, int key) const
+{
+    return arrowNeighbour(cell, key, kRows, kColumns, [this](int i) { return visibleControl(i) != nullptr; });
 }
 
 QWidget *BoardKeyboard::nextCell(int cell, int skip1, int skip2) const

@@ -5,12 +5,27 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace duplikon {
 
 class BoardState;
 class FocusFrame;
+
+// Where an arrow key moves on a grid of rows × columns (places numbered row
+// by row from 0) where `present` tells which places hold something: left and
+// right to the next one in the row, up and down to the next row that holds
+// one, to its place nearest to the column (the left one of two as near); -1
+// at an edge.
+// The frame around what has the keyboard focus on the board: black, yellow,
+// black, seen on every colour; 5 pixels wide inside `r`.
+void drawFocusFrame(QPainter &painter, const QRect &r);
+
+int arrowNeighbour(int place, int key, int rows, int columns, const std::function<bool(int)> &present);
 class InWindowDrag;
 
 // Playing the board without dragging, by keys or by taps, and telling a

@@ -20,21 +20,45 @@ QString keyString(int i, const QString &half)
     return QString(pairKey(i)) + QLatin1Char('_') + half;
 }
 
-Shuffled shuffleHalves(const QStringList &used, Random &random)
+QVector<int> shuffledOrder(int n, Random &random)
 {
-    Shuffled s;
-    for (int i = 0; i < used.size(); ++i) {
-        const int c = s.halves.size();
+    QVector<int> order;
+    for (int i = 0; i < n; ++i) {
+        const int c = int(order.size());
         const double u = random.next();
         int r = int(std::floor(c * u));
         if (r < 0)
             r = 0;
         if (r > c - 1)
             r = qMax(0, c - 1); // a generator value of 1.0 must not append
-        s.halves.insert(r, used.at(i));
-        s.keys.insert(r, keyString(i, used.at(i)));
+        order.insert(r, i);
+    }
+    return order;
+}
+
+Shuffled shuffleHalves(const QStringList &used, Random &random)
+{
+    Shuffled s;
+    for (int i : shuffledOrder(int(used.size()), random)) {
+        s.halves << used.at(i);
+        s.keys << keyString(i, used.at(i));
     }
     return s;
+}
+
+BoardCell cellOf(const QString &text, int pairKey, const QString &folder)
+{
+    BoardCell c;
+    const Half half = Half::of(text);
+    c.half = half.text;
+    c.pairKey = pairKey;
+    c.picture = half.isPicture();
+    c.sound = half.isSound();
+    c.file = half.file(folder);
+    if (c.sound && checkSoundFile(c.file) == SoundFileState::Playable)
+        c.soundFile = c.file;
+    c.shown = true;
+    return c;
 }
 
 BoardState::BoardState(QObject *parent) : QObject(parent), m_cells(kCells)
@@ -67,16 +91,9 @@ void BoardState::load(const Task &task, const QString &folder, Random &random)
     const Shuffled s = shuffleHalves(m_list1, random);
     const int n = int(qMin<qsizetype>(s.halves.size(), kCells));
     for (int i = 0; i < n; ++i) {
-        BoardCell &c = m_cells[i];
-        const Half half = Half::of(s.halves.at(i));
-        c.half = half.text;
-        c.pairKey = s.keys.at(i).at(0).unicode() - 'A';
-        c.picture = half.isPicture();
-        c.sound = half.isSound();
-        c.file = half.file(folder);
-        if (c.sound && checkSoundFile(c.file) == SoundFileState::Playable)
-            c.soundFile = c.file;
-        c.shown = true;
+        const ColourValue colour = m_cells.at(i).colour;
+        m_cells[i] = cellOf(s.halves.at(i), s.keys.at(i).at(0).unicode() - 'A', folder);
+        m_cells[i].colour = colour;
     }
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)

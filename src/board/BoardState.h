@@ -24,8 +24,12 @@ struct Shuffled {
     QStringList keys;   // the key strings in the same order
 };
 
-// The insertion shuffle: line i goes to position r = integer part of c × u,
-// c being the count so far and u one draw per line (the first included).
+// The insertion shuffle of n items: item i goes to position r = integer part
+// of c × u, c being the count so far and u one draw per item (the first
+// included). Entry j of the result is the item at position j.
+QVector<int> shuffledOrder(int n, Random &random);
+
+// The insertion shuffle of the used lines, with their key strings.
 Shuffled shuffleHalves(const QStringList &used, Random &random);
 
 // One cell of the board as the game sees it.
@@ -40,6 +44,10 @@ struct BoardCell {
     bool shown = false;    // still in play
     ColourValue colour = 0;
 };
+
+// A half put in play with its pair key (0 for A): its kind and, for a
+// picture or sound, its file in `folder` (a sound file only when it can play).
+BoardCell cellOf(const QString &half, int pairKey, const QString &folder);
 
 // The game on the board, without any widget: the twenty cells with their
 // halves, pairs, colours and whether they still show, the points and the task
@@ -91,6 +99,11 @@ public:
     QStringList List3() const;                      // key strings in board order
     QStringList farblist() const;                   // cell colours as decimal text
 
+    // Adds one point (the caption of punkte shows it) and, when the board is
+    // now empty, says the task is solved. The drop rule calls it after a
+    // match; the card game after each of its matches.
+    void PunktZaehlen(PlayWay way);
+
 signals:
     // The board is about to be emptied for a set-up or cleared.
     void aboutToClear();
@@ -109,7 +122,6 @@ signals:
 
 private:
     void emptyCells();
-    void PunktZaehlen(PlayWay way);
 
     QVector<BoardCell> m_cells;
     QStringList m_list1;

@@ -47,6 +47,11 @@ void BoardVoice::prepareSounds()
         if (c.shown && !c.soundFile.isEmpty())
             playable << c.soundFile;
     }
+    prepareSoundFiles(playable);
+}
+
+void BoardVoice::prepareSoundFiles(const QStringList &playable)
+{
     // A board without sounds after one without sounds asks nothing of the output.
     if (m_platform.sound && (!playable.isEmpty() || m_soundsPrepared))
         m_platform.sound->prepare(playable);
@@ -92,7 +97,11 @@ void BoardVoice::pickedUp(int cell)
 {
     if (cell < 0 || cell >= m_state->kCells)
         return;
-    const BoardCell &c = m_state->cell(cell);
+    halfShown(m_state->cell(cell));
+}
+
+void BoardVoice::halfShown(const BoardCell &c)
+{
     if (!c.shown)
         return;
     if (c.sound) {

@@ -11,6 +11,7 @@
 namespace duplikon {
 
 class BoardState;
+struct BoardCell;
 class ClassroomConfig;
 
 // What the child hears during play. With "Vorlesen" on, a text cell's text is
@@ -37,9 +38,14 @@ public:
     void pickedUp(int cell);
     void focusReached(int cell);
     void listen(int cell);
+    // A half comes into view by the child's doing (a cell picked up, a card
+    // turned): a sound plays, a text is read aloud.
+    void halfShown(const BoardCell &c);
     // The board has drawn a new set-up: its playable sounds go to the sound
     // output to be loaded.
     void prepareSounds();
+    // The same for the playable sound files of another game.
+    void prepareSoundFiles(const QStringList &playable);
     // A message a child meets during play, as shown (carriage returns
     // between its lines).
     void sayMessage(const QString &message);

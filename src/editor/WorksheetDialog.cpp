@@ -69,7 +69,7 @@ WorksheetDialog::WorksheetDialog(QWidget *parent, Platform platform, const QStri
     m_kinds = new QButtonGroup(this);
     const struct { const char *name, *text; WorksheetKind kind; } choices[] = {
         {"kindMatching", "&Zuordnen", WorksheetKind::Matching},
-        {"kindCards", "&Memory-Karten", WorksheetKind::Cards},
+        {"kindCards", "Paar&karten", WorksheetKind::Cards},
         {"kindAnswerKey", "&Lösungsblatt", WorksheetKind::AnswerKey},
     };
     for (const auto &c : choices) {

@@ -75,6 +75,7 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Cla
     rows->addWidget(m_sizeNote);
 
     addReadAloud(rows);
+    addPlayKind(rows);
 
     // Results kept for the teacher; gone with the whole feature.
     if (!settings->value(config::resultsOff)) {
@@ -206,6 +207,73 @@ QString ExtraSettingsDialog::chosenVoice() const
     return name.isValid() ? name.toString() : m_voice->currentText();
 }
 
+void ExtraSettingsDialog::addPlayKind(QVBoxLayout *rows)
+{
+    auto *box = new QGroupBox(QStringLiteral("Spielart"), this);
+    box->setObjectName(QStringLiteral("playKind"));
+    auto *part = new QGridLayout(box);
+    m_matching = new QRadioButton(QStringLiteral("Zuordnen"), box);
+    m_matching->setObjectName(QStringLiteral("playMatching"));
+    setAltLetter(m_matching, QLatin1Char('O')); // Z belongs to Zudecken
+    m_cards = new QRadioButton(QStringLiteral("Aufdecken"), box);
+    m_cards->setObjectName(QStringLiteral("playCards"));
+    setAltLetter(m_cards, QLatin1Char('D'));
+    (m_settings->value(config::playKind).is("Aufdecken") ? m_cards : m_matching)->setChecked(true);
+    part->addWidget(m_matching, 0, 0);
+    part->addWidget(m_cards, 0, 1);
+
+    const auto row = [&](int at, const QString &caption, QWidget *field) {
+        auto *label = new QLabel(caption, box);
+        label->setBuddy(field);
+        part->addWidget(label, at, 0);
+        part->addWidget(field, at, 1, Qt::AlignLeft);
+    };
+    const auto choiceBox = [&](config::Key<Choice> key, const char *name, const QStringList &captions) {
+        auto *combo = new QComboBox(box);
+        combo->setObjectName(QLatin1String(name));
+        const QStringList values = config::choices(key.id);
+        for (int i = 0; i < values.size(); ++i)
+            combo->addItem(captions.value(i, values.at(i)), values.at(i));
+        combo->setCurrentIndex(std::max(0, int(values.indexOf(m_settings->value(key).text))));
+        return combo;
+    };
+    m_cardPairs = choiceBox(config::cardPairs, "cardPairs", {});
+    row(1, QStringLiteral("&Paare:"), m_cardPairs);
+    m_coverAfter = choiceBox(config::coverAfter, "coverAfter",
+                             {QStringLiteral("beim nächsten Tippen"), QStringLiteral("nach 1 Sekunde"),
+                              QStringLiteral("nach 2 Sekunden"), QStringLiteral("nach 3 Sekunden"),
+                              QStringLiteral("nach 4 Sekunden"), QStringLiteral("nach 5 Sekunden")});
+    row(2, QStringLiteral("&Zudecken:"), m_coverAfter);
+    m_teams = new QSpinBox(box);
+    m_teams->setObjectName(QStringLiteral("teams"));
+    m_teams->setRange(1, 4);
+    m_teams->setValue(m_settings->value(config::teams).number());
+    row(3, QStringLiteral("&Mannschaften:"), m_teams);
+    m_grouped = new QCheckBox(QStringLiteral("Getrennt: erste Hälften oben, zweite unten"), box);
+    m_grouped->setObjectName(QStringLiteral("grouped"));
+    m_grouped->setChecked(m_settings->value(config::grouped));
+    setAltLetter(m_grouped, QLatin1Char('G'));
+    part->addWidget(m_grouped, 4, 0, 1, 2);
+    rows->addWidget(box);
+    connect(m_cards, &QRadioButton::toggled, this, &ExtraSettingsDialog::showPlayKind);
+    showPlayKind();
+}
+
+void ExtraSettingsDialog::showPlayKind()
+{
+    const auto show = [this](QWidget *w, bool fixed, bool on) {
+        w->setEnabled(on && !fixed);
+        w->setToolTip(fixed ? kFixedHint : QString());
+    };
+    show(m_matching, m_settings->isFixed(config::playKind), true);
+    show(m_cards, m_settings->isFixed(config::playKind), true);
+    const bool cards = m_cards->isChecked();
+    show(m_cardPairs, m_settings->isFixed(config::cardPairs), cards);
+    show(m_coverAfter, m_settings->isFixed(config::coverAfter), cards);
+    show(m_teams, m_settings->isFixed(config::teams), cards);
+    show(m_grouped, m_settings->isFixed(config::grouped), cards);
+}
+
 void ExtraSettingsDialog::accept()
 {
     QString error;
@@ -214,6 +282,12 @@ void ExtraSettingsDialog::accept()
         && m_settings->set(config::readAloud, m_readAloud->isChecked(), &error)
         && m_settings->set(config::voice, chosenVoice(), &error)
         && m_settings->set(config::tempo, m_tempo->value(), &error)
+        && m_settings->set(config::playKind, Choice{m_cards->isChecked() ? QStringLiteral("Aufdecken")
+                                                                        : QStringLiteral("Zuordnen")}, &error)
+        && m_settings->set(config::cardPairs, Choice{m_cardPairs->currentData().toString()}, &error)
+        && m_settings->set(config::coverAfter, Choice{m_coverAfter->currentData().toString()}, &error)
+        && m_settings->set(config::teams, Choice{QString::number(m_teams->value())}, &error)
+        && m_settings->set(config::grouped, m_grouped->isChecked(), &error)
         && (!m_keepResults || m_settings->set(config::keepResults, m_keepResults->isChecked(), &error));
     QDialog::accept();
     if (!stored) {

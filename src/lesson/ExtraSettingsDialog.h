@@ -38,6 +38,9 @@ private:
     void showSpeech();
     void fillVoices();
     QString chosenVoice() const;
+    // The game: matching or cards face down, with the cards' choices.
+    void addPlayKind(QVBoxLayout *rows);
+    void showPlayKind();
 
     Platform m_platform;
     ClassroomConfig *m_settings;
@@ -49,6 +52,12 @@ private:
     QLabel *m_speechNote;
     QComboBox *m_voice;
     QSpinBox *m_tempo;
+    QRadioButton *m_matching;
+    QRadioButton *m_cards;
+    QComboBox *m_cardPairs;
+    QComboBox *m_coverAfter;
+    QSpinBox *m_teams;
+    QCheckBox *m_grouped;
 };
 
 } // namespace duplikon

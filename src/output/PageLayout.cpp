@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/PageOutput.h"
+#include "board/CardBoard.h"
 
 #include "pictures/PictureLoader.h"
 #include "pictures/SoundHalf.h"
@@ -131,6 +132,9 @@ void composePage(QPainter &p, double devicePerTwip, int frameLineWidthDevice, co
                        metrics.elidedText(c.text, Qt::ElideMiddle, line.width()));
             drawSoundSymbol(p, QRectF(area.left(), area.top(), area.width(), line.top() - area.top()), Qt::black,
                             c.soundMissing);
+        } else if (c.kind == PageCell::Back) {
+            drawCardBack(p, deviceRect(QRect(origin, QSize(kPictureWidthTwips, kPictureHeightTwips)), devicePerTwip),
+                         c.secondBack);
         } else if (c.kind == PageCell::Text) {
             const QStringList lines = TextUmbrechen(c.text, pointSize, page.textFont.bold());
             const qreal x = origin.x() * devicePerTwip;

@@ -17,10 +17,11 @@ struct Platform;
 
 // One board cell as the page sees it.
 struct PageCell {
-    enum Kind { Hidden, Picture, Text, Sound } kind = Hidden;
+    enum Kind { Hidden, Picture, Text, Sound, Back } kind = Hidden; // Back: a card face down
     QString picturePath;   // resolved file path of a picture half
     QString text;          // caption of a text cell; the file name of a sound half
     bool soundMissing = false; // a sound half whose file cannot play
+    bool secondBack = false;   // a face-down card with the back of second halves
 };
 
 // The board as the page sees it: twenty cells, cell 1 first, and the font of
@@ -31,6 +32,10 @@ struct BoardPage {
 };
 
 class BoardState;
+struct BoardCell;
+
+// A half in play as the page shows it: its picture, its loudspeaker or its text.
+PageCell pageCellOf(const BoardCell &c, const QString &programFolder);
 
 // The cells of the board that are still in play, picture halves by their
 // files in programFolder, with the text cells' font.

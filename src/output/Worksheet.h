@@ -11,7 +11,7 @@ class QPainter;
 namespace duplikon {
 
 // Paper made from a pair list: a sheet for drawing lines from each half to its
-// partner ("Zuordnen"), cards to cut out ("Memory-Karten") and the answer key
+// partner ("Zuordnen"), cards to cut out ("Paarkarten") and the answer key
 // ("Lösungsblatt"). The layout is plain geometry in twips on an A4 page.
 enum class WorksheetKind { Matching, Cards, AnswerKey };
 

@@ -18,6 +18,7 @@ template <> constexpr Type typeOf<bool>() { return Type::Switch; }
 template <> constexpr Type typeOf<WindowSize>() { return Type::Size; }
 template <> constexpr Type typeOf<QString>() { return Type::Text; }
 template <> constexpr Type typeOf<int>() { return Type::Number; }
+template <> constexpr Type typeOf<Choice>() { return Type::Choice; }
 
 #define DUPLIKON_CONFIG_ROW(handle, name, type, fallback, place) KeyRow{name, typeOf<type>(), fallback, Place::place},
 const KeyRow kRows[kKeyCount] = {DUPLIKON_CONFIG_KEYS(DUPLIKON_CONFIG_ROW)};
@@ -32,9 +33,32 @@ const KeyRow &row(Id key)
     return kRows[int(key)];
 }
 
-std::optional<QString> valueText(Type type, const QString &text)
+QStringList choices(Id key)
 {
+    switch (key) {
+    case Id::playKind:
+        return {QStringLiteral("Zuordnen"), QStringLiteral("Aufdecken")};
+    case Id::cardPairs:
+        return {QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("10")};
+    case Id::coverAfter:
+        return {QStringLiteral("Tippen"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                QStringLiteral("4"), QStringLiteral("5")};
+    case Id::teams:
+        return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
+    default:
+        return {};
+    }
+}
+
+std::optional<QString> valueText(Id key, const QString &text)
+{
+    const Type type = row(key).type;
     switch (type) {
+    case Type::Choice:
+        for (const QString &choice : choices(key))
+            if (text.compare(choice, Qt::CaseInsensitive) == 0)
+                return choice;
+        return std::nullopt;
     case Type::Switch:
         if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || text == QLatin1String("1"))
             return QStringLiteral("true");
@@ -69,6 +93,8 @@ template <> QString toText<bool>(const bool &value) { return value ? QStringLite
 template <> QString toText<int>(const int &value) { return QString::number(qBound(kMinimum, value, kMaximum)); }
 template <> QString toText<QString>(const QString &value) { return value; }
 template <> QString toText<WindowSize>(const WindowSize &value) { return windowSizeText(value); }
+template <> Choice fromText<Choice>(const QString &text) { return Choice{text}; }
+template <> QString toText<Choice>(const Choice &value) { return value.text; }
 
 } // namespace config
 
@@ -89,9 +115,14 @@ std::optional<config::Id> keyNamed(const QString &name)
     return std::nullopt;
 }
 
-QString typeHint(config::Type type)
+QString typeHint(config::Id key)
 {
-    switch (type) {
+    switch (config::row(key).type) {
+    case config::Type::Choice: {
+        QStringList words = config::choices(key);
+        const QString last = words.takeLast();
+        return words.join(QStringLiteral(", ")) + QStringLiteral(" oder ") + last;
+    }
     case config::Type::Switch:
         return QStringLiteral("true oder false");
     case config::Type::Size:
@@ -184,10 +215,10 @@ FileValues readValues(const QString &path, bool administrator, QStringList *prob
             skip(number, QStringLiteral("%1 gilt nur im Abschnitt [Fest] und wird übergangen.").arg(QLatin1String(row.name)));
             continue;
         }
-        const std::optional<QString> text = config::valueText(row.type, line.value);
+        const std::optional<QString> text = config::valueText(*key, line.value);
         if (!text) {
             skip(number, QStringLiteral("„%1“ ist kein Wert für %2 (%3) und wird übergangen.")
-                             .arg(line.value, QLatin1String(row.name), typeHint(row.type)));
+                             .arg(line.value, QLatin1String(row.name), typeHint(*key)));
             continue;
         }
         (fixed ? result.fixed : result.values)[std::size_t(*key)] = ConfigEntry{*text, path, number, fixed};

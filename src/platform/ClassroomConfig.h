@@ -32,11 +32,21 @@ enum class WindowSize { Normal, OneAndAHalf, Double, Screen };
 QString windowSizeText(WindowSize size); // "100", "150", "200", "Bildschirm"
 std::optional<WindowSize> windowSizeFromText(const QString &text);
 
+// A key that takes one of a few words or numbers (config::choices), as the
+// file writes them: Spielart, Aufdeckpaare, Zudecken, Mannschaften.
+struct Choice {
+    QString text;
+    // The number a numeric choice stands for; 0 for a word ("Tippen").
+    int number() const { return text.toInt(); }
+    bool is(const char *word) const { return text == QLatin1String(word); }
+};
+
 // The keys, one row each: the code's handle, the name in the file, the type of
 // the value, the built-in default as written in the file, and whether it is a
 // Value (in [Duplikon] of any file, fixed by an administrator's [Fest]) or a
 // Lock (only in an administrator's [Fest]). Values of type bool are true or
-// false, int runs from -100 to 100, QString is any text. A new key is one row.
+// false, int runs from -100 to 100, QString is any text, a Choice one of its
+// choices. A new key is one row.
 #define DUPLIKON_CONFIG_KEYS(KEY)                                              \
     KEY(tapPlay, "Antippen", bool, "false", Value)             /* tap play */  \
     KEY(windowSize, "Fenstergroesse", WindowSize, "100", Value)                 \
@@ -44,6 +54,11 @@ std::optional<WindowSize> windowSizeFromText(const QString &text);
     KEY(voice, "Stimme", QString, "", Value) /* empty: the default German */    \
     KEY(tempo, "Tempo", int, "0", Value)     /* -100 slowest … 100 fastest */   \
     KEY(keepResults, "Ergebnisse", bool, "false", Value) /* results kept */   \
+    KEY(playKind, "Spielart", Choice, "Zuordnen", Value) /* or Aufdecken */   \
+    KEY(cardPairs, "Aufdeckpaare", Choice, "10", Value) /* 4, 6, 8, 10 */     \
+    KEY(coverAfter, "Zudecken", Choice, "Tippen", Value) /* or 1 … 5 s */    \
+    KEY(teams, "Mannschaften", Choice, "1", Value)        /* 1 … 4 */         \
+    KEY(grouped, "Getrennt", bool, "false", Value) /* halves apart */         \
     KEY(editorOff, "EditorAus", bool, "false", Lock)                            \
     KEY(settingsOff, "EinstellungenAus", bool, "false", Lock)                   \
     KEY(recordingOff, "AufnahmeAus", bool, "false", Lock)                       \
@@ -60,7 +75,7 @@ constexpr int kKeyCount = 0 DUPLIKON_CONFIG_KEYS(DUPLIKON_CONFIG_COUNT);
 #undef DUPLIKON_CONFIG_COUNT
 
 enum class Place { Value, Lock };
-enum class Type { Switch, Size, Text, Number };
+enum class Type { Switch, Size, Text, Number, Choice };
 
 // One row of the table.
 struct KeyRow {
@@ -89,14 +104,21 @@ template <> bool fromText<bool>(const QString &text);
 template <> int fromText<int>(const QString &text);
 template <> QString fromText<QString>(const QString &text);
 template <> WindowSize fromText<WindowSize>(const QString &text);
+template <> Choice fromText<Choice>(const QString &text);
 template <> QString toText<bool>(const bool &value);
 template <> QString toText<int>(const int &value); // bounded to -100..100
 template <> QString toText<QString>(const QString &value);
 template <> QString toText<WindowSize>(const WindowSize &value);
+template <> QString toText<Choice>(const Choice &value);
 
-// A text as the value of a key of this type, in the form the file holds
-// ("TRUE" and "1" become "true"); nothing when it is no value of the type.
-std::optional<QString> valueText(Type type, const QString &text);
+// The texts a Choice key takes, in the order a dialog offers them; empty for
+// a key of another type.
+QStringList choices(Id key);
+
+// A text as the value of a key, in the form the file holds ("TRUE" and "1"
+// become "true", "aufdecken" "Aufdecken"); nothing when it is no value of
+// the key.
+std::optional<QString> valueText(Id key, const QString &text);
 
 } // namespace config
 

@@ -37,6 +37,8 @@ struct ResultEvent {
     // Solved
     int seconds = 0;
     int wrongDrops = 0;
+    int turns = 0;        // the card game: pairs turned, and how many teams played
+    int teams = 0;
 };
 
 // One JSON object on one line, ending in '\n'.

@@ -90,7 +90,7 @@ bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings
         qint32 child = 0, task = 0, seconds = 0, wrong = 0, matches = 0;
         qint8 way = 0;
         in >> ms >> child >> task >> seconds >> wrong >> matches >> way >> r.mandatory;
-        if (way < 0 || way > qint8(PlayWay::Tap) || !text(child, r.child) || !text(task, r.task))
+        if (way < 0 || way > qint8(PlayWay::Cards) || !text(child, r.child) || !text(task, r.task))
             return false;
         r.time = times.local(ms);
         r.seconds = seconds;

@@ -34,6 +34,7 @@ QString wayName(PlayWay way)
     case PlayWay::Mouse: return QStringLiteral("mouse");
     case PlayWay::Keys: return QStringLiteral("keys");
     case PlayWay::Tap: return QStringLiteral("tap");
+    case PlayWay::Cards: return QStringLiteral("cards");
     }
     return {};
 }
@@ -303,6 +304,10 @@ QByteArray resultLine(const ResultEvent &event)
         o.insert(QStringLiteral("way"), wayName(event.way));
         o.insert(QStringLiteral("seconds"), event.seconds);
         o.insert(QStringLiteral("wrongDrops"), event.wrongDrops);
+        if (event.way == PlayWay::Cards) {
+            o.insert(QStringLiteral("turns"), event.turns);
+            o.insert(QStringLiteral("teams"), event.teams);
+        }
     }
     // Compact JSON escapes line breaks inside strings, so one event is one line.
     return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
@@ -363,6 +368,8 @@ std::optional<ResultEvent> parseResultLine(const QByteArray &line)
             event.way = PlayWay::Keys;
         else if (way == QLatin1String("tap"))
             event.way = PlayWay::Tap;
+        else if (way == QLatin1String("cards"))
+            event.way = PlayWay::Cards;
         else
             return std::nullopt;
     }
@@ -382,6 +389,13 @@ std::optional<ResultEvent> parseResultLine(const QByteArray &line)
             return std::nullopt;
         event.seconds = int(seconds->number);
         event.wrongDrops = int(wrong->number);
+        // The card game's turns and teams; a line without them says nothing of them.
+        const FlatValue *turns = value("turns", FlatValue::Number);
+        const FlatValue *teams = value("teams", FlatValue::Number);
+        if (turns && turns->number >= 0 && turns->number <= kMaxWrongDrops)
+            event.turns = int(turns->number);
+        if (teams && teams->number >= 1 && teams->number <= 4)
+            event.teams = int(teams->number);
     }
     return event;
 }

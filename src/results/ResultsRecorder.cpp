@@ -81,7 +81,7 @@ void ResultsRecorder::dropped(const QString &dragged, const QString &target, boo
     m_sink->record(e);
 }
 
-void ResultsRecorder::solved(const QDateTime &time, PlayWay way)
+void ResultsRecorder::solved(const QDateTime &time, PlayWay way, int turns, int teams)
 {
     if (m_task.isEmpty())
         return;
@@ -89,6 +89,8 @@ void ResultsRecorder::solved(const QDateTime &time, PlayWay way)
     e.seconds = m_shown.isValid() && time.isValid() ? int(std::max<qint64>(0, m_shown.secsTo(time))) : 0;
     e.wrongDrops = m_wrongDrops;
     e.way = way;
+    e.turns = turns;
+    e.teams = teams;
     m_sink->record(e);
 }
 

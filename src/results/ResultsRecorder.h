@@ -33,7 +33,8 @@ public:
     // The dragged half was dropped on the target half.
     void dropped(const QString &dragged, const QString &target, bool matched, PlayWay way, const QDateTime &time);
     // The task on the board is solved; time is the time of its last match.
-    void solved(const QDateTime &time, PlayWay way);
+    // The card game (way Cards) tells its turns and how many teams played.
+    void solved(const QDateTime &time, PlayWay way, int turns = 0, int teams = 0);
 
 private:
     ResultEvent event(ResultEvent::Kind kind, const QDateTime &time) const;

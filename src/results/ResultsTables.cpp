@@ -57,6 +57,7 @@ QString playWayName(PlayWay way)
     case PlayWay::Mouse: return QStringLiteral("Maus");
     case PlayWay::Keys: return QStringLiteral("Tasten");
     case PlayWay::Tap: return QStringLiteral("Antippen");
+    case PlayWay::Cards: return QStringLiteral("Aufdecken");
     }
     return {};
 }

@@ -10,7 +10,8 @@ namespace duplikon {
 // fields, CRLF line ends, a header row.
 QByteArray runsCsv(const ResultsData &data);
 QByteArray pairsCsv(const ResultsData &data);
-// The German name of a way of playing: "Maus", "Tasten", "Antippen".
+// The German name of a way of playing: "Maus", "Tasten", "Antippen",
+// "Aufdecken".
 QString playWayName(PlayWay way);
 
 } // namespace duplikon

@@ -3,17 +3,20 @@
 // picture and praise; keys beside the mouse; the board under the panels.
 #include "TestWindow.h"
 
+#include "app/CardPlay.h"
 #include "app/MainWindow.h"
 #include "tasks/TaskFolder.h"
 #include "lesson/TaskChoice.h"
 #include "board/Board.h"
 #include "tasks/Task.h"
 #include "board/BoardKeyboard.h"
+#include "board/CardBoard.h"
 #include "board/SolutionPicture.h"
 #include "check/CheckWindow.h"
 #include "check/SolvedTaskLog.h"
 #include "lesson/LessonRules.h"
 #include "lesson/LessonState.h"
+#include "output/PageOutput.h"
 #include "platform/InWindowDrag.h"
 #include "platform/ClassroomConfig.h"
 #include "platform/ListBox.h"
@@ -166,6 +169,43 @@ private slots:
         QVERIFY(!part<SolutionPicture>(g.w.get())->shown());
         QVERIFY(!loesungsbild->hasPicture());
         QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
+    }
+
+    void cardsScoreOnPunkteAndTheEndNamesTheWinningTeam()
+    {
+        Game g(kTwoPairs);
+        QVERIFY(g.extra->set(config::playKind, Choice{QStringLiteral("Aufdecken")}, nullptr));
+        QVERIFY(g.extra->set(config::teams, Choice{QStringLiteral("2")}, nullptr));
+        g.load(QStringLiteral("AUFGABE.TXT")); // cards: Mieze Katze / Hund.bmp Hund
+        auto *cards = part<CardBoard>(g.w.get());
+        QVERIFY(cards->isVisible());
+        QCOMPARE(g.board()->hiddenControls(), 40); // the cells stay empty
+        const auto page = [&g] {
+            BoardPage p;
+            part<CardPlay>(g.w.get())->fillPage(p);
+            return p;
+        };
+        QCOMPARE(page().cells[6].kind, PageCell::Back); // the block in the page's middle
+        const auto press = [&](int card) { QTest::mouseClick(cards->cardWidget(card), Qt::LeftButton); };
+        press(0);
+        press(2);
+        press(0); // the wrong pair turns back, team 2 is on
+        press(2);
+        press(3);
+        QCOMPARE(g.points(), QStringLiteral(" 1 Punkte"));
+        QCOMPARE(page().cells[11].kind, PageCell::Picture); // open as it lies
+        press(0);
+        press(1);
+        QVERIFY(g.fp.dialogs.shown.isEmpty());
+        cards->game()->settle(); // the last pair goes
+        QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
+        QCOMPARE(g.fp.dialogs.titles(), (QStringList{QStringLiteral("Kontrolle"), QStringLiteral("Mannschaften")}));
+        QCOMPARE(g.fp.dialogs.shown.last().text, QStringLiteral("Mannschaft 2 hat gewonnen!\r"));
+        QCOMPARE(part<SolvedTaskLog>(g.w.get())->size(), 1);
+        // Back to matching: the next task lies on the cells.
+        QVERIFY(g.extra->set(config::playKind, Choice{QStringLiteral("Zuordnen")}, nullptr));
+        g.load(QStringLiteral("AUFGABE.TXT"));
+        QVERIFY(!cards->isVisible() && g.board()->hiddenControls() == 36);
     }
 
     void theShortListStaysInFrontOfTheSolutionPicture()

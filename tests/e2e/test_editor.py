@@ -56,7 +56,7 @@ class EditorTest(e2e.TestCase):
         the text halves readable, every font embedded, every picture at 300 dpi at most."""
         sheet = app.wait_window("Arbeitsblatt")
         app.find(pattern="^Ein Ton ist auf Papier nicht zu hören", role="label", window="Arbeitsblatt")
-        for kind, more in (("Zuordnen", ["TIERE3", "Name:"]), ("Memory-Karten", []),
+        for kind, more in (("Zuordnen", ["TIERE3", "Name:"]), ("Paarkarten", []),
                            ("Lösungsblatt", ["Lösungsblatt:", "TIERE3"])):
             app.click(kind, "radio button", window="Arbeitsblatt")
             app.click("Als PDF speichern ...", "push button", window="Arbeitsblatt")

@@ -316,7 +316,7 @@ class PlayTest(e2e.TestCase):
         next(n for n in cells if e2e.shows_half(n, "Kuh")).press()
         next(n for n in cells if e2e.shows_half(n, "Muh.wav")).press()
         app.message_box("Kontrolle").press("OK")
-        def kept():
+        def kept(app):
             return e2e.kept_results(os.path.join(app.folder, "Ergebnisse"))
         started = time.monotonic()
         app.load_task(TASK)
@@ -327,13 +327,59 @@ class PlayTest(e2e.TestCase):
         # The solved task is kept while the praise box stands open, timed by
         # its last match: ten seconds of praise do not count as play.
         box = app.message_box("Kontrolle")
-        e2e.wait_until(lambda: sum(e["kind"] == "solved" for e in kept()) == 2, what="two solved tasks kept")
+        e2e.wait_until(lambda: sum(e["kind"] == "solved" for e in kept(app)) == 2, what="two solved tasks kept")
         time.sleep(10)
         box.press("OK")
-        solved = [e for e in kept() if e["kind"] == "solved"][-1]
+        solved = [e for e in kept(app) if e["kind"] == "solved"][-1]
         self.assertLessEqual(solved["seconds"], played + 1, solved)
         # With Ergebnisse=true every drop and both solved tasks are kept as taps.
-        self.assertEqual({e["way"] for e in kept() if "way" in e}, {"tap"})
+        self.assertEqual({e["way"] for e in kept(app) if "way" in e}, {"tap"})
+        self.assertEqual(app.quit(), 0)
+
+        # The same class turns to the card game, two teams at the whiteboard,
+        # on the easy level: first halves in the upper row, second halves below.
+        env = self.settings_env(user="[Duplikon]\nSpielart=Aufdecken\nMannschaften=2\nErgebnisse=true\nGetrennt=true\n")
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS, "KARTEN.TXT": "Hund\r\nWauwau\r\nKatze\r\nMiau\r\nKuh\r\nMuh\r\n"},
+                         env=env)
+        app.click("Abbruch", "push button")
+        app.load_task("KARTEN.TXT")
+        pairs = dict(e2e.task_pairs(os.path.join(app.folder, "KARTEN.TXT")))
+
+        def card(n):
+            return app.find(pattern=rf"^Karte {n}, ")
+
+        def turn(n):
+            card(n).press()
+            return e2e.wait_until(lambda: (lambda name: None if name.endswith("verdeckt") else name)(card(n).name),
+                                  what=f"card {n} to show its half").split(", ", 1)[1]
+        e2e.wait_until(lambda: all(card(n).name == f"Karte {n}, verdeckt" for n in range(1, 7)), what="six cards face down")
+        app.find("Mannschaft 1 ist dran", "label")
+        app.screenshot("play-cards-dealt")
+        seen = {turn(1): 1, turn(2): 2}  # two first halves: never a pair
+        app.find("Mannschaft 2 ist dran", "label")
+        app.screenshot("play-cards-crossed")
+        card(4).press()  # only turns the two back
+        e2e.wait_until(lambda: card(1).name == "Karte 1, verdeckt" and card(2).name == "Karte 2, verdeckt",
+                       what="the wrong pair face down again")
+        self.assertEqual((card(4).name, app.points()), ("Karte 4, verdeckt", e2e.points_caption(0)))
+        for k, lower in enumerate((4, 5, 6)):
+            half = turn(lower)
+            first = next(a for a, b in pairs.items() if b == half)
+            turn(seen.get(first, 3))
+            app.wait_points(k + 1)
+        app.find("Mannschaft 2 ist dran", "label")  # a match keeps the turn
+        box = app.message_box("Kontrolle")
+        self.assertEqual(box.text, e2e.shown_text(PRAISE))
+        box.press("OK")
+        app.wait_gone("Kontrolle", box.wid)
+        box = app.message_box("Mannschaften")
+        self.assertEqual(box.text, e2e.shown_text("Mannschaft 2 hat gewonnen!\r"))
+        box.press("OK")
+        e2e.wait_until(lambda: any(e["kind"] == "solved" for e in kept(app)), what="the solved card game kept")
+        drops = [e for e in kept(app) if e["kind"] == "drop"]
+        self.assertEqual([(e["way"], e["matched"]) for e in drops], [("cards", False)] + [("cards", True)] * 3)
+        solved = next(e for e in kept(app) if e["kind"] == "solved")
+        self.assertEqual((solved["way"], solved["turns"], solved["teams"]), ("cards", 4, 2))
 
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})

@@ -58,7 +58,7 @@ private slots:
         fake.dialogs.saveAnswers = QStringList{dir.filePath(QStringLiteral("Karten"))};
         child<QPushButton>(&dialog, "savePdf")->click();
         QCOMPARE(fake.dialogs.shown[0].kind, ShownDialog::Save);
-        QCOMPARE(fake.dialogs.shown[0].defaultText, dir.filePath(QStringLiteral("Tiere - Memory-Karten.pdf")));
+        QCOMPARE(fake.dialogs.shown[0].defaultText, dir.filePath(QStringLiteral("Tiere - Paarkarten.pdf")));
         QCOMPARE(fake.printer.pdfPaths, QStringList{dir.filePath(QStringLiteral("Karten.pdf"))});
         QCOMPARE(fake.printer.pdfTitles, QStringList{QStringLiteral("Tiere")});
         child<QPushButton>(&dialog, "savePdf")->click(); // cancelled

@@ -93,6 +93,18 @@ private slots:
         QVERIFY(s->value(config::soundOff) && ClassroomConfig(f.files).value(config::voice).isEmpty());
     }
 
+    void theCardGameKeysTakeOnlyTheirChoices()
+    {
+        Files f;
+        write(f.user(), "[Duplikon]\nSpielart=aufdecken\nAufdeckpaare=7\nZudecken=3\nMannschaften=5\nGetrennt=true\n");
+        ClassroomConfig s(f.files);
+        QVERIFY(s.value(config::playKind).is("Aufdecken") && s.value(config::coverAfter).number() == 3);
+        QCOMPARE(s.value(config::cardPairs).number(), 10); // 7 is none of its values
+        QVERIFY(s.value(config::teams).is("1") && s.value(config::grouped));
+        QCOMPARE(s.problems().size(), 2);
+        QVERIFY2(s.problems().at(0).contains(QStringLiteral("(4, 6, 8 oder 10)")), qPrintable(s.problems().at(0)));
+    }
+
     // Sections and keys in any letter case, the last of equal keys, and
     // lines that are skipped and named while the rest applies.
     void letterCaseEqualKeysAndSkippedLines()
@@ -173,6 +185,11 @@ private slots:
                                 "Stimme=German  (%2:3)\n"
                                 "Tempo=20  (%2:2)\n"
                                 "Ergebnisse=false  (eingebaute Vorgabe)\n"
+                                "Spielart=Zuordnen  (eingebaute Vorgabe)\n"
+                                "Aufdeckpaare=10  (eingebaute Vorgabe)\n"
+                                "Zudecken=Tippen  (eingebaute Vorgabe)\n"
+                                "Mannschaften=1  (eingebaute Vorgabe)\n"
+                                "Getrennt=false  (eingebaute Vorgabe)\n"
                                 "EditorAus=false  (eingebaute Vorgabe)\n"
                                 "EinstellungenAus=false  (eingebaute Vorgabe)\n"
                                 "AufnahmeAus=false  (eingebaute Vorgabe)\n"

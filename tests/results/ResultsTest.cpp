@@ -108,6 +108,14 @@ private slots:
         QVERIFY(!parseResultLine(QByteArray(line).replace("42", "\"42\"")));
         solved.time = QDateTime();
         QVERIFY(parseResultLine(resultLine(solved))->time.isValid());
+        // The card game keeps its turns and teams; an impossible team count is left out.
+        solved.way = PlayWay::Cards;
+        solved.turns = 7;
+        solved.teams = 2;
+        line = resultLine(solved);
+        const std::optional<ResultEvent> cards = parseResultLine(line);
+        QVERIFY(cards && cards->way == PlayWay::Cards && cards->turns == 7 && cards->teams == 2);
+        QCOMPARE(parseResultLine(QByteArray(line).replace("\"teams\":2", "\"teams\":9"))->teams, 0);
         QVERIFY(!parseResultLine("[1,2]"));
         QVERIFY(!parseResultLine(""));
     }

@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0; i < duplikon::config::kKeyCount; ++i) {
         const auto key = duplikon::config::Id(i);
         const duplikon::ConfigEntry &e = both.entry(key);
-        check(duplikon::config::valueText(duplikon::config::row(key).type, e.text) == e.text);
+        check(duplikon::config::valueText(key, e.text) == e.text);
         check(e.file.isEmpty() ? e.line == 0 && !e.fixed : e.line > 0);
     }
     for (const QString &problem : both.problems())
