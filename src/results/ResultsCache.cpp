@@ -13,7 +13,7 @@ namespace duplikon {
 namespace {
 
 constexpr qint64 kMaxCacheBytes = 1024LL * 1024 * 1024;
-constexpr quint32 kCacheMagic = 0x44524334; // "DRC4"
+constexpr quint32 kCacheMagic = 0x44524335; // "DRC5"
 
 // Texts in the cache: a length and UTF-8. A length beyond what is left of
 // the cache refuses it before anything is allocated.
@@ -61,7 +61,8 @@ void writeFileResults(QDataStream &out, const FileResults &f, StringTable &table
     out << f.size << f.modified << f.damaged << qint32(f.damagedLines) << qint32(f.runs.size());
     for (const ResultRun &r : f.runs)
         out << r.time.toMSecsSinceEpoch() << table.index(r.child) << table.index(r.task) << qint32(r.seconds)
-            << qint32(r.wrongDrops) << qint32(r.matches) << qint8(r.way) << r.mandatory;
+            << qint32(r.wrongDrops) << qint32(r.matches) << qint8(r.way) << r.mandatory << qint32(r.turns)
+            << qint8(r.teams);
     out << qint32(f.drops.size());
     for (const ResultDropCount &d : f.drops)
         out << qint64(d.day.toJulianDay()) << table.index(d.task) << table.index(d.half1) << table.index(d.half2)
@@ -87,15 +88,18 @@ bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings
     for (qint32 i = 0; i < runs && in.status() == QDataStream::Ok; ++i) {
         ResultRun r;
         qint64 ms = 0;
-        qint32 child = 0, task = 0, seconds = 0, wrong = 0, matches = 0;
-        qint8 way = 0;
-        in >> ms >> child >> task >> seconds >> wrong >> matches >> way >> r.mandatory;
-        if (way < 0 || way > qint8(PlayWay::Cards) || !text(child, r.child) || !text(task, r.task))
+        qint32 child = 0, task = 0, seconds = 0, wrong = 0, matches = 0, turns = 0;
+        qint8 way = 0, teams = 0;
+        in >> ms >> child >> task >> seconds >> wrong >> matches >> way >> r.mandatory >> turns >> teams;
+        if (way < 0 || way > qint8(PlayWay::Cards) || turns < 0 || teams < 0 || !text(child, r.child)
+            || !text(task, r.task))
             return false;
         r.time = times.local(ms);
         r.seconds = seconds;
         r.wrongDrops = wrong;
         r.matches = matches;
+        r.turns = turns;
+        r.teams = teams;
         r.way = PlayWay(way);
         f.runs.append(r);
     }

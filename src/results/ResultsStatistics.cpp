@@ -87,7 +87,7 @@ FileResults parseFile(const QByteArray &bytes, LocalTimes &days)
         childDays.insert({day, event->user});
         if (event->kind == ResultEvent::Solved) {
             f.runs.append({days.local(event->time.toMSecsSinceEpoch()), event->user, event->task, event->seconds, event->wrongDrops,
-                           matches, event->way, event->mandatory});
+                           matches, event->way, event->mandatory, event->turns, event->teams});
             matches = 0;
         } else if (event->kind == ResultEvent::Drop) {
             ++drops[dropKey(day, event->task, event->half1, event->half2, event->matched)];

@@ -23,6 +23,8 @@ struct ResultRun {
     int matches = 0;      // matched drops of the run, as counted in its file
     PlayWay way = PlayWay::Mouse; // as recorded with the solved event
     bool mandatory = false;
+    int turns = 0;        // the card game: pairs turned, and how many teams played
+    int teams = 0;
 };
 
 struct ResultPair {

@@ -67,11 +67,16 @@ QByteArray runsCsv(const ResultsData &data)
     QByteArray csv = kBom;
     csv += csvRow({QStringLiteral("Datum"), QStringLiteral("Uhrzeit"), QStringLiteral("Kind"),
                    QStringLiteral("Aufgabe"), QStringLiteral("Sekunden"), QStringLiteral("Fehlversuche"),
-                   QStringLiteral("Spielweise"), QStringLiteral("Pflicht")});
-    for (const ResultRun &run : data.runs)
+                   QStringLiteral("Spielweise"), QStringLiteral("Pflicht"), QStringLiteral("Züge"),
+                   QStringLiteral("Mannschaften")});
+    for (const ResultRun &run : data.runs) {
+        // Turns and teams belong to the card game; matching leaves them empty.
+        const bool cards = run.way == PlayWay::Cards;
         csv += csvRow({run.time.toString(QStringLiteral("dd.MM.yyyy")), run.time.toString(QStringLiteral("HH:mm:ss")),
                        run.child, run.task, QString::number(run.seconds), QString::number(run.wrongDrops),
-                       playWayName(run.way), run.mandatory ? QStringLiteral("ja") : QStringLiteral("nein")});
+                       playWayName(run.way), run.mandatory ? QStringLiteral("ja") : QStringLiteral("nein"),
+                       cards ? QString::number(run.turns) : QString(), cards ? QString::number(run.teams) : QString()});
+    }
     return csv;
 }
 

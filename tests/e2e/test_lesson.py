@@ -143,7 +143,7 @@ class LessonTest(e2e.TestCase):
         with open(os.path.join(private, "Klasse.csv"), "rb") as f:
             rows = [line.split(";") for line in f.read().decode().split("\r\n")[:-1]]
         self.assertEqual(rows[0], ["\ufeffDatum", "Uhrzeit", "Kind", "Aufgabe", "Sekunden", "Fehlversuche",
-                                   "Spielweise", "Pflicht"])  # with a byte-order mark
+                                   "Spielweise", "Pflicht", "Züge", "Mannschaften"])  # with a byte-order mark
         self.assertEqual([(r[2], r[3], r[5], r[6], r[7]) for r in rows[1:]],
                          [("Jörg", FIRST, "1", "Maus", "ja"), ("Jörg", SECOND, "0", "Maus", "ja")])
         self.assertEqual(app.quit(), 0)

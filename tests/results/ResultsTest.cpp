@@ -201,7 +201,11 @@ private slots:
         const QString cache = dir.filePath(QStringLiteral("cache/results"));
         const QString a = dir.filePath(QStringLiteral("E/Ina/a.jsonl"));
         const QString b = dir.filePath(QStringLiteral("E/Ina/b.jsonl"));
-        const QByteArray line = resultLine(makeEvent(ResultEvent::Solved, QStringLiteral("Ina")));
+        ResultEvent solved = makeEvent(ResultEvent::Solved, QStringLiteral("Ina"));
+        solved.way = PlayWay::Cards; // the run that only the cache knows keeps its turns and teams
+        solved.turns = 5;
+        solved.teams = 3;
+        const QByteArray line = resultLine(solved);
         write(a, line);
         write(b, line);
         QCOMPARE(readResults({dir.filePath(QStringLiteral("E"))}, cache).runs.size(), 2);
@@ -216,6 +220,8 @@ private slots:
         const ResultsData data = readResults({dir.filePath(QStringLiteral("E"))}, cache);
         QCOMPARE(data.runs.size(), 3);
         QCOMPARE(data.damagedLines, 0);
+        for (const ResultRun &run : data.runs)
+            QVERIFY(run.way == PlayWay::Cards && run.turns == 5 && run.teams == 3);
         QVERIFY(QFile::remove(b));
         QCOMPARE(readResults({dir.filePath(QStringLiteral("E"))}, cache).runs.size(), 1);
         write(cache, "damaged cache");
@@ -228,13 +234,15 @@ private slots:
         const QDateTime time(QDate(2026, 3, 4), QTime(9, 5, 7));
         data.runs = {{time, QStringLiteral("=SUM(A1)"), QStringLiteral("a;b.TXT"), 12, 3, 0, PlayWay::Keys, true},
                      {time, QStringLiteral("Sag \"hi\"\nda"), QStringLiteral("@x"), 0, 0, 0, PlayWay::Tap, false},
-                     {time, QStringLiteral("Ünal 🦊"), QStringLiteral("-2+3"), 5, 0, 0, PlayWay::Mouse, false}};
+                     {time, QStringLiteral("Ünal 🦊"), QStringLiteral("-2+3"), 5, 0, 0, PlayWay::Mouse, false},
+                     {time, QStringLiteral("Mia"), QStringLiteral("K.TXT"), 30, 1, 3, PlayWay::Cards, false, 4, 2}};
         data.pairs = {{QStringLiteral("T"), QStringLiteral("+1"), QStringLiteral(" ok"), 2, 1}};
         const QByteArray runs = runsCsv(data);
-        QVERIFY(runs.startsWith("\xEF\xBB\xBF" "Datum;Uhrzeit;Kind;Aufgabe;Sekunden;Fehlversuche;Spielweise;Pflicht\r\n"));
-        QVERIFY(runs.contains("\r\n04.03.2026;09:05:07;\"'=SUM(A1)\";\"a;b.TXT\";12;3;Tasten;ja\r\n"));
-        QVERIFY(runs.contains("\r\n04.03.2026;09:05:07;\"Sag \"\"hi\"\"\nda\";\"'@x\";0;0;Antippen;nein\r\n"));
-        QVERIFY(runs.endsWith(QStringLiteral("\r\n04.03.2026;09:05:07;Ünal 🦊;\"'-2+3\";5;0;Maus;nein\r\n").toUtf8()));
+        QVERIFY(runs.startsWith("\xEF\xBB\xBF" "Datum;Uhrzeit;Kind;Aufgabe;Sekunden;Fehlversuche;Spielweise;Pflicht;Züge;Mannschaften\r\n"));
+        QVERIFY(runs.contains("\r\n04.03.2026;09:05:07;\"'=SUM(A1)\";\"a;b.TXT\";12;3;Tasten;ja;;\r\n"));
+        QVERIFY(runs.contains("\r\n04.03.2026;09:05:07;\"Sag \"\"hi\"\"\nda\";\"'@x\";0;0;Antippen;nein;;\r\n"));
+        QVERIFY(runs.contains(QStringLiteral("\r\n04.03.2026;09:05:07;Ünal 🦊;\"'-2+3\";5;0;Maus;nein;;\r\n").toUtf8()));
+        QVERIFY(runs.endsWith("\r\n04.03.2026;09:05:07;Mia;K.TXT;30;1;Aufdecken;nein;4;2\r\n"));
         QVERIFY(pairsCsv(data).endsWith("\r\nT;\"'+1\";\" ok\";2;1\r\n"));
     }
 
