@@ -59,8 +59,6 @@ private:
     void connectParts();
     void centre();
     void fixSize();
-    void EinstellungenLesen();
-    void writeSettings();
     void keepResults();
     BoardPage boardPage() const; // the board as the page output sees it
     void Command8_Click();       // "Drucken ..."
