@@ -15,6 +15,7 @@
 #include "platform/Colours.h"
 #include "platform/ClassroomConfig.h"
 #include "platform/ListBox.h"
+#include "tasks/TaskFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -271,6 +272,10 @@ private slots:
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("WEG.TXT")});
         QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
         QCOMPARE(l.board()->state()->List1().first(), QStringLiteral("ZEBR"));
+        // A task file that is gone when the folder is read again is selected no more.
+        QVERIFY(QFile::remove(l.pf.file(QStringLiteral("ZEBRA.TXT"))));
+        part<TaskFolder>(l.w.get())->refresh();
+        QVERIFY(l.onBoard().isEmpty() && part<TaskChoice>(l.w.get())->File1()->listIndex() < 0);
     }
 
     void editorLockSaysSo()
