@@ -9,6 +9,7 @@
 #include "board/BoardState.h"
 #include "board/ColourCycle.h"
 #include "board/SolutionPicture.h"
+#include "tasks/ClassList.h"
 #include "tasks/Task.h"
 #include "lesson/LessonRules.h"
 #include "lesson/LessonState.h"
@@ -128,6 +129,7 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     // Start-up, once.
     centre();
     m_folder = new TaskFolder(workingFolder, this);
+    m_lesson->setClassListFile(classListPath(workingFolder));
     m_choice->setTaskFolder(m_folder);
     m_settings->setTaskFolder(m_folder);
     QString folder = QDir::toNativeSeparators(workingFolder);

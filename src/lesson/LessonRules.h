@@ -40,6 +40,10 @@ public:
     // "Editor" and "Einstellungen"; without them nothing is locked.
     void setClassroomConfig(const ClassroomConfig *extra) { m_extra = extra; }
 
+    // The class list (tasks/ClassList.h) that "Benutzer" offers; read afresh
+    // at each "Benutzer". Without the file, "Benutzer" asks as before.
+    void setClassListFile(const QString &path) { m_classListFile = path; }
+
 signals:
     // "O k a y" closed the settings panel: write the settings file.
     void settingsConfirmed();
@@ -49,6 +53,9 @@ signals:
 private:
     // "Editor": refused while the editor is locked, else asked for.
     void requestEditorUnlessLocked();
+    // The child's name: from the class list when there is one, else typed.
+    // Empty when the choice was cancelled.
+    QString askUserName();
 
     Platform m_platform;
     LessonState *m_lesson;
@@ -58,6 +65,7 @@ private:
     SolutionPicture *m_solution;
     const ClassroomConfig *m_extra = nullptr;
     BoardVoice *m_voice = nullptr;
+    QString m_classListFile;
 };
 
 } // namespace duplikon
