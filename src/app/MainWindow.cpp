@@ -12,6 +12,7 @@
 #include "board/ColourCycle.h"
 #include "board/SolutionPicture.h"
 #include "check/SolvedTaskLog.h"
+#include "tasks/ClassList.h"
 #include "lesson/LessonRules.h"
 #include "lesson/LessonState.h"
 #include "lesson/SettingsPanel.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     connect(m_strip, &ButtonStrip::pointsClicked, m_side, &SideWindows::showCheckWindow);
     connect(m_settings, &SettingsPanel::resultsClicked, m_side, &SideWindows::openResults);
     connect(m_lesson, &LessonRules::editorRequested, m_side, &SideWindows::openEditor);
+    m_lesson->setClassListFile(classListPath(workingFolder));
     m_choice->setTaskFolder(m_folder);
     m_settings->setTaskFolder(m_folder);
     QString folder = QDir::toNativeSeparators(workingFolder);

@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
 #include "platform/LatestWrite.h"
+#include "tasks/ClassList.h"
 #include "tasks/TaskFolder.h"
 
 #include <QDir>
@@ -90,10 +91,25 @@ void LessonRules::taskOpened(const QString &fileName)
     m_lesson->setTask(fileName);
 }
 
+QString LessonRules::askUserName()
+{
+    const QStringList names = m_classListFile.isEmpty() ? QStringList() : readClassList(m_classListFile).names;
+    if (!names.isEmpty()) {
+        const int chosen = m_platform.dialogs->chooseName(QStringLiteral("Benutzername"), names);
+        if (chosen >= 0 && chosen < names.size())
+            return names.at(chosen);
+        if (chosen != Dialogs::kOtherName)
+            return QString();
+    }
+    const QString typed = m_platform.dialogs->input(QStringLiteral("Benutzername"),
+                                                    QStringLiteral("Benutzername eingeben:"), QString());
+    // "lea " is the listed "Lea", so her results stay one child's.
+    return typed.isEmpty() ? typed : listedName(names, typed);
+}
+
 void LessonRules::Command7_Click()
 {
-    const QString name = m_platform.dialogs->input(QStringLiteral("Benutzername"),
-                                                   QStringLiteral("Benutzername eingeben:"), QString());
+    const QString name = askUserName();
     if (name.isEmpty())
         return;
     m_lesson->setUserName(name);

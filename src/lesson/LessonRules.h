@@ -79,6 +79,10 @@ public:
     // "Editor" and "Einstellungen"; without them nothing is locked.
     void setClassroomConfig(const ClassroomConfig *extra) { m_extra = extra; }
 
+    // The class list (tasks/ClassList.h) that "Benutzer" offers; read afresh
+    // at each "Benutzer". Without the file, "Benutzer" asks as before.
+    void setClassListFile(const QString &path) { m_classListFile = path; }
+
 signals:
     // "Laden" takes the solution picture off the board.
     void solutionDismissed();
@@ -101,6 +105,9 @@ private:
     // "Editor": refused while the editor is locked, else asked for.
     void requestEditorUnlessLocked();
     void refuse();
+    // The child's name: from the class list when there is one, else typed.
+    // Empty when the choice was cancelled.
+    QString askUserName();
 
     Platform m_platform;
     LessonState *m_lesson;
@@ -109,6 +116,7 @@ private:
     const ClassroomConfig *m_extra = nullptr;
     BoardVoice *m_voice = nullptr;
     std::unique_ptr<LatestWrite> m_settingsWrites;
+    QString m_classListFile;
 };
 
 } // namespace duplikon
