@@ -2,9 +2,11 @@
 // A school year of one class: 30 children × 200 runs, 6 000 files of 50
 // events each (300 000 events) on the local disk. Reads them the first time
 // (no cache) and again with the cache. Then the cost of recording an event to
-// the calling thread while every write takes 500 ms. Prints the median and
-// the best of the repetitions.
+// the calling thread while every write takes 500 ms, and the card box of one
+// child from that child's files. Prints the median and the best of the
+// repetitions.
 //   build/bench/ResultsBench [repetitions]
+#include "results/CardBox.h"
 #include "results/ResultEvent.h"
 #include "results/ResultsFolders.h"
 #include "results/ResultsStatistics.h"
@@ -98,6 +100,19 @@ int main(int argc, char **argv)
     std::printf("read 6000 files, 300000 events (%d runs): first %.0f ms (best %.0f), with the cache %.0f ms (best %.0f), cache %lld bytes\n",
                 runs, bench::median(first), *std::min_element(first.begin(), first.end()), bench::median(cached),
                 *std::min_element(cached.begin(), cached.end()), QFileInfo(cache).size());
+
+    // The card box of one child: that child's 200 files, as "Laden" needs it.
+    std::vector<double> box;
+    int cards = 0;
+    for (int i = 0; i < std::max(repetitions, 5); ++i) {
+        QElapsedTimer t;
+        t.start();
+        const QVector<BoxCard> all = readCardBox({root}, QStringLiteral("Kind 7"));
+        cards = int(cardOffer(all, QDate(2026, 6, 1), {}).size() + all.size());
+        box.push_back(msSince(t));
+    }
+    std::printf("card box of one child (200 files, 10000 events, %d cards and offered): first %.1f ms, then median %.1f ms\n",
+                cards, box.front(), bench::median(box));
 
     // A file system that takes 500 ms for every write.
     QTemporaryDir program;

@@ -85,6 +85,7 @@ public:
     QString input(const QString &, const QString &, const QString &) override { return QString(); }
     QStringList openFiles(const QString &, const QString &) override { return {}; }
     QString saveFile(const QString &, const QString &, const QString &) override { return QString(); }
+    int chooseName(const QString &, const QStringList &) override { return -1; }
 };
 
 long peakRssKiB()

@@ -56,23 +56,22 @@ ButtonStrip::ButtonStrip(QWidget *client, LessonState *lesson) : QFrame(client),
 
     connect(m_command7, &QPushButton::clicked, this, &ButtonStrip::userClicked);
     connect(m_punkte, &QPushButton::clicked, this, &ButtonStrip::pointsClicked);
-    connect(m_check4, &QCheckBox::toggled, this, [this](bool on) {
-        m_lesson->setTwoColours(on);
-        emit twoColoursClicked();
-    });
+    connect(m_check4, &QCheckBox::toggled, this, &ButtonStrip::twoColoursClicked);
     connect(schrift1, &QPushButton::clicked, this, &ButtonStrip::Schrift1_Click);
     connect(schrift2, &QPushButton::clicked, this, &ButtonStrip::Schrift2_Click);
     connect(m_command6, &QPushButton::clicked, this, &ButtonStrip::Command6_Click);
 
-    // The strip shows the lesson's user name and two-colour mode.
+    // The strip shows the lesson's user name.
     connect(m_lesson, &LessonState::userNameChanged, this, [this](const QString &name) {
         m_command7->setText(name);
         m_command7->setAccessibleName(name);
     });
-    connect(m_lesson, &LessonState::twoColoursChanged, this, [this](bool on) {
-        const QSignalBlocker block(m_check4);
-        m_check4->setChecked(on);
-    });
+}
+
+void ButtonStrip::showTwoColours(bool on)
+{
+    const QSignalBlocker block(m_check4);
+    m_check4->setChecked(on);
 }
 
 void ButtonStrip::Command6_Click()

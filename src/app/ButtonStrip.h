@@ -24,12 +24,14 @@ public:
     void Schrift1_Click(); // the cells' text one step smaller
     void Schrift2_Click(); // one step larger
     void Command6_Click(); // bold or normal; the caption names the other
+    // Check4 shows the cells' mode, without a click.
+    void showTwoColours(bool on);
 
 signals:
     void userClicked();
     void pointsClicked();
-    // Check4 changed the lesson's two-colour mode: the cells take it.
-    void twoColoursClicked();
+    // Check4 was switched: the cells are to take that mode.
+    void twoColoursClicked(bool on);
 
 private:
     LessonState *m_lesson;

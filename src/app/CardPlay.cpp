@@ -28,7 +28,7 @@ CardPlay::CardPlay(QWidget *client, Platform platform, Board *board, LessonState
     // The faces look as the cells do.
     const auto showColours = [this] {
         const BoardState *state = m_board->state();
-        m_cards->setColours(state->questionColour(), state->answerColour(), m_board->twoColours());
+        m_cards->setColours(state->questionColour(), state->answerColour(), state->twoColours());
     };
     connect(board->state(), &BoardState::coloursChanged, m_cards, showColours);
     connect(lessonState, &LessonState::textStyleChanged, m_cards, [this, lessonState] {
@@ -54,7 +54,7 @@ void CardPlay::play(const Task &task)
     rules.grouped = m_config->value(config::grouped);
     m_cards->setRules(rules, m_config->value(config::coverAfter).number());
     const BoardState *state = m_board->state();
-    m_cards->setColours(state->questionColour(), state->answerColour(), m_board->twoColours());
+    m_cards->setColours(state->questionColour(), state->answerColour(), state->twoColours());
     m_platform.random->seed(quint32(m_platform.clock->millisecondsSinceMidnight()));
     m_cards->deal(task, m_board->programFolder(), *m_platform.random);
 }

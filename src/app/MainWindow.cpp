@@ -13,9 +13,9 @@
 #include "board/ColourCycle.h"
 #include "board/SolutionPicture.h"
 #include "check/SolvedTaskLog.h"
+#include "tasks/ClassList.h"
 #include "lesson/LessonRules.h"
 #include "lesson/LessonState.h"
-#include "lesson/SettingsFile.h"
 #include "lesson/SettingsPanel.h"
 #include "output/PageOutput.h"
 #include "pictures/PictureBox.h"
@@ -23,7 +23,6 @@
 #include "platform/ClassroomConfig.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
-#include "platform/LatestWrite.h"
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
@@ -41,7 +40,7 @@ namespace duplikon {
 
 MainWindow::MainWindow(Platform platform, const QString &workingFolder, ClassroomConfig *extra, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_workingFolder(workingFolder),
-      m_settingsWrites(std::make_unique<LatestWrite>()), m_extra(extra ? extra : new ClassroomConfig({}, this)), m_lessonState(new LessonState(this))
+      m_extra(extra ? extra : new ClassroomConfig({}, this)), m_lessonState(new LessonState(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Duplikon"));
@@ -60,9 +59,10 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     m_strip = new ButtonStrip(client, m_lessonState);
     m_board->setPointsButton(m_strip->punkte());
     m_solution = new SolutionPicture(client, platform);
-    m_choice = new TaskChoice(client, platform, m_board->state(), m_lessonState);
-    m_settings = new SettingsPanel(client, platform, m_lessonState);
-    m_lesson = new LessonRules(this, platform, m_lessonState, m_board->state(), m_choice, m_settings, m_solution);
+    m_folder = new TaskFolder(workingFolder, this);
+    m_lesson = new LessonRules(this, platform, m_lessonState, m_folder, m_board->state());
+    m_choice = new TaskChoice(client, platform, m_board->state(), m_lessonState, m_lesson);
+    m_settings = new SettingsPanel(client, platform, m_lessonState, m_lesson, m_board->state());
     auto *log = new SolvedTaskLog(this);
     m_session = new PlaySession(platform, m_board, m_lessonState, m_lesson, m_solution, log, this);
     m_session->setCards(cards);
@@ -72,12 +72,12 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
 
     // Start-up, once.
     centre();
-    m_folder = new TaskFolder(workingFolder, this);
     m_side = new SideWindows(platform, this, m_lessonState, log, m_choice, m_folder, m_extra);
     connect(m_side, &SideWindows::backFromEditor, this, &MainWindow::returnFromEditor);
     connect(m_strip, &ButtonStrip::pointsClicked, m_side, &SideWindows::showCheckWindow);
     connect(m_settings, &SettingsPanel::resultsClicked, m_side, &SideWindows::openResults);
     connect(m_lesson, &LessonRules::editorRequested, m_side, &SideWindows::openEditor);
+    m_lesson->setClassListFile(classListPath(workingFolder));
     m_choice->setTaskFolder(m_folder);
     m_settings->setTaskFolder(m_folder);
     QString folder = QDir::toNativeSeparators(workingFolder);
@@ -89,7 +89,7 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
         m_platform.dialogs->message(QStringLiteral("Ordner 'DUPBILDER' fehlt:"),
                                     QStringLiteral("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
     }
-    EinstellungenLesen();
+    m_lesson->EinstellungenLesen();
     keepResults();
 }
 
@@ -98,7 +98,6 @@ MainWindow::~MainWindow()
     delete m_activation; // no activation while the other windows go
     delete m_side;
     delete m_session; // waits at most a second for the last results
-    m_settingsWrites->finish(kSettingsEndWaitMilliseconds);
 }
 
 void MainWindow::connectParts()
@@ -120,14 +119,16 @@ void MainWindow::connectParts()
                            static_cast<QWidget *>(m_solution->loesungsbild())})
         m_board->keyboard()->addCover(cover);
 
-    // The board shows the lesson's look.
-    const auto showColours = [this] {
-        m_board->state()->setQuestionColour(m_lessonState->questionColour());
-        m_board->state()->setAnswerColour(m_lessonState->answerColour());
-    };
-    showColours();
-    connect(m_lessonState, &LessonState::coloursChanged, this, showColours);
-    connect(m_lessonState, &LessonState::twoColoursChanged, m_board, &Board::setTwoColours);
+    // The board's state keeps the colours, the one from the settings file
+    // included, and Check4 shows its mode; the board shows the lesson's type.
+    BoardState *state = m_board->state();
+    connect(m_lesson, &LessonRules::questionColourRead, state, &BoardState::restoreQuestionColour);
+    connect(m_strip, &ButtonStrip::twoColoursClicked, state, &BoardState::setTwoColours);
+    connect(state, &BoardState::coloursChanged, m_strip, [this, state] { m_strip->showTwoColours(state->twoColours()); });
+    connect(m_settings, &SettingsPanel::questionColourClicked, state,
+            [state] { state->setQuestionColour(nextColour(state->questionColour())); });
+    connect(m_settings, &SettingsPanel::answerColourClicked, state,
+            [state] { state->setAnswerColour(nextColour(state->answerColour())); });
     connect(m_lessonState, &LessonState::textStyleChanged, this,
             [this] { m_board->setTextStyle(m_lessonState->textSize(), m_lessonState->textBold()); });
 
@@ -135,20 +136,10 @@ void MainWindow::connectParts()
     connect(m_board->state(), &BoardState::filled, m_solution, &SolutionPicture::prepare);
     connect(m_board->keyboard(), &BoardKeyboard::lastPairMatched, this,
             [this] { m_strip->punkte()->setFocus(Qt::OtherFocusReason); });
-    connect(m_board, &Board::answerColourChanged, m_choice, &TaskChoice::showAnswerColour);
-    connect(m_choice, &TaskChoice::taskChosen, m_session, &PlaySession::open);
+    connect(m_lesson, &LessonRules::taskChosen, m_session, &PlaySession::open);
+    connect(m_lesson, &LessonRules::solutionDismissed, m_solution, &SolutionPicture::park);
     connect(m_choice, &TaskChoice::titleChanged, this, &MainWindow::setWindowTitle);
     connect(m_strip, &ButtonStrip::userClicked, m_lesson, &LessonRules::Command7_Click);
-    connect(m_strip, &ButtonStrip::twoColoursClicked, m_board, &Board::Check4_Click);
-    connect(m_lesson, &LessonRules::settingsConfirmed, this, &MainWindow::writeSettings);
-    connect(m_settings, &SettingsPanel::questionColourClicked, this, [this] {
-        m_lessonState->setQuestionColour(nextColour(m_lessonState->questionColour()));
-        m_board->Check4_Click();
-    });
-    connect(m_settings, &SettingsPanel::answerColourClicked, this, [this] {
-        m_lessonState->setAnswerColour(nextColour(m_lessonState->answerColour()));
-        m_board->Check4_Click();
-    });
     connect(m_settings, &SettingsPanel::okayClicked, m_lesson, &LessonRules::Command3_Click);
     connect(m_settings, &SettingsPanel::copyPageClicked, this, [this] {
         SeiteInAblage(boardPage(), m_platform);
@@ -255,40 +246,6 @@ void MainWindow::openTask(const Task &task)
 {
     m_choice->showTaskOnBoard(task.name);
     m_session->play(task);
-}
-
-// ---- settings file ----------------------------------------------------------
-
-void MainWindow::EinstellungenLesen()
-{
-    // A missing or damaged file gives the defaults.
-    Settings s;
-    readSettingsFile(resolvePath(m_workingFolder, settingsFileName()), &s);
-    m_lessonState->setSettings(s);
-    m_lessonState->setAufgabe(s.pflicht);
-    m_board->FarbenSetzen();
-}
-
-void MainWindow::writeSettings()
-{
-    // The question colour: cell 1 shows it whenever a task is on the board.
-    // Without a task on the board the cells are black, and storing that would
-    // lose the teacher's colour (a black board with black text at the next
-    // start), so the colour of farbe1 itself is stored.
-    const Settings s = m_lessonState->settings();
-    const QString path = QDir(m_workingFolder).filePath(settingsFileName());
-    QString error;
-    // A server that stalls holds the program only a moment; the write goes on
-    // without it, and is named once.
-    const LatestWrite::Outcome written = m_settingsWrites->write(
-        [path, s](QString *e) { return writeSettingsFile(path, s, e); }, kSettingsWaitMilliseconds, &error);
-    if (written == LatestWrite::Outcome::NoAnswer)
-        error = QStringLiteral("Der Programmordner antwortet nicht.");
-    if (written != LatestWrite::Outcome::Written) {
-        m_platform.dialogs->message(QStringLiteral("Einstellungen"),
-                                    QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\r%1\r").arg(error),
-                                    MsgIcon::Exclamation);
-    }
 }
 
 void MainWindow::keepResults()

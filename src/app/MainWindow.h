@@ -4,12 +4,10 @@
 
 #include <QMainWindow>
 
-#include <memory>
 
 namespace duplikon {
 
 class ActivationWatcher;
-class LatestWrite;
 class Board;
 class ButtonStrip;
 class CardPlay;
@@ -45,10 +43,6 @@ public:
     // The window's outer size, frame and menu bar included.
     static constexpr int kOuterWidthTwips = 13050;
     static constexpr int kOuterHeightTwips = 9300;
-    // How long "O k a y" waits for the settings file, and the end of the
-    // program for a write still going (the results wait a second besides).
-    static constexpr int kSettingsWaitMilliseconds = 750;
-    static constexpr int kSettingsEndWaitMilliseconds = 500;
 
     // The activation steps, at the first showing and on every return.
     void Form_Activate();
@@ -67,8 +61,6 @@ private:
     void connectParts();
     void centre();
     void fixSize();
-    void EinstellungenLesen();
-    void writeSettings();
     void keepResults();
     BoardPage boardPage() const; // the board as the page output sees it
     void Command8_Click();       // "Drucken ..."
@@ -78,8 +70,6 @@ private:
 
     Platform m_platform;
     QString m_workingFolder;
-    // The settings file's writes, off the user-interface thread.
-    std::unique_ptr<LatestWrite> m_settingsWrites;
     ClassroomConfig *m_extra;
     LessonState *m_lessonState;
     Board *m_board = nullptr;

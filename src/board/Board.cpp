@@ -112,7 +112,6 @@ void Board::AufgabeLaden(const Task &task)
         return;
     m_platform.random->seed(quint32(m_platform.clock->millisecondsSinceMidnight()));
     m_state->load(task, m_programFolder, *m_platform.random);
-    Check4_Click();
 }
 
 void Board::FelderVerteilen()
@@ -221,25 +220,6 @@ void Board::hidePair(int target, int source)
         m_pictures[i]->hide();
         m_labels[i]->hide();
     }
-}
-
-void Board::Check4_Click()
-{
-    if (m_twoColours)
-        FarblisteZweifarbig();
-    else
-        FarblisteEinfarbig();
-}
-
-void Board::FarblisteEinfarbig()
-{
-    m_state->colourOneColour();
-}
-
-void Board::FarblisteZweifarbig()
-{
-    m_state->colourTwoColours();
-    emit answerColourChanged(m_state->answerColour());
 }
 
 void Board::FarbenSetzen()

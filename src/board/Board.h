@@ -53,13 +53,7 @@ public:
     // The points button punkte; its caption " n Punkte" shows the points.
     void setPointsButton(QPushButton *button);
 
-    // Cell look.
-    // The colouring mode that Check4 "zweifarbige Fenster" shows.
-    void setTwoColours(bool on) { m_twoColours = on; }
-    bool twoColours() const { return m_twoColours; }
-    void Check4_Click();
-    void FarblisteEinfarbig();
-    void FarblisteZweifarbig();
+    // Cell look: the cells take the colours the state gives them.
     void FarbenSetzen();
     // The type of the text cells: "Courier New" in a size, bold or not.
     static QFont textFont(qreal points, bool bold);
@@ -90,8 +84,6 @@ public:
 signals:
     // The cells show the state's new set-up (or the emptied board).
     void cellsDrawn();
-    // Two-colour mode gives the answer colour to the preview box Picture3.
-    void answerColourChanged(ColourValue colour);
 
 private:
     void hidePair(int target, int source);
@@ -109,7 +101,6 @@ private:
     InWindowDrag *m_drag = nullptr;
     BoardKeyboard *m_keyboard = nullptr;
     BoardVoice *m_voice = nullptr;
-    bool m_twoColours = false;
 };
 
 } // namespace duplikon

@@ -100,6 +100,7 @@ void BoardState::load(const Task &task, const QString &folder, Random &random)
             if (i != j && m_cells.at(i).pairKey == m_cells.at(j).pairKey)
                 m_cells[i].partner = j;
     emit filled();
+    recolour();
 }
 
 BoardState::DropResult BoardState::drop(int source, int target, PlayWay way)
@@ -143,6 +144,38 @@ bool BoardState::solved() const
     return !m_list1.isEmpty() && cellsShown() == 0;
 }
 
+void BoardState::setQuestionColour(ColourValue c)
+{
+    m_questionColour = c;
+    recolour();
+}
+
+void BoardState::setAnswerColour(ColourValue c)
+{
+    m_answerColour = c;
+    recolour();
+}
+
+void BoardState::setTwoColours(bool on)
+{
+    m_twoColours = on;
+    recolour();
+}
+
+void BoardState::restoreQuestionColour(ColourValue c)
+{
+    m_questionColour = c;
+    emit coloursChanged();
+}
+
+void BoardState::recolour()
+{
+    if (m_twoColours)
+        colourTwoColours();
+    else
+        colourOneColour();
+}
+
 void BoardState::colourOneColour()
 {
     m_colours = singleColourList(m_questionColour);
@@ -157,6 +190,7 @@ void BoardState::colourTwoColours()
     for (int i = 0; i < kCells; ++i)
         m_cells[i].colour = m_colours.value(i, 0);
     emit coloursChanged();
+    emit answerColourApplied(m_answerColour);
 }
 
 QStringList BoardState::List2() const

@@ -84,14 +84,25 @@ public:
     // A task was put on the board and every cell of it is gone.
     bool solved() const;
 
-    // The cell colours: every cell the question colour, or the two halves of a
-    // pair the question and the answer colour (cells without a half black).
+    // The look of the cells: every cell the question colour (farbe1
+    // "Fragen"), or in two-colour mode (Check4 "zweifarbige Fenster") the two
+    // halves of a pair the question and the answer colour (farbe2
+    // "Antworten"), cells without a half black. A change of either colour or
+    // of the mode colours the cells again at once, and so does every set-up.
     ColourValue questionColour() const { return m_questionColour; }
     ColourValue answerColour() const { return m_answerColour; }
-    void setQuestionColour(ColourValue c) { m_questionColour = c; }
-    void setAnswerColour(ColourValue c) { m_answerColour = c; }
-    void colourOneColour();
-    void colourTwoColours();
+    bool twoColours() const { return m_twoColours; }
+    void setQuestionColour(ColourValue c);
+    void setAnswerColour(ColourValue c);
+    void setTwoColours(bool on);
+    // The question colour as the settings file keeps it: taken for the next
+    // colouring, while the cells keep the colours they have (black before the
+    // first set-up).
+    void restoreQuestionColour(ColourValue c);
+    // The colouring step of Check4: the colour list of the mode, then the cells.
+    void recolour();
+    void colourOneColour();  // FarblisteEinfarbig
+    void colourTwoColours(); // FarblisteZweifarbig
 
     // The hidden working lists, read off the cells.
     QStringList List1() const { return m_list1; }  // used lines in file order
@@ -118,7 +129,11 @@ signals:
     void pointsChanged(int points);
     // The last cell of the task has gone, by the drop of that way.
     void solvedTask(duplikon::PlayWay way);
+    // The cells have new colours, or the colours of the look changed.
     void coloursChanged();
+    // Two-colour mode coloured the cells: the preview box Picture3 takes the
+    // answer colour.
+    void answerColourApplied(ColourValue answer);
 
 private:
     void emptyCells();
@@ -130,6 +145,7 @@ private:
     int m_points = 0;
     ColourValue m_questionColour = 0xFFFFFF;
     ColourValue m_answerColour = 0xFFFFC0;
+    bool m_twoColours = false;
 };
 
 } // namespace duplikon

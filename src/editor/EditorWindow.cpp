@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorWindow.h"
 
+#include "editor/ClassListDialog.h"
 #include "editor/EditorControls.h"
 #include "editor/EditorHost.h"
 #include "editor/HelpLine.h"
@@ -163,6 +164,10 @@ void EditorWindow::buildMenu(Platform platform)
     a = menu2->addAction(QStringLiteral("Aufgabe üb&ernehmen ..."));
     a->setObjectName(QStringLiteral("takeInTask"));
     connect(a, &QAction::triggered, m_archive, &TaskArchiveActions::takeInClick);
+    a = menu2->addAction(QStringLiteral("&Klassenliste ..."));
+    a->setObjectName(QStringLiteral("classList"));
+    connect(a, &QAction::triggered, this,
+            [this, platform] { ClassListDialog::run(this, platform, m_host->programFolder()); });
     menu2->addSeparator();
     a = menu2->addAction(QStringLiteral("&Bilder einfügen ..."));
     a->setObjectName(QStringLiteral("importPictures"));

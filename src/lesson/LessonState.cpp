@@ -18,22 +18,6 @@ void LessonState::setShortChoice(bool on) { setSwitch(&m_check2, on); }
 void LessonState::setEditorLocked(bool on) { setSwitch(&m_check3, on); }
 void LessonState::setRepetition(bool on) { setSwitch(&m_check5, on); }
 
-void LessonState::setQuestionColour(ColourValue c)
-{
-    if (m_questionColour == c)
-        return;
-    m_questionColour = c;
-    emit coloursChanged();
-}
-
-void LessonState::setAnswerColour(ColourValue c)
-{
-    if (m_answerColour == c)
-        return;
-    m_answerColour = c;
-    emit coloursChanged();
-}
-
 void LessonState::setPflicht(const QStringList &entries)
 {
     if (m_pflicht == entries)
@@ -58,14 +42,6 @@ void LessonState::setUserName(const QString &name)
     emit userNameChanged(name);
 }
 
-void LessonState::setTwoColours(bool on)
-{
-    if (m_twoColours == on)
-        return;
-    m_twoColours = on;
-    emit twoColoursChanged(on);
-}
-
 void LessonState::setTextSize(qreal points)
 {
     if (m_textSize == points)
@@ -80,6 +56,14 @@ void LessonState::setTextBold(bool bold)
         return;
     m_textBold = bold;
     emit textStyleChanged();
+}
+
+void LessonState::setSelectedTask(const QString &fileName)
+{
+    if (m_selectedTask == fileName)
+        return;
+    m_selectedTask = fileName;
+    emit selectedTaskChanged(fileName);
 }
 
 void LessonState::setTask(const QString &fileName)
@@ -106,7 +90,6 @@ Settings LessonState::settings() const
     s.check2 = m_check2 ? 1 : 0;
     s.check3 = m_check3 ? 1 : 0;
     s.check5 = m_check5 ? 1 : 0;
-    s.colour = m_questionColour;
     s.pflicht = m_pflicht;
     return s;
 }
@@ -121,7 +104,6 @@ void LessonState::setSettings(const Settings &s)
     m_check5 = s.check5 == 1;
     if (switches)
         emit switchesChanged();
-    setQuestionColour(s.colour);
     setPflicht(s.pflicht);
 }
 

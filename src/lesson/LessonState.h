@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "lesson/SettingsFile.h"
-#include "platform/Colours.h"
 
 #include <QObject>
 #include <QString>
@@ -10,9 +9,10 @@
 namespace duplikon {
 
 // The lesson as the teacher set it up and the child runs it, without any
-// widget: the switches and colours of the settings panel, the mandatory list
-// pflicht and its queue aufgabe, the user name, the look of the text cells,
-// the task being played and which panels stand over the board. The panels and
+// widget: the switches of the settings panel, the mandatory list pflicht and
+// its queue aufgabe, the user name, the look of the text cells, the task file
+// selected and the task being played, and which panels stand over the board.
+// (The colours of the cells are the board's.) The panels and
 // buttons show it and change it; the lesson rules and the settings file read
 // it. Every setter signals only a real change.
 class LessonState : public QObject {
@@ -34,12 +34,6 @@ public:
     void setEditorLocked(bool on);
     void setRepetition(bool on);
 
-    // The colours of farbe1 "Fragen" and farbe2 "Antworten".
-    ColourValue questionColour() const { return m_questionColour; }
-    ColourValue answerColour() const { return m_answerColour; }
-    void setQuestionColour(ColourValue c);
-    void setAnswerColour(ColourValue c);
-
     // The mandatory list pflicht, in list order.
     const QStringList &pflicht() const { return m_pflicht; }
     void setPflicht(const QStringList &entries);
@@ -51,15 +45,16 @@ public:
     QString userName() const { return m_userName; }
     void setUserName(const QString &name);
 
-    // Check4 "zweifarbige Fenster": the cells in the question and the answer colour.
-    bool twoColours() const { return m_twoColours; }
-    void setTwoColours(bool on);
     // The type of the text cells.
     qreal textSize() const { return m_textSize; }
     bool textBold() const { return m_textBold; }
     void setTextSize(qreal points);
     void setTextBold(bool bold);
 
+    // The task file selected in the file list File1, a bare file name; a
+    // choice not yet loaded included; empty when none is.
+    QString selectedTask() const { return m_selectedTask; }
+    void setSelectedTask(const QString &fileName);
     // The task file being played, a bare file name; empty when none is.
     QString task() const { return m_task; }
     void setTask(const QString &fileName);
@@ -67,19 +62,19 @@ public:
     bool panelShown(Panel panel) const { return m_shown[int(panel)]; }
     void setPanelShown(Panel panel, bool shown);
 
-    // What the settings file keeps: the four switches, the question colour
-    // and pflicht. setSettings takes them as stored, without any rule.
+    // What the settings file keeps of the lesson: the four switches and
+    // pflicht (the question colour is the board's). setSettings takes them as
+    // stored, without any rule.
     Settings settings() const;
     void setSettings(const Settings &s);
 
 signals:
     void switchesChanged();
-    void coloursChanged();
     void pflichtChanged();
     void aufgabeChanged();
     void userNameChanged(const QString &name);
-    void twoColoursChanged(bool on);
     void textStyleChanged();
+    void selectedTaskChanged(const QString &fileName);
     void taskChanged(const QString &fileName);
     void panelShownChanged(LessonState::Panel panel, bool shown);
 
@@ -90,14 +85,12 @@ private:
     bool m_check2 = false;
     bool m_check3 = false;
     bool m_check5 = false;
-    ColourValue m_questionColour = 0xFFFFFF;
-    ColourValue m_answerColour = 0xFFFFC0;
     QStringList m_pflicht;
     QStringList m_aufgabe;
     QString m_userName = QStringLiteral("Benutzer");
-    bool m_twoColours = false;
     qreal m_textSize = 12;
     bool m_textBold = false;
+    QString m_selectedTask;
     QString m_task;
     bool m_shown[3] = {false, false, false};
 };

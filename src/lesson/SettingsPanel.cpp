@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/SettingsPanel.h"
 
+#include "board/BoardState.h"
 #include "lesson/ExtraSettingsDialog.h"
+#include "lesson/LessonRules.h"
 #include "lesson/LessonState.h"
 
 #include "platform/Fonts.h"
@@ -32,8 +34,9 @@ W *place(W *w, const char *name, int l, int t, int width, int h, qreal size = 9.
 }
 } // namespace
 
-SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *lesson)
-    : QObject(client), m_platform(platform), m_lesson(lesson)
+SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *lesson, LessonRules *rules,
+                             const BoardState *board)
+    : QObject(client), m_platform(platform), m_lesson(lesson), m_rules(rules), m_board(board)
 {
     m_panel = new QFrame(client);
     m_panel->setObjectName(QStringLiteral("Picture2"));
@@ -100,12 +103,14 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
     showPflicht();
 
     connect(m_lesson, &LessonState::switchesChanged, this, &SettingsPanel::showSwitches);
-    connect(m_lesson, &LessonState::coloursChanged, this, &SettingsPanel::showColours);
+    connect(m_board, &BoardState::coloursChanged, this, &SettingsPanel::showColours);
     connect(m_lesson, &LessonState::pflichtChanged, this, &SettingsPanel::showPflicht);
-    connect(m_check1, &QCheckBox::toggled, this, &SettingsPanel::setCheck1);
+    connect(m_rules, &LessonRules::settingsRequested, this, &SettingsPanel::show);
+    connect(m_rules, &LessonRules::settingsDismissed, this, &SettingsPanel::park);
+    connect(m_check1, &QCheckBox::toggled, m_rules, &LessonRules::setCheck1);
     connect(m_check2, &QCheckBox::toggled, m_lesson, &LessonState::setShortChoice);
     connect(m_check3, &QCheckBox::toggled, m_lesson, &LessonState::setEditorLocked);
-    connect(m_check5, &QCheckBox::toggled, this, &SettingsPanel::setCheck5);
+    connect(m_check5, &QCheckBox::toggled, m_rules, &LessonRules::setCheck5);
     connect(add, &QPushButton::clicked, this, &SettingsPanel::Command4_Click);
     connect(remove, &QPushButton::clicked, this, &SettingsPanel::Command5_Click);
     connect(colours, &QPushButton::clicked, this, &SettingsPanel::Command9_Click);
@@ -155,8 +160,8 @@ void SettingsPanel::showSwitches()
 
 void SettingsPanel::showColours()
 {
-    setBackground(m_farbe1, m_lesson->questionColour());
-    setBackground(m_farbe2, m_lesson->answerColour());
+    setBackground(m_farbe1, m_board->questionColour());
+    setBackground(m_farbe2, m_board->answerColour());
 }
 
 void SettingsPanel::showPflicht()
@@ -207,50 +212,6 @@ void SettingsPanel::Command9_Click()
                                                "beiden Farbflächen 'Fragen' und 'Antworten' eingestellt.\r"));
 }
 
-void SettingsPanel::refuse()
-{
-    m_platform.dialogs->message(QStringLiteral("Wiederholung verweigert"),
-                                QStringLiteral("Es müssen erst Pflichtaufgaben gewählt werden!\r\r"));
-}
-
-void SettingsPanel::setCheck1(bool on)
-{
-    if (m_lesson->mandatoryTasks() == on)
-        return;
-    m_lesson->setMandatoryTasks(on);
-    Check1_Click();
-}
-
-void SettingsPanel::setCheck5(bool on)
-{
-    if (m_lesson->repetition() == on)
-        return;
-    m_lesson->setRepetition(on);
-    Check5_Click();
-}
-
-void SettingsPanel::Check1_Click()
-{
-    if (m_lesson->mandatoryTasks() && m_lesson->pflicht().isEmpty()) {
-        refuse();
-        setCheck1(false);
-        return;
-    }
-    if (!m_lesson->mandatoryTasks())
-        setCheck5(false);
-}
-
-void SettingsPanel::Check5_Click()
-{
-    if (m_lesson->repetition() && m_lesson->pflicht().isEmpty()) {
-        refuse();
-        setCheck5(false);
-        return;
-    }
-    if (m_lesson->repetition())
-        setCheck1(true);
-}
-
 void SettingsPanel::Command4_Click()
 {
     if (m_file2->listIndex() >= 0)
@@ -266,7 +227,7 @@ void SettingsPanel::Command5_Click()
         m_lesson->setPflicht(entries);
     } else {
         m_lesson->setPflicht({});
-        setCheck5(false);
+        m_rules->setCheck5(false);
     }
 }
 

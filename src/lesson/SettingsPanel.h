@@ -12,21 +12,24 @@ class QPushButton;
 
 namespace duplikon {
 
+class BoardState;
 class ClickLabel;
 class ClassroomConfig;
+class LessonRules;
 class LessonState;
 class ListBox;
 class TaskFolder;
-class ListBox;
 
 // The teacher's settings panel Picture2: four switches, the two colour
-// fields, the source tasks and the mandatory list, all of them showing and
-// changing the lesson state. Parked out of view until the menu
-// "Einstellungen" is answered with the right password.
+// fields, the source tasks and the mandatory list, showing the lesson state
+// and the board's colours. The switches go through the lesson's rules.
+// Parked out of view until the rules ask for it (the menu "Einstellungen"
+// answered with the right password).
 class SettingsPanel : public QObject {
     Q_OBJECT
 public:
-    SettingsPanel(QWidget *client, Platform platform, LessonState *lesson);
+    SettingsPanel(QWidget *client, Platform platform, LessonState *lesson, LessonRules *rules,
+                  const BoardState *board);
 
     static constexpr int kShown = 2400;
 
@@ -36,9 +39,7 @@ public:
     // The panel's frame, which lies over the board while it is shown.
     QWidget *Picture2() const;
 
-    // The click rules of the switches and the list buttons.
-    void Check1_Click();
-    void Check5_Click();
+    // The list buttons.
     void Command4_Click();
     void Command5_Click();
     void Command9_Click();       // "Farben"
@@ -64,16 +65,14 @@ signals:
     void resultsClicked();        // "Ergebnisse ..."
 
 private:
-    void refuse();
-    // A switch changed by a click or by the program: its click rule runs.
-    void setCheck1(bool on);
-    void setCheck5(bool on);
     void showSwitches();
     void showColours();
     void showPflicht();
 
     Platform m_platform;
     LessonState *m_lesson;
+    LessonRules *m_rules;
+    const BoardState *m_board;
     QFrame *m_panel;
     QCheckBox *m_check1;
     QCheckBox *m_check2;

@@ -2,6 +2,7 @@
 #include "lesson/TaskChoice.h"
 
 #include "board/BoardState.h"
+#include "lesson/LessonRules.h"
 #include "lesson/LessonState.h"
 #include "tasks/Task.h"
 #include "pictures/PictureBox.h"
@@ -32,8 +33,9 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, int l, 
 }
 } // namespace
 
-TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *board, LessonState *lesson)
-    : QObject(client), m_platform(platform), m_board(board), m_lesson(lesson)
+TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *board, LessonState *lesson,
+                       LessonRules *rules)
+    : QObject(client), m_platform(platform), m_board(board), m_lesson(lesson), m_rules(rules)
 {
     m_dateibild = new QFrame(client);
     m_dateibild->setObjectName(QStringLiteral("Dateibild"));
@@ -102,6 +104,14 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *boa
     connect(m_list5, &ListBox::clicked, this, &TaskChoice::List5_Click);
     connect(command1, &QPushButton::clicked, this, &TaskChoice::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &TaskChoice::Command2_Click);
+    connect(m_lesson, &LessonState::selectedTaskChanged, this, &TaskChoice::showSelection);
+    connect(m_rules, &LessonRules::taskChoiceRequested, this, &TaskChoice::showPanel);
+    connect(m_rules, &LessonRules::shortListRequested, this, [this] {
+        fillShortList();
+        showShortList();
+    });
+    connect(m_rules, &LessonRules::shortListDismissed, this, &TaskChoice::parkShortList);
+    connect(m_board, &BoardState::answerColourApplied, this, &TaskChoice::showAnswerColour);
 }
 
 void TaskChoice::setProgramFolder(const QString &folder)
@@ -119,25 +129,28 @@ void TaskChoice::setTaskFolder(TaskFolder *folder)
 
 QStringList TaskChoice::taskFiles() const
 {
-    return m_file1->entries();
+    return m_folder ? m_folder->taskFiles() : QStringList();
 }
 
 void TaskChoice::selectTaskFile(int index)
 {
-    m_file1->setListIndex(index);
+    m_lesson->setSelectedTask(taskFiles().value(index));
 }
 
 int TaskChoice::selectedIndex() const
 {
-    return m_file1->listIndex();
+    return int(taskFiles().indexOf(m_lesson->selectedTask()));
 }
 
 void TaskChoice::loadTask(int index)
 {
-    m_file1->setListIndex(index);
-    const QString task = selectedTaskFile();
-    m_lesson->setTask(task);
-    emit taskChosen(task);
+    m_rules->loadTask(taskFiles().value(index));
+}
+
+void TaskChoice::showSelection(const QString &fileName)
+{
+    // A new selection runs File1_Click, as a click does.
+    m_file1->setListIndex(fileName.isEmpty() ? -1 : int(m_file1->entries().indexOf(fileName)));
 }
 
 void TaskChoice::showAnswerColour(ColourValue colour)
@@ -147,7 +160,7 @@ void TaskChoice::showAnswerColour(ColourValue colour)
 
 QString TaskChoice::selectedTaskFile() const
 {
-    return m_file1->selectedText();
+    return m_lesson->selectedTask();
 }
 
 void TaskChoice::fillShortList()
@@ -166,6 +179,7 @@ void TaskChoice::DateilisteFuellen()
         m_folder->refresh();
         m_file1->setEntries(m_folder->taskFiles());
     }
+    m_lesson->setSelectedTask(QString());
     m_lesson->setTask(QString());
     fillShortList();
     if (m_list5->count() > 0) {
@@ -179,6 +193,7 @@ void TaskChoice::DateilisteFuellen()
 void TaskChoice::File1_Click()
 {
     const QString name = m_file1->selectedText();
+    m_lesson->setSelectedTask(name);
     if (name.isEmpty())
         return;
     const TaskRead read = readTask(m_programFolder, name);
@@ -238,15 +253,14 @@ void TaskChoice::List5_Click()
 void TaskChoice::Command2_Click()
 {
     parkPanel();
-    loadTask(m_file1->listIndex());
+    m_rules->loadTask(m_lesson->selectedTask());
     nameInTitle();
 }
 
 void TaskChoice::showTaskOnBoard(const QString &fileName)
 {
     parkPanel();
-    m_file1->setListIndex(int(m_file1->entries().indexOf(fileName)));
-    m_lesson->setTask(fileName);
+    m_rules->taskOpened(fileName);
     nameInTitle();
 }
 
@@ -262,13 +276,13 @@ void TaskChoice::Command1_Click()
     const QString onBoard = m_board->task();
     if (onBoard.isEmpty())
         return;
-    const QStringList files = m_file1->entries();
+    const QStringList files = taskFiles();
     int index = files.indexOf(onBoard);
     for (int i = 0; index < 0 && i < files.size(); ++i)
         if (files.at(i).compare(onBoard, Qt::CaseInsensitive) == 0)
             index = i;
     if (index >= 0)
-        m_file1->setListIndex(index);
+        m_lesson->setSelectedTask(files.at(index));
 }
 
 bool TaskChoice::eventFilter(QObject *watched, QEvent *event)

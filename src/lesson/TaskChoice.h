@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "lesson/TaskPicker.h"
 #include "platform/Colours.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/Services.h"
@@ -13,6 +12,7 @@ class QLabel;
 namespace duplikon {
 
 class BoardState;
+class LessonRules;
 class LessonState;
 class ListBox;
 class TaskFolder;
@@ -20,14 +20,18 @@ class PictureBox;
 
 // The task-choice panel Dateibild (file list, content list, preview of the
 // pair under the selected line, "Abbruch", "L a d e n") and the short list
-// List5 of task names. Both are parked out of view until the menu "Laden"
-// moves them over the board.
-class TaskChoice : public QObject, public TaskPicker {
+// List5 of task names. Both are parked out of view until the lesson's rules
+// ask for them. The file list shows the lesson's selected task, and a choice
+// in either list goes to the rules, which load it.
+class TaskChoice : public QObject {
     Q_OBJECT
 public:
-    // board: the game, whose task the file list names again after "Abbruch".
-    // lesson: takes the task being played and which of the two panels is shown.
-    TaskChoice(QWidget *client, Platform platform, const BoardState *board, LessonState *lesson);
+    // board: the game, whose task the file list names again after "Abbruch",
+    // and whose answer colour Picture3 shows in two-colour mode.
+    // lesson: the selected task, and which of the two panels is shown.
+    // rules: load the task chosen, and move the panels.
+    TaskChoice(QWidget *client, Platform platform, const BoardState *board, LessonState *lesson,
+               LessonRules *rules);
 
     static constexpr int kPanelShown = 720;
     static constexpr int kShortListShown = 840;
@@ -44,13 +48,13 @@ public:
     void Command1_Click();
     void Command2_Click();
     // A task put on the board from elsewhere (taken in from an archive), as
-    // "L a d e n" puts it there: the panel goes, File1 selects it, the lesson
-    // plays it and the title names it; nothing is read or loaded.
+    // "L a d e n" puts it there: the panel goes, the rules select it and play
+    // it, and the title names it; nothing is read or loaded.
     void showTaskOnBoard(const QString &fileName);
 
-    void showPanel() override;
-    void showShortList() override;
-    void parkShortList() override;
+    void showPanel();
+    void showShortList();
+    void parkShortList();
     void parkPanel();
     bool shortListShown() const;
     bool panelShown() const;
@@ -58,25 +62,22 @@ public:
     QWidget *Dateibild() const;
     QWidget *List5() const;
     // Fills List5 from File1 (each name without its last four characters).
-    void fillShortList() override;
-    QStringList taskFiles() const override;
-    void selectTaskFile(int index) override;
-    int selectedIndex() const override;
-    // The one way a task comes onto the board: select line `index` of File1
-    // (-1: none) and set the board up with it.
-    void loadTask(int index) override;
+    void fillShortList();
+    QStringList taskFiles() const;
+    void selectTaskFile(int index);
+    int selectedIndex() const;
+    // Loads the task file of line `index` of File1 (-1: none) by the rules.
+    void loadTask(int index);
 
-    // File1, the task-file list (the lesson rules and the editor work on it).
+    // File1, the task-file list.
     ListBox *File1() const { return m_file1; }
-    QString selectedTaskFile() const override;
+    QString selectedTaskFile() const;
     // The program folder as progpfad shows it.
     QString programFolder() const { return m_programFolder; }
     // Two-colour mode: the preview box Picture3 takes the answer colour.
     void showAnswerColour(ColourValue colour);
 
 signals:
-    // loadTask chose a task file (empty: none): put it on the board.
-    void taskChosen(const QString &fileName);
     // "L a d e n" names the loaded task in the window title.
     void titleChanged(const QString &title);
 
@@ -86,10 +87,13 @@ protected:
 private:
     void preview(int line, PictureBox *box);
     void nameInTitle();
+    // File1 selects the lesson's selected task (or none).
+    void showSelection(const QString &fileName);
 
     Platform m_platform;
     const BoardState *m_board;
     LessonState *m_lesson;
+    LessonRules *m_rules;
     QString m_programFolder;
     QFrame *m_dateibild;
     QLabel *m_progpfad;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Dialogs.h"
 
+#include "platform/NamePicker.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -85,6 +87,13 @@ QStringList QtDialogs::openFiles(const QString &title, const QString &filter)
 QString QtDialogs::saveFile(const QString &title, const QString &filter, const QString &suggested)
 {
     return QFileDialog::getSaveFileName(dialogParent(), title, suggested, filter);
+}
+
+int QtDialogs::chooseName(const QString &title, const QStringList &names)
+{
+    NamePicker picker(title, names, dialogParent());
+    picker.exec();
+    return picker.chosen() == NamePicker::kOtherName ? kOtherName : picker.chosen();
 }
 
 } // namespace duplikon

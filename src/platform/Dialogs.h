@@ -24,6 +24,11 @@ public:
     // The desktop's dialog for saving a file, starting at suggested (a path or
     // a name); it asks before replacing a file. Cancelled: an empty path.
     virtual QString saveFile(const QString &title, const QString &filter, const QString &suggested) = 0;
+    // The names as large buttons and a last one "Anderer Name ..."
+    // (platform/NamePicker.h): the index of the name chosen, kOtherName for
+    // the last button, -1 when the box is closed without a choice.
+    static constexpr int kOtherName = -2;
+    virtual int chooseName(const QString &title, const QStringList &names) = 0;
 };
 
 // The real boxes on top of the active window.
@@ -34,6 +39,7 @@ public:
     QString input(const QString &title, const QString &prompt, const QString &defaultText) override;
     QStringList openFiles(const QString &title, const QString &filter) override;
     QString saveFile(const QString &title, const QString &filter, const QString &suggested) override;
+    int chooseName(const QString &title, const QStringList &names) override;
 
     // CR LF and lone CRs become line breaks for display.
     static QString displayText(const QString &text);

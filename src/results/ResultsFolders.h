@@ -65,6 +65,8 @@ public:
     // The result files below each root (below roots/<child>/ when only one
     // child is asked for, the name as typed).
     static ResultFileList list(const QStringList &roots, const std::optional<QString> &child = std::nullopt);
+    // The largest result file that is read; a larger one counts as damaged.
+    static constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
     // Reads a listed file: a regular file of at most maxSize bytes.
     static bool read(const ResultFile &file, qint64 maxSize, QByteArray *bytes);
     // Appends bytes to root/relative, making root and the folders below it as

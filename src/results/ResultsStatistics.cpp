@@ -17,7 +17,6 @@ namespace duplikon {
 
 namespace {
 
-constexpr qint64 kMaxResultFileBytes = 64LL * 1024 * 1024;
 
 struct DropKey {
     qint64 day;
@@ -174,7 +173,7 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
             changed = true;
             QByteArray bytes;
             FileResults f;
-            if (ResultsFolders::read(file, kMaxResultFileBytes, &bytes))
+            if (ResultsFolders::read(file, ResultsFolders::kMaxFileBytes, &bytes))
                 f = parseFile(bytes, days);
             else
                 f.damaged = true;

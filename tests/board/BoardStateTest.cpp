@@ -97,6 +97,12 @@ private slots:
         QCOMPARE(s.cell(0).colour, ColourValue(0xE0E0E0));
         s.colourTwoColours();
         QCOMPARE(s.cell(0).colour, ColourValue(0));
+        // The colour from the settings file waits for the next colouring;
+        // a change of mode or colour colours the cells at once.
+        s.restoreQuestionColour(0xC0FFC0);
+        QCOMPARE(s.cell(0).colour, ColourValue(0));
+        s.setTwoColours(false);
+        QCOMPARE(s.cell(5).colour, ColourValue(0xC0FFC0));
     }
 };
 

@@ -91,8 +91,7 @@ private slots:
         };
 
         // two-colour mode with no task: all 40 cell controls black
-        board.setTwoColours(true);
-        board.Check4_Click();
+        board.state()->setTwoColours(true);
         for (int n = 1; n <= 20; ++n) {
             QCOMPARE(colour(n, true), toQColor(0));
             QCOMPARE(colour(n, false), toQColor(0));
@@ -105,7 +104,6 @@ private slots:
         fake.random.values = {0, 0, 0.5, 0};
         board.AufgabeLaden(readTask(board.programFolder(), QStringLiteral("A.TXT")).task);
         QCOMPARE(board.state()->List3(), QStringList({"B_L4", "A_L2", "B_L3", "A_L1"}));
-        board.Check4_Click();
         const ColourValue expected[4] = {0xE0E0E0, 0xE0E0E0, 0xFFC0FF, 0xFFC0FF};
         for (int n = 1; n <= 4; ++n) {
             QCOMPARE(colour(n, true), toQColor(expected[n - 1]));
@@ -114,8 +112,7 @@ private slots:
         QCOMPARE(colour(5, false), toQColor(0));
 
         // one-colour mode: every cell, also those without a half, "Fragen"
-        board.setTwoColours(false);
-        board.Check4_Click();
+        board.state()->setTwoColours(false);
         for (int n = 1; n <= 20; ++n)
             QCOMPARE(colour(n, false), toQColor(0xE0E0E0));
     }

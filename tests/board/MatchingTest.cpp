@@ -260,7 +260,6 @@ private slots:
         QVERIFY(pixelsOf(sound, ink) > 500 && pixelsOf(g.board()->cellLabel(2), ink) > 500);
         QVERIFY(g.board()->cellLabel(2)->grab().toImage() != sound->grab().toImage());
         g.board()->state()->setQuestionColour(rgbValue(0, 160, 0));
-        g.board()->FarblisteEinfarbig();
         QVERIFY(pixelsOf(sound, QColor(0, 160, 0)) > 5000);
         QVERIFY(pixelsOf(sound, ink) > 500);
         // Every pair matches, whether its sound can play or not; only the

@@ -16,16 +16,17 @@ private slots:
         const QByteArray file(" 1 \r\n 0 \r\n 1 \r\n 1 \r\n-2147483643 \r\nZEBRA.TXT\r\n B\xE4" "r.txt\r\nZEBRA.TXT\r\n");
         LessonState state;
         // What the file does not keep stays out of it and is not touched by it.
-        state.setAnswerColour(0xFFC0FF);
-        state.setTwoColours(true);
         state.setAufgabe({QStringLiteral("AFFE.TXT")});
-        state.setSettings(parseSettings(file));
-        QCOMPARE(settingsBytes(state.settings()), file);
+        state.setSelectedTask(QStringLiteral("AFFE.TXT"));
+        const Settings read = parseSettings(file);
+        state.setSettings(read);
+        Settings written = state.settings();
+        QCOMPARE(written.colour, Settings().colour); // the question colour is the board's
+        written.colour = read.colour;
+        QCOMPARE(settingsBytes(written), file);
         QVERIFY(state.mandatoryTasks() && !state.shortChoice() && state.editorLocked() && state.repetition());
-        QCOMPARE(state.questionColour(), ColourValue(0x80000005));
-        QCOMPARE(state.answerColour(), ColourValue(0xFFC0FF));
         QCOMPARE(state.aufgabe(), QStringList{QStringLiteral("AFFE.TXT")});
-        QVERIFY(state.twoColours());
+        QCOMPARE(state.selectedTask(), QStringLiteral("AFFE.TXT"));
 
         // Defaults write the five number lines of a fresh folder.
         QCOMPARE(settingsBytes(LessonState().settings()), QByteArray(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\n"));
@@ -35,7 +36,7 @@ private slots:
     {
         LessonState state;
         QSignalSpy switches(&state, &LessonState::switchesChanged);
-        QSignalSpy colours(&state, &LessonState::coloursChanged);
+        QSignalSpy selection(&state, &LessonState::selectedTaskChanged);
         QSignalSpy pflicht(&state, &LessonState::pflichtChanged);
         QSignalSpy panels(&state, &LessonState::panelShownChanged);
         QSignalSpy names(&state, &LessonState::userNameChanged);
@@ -45,7 +46,6 @@ private slots:
         state.setRepetition(true);
         state.setSettings(state.settings()); // the same values again
         QCOMPARE(switches.size(), 1);
-        QCOMPARE(colours.size(), 0);
         QCOMPARE(pflicht.size(), 0);
         Settings s = state.settings();
         s.check2 = 1;
@@ -53,8 +53,10 @@ private slots:
         s.pflicht = {QStringLiteral("A.TXT")};
         state.setSettings(s);
         QCOMPARE(switches.size(), 2);
-        QCOMPARE(colours.size(), 1);
         QCOMPARE(pflicht.size(), 1);
+        state.setSelectedTask(QStringLiteral("A.TXT"));
+        state.setSelectedTask(QStringLiteral("A.TXT"));
+        QCOMPARE(selection.size(), 1);
 
         state.setPanelShown(LessonState::Panel::ShortList, true);
         state.setPanelShown(LessonState::Panel::ShortList, true);

@@ -15,6 +15,7 @@
 #include "platform/Colours.h"
 #include "platform/ClassroomConfig.h"
 #include "platform/ListBox.h"
+#include "tasks/TaskFolder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -249,6 +250,44 @@ private slots:
         QCOMPARE(l.fp.dialogs.shown.size(), 1);
     }
 
+    void aClassListOffersItsNamesAndTypedNamesCountAsListed()
+    {
+        Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\nBAER.TXT\r\n"));
+        l.pf.write(QStringLiteral("Klassenliste.csv"), "Lea\r\nJonas\r\n");
+        l.solve();
+        QVERIFY(l.state()->aufgabe().isEmpty());
+        // A tap on a name is a typed name: the caption, and the sequence from the top.
+        l.fp.dialogs.clear();
+        l.fp.dialogs.nameAnswers = {1};
+        l.command7()->click();
+        QCOMPARE(l.fp.dialogs.shown.first().kind, ShownDialog::Names);
+        QCOMPARE(l.fp.dialogs.shown.first().title, QStringLiteral("Benutzername"));
+        QCOMPARE(l.fp.dialogs.shown.first().text, QStringLiteral("Lea\nJonas"));
+        QCOMPARE(l.command7()->text(), QStringLiteral("Jonas"));
+        QCOMPARE(l.onBoard(), QStringLiteral("BAER.TXT"));
+        QCOMPARE(l.fp.dialogs.titles().last(), QStringLiteral("BAER.TXT"));
+
+        // "Anderer Name ..." asks as without a list; "lea " there is the listed Lea.
+        l.fp.dialogs.clear();
+        l.fp.dialogs.nameAnswers = {Dialogs::kOtherName};
+        l.fp.dialogs.inputAnswers = {QStringLiteral("lea ")};
+        l.command7()->click();
+        QCOMPARE(l.fp.dialogs.shown.at(1).text, QStringLiteral("Benutzername eingeben:"));
+        QCOMPARE(l.command7()->text(), QStringLiteral("Lea"));
+        l.fp.dialogs.nameAnswers = {Dialogs::kOtherName};
+        l.fp.dialogs.inputAnswers = {QStringLiteral("Mira")};
+        l.command7()->click();
+        QCOMPARE(l.command7()->text(), QStringLiteral("Mira"));
+
+        // Closing the names, or cancelling the box after them, changes nothing.
+        l.fp.dialogs.clear();
+        l.command7()->click();
+        l.fp.dialogs.nameAnswers = {Dialogs::kOtherName};
+        l.command7()->click();
+        QCOMPARE(l.command7()->text(), QStringLiteral("Mira"));
+        QCOMPARE(l.fp.dialogs.shown.size(), 3);
+    }
+
     void withoutRepetitionAnEmptyQueueFallsThroughToFreeChoice()
     {
         Lesson l(QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 16777215 \r\nBAER.TXT\r\n"));
@@ -271,6 +310,10 @@ private slots:
         QCOMPARE(l.fp.dialogs.titles(), QStringList{QStringLiteral("WEG.TXT")});
         QCOMPARE(l.onBoard(), QStringLiteral("ZEBRA.TXT"));
         QCOMPARE(l.board()->state()->List1().first(), QStringLiteral("ZEBR"));
+        // A task file that is gone when the folder is read again is selected no more.
+        QVERIFY(QFile::remove(l.pf.file(QStringLiteral("ZEBRA.TXT"))));
+        part<TaskFolder>(l.w.get())->refresh();
+        QVERIFY(l.onBoard().isEmpty() && part<TaskChoice>(l.w.get())->File1()->listIndex() < 0);
     }
 
     void editorLockSaysSo()

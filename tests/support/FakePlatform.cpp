@@ -46,6 +46,14 @@ QString ScriptedDialogs::saveFile(const QString &title, const QString &filter, c
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
+int ScriptedDialogs::chooseName(const QString &title, const QStringList &names)
+{
+    shown.append({ShownDialog::Names, title, names.join(QLatin1Char('\n')), MsgIcon::None, QString()});
+    if (onShow)
+        onShow(shown.last());
+    return nameAnswers.isEmpty() ? -1 : nameAnswers.takeFirst();
+}
+
 QStringList ScriptedDialogs::titles() const
 {
     QStringList t;

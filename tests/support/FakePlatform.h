@@ -14,9 +14,9 @@ namespace duplikon::test {
 
 // One message, question or input box that the program showed.
 struct ShownDialog {
-    enum Kind { Message, Question, Input, Files, Save } kind;
+    enum Kind { Message, Question, Input, Files, Save, Names } kind;
     QString title;
-    QString text;     // message or question text, the prompt, or the file filter
+    QString text;     // message or question text, the prompt, the file filter, or the names (one a line)
     MsgIcon icon = MsgIcon::None;
     QString defaultText;
 };
@@ -29,12 +29,14 @@ public:
     QString input(const QString &title, const QString &prompt, const QString &defaultText) override;
     QStringList openFiles(const QString &title, const QString &filter) override;
     QString saveFile(const QString &title, const QString &filter, const QString &suggested) override;
+    int chooseName(const QString &title, const QStringList &names) override;
 
     QList<ShownDialog> shown;
     QList<bool> yesNoAnswers;   // taken from the front; No when empty
     QStringList inputAnswers;   // taken from the front; empty (cancel) when empty
     QList<QStringList> fileAnswers; // the files chosen in each file dialog; none when empty
     QStringList saveAnswers;        // the path chosen in each save dialog; cancel when empty
+    QList<int> nameAnswers;         // the button tapped in each name choice; closed when empty
     // Runs while a box is "open" (for checking state at that moment).
     std::function<void(const ShownDialog &)> onShow;
 
