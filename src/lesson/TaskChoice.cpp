@@ -160,12 +160,10 @@ void TaskChoice::fillShortList()
 
 void TaskChoice::DateilisteFuellen()
 {
-    // Reading the folder again loses the selection, and with it the task
+    // Filling the list again loses the selection, and with it the task
     // being played, until the short list loads the first task again.
-    if (m_folder) {
-        m_folder->refresh();
+    if (m_folder)
         m_file1->setEntries(m_folder->taskFiles());
-    }
     m_lesson->setTask(QString());
     fillShortList();
     if (m_list5->count() > 0) {
@@ -202,7 +200,7 @@ void TaskChoice::preview(int line, PictureBox *box)
     if (isSoundName(text)) {
         // The loudspeaker with the file's name, crossed out when it cannot play.
         const bool playable = checkSoundFile(resolveHalf(m_programFolder, text)) == SoundFileState::Playable;
-        box->showSound(halfFileName(text), !playable);
+        box->showSound(Half::of(text).fileName(), !playable);
         box->setAccessibleName(text);
         return;
     }

@@ -10,23 +10,8 @@ namespace duplikon {
 BoardPage boardPage(const BoardState &state, const QString &programFolder, const QFont &textFont)
 {
     BoardPage page;
-    for (int i = 0; i < BoardState::kCells; ++i) {
-        PageCell &cell = page.cells[i];
-        const BoardCell &c = state.cell(i);
-        if (!c.shown)
-            continue;
-        if (c.picture) {
-            cell.kind = PageCell::Picture;
-            cell.picturePath = resolveHalf(programFolder, c.half);
-        } else if (c.sound) {
-            cell.kind = PageCell::Sound;
-            cell.text = halfFileName(c.half);
-            cell.soundMissing = c.soundFile.isEmpty();
-        } else {
-            cell.kind = PageCell::Text;
-            cell.text = c.half;
-        }
-    }
+    for (int i = 0; i < BoardState::kCells; ++i)
+        page.cells[i] = pageCell(state.cell(i), programFolder);
     page.textFont = textFont;
     return page;
 }

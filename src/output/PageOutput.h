@@ -13,6 +13,8 @@ class QPainter;
 
 namespace duplikon {
 
+struct BoardCell;
+
 struct Platform;
 
 // One board cell as the page sees it.
@@ -22,6 +24,10 @@ struct PageCell {
     QString text;          // caption of a text cell; the file name of a sound half
     bool soundMissing = false; // a sound half whose file cannot play
 };
+
+// The page's cell for a board cell, its kind decided by the cell's half; a
+// picture's file is found in folder.
+PageCell pageCell(const BoardCell &cell, const QString &folder);
 
 // The board as the page sees it: twenty cells, cell 1 first, and the font of
 // Text1 that all text cells share.
