@@ -61,8 +61,10 @@ TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *hos
         connect(label, &ClickLabel::clicked, this, a.slot);
     }
 
-    // Its folder is the program folder, as its model lists it; a change the
-    // model learns of is shown at once, keeping the chosen file chosen.
+    // Its folder is the program folder, read at load (on a network share no
+    // watcher tells of other machines' files); a change the model learns of
+    // later is shown at once, keeping the chosen file chosen.
+    m_folder->refresh();
     showFiles();
     connect(m_folder, &TaskFolder::changed, this, [this] {
         m_file2->replaceEntries(m_folder->taskFiles());

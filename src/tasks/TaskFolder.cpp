@@ -47,14 +47,16 @@ QVariant TaskFolder::data(const QModelIndex &index, int role) const
 bool TaskFolder::writeTask(const QString &name, const Task &task, QString *error)
 {
     const bool written = duplikon::writeTask(resolvePath(withTrailingSeparator(m_folder), name), task, error);
-    refresh();
+    if (written)
+        refresh();
     return written;
 }
 
 bool TaskFolder::deleteTaskFile(const QString &name, QString *error)
 {
     const bool deleted = deleteFile(withTrailingSeparator(m_folder) + name, error);
-    refresh();
+    if (deleted)
+        refresh();
     return deleted;
 }
 
