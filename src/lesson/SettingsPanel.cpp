@@ -121,8 +121,10 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
 void SettingsPanel::show()
 {
     // Tasks saved in the editor since the start can be made mandatory at once.
-    if (m_folder)
+    if (m_folder) {
+        m_folder->refresh();
         m_file2->setEntries(m_folder->taskFiles());
+    }
     moveLeftTwips(m_panel, kShown);
     m_lesson->setPanelShown(LessonState::Panel::Settings, true);
     m_focus.shown(m_panel, m_check1);

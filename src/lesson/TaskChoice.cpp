@@ -160,10 +160,12 @@ void TaskChoice::fillShortList()
 
 void TaskChoice::DateilisteFuellen()
 {
-    // Filling the list again loses the selection, and with it the task
+    // Reading the folder again loses the selection, and with it the task
     // being played, until the short list loads the first task again.
-    if (m_folder)
+    if (m_folder) {
+        m_folder->refresh();
         m_file1->setEntries(m_folder->taskFiles());
+    }
     m_lesson->setTask(QString());
     fillShortList();
     if (m_list5->count() > 0) {

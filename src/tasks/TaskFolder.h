@@ -17,7 +17,9 @@ struct TakenInTask;
 // again whenever it learns of a change: a task file written, deleted or taken
 // in through it, or, on a local file system, its watcher's notice. On a
 // network share a watcher would see only this machine's changes, so none is
-// used there. Views show it and follow `changed`; none asks it to read.
+// used there: the lists that are filled anew (the task choice at activation,
+// the settings panel when shown, the editor when it loads) ask it to read.
+// Views show it and follow `changed`.
 class TaskFolder : public QAbstractListModel {
     Q_OBJECT
 public:
