@@ -71,7 +71,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     QTemporaryDir dir;
-    const QString root = dir.filePath(QStringLiteral("Ergebnisse"));
+    const QString root = ResultsFolders(dir.path()).programRoot();
     for (int child = 0; child < 30; ++child) {
         const QString name = QStringLiteral("Kind %1").arg(child);
         const QString folder = root + QLatin1Char('/') + childFolderName(name);

@@ -2,6 +2,7 @@
 #include "results/ResultsFolders.h"
 
 #include "pictures/PictureImport.h"
+#include "tasks/ProgramFolder.h"
 
 #include "platform/NoLinkFolder.h"
 
@@ -49,13 +50,13 @@ ResultsFolders::ResultsFolders(const QString &programFolder)
 
 QString ResultsFolders::programRoot() const
 {
-    return m_programFolder + QStringLiteral("/Ergebnisse");
+    return m_programFolder + QLatin1Char('/') + ProgramFolder::resultsFolderName();
 }
 
 QString ResultsFolders::fallbackRoot() const
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/duplikon/Ergebnisse/") + m_key;
+        + QStringLiteral("/duplikon/") + ProgramFolder::resultsFolderName() + QLatin1Char('/') + m_key;
 }
 
 QString ResultsFolders::cacheFile() const
