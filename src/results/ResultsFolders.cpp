@@ -75,8 +75,10 @@ ResultFileList ResultsFolders::list(const QStringList &roots, const std::optiona
             out.files.append({root, entry.relative, entry.size, entry.modified});
         out.skipped += listed.skipped;
     }
-    std::sort(out.files.begin(), out.files.end(),
-              [](const ResultFile &a, const ResultFile &b) { return a.path() < b.path(); });
+    // (a root's files share its path up to the relative part)
+    std::sort(out.files.begin(), out.files.end(), [](const ResultFile &a, const ResultFile &b) {
+        return a.root != b.root ? a.root < b.root : a.relative < b.relative;
+    });
     return out;
 }
 
