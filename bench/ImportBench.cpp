@@ -6,6 +6,7 @@
 // best of the repetitions.
 //   build/bench/ImportBench [repetitions]
 #include "pictures/PictureImport.h"
+#include "tasks/ProgramFolder.h"
 #include "tasks/TaskArchive.h"
 #include "platform/TextFiles.h"
 
@@ -38,7 +39,8 @@ double importOnce(const QVector<ImportSource> &sources)
     QTemporaryDir program;
     QElapsedTimer t;
     t.start();
-    const QVector<ImportResult> results = importPictures(sources, program.path(), ImportKind::Cell);
+    const QVector<ImportResult> results =
+        importPictures(sources, duplikon::ProgramFolder::importFolders(program.path(), ImportKind::Cell), ImportKind::Cell);
     const double ms = double(t.nsecsElapsed()) / 1e6;
     for (const ImportResult &r : results) {
         if (r.fileName.isEmpty())

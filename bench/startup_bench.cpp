@@ -84,7 +84,7 @@ public:
     bool askYesNo(const QString &, const QString &) override { return false; }
     QString input(const QString &, const QString &, const QString &) override { return QString(); }
     QStringList openFiles(const QString &, const QString &) override { return {}; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return QString(); }
+    QString saveFile(const QString &, const QString &, const QString &, const QString &) override { return QString(); }
     int chooseName(const QString &, const QStringList &) override { return -1; }
 };
 

@@ -83,7 +83,7 @@ void CardPlay::fillPage(BoardPage &page) const
         const int column = columnOffset + c.slot % game->columns();
         PageCell &cell = page.cells[size_t(row * 5 + column)];
         if (c.face == Card::Face::Open) {
-            cell = pageCellOf(c.half, m_board->programFolder());
+            cell = pageCell(c.half, m_board->programFolder());
         } else {
             cell.kind = PageCell::Back;
             cell.secondBack = game->rules().grouped && c.slot >= game->rows() / 2 * game->columns();

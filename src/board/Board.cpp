@@ -5,6 +5,7 @@
 #include "board/BoardVoice.h"
 #include "board/CellLabel.h"
 #include "platform/Dialogs.h"
+#include "platform/Fonts.h"
 #include "platform/Geometry.h"
 #include "platform/InWindowDrag.h"
 #include "pictures/PictureBox.h"
@@ -187,7 +188,7 @@ void Board::showHalf(const BoardCell &c, const LoadedPicture &pic, PictureBox *b
             b->clearPicture();
             b->setNote(c.half);
         }
-        b->setAccessibleName(spokenPictureName(c.half));
+        b->setAccessibleName(Half::of(c.half).spokenName());
         b->setToolTip(QString());
         t->hide();
         b->show();
@@ -195,8 +196,9 @@ void Board::showHalf(const BoardCell &c, const LoadedPicture &pic, PictureBox *b
         // A file that is missing or damaged keeps the cell a sound cell, so
         // the pair stays playable, and shows the loudspeaker crossed out.
         t->showSound(c.soundFile.isEmpty());
-        t->setAccessibleName(spokenPictureName(c.half));
-        t->setToolTip(spokenPictureName(c.half));
+        const QString spoken = Half::of(c.half).spokenName();
+        t->setAccessibleName(spoken);
+        t->setToolTip(spoken);
         b->hide();
         t->show();
     } else {
@@ -233,7 +235,7 @@ void Board::FarbenSetzen()
 
 QFont Board::textFont(qreal points, bool bold)
 {
-    QFont f(QStringLiteral("Courier New"));
+    QFont f(cellFontFamily());
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;

@@ -172,7 +172,7 @@ void CheckWindow::List2_Click()
     if (isSoundName(line)) {
         const QString half = m_list2->selectedText();
         const bool playable = checkSoundFile(resolveHalf(m_programFolder, half)) == SoundFileState::Playable;
-        m_picture1->showSound(halfFileName(half), !playable);
+        m_picture1->showSound(Half::of(half).fileName(), !playable);
         return;
     }
     // An empty line names no picture.

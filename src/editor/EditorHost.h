@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/Fonts.h"
+
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -29,7 +31,7 @@ public:
     // The font of the board's text cells (family, point size, bold), for worksheets.
     virtual QFont cellFont() const
     {
-        QFont font(QStringLiteral("Courier New"));
+        QFont font(cellFontFamily());
         font.setPointSizeF(12);
         return font;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorRules.h"
 
+#include "platform/FileLists.h"
+
 namespace duplikon::editor {
 
 namespace {
@@ -34,7 +36,7 @@ TaskFileName taskFileName(const QString &answer)
     if (onlyDots || name.toUtf8().size() > 255)
         return r;
     r.verdict = TaskFileName::Ok;
-    r.name = name;
+    r.name = withoutDeviceName(name);
     return r;
 }
 

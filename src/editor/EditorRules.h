@@ -15,7 +15,8 @@ struct TaskFileName {
 // with a dot anywhere keeps its ending. An empty answer (also a cancelled box)
 // is Empty. Refused (NotAllowed): names of blanks only, names that would leave
 // the program folder or that the file system cannot take ("/", "\", "..",
-// control characters, only dots, longer than 255 bytes).
+// control characters, only dots, longer than 255 bytes). A Windows device
+// name ("CON", "LPT1.TXT") gets "_" after it, so a Windows share takes it.
 TaskFileName taskFileName(const QString &answer);
 
 // The lines of a task file made from the two pair lists: for every entry of

@@ -64,7 +64,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
 
     // [Fest] TonAus: the browser plays no sound either.
     const ClassroomConfig *extra = host->classroomConfig();
-    m_browser = new PictureBrowser(m_client, host->programFolder(),
+    m_browser = new PictureBrowser(m_client, host->taskFolder(),
                                    extra && extra->value(config::soundOff) ? nullptr : platform.sound);
     auto *line1 = new QFrame(m_client);
     line1->setObjectName(QStringLiteral("Line1"));
@@ -95,10 +95,10 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     reportInto(m_import);
     // After the import, so a .duplikon file dropped onto a list comes to it first.
     const PairControls pairs = m_pairs->controls();
-    m_archive = new TaskArchiveActions(this, platform, host->programFolder(),
+    m_archive = new TaskArchiveActions(this, platform, host->programFolder(), host->taskFolder(),
                                        {pairs.list1, pairs.lupe1, pairs.list2, pairs.lupe2});
     connect(m_archive, &TaskArchiveActions::taskTakenIn, this, [this](const QString &taskFile) {
-        // Opening it reads the folder again, and every list of the folder follows.
+        // The folder's model has read it in, and every list of the folder follows.
         m_files->openTaskFile(taskFile);
         m_browser->OrdnerEinrichten();
     });

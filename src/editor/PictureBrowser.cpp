@@ -4,6 +4,8 @@
 #include "editor/EditorControls.h"
 #include "editor/EditorRules.h"
 #include "editor/EditorSymbols.h"
+#include "tasks/ProgramFolder.h"
+#include "tasks/TaskFolder.h"
 #include "pictures/SoundHalf.h"
 #include "platform/Audio.h"
 #include "platform/FileLists.h"
@@ -20,9 +22,11 @@ constexpr int kPreviewOpenLeft = 240;
 constexpr int kPreviewParkedLeft = 13080;
 } // namespace
 
-PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder, SoundOutput *sound)
-    : QObject(client), m_workingFolder(cleanPath(programFolder)), m_dir1(m_workingFolder), m_sound(sound)
+PictureBrowser::PictureBrowser(QWidget *client, TaskFolder *folder, SoundOutput *sound)
+    : QObject(client), m_folder(folder), m_workingFolder(cleanPath(folder->folder())), m_dir1(m_workingFolder),
+      m_sound(sound)
 {
+    const QString programFolder = folder->folder();
     const QColor black(Qt::black);
     const QColor violet(128, 128, 255);
     const QFont font = designFont(9.75);
@@ -41,7 +45,7 @@ PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder, So
     m_picture1->setFocusPolicy(Qt::TabFocus); // Ctrl+G and Ctrl+B put it into a list
     m_list3 = new ListBox(client);
     styleEditorList(m_list3, "List3", {240, 2520, 2895, 1950}, violet, Qt::white);
-    m_file1 = new FileListBox(client, QStringLiteral("*.BMP;*.GIF;*.JPG;*.WMF;*.WAV;*.OGG;*.MP3"));
+    m_file1 = new FileListBox(client, ProgramFolder::mediaPattern());
     styleEditorList(m_file1, "File1", {240, 4440, 2895, 4110}, QColor(192, 192, 255), black);
     connect(m_list3, &ListBox::clicked, this, &PictureBrowser::List3_Click);
     connect(m_file1, &ListBox::clicked, this, &PictureBrowser::File1_Click);
@@ -80,8 +84,13 @@ PictureBrowser::PictureBrowser(QWidget *client, const QString &programFolder, So
     }
     moveLeftTwips(m_vorschau, kPreviewParkedLeft);
 
-    // Dir1 and File1 start in the working folder, no picture chosen.
-    m_file1->setFolder(m_dir1);
+    // Dir1 and File1 start in the working folder, no picture chosen. There
+    // File1 shows what the folder's model lists, and follows its changes.
+    m_file1->setEntries(m_folder->media());
+    connect(m_folder, &TaskFolder::changed, this, [this] {
+        if (m_dir1 == m_workingFolder)
+            m_file1->replaceEntries(m_folder->media());
+    });
 }
 
 void PictureBrowser::OrdnerEinrichten()
@@ -105,7 +114,7 @@ void PictureBrowser::OrdnerEinrichten()
     QStringList entries{own + QLatin1Char('\\')};
     m_folders = QStringList{m_dir1};
     for (const QString &sub : listSubfolders(langname)) {
-        if (sub.contains(QLatin1Char('\\')) || sub.compare(QLatin1String("Ergebnisse"), Qt::CaseInsensitive) == 0)
+        if (sub.contains(QLatin1Char('\\')) || sub.compare(ProgramFolder::resultsFolderName(), Qt::CaseInsensitive) == 0)
             continue;
         entries << own + QLatin1Char('\\') + sub;
         m_folders << cleanPath(langname + sub);
@@ -139,7 +148,9 @@ void PictureBrowser::List3_Click()
 
 void PictureBrowser::Dir1_Change()
 {
-    if (!m_file1->setFolder(m_dir1))
+    if (m_dir1 == m_workingFolder)
+        m_file1->setEntries(m_folder->media());
+    else if (!m_file1->setFolder(m_dir1))
         m_file1->setEntries({});
     if (m_file1->count() > 0)
         selectQuietly(0);

@@ -16,6 +16,7 @@ class FileListBox;
 class ListBox;
 class PictureBox;
 class SoundOutput;
+class TaskFolder;
 
 // The picture browser of the editor: the folder list List3 (the program
 // folder and its direct subfolders), the picture list File1 (with the sound
@@ -25,8 +26,10 @@ class SoundOutput;
 class PictureBrowser : public QObject {
     Q_OBJECT
 public:
-    // sound: plays the sounds chosen in File1 (null: none are played).
-    PictureBrowser(QWidget *client, const QString &programFolder, SoundOutput *sound = nullptr);
+    // File1 shows the pictures and sounds of folder, the program folder's
+    // model, and the files of a subfolder chosen in List3. sound: plays the
+    // sounds chosen in File1 (null: none are played).
+    PictureBrowser(QWidget *client, TaskFolder *folder, SoundOutput *sound = nullptr);
 
     // Rebuilds the folder list from the program folder and selects it.
     void OrdnerEinrichten();
@@ -65,6 +68,7 @@ private:
     // Selects without playing: the program, not the teacher, chose the entry.
     void selectQuietly(int index);
 
+    TaskFolder *m_folder;
     const QString m_workingFolder;
     QString m_dir1;         // the folder Dir1 shows
     QStringList m_folders;  // the folder of each entry of List3

@@ -2,6 +2,7 @@
 #include "editor/PictureImportActions.h"
 
 #include "editor/PairLists.h"
+#include "tasks/ProgramFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/FileLists.h"
 
@@ -130,7 +131,7 @@ void PictureImportActions::importSolutionPicturesClick()
     int stored = 0;
     for (const ImportResult &r : results)
         stored += r.fileName.isEmpty() ? 0 : 1;
-    const QString done = QStringLiteral("%1 von %2 Lösungsbildern sind im Ordner DUPBILDER.").arg(stored).arg(results.size())
+    const QString done = QStringLiteral("%1 von %2 Lösungsbildern sind im Ordner %3.").arg(stored).arg(results.size()).arg(ProgramFolder::solutionFolderName())
         + kCr + QStringLiteral("Neue Lösungsbilder kommen beim nächsten Start von Duplikon dazu.");
     reportFailures(QStringLiteral("Lösungsbilder einfügen"), results, done);
 }
@@ -143,7 +144,8 @@ QVector<ImportResult> PictureImportActions::runImport(const QVector<ImportSource
             emit progress(QStringLiteral("Bild %1 von %2 ...").arg(done + 1).arg(total));
     };
     reportProgress(0, int(sources.size()));
-    const QVector<ImportResult> results = importPictures(sources, m_programFolder, kind, reportProgress);
+    const QVector<ImportResult> results =
+        importPictures(sources, ProgramFolder::importFolders(m_programFolder, kind), kind, reportProgress);
     if (sources.size() > 5)
         emit progress(QString());
     return results;
@@ -158,7 +160,8 @@ void PictureImportActions::importInto(const QVector<ImportSource> &sources, Pair
         if (r.fileName.isEmpty())
             continue;
         // Named as the subfolder is spelled, as a picture chosen from it is.
-        const QString folder = resolvePath(m_programFolder, r.sound ? soundFolderName() : importFolderName(ImportKind::Cell));
+        const QString folder = r.sound ? ProgramFolder::ownSoundsFolder(m_programFolder)
+                                       : ProgramFolder::ownPicturesFolder(m_programFolder);
         emit fileAdded(side, QFileInfo(folder).fileName() + QLatin1Char('\\') + r.fileName,
                        folder + QLatin1Char('/') + r.fileName);
     }

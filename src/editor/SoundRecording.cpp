@@ -2,6 +2,7 @@
 #include "editor/SoundRecording.h"
 
 #include "editor/PairLists.h"
+#include "tasks/ProgramFolder.h"
 #include "pictures/PictureImport.h"
 #include "pictures/SoundHalf.h"
 #include "platform/Audio.h"
@@ -113,9 +114,9 @@ void SoundRecording::choose()
         return;
     }
     // "eigene toene" from a stick is the same folder, kept as it is spelled.
-    const QString folder = resolvePath(m_programFolder, soundFolderName());
+    const QString folder = ProgramFolder::ownSoundsFolder(m_programFolder);
     if (!QDir().mkpath(folder)) {
-        const QString reason = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(soundFolderName());
+        const QString reason = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(ProgramFolder::ownSoundsFolderName());
         m_platform.dialogs->message(kTitle, reason, MsgIcon::Exclamation);
         return;
     }

@@ -2,6 +2,7 @@
 #include "editor/TaskArchiveActions.h"
 
 #include "tasks/TaskArchive.h"
+#include "tasks/TaskFolder.h"
 #include "platform/Dialogs.h"
 
 #include <QAbstractScrollArea>
@@ -25,8 +26,8 @@ QString archiveFilter() { return QStringLiteral("Duplikon-Aufgaben (*.duplikon *
 } // namespace
 
 TaskArchiveActions::TaskArchiveActions(QWidget *window, Platform platform, const QString &programFolder,
-                                       const QList<QWidget *> &dropTargets)
-    : QObject(window), m_platform(platform), m_programFolder(programFolder)
+                                       TaskFolder *folder, const QList<QWidget *> &dropTargets)
+    : QObject(window), m_platform(platform), m_programFolder(programFolder), m_folder(folder)
 {
     // Filters installed later run first: a .duplikon file dropped onto a pair
     // list comes here before the list's own import sees it.
@@ -84,7 +85,7 @@ void TaskArchiveActions::takeInClick()
 void TaskArchiveActions::takeIn(const QStringList &archives)
 {
     for (const QString &archive : archives) {
-        const TakenInTask result = takeInTask(archive, m_programFolder);
+        const TakenInTask result = m_folder->takeIn(archive);
         if (result.ok)
             emit taskTakenIn(result.taskFile);
         m_platform.dialogs->message(kTakeIn, result.message + kCr, result.ok ? MsgIcon::Information : MsgIcon::Exclamation);
@@ -109,11 +110,12 @@ void TaskArchiveActions::passOnClick(const QString &taskFile)
                                            + QStringLiteral("Soll die Aufgabe ohne sie weitergegeben werden?") + kCr
                                            + QStringLiteral("(An ihrer Stelle steht dann ihr Name als Text.)")))
         return;
-    QString path = dialogs->saveFile(kPassOn, archiveFilter(), m_programFolder + task.task.name + archiveSuffix());
+    // The dialog adds the ending to a name typed without one, before it asks
+    // whether to replace a file of that name.
+    const QString path = dialogs->saveFile(kPassOn, archiveFilter(), m_programFolder + task.task.name + archiveSuffix(),
+                                           archiveSuffix().mid(1));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(archiveSuffix(), Qt::CaseInsensitive))
-        path += archiveSuffix();
     QString error;
     const QString shown = QFileInfo(path).fileName();
     if (!saveTaskArchive(path, task.task, &error)) {

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace duplikon {
 
+class TaskFolder;
+
 // A task passed on as one .duplikon file and taken in again: "Aufgabe
 // weitergeben ..." writes the chosen task file with its pictures and sounds,
 // "Aufgabe übernehmen ..." and a .duplikon file dropped onto the editor bring
@@ -19,7 +21,8 @@ class TaskArchiveActions : public QObject {
 public:
     // window takes the drops; dropTargets are its parts that take other drops
     // themselves (the pair lists) and hand a .duplikon file on to this.
-    TaskArchiveActions(QWidget *window, Platform platform, const QString &programFolder,
+    // An archive is taken in through folder, the program folder's model.
+    TaskArchiveActions(QWidget *window, Platform platform, const QString &programFolder, TaskFolder *folder,
                        const QList<QWidget *> &dropTargets);
 
     // "Aufgabe weitergeben ...": taskFile is the task file chosen in the program folder.
@@ -41,6 +44,7 @@ private:
 
     Platform m_platform;
     QString m_programFolder;
+    TaskFolder *m_folder;
 };
 
 } // namespace duplikon

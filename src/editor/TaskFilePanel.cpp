@@ -11,6 +11,7 @@
 #include "platform/Folders.h"
 #include "platform/KeyboardAccess.h"
 #include "platform/ListBox.h"
+#include "tasks/ProgramFolder.h"
 #include "tasks/TaskFolder.h"
 
 namespace duplikon {
@@ -18,11 +19,11 @@ namespace duplikon {
 namespace {
 const QChar CR(0x0D);
 // The settings file of the program folder: never replaced by a task file.
-const QString kSettingsFileName = QStringLiteral("DUPLIKON.INI");
 
 QString withoutEnding(const QString &fileName)
 {
-    return fileName.endsWith(QLatin1String(".TXT"), Qt::CaseInsensitive) ? fileName.chopped(4) : fileName;
+    const QString ending = ProgramFolder::taskFileEnding();
+    return fileName.endsWith(ending, Qt::CaseInsensitive) ? fileName.chopped(ending.size()) : fileName;
 }
 } // namespace
 
@@ -60,8 +61,15 @@ TaskFilePanel::TaskFilePanel(QWidget *client, Platform platform, EditorHost *hos
         connect(label, &ClickLabel::clicked, this, a.slot);
     }
 
-    // Its folder is the program folder, read at load.
-    refreshFiles();
+    // Its folder is the program folder, read at load (on a network share no
+    // watcher tells of other machines' files); a change the model learns of
+    // later is shown at once, keeping the chosen file chosen.
+    m_folder->refresh();
+    showFiles();
+    connect(m_folder, &TaskFolder::changed, this, [this] {
+        m_file2->replaceEntries(m_folder->taskFiles());
+        showFileCount();
+    });
 }
 
 void TaskFilePanel::showFileCount()
@@ -69,9 +77,8 @@ void TaskFilePanel::showFileCount()
     m_label9->setText(QString::number(m_file2->count()));
 }
 
-void TaskFilePanel::refreshFiles()
+void TaskFilePanel::showFiles()
 {
-    m_folder->refresh();
     m_file2->setEntries(m_folder->taskFiles());
     showFileCount();
 }
@@ -107,7 +114,7 @@ QString TaskFilePanel::chosenTaskFile() const
 
 void TaskFilePanel::openTaskFile(const QString &name)
 {
-    refreshFiles();
+    showFiles();
     const int i = int(m_file2->entries().indexOf(name));
     if (i < 0)
         return;
@@ -130,7 +137,7 @@ void TaskFilePanel::menu2a_Click()
     }
     QStringList left, right;
     editor::dealPairs(read.task.lines, true, &left, &right);
-    m_taskName = withoutEnding(halfFileName(name));
+    m_taskName = withoutEnding(Half::of(name).fileName());
     emit pairsTakenOver(left, right);
 }
 
@@ -167,7 +174,7 @@ void TaskFilePanel::menu2d_Click()
         return;
     }
     const QString name = rule.name;
-    if (name == kSettingsFileName) {
+    if (name == ProgramFolder::settingsFileName()) {
         dlg->message(QStringLiteral("Datei sichern"),
                      QStringLiteral("Der Name ") + name + QStringLiteral(" gehört zu den Einstellungen.") + CR
                          + QStringLiteral("Bitte einen anderen Namen eingeben.") + CR);
@@ -189,18 +196,17 @@ void TaskFilePanel::menu2d_Click()
     // teacher: replace it rather than put a twin beside it. (The name holds
     // no separator, so it stays in the program folder.)
     QString error;
-    if (!writeTask(resolvePath(m_langname, name), pairTask(), &error)) {
+    if (!m_folder->writeTask(name, pairTask(), &error)) {
         dlg->message(QStringLiteral("Datei sichern"),
                      name + QStringLiteral(" konnte nicht gespeichert werden:") + CR + error + CR);
         return;
     }
-    // The folder is read again: the main window's File1 lists the new file
-    // before the message, keeping its selection; File2 lists it after the
-    // message and loses its own.
+    // The folder's model has read the folder again: the main window's File1
+    // lists the new file before the message, keeping its selection; File2
+    // lists it after the message and loses its own.
     m_taskName = withoutEnding(name);
-    m_folder->refresh();
     dlg->message(QStringLiteral("Datei sichern"), name + QStringLiteral(" wurde gespeichert.") + CR);
-    refreshFiles();
+    showFiles();
 }
 
 void TaskFilePanel::Label10_Click()
@@ -238,12 +244,13 @@ void TaskFilePanel::Label12_Click()
     if (!m_platform.dialogs->askYesNo(name, QStringLiteral("Soll diese Datei gelöscht werden?") + CR + CR))
         return;
     QString error;
-    if (!deleteFile(m_langname + name, &error)) {
+    const bool deleted = m_folder->deleteTaskFile(name, &error);
+    if (!deleted) {
         m_platform.dialogs->message(QStringLiteral("Datei löschen"),
                                     name + QStringLiteral(" konnte nicht gelöscht werden:") + CR + error + CR);
         return;
     }
-    refreshFiles();
+    showFiles();
 }
 
 } // namespace duplikon

@@ -59,7 +59,7 @@ private:
     void Label12_Click();
     // The folder is read again and File2 lists it, nothing selected; Label9
     // shows the new count.
-    void refreshFiles();
+    void showFiles();
     // The task the pair lists make.
     Task pairTask() const;
 

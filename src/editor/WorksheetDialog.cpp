@@ -28,22 +28,6 @@ const QSizeF kA4Twips(kSheetWidthTwips, kSheetHeightTwips);
 constexpr int kPreviewWidth = 380;
 constexpr int kPreviewGap = 12;
 
-SheetHalf sheetHalf(const QString &folder, const QString &entry)
-{
-    SheetHalf half;
-    if (isSoundName(entry)) {
-        half.kind = SheetHalf::Sound;
-    } else if (isPictureName(entry)) {
-        half.kind = entry.right(4).toUpper() == QLatin1String(".WMF") ? SheetHalf::Metafile : SheetHalf::Picture;
-    } else {
-        half.text = entry;
-        return half;
-    }
-    half.text = halfFileName(entry);
-    half.path = resolveHalf(folder, entry);
-    return half;
-}
-
 } // namespace
 
 WorksheetDialog::WorksheetDialog(QWidget *parent, Platform platform, const QString &programFolder,
@@ -238,12 +222,13 @@ void WorksheetDialog::print()
 void WorksheetDialog::savePdf()
 {
     const QString suggested = m_folder + m_sheet.title + QStringLiteral(" - ") + kindName() + QStringLiteral(".pdf");
-    QString path = m_platform.dialogs->saveFile(QStringLiteral("Als PDF speichern"),
-                                                QStringLiteral("PDF-Dateien (*.pdf)"), suggested);
+    // The dialog adds the ending to a name typed without one, before it asks
+    // whether to replace a file of that name.
+    const QString path = m_platform.dialogs->saveFile(QStringLiteral("Als PDF speichern"),
+                                                      QStringLiteral("PDF-Dateien (*.pdf)"), suggested,
+                                                      QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
     const QList<SheetPage> sheetPages = pages();
     preparePictures(sheetPages);
     QString error;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/SettingsFile.h"
 
+#include "tasks/ProgramFolder.h"
 #include "platform/TextFiles.h"
-
 
 #include <limits>
 
 namespace duplikon {
+
+QString settingsFileName() { return ProgramFolder::settingsFileName(); }
 
 namespace {
 

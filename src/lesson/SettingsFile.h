@@ -22,7 +22,7 @@ struct Settings {
 };
 
 // The name of the settings file in the program folder.
-inline QString settingsFileName() { return QStringLiteral("DUPLIKON.INI"); }
+QString settingsFileName();
 
 // Reads the bytes of a settings file, tolerantly:
 // - lines end at CR LF, a lone CR or a lone LF;

@@ -217,7 +217,7 @@ void TaskChoice::preview(int line, PictureBox *box)
     if (isSoundName(text)) {
         // The loudspeaker with the file's name, crossed out when it cannot play.
         const bool playable = checkSoundFile(resolveHalf(m_programFolder, text)) == SoundFileState::Playable;
-        box->showSound(halfFileName(text), !playable);
+        box->showSound(Half::of(text).fileName(), !playable);
         box->setAccessibleName(text);
         return;
     }

@@ -2,6 +2,8 @@
 #include "output/PageOutput.h"
 #include "board/CardBoard.h"
 
+#include "board/BoardState.h"
+#include "tasks/Task.h"
 #include "pictures/PictureLoader.h"
 #include "pictures/SoundHalf.h"
 
@@ -37,6 +39,26 @@ QRect deviceRect(const QRect &twips, double devicePerTwip)
 }
 
 } // namespace
+
+PageCell pageCell(const BoardCell &c, const QString &folder)
+{
+    PageCell cell;
+    if (!c.shown)
+        return cell;
+    const Half half = Half::of(c.half);
+    if (half.isPicture()) {
+        cell.kind = PageCell::Picture;
+        cell.picturePath = half.file(folder);
+    } else if (half.isSound()) {
+        cell.kind = PageCell::Sound;
+        cell.text = half.fileName();
+        cell.soundMissing = c.soundFile.isEmpty();
+    } else {
+        cell.kind = PageCell::Text;
+        cell.text = c.half;
+    }
+    return cell;
+}
 
 QRect pageFrameTwips(int cell)
 {

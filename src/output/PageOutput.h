@@ -13,6 +13,8 @@ class QPainter;
 
 namespace duplikon {
 
+struct BoardCell;
+
 struct Platform;
 
 // One board cell as the page sees it.
@@ -24,6 +26,10 @@ struct PageCell {
     bool secondBack = false;   // a face-down card with the back of second halves
 };
 
+// The page's cell for a board cell, its kind decided by the cell's half; a
+// picture's file is found in folder.
+PageCell pageCell(const BoardCell &cell, const QString &folder);
+
 // The board as the page sees it: twenty cells, cell 1 first, and the font of
 // Text1 that all text cells share.
 struct BoardPage {
@@ -33,9 +39,6 @@ struct BoardPage {
 
 class BoardState;
 struct BoardCell;
-
-// A half in play as the page shows it: its picture, its loudspeaker or its text.
-PageCell pageCellOf(const BoardCell &c, const QString &programFolder);
 
 // The cells of the board that are still in play, picture halves by their
 // files in programFolder, with the text cells' font.

@@ -22,6 +22,10 @@ struct SheetHalf {
     QString path; // the resolved file of a picture, metafile or sound
 };
 
+// A line of a pair list as the paper shows it; a picture or sound half's
+// file is found in folder.
+SheetHalf sheetHalf(const QString &folder, const QString &entry);
+
 struct Worksheet {
     QString title;                // the task's name, the heading
     QList<SheetHalf> left, right; // the pairs in the lists' order, as many on each side

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/Worksheet.h"
 
+#include "tasks/Task.h"
 #include "platform/Services.h"
 
 #include <QFontMetricsF>
@@ -184,6 +185,21 @@ QList<SheetPage> layoutWorksheet(WorksheetKind kind, const Worksheet &sheet)
     case WorksheetKind::Cards: break;
     }
     return cardPages(sheet, pairs);
+}
+
+SheetHalf sheetHalf(const QString &folder, const QString &entry)
+{
+    const Half h = Half::of(entry);
+    SheetHalf half;
+    switch (h.kind) {
+    case Half::Kind::Text: half.text = entry; return half;
+    case Half::Kind::RasterPicture: half.kind = SheetHalf::Picture; break;
+    case Half::Kind::Metafile: half.kind = SheetHalf::Metafile; break;
+    case Half::Kind::Sound: half.kind = SheetHalf::Sound; break;
+    }
+    half.text = h.fileName();
+    half.path = h.file(folder);
+    return half;
 }
 
 QFont sheetFont(const QString &family, qreal pointSize, bool bold)

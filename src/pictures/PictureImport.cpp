@@ -173,13 +173,6 @@ QSize importBox(ImportKind kind)
     return kind == ImportKind::Cell ? kCellPictureSize : kSolutionPictureSize;
 }
 
-QString importFolderName(ImportKind kind)
-{
-    return kind == ImportKind::Cell ? QStringLiteral("Eigene Bilder") : QStringLiteral("DUPBILDER");
-}
-
-QString soundFolderName() { return QStringLiteral("Eigene Toene"); }
-
 QSize fittedSize(const QSize &size, const QSize &box)
 {
     if (size.isEmpty() || box.isEmpty())
@@ -224,7 +217,7 @@ QString importBaseName(const QString &originalFileName, const QString &fallback)
         }
     }
     name.truncate(kMaxNameLength);
-    return name.isEmpty() ? fallback : name;
+    return name.isEmpty() ? fallback : withoutDeviceName(name);
 }
 
 PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName, ImportKind kind)
@@ -358,18 +351,15 @@ QString storePicture(const QString &folder, const QString &baseName, const Prepa
     return {};
 }
 
-QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const QString &programFolder,
+QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const ImportFolders &folders,
                                      ImportKind kind, const std::function<void(int, int)> &progress)
 {
     QVector<ImportResult> results(sources.size());
-    // Each folder is made when the first file goes into it. A folder that
-    // exists in another letter case ("Dupbilder", "eigene bilder" from a
-    // stick) is the one the board reads, so it is used as it is spelled.
-    const auto madeFolder = [&programFolder](const QString &name, QString *error) {
-        const QString folder = resolvePath(programFolder, name);
+    // Each folder is made when the first file goes into it.
+    const auto madeFolder = [](const QString &folder, QString *error) {
         if (QDir().mkpath(folder))
             return folder;
-        *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(name);
+        *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(QFileInfo(folder).fileName());
         return QString();
     };
     const int batch = qMax(1, QThread::idealThreadCount());
@@ -390,7 +380,7 @@ QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const
             QString error = p.error;
             result.sound = isSoundSource(source, kind);
             if (p.ok) {
-                const QString folder = madeFolder(p.sound ? soundFolderName() : importFolderName(kind), &error);
+                const QString folder = madeFolder(p.sound ? folders.sounds : folders.pictures, &error);
                 const QString base = source.path.isEmpty() ? QStringLiteral("Bild")
                     : importBaseName(source.path, p.sound ? QStringLiteral("Ton") : QStringLiteral("Bild"));
                 if (!folder.isEmpty())

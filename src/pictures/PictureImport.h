@@ -16,15 +16,20 @@ namespace duplikon {
 
 // Where an imported picture goes and the box it is fitted into.
 enum class ImportKind {
-    Cell,     // into "Eigene Bilder", fitted into a cell, written at the fitted size
-    Solution, // into DUPBILDER, fitted and centred on white at exactly the solution size
+    Cell,     // fitted into a cell, written at the fitted size
+    Solution, // fitted and centred on white at exactly the solution size
 };
 constexpr QSize kCellPictureSize(161, 121);
 constexpr QSize kSolutionPictureSize(833, 505);
 QSize importBox(ImportKind kind);
-QString importFolderName(ImportKind kind); // "Eigene Bilder" or "DUPBILDER"
-// Sounds imported for a cell go unchanged into "Eigene Toene".
-QString soundFolderName();
+
+// The folders an import stores into: the pictures' folder of the kind, and for
+// a cell the sounds' folder, which sounds go into unchanged. Each is made when
+// the first file goes into it.
+struct ImportFolders {
+    QString pictures;
+    QString sounds;
+};
 
 // Limits decided from the stored size before decoding.
 constexpr int kMaxImportSide = 16384;
@@ -39,7 +44,7 @@ QSize drawingSize(const QSize &size, const QSize &box);
 
 // The name rule: letters (umlauts and ß spelled out), digits, '-' and '_' of
 // the base name, at most 40 of them, in their letter case; fallback ("Bild")
-// when nothing is left.
+// when nothing is left; a Windows device name ("CON") followed by '_'.
 QString importBaseName(const QString &originalFileName, const QString &fallback = QStringLiteral("Bild"));
 
 // A picture ready to be stored: the file's bytes and its upper-case ending.
@@ -81,15 +86,14 @@ struct ImportSource {
 struct ImportResult {
     QString fileName; // the stored file in the target folder, empty on failure
     QString message;  // German: the file's name and the reason when it failed
-    bool sound = false; // a sound, stored in soundFolderName() rather than the kind's folder
+    bool sound = false; // a sound, stored in the sounds' folder rather than the pictures'
 };
 
-// Imports the pictures into the target folder below the program folder,
-// which is made when needed. For a cell, a file whose name ends as a sound's
-// is copied unchanged into soundFolderName() instead. In batches of one file
+// Imports the pictures into the pictures' folder of folders. For a cell, a
+// file whose name ends as a sound's is copied unchanged into the sounds' folder instead. In batches of one file
 // per core, decoded and fitted in parallel, then stored in order. After every
 // batch progress tells how many are done. A failed file never stops the others.
-QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const QString &programFolder,
+QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const ImportFolders &folders,
                                      ImportKind kind,
                                      const std::function<void(int done, int total)> &progress = {});
 

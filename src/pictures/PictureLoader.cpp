@@ -158,48 +158,62 @@ bool pictureEndIsPresent(const QByteArray &head, const QByteArray &tail, qint64 
 
 namespace {
 
-LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
+// The verdict on a picture from its header alone, before anything is decoded.
+PictureCost judgeHeader(QImageReader &reader, const QSize &box, PictureFit fit)
 {
-    LoadedPicture r;
-    reader.setAllocationLimit(kMaxDecodedMegabytes);
+    PictureCost c;
     reader.setAutoTransform(false);
     // An SVG named as a picture of a task is not drawn: it could draw other
     // files or repeat its parts without end (the import checks and converts it).
     if (reader.format().startsWith("svg")) {
-        r.error = unreadable();
-        return r;
+        c.error = unreadable();
+        return c;
     }
+    reader.setAllocationLimit(kMaxDecodedMegabytes);
     const QSize natural = reader.size();
     if (!natural.isValid() || natural.isEmpty()) {
-        r.error = unreadable();
-        return r;
+        c.error = unreadable();
+        return c;
     }
-    r.naturalSize = natural;
+    c.naturalSize = natural;
     if (natural.width() > kMaxPictureSide || natural.height() > kMaxPictureSide) {
-        r.error = tooBig();
-        return r;
+        c.error = tooBig();
+        return c;
     }
     if (box.isEmpty()) {
-        r.error = QStringLiteral("Kein Platz für das Bild.");
+        c.error = QStringLiteral("Kein Platz für das Bild.");
+        return c;
+    }
+    // A decoder that can neither scale nor clip decodes the whole picture;
+    // one that clips still decodes whole rows down to the clip's lower edge.
+    const bool whole = !reader.supportsOption(fit == PictureFit::Stretch ? QImageIOHandler::ScaledSize
+                                                                         : QImageIOHandler::ClipRect);
+    if (whole && tooLarge(natural)) {
+        c.error = tooBig();
+        return c;
+    }
+    const QSize decoded = whole ? natural
+        : fit == PictureFit::Stretch ? box
+                                     : QSize(natural.width(), qMin(box.height(), natural.height()));
+    c.decodedBytes = qint64(decoded.width()) * decoded.height() * 4;
+    c.ok = true;
+    return c;
+}
+
+LoadedPicture fromReader(QImageReader &reader, const QSize &box, PictureFit fit)
+{
+    LoadedPicture r;
+    const PictureCost cost = judgeHeader(reader, box, fit);
+    r.naturalSize = cost.naturalSize;
+    if (!cost.ok) {
+        r.error = cost.error;
         return r;
     }
-    const bool canScale = reader.supportsOption(QImageIOHandler::ScaledSize);
-    const bool canClip = reader.supportsOption(QImageIOHandler::ClipRect);
-    if (fit == PictureFit::Stretch) {
-        if (!canScale && tooLarge(natural)) {
-            r.error = tooBig();
-            return r;
-        }
-        if (canScale)
-            reader.setScaledSize(box);
-    } else {
-        if (!canClip && tooLarge(natural)) {
-            r.error = tooBig();
-            return r;
-        }
-        if (canClip)
-            reader.setClipRect(QRect(0, 0, qMin(box.width(), natural.width()), qMin(box.height(), natural.height())));
-    }
+    const QSize natural = cost.naturalSize;
+    if (fit == PictureFit::Stretch && reader.supportsOption(QImageIOHandler::ScaledSize))
+        reader.setScaledSize(box);
+    if (fit == PictureFit::Clip && reader.supportsOption(QImageIOHandler::ClipRect))
+        reader.setClipRect(QRect(0, 0, qMin(box.width(), natural.width()), qMin(box.height(), natural.height())));
     QImage img;
     if (!reader.read(&img) || img.isNull()) {
         r.error = tooLarge(natural) ? tooBig() : unreadable();
@@ -251,6 +265,42 @@ LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureF
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     return fromReader(reader, box, fit);
+}
+
+PictureCost pictureCost(const QByteArray &data, const QSize &box, PictureFit fit)
+{
+    PictureCost c;
+    if (data.isEmpty()) {
+        c.error = QStringLiteral("Die Bilddatei ist leer.");
+        return c;
+    }
+    if (looksLikeMetafile(data)) {
+        // Drawn into the box, never larger.
+        c.ok = true;
+        c.decodedBytes = qint64(box.width()) * box.height() * 4;
+        return c;
+    }
+    if (!pictureEndIsPresent(data.left(kHeadBytes), data.right(kTailBytes), data.size())) {
+        c.error = QStringLiteral("Die Bilddatei ist unvollständig.");
+        return c;
+    }
+    // A GIF declares its screen in bytes 6 to 9, and every frame is drawn
+    // onto a screen of that size; the decoder tells no size for a screen
+    // too large for it.
+    if (data.startsWith("GIF8") && data.size() >= 10) {
+        const QSize screen(quint8(data.at(6)) | quint8(data.at(7)) << 8, quint8(data.at(8)) | quint8(data.at(9)) << 8);
+        if (tooLarge(screen)) {
+            c.naturalSize = screen;
+            c.error = tooBig();
+            return c;
+        }
+    }
+    QByteArray copy = data;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    return judgeHeader(reader, box, fit);
 }
 
 namespace {

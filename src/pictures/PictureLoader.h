@@ -57,6 +57,17 @@ void clearPictureCache();
 // The same for bytes already in memory (fuzzing, tests).
 LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureFit fit);
 
+// What showing a picture in box would take, told from its header before
+// anything is decoded: ok is false, with the loader's reason, when the loader
+// would not show it; decodedBytes are the bytes of the pixels it would decode.
+struct PictureCost {
+    bool ok = false;
+    QString error;
+    QSize naturalSize;
+    qint64 decodedBytes = 0;
+};
+PictureCost pictureCost(const QByteArray &data, const QSize &box, PictureFit fit);
+
 // Decoders fill a cut-off raster file with grey and call it a success, so the
 // loader first checks that the file's end is there: the first kPictureHeadBytes
 // and the last kPictureTailBytes of a file of size bytes tell. True for any

@@ -11,15 +11,6 @@
 
 namespace duplikon {
 
-bool isSoundName(const QString &half)
-{
-    for (const char *ending : {".wav", ".ogg", ".mp3"}) {
-        if (half.endsWith(QLatin1String(ending), Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
-
 namespace {
 
 // A RIFF file of type WAVE with a sensible "fmt " chunk. Other chunks may come

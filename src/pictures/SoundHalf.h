@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "pictures/MediaNames.h"
+
 #include <QColor>
 #include <QByteArray>
 #include <QRectF>
@@ -8,10 +10,6 @@
 class QPainter;
 
 namespace duplikon {
-
-// A half is a sound when its name ends in ".WAV", ".OGG" or ".MP3", in any
-// letter case. Such a file is found like a picture half.
-bool isSoundName(const QString &half);
 
 // What the start of a sound file says: only the header is read.
 // A sound half is a readable regular file of at most kMaxSoundFileBytes; only

@@ -84,9 +84,16 @@ QStringList QtDialogs::openFiles(const QString &title, const QString &filter)
     return QFileDialog::getOpenFileNames(dialogParent(), title, QString(), filter);
 }
 
-QString QtDialogs::saveFile(const QString &title, const QString &filter, const QString &suggested)
+QString QtDialogs::saveFile(const QString &title, const QString &filter, const QString &suggested,
+                            const QString &defaultSuffix)
 {
-    return QFileDialog::getSaveFileName(dialogParent(), title, suggested, filter);
+    QFileDialog dialog(dialogParent(), title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 int QtDialogs::chooseName(const QString &title, const QStringList &names)

@@ -22,8 +22,10 @@ public:
     // "Bilder (*.png *.jpg)". A cancelled dialog gives no files.
     virtual QStringList openFiles(const QString &title, const QString &filter) = 0;
     // The desktop's dialog for saving a file, starting at suggested (a path or
-    // a name); it asks before replacing a file. Cancelled: an empty path.
-    virtual QString saveFile(const QString &title, const QString &filter, const QString &suggested) = 0;
+    // a name); it asks before replacing a file. A name typed without an ending
+    // gets defaultSuffix ("pdf") before that question. Cancelled: an empty path.
+    virtual QString saveFile(const QString &title, const QString &filter, const QString &suggested,
+                             const QString &defaultSuffix = QString()) = 0;
     // The names as large buttons and a last one "Anderer Name ..."
     // (platform/NamePicker.h): the index of the name chosen, kOtherName for
     // the last button, -1 when the box is closed without a choice.
@@ -38,7 +40,8 @@ public:
     bool askYesNo(const QString &title, const QString &text) override;
     QString input(const QString &title, const QString &prompt, const QString &defaultText) override;
     QStringList openFiles(const QString &title, const QString &filter) override;
-    QString saveFile(const QString &title, const QString &filter, const QString &suggested) override;
+    QString saveFile(const QString &title, const QString &filter, const QString &suggested,
+                     const QString &defaultSuffix = QString()) override;
     int chooseName(const QString &title, const QStringList &names) override;
 
     // CR LF and lone CRs become line breaks for display.

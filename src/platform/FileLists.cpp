@@ -126,6 +126,25 @@ QString resolveHalf(const QString &folder, const QString &half)
     return findBelow(withTrailingSeparator(folder), withSlashes(half));
 }
 
+bool isReservedDeviceName(const QString &fileName)
+{
+    const QString stem = fileName.left(fileName.indexOf(QLatin1Char('.'))).toUpper();
+    for (const char *device : {"CON", "PRN", "AUX", "NUL"}) {
+        if (stem == QLatin1String(device))
+            return true;
+    }
+    return stem.size() == 4 && (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT")))
+        && stem.at(3) >= u'1' && stem.at(3) <= u'9';
+}
+
+QString withoutDeviceName(const QString &fileName)
+{
+    if (!isReservedDeviceName(fileName))
+        return fileName;
+    const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
+    return dot < 0 ? fileName + QLatin1Char('_') : fileName.left(dot) + QLatin1Char('_') + fileName.mid(dot);
+}
+
 bool deleteFile(const QString &path, QString *error)
 {
     const QFileInfo info(path);

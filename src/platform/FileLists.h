@@ -37,6 +37,14 @@ QString resolvePath(const QString &folder, const QString &name);
 // sibling folder. Found as resolvePath finds a name.
 QString resolveHalf(const QString &folder, const QString &half);
 
+// A file name that a Windows share refuses, whatever its ending: the part
+// before its first dot is a device name (CON, PRN, AUX, NUL, COM1 to COM9,
+// LPT1 to LPT9) in any letter case.
+bool isReservedDeviceName(const QString &fileName);
+// The file name with "_" after that part when it is a device name ("con.txt"
+// gives "con_.txt"), else unchanged.
+QString withoutDeviceName(const QString &fileName);
+
 // Deletes a file (never a folder); on failure error holds the reason.
 bool deleteFile(const QString &path, QString *error);
 

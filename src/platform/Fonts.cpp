@@ -6,6 +6,8 @@
 
 namespace duplikon {
 
+QString cellFontFamily() { return QStringLiteral("Courier New"); }
+
 QFont designFont(qreal points, bool bold, const QString &family)
 {
     QFont f(family);
@@ -29,7 +31,7 @@ void installFontSubstitutes()
     };
     substitute(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
     substitute(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    substitute(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")});
+    substitute(cellFontFamily(), {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")});
     substitute(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
 }
 

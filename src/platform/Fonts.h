@@ -7,6 +7,9 @@ namespace duplikon {
 // A font of the windows' controls: "MS Sans Serif" bold 9.75 pt unless told otherwise.
 QFont designFont(qreal points = 9.75, bool bold = true, const QString &family = QStringLiteral("MS Sans Serif"));
 
+// The family of the board's text cells, "Courier New".
+QString cellFontFamily();
+
 // The windows and task files ask for Windows fonts by name. Where the system lacks them,
 // metric twins stand in: "MS Sans Serif" and "Arial" as Liberation Sans,
 // "Courier New" as Liberation Mono. Without this, fontconfig picks a wider

@@ -139,10 +139,15 @@ bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings
 QDateTime LocalTimes::local(qint64 msSinceEpoch)
 {
     const qint64 hour = msSinceEpoch / 3600000;
-    auto it = m_offsets.constFind(hour);
-    if (it == m_offsets.cend())
-        it = m_offsets.insert(hour, QDateTime::fromMSecsSinceEpoch(msSinceEpoch).offsetFromUtc());
-    return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::OffsetFromUTC, *it);
+    int offset = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_offsets.constFind(hour);
+        if (it == m_offsets.cend())
+            it = m_offsets.insert(hour, QDateTime::fromMSecsSinceEpoch(msSinceEpoch).offsetFromUtc());
+        offset = *it;
+    }
+    return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::OffsetFromUTC, offset);
 }
 
 QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times)

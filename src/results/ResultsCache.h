@@ -4,10 +4,13 @@
 
 #include <QHash>
 
+#include <mutex>
+
 namespace duplikon {
 
 // Local times of instants, with the offset from UTC looked up once an hour
 // of UTC: looking it up for each of a school year's events costs seconds.
+// The readers of several threads share one.
 class LocalTimes {
 public:
     // The time in local wall-clock terms (a fixed offset from UTC).
@@ -15,6 +18,7 @@ public:
     qint64 day(const QDateTime &time) { return local(time.toMSecsSinceEpoch()).date().toJulianDay(); }
 
 private:
+    std::mutex m_mutex;
     QHash<qint64, int> m_offsets;
 };
 

@@ -2,6 +2,7 @@
 #include "results/ResultsFolders.h"
 
 #include "pictures/PictureImport.h"
+#include "tasks/ProgramFolder.h"
 
 #include "platform/NoLinkFolder.h"
 
@@ -49,13 +50,13 @@ ResultsFolders::ResultsFolders(const QString &programFolder)
 
 QString ResultsFolders::programRoot() const
 {
-    return m_programFolder + QStringLiteral("/Ergebnisse");
+    return m_programFolder + QLatin1Char('/') + ProgramFolder::resultsFolderName();
 }
 
 QString ResultsFolders::fallbackRoot() const
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/duplikon/Ergebnisse/") + m_key;
+        + QStringLiteral("/duplikon/") + ProgramFolder::resultsFolderName() + QLatin1Char('/') + m_key;
 }
 
 QString ResultsFolders::cacheFile() const
@@ -74,8 +75,10 @@ ResultFileList ResultsFolders::list(const QStringList &roots, const std::optiona
             out.files.append({root, entry.relative, entry.size, entry.modified});
         out.skipped += listed.skipped;
     }
-    std::sort(out.files.begin(), out.files.end(),
-              [](const ResultFile &a, const ResultFile &b) { return a.path() < b.path(); });
+    // (a root's files share its path up to the relative part)
+    std::sort(out.files.begin(), out.files.end(), [](const ResultFile &a, const ResultFile &b) {
+        return a.root != b.root ? a.root < b.root : a.relative < b.relative;
+    });
     return out;
 }
 

@@ -28,7 +28,7 @@ struct ResultFile {
 };
 
 struct ResultFileList {
-    QVector<ResultFile> files; // sorted by path
+    QVector<ResultFile> files; // sorted by root, then by the path below it
     // Links and other entries that are neither a folder nor a regular file:
     // never followed, counted among the damaged files and named.
     QStringList skipped;

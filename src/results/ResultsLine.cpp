@@ -4,11 +4,14 @@
 // that is fast enough for a school year of lines and refuses everything else.
 #include "results/ResultEvent.h"
 
-#include <QHash>
+#include <QVarLengthArray>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+
+#include <cstring>
+#include <string_view>
 
 namespace duplikon {
 
@@ -39,21 +42,130 @@ QString wayName(PlayWay way)
     return {};
 }
 
-// A value of a flat object: a string, a number, true/false or a list of strings.
-struct FlatValue {
-    enum Type { String, Number, Bool, Strings } type = String;
-    QString text;
-    double number = 0;
-    bool flag = false;
-    QStringList strings;
+// The fields a line may hold; any other is read and left aside.
+enum Field { Kind, Time, User, TaskName, Sha256, Mandatory, Pairs, Half1, Half2, Matched, Way, Seconds, WrongDrops,
+             Turns, Teams, FieldCount };
+constexpr std::string_view kFieldNames[FieldCount] = {"kind",  "time",  "user",    "task", "sha256",  "mandatory", "pairs",
+                                                 "half1", "half2", "matched", "way",  "seconds", "wrongDrops",
+                                                 "turns", "teams"};
+
+int hex(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool hex4(const char *&p, const char *end, char16_t *out)
+{
+    if (end - p < 4)
+        return false;
+    int v = 0;
+    for (int i = 0; i < 4; ++i) {
+        const int h = hex(p[i]);
+        if (h < 0)
+            return false;
+        v = v * 16 + h;
+    }
+    p += 4;
+    *out = char16_t(v);
+    return true;
+}
+
+// The escape after a backslash (p just past it): false for one JSON lacks;
+// its UTF-8 is appended to out when one is given.
+bool readEscape(const char *&p, const char *end, QByteArray *out)
+{
+    if (p >= end)
+        return false;
+    char plain = 0;
+    switch (*p++) {
+    case '"': plain = '"'; break;
+    case '\\': plain = '\\'; break;
+    case '/': plain = '/'; break;
+    case 'b': plain = '\b'; break;
+    case 'f': plain = '\f'; break;
+    case 'n': plain = '\n'; break;
+    case 'r': plain = '\r'; break;
+    case 't': plain = '\t'; break;
+    case 'u': {
+        char16_t units[2];
+        if (!hex4(p, end, &units[0]))
+            return false;
+        int n = 1;
+        if (QChar::isHighSurrogate(units[0]) && end - p >= 6 && p[0] == '\\' && p[1] == 'u') {
+            p += 2;
+            if (!hex4(p, end, &units[1]))
+                return false;
+            n = 2;
+        }
+        if (out)
+            *out += QString(reinterpret_cast<const QChar *>(units), n).toUtf8();
+        return true;
+    }
+    default: return false;
+    }
+    if (out)
+        *out += plain;
+    return true;
+}
+
+// A string of a line as it stands between its quotes: checked as it is
+// read, made into text only when asked for.
+struct RawString {
+    const char *begin = nullptr;
+    qsizetype size = 0;
+    bool escaped = false;
+
+    QByteArray utf8() const
+    {
+        if (!escaped)
+            return QByteArray(begin, size);
+        QByteArray out;
+        const char *p = begin;
+        const char *const end = begin + size;
+        while (p < end) {
+            const char *run = p;
+            while (p < end && *p != '\\')
+                ++p;
+            out.append(run, p - run);
+            if (p < end)
+                readEscape(++p, end, &out); // checked when read
+        }
+        return out;
+    }
+    QString text() const { return escaped ? QString::fromUtf8(utf8()) : QString::fromUtf8(begin, size); }
+    bool is(std::string_view word) const
+    {
+        if (escaped)
+            return utf8() == QByteArray::fromRawData(word.data(), qsizetype(word.size()));
+        return size == qsizetype(word.size()) && memcmp(begin, word.data(), word.size()) == 0;
+    }
 };
 
+// A value of a flat object: a string, a number, true/false or a list of strings.
+struct FlatValue {
+    enum Type { Missing, String, Number, Bool, Strings } type = Missing;
+    RawString text;
+    double number = 0;
+    bool flag = false;
+    int first = 0; // Strings: the reader's listed strings first .. first + count
+    int count = 0;
+};
+
+// Reads one flat object without building a table of it: a school year holds
+// hundreds of thousands of lines.
 class FlatReader {
 public:
-    explicit FlatReader(const QByteArray &text) : m_p(text.constData()), m_end(text.constData() + text.size()) {}
+    FlatReader(const char *begin, const char *end) : m_p(begin), m_end(end) {}
 
-    // The fields of the object, or false when the text is not one flat object.
-    bool read(QHash<QByteArray, FlatValue> &fields)
+    // The known fields of the object (the last of a name counts), or false
+    // when the text is not one flat object.
+    bool read(FlatValue (&fields)[FieldCount])
     {
         space();
         if (!take('{'))
@@ -62,10 +174,10 @@ public:
         if (take('}'))
             return atEnd();
         for (;;) {
-            QByteArray key;
+            RawString key;
             FlatValue value;
             space();
-            if (!string(&key, nullptr))
+            if (!string(&key))
                 return false;
             space();
             if (!take(':'))
@@ -73,7 +185,12 @@ public:
             space();
             if (!this->value(value))
                 return false;
-            fields.insert(key, value);
+            for (int f = 0; f < FieldCount; ++f) {
+                if (key.is(kFieldNames[f])) {
+                    fields[f] = value;
+                    break;
+                }
+            }
             space();
             if (take('}'))
                 return atEnd();
@@ -81,6 +198,7 @@ public:
                 return false;
         }
     }
+    const RawString &listed(int i) const { return m_strings[i]; }
 
 private:
     bool atEnd()
@@ -115,19 +233,21 @@ private:
             return false;
         if (*m_p == '"') {
             v.type = FlatValue::String;
-            return string(nullptr, &v.text);
+            return string(&v.text);
         }
         if (take('[')) {
             v.type = FlatValue::Strings;
+            v.first = int(m_strings.size());
             space();
             if (take(']'))
                 return true;
             for (;;) {
-                QString text;
+                RawString text;
                 space();
-                if (v.strings.size() >= kMaxListedHalves || !string(nullptr, &text))
+                if (v.count >= kMaxListedHalves || !string(&text))
                     return false;
-                v.strings.append(text);
+                m_strings.append(text);
+                ++v.count;
                 space();
                 if (take(']'))
                     return true;
@@ -153,38 +273,13 @@ private:
         v.number = QByteArray::fromRawData(start, m_p - start).toDouble(&ok);
         return ok;
     }
-    static int hex(char c)
-    {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
-    }
-    bool hex4(char16_t *out)
-    {
-        if (m_end - m_p < 4)
-            return false;
-        int v = 0;
-        for (int i = 0; i < 4; ++i) {
-            const int h = hex(m_p[i]);
-            if (h < 0)
-                return false;
-            v = v * 16 + h;
-        }
-        m_p += 4;
-        *out = char16_t(v);
-        return true;
-    }
-    // A string in quotes, as UTF-8 bytes (keys) or as text.
-    bool string(QByteArray *bytes, QString *text)
+    // A string in quotes, checked; its escapes are undone when its text is asked for.
+    bool string(RawString *out)
     {
         if (!take('"'))
             return false;
-        QByteArray utf8;
-        const char *run = m_p;
+        out->begin = m_p;
+        out->escaped = false;
         while (m_p < m_end && *m_p != '"') {
             const unsigned char c = static_cast<unsigned char>(*m_p);
             if (c < 0x20)
@@ -193,82 +288,46 @@ private:
                 ++m_p;
                 continue;
             }
-            utf8.append(run, m_p - run);
-            ++m_p;
-            if (m_p >= m_end)
+            out->escaped = true;
+            if (!readEscape(++m_p, m_end, nullptr))
                 return false;
-            const char e = *m_p++;
-            switch (e) {
-            case '"': utf8 += '"'; break;
-            case '\\': utf8 += '\\'; break;
-            case '/': utf8 += '/'; break;
-            case 'b': utf8 += '\b'; break;
-            case 'f': utf8 += '\f'; break;
-            case 'n': utf8 += '\n'; break;
-            case 'r': utf8 += '\r'; break;
-            case 't': utf8 += '\t'; break;
-            case 'u': {
-                char16_t units[2];
-                if (!hex4(&units[0]))
-                    return false;
-                int n = 1;
-                if (QChar::isHighSurrogate(units[0]) && m_end - m_p >= 6 && m_p[0] == '\\' && m_p[1] == 'u') {
-                    m_p += 2;
-                    if (!hex4(&units[1]))
-                        return false;
-                    n = 2;
-                }
-                utf8 += QString(reinterpret_cast<const QChar *>(units), n).toUtf8();
-                break;
-            }
-            default: return false;
-            }
-            run = m_p;
         }
         if (m_p >= m_end)
             return false;
-        utf8.append(run, m_p - run);
+        out->size = m_p - out->begin;
         ++m_p; // the closing quote
-        if (bytes)
-            *bytes = utf8;
-        if (text)
-            *text = QString::fromUtf8(utf8);
         return true;
     }
 
     const char *m_p;
     const char *m_end;
+    QVarLengthArray<RawString, 2 * 20> m_strings;
 };
 
 // The time as the writer writes it (yyyy-MM-ddTHH:mm:ss.zzzZ), read without
-// the general date parser; any other form goes through it.
-QDateTime parseTime(const QString &text)
+// the general date parser; any other form goes through it. Only times the
+// writer can write again: four-digit years, also in UTC.
+QDateTime parseWritableTime(const RawString &raw)
 {
-    if (text.size() == 24 && text.at(4) == u'-' && text.at(7) == u'-' && text.at(10) == u'T' && text.at(13) == u':'
-        && text.at(16) == u':' && text.at(19) == u'.' && text.at(23) == u'Z') {
+    const char *t = raw.begin;
+    if (!raw.escaped && raw.size == 24 && t[4] == '-' && t[7] == '-' && t[10] == 'T' && t[13] == ':' && t[16] == ':'
+        && t[19] == '.' && t[23] == 'Z') {
         auto number = [&](int from, int length) {
             int v = 0;
             for (int i = from; i < from + length; ++i) {
-                const QChar c = text.at(i);
-                if (c < u'0' || c > u'9')
+                if (t[i] < '0' || t[i] > '9')
                     return -1;
-                v = v * 10 + (c.unicode() - u'0');
+                v = v * 10 + (t[i] - '0');
             }
             return v;
         };
         const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
         const int hour = number(11, 2), minute = number(14, 2), second = number(17, 2), ms = number(20, 3);
-        if (year < 0 || month < 0 || day < 0 || hour < 0 || minute < 0 || second < 0 || ms < 0)
+        if (year < 1000 || month < 0 || day < 0 || hour < 0 || minute < 0 || second < 0 || ms < 0)
             return {};
         return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms), Qt::UTC);
     }
-    return QDateTime::fromString(text, Qt::ISODateWithMs);
-}
-
-// Only times the writer can write again: four-digit years, also in UTC.
-QDateTime parseWritableTime(const QString &text)
-{
-    const QDateTime time = parseTime(text);
+    const QDateTime time = QDateTime::fromString(raw.text(), Qt::ISODateWithMs);
     if (!time.isValid() || time.toUTC().date().year() < 1000 || time.toUTC().date().year() > 9999)
         return {};
     return time;
@@ -315,73 +374,72 @@ QByteArray resultLine(const ResultEvent &event)
 
 std::optional<ResultEvent> parseResultLine(const QByteArray &line)
 {
-    QByteArray text = line;
-    if (text.endsWith('\n'))
-        text.chop(1);
-    QHash<QByteArray, FlatValue> o;
-    if (text.isEmpty() || !FlatReader(text).read(o))
+    qsizetype size = line.size();
+    if (size > 0 && line.at(size - 1) == '\n')
+        --size;
+    FlatReader reader(line.constData(), line.constData() + size);
+    FlatValue o[FieldCount];
+    if (size == 0 || !reader.read(o))
         return std::nullopt;
-    auto string = [&](const char *key, QString *out) {
-        const auto it = o.constFind(QByteArray::fromRawData(key, qsizetype(qstrlen(key))));
-        if (it == o.cend() || it->type != FlatValue::String)
+    auto string = [&](Field key, QString *out) {
+        if (o[key].type != FlatValue::String)
             return false;
-        *out = it->text;
+        *out = o[key].text.text();
         return true;
     };
-    auto value = [&](const char *key, FlatValue::Type type) -> const FlatValue * {
-        const auto it = o.constFind(QByteArray::fromRawData(key, qsizetype(qstrlen(key))));
-        return it != o.cend() && it->type == type ? &*it : nullptr;
+    auto value = [&](Field key, FlatValue::Type type) -> const FlatValue * {
+        return o[key].type == type ? &o[key] : nullptr;
     };
 
     ResultEvent event;
-    QString kind, time;
-    if (!string("kind", &kind) || !string("time", &time) || !string("user", &event.user)
-        || !string("task", &event.task))
+    const FlatValue *kind = value(Kind, FlatValue::String);
+    const FlatValue *time = value(Time, FlatValue::String);
+    if (!kind || !time || !string(User, &event.user) || !string(TaskName, &event.task))
         return std::nullopt;
-    if (kind == QLatin1String("task"))
+    if (kind->text.is("task"))
         event.kind = ResultEvent::TaskSet;
-    else if (kind == QLatin1String("drop"))
+    else if (kind->text.is("drop"))
         event.kind = ResultEvent::Drop;
-    else if (kind == QLatin1String("solved"))
+    else if (kind->text.is("solved"))
         event.kind = ResultEvent::Solved;
     else
         return std::nullopt;
-    event.time = parseWritableTime(time);
+    event.time = parseWritableTime(time->text);
     if (!event.time.isValid())
         return std::nullopt;
-    string("sha256", &event.fingerprint);
-    if (const FlatValue *mandatory = value("mandatory", FlatValue::Bool))
+    string(Sha256, &event.fingerprint);
+    if (const FlatValue *mandatory = value(Mandatory, FlatValue::Bool))
         event.mandatory = mandatory->flag;
 
-    if (const FlatValue *pairs = value("pairs", FlatValue::Strings); pairs && event.kind == ResultEvent::TaskSet) {
-        if (pairs->strings.size() % 2)
+    if (const FlatValue *pairs = value(Pairs, FlatValue::Strings); pairs && event.kind == ResultEvent::TaskSet) {
+        if (pairs->count % 2)
             return std::nullopt;
-        for (qsizetype i = 0; i + 1 < pairs->strings.size(); i += 2)
-            event.pairs.append({pairs->strings.at(i), pairs->strings.at(i + 1)});
+        event.pairs.reserve(pairs->count / 2);
+        for (int i = pairs->first; i + 1 < pairs->first + pairs->count; i += 2)
+            event.pairs.append({reader.listed(i).text(), reader.listed(i + 1).text()});
     }
     if (event.kind != ResultEvent::TaskSet) {
-        QString way;
-        string("way", &way);
-        if (way == QLatin1String("mouse"))
+        const FlatValue *way = value(Way, FlatValue::String);
+        if (way && way->text.is("mouse"))
             event.way = PlayWay::Mouse;
-        else if (way == QLatin1String("keys"))
+        else if (way && way->text.is("keys"))
             event.way = PlayWay::Keys;
-        else if (way == QLatin1String("tap"))
+        else if (way && way->text.is("tap"))
             event.way = PlayWay::Tap;
-        else if (way == QLatin1String("cards"))
+        else if (way && way->text.is("cards"))
             event.way = PlayWay::Cards;
         else
             return std::nullopt;
     }
     if (event.kind == ResultEvent::Drop) {
-        const FlatValue *matched = value("matched", FlatValue::Bool);
-        if (!string("half1", &event.half1) || !string("half2", &event.half2) || !matched)
+        const FlatValue *matched = value(Matched, FlatValue::Bool);
+        if (!string(Half1, &event.half1) || !string(Half2, &event.half2) || !matched)
             return std::nullopt;
         event.matched = matched->flag;
     }
     if (event.kind == ResultEvent::Solved) {
-        const FlatValue *seconds = value("seconds", FlatValue::Number);
-        const FlatValue *wrong = value("wrongDrops", FlatValue::Number);
+        const FlatValue *seconds = value(Seconds, FlatValue::Number);
+        const FlatValue *wrong = value(WrongDrops, FlatValue::Number);
         if (!seconds || !wrong)
             return std::nullopt;
         if (!(seconds->number >= 0 && seconds->number <= kMaxSeconds)
@@ -390,8 +448,8 @@ std::optional<ResultEvent> parseResultLine(const QByteArray &line)
         event.seconds = int(seconds->number);
         event.wrongDrops = int(wrong->number);
         // The card game's turns and teams; a line without them says nothing of them.
-        const FlatValue *turns = value("turns", FlatValue::Number);
-        const FlatValue *teams = value("teams", FlatValue::Number);
+        const FlatValue *turns = value(Turns, FlatValue::Number);
+        const FlatValue *teams = value(Teams, FlatValue::Number);
         if (turns && turns->number >= 0 && turns->number <= kMaxWrongDrops)
             event.turns = int(turns->number);
         if (teams && teams->number >= 1 && teams->number <= 4)

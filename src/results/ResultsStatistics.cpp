@@ -5,11 +5,14 @@
 #include "results/ResultsCache.h"
 #include "results/ResultsFolders.h"
 
+#include "pictures/PictureLoader.h"
+
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
 #include <map>
+#include <thread>
 #include <tuple>
 #include <utility>
 
@@ -17,6 +20,7 @@ namespace duplikon {
 
 namespace {
 
+constexpr int kBatchFiles = 64;
 
 struct DropKey {
     qint64 day;
@@ -63,6 +67,7 @@ FileResults parseFile(const QByteArray &bytes, LocalTimes &days)
 {
     FileResults f;
     QHash<DropKey, int> drops;
+    drops.reserve(64);
     QSet<std::pair<qint64, QString>> childDays;
     int matches = 0; // since the task was set
     qsizetype start = 0;
@@ -163,40 +168,62 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
     data.files = int(files.size());
     data.damagedFiles = int(listed.skipped.size());
     QHash<DropKey, int> drops;
-    for (int i = 0; i < files.size(); ++i) {
+    // A batch at a time, so that a stop is heard and the progress told; the
+    // files of a batch that the cache lacks are read and parsed in parallel.
+    for (int from = 0; from < files.size(); from += kBatchFiles) {
         if (stop && *stop)
             return data;
-        const ResultFile &file = files.at(i);
-        const QString path = file.path();
-        auto cached = cache.find(path);
-        if (cached == cache.end() || cached->size != file.size || cached->modified != file.modified) {
-            changed = true;
+        const int to = std::min(int(files.size()), from + kBatchFiles);
+        QStringList paths;
+        QVector<int> missing;
+        for (int i = from; i < to; ++i) {
+            const ResultFile &file = files.at(i);
+            paths.append(file.path());
+            const auto cached = cache.constFind(paths.last());
+            if (cached == cache.cend() || cached->size != file.size || cached->modified != file.modified)
+                missing.append(i);
+        }
+        QVector<FileResults> fresh(missing.size());
+        runInParallel(int(missing.size()), [&](int k) {
+            const ResultFile &file = files.at(missing.at(k));
+            FileResults &f = fresh[k];
             QByteArray bytes;
-            FileResults f;
             if (ResultsFolders::read(file, ResultsFolders::kMaxFileBytes, &bytes))
                 f = parseFile(bytes, days);
             else
                 f.damaged = true;
             f.size = file.size;
             f.modified = file.modified;
-            cached = cache.insert(path, std::move(f));
+        });
+        for (int k = 0; k < missing.size(); ++k)
+            cache.insert(paths.at(missing.at(k) - from), std::move(fresh[k]));
+        changed = changed || !missing.isEmpty();
+        for (int i = from; i < to; ++i) {
+            const auto cached = cache.find(paths.at(i - from));
+            const FileResults &f = *cached;
+            data.damagedFiles += f.damaged ? 1 : 0;
+            data.damagedLines += f.damagedLines;
+            data.runs += f.runs;
+            data.childDays += f.childDays;
+            addDrops(drops, f.drops);
+            now.insert(paths.at(i - from), std::move(*cached));
         }
-        const FileResults &f = *cached;
-        data.damagedFiles += f.damaged ? 1 : 0;
-        data.damagedLines += f.damagedLines;
-        data.runs += f.runs;
-        data.childDays += f.childDays;
-        addDrops(drops, f.drops);
-        now.insert(path, std::move(*cached));
-        if (progress && (i % 64 == 63 || i + 1 == files.size()))
-            progress(i + 1, int(files.size()));
+        if (progress)
+            progress(to, int(files.size()));
     }
+    // The cache is written, and the files' results freed, beside the tables.
+    std::thread cacheWriter;
+    if (changed)
+        cacheWriter = std::thread([&cacheFile, files = std::move(now)]() mutable {
+            writeCache(cacheFile, files);
+            files = {};
+        });
     data.drops = dropList(drops);
     std::stable_sort(data.runs.begin(), data.runs.end(),
                      [](const ResultRun &a, const ResultRun &b) { return a.time < b.time; });
     data.pairs = pairsOf(data.drops);
-    if (changed)
-        writeCache(cacheFile, now);
+    if (cacheWriter.joinable())
+        cacheWriter.join();
     return data;
 }
 

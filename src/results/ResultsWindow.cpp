@@ -250,13 +250,23 @@ void ResultsWindow::showRuns()
 
 void ResultsWindow::saveTable()
 {
-    const QString path = m_platform.dialogs->saveFile(QStringLiteral("Als Tabelle speichern"),
-                                                      QStringLiteral("Tabellen (*.csv)"), QStringLiteral("Ergebnisse.csv"));
+    const QString saveTitle = QStringLiteral("Als Tabelle speichern");
+    // The dialog asks before it replaces the file chosen; the pair table
+    // beside it is asked for here, in one question that names both.
+    const QString path = m_platform.dialogs->saveFile(saveTitle, QStringLiteral("Tabellen (*.csv)"),
+                                                      QStringLiteral("Ergebnisse.csv"), QStringLiteral("csv"));
     if (path.isEmpty())
+        return;
+    const QString pairs = pairsPath(path);
+    if (QFileInfo::exists(pairs)
+        && !m_platform.dialogs->askYesNo(saveTitle,
+                                         QStringLiteral("Zur Tabelle „%1“ gehört die Tabelle der Paare „%2“.\r"
+                                                        "„%2“ gibt es schon. Soll sie ersetzt werden?")
+                                             .arg(QFileInfo(path).fileName(), QFileInfo(pairs).fileName())))
         return;
     QString error;
     if (!writeFileAtomically(path, runsCsv(m_shown), &error)
-        || !writeFileAtomically(pairsPath(path), pairsCsv(m_shown), &error)) {
+        || !writeFileAtomically(pairs, pairsCsv(m_shown), &error)) {
         m_platform.dialogs->message(kTitle, QStringLiteral("Die Tabelle konnte nicht gespeichert werden.\r%1\r").arg(error),
                                     MsgIcon::Exclamation);
     }

@@ -1,31 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tasks/Task.h"
 
-#include "pictures/SoundHalf.h"
+#include "pictures/MediaNames.h"
 #include "platform/FileLists.h"
 #include "platform/TextFiles.h"
 
 namespace duplikon {
-
-bool isPictureName(const QString &half)
-{
-    static const QString endings = QStringLiteral(".BMP.GIF.JPG.WMF");
-    const QString e = half.right(4).toUpper();
-    return endings.contains(e);
-}
-
-QString halfFileName(const QString &half)
-{
-    const int slash = qMax(half.lastIndexOf(QLatin1Char('\\')), half.lastIndexOf(QLatin1Char('/')));
-    return half.mid(slash + 1);
-}
-
-QString spokenPictureName(const QString &half)
-{
-    const QString file = halfFileName(half);
-    const int dot = file.lastIndexOf(QLatin1Char('.'));
-    return dot > 0 ? file.left(dot) : file;
-}
 
 QStringList usedLines(const QStringList &lines)
 {
@@ -44,11 +24,28 @@ Half Half::of(const QString &text)
 {
     Half h;
     h.text = text;
-    if (isPictureName(text))
-        h.kind = Kind::Picture;
-    else if (isSoundName(text))
-        h.kind = Kind::Sound;
+    switch (mediaKindOfName(text)) {
+    case MediaKind::RasterPicture: h.kind = Kind::RasterPicture; break;
+    case MediaKind::Metafile: h.kind = Kind::Metafile; break;
+    case MediaKind::Sound: h.kind = Kind::Sound; break;
+    case MediaKind::None: break;
+    }
     return h;
+}
+
+QString Half::fileName() const
+{
+    const qsizetype slash = qMax(text.lastIndexOf(QLatin1Char('\\')), text.lastIndexOf(QLatin1Char('/')));
+    return text.mid(slash + 1);
+}
+
+QString Half::spokenName() const
+{
+    if (isText())
+        return text;
+    const QString file = fileName();
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? file.left(dot) : file;
 }
 
 QString Half::file(const QString &folder) const

@@ -9,31 +9,26 @@ namespace duplikon {
 
 constexpr int kMaxUsedLines = 20;
 
-// A half is a picture when its last four characters, upper-cased (the whole
-// half when shorter), occur anywhere in ".BMP.GIF.JPG.WMF".
-bool isPictureName(const QString &half);
-
-// The file name of a picture or sound half, without its folder
-// ("Tiere\\Hund.wav" gives "Hund.wav").
-QString halfFileName(const QString &half);
-
-// What a screen reader says for a picture half: its file name without folder
-// and ending ("Tiere\\Hund.bmp" gives "Hund").
-QString spokenPictureName(const QString &half);
-
 // The non-empty lines of a task file, at most 20; a line of blanks counts.
 QStringList usedLines(const QStringList &lines);
 
 // One half of a pair as written in a task file: a picture by its name's
-// ending, else a sound by its name's ending, else text.
+// ending (pictures/MediaNames.h, isPictureName), else a sound by its name's
+// ending, else text.
 struct Half {
-    enum class Kind { Text, Picture, Sound };
+    enum class Kind { Text, RasterPicture, Metafile, Sound };
     QString text;
     Kind kind = Kind::Text;
 
     static Half of(const QString &text);
-    bool isPicture() const { return kind == Kind::Picture; }
+    bool isPicture() const { return kind == Kind::RasterPicture || kind == Kind::Metafile; }
     bool isSound() const { return kind == Kind::Sound; }
+    bool isText() const { return kind == Kind::Text; }
+    // The file name without its folder ("Tiere\\Hund.wav" gives "Hund.wav").
+    QString fileName() const;
+    // What a screen reader says: for a picture or sound the file name without
+    // folder and ending ("Tiere\\Hund.bmp" gives "Hund"), for a text the text.
+    QString spokenName() const;
     // The file of a picture or sound half in folder, found as the board finds
     // it (platform/FileLists.h, resolveHalf); empty for a text half.
     QString file(const QString &folder) const;

@@ -3,6 +3,7 @@
 
 #include "tasks/Task.h"
 
+#include "pictures/MediaNames.h"
 #include "pictures/MetafileRecords.h"
 #include "pictures/PictureImport.h"
 #include "pictures/PictureLoader.h"
@@ -17,6 +18,7 @@
 #include <zip.h>
 
 #include <memory>
+#include <numeric>
 
 namespace duplikon {
 
@@ -28,17 +30,10 @@ constexpr int kHashDigits = 64;
 constexpr qint64 kMaxManifestBytes = 1024 * 1024;
 constexpr int kMaxShownName = 80;
 
-const QStringList &pictureEndings()
-{
-    static const QStringList endings{QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("jpg"),
-                                     QStringLiteral("wmf")};
-    return endings;
-}
-
+// Media are named in lower case only.
 bool isKnownEnding(const QString &ending)
 {
-    return pictureEndings().contains(ending) || ending == QLatin1String("wav") || ending == QLatin1String("ogg")
-        || ending == QLatin1String("mp3");
+    return ending == ending.toLower() && mediaKindOfEnding(ending) != MediaKind::None;
 }
 
 // "media/" followed by 64 lower-case hex digits, a dot and a known ending.
@@ -64,6 +59,13 @@ QString shownName(const QString &name)
     for (const QChar c : name)
         shown += c.isPrint() ? c : QChar(u'?');
     return shown.size() > kMaxShownName ? shown.left(kMaxShownName) + QStringLiteral("…") : shown;
+}
+
+// A medium as the teacher knows it: by the file name it had, else by its name in the archive.
+QString mediumShownName(const TaskArchive &task, const QString &medium)
+{
+    const QString had = task.fileNames.value(medium);
+    return had.isEmpty() ? medium : shownName(had);
 }
 
 ArchiveReading refusal(const QString &reason)
@@ -194,17 +196,20 @@ QString mediumName(const QByteArray &bytes, const QString &ending)
         + QLatin1Char('.') + ending;
 }
 
-QString checkMedium(const QByteArray &bytes, const QString &ending)
+QString checkMediumHeader(const QByteArray &bytes, const QString &ending, qint64 *decodedBytes)
 {
+    if (decodedBytes)
+        *decodedBytes = 0;
     if (!isKnownEnding(ending))
         return QStringLiteral("Die Endung „%1“ gehört zu keinem Bild und keinem Ton.").arg(shownName(ending));
     if (bytes.isEmpty())
         return QStringLiteral("Die Datei ist leer.");
-    if (!pictureEndings().contains(ending)) {
-        const QString kind = soundKind(bytes.left(kSoundHeaderBytes));
-        if (kind.isEmpty())
+    const MediaKind kind = mediaKindOfEnding(ending);
+    if (kind == MediaKind::Sound) {
+        const QString heard = soundKind(bytes.left(kSoundHeaderBytes));
+        if (heard.isEmpty())
             return QStringLiteral("Die Datei ist kein Ton, den Duplikon abspielen kann.");
-        return kind == ending ? QString() : QStringLiteral("Der Ton ist kein %1.").arg(ending.toUpper());
+        return heard == ending ? QString() : QStringLiteral("Der Ton ist kein %1.").arg(ending.toUpper());
     }
     // The board reads these four formats; the ending must say which one it is.
     const bool matches = ending == QLatin1String("jpg") ? bytes.startsWith("\xFF\xD8")
@@ -213,10 +218,25 @@ QString checkMedium(const QByteArray &bytes, const QString &ending)
                                                         : looksLikeMetafile(bytes);
     if (!matches)
         return QStringLiteral("Das Bild ist kein %1.").arg(ending.toUpper());
-    if (ending == QLatin1String("wmf") && bytes.size() > kMaxMetafileBytes)
+    if (kind == MediaKind::Metafile && bytes.size() > kMaxMetafileBytes)
         return QStringLiteral("Das Bild ist zu groß.");
-    const PreparedPicture checked = preparePicture(bytes, QStringLiteral("Bild.") + ending, ImportKind::Cell);
-    return checked.ok ? QString() : checked.error;
+    // The limits are the board's: a picture it would not show is refused.
+    const PictureCost cost = pictureCost(bytes, kCellPictureSize, PictureFit::Clip);
+    if (!cost.ok)
+        return cost.error;
+    if (decodedBytes)
+        *decodedBytes = cost.decodedBytes;
+    return {};
+}
+
+QString checkMedium(const QByteArray &bytes, const QString &ending)
+{
+    const QString header = checkMediumHeader(bytes, ending, nullptr);
+    if (!header.isEmpty() || mediaKindOfEnding(ending) == MediaKind::Sound)
+        return header;
+    // Shown as a cell shows it.
+    const LoadedPicture shown = loadPictureData(bytes, kCellPictureSize, PictureFit::Clip);
+    return shown.ok ? QString() : shown.error;
 }
 
 ArchiveReading readTaskArchive(const QByteArray &bytes)
@@ -303,24 +323,43 @@ ArchiveReading readTaskArchive(const QByteArray &bytes)
     }
     const QStringList names = r.task.media.keys();
     QStringList reasons(names.size());
-    const auto check = [&](int k, bool draw) {
-        const QByteArray &medium = r.task.media.constFind(names.at(k)).value();
-        const QString ending = endingOf(names.at(k));
-        if (mediumName(medium, ending) != names.at(k))
-            reasons[k] = QStringLiteral("Die Datei passt nicht zu ihrer Prüfsumme.");
-        else if (draw == (ending == QLatin1String("wmf")))
-            reasons[k] = checkMedium(medium, ending);
+    const auto firstReason = [&]() -> QString {
+        for (int k = 0; k < names.size(); ++k) {
+            if (!reasons.at(k).isEmpty())
+                return QStringLiteral("„%1“: %2").arg(mediumShownName(r.task, names.at(k)), reasons.at(k));
+        }
+        return {};
     };
-    // Metafiles are drawn on this thread only, as the picture loader does.
-    runInParallel(int(names.size()), [&](int k) { check(k, false); });
+    const auto medium = [&](int k) -> const QByteArray & { return r.task.media.constFind(names.at(k)).value(); };
+    const auto isMetafile = [&](int k) { return mediaKindOfEnding(endingOf(names.at(k))) == MediaKind::Metafile; };
+    // First what the headers tell, so that nothing is decoded of an archive
+    // whose pictures the board would not show or would take too long to draw.
+    QVector<qint64> work(names.size());
+    runInParallel(int(names.size()), [&](int k) {
+        const QString ending = endingOf(names.at(k));
+        if (mediumName(medium(k), ending) != names.at(k))
+            reasons[k] = QStringLiteral("Die Datei passt nicht zu ihrer Prüfsumme.");
+        else
+            reasons[k] = checkMediumHeader(medium(k), ending, &work[k]);
+    });
+    QString refused = firstReason();
+    if (!refused.isEmpty())
+        return refusal(refused);
+    if (std::accumulate(work.cbegin(), work.cend(), qint64(0)) > kMaxArchiveDecodedBytes)
+        return refusal(QStringLiteral("Die Bilder des Pakets sind zusammen zu groß."));
+    // Then the pictures are decoded as a cell shows them; metafiles are drawn
+    // on this thread only, as the picture loader does.
+    runInParallel(int(names.size()), [&](int k) {
+        if (!isMetafile(k))
+            reasons[k] = checkMedium(medium(k), endingOf(names.at(k)));
+    });
     for (int k = 0; k < names.size(); ++k) {
-        if (reasons.at(k).isEmpty() && endingOf(names.at(k)) == QLatin1String("wmf"))
-            check(k, true);
+        if (reasons.at(k).isEmpty() && isMetafile(k))
+            reasons[k] = checkMedium(medium(k), endingOf(names.at(k)));
     }
-    for (int k = 0; k < names.size(); ++k) {
-        if (!reasons.at(k).isEmpty())
-            return refusal(QStringLiteral("„%1“: %2").arg(names.at(k), reasons.at(k)));
-    }
+    refused = firstReason();
+    if (!refused.isEmpty())
+        return refusal(refused);
     r.ok = true;
     return r;
 }

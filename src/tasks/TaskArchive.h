@@ -25,6 +25,9 @@ constexpr qint64 kMaxArchiveBytes = 256LL * 1024 * 1024;
 // times its packed size is refused.
 constexpr qint64 kBombFloorBytes = 1024 * 1024;
 constexpr qint64 kMaxInflateRatio = 200;
+// The pictures of one archive decode to at most this many bytes of pixels
+// together, as their headers declare before anything is decoded.
+constexpr qint64 kMaxArchiveDecodedBytes = 512LL * 1024 * 1024;
 // The manifest's own limits: a task has few lines, each short.
 constexpr int kMaxArchiveHalves = 100;
 constexpr int kMaxHalfLength = 1000;
@@ -45,12 +48,15 @@ bool namesMediumFile(const QString &half);
 // "media/<sha256>.<ending>" for bytes with the given lower-case ending.
 QString mediumName(const QByteArray &bytes, const QString &ending);
 
-// The checks every medium passes before it is passed on or taken in: the
-// ending is one of bmp, gif, jpg, wmf, wav, ogg, mp3 and matches the content; a
-// picture decodes completely under the import's limits, a metafile plays, a
-// sound passes the sound header check. Empty when the medium is fine, else a
-// German reason. A metafile is drawn: call it for one on the calling thread
-// of the picture loader only.
+// The checks every medium passes before it is passed on or taken in, with
+// the board's limits: the ending is one of bmp, gif, jpg, wmf, wav, ogg, mp3
+// and matches the content; a sound passes the sound header check; a picture's
+// header declares a size the board shows (checkMediumHeader, which decodes
+// nothing and gives the bytes showing it decodes), and then it is shown as a
+// cell shows it. Empty when the medium is fine, else a German reason. A
+// metafile is drawn: call checkMedium for one on the calling thread of the
+// picture loader only.
+QString checkMediumHeader(const QByteArray &bytes, const QString &ending, qint64 *decodedBytes);
 QString checkMedium(const QByteArray &bytes, const QString &ending);
 
 struct ArchiveReading {
@@ -84,7 +90,8 @@ bool saveTaskArchive(const QString &path, const TaskArchive &task, QString *erro
 // Takes the archive at path into the program folder: the media into "Eigene
 // Bilder" and "Eigene Toene" by the pictures' name rule (an identical file is
 // used again, none is replaced), the task file under a free name. A refused
-// archive leaves nothing behind.
+// archive leaves nothing behind. A task with an odd number of halves is
+// taken in, and the message names the half without a partner.
 struct TakenInTask {
     bool ok = false;
     QString taskFile;     // the new task file's name in the program folder

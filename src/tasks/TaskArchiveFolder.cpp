@@ -3,7 +3,9 @@
 // to pass it on, and taking an archive in.
 #include "tasks/TaskArchive.h"
 
+#include "tasks/ProgramFolder.h"
 #include "tasks/Task.h"
+#include "pictures/MediaNames.h"
 #include "pictures/PictureImport.h"
 #include "pictures/PictureLoader.h"
 #include "platform/FileLists.h"
@@ -19,18 +21,7 @@ namespace {
 
 const QChar kCr(0x0D);
 
-// The file name of a half without its folders ("Tiere\Hund.bmp": "Hund.bmp").
-QString fileNameOf(const QString &half)
-{
-    const int slash = qMax(half.lastIndexOf(QLatin1Char('\\')), half.lastIndexOf(QLatin1Char('/')));
-    return half.mid(slash + 1);
-}
-
-QString endingOf(const QString &fileName)
-{
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QString() : fileName.mid(dot + 1).toLower();
-}
+bool isMetafileHalf(const QString &half) { return Half::of(half).kind == Half::Kind::Metafile; }
 
 // A file of the folder whose name is name without regard to letter case.
 bool nameTaken(const QString &folder, const QString &name)
@@ -87,7 +78,7 @@ OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
     QStringList reasons(media.size()), names(media.size());
     const auto check = [&](int k) {
         const QString &half = file.lines.at(media.at(k));
-        const QString ending = endingOf(fileNameOf(half));
+        const QString ending = lowerEnding(Half::of(half).fileName());
         QString error;
         if (!readRegularFile(resolveHalf(programFolder, half), kMaxArchiveEntryBytes, &bytes[k], &error))
             reasons[k] = error;
@@ -96,7 +87,7 @@ OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
     };
     QVector<int> raster, metafiles;
     for (int k = 0; k < media.size(); ++k)
-        (endingOf(fileNameOf(file.lines.at(media.at(k)))) == QLatin1String("wmf") ? metafiles : raster) << k;
+        (isMetafileHalf(file.lines.at(media.at(k))) ? metafiles : raster) << k;
     runInParallel(int(raster.size()), [&](int j) { check(raster.at(j)); });
     for (int k : std::as_const(metafiles))
         check(k);
@@ -104,12 +95,10 @@ OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
     qint64 total = 0;
     for (int k = 0; k < media.size(); ++k) {
         const QString half = file.lines.at(media.at(k));
-        const QString fileName = fileNameOf(half);
         if (!reasons.at(k).isEmpty()) {
             out.problems << QStringLiteral("„%1“: %2").arg(half, reasons.at(k));
             // The pair keeps its place, with the picture's name as its text.
-            const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-            out.task.halves[media.at(k)] = dot > 0 ? fileName.left(dot) : fileName;
+            out.task.halves[media.at(k)] = Half::of(half).spokenName();
             continue;
         }
         const QString &name = names.at(k);
@@ -169,14 +158,15 @@ TakenInTask takeInTask(const QString &archivePath, const QString &programFolder)
     QStringList pictures, sounds;
     const TaskArchive &task = reading.task;
     for (auto it = task.media.begin(); it != task.media.end(); ++it) {
-        const QString ending = endingOf(it.key());
+        const QString ending = lowerEnding(it.key());
         PreparedPicture p;
         p.ok = true;
         p.bytes = it.value();
         p.extension = ending.toUpper();
-        p.sound = ending == QLatin1String("wav") || ending == QLatin1String("ogg") || ending == QLatin1String("mp3");
+        p.sound = mediaKindOfEnding(ending) == MediaKind::Sound;
         // A folder there in another letter case is the one the board reads.
-        const QString folder = resolvePath(programFolder, p.sound ? soundFolderName() : importFolderName(ImportKind::Cell));
+        const QString folder = p.sound ? ProgramFolder::ownSoundsFolder(programFolder)
+                                       : ProgramFolder::ownPicturesFolder(programFolder);
         const QString folderName = QFileInfo(folder).fileName();
         if (!QDir().mkpath(folder))
             return refuse(undo(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(folderName)));
@@ -210,6 +200,11 @@ TakenInTask takeInTask(const QString &archivePath, const QString &programFolder)
     if (!reading.ignored.isEmpty())
         result.message += kCr + QStringLiteral("Nicht übernommen, weil sie zu keiner Aufgabe gehören: ")
             + reading.ignored.join(QStringLiteral(", "));
+    // The board pairs the lines in turn, so the last of an odd number has no partner.
+    const QStringList used = taken.usedLines();
+    if (used.size() % 2 == 1)
+        result.message += kCr + QStringLiteral("Die Hälfte „%1“ hat keinen Partner: So kann die Aufgabe nicht gelöst werden.")
+                                    .arg(used.last());
     return result;
 }
 

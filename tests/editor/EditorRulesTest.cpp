@@ -30,6 +30,9 @@ void EditorRulesTest::nameRuleAppendsTxtOnlyWithoutAnyDot_data()
     QTest::newRow("dot elsewhere") << "a.b c" << "A.B C";
     QTest::newRow("umlaut") << "Bäume" << "BÄUME.TXT";
     QTest::newRow("blank inside") << "meine tiere" << "MEINE TIERE.TXT";
+    QTest::newRow("device name") << "con" << "CON_.TXT";
+    QTest::newRow("device name with ending") << "Lpt9.txt" << "LPT9_.TXT";
+    QTest::newRow("longer than a device name") << "console" << "CONSOLE.TXT";
 }
 
 void EditorRulesTest::nameRuleAppendsTxtOnlyWithoutAnyDot()

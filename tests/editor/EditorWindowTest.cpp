@@ -930,10 +930,14 @@ void EditorWindowTest::aTaskIsPassedOnAndComesBackByMenuAndDrop()
     trigger("passOnTask"); // a missing picture is named first; No writes nothing
     QVERIFY(m_fake->dialogs.shown.takeLast().text.contains(QStringLiteral("„weg.gif“")));
     clickRow(list("File2"), int(items(list("File2")).indexOf(QStringLiteral("TIERE.TXT"))));
+    // the dialog adds the ending before it asks about replacing: the name it approved is kept
     const QString archive = m_dir->filePath(QStringLiteral("weiter.duplikon"));
-    m_fake->dialogs.saveAnswers = {m_dir->filePath(QStringLiteral("weiter"))};
+    m_fake->dialogs.saveAnswers = {m_dir->filePath(QStringLiteral("weiter")), archive};
+    trigger("passOnTask");
+    QVERIFY(QFileInfo::exists(m_dir->filePath(QStringLiteral("weiter"))) && !QFileInfo::exists(archive));
     trigger("passOnTask");
     QCOMPARE(m_fake->dialogs.shown.at(0).defaultText, m_folder + QStringLiteral("/TIERE.duplikon"));
+    QCOMPARE(m_fake->dialogs.shown.at(0).defaultSuffix, QStringLiteral("duplikon"));
     QVERIFY(QFileInfo::exists(archive));
 
     // Taken in by the menu: a free name, the media in "Eigene Bilder", opened in the lists.

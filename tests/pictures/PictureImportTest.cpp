@@ -190,6 +190,12 @@ private slots:
         QCOMPARE(importBaseName(QStringLiteral("ÄÖÜ_é-1.JPG")), QStringLiteral("AeOeUe_e-1"));
         QCOMPARE(importBaseName(QString(50, u'x') + ".png"), QString(40, u'x'));
         QCOMPARE(importBaseName(QStringLiteral("%%.png")), QStringLiteral("Bild"));
+        // names that a Windows share refuses as devices, whatever their case and ending
+        const QStringList devices{"CON.png", "prn", "Aux.wav", "nul.gif", "COM1.gif", "lpt9.JPG", "COM0.png", "Lpt10.bmp"};
+        QStringList named;
+        for (const QString &device : devices)
+            named << importBaseName(device);
+        QCOMPARE(named, (QStringList{"CON_", "prn_", "Aux_", "nul_", "COM1_", "lpt9_", "COM0", "Lpt10"}));
         QTemporaryDir dir;
         const mode_t umask = ::umask(022); // what another login of the class may read
         const PreparedPicture one = prepareImage(noise(50, 40), ImportKind::Cell);
@@ -227,7 +233,7 @@ private slots:
             file("Fremd.svg", QByteArray(svg).replace("%1", "../geheim.png")), file("Foto.heic", QByteArray("\0\0\0\x18" "ftypheic", 12)),
             file("Stumm.wav", "kein Ton"), file("Gut.svg", QByteArray(svg).replace("%1", "#a")), file("Gut.png", png),
             file("Ruf.mp3", test::silentWav())};
-        const QVector<ImportResult> r = importPictures(sources, dir.path(), ImportKind::Cell);
+        const QVector<ImportResult> r = importPictures(sources, {dir.filePath("Eigene Bilder"), dir.filePath("Eigene Toene")}, ImportKind::Cell);
         const QStringList reasons{"kein Bild", "unvollständig", "zu groß", "zu groß", "verweist", "HEIC/HEIF", "kein Ton"};
         for (int i = 0; i < reasons.size(); ++i) {
             QVERIFY(r[i].fileName.isEmpty());
@@ -252,10 +258,10 @@ private slots:
         if (!mount({"-t", "tmpfs", "-o", "size=8k,nr_inodes=64", "tmpfs", target}))
             QSKIP("this test may not mount a small file system");
         const ImportSource big{{}, noise(161, 121)};
-        const QVector<ImportResult> full = importPictures({big}, dir.path(), ImportKind::Cell);
+        const QVector<ImportResult> full = importPictures({big}, {target, {}}, ImportKind::Cell);
         const QStringList left = QDir(target).entryList(QDir::Files | QDir::Hidden);
         const bool readOnly = mount({"-o", "remount,ro", target});
-        const QVector<ImportResult> ro = importPictures({ImportSource{{}, noise(20, 20)}}, dir.path(), ImportKind::Cell);
+        const QVector<ImportResult> ro = importPictures({ImportSource{{}, noise(20, 20)}}, {target, {}}, ImportKind::Cell);
         QProcess::execute(QStringLiteral("umount"), {target});
         QVERIFY2(full[0].fileName.isEmpty() && full[0].message.contains(QStringLiteral("voll")), qPrintable(full[0].message));
         QVERIFY(left.isEmpty());

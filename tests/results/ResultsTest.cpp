@@ -106,6 +106,10 @@ private slots:
         QVERIFY(!parseResultLine(QByteArray(line).replace("42", "-3")));
         QVERIFY(!parseResultLine(QByteArray(line).replace("\"solved\"", "\"other\"")));
         QVERIFY(!parseResultLine(QByteArray(line).replace("42", "\"42\"")));
+        // Escapes count as their characters in names and words too; the last of a name counts.
+        QVERIFY(parseResultLine(QByteArray(line).replace("\"kind\"", "\"\\u006bind\"").replace("solved", "s\\u006flved")));
+        QCOMPARE(parseResultLine(QByteArray(line).replace("\"seconds\"", "\"seconds\":7,\"seconds\""))->seconds, 42);
+        QVERIFY(!parseResultLine(QByteArray(line).replace("\"solved\"", "\"s\\qlved\"")));
         solved.time = QDateTime();
         QVERIFY(parseResultLine(resultLine(solved))->time.isValid());
         // The card game keeps its turns and teams; an impossible team count is left out.

@@ -162,7 +162,25 @@ void ResultsWindowTest::periodsChildrenRunsPairsExportAndDeleting()
     QVERIFY(runsFile.open(QIODevice::ReadOnly) && pairsFile.open(QIODevice::ReadOnly));
     QVERIFY(today.runs.size() == 2 && runsFile.readAll() == runsCsv(today) && pairsFile.readAll() == pairsCsv(today));
 
+    // Saved again (the dialog has asked for the first file): one question names
+    // both; "Nein" keeps both as they were, "Ja" replaces both.
     period->setCurrentText(QStringLiteral("Alles"));
+    const ResultsData everything = readResults({dir.filePath(QStringLiteral("Ergebnisse"))}, QString());
+    auto bytes = [&](const char *name) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    for (const bool replace : {false, true}) {
+        m_fake.dialogs.shown.clear();
+        m_fake.dialogs.saveAnswers = {dir.filePath(QStringLiteral("Klasse 2b.csv"))};
+        m_fake.dialogs.yesNoAnswers = {replace};
+        window->saveTable();
+        QVERIFY(m_fake.dialogs.shown.size() == 2 && m_fake.dialogs.shown.first().defaultSuffix == QStringLiteral("csv"));
+        const QString question = m_fake.dialogs.shown.last().text;
+        QVERIFY(question.contains(QStringLiteral("„Klasse 2b.csv“")) && question.contains(QStringLiteral("„Klasse 2b-Paare.csv“")));
+        const ResultsData &saved = replace ? everything : today;
+        QVERIFY(bytes("Klasse 2b.csv") == runsCsv(saved) && bytes("Klasse 2b-Paare.csv") == pairsCsv(saved));
+    }
     children->selectRow(2); // Max
 
     // "Nein" deletes nothing; "Ja" deletes Max's files and nobody else's.

@@ -9,14 +9,14 @@ namespace duplikon::test {
 
 void ScriptedDialogs::message(const QString &title, const QString &text, MsgIcon icon)
 {
-    shown.append({ShownDialog::Message, title, text, icon, QString()});
+    shown.append({ShownDialog::Message, title, text, icon, QString(), QString()});
     if (onShow)
         onShow(shown.last());
 }
 
 bool ScriptedDialogs::askYesNo(const QString &title, const QString &text)
 {
-    shown.append({ShownDialog::Question, title, text, MsgIcon::Question, QString()});
+    shown.append({ShownDialog::Question, title, text, MsgIcon::Question, QString(), QString()});
     if (onShow)
         onShow(shown.last());
     return yesNoAnswers.isEmpty() ? false : yesNoAnswers.takeFirst();
@@ -24,7 +24,7 @@ bool ScriptedDialogs::askYesNo(const QString &title, const QString &text)
 
 QString ScriptedDialogs::input(const QString &title, const QString &prompt, const QString &defaultText)
 {
-    shown.append({ShownDialog::Input, title, prompt, MsgIcon::None, defaultText});
+    shown.append({ShownDialog::Input, title, prompt, MsgIcon::None, defaultText, QString()});
     if (onShow)
         onShow(shown.last());
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
@@ -32,15 +32,16 @@ QString ScriptedDialogs::input(const QString &title, const QString &prompt, cons
 
 QStringList ScriptedDialogs::openFiles(const QString &title, const QString &filter)
 {
-    shown.append({ShownDialog::Files, title, filter, MsgIcon::None, QString()});
+    shown.append({ShownDialog::Files, title, filter, MsgIcon::None, QString(), QString()});
     if (onShow)
         onShow(shown.last());
     return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
 }
 
-QString ScriptedDialogs::saveFile(const QString &title, const QString &filter, const QString &suggested)
+QString ScriptedDialogs::saveFile(const QString &title, const QString &filter, const QString &suggested,
+                                  const QString &defaultSuffix)
 {
-    shown.append({ShownDialog::Save, title, filter, MsgIcon::None, suggested});
+    shown.append({ShownDialog::Save, title, filter, MsgIcon::None, suggested, defaultSuffix});
     if (onShow)
         onShow(shown.last());
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
@@ -48,7 +49,7 @@ QString ScriptedDialogs::saveFile(const QString &title, const QString &filter, c
 
 int ScriptedDialogs::chooseName(const QString &title, const QStringList &names)
 {
-    shown.append({ShownDialog::Names, title, names.join(QLatin1Char('\n')), MsgIcon::None, QString()});
+    shown.append({ShownDialog::Names, title, names.join(QLatin1Char('\n')), MsgIcon::None, QString(), QString()});
     if (onShow)
         onShow(shown.last());
     return nameAnswers.isEmpty() ? -1 : nameAnswers.takeFirst();

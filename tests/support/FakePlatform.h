@@ -19,6 +19,7 @@ struct ShownDialog {
     QString text;     // message or question text, the prompt, the file filter, or the names (one a line)
     MsgIcon icon = MsgIcon::None;
     QString defaultText;
+    QString defaultSuffix; // of a save dialog
 };
 
 // Dialogs that answer from a script and remember every box shown.
@@ -28,7 +29,8 @@ public:
     bool askYesNo(const QString &title, const QString &text) override;
     QString input(const QString &title, const QString &prompt, const QString &defaultText) override;
     QStringList openFiles(const QString &title, const QString &filter) override;
-    QString saveFile(const QString &title, const QString &filter, const QString &suggested) override;
+    QString saveFile(const QString &title, const QString &filter, const QString &suggested,
+                     const QString &defaultSuffix = QString()) override;
     int chooseName(const QString &title, const QStringList &names) override;
 
     QList<ShownDialog> shown;

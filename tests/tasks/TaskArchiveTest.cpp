@@ -4,6 +4,7 @@
 #include "ProgramFolder.h"
 
 #include "tasks/TaskArchive.h"
+#include "pictures/GifWriter.h"
 #include "platform/TextFiles.h"
 
 #include "WmfWriter.h"
@@ -197,6 +198,44 @@ private slots:
             QVERIFY2(!in.ok && in.message.contains(QStringLiteral("„Paket.duplikon“")), c.what);
             QVERIFY2(in.message.contains(QString::fromUtf8(c.reason)), qPrintable(in.message));
         }
+    }
+
+    void theArchiveMessageTellsWhatTheBoardWouldMeet()
+    {
+        // Fifty tiny GIFs, each declaring an 8000 × 8000 screen around a 1 × 1
+        // frame: the board would not show them, so the headers refuse them by
+        // name before anything is decoded.
+        TaskArchive giants;
+        giants.name = QStringLiteral("Riesen");
+        for (int i = 0; i < 50; ++i) {
+            QImage dot(1, 1, QImage::Format_RGB32);
+            dot.fill(QColor(i, 0, 0));
+            QByteArray bytes = encodeGif(quantise(dot));
+            bytes[6] = bytes[8] = char(8000 & 0xFF);
+            bytes[7] = bytes[9] = char(8000 >> 8);
+            const QString name = mediumName(bytes, QStringLiteral("gif"));
+            giants.media.insert(name, bytes);
+            giants.fileNames.insert(name, QStringLiteral("Riese%1.gif").arg(i));
+            giants.halves << QStringLiteral("Riese %1").arg(i) << name;
+        }
+        ProgramFolder source, to;
+        source.write(QStringLiteral("Riesen.duplikon"), writeTaskArchive(giants));
+        const TakenInTask refused = takeInTask(source.file(QStringLiteral("Riesen.duplikon")), to.path());
+        QVERIFY2(!refused.ok && refused.message.contains(QStringLiteral("zu groß")), qPrintable(refused.message));
+        QVERIFY2(refused.message.contains(QStringLiteral("„Riese")), qPrintable(refused.message));
+        QVERIFY(filesBelow(to.path()).isEmpty());
+
+        // An odd half is taken in and named; a device name gets a suffix.
+        TaskArchive odd;
+        odd.name = QStringLiteral("con");
+        odd.halves = QStringList{QStringLiteral("Hund"), QStringLiteral("Wau"), QString(), QStringLiteral("Katze")};
+        source.write(QStringLiteral("con.duplikon"), writeTaskArchive(odd));
+        const TakenInTask in = takeInTask(source.file(QStringLiteral("con.duplikon")), to.path());
+        QVERIFY(in.ok && in.taskFile == QStringLiteral("CON_.TXT"));
+        QVERIFY2(in.message.contains(QStringLiteral("„Katze“ hat keinen Partner")), qPrintable(in.message));
+        odd.halves.removeLast();
+        source.write(QStringLiteral("gerade.duplikon"), writeTaskArchive(odd));
+        QVERIFY(!takeInTask(source.file(QStringLiteral("gerade.duplikon")), to.path()).message.contains(QStringLiteral("Partner")));
     }
 };
 

@@ -185,17 +185,23 @@ private slots:
     {
         QFETCH(QString, half);
         QFETCH(bool, picture);
-        QCOMPARE(isPictureName(half), picture);
+        QCOMPARE(Half::of(half).isPicture(), picture);
     }
 
-    void aPictureIsSpokenByItsFileNameWithoutFolderAndEnding()
+    void aHalfKnowsItsKindFileNameAndSpokenName()
     {
-        QCOMPARE(spokenPictureName(QStringLiteral("Tiere\\Hund.bmp")), QStringLiteral("Hund"));
-        QCOMPARE(spokenPictureName(QStringLiteral("Bilder/Zwei.Drei.jpg")), QStringLiteral("Zwei.Drei"));
-        QCOMPARE(spokenPictureName(QStringLiteral("a\\b/Katze.GIF")), QStringLiteral("Katze"));
+        const auto spoken = [](const char *half) { return Half::of(QString::fromUtf8(half)).spokenName(); };
+        QCOMPARE(spoken("Tiere\\Hund.bmp"), QStringLiteral("Hund"));
+        QCOMPARE(spoken("Bilder/Zwei.Drei.jpg"), QStringLiteral("Zwei.Drei"));
+        QCOMPARE(spoken("a\\b/Katze.GIF"), QStringLiteral("Katze"));
+        QCOMPARE(spoken("Töne\\Bellen.wav"), QStringLiteral("Bellen"));
+        QCOMPARE(spoken("Hund/Katze"), QStringLiteral("Hund/Katze")); // a text is said as it is
         // never empty: a name that is all ending keeps it
-        QCOMPARE(spokenPictureName(QStringLiteral("Tiere\\.wmf")), QStringLiteral(".wmf"));
-        QCOMPARE(spokenPictureName(QStringLiteral("GIF")), QStringLiteral("GIF"));
+        QCOMPARE(spoken("Tiere\\.wmf"), QStringLiteral(".wmf"));
+        QCOMPARE(spoken("GIF"), QStringLiteral("GIF"));
+        QCOMPARE(Half::of(QStringLiteral("Töne\\Bellen.wav")).fileName(), QStringLiteral("Bellen.wav"));
+        QCOMPARE(int(Half::of(QStringLiteral("a\\Kreis.Wmf")).kind), int(Half::Kind::Metafile));
+        QCOMPARE(int(Half::of(QStringLiteral("Kreis.jpg")).kind), int(Half::Kind::RasterPicture));
     }
 
 
