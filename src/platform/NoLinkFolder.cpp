@@ -36,6 +36,7 @@ public:
     }
     int get() const { return m_fd; }
     bool ok() const { return m_fd >= 0; }
+    int release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;
@@ -159,6 +160,13 @@ bool readAll(int fd, qint64 maxSize, QByteArray *bytes)
     return true;
 }
 
+// Reads the regular file name of an open folder, never through a link.
+bool readIn(int dir, const QByteArray &name, qint64 maxSize, QByteArray *bytes)
+{
+    const Fd fd(::openat(dir, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    return fd.ok() && readAll(fd.get(), maxSize, bytes);
+}
+
 bool writeAll(int fd, const QByteArray &bytes)
 {
     qint64 done = 0;
@@ -221,10 +229,29 @@ bool read(const QString &root, const QString &relative, qint64 maxSize, QByteArr
 {
     QByteArray name;
     const Fd dir = openParent(root, relative, false, &name);
-    if (!dir.ok())
+    return dir.ok() && readIn(dir.get(), name, maxSize, bytes);
+}
+
+Reader::~Reader()
+{
+    if (m_dir >= 0)
+        ::close(m_dir);
+}
+
+bool Reader::read(const QString &root, const QString &relative, qint64 maxSize, QByteArray *bytes)
+{
+    QStringList folders;
+    QByteArray name;
+    if (!split(relative, &folders, &name))
         return false;
-    const Fd fd(::openat(dir.get(), name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    return fd.ok() && readAll(fd.get(), maxSize, bytes);
+    if (m_dir < 0 || root != m_root || folders != m_folders) {
+        if (m_dir >= 0)
+            ::close(m_dir);
+        m_dir = openFolders(root, folders, false).release();
+        m_root = root;
+        m_folders = folders;
+    }
+    return m_dir >= 0 && readIn(m_dir, name, maxSize, bytes);
 }
 
 bool append(const QString &root, const QString &relative, const QByteArray &bytes, bool endLine)

@@ -36,6 +36,21 @@ Listing list(const QString &root, const QString &below, int maxDepth,
              const std::function<bool(const QString &relative)> &wanted);
 // Reads a regular file of at most maxSize bytes.
 bool read(const QString &root, const QString &relative, qint64 maxSize, QByteArray *bytes);
+// Reads file after file as read() does, keeping the folder of the last one
+// open, so the files of one folder cost one opening of it. One thread's.
+class Reader {
+public:
+    Reader() = default;
+    ~Reader();
+    Reader(const Reader &) = delete;
+    Reader &operator=(const Reader &) = delete;
+    bool read(const QString &root, const QString &relative, qint64 maxSize, QByteArray *bytes);
+
+private:
+    QString m_root;
+    QStringList m_folders;
+    int m_dir = -1;
+};
 // Appends bytes to a regular file, making it, root and the folders between
 // as needed (new ones get the mode the umask gives). With endLine, a file
 // whose last line was cut gets its line end before the bytes.

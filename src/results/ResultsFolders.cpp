@@ -87,6 +87,11 @@ bool ResultsFolders::read(const ResultFile &file, qint64 maxSize, QByteArray *by
     return nolink::read(file.root, file.relative, maxSize, bytes);
 }
 
+bool ResultsFolders::read(const ResultFile &file, qint64 maxSize, QByteArray *bytes, nolink::Reader &reader)
+{
+    return reader.read(file.root, file.relative, maxSize, bytes);
+}
+
 bool ResultsFolders::append(const QString &root, const QString &relative, const QByteArray &bytes)
 {
     // A line cut short (a full disk, a crash) ends before the next begins.

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "platform/NoLinkFolder.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -69,6 +71,8 @@ public:
     static constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
     // Reads a listed file: a regular file of at most maxSize bytes.
     static bool read(const ResultFile &file, qint64 maxSize, QByteArray *bytes);
+    // The same for many files, one after another, through one reader.
+    static bool read(const ResultFile &file, qint64 maxSize, QByteArray *bytes, nolink::Reader &reader);
     // Appends bytes to root/relative, making root and the folders below it as
     // needed; a file whose last line was cut gets its line end first.
     static bool append(const QString &root, const QString &relative, const QByteArray &bytes);

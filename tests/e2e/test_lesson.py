@@ -136,7 +136,7 @@ class LessonTest(e2e.TestCase):
         app.click("Als Tabelle speichern ...", "push button", window="Ergebnisse")
         app.wait_window("Als Tabelle speichern")
         e2e.key("ctrl+a")
-        e2e.type_text(os.path.join(private, "Klasse.csv"))
+        e2e.type_text(os.path.join(private, "Klasse"))  # the dialog adds ".csv"
         e2e.key("Return")
         e2e.wait_until(lambda: os.path.exists(os.path.join(private, "Klasse-Paare.csv")), what="both tables")
         app.screenshot("lesson-results-window", results)
