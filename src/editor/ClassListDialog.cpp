@@ -3,6 +3,7 @@
 
 #include "platform/Dialogs.h"
 #include "tasks/ClassList.h"
+#include "tasks/ProgramFolder.h"
 
 #include <QCollator>
 #include <QGridLayout>
@@ -60,7 +61,7 @@ void ClassListDialog::run(QWidget *parent, Platform platform, const QString &pro
     const ClassList list = readClassList(classListPath(programFolder));
     if (list.exists && !list.ok) {
         platform.dialogs->message(kTitle, QStringLiteral("Die Klassenliste „%1“ kann nicht gelesen werden: %2\r")
-                                              .arg(kClassListFileName, list.error));
+                                              .arg(ProgramFolder::classListFileName(), list.error));
         return;
     }
     if (list.skipped > 0)

@@ -2,6 +2,7 @@
 #include "tasks/ClassList.h"
 
 #include "platform/TextFiles.h"
+#include "tasks/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,7 +56,7 @@ bool hasControlCharacter(const QString &text)
 
 QString classListPath(const QString &programFolder)
 {
-    return QDir(programFolder).filePath(kClassListFileName);
+    return QDir(programFolder).filePath(ProgramFolder::classListFileName());
 }
 
 ClassList readClassList(const QString &path)

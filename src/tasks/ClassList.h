@@ -9,7 +9,6 @@ namespace duplikon {
 // The class list: the children's first names, one a line, in the program
 // folder. It is a table of one column, so a spreadsheet opens it too; it is no
 // task file (a .TXT name would put it into every task list).
-inline const QString kClassListFileName = QStringLiteral("Klassenliste.csv");
 
 // A class has some thirty children; anything much larger is no class list.
 constexpr qint64 kMaxClassListBytes = 64 * 1024;

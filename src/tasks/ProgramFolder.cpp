@@ -11,6 +11,7 @@ QString ProgramFolder::solutionFolderName() { return QStringLiteral("DUPBILDER")
 QString ProgramFolder::ownPicturesFolderName() { return QStringLiteral("Eigene Bilder"); }
 QString ProgramFolder::ownSoundsFolderName() { return QStringLiteral("Eigene Toene"); }
 QString ProgramFolder::resultsFolderName() { return QStringLiteral("Ergebnisse"); }
+QString ProgramFolder::classListFileName() { return QStringLiteral("Klassenliste.csv"); }
 
 QString ProgramFolder::taskFilePattern() { return QStringLiteral("*") + taskFileEnding(); }
 QString ProgramFolder::picturePattern() { return duplikon::picturePattern(); }

@@ -22,6 +22,8 @@ public:
     static QString ownSoundsFolderName();   // "Eigene Toene"
     // The results kept for the teacher; it holds no pictures.
     static QString resultsFolderName(); // "Ergebnisse"
+    // The children's first names that "Benutzer" offers; no task file.
+    static QString classListFileName(); // "Klassenliste.csv"
 
     // File list patterns, matched without regard to letter case.
     static QString taskFilePattern();  // "*.TXT"

@@ -6,6 +6,7 @@
 #include "ProgramFolder.h"
 #include "editor/ClassListDialog.h"
 #include "tasks/ClassList.h"
+#include "tasks/ProgramFolder.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -20,7 +21,7 @@ class ClassListDialogTest : public QObject {
 private slots:
     void namesAreEditedAndSavedOrLeft()
     {
-        ProgramFolder pf;
+        test::ProgramFolder pf;
         FakePlatform fake;
         ClassListDialog dialog(nullptr, fake.platform(), pf.path(), {"Mia", "Lea"});
         dialog.show();
@@ -69,16 +70,16 @@ private slots:
 
     void aFileThatCannotBeReadOrWrittenIsNamed()
     {
-        ProgramFolder pf;
+        test::ProgramFolder pf;
         FakePlatform fake;
-        pf.write(kClassListFileName, QByteArray("Lea\0", 4));
+        pf.write(duplikon::ProgramFolder::classListFileName(), QByteArray("Lea\0", 4));
         ClassListDialog::run(nullptr, fake.platform(), pf.path()); // returns at once: no dialog
         QCOMPARE(fake.dialogs.titles(), QStringList({"Klassenliste"}));
         QVERIFY(fake.dialogs.shown.at(0).text.contains(QStringLiteral("kann nicht gelesen werden")));
-        QCOMPARE(pf.read(kClassListFileName), QByteArray("Lea\0", 4));
+        QCOMPARE(pf.read(duplikon::ProgramFolder::classListFileName()), QByteArray("Lea\0", 4));
 
         QVERIFY(QFile::remove(classListPath(pf.path())));
-        QVERIFY(QDir(pf.path()).mkdir(kClassListFileName));
+        QVERIFY(QDir(pf.path()).mkdir(duplikon::ProgramFolder::classListFileName()));
         fake.dialogs.clear();
         ClassListDialog dialog(nullptr, fake.platform(), pf.path(), {"Lea"});
         dialog.show();

@@ -2,6 +2,7 @@
 // The class list as teachers and spreadsheets write it, damaged files
 // included, and the rule that makes "lea " the listed "Lea".
 #include "tasks/ClassList.h"
+#include "tasks/ProgramFolder.h"
 
 #include "ProgramFolder.h"
 
@@ -18,10 +19,10 @@ class ClassListTest : public QObject {
 
     ClassList read(const QByteArray &bytes)
     {
-        m_folder.write(kClassListFileName, bytes);
+        m_folder.write(duplikon::ProgramFolder::classListFileName(), bytes);
         return readClassList(classListPath(m_folder.path()));
     }
-    ProgramFolder m_folder;
+    test::ProgramFolder m_folder;
 
 private slots:
     void namesInEveryEncodingAndTableForm()
@@ -59,10 +60,10 @@ private slots:
         list = read(QByteArray(kMaxClassListBytes + 1, 'a'));
         QVERIFY(!list.ok && !list.error.isEmpty());
         QFile::remove(path);
-        QVERIFY(QDir(m_folder.path()).mkdir(kClassListFileName));
+        QVERIFY(QDir(m_folder.path()).mkdir(duplikon::ProgramFolder::classListFileName()));
         list = readClassList(path);
         QVERIFY(list.exists && !list.ok);
-        QVERIFY(QDir(m_folder.path()).rmdir(kClassListFileName));
+        QVERIFY(QDir(m_folder.path()).rmdir(duplikon::ProgramFolder::classListFileName()));
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         list = readClassList(path); // must not wait for a writer
         QVERIFY(list.exists && !list.ok);
