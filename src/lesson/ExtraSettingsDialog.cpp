@@ -87,6 +87,7 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Cla
             m_keepResults->setToolTip(kFixedHint);
         setAltLetter(m_keepResults, QLatin1Char('E'));
         rows->addWidget(m_keepResults);
+        addCardBox(rows);
     }
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -95,6 +96,33 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Cla
     rows->addWidget(buttons);
     showSizeNote();
     setFixedSize(sizeHint());
+}
+
+void ExtraSettingsDialog::addCardBox(QVBoxLayout *rows)
+{
+    auto *part = new QHBoxLayout;
+    m_cardBox = new QCheckBox(tr("Lernkartei"), this);
+    m_cardBox->setObjectName(QStringLiteral("cardBox"));
+    m_cardBox->setChecked(m_settings->value(config::cardBox));
+    setAltLetter(m_cardBox, QLatin1Char('K'));
+    part->addWidget(m_cardBox);
+    m_cardBoxNote = new QLabel(tr("Die Lernkartei braucht „Ergebnisse aufbewahren“."), this);
+    m_cardBoxNote->setObjectName(QStringLiteral("cardBoxNote"));
+    keepPlace(m_cardBoxNote);
+    part->addWidget(m_cardBoxNote, 1);
+    rows->addLayout(part);
+    connect(m_keepResults, &QCheckBox::toggled, this, &ExtraSettingsDialog::showCardBox);
+    showCardBox();
+}
+
+void ExtraSettingsDialog::showCardBox()
+{
+    // The card box is computed from the results: without them it is off.
+    const bool results = m_keepResults->isChecked();
+    const bool fixed = m_settings->isFixed(config::cardBox);
+    m_cardBox->setEnabled(results && !fixed);
+    m_cardBox->setToolTip(fixed ? kFixedHint : QString());
+    m_cardBoxNote->setVisible(!results);
 }
 
 WindowSize ExtraSettingsDialog::chosenSize() const
@@ -288,7 +316,8 @@ void ExtraSettingsDialog::accept()
         && m_settings->set(config::coverAfter, Choice{m_coverAfter->currentData().toString()}, &error)
         && m_settings->set(config::teams, Choice{QString::number(m_teams->value())}, &error)
         && m_settings->set(config::grouped, m_grouped->isChecked(), &error)
-        && (!m_keepResults || m_settings->set(config::keepResults, m_keepResults->isChecked(), &error));
+        && (!m_keepResults || m_settings->set(config::keepResults, m_keepResults->isChecked(), &error))
+        && (!m_cardBox || m_settings->set(config::cardBox, m_cardBox->isChecked(), &error));
     QDialog::accept();
     if (!stored) {
         m_platform.dialogs->message(QStringLiteral("Weitere Einstellungen"),

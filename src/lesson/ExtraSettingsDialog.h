@@ -41,11 +41,16 @@ private:
     // The game: matching or cards face down, with the cards' choices.
     void addPlayKind(QVBoxLayout *rows);
     void showPlayKind();
+    // The card box, which needs the results: greyed without them, saying why.
+    void addCardBox(QVBoxLayout *rows);
+    void showCardBox();
 
     Platform m_platform;
     ClassroomConfig *m_settings;
     QCheckBox *m_tapPlay;
     QCheckBox *m_keepResults = nullptr; // absent with [Fest] ErgebnisseAus
+    QCheckBox *m_cardBox = nullptr;     // likewise
+    QLabel *m_cardBoxNote = nullptr;
     QList<std::pair<QRadioButton *, WindowSize>> m_sizes;
     QLabel *m_sizeNote;
     QCheckBox *m_readAloud;

@@ -59,6 +59,7 @@ struct Choice {
     KEY(coverAfter, "Zudecken", Choice, "Tippen", Value) /* or 1 … 5 s */    \
     KEY(teams, "Mannschaften", Choice, "1", Value)        /* 1 … 4 */         \
     KEY(grouped, "Getrennt", bool, "false", Value) /* halves apart */         \
+    KEY(cardBox, "Kartei", bool, "false", Value) /* needs Ergebnisse */       \
     KEY(editorOff, "EditorAus", bool, "false", Lock)                            \
     KEY(settingsOff, "EinstellungenAus", bool, "false", Lock)                   \
     KEY(recordingOff, "AufnahmeAus", bool, "false", Lock)                       \
@@ -160,6 +161,12 @@ public:
     {
         return setText(key.id, config::toText<T>(value), error);
     }
+
+    // Results are kept: Ergebnisse on and not locked off by ErgebnisseAus.
+    bool resultsKept() const { return value(config::keepResults) && !value(config::resultsOff); }
+    // The card box ("Kartei") is on: it is computed from the results, so it
+    // needs them.
+    bool cardBoxOn() const { return value(config::cardBox) && resultsKept(); }
 
     // The size the program started with (a changed size counts from the next start).
     WindowSize windowSizeAtStart() const { return m_windowSizeAtStart; }

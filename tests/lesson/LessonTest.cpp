@@ -386,6 +386,18 @@ private slots:
         l.start();
         d = l.openMoreSettings();
         QVERIFY(child<QCheckBox>(d, "keepResults")->isChecked() && !child<QCheckBox>(d, "keepResults")->isEnabled());
+        // the card box follows the results: greyed with a reason while they are off
+        auto *cardBox = child<QCheckBox>(d, "cardBox");
+        QVERIFY(cardBox->isEnabled() && !child<QLabel>(d, "cardBoxNote")->isVisibleTo(d));
+        cardBox->click();
+        d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(l.extra->value(config::cardBox));
+        l.pf.write(QStringLiteral("xdg/duplikon.conf"), "");
+        l.start();
+        d = l.openMoreSettings();
+        QVERIFY(!child<QCheckBox>(d, "cardBox")->isEnabled() && child<QLabel>(d, "cardBoxNote")->isVisibleTo(d));
+        child<QCheckBox>(d, "keepResults")->click();
+        QVERIFY(child<QCheckBox>(d, "cardBox")->isEnabled() && child<QCheckBox>(d, "cardBox")->isChecked());
         l.pf.write(QStringLiteral("xdg/duplikon.conf"), "[Fest]\nErgebnisseAus=true\n");
         l.start();
         d = l.openMoreSettings();
