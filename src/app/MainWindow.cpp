@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ButtonStrip.h"
+#include "app/CardBoxPlay.h"
 #include "app/CardPlay.h"
 #include "app/PlaySession.h"
 #include "app/SideWindows.h"
@@ -84,6 +85,13 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
     m_choice->setProgramFolder(folder);
+    auto *cardBox = new CardBoxPlay(folder, m_extra, m_lessonState, this);
+    m_choice->setCardBoxOffer(cardBox);
+    connect(m_choice, &TaskChoice::cardBoxChosen, this, [this, cardBox] {
+        const Task task = cardBox->board();
+        if (!task.name.isEmpty())
+            openTask(task);
+    });
     m_board->setProgramFolder(folder);
     if (!m_solution->setFolder(*m_folder)) {
         m_platform.dialogs->message(QStringLiteral("Ordner 'DUPBILDER' fehlt:"),

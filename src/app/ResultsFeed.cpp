@@ -45,7 +45,25 @@ void ResultsFeed::taskShown(const Task &task, const CardGame *cards)
     for (int i = 0; i + 1 < used.size(); i += 2)
         pairs.append({used.at(i), used.at(i + 1)});
     const bool mandatory = m_lesson->mandatoryTasks() && m_lesson->pflicht().contains(task.name, Qt::CaseInsensitive);
-    m_recorder->taskShown(task.name, task.bytes, pairs, mandatory, QDateTime::currentDateTime());
+    m_recorder->taskShown(task.name, task.bytes, pairs, mandatory, QDateTime::currentDateTime(),
+                          pairTasks(task, pairs));
+}
+
+QVector<std::pair<QString, QString>> ResultsFeed::pairTasks(const Task &task, const QVector<HalfPair> &pairs)
+{
+    if (task.sources.isEmpty())
+        return {};
+    // The pairs on the board, found by their halves among the task's pairs.
+    const QStringList used = task.usedLines();
+    QHash<HalfPair, PairSource> sourceOf;
+    for (int i = 0; i + 1 < used.size() && i / 2 < task.sources.size(); i += 2)
+        sourceOf.insert({used.at(i), used.at(i + 1)}, task.sources.at(i / 2));
+    QVector<std::pair<QString, QString>> out;
+    for (const HalfPair &pair : pairs) {
+        const PairSource source = sourceOf.value(pair);
+        out.append({source.task, source.fingerprint});
+    }
+    return out;
 }
 
 void ResultsFeed::droppedOnCell(int target, int source, bool matched, PlayWay way)

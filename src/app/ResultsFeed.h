@@ -35,6 +35,8 @@ public:
     void solved(PlayWay way, int turns = 0, int teams = 0);
 
 private:
+    // A board of several tasks' pairs: the task and fingerprint of each pair.
+    static QVector<std::pair<QString, QString>> pairTasks(const Task &task, const QVector<QPair<QString, QString>> &pairs);
     void droppedOnCell(int target, int source, bool matched, PlayWay way);
     void dropped(const QString &dragged, const QString &target, bool matched, PlayWay way);
 

@@ -63,6 +63,7 @@ void SideWindows::openResults()
         m_results = new ResultsWindow(m_platform, folders.roots(), folders.cacheFile());
         m_results->setAttribute(Qt::WA_DeleteOnClose);
     }
+    static_cast<ResultsWindow *>(m_results.data())->setCardBox(m_extra->cardBoxOn(), programFolder());
     bringUp(m_results);
 }
 

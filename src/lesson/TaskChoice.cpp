@@ -2,6 +2,7 @@
 #include "lesson/TaskChoice.h"
 
 #include "board/BoardState.h"
+#include "lesson/CardBoxOffer.h"
 #include "lesson/LessonRules.h"
 #include "lesson/LessonState.h"
 #include "tasks/Task.h"
@@ -85,6 +86,16 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *boa
     placeTwips(command2, 8760, 5880, 2415, 495);
     setAltLetter(command1, QLatin1Char('B'));
     setAltLetter(command2, QLatin1Char('D'));
+    // In the free space between the preview and the buttons, shown only
+    // while the card box is offered.
+    m_meineKartei = new QPushButton(m_dateibild);
+    m_meineKartei->setObjectName(QStringLiteral("meineKartei"));
+    QFont large = designFont();
+    large.setPointSizeF(11);
+    m_meineKartei->setFont(large);
+    placeTwips(m_meineKartei, 8760, 4530, 2415, 690);
+    m_meineKartei->hide();
+    connect(m_meineKartei, &QPushButton::clicked, this, &TaskChoice::meineKartei_Click);
     // Enter in the file list loads the chosen task, as "L a d e n" does.
     m_file1->installEventFilter(this);
     m_dateibild->hide();
@@ -299,8 +310,29 @@ bool TaskChoice::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+void TaskChoice::showCardBoxOffer()
+{
+    if (!m_cardBoxOffer || !m_cardBoxOffer->offered()) {
+        m_meineKartei->hide();
+        return;
+    }
+    const int due = m_cardBoxOffer->dueCards();
+    m_meineKartei->setText(due > 0 ? tr("Meine Kartei\n%n Karten", nullptr, due)
+                                   : tr("Meine Kartei\nKeine Karte fällig"));
+    m_meineKartei->setAccessibleName(m_meineKartei->text().replace(QLatin1Char('\n'), QLatin1String(": ")));
+    m_meineKartei->setEnabled(due > 0);
+    m_meineKartei->show();
+}
+
+void TaskChoice::meineKartei_Click()
+{
+    parkPanel();
+    emit cardBoxChosen();
+}
+
 void TaskChoice::showPanel()
 {
+    showCardBoxOffer();
     moveLeftTwips(m_dateibild, kPanelShown);
     m_lesson->setPanelShown(LessonState::Panel::TaskChoice, true);
     m_panelFocus.shown(m_dateibild, m_file1);

@@ -8,10 +8,12 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 
 namespace duplikon {
 
 class BoardState;
+class CardBoxOffer;
 class LessonRules;
 class LessonState;
 class ListBox;
@@ -77,9 +79,16 @@ public:
     // Two-colour mode: the preview box Picture3 takes the answer colour.
     void showAnswerColour(ColourValue colour);
 
+    // "Meine Kartei": one large button on the panel while offer says so,
+    // greyed and saying so where no card is due. Without an offer none.
+    void setCardBoxOffer(CardBoxOffer *offer) { m_cardBoxOffer = offer; }
+    void meineKartei_Click();
+
 signals:
     // "L a d e n" names the loaded task in the window title.
     void titleChanged(const QString &title);
+    // "Meine Kartei" was chosen: the panel is gone, the child's cards are to be played.
+    void cardBoxChosen();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -89,6 +98,7 @@ private:
     void nameInTitle();
     // File1 selects the lesson's selected task (or none).
     void showSelection(const QString &fileName);
+    void showCardBoxOffer();
 
     Platform m_platform;
     const BoardState *m_board;
@@ -103,6 +113,8 @@ private:
     ListBox *m_list5;
     PictureBox *m_picture1;
     PictureBox *m_picture3;
+    QPushButton *m_meineKartei;
+    CardBoxOffer *m_cardBoxOffer = nullptr;
     PanelFocus m_panelFocus;
     PanelFocus m_shortListFocus;
 };

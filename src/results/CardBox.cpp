@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/CardBox.h"
 
+#include "results/ResultsCache.h"
 #include "results/ResultsFolders.h"
 
 #include <QHash>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <tuple>
 #include <utility>
 
@@ -24,10 +26,22 @@ Pair ordered(const QString &a, const QString &b)
     return a <= b ? Pair(a, b) : Pair(b, a);
 }
 
-// One task on the board, from its TaskSet line to the next one.
+// One task on the board, from its TaskSet line to the next one. A board made
+// of several tasks' pairs names each pair's task: its cards are those tasks'.
 class Run {
 public:
-    Run(const ResultEvent &set, QVector<CardOutcome> *out) : m_set(set), m_out(out) {}
+    Run(const ResultEvent &set, QVector<CardOutcome> *out) : m_set(set), m_out(out)
+    {
+        if (set.pairTasks.size() != set.pairs.size())
+            return;
+        for (int i = 0; i < set.pairs.size(); ++i) {
+            const Pair pair = ordered(set.pairs.at(i).first, set.pairs.at(i).second);
+            m_sources.insert(pair, set.pairTasks.at(i));
+            m_pairsOfHalf[pair.first].append(pair);
+            if (pair.second != pair.first)
+                m_pairsOfHalf[pair.second].append(pair);
+        }
+    }
 
     bool isFor(const ResultEvent &e) const { return e.fingerprint == m_set.fingerprint && e.task == m_set.task; }
 
@@ -38,7 +52,7 @@ public:
             return;
         m_pairs.insert(pair);
         m_pairOrder.append(pair);
-        emitOutcome(CardOutcome::Met, e.time, pair.first, pair.second);
+        emitOutcome(CardOutcome::Met, e.time, pair, pair.first, pair.second);
     }
 
     // Each half of a wrong drop counts against the cards of its task that
@@ -47,7 +61,17 @@ public:
     {
         for (const QString &half : {e.half1, e.half2}) {
             m_wrongHalves.insert(half);
-            emitOutcome(CardOutcome::Wrong, e.time, half, QString());
+            if (m_sources.isEmpty()) {
+                emitOutcome(CardOutcome::Wrong, e.time, {}, half, QString());
+                continue;
+            }
+            // On a board of several tasks: against each task whose pair holds it.
+            QSet<QString> fingerprints;
+            for (const Pair &pair : m_pairsOfHalf.value(half))
+                if (!fingerprints.contains(m_sources.value(pair).second)) {
+                    fingerprints.insert(m_sources.value(pair).second);
+                    emitOutcome(CardOutcome::Wrong, e.time, pair, half, QString());
+                }
         }
     }
 
@@ -55,17 +79,27 @@ public:
     {
         for (const Pair &pair : std::as_const(m_pairOrder))
             if (!m_wrongHalves.contains(pair.first) && !m_wrongHalves.contains(pair.second))
-                emitOutcome(CardOutcome::Right, e.time, pair.first, pair.second);
+                emitOutcome(CardOutcome::Right, e.time, pair, pair.first, pair.second);
     }
 
 private:
-    void emitOutcome(CardOutcome::Kind kind, const QDateTime &time, const QString &half1, const QString &half2)
+    void emitOutcome(CardOutcome::Kind kind, const QDateTime &time, const Pair &card, const QString &half1,
+                     const QString &half2)
     {
-        m_out->append({kind, time, m_set.fingerprint, m_set.task, half1, half2});
+        if (m_sources.isEmpty()) {
+            m_out->append({kind, time, m_set.fingerprint, m_set.task, half1, half2});
+            return;
+        }
+        // A pair the board did not list belongs to no task the box knows.
+        const auto source = m_sources.constFind(card);
+        if (source != m_sources.cend())
+            m_out->append({kind, time, source->second, source->first, half1, half2});
     }
 
     ResultEvent m_set;
     QVector<CardOutcome> *m_out;
+    QHash<Pair, std::pair<QString, QString>> m_sources; // pair -> its task and fingerprint
+    QHash<QString, QVector<Pair>> m_pairsOfHalf;
     QSet<Pair> m_pairs;
     QVector<Pair> m_pairOrder;
     QSet<QString> m_wrongHalves;
@@ -136,23 +170,26 @@ QVector<BoxCard> cardsFrom(QVector<CardOutcome> outcomes)
     return out;
 }
 
-QVector<BoxCard> readCardBox(const QStringList &roots, const QString &child)
+QVector<BoxCard> readCardBox(const QStringList &roots, const QString &child, const QString &cacheFile)
 {
+    const QVector<ResultFile> files = ResultsFolders::list(roots, child).files;
+    QSet<QString> paths;
+    for (const ResultFile &file : files)
+        paths.insert(file.path());
+    // The cache's figures of the child's files; the others are skipped unread.
+    LocalTimes times;
+    const QHash<QString, FileResults> cache
+        = readCache(cacheFile, times, [&paths](const QString &path) { return paths.contains(path); });
     QVector<CardOutcome> outcomes;
-    for (const ResultFile &file : ResultsFolders::list(roots, child).files) {
-        QByteArray bytes;
-        if (!ResultsFolders::read(file, ResultsFolders::kMaxFileBytes, &bytes))
+    for (const ResultFile &file : files) {
+        const auto cached = cache.constFind(file.path());
+        if (cached != cache.cend() && cached->size == file.size && cached->modified == file.modified) {
+            outcomes += cached->cardOutcomes.value(child);
             continue;
-        QVector<ResultEvent> events;
-        qsizetype start = 0;
-        // A last line without its line end was cut short: left out.
-        for (qsizetype end = bytes.indexOf('\n'); end >= 0; end = bytes.indexOf('\n', start)) {
-            std::optional<ResultEvent> event = parseResultLine(bytes.mid(start, end - start));
-            start = end + 1;
-            if (event && event->user == child)
-                events.append(std::move(*event));
         }
-        outcomes += cardOutcomes(events);
+        QByteArray bytes;
+        if (ResultsFolders::read(file, ResultsFolders::kMaxFileBytes, &bytes))
+            outcomes += parseResultFile(bytes, times).cardOutcomes.value(child);
     }
     return cardsFrom(std::move(outcomes));
 }
@@ -188,6 +225,26 @@ QVector<BoxCard> cardOffer(const QVector<BoxCard> &cards, const QDate &today,
             offer.append(card);
     }
     return offer;
+}
+
+QVector<ClassPair> classPractice(const QHash<QString, QVector<BoxCard>> &boxes, int max)
+{
+    std::map<std::tuple<QString, QString, QString>, int> children;
+    for (const QVector<BoxCard> &box : boxes) {
+        // A pair counts once a child, whichever version of its task.
+        std::set<std::tuple<QString, QString, QString>> own;
+        for (const BoxCard &card : box)
+            if (card.compartment == 1)
+                own.insert({card.task, card.half1, card.half2});
+        for (const auto &key : own)
+            ++children[key];
+    }
+    QVector<ClassPair> pairs;
+    for (const auto &[key, count] : children)
+        pairs.append({std::get<0>(key), std::get<1>(key), std::get<2>(key), count});
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const ClassPair &a, const ClassPair &b) { return a.children > b.children; });
+    return pairs.mid(0, max);
 }
 
 std::array<int, kCompartments> compartmentCounts(const QVector<BoxCard> &cards)

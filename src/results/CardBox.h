@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -61,8 +62,10 @@ QVector<BoxCard> cardsFrom(QVector<CardOutcome> outcomes);
 // The cards of one child (the name as typed) from that child's result files
 // below the roots (each a folder Ergebnisse or a fallback folder), read
 // through the regular-file check; damaged lines and files are left out, as
-// the results window leaves them out.
-QVector<BoxCard> readCardBox(const QStringList &roots, const QString &child);
+// the results window leaves them out. cacheFile (may be empty) is the results
+// window's cache: a file it holds unchanged is not read again. The card box
+// does not write it.
+QVector<BoxCard> readCardBox(const QStringList &roots, const QString &child, const QString &cacheFile = {});
 
 // The day a card is due: compartment 1 at once (the day it moved), 2 to 5 one,
 // three, seven and fourteen days after it moved, by the local calendar.
@@ -74,6 +77,17 @@ bool isDue(const BoxCard &card, const QDate &today);
 // compartment the one that moved longest ago first.
 QVector<BoxCard> cardOffer(const QVector<BoxCard> &cards, const QDate &today,
                         const std::function<bool(const BoxCard &)> &playable, int max = 10);
+
+// A pair that children keep in compartment 1, and how many of them.
+struct ClassPair {
+    QString task;
+    QString half1; // half1 <= half2
+    QString half2;
+    int children = 0;
+};
+// The pairs in compartment 1 for the most children (each child's box by its
+// name), most first, then by task and halves; at most max.
+QVector<ClassPair> classPractice(const QHash<QString, QVector<BoxCard>> &boxes, int max = 10);
 
 // How many cards lie in each compartment, 1 to 5.
 std::array<int, kCompartments> compartmentCounts(const QVector<BoxCard> &cards);

@@ -29,6 +29,9 @@ struct ResultEvent {
     bool mandatory = false;
     // TaskSet: every pair of the task (none in lines of older versions)
     QVector<HalfPair> pairs;
+    // TaskSet of a board made of several tasks' pairs ("Meine Kartei"): each
+    // pair's task file and its fingerprint, parallel to pairs; else empty.
+    QVector<std::pair<QString, QString>> pairTasks;
     // Drop: the dragged half and the half it was dropped on
     QString half1;
     QString half2;

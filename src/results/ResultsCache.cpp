@@ -13,7 +13,7 @@ namespace duplikon {
 namespace {
 
 constexpr qint64 kMaxCacheBytes = 1024LL * 1024 * 1024;
-constexpr quint32 kCacheMagic = 0x44524335; // "DRC5"
+constexpr quint32 kCacheMagic = 0x44524336; // "DRC6"
 
 // Texts in the cache: a length and UTF-8. A length beyond what is left of
 // the cache refuses it before anything is allocated.
@@ -70,6 +70,13 @@ void writeFileResults(QDataStream &out, const FileResults &f, StringTable &table
     out << qint32(f.childDays.size());
     for (const ResultChildDay &c : f.childDays)
         out << qint64(c.day.toJulianDay()) << table.index(c.child);
+    out << qint32(f.cardOutcomes.size());
+    for (auto it = f.cardOutcomes.cbegin(); it != f.cardOutcomes.cend(); ++it) {
+        out << table.index(it.key()) << qint32(it->size());
+        for (const CardOutcome &o : *it)
+            out << qint8(o.kind) << o.time.toMSecsSinceEpoch() << table.index(o.fingerprint) << table.index(o.task)
+                << table.index(o.half1) << table.index(o.half2);
+    }
 }
 
 bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings, LocalTimes &times)
@@ -131,6 +138,31 @@ bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings
         c.day = QDate::fromJulianDay(day);
         f.childDays.append(c);
     }
+    qint32 children = 0;
+    in >> children;
+    if (in.status() != QDataStream::Ok || children < 0)
+        return false;
+    for (qint32 i = 0; i < children && in.status() == QDataStream::Ok; ++i) {
+        qint32 child = 0, count = 0;
+        QString name;
+        in >> child >> count;
+        if (count < 0 || !text(child, name))
+            return false;
+        QVector<CardOutcome> &outcomes = f.cardOutcomes[name];
+        for (qint32 k = 0; k < count && in.status() == QDataStream::Ok; ++k) {
+            CardOutcome o;
+            qint8 kind = 0;
+            qint64 ms = 0;
+            qint32 fingerprint = 0, task = 0, half1 = 0, half2 = 0;
+            in >> kind >> ms >> fingerprint >> task >> half1 >> half2;
+            if (kind < CardOutcome::Met || kind > CardOutcome::Right || !text(fingerprint, o.fingerprint)
+                || !text(task, o.task) || !text(half1, o.half1) || !text(half2, o.half2))
+                return false;
+            o.kind = CardOutcome::Kind(kind);
+            o.time = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+            outcomes.append(std::move(o));
+        }
+    }
     return in.status() == QDataStream::Ok;
 }
 
@@ -150,7 +182,8 @@ QDateTime LocalTimes::local(qint64 msSinceEpoch)
     return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::OffsetFromUTC, offset);
 }
 
-QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times)
+QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times,
+                                      const std::function<bool(const QString &path)> &wanted)
 {
     QHash<QString, FileResults> cache;
     QByteArray bytes;
@@ -177,8 +210,20 @@ QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &time
         return cache;
     for (qint32 i = 0; i < count; ++i) {
         QString path;
+        quint32 size = 0;
         FileResults f;
-        if (!readText(in, path) || !readFileResults(in, f, strings, times))
+        if (!readText(in, path))
+            return {};
+        // Each file's results follow their size, so those not wanted are skipped.
+        in >> size;
+        if (in.status() != QDataStream::Ok || qint64(size) > in.device()->bytesAvailable())
+            return {};
+        if (wanted && !wanted(path)) {
+            in.skipRawData(int(size));
+            continue;
+        }
+        const qint64 end = in.device()->pos() + size;
+        if (!readFileResults(in, f, strings, times) || in.device()->pos() != end)
             return {}; // a damaged cache is read again from the files
         cache.insert(path, std::move(f));
     }
@@ -197,7 +242,12 @@ void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &fil
         out << qint32(files.size());
         for (auto it = files.cbegin(); it != files.cend(); ++it) {
             writeText(out, it.key());
-            writeFileResults(out, it.value(), table);
+            QByteArray entry;
+            QDataStream entryOut(&entry, QIODevice::WriteOnly);
+            entryOut.setVersion(QDataStream::Qt_6_0);
+            writeFileResults(entryOut, it.value(), table);
+            out << quint32(entry.size());
+            out.writeRawData(entry.constData(), int(entry.size()));
         }
     }
     QDir().mkpath(QFileInfo(cacheFile).path());

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "results/CardBox.h"
 #include "results/ResultsStatistics.h"
 
 #include <QHash>
 
+#include <functional>
 #include <mutex>
 
 namespace duplikon {
@@ -31,10 +33,19 @@ struct FileResults {
     QVector<ResultRun> runs;
     QVector<ResultDropCount> drops;
     QVector<ResultChildDay> childDays;
+    // What the file's lines did to each child's cards (a file is one
+    // child's, but a line of another name counts for that name).
+    QHash<QString, QVector<CardOutcome>> cardOutcomes;
 };
 
-// The cache of each file's results by path; a missing or damaged cache is empty.
-QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times);
+// What one result file's bytes hold; damaged lines are counted and left out.
+FileResults parseResultFile(const QByteArray &bytes, LocalTimes &days);
+
+// The cache of each file's results by path; a missing or damaged cache is
+// empty. wanted (may be empty: all) chooses the paths to read; the others are
+// skipped unread.
+QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times,
+                                      const std::function<bool(const QString &path)> &wanted = {});
 void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &files);
 
 } // namespace duplikon

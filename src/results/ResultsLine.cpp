@@ -44,10 +44,10 @@ QString wayName(PlayWay way)
 
 // The fields a line may hold; any other is read and left aside.
 enum Field { Kind, Time, User, TaskName, Sha256, Mandatory, Pairs, Half1, Half2, Matched, Way, Seconds, WrongDrops,
-             Turns, Teams, FieldCount };
+             Turns, Teams, PairTasks, FieldCount };
 constexpr std::string_view kFieldNames[FieldCount] = {"kind",  "time",  "user",    "task", "sha256",  "mandatory", "pairs",
                                                  "half1", "half2", "matched", "way",  "seconds", "wrongDrops",
-                                                 "turns", "teams"};
+                                                 "turns", "teams", "pairTasks"};
 
 int hex(char c)
 {
@@ -352,6 +352,13 @@ QByteArray resultLine(const ResultEvent &event)
         for (const HalfPair &pair : event.pairs)
             halves << pair.first << pair.second;
         o.insert(QStringLiteral("pairs"), halves);
+        // Each pair's task and fingerprint: "TIERE.TXT", "3f…", "ZAHLEN.TXT", "9a…".
+        if (event.pairTasks.size() == event.pairs.size()) {
+            QJsonArray tasks;
+            for (const auto &[task, fingerprint] : event.pairTasks)
+                tasks << task << fingerprint;
+            o.insert(QStringLiteral("pairTasks"), tasks);
+        }
     }
     if (event.kind == ResultEvent::Drop) {
         o.insert(QStringLiteral("half1"), event.half1);
@@ -417,6 +424,13 @@ std::optional<ResultEvent> parseResultLine(const QByteArray &line)
         event.pairs.reserve(pairs->count / 2);
         for (int i = pairs->first; i + 1 < pairs->first + pairs->count; i += 2)
             event.pairs.append({reader.listed(i).text(), reader.listed(i + 1).text()});
+        // A list of the pairs' tasks that does not fit the pairs is left out.
+        const FlatValue *tasks = value(PairTasks, FlatValue::Strings);
+        if (tasks && tasks->count == pairs->count) {
+            event.pairTasks.reserve(tasks->count / 2);
+            for (int i = tasks->first; i + 1 < tasks->first + tasks->count; i += 2)
+                event.pairTasks.append({reader.listed(i).text(), reader.listed(i + 1).text()});
+        }
     }
     if (event.kind != ResultEvent::TaskSet) {
         const FlatValue *way = value(Way, FlatValue::String);

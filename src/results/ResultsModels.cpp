@@ -74,6 +74,16 @@ void ChildrenModel::show(const ResultsData &shown)
     std::sort(tasks.begin(), tasks.end(),
               [](const QString &a, const QString &b) { return QString::localeAwareCompare(a, b) < 0; });
     m_tasks = tasks;
+    m_compartments.clear();
+    for (auto it = shown.cardBoxes.cbegin(); it != shown.cardBoxes.cend(); ++it)
+        m_compartments.insert(it.key(), compartmentText(compartmentCounts(*it)));
+    endResetModel();
+}
+
+void ChildrenModel::setCardBox(bool on)
+{
+    beginResetModel();
+    m_cardBox = on;
     endResetModel();
 }
 
@@ -84,7 +94,7 @@ int ChildrenModel::rowCount(const QModelIndex &parent) const
 
 int ChildrenModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_tasks.size()) + 1;
+    return parent.isValid() ? 0 : int(m_tasks.size()) + firstTaskColumn();
 }
 
 QVariant ChildrenModel::data(const QModelIndex &index, int role) const
@@ -94,7 +104,11 @@ QVariant ChildrenModel::data(const QModelIndex &index, int role) const
     const QString &child = m_children.at(index.row());
     if (index.column() == 0)
         return role == Qt::DisplayRole ? QVariant(child) : QVariant();
-    const auto cell = m_cells.constFind({child, m_tasks.at(index.column() - 1)});
+    if (m_cardBox && index.column() == 1) {
+        const QString none = compartmentText({});
+        return role == Qt::DisplayRole ? QVariant(m_compartments.value(child, none)) : QVariant();
+    }
+    const auto cell = m_cells.constFind({child, m_tasks.at(index.column() - firstTaskColumn())});
     if (cell == m_cells.cend())
         return {};
     if (role == Qt::DisplayRole)
@@ -104,7 +118,10 @@ QVariant ChildrenModel::data(const QModelIndex &index, int role) const
 
 QVariant ChildrenModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    return header(QStringList{QStringLiteral("Kind")} + m_tasks, section, orientation, role);
+    QStringList names{QStringLiteral("Kind")};
+    if (m_cardBox)
+        names << tr("Kartei");
+    return header(names + m_tasks, section, orientation, role);
 }
 
 // ---- the runs of a child -------------------------------------------------------

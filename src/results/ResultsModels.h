@@ -27,6 +27,9 @@ class ChildrenModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
     void show(const ResultsData &shown);
+    // With the card box on, the second column "Kartei" shows each child's
+    // cards per compartment ("12 · 5 · 3 · 0 · 1").
+    void setCardBox(bool on);
     QString child(int row) const { return m_children.value(row); }
     int rowOf(const QString &child) const { return int(m_children.indexOf(child)); }
 
@@ -41,6 +44,10 @@ private:
         int wrong = 0;
         int matches = 0;
     };
+    int firstTaskColumn() const { return m_cardBox ? 2 : 1; }
+
+    bool m_cardBox = false;
+    QHash<QString, QString> m_compartments; // child -> "12 · 5 · 3 · 0 · 1"
     QStringList m_children;
     QStringList m_tasks;
     QHash<std::pair<QString, QString>, Cell> m_cells; // child and task

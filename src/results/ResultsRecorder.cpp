@@ -7,6 +7,13 @@
 
 namespace duplikon {
 
+QString taskFingerprint(const QByteArray &taskBytes)
+{
+    return taskBytes.isNull()
+        ? QString()
+        : QString::fromLatin1(QCryptographicHash::hash(taskBytes, QCryptographicHash::Sha256).toHex());
+}
+
 ResultsRecorder::ResultsRecorder(std::unique_ptr<ResultsSink> sink)
     : m_sink(std::move(sink)), m_user(QStringLiteral("Benutzer"))
 {
@@ -41,23 +48,25 @@ void ResultsRecorder::userChanged(const QString &name, const QDateTime &time)
     if (!m_task.isEmpty()) {
         ResultEvent e = event(ResultEvent::TaskSet, time);
         e.pairs = m_pairs;
+        e.pairTasks = m_pairTasks;
         m_sink->record(e);
     }
 }
 
 void ResultsRecorder::taskShown(const QString &task, const QByteArray &taskBytes, const QVector<HalfPair> &pairs,
-                                bool mandatory, const QDateTime &time)
+                                bool mandatory, const QDateTime &time,
+                                const QVector<std::pair<QString, QString>> &pairTasks)
 {
     m_task = task;
-    m_fingerprint = taskBytes.isNull()
-        ? QString()
-        : QString::fromLatin1(QCryptographicHash::hash(taskBytes, QCryptographicHash::Sha256).toHex());
+    m_fingerprint = taskFingerprint(taskBytes);
     m_pairs = pairs;
+    m_pairTasks = pairTasks;
     m_mandatory = mandatory;
     m_shown = time;
     m_wrongDrops = 0;
     ResultEvent e = event(ResultEvent::TaskSet, time);
     e.pairs = pairs;
+    e.pairTasks = pairTasks;
     m_sink->record(e);
 }
 

@@ -10,6 +10,9 @@
 
 namespace duplikon {
 
+// The fingerprint of a task file's bytes: SHA-256 in hex; empty for none.
+QString taskFingerprint(const QByteArray &taskBytes);
+
 // Turns what is played into the events the results keep: a task put on the
 // board, each drop with its way of playing, each solved task, and a new user
 // name, which starts a new file that first names the task on the board. The
@@ -26,8 +29,9 @@ public:
     void userChanged(const QString &name, const QDateTime &time);
     // A task put on the board: its file name, the bytes read from its file
     // (for the fingerprint), its pairs, and whether it is a mandatory task.
+    // A board of several tasks' pairs names each pair's task and fingerprint.
     void taskShown(const QString &task, const QByteArray &taskBytes, const QVector<HalfPair> &pairs, bool mandatory,
-                   const QDateTime &time);
+                   const QDateTime &time, const QVector<std::pair<QString, QString>> &pairTasks = {});
     // The board was cleared: no task on it.
     void taskCleared();
     // The dragged half was dropped on the target half.
@@ -44,6 +48,7 @@ private:
     QString m_task; // empty: no task on the board
     QString m_fingerprint;
     QVector<HalfPair> m_pairs;
+    QVector<std::pair<QString, QString>> m_pairTasks;
     bool m_mandatory = false;
     QDateTime m_shown; // when the task on the board was put there
     int m_wrongDrops = 0;

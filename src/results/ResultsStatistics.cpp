@@ -64,51 +64,6 @@ DropKey dropKey(qint64 day, const QString &task, QString a, QString b, bool matc
     return DropKey{day, task, std::move(a), std::move(b), matched};
 }
 
-FileResults parseFile(const QByteArray &bytes, LocalTimes &days)
-{
-    FileResults f;
-    QHash<DropKey, int> drops;
-    drops.reserve(64);
-    QSet<std::pair<qint64, QString>> childDays;
-    int matches = 0; // since the task was set
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        // A last line without its line end was cut short by a crash.
-        if (end < 0) {
-            ++f.damagedLines;
-            break;
-        }
-        const QByteArray line = QByteArray::fromRawData(bytes.constData() + start, end - start);
-        start = end + 1;
-        if (line.trimmed().isEmpty())
-            continue;
-        const std::optional<ResultEvent> event = parseResultLine(line);
-        if (!event) {
-            ++f.damagedLines;
-            continue;
-        }
-        const qint64 day = days.day(event->time);
-        childDays.insert({day, event->user});
-        if (event->kind == ResultEvent::Solved) {
-            f.runs.append({days.local(event->time.toMSecsSinceEpoch()), event->user, event->task, event->seconds, event->wrongDrops,
-                           matches, event->way, event->mandatory, event->turns, event->teams});
-            matches = 0;
-        } else if (event->kind == ResultEvent::Drop) {
-            ++drops[dropKey(day, event->task, event->half1, event->half2, event->matched)];
-            matches += event->matched ? 1 : 0;
-        } else {
-            matches = 0;
-            for (const HalfPair &pair : event->pairs)
-                drops[dropKey(day, event->task, pair.first, pair.second, true)] += 0;
-        }
-    }
-    f.drops = dropList(drops);
-    for (const auto &[day, child] : childDays)
-        f.childDays.append({QDate::fromJulianDay(day), child});
-    return f;
-}
-
 // The pair table of the drops: a matched drop or a task's list names a
 // pair; a wrong drop counts against the pair of the dragged half and against
 // the pair of the half it was dropped on.
@@ -155,6 +110,55 @@ QVector<ResultPair> pairsOf(const QVector<ResultDropCount> &drops)
 
 } // namespace
 
+FileResults parseResultFile(const QByteArray &bytes, LocalTimes &days)
+{
+    FileResults f;
+    QHash<DropKey, int> drops;
+    drops.reserve(64);
+    QSet<std::pair<qint64, QString>> childDays;
+    QHash<QString, QVector<ResultEvent>> events; // by child, for the cards
+    int matches = 0; // since the task was set
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        // A last line without its line end was cut short by a crash.
+        if (end < 0) {
+            ++f.damagedLines;
+            break;
+        }
+        const QByteArray line = QByteArray::fromRawData(bytes.constData() + start, end - start);
+        start = end + 1;
+        if (line.trimmed().isEmpty())
+            continue;
+        const std::optional<ResultEvent> event = parseResultLine(line);
+        if (!event) {
+            ++f.damagedLines;
+            continue;
+        }
+        events[event->user].append(*event);
+        const qint64 day = days.day(event->time);
+        childDays.insert({day, event->user});
+        if (event->kind == ResultEvent::Solved) {
+            f.runs.append({days.local(event->time.toMSecsSinceEpoch()), event->user, event->task, event->seconds, event->wrongDrops,
+                           matches, event->way, event->mandatory, event->turns, event->teams});
+            matches = 0;
+        } else if (event->kind == ResultEvent::Drop) {
+            ++drops[dropKey(day, event->task, event->half1, event->half2, event->matched)];
+            matches += event->matched ? 1 : 0;
+        } else {
+            matches = 0;
+            for (const HalfPair &pair : event->pairs)
+                drops[dropKey(day, event->task, pair.first, pair.second, true)] += 0;
+        }
+    }
+    f.drops = dropList(drops);
+    for (const auto &[day, child] : childDays)
+        f.childDays.append({QDate::fromJulianDay(day), child});
+    for (auto it = events.cbegin(); it != events.cend(); ++it)
+        f.cardOutcomes.insert(it.key(), cardOutcomes(*it));
+    return f;
+}
+
 ResultsData readResults(const QStringList &roots, const QString &cacheFile,
                         std::function<void(int done, int total)> progress, const std::atomic<bool> *stop)
 {
@@ -169,6 +173,7 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
     data.files = int(files.size());
     data.damagedFiles = int(listed.skipped.size());
     QHash<DropKey, int> drops;
+    QHash<QString, QVector<CardOutcome>> outcomes; // by child
     // A batch at a time, so that a stop is heard and the progress told; the
     // files of a batch that the cache lacks are read and parsed in parallel.
     for (int from = 0; from < files.size(); from += kBatchFiles) {
@@ -194,7 +199,7 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
                 FileResults &f = fresh[k];
                 QByteArray bytes;
                 if (ResultsFolders::read(file, ResultsFolders::kMaxFileBytes, &bytes, reader))
-                    f = parseFile(bytes, days);
+                    f = parseResultFile(bytes, days);
                 else
                     f.damaged = true;
                 f.size = file.size;
@@ -212,6 +217,8 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
             data.runs += f.runs;
             data.childDays += f.childDays;
             addDrops(drops, f.drops);
+            for (auto it = f.cardOutcomes.cbegin(); it != f.cardOutcomes.cend(); ++it)
+                outcomes[it.key()] += *it;
             now.insert(paths.at(i - from), std::move(*cached));
         }
         if (progress)
@@ -228,6 +235,8 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
     std::stable_sort(data.runs.begin(), data.runs.end(),
                      [](const ResultRun &a, const ResultRun &b) { return a.time < b.time; });
     data.pairs = pairsOf(data.drops);
+    for (auto it = outcomes.begin(); it != outcomes.end(); ++it)
+        data.cardBoxes.insert(it.key(), cardsFrom(std::move(*it)));
     if (cacheWriter.joinable())
         cacheWriter.join();
     return data;
@@ -243,6 +252,7 @@ ResultsData inPeriod(const ResultsData &data, Period period, const QDate &today)
     out.damagedLines = data.damagedLines;
     out.damagedFiles = data.damagedFiles;
     out.files = data.files;
+    out.cardBoxes = data.cardBoxes;
     for (const ResultRun &run : data.runs)
         if (within(run.time.date()))
             out.runs.append(run);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "results/CardBox.h"
 #include "tasks/PlayWay.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -58,6 +60,7 @@ struct ResultsData {
     QVector<ResultPair> pairs;    // hardest first (most wrong, then fewest matched)
     QVector<ResultDropCount> drops; // the pairs' counts by day, for the periods
     QVector<ResultChildDay> childDays; // who played on which day
+    QHash<QString, QVector<BoxCard>> cardBoxes; // each child's cards, from every file whatever the period
     int damagedLines = 0;         // skipped, a cut last line included
     int damagedFiles = 0;         // could not be read at all, links included
     int files = 0;

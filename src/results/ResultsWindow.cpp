@@ -8,6 +8,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/TextFiles.h"
+#include "tasks/Task.h"
+#include "tasks/TaskArchive.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -117,6 +120,20 @@ ResultsWindow::ResultsWindow(Platform platform, QStringList roots, QString cache
     help->setWordWrap(true);
     pairRows->addWidget(help);
     tabs->addTab(pairsPage, QStringLiteral("&Paare"));
+    m_cardBoxPage = new QWidget(tabs);
+    auto *cardRows = new QVBoxLayout(m_cardBoxPage);
+    auto *practiceLabel = new QLabel(tr("Für die ganze Klasse üben:"), m_cardBoxPage);
+    m_classPractice = new QListWidget(m_cardBoxPage);
+    m_classPractice->setObjectName(QStringLiteral("classPractice"));
+    practiceLabel->setBuddy(m_classPractice);
+    m_saveAsTask = new QPushButton(tr("Als A&ufgabe speichern ..."), m_cardBoxPage);
+    m_saveAsTask->setObjectName(QStringLiteral("saveAsTask"));
+    cardRows->addWidget(practiceLabel);
+    cardRows->addWidget(m_classPractice);
+    cardRows->addWidget(m_saveAsTask, 0, Qt::AlignLeft);
+    tabs->addTab(m_cardBoxPage, tr("&Lernkartei"));
+    tabs->setTabVisible(tabs->indexOf(m_cardBoxPage), false);
+    m_tabs = tabs;
     rows->addWidget(tabs);
 
     auto *bottom = new QHBoxLayout;
@@ -140,6 +157,7 @@ ResultsWindow::ResultsWindow(Platform platform, QStringList roots, QString cache
     connect(save, &QPushButton::clicked, this, &ResultsWindow::saveTable);
     connect(m_deleteChild, &QPushButton::clicked, this, &ResultsWindow::deleteChild);
     connect(deleteAllButton, &QPushButton::clicked, this, &ResultsWindow::deleteAll);
+    connect(m_saveAsTask, &QPushButton::clicked, this, &ResultsWindow::saveAsTask);
     showRuns();
     reload();
 }
@@ -231,6 +249,54 @@ void ResultsWindow::showPeriod()
         m_children->selectRow(row);
     m_pairsModel->show(m_shown);
     showRuns();
+    showClassPractice();
+}
+
+void ResultsWindow::setCardBox(bool on, const QString &programFolder)
+{
+    m_programFolder = on ? programFolder : QString();
+    m_childrenModel->setCardBox(on);
+    m_tabs->setTabVisible(m_tabs->indexOf(m_cardBoxPage), on);
+    showPeriod();
+}
+
+void ResultsWindow::showClassPractice()
+{
+    // The card boxes come from every result, whatever the period.
+    m_classPractice->clear();
+    for (const ClassPair &pair : classPractice(m_all.cardBoxes))
+        m_classPractice->addItem(tr("%1 – %2 (%3): %n Kinder", nullptr, pair.children)
+                                     .arg(pair.half1, pair.half2, pair.task));
+    m_saveAsTask->setEnabled(m_classPractice->count() > 0);
+}
+
+void ResultsWindow::saveAsTask()
+{
+    const QVector<ClassPair> pairs = classPractice(m_all.cardBoxes);
+    if (m_programFolder.isEmpty() || pairs.isEmpty())
+        return;
+    // Each pair as its task file has it now, first half first; a pair its
+    // file no longer holds keeps the box's order.
+    QHash<QString, QVector<HalfPair>> written;
+    Task task;
+    for (const ClassPair &pair : pairs) {
+        if (!written.contains(pair.task)) {
+            const QStringList used = readTask(m_programFolder, pair.task).task.usedLines();
+            QVector<HalfPair> &own = written[pair.task];
+            for (int i = 0; i + 1 < used.size(); i += 2)
+                own.append({used.at(i), used.at(i + 1)});
+        }
+        const bool turned = written.value(pair.task).contains(HalfPair(pair.half2, pair.half1));
+        task.lines << (turned ? pair.half2 : pair.half1) << (turned ? pair.half1 : pair.half2);
+    }
+    QString error;
+    const QString name = storeTaskFile(m_programFolder, tr("Klasse"), taskBytes(task), &error);
+    if (name.isEmpty()) {
+        m_platform.dialogs->message(kTitle, tr("Die Aufgabe konnte nicht gespeichert werden.\r%1\r").arg(error),
+                                    MsgIcon::Exclamation);
+        return;
+    }
+    m_platform.dialogs->message(kTitle, tr("Die Paare stehen jetzt in der Aufgabe „%1“.\r").arg(name));
 }
 
 QString ResultsWindow::chosenChild() const

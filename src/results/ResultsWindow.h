@@ -12,7 +12,9 @@
 
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
+class QTabWidget;
 class QTableView;
 
 namespace duplikon {
@@ -46,6 +48,11 @@ public:
     void saveTable();   // "Als Tabelle speichern ..."
     void deleteChild(); // "Ergebnisse von … löschen ..."
     void deleteAll();   // "Alle Ergebnisse löschen ..."
+    void saveAsTask();  // "Als Aufgabe speichern ..."
+
+    // With the card box on: the column "Kartei" and the tab of the pairs the
+    // whole class should practise, saved as a task file of programFolder.
+    void setCardBox(bool on, const QString &programFolder);
 
     // For tests: runs on the reading thread before the files are read (a
     // share that hangs).
@@ -61,6 +68,7 @@ private:
     void showRuns();
     QString chosenChild() const;
     void afterDeleting(int notDeleted, const QStringList &skipped);
+    void showClassPractice();
 
     Platform m_platform;
     QStringList m_roots;
@@ -80,6 +88,11 @@ private:
     QTableView *m_runs;
     QTableView *m_pairs;
     QPushButton *m_deleteChild;
+    QTabWidget *m_tabs;
+    QWidget *m_cardBoxPage;
+    QListWidget *m_classPractice;
+    QPushButton *m_saveAsTask;
+    QString m_programFolder; // empty: the card box is off
     QLabel *m_note; // damaged lines and files, quietly
 };
 

@@ -34,12 +34,22 @@ struct Half {
     QString file(const QString &folder) const;
 };
 
+// Where a pair of a board made of several task files comes from ("Meine
+// Kartei"): the task file's name and the fingerprint of the bytes it had.
+struct PairSource {
+    QString task;
+    QString fingerprint;
+};
+
 // A task file as it was read: every line, empty lines and lines past the
 // twentieth included. Each user takes what it needs from the lines.
 struct Task {
     QString name;      // the file name it was read from, as listed
     QStringList lines; // every line, in file order
     QByteArray bytes;  // the file's bytes as they were read; empty for a task made in memory
+    // A board made of pairs of several task files: each used pair's task, in
+    // the order of the pairs; empty for a task file's own pairs.
+    QVector<PairSource> sources = {};
 
     // The lines that go on the board: the non-empty ones, at most 20.
     QStringList usedLines() const { return duplikon::usedLines(lines); }

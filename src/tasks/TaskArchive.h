@@ -100,4 +100,10 @@ struct TakenInTask {
 };
 TakenInTask takeInTask(const QString &archivePath, const QString &programFolder);
 
+// Writes a new task file of bytes into the program folder under NAME.TXT,
+// NAME-2.TXT … whichever is free (name without ending, made a file name as
+// imported pictures are); never replaces a file. The file's name, or empty
+// with a German reason.
+QString storeTaskFile(const QString &programFolder, const QString &name, const QByteArray &bytes, QString *error);
+
 } // namespace duplikon

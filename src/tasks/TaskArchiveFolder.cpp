@@ -30,7 +30,8 @@ bool nameTaken(const QString &folder, const QString &name)
     return dir.exists(name) || !dir.entryList({name}, QDir::AllEntries | QDir::Hidden | QDir::System).isEmpty();
 }
 
-// Writes the task file under NAME.TXT, NAME-2.TXT … whichever is free.
+} // namespace
+
 QString storeTaskFile(const QString &programFolder, const QString &name, const QByteArray &bytes, QString *error)
 {
     const QString base = importBaseName(name + QStringLiteral(".TXT"), QStringLiteral("AUFGABE")).toUpper();
@@ -48,8 +49,6 @@ QString storeTaskFile(const QString &programFolder, const QString &name, const Q
         *error = QStringLiteral("Es gibt schon zu viele Aufgaben mit diesem Namen.");
     return {};
 }
-
-} // namespace
 
 OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
 {

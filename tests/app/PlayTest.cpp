@@ -21,6 +21,7 @@
 #include "platform/ClassroomConfig.h"
 #include "platform/ListBox.h"
 #include "pictures/PictureBox.h"
+#include "results/CardBox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -169,6 +170,48 @@ private slots:
         QVERIFY(!part<SolutionPicture>(g.w.get())->shown());
         QVERIFY(!loesungsbild->hasPicture());
         QCOMPARE(g.points(), QStringLiteral(" 2 Punkte"));
+    }
+
+    void meineKarteiOffersTheChildsWrongPairsAsABoardOfItsOwn()
+    {
+        Game g(kTwoPairs);
+        QVERIFY(g.extra->set(config::keepResults, true, nullptr) && g.extra->set(config::cardBox, true, nullptr));
+        auto *button = child<QPushButton>(g.w.get(), "meineKartei");
+        auto *panel = part<TaskChoice>(g.w.get())->Dateibild();
+        const auto laden = [&] { child<QAction>(g.w.get(), "menu2")->trigger(); };
+        laden(); // no name yet: no offer
+        QVERIFY(!button->isVisibleTo(panel));
+        part<LessonState>(g.w.get())->setUserName(QStringLiteral("Lea"));
+        laden();
+        QVERIFY(button->isVisibleTo(panel) && !button->isEnabled());
+        QCOMPARE(button->text(), QStringLiteral("Meine Kartei\nKeine Karte fällig"));
+        part<TaskChoice>(g.w.get())->Command1_Click();
+        g.load(QStringLiteral("AUFGABE.TXT"));
+        const auto solved = [&](int runs) {
+            QDirIterator it(g.pf.file(QStringLiteral("Ergebnisse")), {QStringLiteral("*.jsonl")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            QFile file(it.next());
+            return file.open(QIODevice::ReadOnly) && file.readAll().count("\"kind\":\"solved\"") == runs;
+        };
+        g.drag(4, 2); // Hund on Katze: both pairs go back to compartment 1
+        g.drag(4, 3);
+        g.drag(2, 1);
+        QTRY_VERIFY(solved(1));
+        laden();
+        QVERIFY(button->isVisibleTo(panel) && button->isEnabled());
+        QCOMPARE(button->text(), QStringLiteral("Meine Kartei\n2 Karten"));
+        button->click();
+        QVERIFY(!part<TaskChoice>(g.w.get())->panelShown());
+        QCOMPARE(g.w->windowTitle(), QStringLiteral("Duplikon (Meine Kartei)"));
+        QCOMPARE(g.visibleHalves(), (QStringList{"Mieze", "Katze", "Hund.bmp", "Hund"}));
+        g.drag(4, 3);
+        g.drag(2, 1);
+        QTRY_VERIFY(solved(2));
+        // solved cleanly: both cards moved on, due tomorrow
+        laden();
+        QCOMPARE(button->text(), QStringLiteral("Meine Kartei\nKeine Karte fällig"));
+        const QVector<BoxCard> box = readCardBox({g.pf.file(QStringLiteral("Ergebnisse"))}, QStringLiteral("Lea"));
+        QVERIFY(box.size() == 2 && box.at(0).compartment == 2 && box.at(1).compartment == 2);
     }
 
     void cardsScoreOnPunkteAndTheEndNamesTheWinningTeam()

@@ -4,6 +4,7 @@
 // compartment first.
 #include "results/CardBox.h"
 #include "results/ResultsFolders.h"
+#include "results/ResultsStatistics.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -120,6 +121,34 @@ private slots:
             f.write("{\"kind\": \"drop\", cut");
         }
         QCOMPARE(box(readCardBox({dir.path()}, QStringLiteral("Lea"))), QStringLiteral("Hund 2, Katze 2, Maus 2"));
+        // the results window's reading keeps the same box in its cache, and a warm read
+        // takes it from there; a deleted file leaves the box
+        const QString cache = dir.filePath(QStringLiteral("cache"));
+        QCOMPARE(box(readResults({dir.path()}, cache).cardBoxes.value(QStringLiteral("Lea"))),
+                 QStringLiteral("Hund 2, Katze 2, Maus 2"));
+        QCOMPARE(box(readCardBox({dir.path()}, QStringLiteral("Lea"), cache)), QStringLiteral("Hund 2, Katze 2, Maus 2"));
+        QVERIFY(QFile::remove(folder.filePath(QStringLiteral("a.jsonl"))));
+        QCOMPARE(readCardBox({dir.path()}, QStringLiteral("Lea"), cache).size(), 0);
+    }
+
+    void aBoardOfSeveralTasksMovesEachPairsOwnCard()
+    {
+        // "Meine Kartei": Hund and Maus of TIERE (f1), Eins of ZAHLEN (f5), as written and read back
+        QVector<ResultEvent> mixed = run("", at(3, 3), {"Eins/Maus.bmp", "Hund", "Maus"}, "Meine Kartei");
+        mixed.first().pairs = {{"Hund", "Hund.bmp"}, {"Maus", "Maus.bmp"}, {"Eins", "1"}};
+        mixed.first().pairTasks = {{"TIERE.TXT", "f1"}, {"TIERE.TXT", "f1"}, {"ZAHLEN.TXT", "f5"}};
+        mixed.append(mixed.at(1));
+        mixed.last().half1 = QStringLiteral("Eins");
+        mixed.last().half2 = QStringLiteral("1");
+        mixed.last().matched = true;
+        mixed.append(mixed.last());
+        mixed.last().kind = ResultEvent::Solved;
+        for (ResultEvent &e : mixed)
+            e = *parseResultLine(resultLine(e));
+        const QVector<BoxCard> cards = cardsFrom(cardOutcomes(run("f1", at(3, 2), {"solve"})) + cardOutcomes(mixed));
+        QCOMPARE(box(cards, "f1"), QStringLiteral("Hund 3, Katze 2, Maus 1"));
+        QCOMPARE(box(cards, "f5"), QStringLiteral("1 1")); // the halves in order: "1" before "Eins"
+        QCOMPARE(cards.size(), 4);
     }
 
     void aPairInTwoTasksIsTwoCardsAndAChangedTaskKeepsItsHistory()

@@ -6,6 +6,8 @@
 #include "results/ResultsTables.h"
 #include "results/ResultsWindow.h"
 
+#include "tasks/Task.h"
+
 #include "FakePlatform.h"
 
 #include <QComboBox>
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -136,6 +139,19 @@ void ResultsWindowTest::periodsChildrenRunsPairsExportAndDeleting()
     QVERIFY(wrongShade(0.9, QPalette()).background != wrongShade(0.1, QPalette()).background);
     QCOMPARE(cell(pairs, 0, 2), QStringLiteral("house"));
     QVERIFY(pairs->horizontalHeader()->stretchLastSection());
+
+    // With the card box on: each child's cards per compartment, the pairs for the
+    // whole class, saved as a task under the next free name.
+    window->setCardBox(true, dir.path());
+    QCOMPARE(column(children, 1), (QStringList{"1 · 0 · 0 · 0 · 0", "0 · 1 · 0 · 0 · 0", "1 · 0 · 0 · 0 · 0", "0 · 0 · 0 · 0 · 0"}));
+    QCOMPARE(column(children, 3).at(0), QStringLiteral("1 gelöst, 2 falsch"));
+    const auto *practice = window->findChild<QListWidget *>(QStringLiteral("classPractice"));
+    QVERIFY(practice->count() == 1 && practice->item(0)->text() == QStringLiteral("Haus – house (TIERE.DUP): 2 Kinder"));
+    QFile taken(dir.filePath(QStringLiteral("KLASSE.TXT")));
+    QVERIFY(taken.open(QIODevice::WriteOnly));
+    window->saveAsTask();
+    QCOMPARE(readTask(dir.path(), QStringLiteral("KLASSE-2.TXT")).task.usedLines(), (QStringList{"Haus", "house"}));
+    window->setCardBox(false, QString());
     QCOMPARE(pairs->horizontalHeader()->sectionResizeMode(1), QHeaderView::ResizeToContents);
 
     // A child's row shows their runs.
