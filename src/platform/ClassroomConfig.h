@@ -59,6 +59,7 @@ struct Choice {
     KEY(coverAfter, "Zudecken", Choice, "Tippen", Value) /* or 1 … 5 s */    \
     KEY(teams, "Mannschaften", Choice, "1", Value)        /* 1 … 4 */         \
     KEY(grouped, "Getrennt", bool, "false", Value) /* halves apart */         \
+    KEY(language, "Sprache", Choice, "System", Value) /* or de, en, uk … */   \
     KEY(editorOff, "EditorAus", bool, "false", Lock)                            \
     KEY(settingsOff, "EinstellungenAus", bool, "false", Lock)                   \
     KEY(recordingOff, "AufnahmeAus", bool, "false", Lock)                       \
