@@ -49,13 +49,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://duplikon.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not linked, but needed at run time: metric twins of the task fonts, the
-# German texts of Qt's buttons, the image format plugins (WebP, TIFF, SVG)
+# Not linked, but needed at run time: metric twins of the task fonts, a font
+# with the Arabic script for Arabic and Persian, the texts of Qt's buttons in
+# every language of the program, the image format plugins (WebP, TIFF, SVG)
 # that read a teacher's own pictures, the GStreamer plugins that Qt Multimedia
 # plays WAV, OGG and MP3 through, and Qt's small speech-dispatcher plugin, so
 # that Duplikon speaks as soon as a speech service is installed. shlibdeps
 # sees the Qt libraries themselves, not plugins.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, qt6-image-formats-plugins, libqt6svg6, \
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-hosny-amiri | fonts-sil-scheherazade, qt6-translations-l10n, qt6-image-formats-plugins, libqt6svg6, \
 gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-speech-speechd-plugin")
 # The voice itself: reading aloud needs it, but Duplikon also installs where
 # nothing is to be spoken (apt --no-install-recommends).

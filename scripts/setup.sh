@@ -10,12 +10,16 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   # build
   build-essential cmake pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libwmf-dev libcups2-dev libxcb1-dev libzip-dev libssl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+  # the catalogues of the other languages: lupdate, lrelease and their CMake functions
+  qt6-l10n-tools qt6-tools-dev libwmf-dev libcups2-dev libxcb1-dev libzip-dev libssl-dev
   # speech and sounds: Qt TextToSpeech (its CMake files need Qt Declarative),
   # Qt Multimedia with the GStreamer plugins for WAV, OGG and MP3
   qt6-speech-dev qt6-declarative-dev qt6-multimedia-dev
   # run
   fonts-liberation
+  # Arabic and Persian letters, which the designed fonts lack
+  fonts-hosny-amiri
   # the voice: the speech service with its German-speaking synthesizer, and
   # GStreamer's plugins, which Debian does not pull in with Qt Multimedia
   qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng

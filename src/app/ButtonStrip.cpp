@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
+#include "platform/Language.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -31,21 +32,18 @@ ButtonStrip::ButtonStrip(QWidget *client, LessonState *lesson) : QFrame(client),
         b->setFont(designFont());
         return b;
     };
-    m_command7 = button(QStringLiteral("Benutzer"), "Command7", 240, 2415);
-    m_punkte = button(QStringLiteral(" 0 Punkte"), "punkte", 2760, 2415);
-    m_check4 = new QCheckBox(QStringLiteral("zweifarbige Fenster"), this);
+    m_command7 = button(QString(), "Command7", 240, 2415);
+    m_punkte = button(QString(), "punkte", 2760, 2415);
+    m_check4 = new QCheckBox(this);
     m_check4->setObjectName(QStringLiteral("Check4"));
     placeTwips(m_check4, 7560, kButtonTop, 2535, 375);
     m_check4->setFont(designFont());
-    QPushButton *schrift1 = button(QStringLiteral("Abc"), "Schrift1", 10200, 735);
-    schrift1->setAccessibleName(QStringLiteral("Abc kleiner"));
+    // "Abc" shows the size of the cells' letters: the same in every language.
+    QPushButton *schrift1 = m_schrift1 = button(QStringLiteral("Abc"), "Schrift1", 10200, 735);
     schrift1->setFont(designFont(8.25, false, QStringLiteral("Arial")));
-    schrift1->setToolTip(QStringLiteral("Schrift kleiner"));
-    QPushButton *schrift2 = button(QStringLiteral("Abc"), "Schrift2", 10920, 735);
-    schrift2->setAccessibleName(QStringLiteral("Abc größer"));
+    QPushButton *schrift2 = m_schrift2 = button(QStringLiteral("Abc"), "Schrift2", 10920, 735);
     schrift2->setFont(designFont(12, false));
-    schrift2->setToolTip(QStringLiteral("Schrift größer"));
-    m_command6 = button(QStringLiteral("Fett"), "Command6", 11760, 975);
+    m_command6 = button(QString(), "Command6", 11760, 975);
     // Alt letters of the strip; the menus and the panels have their own.
     setAltLetter(m_command7, QLatin1Char('N'));
     setAltLetter(m_punkte, QLatin1Char('U'));
@@ -63,9 +61,33 @@ ButtonStrip::ButtonStrip(QWidget *client, LessonState *lesson) : QFrame(client),
 
     // The strip shows the lesson's user name.
     connect(m_lesson, &LessonState::userNameChanged, this, [this](const QString &name) {
+        m_userName = name;
         m_command7->setText(name);
         m_command7->setAccessibleName(name);
     });
+    retranslate();
+    mirrorWithDirection(this);
+}
+
+void ButtonStrip::retranslate()
+{
+    if (m_userName.isNull())
+        m_command7->setText(tr("Benutzer"));
+    m_check4->setText(tr("zweifarbige Fenster"));
+    m_schrift1->setAccessibleName(tr("Abc kleiner"));
+    m_schrift1->setToolTip(tr("Schrift kleiner"));
+    m_schrift2->setAccessibleName(tr("Abc größer"));
+    m_schrift2->setToolTip(tr("Schrift größer"));
+    // The caption names the style a click gives.
+    m_command6->setText(m_captionBold ? tr("Fett") : tr("Normal"));
+    fitCaptions(this);
+}
+
+void ButtonStrip::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void ButtonStrip::showTwoColours(bool on)
@@ -79,7 +101,8 @@ void ButtonStrip::Command6_Click()
     const bool bold = m_lesson->textBold();
     QFont buttonFont = m_command6->font();
     buttonFont.setBold(bold);
-    m_command6->setText(bold ? QStringLiteral("Fett") : QStringLiteral("Normal"));
+    m_captionBold = bold;
+    m_command6->setText(bold ? tr("Fett") : tr("Normal"));
     setAltLetter(m_command6, bold ? QLatin1Char('T') : QLatin1Char('M'));
     m_command6->setFont(buttonFont);
     m_lesson->setTextBold(!bold);

@@ -33,8 +33,17 @@ signals:
     // Check4 was switched: the cells are to take that mode.
     void twoColoursClicked(bool on);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+
     LessonState *m_lesson;
+    QString m_userName; // null until a child is named
+    bool m_captionBold = true; // Command6 reads "Fett"
+    QPushButton *m_schrift1;
+    QPushButton *m_schrift2;
     QPushButton *m_command7;
     QPushButton *m_punkte;
     QCheckBox *m_check4;

@@ -66,7 +66,7 @@ void CardPlay::announceWinners()
         return;
     const QString text = CardBoard::resultMessage(game->winners(), game->rules().teams);
     m_board->voice()->sayMessage(text);
-    m_platform.dialogs->message(QStringLiteral("Mannschaften"), text);
+    m_platform.dialogs->message(tr("Mannschaften"), text);
 }
 
 void CardPlay::fillPage(BoardPage &page) const

@@ -27,6 +27,7 @@
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
+#include "platform/Language.h"
 #include "tasks/Task.h"
 #include "tasks/TaskFolder.h"
 
@@ -94,9 +95,10 @@ MainWindow::MainWindow(Platform platform, const QString &workingFolder, Classroo
     });
     m_board->setProgramFolder(folder);
     if (!m_solution->setFolder(*m_folder)) {
-        m_platform.dialogs->message(QStringLiteral("Ordner 'DUPBILDER' fehlt:"),
-                                    QStringLiteral("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
+        m_platform.dialogs->message(tr("Ordner 'DUPBILDER' fehlt:"),
+                                    tr("Der Bildordner für die Lösungsbilder wurde nicht gefunden!\r\r"));
     }
+    retranslate();
     m_lesson->EinstellungenLesen();
     keepResults();
 }
@@ -120,6 +122,9 @@ void MainWindow::connectParts()
             m_board->keyboard()->setTapPlay(m_extra->value(config::tapPlay));
         if (key == config::keepResults)
             keepResults();
+        // Every open window follows at once.
+        if (key == config::language)
+            applyLanguage(chosenLanguage(m_extra->value(config::language).text));
     });
 
     // The board takes the keyboard focus whenever none of these lies over it.
@@ -166,19 +171,20 @@ void MainWindow::buildMenu()
     // "&" marks each menu's letter: Alt and the letter open it (the letter is
     // underlined only while Alt is held); F10 opens the bar.
     QMenuBar *bar = menuBar();
-    QMenu *menu1 = bar->addMenu(QStringLiteral("&Programm"));
-    menu1->setObjectName(QStringLiteral("menu1"));
-    const auto action = [](QWidget *on, const QString &caption, const char *name) {
-        QAction *a = on->addAction(caption);
+    m_menu1 = bar->addMenu(QString());
+    m_menu1->setObjectName(QStringLiteral("menu1"));
+    const auto action = [](QWidget *on, const char *name) {
+        QAction *a = on->addAction(QString());
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    QAction *menu1a = action(menu1, QStringLiteral("&Beenden"), "menu1a");
-    menu1->addSeparator()->setObjectName(QStringLiteral("menu1strich"));
-    QAction *menu1b = action(menu1, QStringLiteral("&Autor ..."), "menu1b");
-    QAction *menu2 = action(bar, QStringLiteral("&Laden"), "menu2");
-    QAction *menu3 = action(bar, QStringLiteral("&Editor"), "menu3");
-    QAction *menu4 = action(bar, QStringLiteral("E&instellungen"), "menu4");
+    QAction *menu1a = action(m_menu1, "menu1a");
+    m_menu1->addSeparator()->setObjectName(QStringLiteral("menu1strich"));
+    QAction *menu1b = action(m_menu1, "menu1b");
+    QAction *menu2 = action(bar, "menu2");
+    QAction *menu3 = action(bar, "menu3");
+    QAction *menu4 = action(bar, "menu4");
+    m_actions = {menu1a, menu1b, menu2, menu3, menu4};
     installMenuKey(this);
 
     connect(menu1a, &QAction::triggered, this, [this] {
@@ -187,12 +193,28 @@ void MainWindow::buildMenu()
     });
     connect(menu1b, &QAction::triggered, this, [this] {
         m_platform.dialogs->message(QStringLiteral("Duplikon"),
-                                    QStringLiteral("Duplikon 1.0 – Paare finden, für Kinder der Grundschule.\r"
-                                                   "https://duplikon.example/"));
+                                    tr("Duplikon 1.0 – Paare finden, für Kinder der Grundschule.\r"
+                                       "https://duplikon.example/"));
     });
     connect(menu2, &QAction::triggered, this, [this] { m_lesson->menu2_Click(); });
     connect(menu3, &QAction::triggered, this, [this] { m_lesson->menu3_Click(); });
     connect(menu4, &QAction::triggered, this, [this] { m_lesson->menu4_Click(); });
+}
+
+void MainWindow::retranslate()
+{
+    m_menu1->setTitle(tr("&Programm"));
+    const QString captions[] = {tr("&Beenden"), tr("&Autor ..."), tr("&Laden"), tr("&Editor"), tr("E&instellungen")};
+    for (int i = 0; i < int(m_actions.size()); ++i)
+        m_actions[std::size_t(i)]->setText(captions[i]);
+    m_strip->punkte()->setText(Board::pointsCaption(m_board->state()->points()));
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void MainWindow::centre()
@@ -275,8 +297,8 @@ BoardPage MainWindow::boardPage() const
 void MainWindow::Command8_Click()
 {
     m_settings->park();
-    if (!m_platform.dialogs->askYesNo(QStringLiteral("Drucken"),
-                                      QStringLiteral("Wollen Sie die aktuelle Seite drucken?\r\r")))
+    if (!m_platform.dialogs->askYesNo(tr("Drucken"),
+                                      tr("Wollen Sie die aktuelle Seite drucken?\r\r")))
         return;
     if (m_lessonState->task().isEmpty())
         return;
@@ -287,7 +309,7 @@ void MainWindow::Command8_Click()
 
 bool MainWindow::askToEnd()
 {
-    return m_platform.dialogs->askYesNo(QStringLiteral("Duplikon"), QStringLiteral("Dieses Programm jetzt beenden?\r\r"));
+    return m_platform.dialogs->askYesNo(QStringLiteral("Duplikon"), tr("Dieses Programm jetzt beenden?\r\r"));
 }
 
 void MainWindow::quitProgram()

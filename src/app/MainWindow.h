@@ -4,6 +4,10 @@
 
 #include <QMainWindow>
 
+#include <array>
+
+class QAction;
+class QMenu;
 
 namespace duplikon {
 
@@ -55,9 +59,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenu();
+    void retranslate();
     void connectParts();
     void centre();
     void fixSize();
@@ -69,6 +75,8 @@ private:
     void quitProgram();
 
     Platform m_platform;
+    QMenu *m_menu1 = nullptr;
+    std::array<QAction *, 5> m_actions{}; // Beenden, Autor, Laden, Editor, Einstellungen
     QString m_workingFolder;
     ClassroomConfig *m_extra;
     LessonState *m_lessonState;

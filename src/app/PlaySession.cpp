@@ -41,7 +41,7 @@ void PlaySession::open(const QString &fileName)
     if (!read.ok) {
         play(Task());
         m_platform.dialogs->message(QStringLiteral("Duplikon"),
-                                    QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(fileName));
+                                    tr("Die Datei %1 kann nicht gelesen werden.\r\r").arg(fileName));
         return;
     }
     play(read.task);
@@ -105,11 +105,11 @@ void PlaySession::finish(const QString &task)
     m_lesson->taskSolved();
     if (!m_solution->File3().isEmpty())
         m_solution->LoesungsbildZeigen();
-    const QString praise = QStringLiteral("Prima, du hast die Aufgabe gelöst.\r"
-                                          "Wähle dir eine neue Aufgabe aus!\r"
-                                          "Klicke dazu im Menü auf 'Laden' ...\r");
+    const QString praise = tr("Prima, du hast die Aufgabe gelöst.\r"
+                              "Wähle dir eine neue Aufgabe aus!\r"
+                              "Klicke dazu im Menü auf 'Laden' ...\r");
     m_board->voice()->sayMessage(praise);
-    m_platform.dialogs->message(QStringLiteral("Kontrolle"), praise);
+    m_platform.dialogs->message(tr("Kontrolle"), praise);
 }
 
 } // namespace duplikon

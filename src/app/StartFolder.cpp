@@ -2,7 +2,9 @@
 #include "app/StartFolder.h"
 
 #include "platform/Folders.h"
+#include "platform/Language.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,8 +14,22 @@ StartArguments parseStartArguments(const QStringList &arguments)
 {
     StartArguments result;
     bool optionsEnd = false;
-    for (const QString &a : arguments) {
-        if (!optionsEnd && a == QLatin1String("--")) {
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        if (!optionsEnd && (a == QLatin1String("--sprache") || a.startsWith(QLatin1String("--sprache=")))) {
+            const bool joined = a.contains(QLatin1Char('='));
+            const QString code = joined ? a.section(QLatin1Char('='), 1) : arguments.value(++i);
+            const QStringList values = languageSettingValues();
+            const auto known = std::find_if(values.cbegin(), values.cend(), [&code](const QString &v) {
+                return v.compare(code, Qt::CaseInsensitive) == 0;
+            });
+            if (known == values.cend() && result.action == StartArguments::Action::Run) {
+                result.action = StartArguments::Action::Usage;
+                result.error = QCoreApplication::translate("duplikon::StartFolder", "unbekannte Sprache „%1“").arg(code);
+            } else if (known != values.cend()) {
+                result.language = *known;
+            }
+        } else if (!optionsEnd && a == QLatin1String("--")) {
             optionsEnd = true;
         } else if (!optionsEnd && (a == QLatin1String("--help") || a == QLatin1String("-h"))) {
             result.action = StartArguments::Action::Help;
@@ -28,12 +44,12 @@ StartArguments parseStartArguments(const QStringList &arguments)
             result.menu = true;
         } else if (!optionsEnd && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
             result.action = StartArguments::Action::Usage;
-            result.error = QStringLiteral("unbekannte Option „%1“").arg(a);
+            result.error = QCoreApplication::translate("duplikon::StartFolder", "unbekannte Option „%1“").arg(a);
         } else if (result.path.isNull() && result.archive.isNull()) {
             (a.endsWith(QLatin1String(".duplikon"), Qt::CaseInsensitive) ? result.archive : result.path) = a;
         } else {
             result.action = StartArguments::Action::Usage;
-            result.error = QStringLiteral("nur ein Ordner oder eine Aufgabendatei, nicht auch „%1“").arg(a);
+            result.error = QCoreApplication::translate("duplikon::StartFolder", "nur ein Ordner oder eine Aufgabendatei, nicht auch „%1“").arg(a);
         }
     }
     return result;
@@ -56,8 +72,8 @@ StartFolder chooseStartFolder(const StartArguments &arguments, const QString &cu
         switch (pathKind(named)) {
         case PathKind::Missing:
             if (named.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-                return {{}, QStringLiteral("Die Aufgabendatei „%1“ wurde nicht gefunden.").arg(named)};
-            return {{}, QStringLiteral("Der Ordner „%1“ wurde nicht gefunden.").arg(named)};
+                return {{}, QCoreApplication::translate("duplikon::StartFolder", "Die Aufgabendatei „%1“ wurde nicht gefunden.").arg(named)};
+            return {{}, QCoreApplication::translate("duplikon::StartFolder", "Der Ordner „%1“ wurde nicht gefunden.").arg(named)};
         case PathKind::File:
             folder = QFileInfo(named).absolutePath();
             break;
@@ -70,19 +86,19 @@ StartFolder chooseStartFolder(const StartArguments &arguments, const QString &cu
         if (pathKind(folder) == PathKind::Missing) {
             QString why;
             if (!copyFolderAsNew(demoFolder, folder, &why))
-                return {{}, QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.\n%2").arg(folder, why)};
+                return {{}, QCoreApplication::translate("duplikon::StartFolder", "Der Ordner „%1“ kann nicht angelegt werden.\n%2").arg(folder, why)};
         } else if (pathKind(folder) == PathKind::File) {
-            return {{}, QStringLiteral("„%1“ ist eine Datei, kein Ordner.").arg(folder)};
+            return {{}, QCoreApplication::translate("duplikon::StartFolder", "„%1“ ist eine Datei, kein Ordner.").arg(folder)};
         }
     }
     if (!isReadableFolder(folder))
-        return {{}, QStringLiteral("Der Ordner „%1“ kann nicht gelesen werden.").arg(folder)};
+        return {{}, QCoreApplication::translate("duplikon::StartFolder", "Der Ordner „%1“ kann nicht gelesen werden.").arg(folder)};
     return {folder, {}};
 }
 
 QString helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("duplikon::StartFolder",
         "Aufruf: duplikon [ORDNER | DATEI.TXT | PAKET.duplikon]\n"
         "Duplikon – Paare finden und zuordnen, ein Übungsprogramm für Kinder.\n"
         "\n"
@@ -102,6 +118,9 @@ QString helpText()
         "  --einstellungen\n"
         "               die Werte aus duplikon.conf zeigen, jeden mit seiner Herkunft,\n"
         "               dann übergangene Zeilen\n"
+        "  --sprache CODE\n"
+        "               in dieser Sprache arbeiten, nur diesmal: de, en, uk, ar, tr,\n"
+        "               ru, pl, fa oder System (die Sprache des Desktops)\n"
         "  --help       diese Hilfe zeigen\n"
         "  --version    die Version zeigen\n"
         "\n"
@@ -111,8 +130,9 @@ QString helpText()
 
 QString versionText(const QString &version)
 {
-    return QStringLiteral("Duplikon %1\n"
-                          "Lizenz: GPL-3.0 oder neuer <https://www.gnu.org/licenses/gpl-3.0.html>\n"
+    return QCoreApplication::translate("duplikon::StartFolder",
+                                       "Duplikon %1\n"
+                                       "Lizenz: GPL-3.0 oder neuer <https://www.gnu.org/licenses/gpl-3.0.html>\n"
                           "Dies ist freie Software: Sie dürfen sie verändern und weitergeben.\n"
                           "Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.\n")
         .arg(version);

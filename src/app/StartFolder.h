@@ -17,6 +17,9 @@ struct StartArguments {
     // into the current folder, or from the menu into the teacher's folder.
     QString archive;
     QString error; // Usage: what is wrong with the command line
+    // --sprache CODE: the language of this run (a value of the setting
+    // Sprache); empty: the setting's.
+    QString language;
 };
 
 // arguments without the program name.

@@ -14,12 +14,13 @@
 #include "platform/Folders.h"
 #include "platform/Fonts.h"
 #include "platform/KeyboardAccess.h"
+#include "platform/Language.h"
 #include "platform/Services.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
+
+#include <optional>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,7 +49,24 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const duplikon::StartArguments start = duplikon::parseStartArguments(arguments);
+    duplikon::StartArguments start = duplikon::parseStartArguments(arguments);
+    // The added settings of duplikon.conf; Qt takes the window size from the
+    // environment when the application object is made.
+    const duplikon::ClassroomConfigFiles configFiles = duplikon::ClassroomConfigFiles::fromEnvironment();
+    std::optional<duplikon::ClassroomConfig> extra(std::in_place, configFiles);
+    const QString language = duplikon::chosenLanguage(
+        start.language.isEmpty() ? extra->value(duplikon::config::language).text : start.language);
+
+    // What is written before the windows come is written in the language of
+    // the run too: a short-lived application holds its catalogues, and the
+    // command line and the settings are read once more with them.
+    std::optional<QCoreApplication> textsOnly;
+    if (language != duplikon::language::kGerman) {
+        textsOnly.emplace(argc, argv);
+        duplikon::applyLanguage(language);
+        start = duplikon::parseStartArguments(arguments);
+        extra.emplace(configFiles);
+    }
     switch (start.action) {
     case duplikon::StartArguments::Action::Help:
         print(stdout, duplikon::helpText());
@@ -58,10 +76,11 @@ int main(int argc, char *argv[])
         return 0;
     case duplikon::StartArguments::Action::ShowSettings:
         // Needs no display: what holds and why, for an administrator.
-        print(stdout, duplikon::ClassroomConfig(duplikon::ClassroomConfigFiles::fromEnvironment()).report());
+        print(stdout, extra->report());
         return 0;
     case duplikon::StartArguments::Action::Usage:
-        print(stderr, QStringLiteral("duplikon: %1\nMehr mit „duplikon --help“.\n").arg(start.error));
+        print(stderr, QCoreApplication::translate("duplikon::main", "duplikon: %1\nMehr mit „duplikon --help“.\n")
+                          .arg(start.error));
         return 2;
     case duplikon::StartArguments::Action::Run:
         break;
@@ -75,13 +94,10 @@ int main(int argc, char *argv[])
         if (!start.menu)
             return 1;
     }
-
-    // The added settings of duplikon.conf; Qt takes the window size from the
-    // environment when the application object is made.
-    duplikon::ClassroomConfig extra(duplikon::ClassroomConfigFiles::fromEnvironment());
-    for (const QString &problem : extra.problems())
+    for (const QString &problem : extra->problems())
         print(stderr, QStringLiteral("duplikon: %1\n").arg(problem));
-    duplikon::prepareWindowScale(extra.value(duplikon::config::windowSize), argc, argv);
+    duplikon::prepareWindowScale(extra->value(duplikon::config::windowSize), argc, argv);
+    textsOnly.reset();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Duplikon"));
@@ -92,12 +108,10 @@ int main(int argc, char *argv[])
     QApplication::setStyle(new duplikon::KeyboardStyle);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.duplikon.Duplikon")));
 
-    // Buttons and standard texts of Qt read in German, as on the systems the
-    // program is made for.
-    QTranslator qtGerman;
-    if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtGerman);
+    // The program's texts and Qt's buttons and standard texts in the chosen
+    // language, German unless told otherwise.
+    duplikon::applyLanguage(language);
+    duplikon::installScriptFonts();
 
     // A logout (SIGTERM) or a closed terminal (SIGHUP) ends the program as
     // "Beenden" does, without the question: every loop ends, an open message
@@ -138,13 +152,13 @@ int main(int argc, char *argv[])
                 print(stderr, QStringLiteral("duplikon: %1\n").arg(QString(archive.message).replace(QLatin1Char('\r'), QLatin1Char(' '))));
         }
 
-        duplikon::MainWindow window(platform, folder.folder, &extra);
+        duplikon::MainWindow window(platform, folder.folder, &*extra);
         window.show();
         if (!start.archive.isNull()) {
             // On the board as "L a d e n" puts it there: the panel goes, the title names it.
             if (archive.ok)
                 window.openTask(archive.task);
-            dialogs.message(QStringLiteral("Aufgabe übernehmen"), archive.message,
+            dialogs.message(QCoreApplication::translate("duplikon::main", "Aufgabe übernehmen"), archive.message,
                             archive.ok ? duplikon::MsgIcon::Information : duplikon::MsgIcon::Exclamation);
         }
         // The close box asks every time, also in the moments when Qt would drop its request.

@@ -37,6 +37,8 @@ Board::Board(QWidget *client, Platform platform)
         CellLabel *t = newTextCell(client, cellFont);
         t->setObjectName(QStringLiteral("Text%1").arg(n));
         placeTwips(t, left, top, 2415, 1815);
+        // A half is German, the language the child learns: never mirrored.
+        t->setLayoutDirection(Qt::LeftToRight);
         m_pictures[i] = b;
         m_labels[i] = t;
         m_drag->addSource(b);
@@ -59,7 +61,7 @@ Board::Board(QWidget *client, Platform platform)
     connect(this, &Board::cellsDrawn, m_keyboard, &BoardKeyboard::boardDrawn);
     connect(m_state, &BoardState::pointsChanged, this, [this](int points) {
         if (m_punkte)
-            m_punkte->setText(QStringLiteral(" %1 Punkte").arg(points));
+            m_punkte->setText(pointsCaption(points));
         m_keyboard->announcePoints(points);
     });
 
@@ -75,7 +77,13 @@ Board::Board(QWidget *client, Platform platform)
     connect(m_keyboard, &BoardKeyboard::focusReached, m_voice, &BoardVoice::focusReached);
     connect(m_keyboard, &BoardKeyboard::listenPressed, m_voice, &BoardVoice::listen);
     connect(m_state, &BoardState::mismatched, m_voice,
-            [this] { m_voice->sayMessage(QStringLiteral("Passt nicht")); });
+            [this] { m_voice->sayMessage(tr("Passt nicht")); });
+}
+
+QString Board::pointsCaption(int points)
+{
+    // German keeps " 1 Punkte".
+    return tr(" %n Punkte", nullptr, points);
 }
 
 void Board::setPointsButton(QPushButton *button)

@@ -31,6 +31,8 @@ class Board : public QObject {
     Q_OBJECT
 public:
     static constexpr int kCells = BoardState::kCells;
+    // The points button's caption: " 5 Punkte".
+    static QString pointsCaption(int points);
 
     Board(QWidget *client, Platform platform);
 

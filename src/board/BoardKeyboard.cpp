@@ -107,7 +107,7 @@ int BoardKeyboard::cellIndex(const QWidget *w) const
 
 QString BoardKeyboard::place(int cell)
 {
-    return QStringLiteral("Reihe %1, Spalte %2").arg(cell / kColumns + 1).arg(cell % kColumns + 1);
+    return tr("Reihe %1, Spalte %2").arg(cell / kColumns + 1).arg(cell % kColumns + 1);
 }
 
 void BoardKeyboard::setDescription(QWidget *cell, const QString &what)
@@ -115,11 +115,11 @@ void BoardKeyboard::setDescription(QWidget *cell, const QString &what)
     const int i = cellIndex(cell);
     QString text = place(i);
     if (cell == m_pictures.at(i))
-        text = QStringLiteral("Bild, ") + text;
+        text = tr("Bild, %1").arg(text);
     else if (m_state->cell(i).sound)
-        text = QStringLiteral("Ton, ") + text;
+        text = tr("Ton, %1").arg(text);
     if (!what.isEmpty())
-        text = what + QStringLiteral(", ") + text;
+        text = tr("%1, %2").arg(what, text);
     cell->setAccessibleDescription(text);
 }
 
@@ -215,7 +215,7 @@ void BoardKeyboard::pickUp(QWidget *cell)
     m_drag->cancel(); // a mouse drag under way ends
     m_carried = cell;
     m_drag->lift(cell);
-    setDescription(cell, QStringLiteral("aufgenommen"));
+    setDescription(cell, tr("aufgenommen"));
     emit pickedUp(cellIndex(cell));
 }
 
@@ -240,9 +240,9 @@ void BoardKeyboard::dropOn(QWidget *cell)
         m_state->drop(source, cellIndex(cell), m_tapping ? PlayWay::Tap : PlayWay::Keys);
     m_droppingByKey = false;
     if (result == BoardState::DropResult::Itself)
-        setDescription(cell, QStringLiteral("abgelegt"));
+        setDescription(cell, tr("abgelegt"));
     else if (result == BoardState::DropResult::Mismatch)
-        setDescription(cell, QStringLiteral("Passt nicht"));
+        setDescription(cell, tr("Passt nicht"));
     // a match is told with the points
 }
 
@@ -269,7 +269,7 @@ void BoardKeyboard::tap(QWidget *cell)
         pickUp(cell);
     } else if (cell == m_carried) {
         putBack();
-        setDescription(cell, QStringLiteral("zurückgelegt"));
+        setDescription(cell, tr("zurückgelegt"));
     } else {
         m_tapping = true;
         dropOn(cell);
@@ -338,7 +338,7 @@ bool BoardKeyboard::keyPress(QWidget *cell, int key)
         if (!m_carried)
             return false;
         putBack();
-        setDescription(cell, QStringLiteral("zurückgelegt"));
+        setDescription(cell, tr("zurückgelegt"));
         return true;
     default:
         return false;
@@ -351,6 +351,10 @@ bool BoardKeyboard::eventFilter(QObject *watched, QEvent *event)
     if (m_covers.contains(w)) {
         if (event->type() == QEvent::Move || event->type() == QEvent::Show || event->type() == QEvent::Hide)
             updateCover();
+        return false;
+    }
+    if (w && cellIndex(w) >= 0 && event->type() == QEvent::LanguageChange) {
+        setDescription(w, QString()); // the place in the new language
         return false;
     }
     if (!w || cellIndex(w) < 0)
@@ -407,7 +411,7 @@ void BoardKeyboard::boardEmptying()
 
 void BoardKeyboard::announcePoints(int points)
 {
-    announce(QStringLiteral("Richtig! %1 Punkte").arg(points));
+    announce(tr("Richtig! %n Punkte", nullptr, points));
 }
 
 void BoardKeyboard::boardDrawn()

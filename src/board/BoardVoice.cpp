@@ -81,7 +81,7 @@ void BoardVoice::applyVoice()
         m_platform.speech->setVoice(m_settings->value(config::voice), m_settings->value(config::tempo));
 }
 
-void BoardVoice::speak(const QString &text)
+void BoardVoice::speak(const QString &text, QLocale::Language language)
 {
     if (!readingAloud() || text.trimmed().isEmpty())
         return;
@@ -90,7 +90,7 @@ void BoardVoice::speak(const QString &text)
         return;
     if (m_platform.sound)
         m_platform.sound->stop();
-    m_platform.speech->say(text);
+    m_platform.speech->sayIn(text, language);
 }
 
 void BoardVoice::pickedUp(int cell)
@@ -133,7 +133,9 @@ void BoardVoice::listen(int cell)
 void BoardVoice::sayMessage(const QString &message)
 {
     static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
-    speak(message.split(lineBreaks, Qt::SkipEmptyParts).join(QLatin1Char(' ')));
+    // In the program's language (the default locale): a child who reads
+    // Ukrainian hears Ukrainian, or nothing when no voice speaks it.
+    speak(message.split(lineBreaks, Qt::SkipEmptyParts).join(QLatin1Char(' ')), QLocale().language());
 }
 
 } // namespace duplikon

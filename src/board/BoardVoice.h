@@ -2,6 +2,7 @@
 #pragma once
 #include "platform/Services.h"
 
+#include <QLocale>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -47,7 +48,7 @@ public:
     // The same for the playable sound files of another game.
     void prepareSoundFiles(const QStringList &playable);
     // A message a child meets during play, as shown (carriage returns
-    // between its lines).
+    // between its lines), spoken in the program's language.
     void sayMessage(const QString &message);
 
     // Waiting after the settings come before the engine is made, so that it
@@ -60,7 +61,8 @@ public:
 
 private:
     void startSpeech();
-    void speak(const QString &text);
+    // The halves of a task are German; the program's messages are in its language.
+    void speak(const QString &text, QLocale::Language language = QLocale::German);
     void applyVoice();
 
     const BoardState *m_state;

@@ -297,11 +297,11 @@ void CardBoard::redraw(int i)
     face->label->setVisible(face->open && !c.half.picture);
     face->marks->mark = c.mark;
     face->marks->raise();
-    const QString number = QStringLiteral("Karte %1, ").arg(i + 1);
     const QWidget *shown = showPicture ? static_cast<QWidget *>(face->picture) : face->label;
-    face->setAccessibleName(number + (face->open ? shown->accessibleName() : QStringLiteral("verdeckt")));
-    face->setAccessibleDescription(c.mark == Card::Mark::Tick    ? QStringLiteral("Richtig")
-                                   : c.mark == Card::Mark::Cross ? QStringLiteral("Passt nicht")
+    face->setAccessibleName(
+        tr("Karte %1, %2").arg(QString::number(i + 1), face->open ? shown->accessibleName() : tr("verdeckt")));
+    face->setAccessibleDescription(c.mark == Card::Mark::Tick    ? tr("Richtig")
+                                   : c.mark == Card::Mark::Cross ? tr("Passt nicht")
                                                                  : QString());
     face->update();
     face->marks->update();
@@ -436,18 +436,29 @@ QColor CardBoard::teamColour(int team)
     return colours[qBound(0, team, CardGame::kMaxTeams - 1)];
 }
 
+void CardBoard::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    for (int i = 0; i < m_game->cardCount() && i < m_faces.size(); ++i)
+        redraw(i);
+    showTeams();
+}
+
 void CardBoard::showTeams()
 {
     const int teams = m_game->rules().teams;
     const int team = m_game->team();
-    m_turnLine->setText(QStringLiteral("Mannschaft %1 ist dran").arg(team + 1));
+    m_turnLine->setText(tr("Mannschaft %1 ist dran").arg(team + 1));
     m_turnLine->setStyleSheet(QStringLiteral("color: %1").arg(teamColour(team).name()));
     for (int t = 0; t < m_teamPairs.size(); ++t) {
         QLabel *pairs = m_teamPairs.at(t);
         pairs->setVisible(t < teams);
         const int n = m_game->teamPairs(t);
-        pairs->setText(QStringLiteral("Mannschaft %1\n%2 %3").arg(t + 1).arg(n).arg(n == 1 ? QStringLiteral("Paar")
-                                                                                           : QStringLiteral("Paare")));
+        // Two texts, so that the German reads "1 Paar" and "2 Paare".
+        pairs->setText((n == 1 ? tr("Mannschaft %1\n%n Paar", nullptr, n) : tr("Mannschaft %1\n%n Paare", nullptr, n))
+                           .arg(t + 1));
         // The team on turn is framed, in its colour and its number.
         pairs->setStyleSheet(QStringLiteral("color: %1; border: %2px solid %1; padding: 0 4px")
                                  .arg(teamColour(t).name())
@@ -458,15 +469,15 @@ void CardBoard::showTeams()
 QString CardBoard::resultMessage(const QVector<int> &winners, int teams)
 {
     if (winners.size() >= teams)
-        return teams == 2 ? QStringLiteral("Beide Mannschaften haben gleich viele Paare.\r")
-                          : QStringLiteral("Alle Mannschaften haben gleich viele Paare.\r");
+        return teams == 2 ? tr("Beide Mannschaften haben gleich viele Paare.\r")
+                          : tr("Alle Mannschaften haben gleich viele Paare.\r");
     QStringList names;
     for (int t : winners)
         names << QString::number(t + 1);
     if (names.size() == 1)
-        return QStringLiteral("Mannschaft %1 hat gewonnen!\r").arg(names.first());
+        return tr("Mannschaft %1 hat gewonnen!\r").arg(names.first());
     const QString last = names.takeLast();
-    return QStringLiteral("Die Mannschaften %1 und %2 haben gewonnen!\r").arg(names.join(QStringLiteral(", ")), last);
+    return tr("Die Mannschaften %1 und %2 haben gewonnen!\r").arg(names.join(QStringLiteral(", ")), last);
 }
 
 } // namespace duplikon

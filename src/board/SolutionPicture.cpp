@@ -77,8 +77,8 @@ void SolutionPicture::LoesungsbildZeigen()
         pic = job.result();
     }
     if (!pic.ok) {
-        m_platform.dialogs->message(QStringLiteral("Bildfehler"),
-                                    QStringLiteral("Es ist kein Lösungbild (PAARE*.*) vorhanden!\r\r"));
+        m_platform.dialogs->message(tr("Bildfehler"),
+                                    tr("Es ist kein Lösungbild (PAARE*.*) vorhanden!\r\r"));
         return;
     }
     m_box->setImage(pic.image, path);

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/KeyboardAccess.h"
+#include "platform/Language.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +21,10 @@
 namespace duplikon {
 
 namespace {
-const QString kFixedHint = QStringLiteral("Vom Administrator festgelegt");
+QString fixedHint()
+{
+    return QCoreApplication::translate("duplikon::ExtraSettingsDialog", "Vom Administrator festgelegt");
+}
 
 // Keeps a control's place while it is hidden, so the dialog does not jump.
 void keepPlace(QWidget *w)
@@ -35,23 +39,22 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Cla
     : QDialog(parent), m_platform(platform), m_settings(settings)
 {
     setObjectName(QStringLiteral("classroomConfig"));
-    setWindowTitle(QStringLiteral("Weitere Einstellungen"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(designFont());
     auto *rows = new QVBoxLayout(this);
+    // The dialog takes the size its texts need, in every language.
+    rows->setSizeConstraint(QLayout::SetFixedSize);
 
     // Play: tap instead of drag.
-    m_tapPlay = new QCheckBox(QStringLiteral("Antippen statt Ziehen"), this);
+    m_tapPlay = new QCheckBox(this);
     m_tapPlay->setObjectName(QStringLiteral("tapPlay"));
     m_tapPlay->setChecked(settings->value(config::tapPlay));
     m_tapPlay->setEnabled(!settings->isFixed(config::tapPlay));
-    if (settings->isFixed(config::tapPlay))
-        m_tapPlay->setToolTip(kFixedHint);
     setAltLetter(m_tapPlay, QLatin1Char('A'));
     rows->addWidget(m_tapPlay);
 
     // The window size, from the next start on.
-    auto *size = new QGroupBox(QStringLiteral("Fenstergröße"), this);
+    auto *size = m_sizeBox = new QGroupBox(this);
     size->setObjectName(QStringLiteral("windowSize"));
     auto *choices = new QHBoxLayout(size);
     const std::pair<WindowSize, const char *> sizes[] = {
@@ -67,24 +70,21 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Cla
         m_sizes.append({choice, value});
     }
     size->setEnabled(!settings->isFixed(config::windowSize));
-    if (settings->isFixed(config::windowSize))
-        size->setToolTip(kFixedHint);
     rows->addWidget(size);
-    m_sizeNote = new QLabel(QStringLiteral("Die neue Fenstergröße gilt ab dem nächsten Start."), this);
+    m_sizeNote = new QLabel(this);
     m_sizeNote->setObjectName(QStringLiteral("sizeNote"));
     rows->addWidget(m_sizeNote);
 
+    addLanguage(rows);
     addReadAloud(rows);
     addPlayKind(rows);
 
     // Results kept for the teacher; gone with the whole feature.
     if (!settings->value(config::resultsOff)) {
-        m_keepResults = new QCheckBox(QStringLiteral("Ergebnisse aufbewahren"), this);
+        m_keepResults = new QCheckBox(this);
         m_keepResults->setObjectName(QStringLiteral("keepResults"));
         m_keepResults->setChecked(settings->value(config::keepResults));
         m_keepResults->setEnabled(!settings->isFixed(config::keepResults));
-        if (settings->isFixed(config::keepResults))
-            m_keepResults->setToolTip(kFixedHint);
         setAltLetter(m_keepResults, QLatin1Char('E'));
         rows->addWidget(m_keepResults);
         addCardBox(rows);
@@ -95,18 +95,100 @@ ExtraSettingsDialog::ExtraSettingsDialog(QWidget *parent, Platform platform, Cla
     connect(buttons, &QDialogButtonBox::rejected, this, &ExtraSettingsDialog::reject);
     rows->addWidget(buttons);
     showSizeNote();
-    setFixedSize(sizeHint());
+    retranslate();
+}
+
+void ExtraSettingsDialog::retranslate()
+{
+    setWindowTitle(tr("Weitere Einstellungen"));
+    const auto hint = [this](QWidget *w, bool fixed) { w->setToolTip(fixed ? fixedHint() : QString()); };
+    m_tapPlay->setText(tr("Antippen statt Ziehen"));
+    hint(m_tapPlay, m_settings->isFixed(config::tapPlay));
+    m_sizeBox->setTitle(tr("Fenstergröße"));
+    hint(m_sizeBox, m_settings->isFixed(config::windowSize));
+    for (const auto &[choice, value] : std::as_const(m_sizes))
+        choice->setText(value == WindowSize::Screen ? tr("Bildschirm") : windowSizeText(value) + QStringLiteral(" %"));
+    m_sizeNote->setText(tr("Die neue Fenstergröße gilt ab dem nächsten Start."));
+    if (m_keepResults) {
+        m_keepResults->setText(tr("Ergebnisse aufbewahren"));
+        hint(m_keepResults, m_settings->isFixed(config::keepResults));
+    }
+    if (m_cardBox) {
+        m_cardBox->setText(tr("Lernkartei"));
+        m_cardBoxNote->setText(tr("Die Lernkartei braucht „Ergebnisse aufbewahren“."));
+    }
+    m_languageLabel->setText(tr("Sp&rache:"));
+    hint(m_language, m_settings->isFixed(config::language));
+    m_language->setItemText(0, tr("Wie das System"));
+    m_readAloud->setText(tr("Vorlesen"));
+    m_speechNote->setText(tr("Keine Sprachausgabe gefunden"));
+    m_voiceLabel->setText(tr("&Stimme:"));
+    m_tempoLabel->setText(tr("&Tempo:"));
+    m_playBox->setTitle(tr("Spielart"));
+    m_matching->setText(tr("Zuordnen"));
+    m_cards->setText(tr("Aufdecken"));
+    m_pairsLabel->setText(tr("&Paare:"));
+    m_coverLabel->setText(tr("&Zudecken:"));
+    m_teamsLabel->setText(tr("&Mannschaften:"));
+    m_grouped->setText(tr("Getrennt: erste Hälften oben, zweite unten"));
+    const QString cover[] = {tr("beim nächsten Tippen"), tr("nach 1 Sekunde"), tr("nach 2 Sekunden"),
+                             tr("nach 3 Sekunden"), tr("nach 4 Sekunden"), tr("nach 5 Sekunden")};
+    for (int i = 0; i < m_coverAfter->count() && i < int(std::size(cover)); ++i)
+        m_coverAfter->setItemText(i, cover[i]);
+    fillVoices();
+    showSpeech();
+    showPlayKind();
+}
+
+void ExtraSettingsDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void ExtraSettingsDialog::addLanguage(QVBoxLayout *rows)
+{
+    auto *part = new QHBoxLayout;
+    m_language = new QComboBox(this);
+    m_language->setObjectName(QStringLiteral("language"));
+    // The languages by their own names; x-test only while it is set.
+    const QString current = m_settings->value(config::language).text;
+    m_language->addItem(QString(), language::kSystem);
+    for (const LanguageName &l : languages())
+        m_language->addItem(l.ownName, l.code);
+    if (current == language::kTest)
+        m_language->addItem(current, current);
+    m_language->setCurrentIndex(std::max(0, m_language->findData(current)));
+    m_language->setEnabled(!m_settings->isFixed(config::language));
+    m_languageLabel = new QLabel(this);
+    m_languageLabel->setBuddy(m_language);
+    part->addWidget(m_languageLabel);
+    part->addWidget(m_language);
+    part->addStretch(1);
+    rows->addLayout(part);
+    m_languageNote = new QLabel(this);
+    m_languageNote->setObjectName(QStringLiteral("languageNote"));
+    m_languageNote->setWordWrap(true);
+    keepPlace(m_languageNote);
+    rows->addWidget(m_languageNote);
+    connect(m_language, &QComboBox::currentIndexChanged, this, &ExtraSettingsDialog::showSpeech);
+}
+
+QString ExtraSettingsDialog::chosenLanguageSetting() const
+{
+    return m_language->currentData().toString();
 }
 
 void ExtraSettingsDialog::addCardBox(QVBoxLayout *rows)
 {
     auto *part = new QHBoxLayout;
-    m_cardBox = new QCheckBox(tr("Lernkartei"), this);
+    m_cardBox = new QCheckBox(this);
     m_cardBox->setObjectName(QStringLiteral("cardBox"));
     m_cardBox->setChecked(m_settings->value(config::cardBox));
     setAltLetter(m_cardBox, QLatin1Char('K'));
     part->addWidget(m_cardBox);
-    m_cardBoxNote = new QLabel(tr("Die Lernkartei braucht „Ergebnisse aufbewahren“."), this);
+    m_cardBoxNote = new QLabel(this);
     m_cardBoxNote->setObjectName(QStringLiteral("cardBoxNote"));
     keepPlace(m_cardBoxNote);
     part->addWidget(m_cardBoxNote, 1);
@@ -121,7 +203,7 @@ void ExtraSettingsDialog::showCardBox()
     const bool results = m_keepResults->isChecked();
     const bool fixed = m_settings->isFixed(config::cardBox);
     m_cardBox->setEnabled(results && !fixed);
-    m_cardBox->setToolTip(fixed ? kFixedHint : QString());
+    m_cardBox->setToolTip(fixed ? fixedHint() : QString());
     m_cardBoxNote->setVisible(!results);
 }
 
@@ -143,12 +225,12 @@ void ExtraSettingsDialog::showSizeNote()
 void ExtraSettingsDialog::addReadAloud(QVBoxLayout *rows)
 {
     auto *part = new QGridLayout;
-    m_readAloud = new QCheckBox(QStringLiteral("Vorlesen"), this);
+    m_readAloud = new QCheckBox(this);
     m_readAloud->setObjectName(QStringLiteral("readAloud"));
     m_readAloud->setChecked(m_settings->value(config::readAloud));
     setAltLetter(m_readAloud, QLatin1Char('V'));
     part->addWidget(m_readAloud, 0, 0);
-    m_speechNote = new QLabel(QStringLiteral("Keine Sprachausgabe gefunden"), this);
+    m_speechNote = new QLabel(this);
     m_speechNote->setObjectName(QStringLiteral("speechNote"));
     keepPlace(m_speechNote);
     part->addWidget(m_speechNote, 0, 1);
@@ -158,17 +240,17 @@ void ExtraSettingsDialog::addReadAloud(QVBoxLayout *rows)
     // Voices come later and some names are long: the width stays.
     m_voice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_voice->setMinimumContentsLength(24);
-    auto *voiceLabel = new QLabel(QStringLiteral("&Stimme:"), this);
-    voiceLabel->setBuddy(m_voice);
-    part->addWidget(voiceLabel, 1, 0);
+    m_voiceLabel = new QLabel(this);
+    m_voiceLabel->setBuddy(m_voice);
+    part->addWidget(m_voiceLabel, 1, 0);
     part->addWidget(m_voice, 1, 1);
     m_tempo = new QSpinBox(this);
     m_tempo->setObjectName(QStringLiteral("tempo"));
     m_tempo->setRange(-100, 100);
     m_tempo->setValue(m_settings->value(config::tempo));
-    auto *tempoLabel = new QLabel(QStringLiteral("&Tempo:"), this);
-    tempoLabel->setBuddy(m_tempo);
-    part->addWidget(tempoLabel, 2, 0);
+    m_tempoLabel = new QLabel(this);
+    m_tempoLabel->setBuddy(m_tempo);
+    part->addWidget(m_tempoLabel, 2, 0);
     part->addWidget(m_tempo, 2, 1, Qt::AlignLeft);
     rows->addLayout(part);
 
@@ -198,15 +280,21 @@ void ExtraSettingsDialog::showSpeech()
     const bool noService = !speech || speech->status() == Speech::Status::Failed;
     const bool available = !noService && !m_settings->value(config::soundOff);
     m_readAloud->setEnabled(available && !m_settings->isFixed(config::readAloud));
-    m_readAloud->setToolTip(m_settings->value(config::soundOff)           ? QStringLiteral("Vom Administrator abgeschaltet")
-                            : m_settings->isFixed(config::readAloud) ? kFixedHint
+    m_readAloud->setToolTip(m_settings->value(config::soundOff)           ? tr("Vom Administrator abgeschaltet")
+                            : m_settings->isFixed(config::readAloud) ? fixedHint()
                                                            : QString());
     m_speechNote->setVisible(noService && !m_settings->value(config::soundOff));
     const bool on = available && m_readAloud->isChecked();
     m_voice->setEnabled(on && !m_settings->isFixed(config::voice));
-    m_voice->setToolTip(m_settings->isFixed(config::voice) ? kFixedHint : QString());
+    m_voice->setToolTip(m_settings->isFixed(config::voice) ? fixedHint() : QString());
     m_tempo->setEnabled(on && !m_settings->isFixed(config::tempo));
-    m_tempo->setToolTip(m_settings->isFixed(config::tempo) ? kFixedHint : QString());
+    m_tempo->setToolTip(m_settings->isFixed(config::tempo) ? fixedHint() : QString());
+    // The program's own words are spoken in its language, when a voice speaks it.
+    const QLocale::Language language = localeOf(chosenLanguage(chosenLanguageSetting())).language();
+    const bool voiceless = on && speech->status() == Speech::Status::Ready && language != QLocale::German
+        && !speech->languages().contains(language);
+    m_languageNote->setText(tr("Für diese Sprache gibt es keine Stimme: Meldungen werden nur gezeigt, nicht vorgelesen."));
+    m_languageNote->setVisible(voiceless);
 }
 
 void ExtraSettingsDialog::fillVoices()
@@ -220,9 +308,9 @@ void ExtraSettingsDialog::fillVoices()
     const bool listed = speech && speech->status() == Speech::Status::Ready;
     const QStringList names = listed ? speech->voices() : QStringList();
     m_voice->clear();
-    m_voice->addItem(QStringLiteral("Deutsch (Vorgabe)"));
+    m_voice->addItem(tr("Deutsch (Vorgabe)"));
     if (!current.isEmpty() && !names.contains(current))
-        m_voice->addItem(listed ? current + QStringLiteral(" (nicht installiert)") : current, current);
+        m_voice->addItem(listed ? tr("%1 (nicht installiert)").arg(current) : current, current);
     m_voice->addItems(names);
     m_voice->setCurrentIndex(current.isEmpty() ? 0 : std::max(1, int(names.indexOf(current)) + 1));
 }
@@ -237,47 +325,44 @@ QString ExtraSettingsDialog::chosenVoice() const
 
 void ExtraSettingsDialog::addPlayKind(QVBoxLayout *rows)
 {
-    auto *box = new QGroupBox(QStringLiteral("Spielart"), this);
+    auto *box = m_playBox = new QGroupBox(this);
     box->setObjectName(QStringLiteral("playKind"));
     auto *part = new QGridLayout(box);
-    m_matching = new QRadioButton(QStringLiteral("Zuordnen"), box);
+    m_matching = new QRadioButton(box);
     m_matching->setObjectName(QStringLiteral("playMatching"));
     setAltLetter(m_matching, QLatin1Char('O')); // Z belongs to Zudecken
-    m_cards = new QRadioButton(QStringLiteral("Aufdecken"), box);
+    m_cards = new QRadioButton(box);
     m_cards->setObjectName(QStringLiteral("playCards"));
     setAltLetter(m_cards, QLatin1Char('D'));
     (m_settings->value(config::playKind).is("Aufdecken") ? m_cards : m_matching)->setChecked(true);
     part->addWidget(m_matching, 0, 0);
     part->addWidget(m_cards, 0, 1);
 
-    const auto row = [&](int at, const QString &caption, QWidget *field) {
-        auto *label = new QLabel(caption, box);
-        label->setBuddy(field);
-        part->addWidget(label, at, 0);
+    const auto row = [&](int at, QLabel **label, QWidget *field) {
+        *label = new QLabel(box);
+        (*label)->setBuddy(field);
+        part->addWidget(*label, at, 0);
         part->addWidget(field, at, 1, Qt::AlignLeft);
     };
-    const auto choiceBox = [&](config::Key<Choice> key, const char *name, const QStringList &captions) {
+    const auto choiceBox = [&](config::Key<Choice> key, const char *name) {
         auto *combo = new QComboBox(box);
         combo->setObjectName(QLatin1String(name));
         const QStringList values = config::choices(key.id);
-        for (int i = 0; i < values.size(); ++i)
-            combo->addItem(captions.value(i, values.at(i)), values.at(i));
+        for (const QString &value : values)
+            combo->addItem(value, value);
         combo->setCurrentIndex(std::max(0, int(values.indexOf(m_settings->value(key).text))));
         return combo;
     };
-    m_cardPairs = choiceBox(config::cardPairs, "cardPairs", {});
-    row(1, QStringLiteral("&Paare:"), m_cardPairs);
-    m_coverAfter = choiceBox(config::coverAfter, "coverAfter",
-                             {QStringLiteral("beim nächsten Tippen"), QStringLiteral("nach 1 Sekunde"),
-                              QStringLiteral("nach 2 Sekunden"), QStringLiteral("nach 3 Sekunden"),
-                              QStringLiteral("nach 4 Sekunden"), QStringLiteral("nach 5 Sekunden")});
-    row(2, QStringLiteral("&Zudecken:"), m_coverAfter);
+    m_cardPairs = choiceBox(config::cardPairs, "cardPairs");
+    row(1, &m_pairsLabel, m_cardPairs);
+    m_coverAfter = choiceBox(config::coverAfter, "coverAfter"); // captions in retranslate()
+    row(2, &m_coverLabel, m_coverAfter);
     m_teams = new QSpinBox(box);
     m_teams->setObjectName(QStringLiteral("teams"));
     m_teams->setRange(1, 4);
     m_teams->setValue(m_settings->value(config::teams).number());
-    row(3, QStringLiteral("&Mannschaften:"), m_teams);
-    m_grouped = new QCheckBox(QStringLiteral("Getrennt: erste Hälften oben, zweite unten"), box);
+    row(3, &m_teamsLabel, m_teams);
+    m_grouped = new QCheckBox(box);
     m_grouped->setObjectName(QStringLiteral("grouped"));
     m_grouped->setChecked(m_settings->value(config::grouped));
     setAltLetter(m_grouped, QLatin1Char('G'));
@@ -291,7 +376,7 @@ void ExtraSettingsDialog::showPlayKind()
 {
     const auto show = [this](QWidget *w, bool fixed, bool on) {
         w->setEnabled(on && !fixed);
-        w->setToolTip(fixed ? kFixedHint : QString());
+        w->setToolTip(fixed ? fixedHint() : QString());
     };
     show(m_matching, m_settings->isFixed(config::playKind), true);
     show(m_cards, m_settings->isFixed(config::playKind), true);
@@ -316,12 +401,13 @@ void ExtraSettingsDialog::accept()
         && m_settings->set(config::coverAfter, Choice{m_coverAfter->currentData().toString()}, &error)
         && m_settings->set(config::teams, Choice{QString::number(m_teams->value())}, &error)
         && m_settings->set(config::grouped, m_grouped->isChecked(), &error)
+        && m_settings->set(config::language, Choice{chosenLanguageSetting()}, &error)
         && (!m_keepResults || m_settings->set(config::keepResults, m_keepResults->isChecked(), &error))
         && (!m_cardBox || m_settings->set(config::cardBox, m_cardBox->isChecked(), &error));
     QDialog::accept();
     if (!stored) {
-        m_platform.dialogs->message(QStringLiteral("Weitere Einstellungen"),
-                                    QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\r%1\r").arg(error),
+        m_platform.dialogs->message(tr("Weitere Einstellungen"),
+                                    tr("Die Einstellungen konnten nicht gespeichert werden.\r%1\r").arg(error),
                                     MsgIcon::Exclamation);
     }
 }

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QRadioButton;
 class QSpinBox;
@@ -30,7 +31,14 @@ public:
     // Stores the changed values; a file that cannot be written is reported.
     void accept() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+    // The language: System or a code.
+    void addLanguage(QVBoxLayout *rows);
+    QString chosenLanguageSetting() const;
     void showSizeNote();
     // Reading aloud: switch, voice and speed.
     void addReadAloud(QVBoxLayout *rows);
@@ -48,6 +56,16 @@ private:
     Platform m_platform;
     ClassroomConfig *m_settings;
     QCheckBox *m_tapPlay;
+    QGroupBox *m_sizeBox;
+    QComboBox *m_language;
+    QLabel *m_languageLabel;
+    QLabel *m_languageNote; // no voice speaks the language
+    QLabel *m_voiceLabel;
+    QLabel *m_tempoLabel;
+    QGroupBox *m_playBox;
+    QLabel *m_pairsLabel;
+    QLabel *m_coverLabel;
+    QLabel *m_teamsLabel;
     QCheckBox *m_keepResults = nullptr; // absent with [Fest] ErgebnisseAus
     QCheckBox *m_cardBox = nullptr;     // likewise
     QLabel *m_cardBoxNote = nullptr;

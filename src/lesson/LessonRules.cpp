@@ -43,10 +43,10 @@ void LessonRules::menu2_Click()
 
     if (repeat && m_lesson->aufgabe().isEmpty()) {
         m_lesson->setAufgabe(m_lesson->pflicht());
-        const QString repeating = QStringLiteral("Die Aufgaben werden wiederholt, rufe das nächste Kind.\r\r");
+        const QString repeating = tr("Die Aufgaben werden wiederholt, rufe das nächste Kind.\r\r");
         if (m_voice)
             m_voice->sayMessage(repeating);
-        m_platform.dialogs->message(QStringLiteral("Wiederholung"), repeating);
+        m_platform.dialogs->message(tr("Wiederholung"), repeating);
         PflichtaufgabeLaden();
         return;
     }
@@ -73,7 +73,7 @@ void LessonRules::PflichtaufgabeLaden()
     // The entry as the file list names it; without one, the task that is selected.
     const QString entry = m_lesson->aufgabe().isEmpty() ? QString() : m_lesson->aufgabe().first();
     loadTask(m_folder->taskFiles().contains(entry) ? entry : m_lesson->selectedTask());
-    const QString mandatory = QStringLiteral("Dies ist eine Pflichtaufgabe für dich!\r\r");
+    const QString mandatory = tr("Dies ist eine Pflichtaufgabe für dich!\r\r");
     if (m_voice)
         m_voice->sayMessage(mandatory);
     m_platform.dialogs->message(entry.toUpper(), mandatory);
@@ -95,14 +95,14 @@ QString LessonRules::askUserName()
 {
     const QStringList names = m_classListFile.isEmpty() ? QStringList() : readClassList(m_classListFile).names;
     if (!names.isEmpty()) {
-        const int chosen = m_platform.dialogs->chooseName(QStringLiteral("Benutzername"), names);
+        const int chosen = m_platform.dialogs->chooseName(tr("Benutzername"), names);
         if (chosen >= 0 && chosen < names.size())
             return names.at(chosen);
         if (chosen != Dialogs::kOtherName)
             return QString();
     }
-    const QString typed = m_platform.dialogs->input(QStringLiteral("Benutzername"),
-                                                    QStringLiteral("Benutzername eingeben:"), QString());
+    const QString typed = m_platform.dialogs->input(tr("Benutzername"),
+                                                    tr("Benutzername eingeben:"), QString());
     // "lea " is the listed "Lea", so her results stay one child's.
     return typed.isEmpty() ? typed : listedName(names, typed);
 }
@@ -123,13 +123,13 @@ void LessonRules::menu4_Click()
     // EinstellungenAus: the panel, and "Ablage ..." and "Drucken ..." in it,
     // stay out of reach.
     if (m_extra && m_extra->value(config::settingsOff)) {
-        m_platform.dialogs->message(QStringLiteral("Einstellungen"),
-                                    QStringLiteral("Die Einstellungen wurden vom Administrator gesperrt.\r"));
+        m_platform.dialogs->message(tr("Einstellungen"),
+                                    tr("Die Einstellungen wurden vom Administrator gesperrt.\r"));
         return;
     }
     const QString answer = m_platform.dialogs->input(
-        QStringLiteral("Einstellungen"), QStringLiteral("Geben Sie das Passwort für diese Funktion ein:"),
-        QStringLiteral("Passwort"));
+        tr("Einstellungen"), tr("Geben Sie das Passwort für diese Funktion ein:"),
+        tr("Passwort"));
     if (answer == QString::number(m_board->points()))
         emit settingsRequested();
 }
@@ -143,8 +143,8 @@ void LessonRules::requestEditorUnlessLocked()
 {
     // EditorAus locks the editor whatever the folder's settings say.
     if (m_lesson->editorLocked() || (m_extra && m_extra->value(config::editorOff))) {
-        m_platform.dialogs->message(QStringLiteral("Abbruch"),
-                                    QStringLiteral("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"),
+        m_platform.dialogs->message(tr("Abbruch"),
+                                    tr("Der Editor wurde im Zusatzmenü deaktiviert.\r\r"),
                                     MsgIcon::Exclamation);
         return;
     }
@@ -169,8 +169,8 @@ void LessonRules::taskSolved()
 
 void LessonRules::refuse()
 {
-    m_platform.dialogs->message(QStringLiteral("Wiederholung verweigert"),
-                                QStringLiteral("Es müssen erst Pflichtaufgaben gewählt werden!\r\r"));
+    m_platform.dialogs->message(tr("Wiederholung verweigert"),
+                                tr("Es müssen erst Pflichtaufgaben gewählt werden!\r\r"));
 }
 
 void LessonRules::setCheck1(bool on)
@@ -236,10 +236,10 @@ void LessonRules::writeSettings()
     const LatestWrite::Outcome written = m_settingsWrites->write(
         [path, s](QString *e) { return writeSettingsFile(path, s, e); }, kSettingsWaitMilliseconds, &error);
     if (written == LatestWrite::Outcome::NoAnswer)
-        error = QStringLiteral("Der Programmordner antwortet nicht.");
+        error = tr("Der Programmordner antwortet nicht.");
     if (written != LatestWrite::Outcome::Written) {
-        m_platform.dialogs->message(QStringLiteral("Einstellungen"),
-                                    QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\r%1\r").arg(error),
+        m_platform.dialogs->message(tr("Einstellungen"),
+                                    tr("Die Einstellungen konnten nicht gespeichert werden.\r%1\r").arg(error),
                                     MsgIcon::Exclamation);
     }
 }

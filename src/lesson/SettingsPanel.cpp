@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
+#include "platform/Language.h"
 #include "platform/ListBox.h"
 #include "tasks/TaskFolder.h"
 
@@ -46,18 +47,18 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
     m_panel->setAutoFillBackground(true);
     placeTwips(m_panel, kParkedLeft, 1200, 8175, 5775);
 
-    place(new QLabel(QStringLiteral("Einstellungen für das Programm:"), m_panel), "Label6", 240, 120, 4575, 495, 12);
+    place(new QLabel(m_panel), "Label6", 240, 120, 4575, 495, 12);
     auto *shape = place(new QFrame(m_panel), "Shape1", 240, 600, 7695, 4335);
     shape->setFrameShape(QFrame::Box);
     shape->lower();
 
-    m_check1 = place(new QCheckBox(QStringLiteral("Pflichtaufgaben"), m_panel), "Check1", 480, 735, 2055, 480);
-    m_check3 = place(new QCheckBox(QStringLiteral("Editor sperren"), m_panel), "Check3", 480, 1200, 2055, 495);
-    m_check2 = place(new QCheckBox(QStringLiteral("Kurze Dateiwahl"), m_panel), "Check2", 480, 1680, 2055, 495);
-    m_check5 = place(new QCheckBox(QStringLiteral("Wiederholung"), m_panel), "Check5", 480, 2160, 1935, 495);
+    m_check1 = place(new QCheckBox(m_panel), "Check1", 480, 735, 2055, 480);
+    m_check3 = place(new QCheckBox(m_panel), "Check3", 480, 1200, 2055, 495);
+    m_check2 = place(new QCheckBox(m_panel), "Check2", 480, 1680, 2055, 495);
+    m_check5 = place(new QCheckBox(m_panel), "Check5", 480, 2160, 1935, 495);
 
-    m_farbe1 = place(new ClickLabel(QStringLiteral("Fragen"), m_panel), "farbe1", 480, 3000, 1455, 1095);
-    m_farbe2 = place(new ClickLabel(QStringLiteral("Antworten"), m_panel), "farbe2", 1080, 3600, 1455, 1095);
+    m_farbe1 = place(new ClickLabel(QString(), m_panel), "farbe1", 480, 3000, 1455, 1095);
+    m_farbe2 = place(new ClickLabel(QString(), m_panel), "farbe2", 1080, 3600, 1455, 1095);
     for (ClickLabel *f : {m_farbe1, m_farbe2}) {
         f->setFrameShape(QFrame::Box);
         f->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -67,27 +68,23 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
     }
     m_farbe2->setAlignment(Qt::AlignRight | Qt::AlignBottom);
 
-    place(new QLabel(QStringLiteral("Quellaufgaben"), m_panel), "Label7", 3000, 840, 1695, 255);
+    place(new QLabel(m_panel), "Label7", 3000, 840, 1695, 255);
     m_file2 = place(new ListBox(m_panel), "File2", 3000, 1200, 1935, 3540);
-    m_file2->setAccessibleName(QStringLiteral("Quellaufgaben"));
     auto *add = place(new QPushButton(QStringLiteral(">>"), m_panel), "Command4", 5040, 2280, 615, 375);
     auto *remove = place(new QPushButton(QStringLiteral("X"), m_panel), "Command5", 5040, 3000, 615, 375);
-    place(new QLabel(QStringLiteral("Pflichtaufgaben"), m_panel), "Label5", 5760, 840, 1695, 255);
+    place(new QLabel(m_panel), "Label5", 5760, 840, 1695, 255);
     m_pflicht = place(new ListBox(m_panel), "pflicht", 5760, 1200, 1935, 3540);
-    m_pflicht->setAccessibleName(QStringLiteral("Pflichtaufgaben"));
 
-    auto *okay = place(new QPushButton(QStringLiteral("O k a y"), m_panel), "Command3", 240, 5160, 1935, 375);
-    auto *colours = place(new QPushButton(QStringLiteral("Farben"), m_panel), "Command9", 2160, 5160, 1935, 375);
-    auto *copy = place(new QPushButton(QStringLiteral("Ablage ..."), m_panel), "Command10", 4080, 5160, 1935, 375);
-    auto *print = place(new QPushButton(QStringLiteral("Drucken ..."), m_panel), "Command8", 6000, 5160, 1935, 375);
+    auto *okay = place(new QPushButton(m_panel), "Command3", 240, 5160, 1935, 375);
+    auto *colours = place(new QPushButton(m_panel), "Command9", 2160, 5160, 1935, 375);
+    auto *copy = place(new QPushButton(m_panel), "Command10", 4080, 5160, 1935, 375);
+    auto *print = place(new QPushButton(m_panel), "Command8", 6000, 5160, 1935, 375);
     // In the free place right of Label6: the added settings, stored per user.
-    auto *more = place(new QPushButton(QStringLiteral("Weitere ..."), m_panel), "moreSettings", 6000, 150, 1935, 375);
-    more->setToolTip(QStringLiteral("Weitere Einstellungen (Alt+J)"));
+    auto *more = place(new QPushButton(m_panel), "moreSettings", 6000, 150, 1935, 375);
     // Left of it, over the end of Label6's box, the only room the panel has
     // left: the results kept for the teacher. Every letter of "Ergebnisse" is
     // taken: it has Q.
-    m_results = place(new QPushButton(QStringLiteral("Ergebnisse ..."), m_panel), "showResults", 4380, 150, 1575, 375);
-    m_results->setToolTip(QStringLiteral("Ergebnisse der Kinder (Alt+Q)"));
+    m_results = place(new QPushButton(m_panel), "showResults", 4380, 150, 1575, 375);
     // Alt letters; ">>" has no letter in its caption and is reached with Tab.
     // Every letter of "Weitere" is taken in the main window: it has J.
     const std::pair<QWidget *, char> letters[] = {
@@ -97,6 +94,9 @@ SettingsPanel::SettingsPanel(QWidget *client, Platform platform, LessonState *le
     for (const auto &[control, letter] : letters)
         setAltLetter(control, QLatin1Char(letter));
     pressOnEnter(add);
+    retranslate();
+    onLanguageChange(m_panel, [this] { retranslate(); });
+    mirrorWithDirection(m_panel);
     m_panel->hide();
     showSwitches();
     showColours();
@@ -192,8 +192,35 @@ void SettingsPanel::setClassroomConfig(ClassroomConfig *extra)
     if (m_editorOff) {
         showSwitches();
         m_check3->setEnabled(false);
-        m_check3->setToolTip(QStringLiteral("Vom Administrator gesperrt"));
+        m_check3->setToolTip(tr("Vom Administrator gesperrt"));
     }
+}
+
+void SettingsPanel::retranslate()
+{
+    setChildText(m_panel, "Label6", tr("Einstellungen für das Programm:"));
+    m_check1->setText(tr("Pflichtaufgaben"));
+    m_check3->setText(tr("Editor sperren"));
+    m_check2->setText(tr("Kurze Dateiwahl"));
+    m_check5->setText(tr("Wiederholung"));
+    m_farbe1->setText(tr("Fragen"));
+    m_farbe2->setText(tr("Antworten"));
+    setChildText(m_panel, "Label7", tr("Quellaufgaben"));
+    m_file2->setAccessibleName(tr("Quellaufgaben"));
+    setChildText(m_panel, "Label5", tr("Pflichtaufgaben"));
+    m_pflicht->setAccessibleName(tr("Pflichtaufgaben"));
+    setChildText(m_panel, "Command3", tr("O k a y"));
+    setChildText(m_panel, "Command9", tr("Farben"));
+    setChildText(m_panel, "Command10", tr("Ablage ..."));
+    setChildText(m_panel, "Command8", tr("Drucken ..."));
+    setChildText(m_panel, "moreSettings", tr("Weitere ..."));
+    if (auto *more = m_panel->findChild<QWidget *>(QStringLiteral("moreSettings")))
+        more->setToolTip(tr("Weitere Einstellungen (Alt+J)"));
+    m_results->setText(tr("Ergebnisse ..."));
+    m_results->setToolTip(tr("Ergebnisse der Kinder (Alt+Q)"));
+    if (m_editorOff)
+        m_check3->setToolTip(tr("Vom Administrator gesperrt"));
+    fitCaptions(m_panel);
 }
 
 void SettingsPanel::openExtraSettings()
@@ -207,9 +234,9 @@ void SettingsPanel::openExtraSettings()
 
 void SettingsPanel::Command9_Click()
 {
-    m_platform.dialogs->message(QStringLiteral("Hintergrundfarbe"),
-                                QStringLiteral("Der Hintergrund wird durch fortwährenden Klick auf die\r"
-                                               "beiden Farbflächen 'Fragen' und 'Antworten' eingestellt.\r"));
+    m_platform.dialogs->message(tr("Hintergrundfarbe"),
+                                tr("Der Hintergrund wird durch fortwährenden Klick auf die\r"
+                                   "beiden Farbflächen 'Fragen' und 'Antworten' eingestellt.\r"));
 }
 
 void SettingsPanel::Command4_Click()

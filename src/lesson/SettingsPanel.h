@@ -65,6 +65,7 @@ signals:
     void resultsClicked();        // "Ergebnisse ..."
 
 private:
+    void retranslate();
     void showSwitches();
     void showColours();
     void showPflicht();

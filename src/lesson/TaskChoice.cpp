@@ -14,6 +14,7 @@
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
+#include "platform/Language.h"
 #include "platform/ListBox.h"
 #include "tasks/TaskFolder.h"
 
@@ -45,20 +46,18 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *boa
     placeTwips(m_dateibild, kParkedLeft, 840, 11535, 6615);
 
     m_progpfad = label(m_dateibild, "progpfad", QString(), 240, 120, 8295, 255);
-    label(m_dateibild, "Label1", QStringLiteral("Datei-Wahl:"), 240, 600, 2655, 255);
-    label(m_dateibild, "Label2", QStringLiteral("Datei-Inhalt:"), 3120, 600, 5415, 255);
-    label(m_dateibild, "Label3", QStringLiteral("Vorschau:"), 8760, 600, 2415, 255);
+    label(m_dateibild, "Label1", QString(), 240, 600, 2655, 255);
+    label(m_dateibild, "Label2", QString(), 3120, 600, 5415, 255);
+    label(m_dateibild, "Label3", QString(), 8760, 600, 2415, 255);
 
     m_file1 = new ListBox(m_dateibild);
     m_file1->setObjectName(QStringLiteral("File1"));
     m_file1->setFont(designFont());
-    m_file1->setAccessibleName(QStringLiteral("Datei-Wahl:"));
     placeTwips(m_file1, 240, 840, 2655, 5550);
 
     m_list4 = new ListBox(m_dateibild);
     m_list4->setObjectName(QStringLiteral("List4"));
     m_list4->setFont(designFont());
-    m_list4->setAccessibleName(QStringLiteral("Datei-Inhalt:"));
     placeTwips(m_list4, 3120, 840, 5415, 5550);
 
     m_picture1 = new PictureBox(m_dateibild, PictureFit::Clip);
@@ -76,11 +75,11 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *boa
         b->setFont(f);
     }
 
-    auto *command1 = new QPushButton(QStringLiteral("Abbruch"), m_dateibild);
+    auto *command1 = new QPushButton(m_dateibild);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setFont(designFont());
     placeTwips(command1, 8760, 5280, 2415, 495);
-    auto *command2 = new QPushButton(QStringLiteral("L a d e n"), m_dateibild);
+    auto *command2 = new QPushButton(m_dateibild);
     command2->setObjectName(QStringLiteral("Command2"));
     command2->setFont(designFont());
     placeTwips(command2, 8760, 5880, 2415, 495);
@@ -103,12 +102,14 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *boa
     m_list5 = new ListBox(client);
     m_list5->setObjectName(QStringLiteral("List5"));
     m_list5->setFont(designFont());
-    m_list5->setAccessibleName(QStringLiteral("Kurze Dateiwahl"));
     placeTwips(m_list5, kParkedLeft, 0, 1935, 3390);
     // A pick loads the task and parks the list: the arrow keys only move
     // through the names, Space or Enter picks one.
     m_list5->setChooseByKey(true);
     m_list5->hide();
+    retranslate();
+    onLanguageChange(m_dateibild, [this] { retranslate(); });
+    mirrorWithDirection(m_dateibild);
 
     connect(m_file1, &ListBox::clicked, this, &TaskChoice::File1_Click);
     connect(m_list4, &ListBox::clicked, this, &TaskChoice::List4_Click);
@@ -123,6 +124,19 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *boa
     });
     connect(m_rules, &LessonRules::shortListDismissed, this, &TaskChoice::parkShortList);
     connect(m_board, &BoardState::answerColourApplied, this, &TaskChoice::showAnswerColour);
+}
+
+void TaskChoice::retranslate()
+{
+    setChildText(m_dateibild, "Label1", tr("Datei-Wahl:"));
+    setChildText(m_dateibild, "Label2", tr("Datei-Inhalt:"));
+    setChildText(m_dateibild, "Label3", tr("Vorschau:"));
+    m_file1->setAccessibleName(tr("Datei-Wahl:"));
+    m_list4->setAccessibleName(tr("Datei-Inhalt:"));
+    setChildText(m_dateibild, "Command1", tr("Abbruch"));
+    setChildText(m_dateibild, "Command2", tr("L a d e n"));
+    m_list5->setAccessibleName(tr("Kurze Dateiwahl"));
+    fitCaptions(m_dateibild);
 }
 
 void TaskChoice::setProgramFolder(const QString &folder)
@@ -196,8 +210,7 @@ void TaskChoice::DateilisteFuellen()
     if (m_list5->count() > 0) {
         m_list5->setListIndex(0);
     } else {
-        m_platform.dialogs->message(QStringLiteral("Duplikon"),
-                                    QStringLiteral("Es sind keine Dateien vorhanden!\r\r"));
+        m_platform.dialogs->message(QStringLiteral("Duplikon"), tr("Es sind keine Dateien vorhanden!\r\r"));
     }
 }
 

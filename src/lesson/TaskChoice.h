@@ -94,6 +94,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void retranslate();
     void preview(int line, PictureBox *box);
     void nameInTitle();
     // File1 selects the lesson's selected task (or none).

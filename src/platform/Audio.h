@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -37,6 +39,15 @@ public:
     // The voice by name (empty or not installed: the default German voice)
     // and the speed from -100 (slowest) to 100 (fastest).
     virtual void setVoice(const QString &name, int tempo) = 0;
+    // The languages of the installed voices; empty until ready.
+    virtual QList<QLocale::Language> languages() const { return {}; }
+    // Speaks the program's own words with a voice of language, as say() does;
+    // German with the chosen voice. Nothing when no voice speaks language.
+    virtual void sayIn(const QString &text, QLocale::Language language)
+    {
+        if (language == QLocale::German)
+            say(text);
+    }
 
 signals:
     void statusChanged(duplikon::Speech::Status status);

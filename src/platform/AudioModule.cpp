@@ -3,6 +3,7 @@
 
 #include "platform/Folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -123,6 +124,17 @@ void ModuleSpeech::stop()
         m_real->stop();
 }
 
+QList<QLocale::Language> ModuleSpeech::languages() const
+{
+    return m_real ? m_real->languages() : QList<QLocale::Language>();
+}
+
+void ModuleSpeech::sayIn(const QString &text, QLocale::Language language)
+{
+    if (m_real)
+        m_real->sayIn(text, language);
+}
+
 QStringList ModuleSpeech::voices() const
 {
     return m_real ? m_real->voices() : QStringList();
@@ -206,7 +218,7 @@ bool ModuleRecorder::start(const QString &path, int maxMilliseconds, QString *er
     if (SoundRecorder *recorder = real())
         return recorder->start(path, maxMilliseconds, error);
     if (error)
-        *error = QStringLiteral("Es ist kein Mikrofon angeschlossen.");
+        *error = QCoreApplication::translate("duplikon::AudioModule", "Es ist kein Mikrofon angeschlossen.");
     return false;
 }
 

@@ -52,6 +52,8 @@ public:
     void stop() override;
     QStringList voices() const override;
     void setVoice(const QString &name, int tempo) override;
+    QList<QLocale::Language> languages() const override;
+    void sayIn(const QString &text, QLocale::Language language) override;
     // Ends the speech thread, waiting at most milliseconds; true when there is none.
     bool finish(int milliseconds);
 

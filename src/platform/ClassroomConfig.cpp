@@ -2,9 +2,11 @@
 #include "platform/ClassroomConfig.h"
 
 #include "platform/IniFile.h"
+#include "platform/Language.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -45,6 +47,8 @@ QStringList choices(Id key)
                 QStringLiteral("4"), QStringLiteral("5")};
     case Id::teams:
         return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
+    case Id::language:
+        return languageSettingValues();
     default:
         return {};
     }
@@ -121,18 +125,18 @@ QString typeHint(config::Id key)
     case config::Type::Choice: {
         QStringList words = config::choices(key);
         const QString last = words.takeLast();
-        return words.join(QStringLiteral(", ")) + QStringLiteral(" oder ") + last;
+        return words.join(QStringLiteral(", ")) + QCoreApplication::translate("duplikon::ClassroomConfig", " oder ") + last;
     }
     case config::Type::Switch:
-        return QStringLiteral("true oder false");
+        return QCoreApplication::translate("duplikon::ClassroomConfig", "true oder false");
     case config::Type::Size:
-        return QStringLiteral("100, 150, 200 oder Bildschirm");
+        return QCoreApplication::translate("duplikon::ClassroomConfig", "100, 150, 200 oder Bildschirm");
     case config::Type::Number:
-        return QStringLiteral("eine ganze Zahl von -100 bis 100");
+        return QCoreApplication::translate("duplikon::ClassroomConfig", "eine ganze Zahl von -100 bis 100");
     case config::Type::Text:
         break;
     }
-    return QStringLiteral("ein Text");
+    return QCoreApplication::translate("duplikon::ClassroomConfig", "ein Text");
 }
 
 // What one file sets: per key the last value understood in [Duplikon] and in [Fest].
@@ -150,14 +154,14 @@ std::optional<IniFile> readIni(const QString &path, QStringList *problems, bool 
     QByteArray bytes;
     QString error;
     if (!readRegularFile(path, kMaxFileSize, &bytes, &error)) {
-        *problems << QStringLiteral("%1: %2 Die Datei gilt als nicht vorhanden.").arg(path, error);
+        *problems << QCoreApplication::translate("duplikon::ClassroomConfig", "%1: %2 Die Datei gilt als nicht vorhanden.").arg(path, error);
         *unusable = true;
         return std::nullopt;
     }
     // A NUL never stands in a text file: this is a picture, an archive or
     // some other file, and none of its lines would mean anything.
     if (bytes.contains('\0')) {
-        *problems << QStringLiteral("%1: Das ist keine Textdatei. Die Datei gilt als nicht vorhanden.").arg(path);
+        *problems << QCoreApplication::translate("duplikon::ClassroomConfig", "%1: Das ist keine Textdatei. Die Datei gilt als nicht vorhanden.").arg(path);
         *unusable = true;
         return std::nullopt;
     }
@@ -183,21 +187,21 @@ FileValues readValues(const QString &path, bool administrator, QStringList *prob
             const bool values = line.name.compare(kValuesSection, Qt::CaseInsensitive) == 0;
             const bool fixed = line.name.compare(kFixedSection, Qt::CaseInsensitive) == 0;
             if (fixed && !administrator)
-                skip(number, QStringLiteral("[Fest] gilt nur in der Datei des Administrators, der Abschnitt wird übergangen."));
+                skip(number, QCoreApplication::translate("duplikon::ClassroomConfig", "[Fest] gilt nur in der Datei des Administrators, der Abschnitt wird übergangen."));
             else if (!values && !fixed)
-                skip(number, QStringLiteral("Unbekannter Abschnitt „[%1]“ wird übergangen.").arg(line.name));
+                skip(number, QCoreApplication::translate("duplikon::ClassroomConfig", "Unbekannter Abschnitt „[%1]“ wird übergangen.").arg(line.name));
             continue;
         }
         if (line.kind == IniLine::Kind::Damaged) {
             const bool header = line.section < 0 && line.text.trimmed().startsWith(QLatin1Char('['));
-            skip(number, header ? QStringLiteral("Beschädigte Zeile „%1“, der Abschnitt wird übergangen.").arg(line.text.trimmed())
-                                : QStringLiteral("Beschädigte Zeile „%1“ wird übergangen.").arg(line.text.trimmed()));
+            skip(number, header ? QCoreApplication::translate("duplikon::ClassroomConfig", "Beschädigte Zeile „%1“, der Abschnitt wird übergangen.").arg(line.text.trimmed())
+                                : QCoreApplication::translate("duplikon::ClassroomConfig", "Beschädigte Zeile „%1“ wird übergangen.").arg(line.text.trimmed()));
             continue;
         }
         if (line.kind != IniLine::Kind::Entry)
             continue;
         if (line.section < 0) {
-            skip(number, QStringLiteral("„%1“ steht in keinem Abschnitt und wird übergangen.").arg(line.name));
+            skip(number, QCoreApplication::translate("duplikon::ClassroomConfig", "„%1“ steht in keinem Abschnitt und wird übergangen.").arg(line.name));
             continue;
         }
         const QString section = ini->sectionOf(line);
@@ -207,17 +211,17 @@ FileValues readValues(const QString &path, bool administrator, QStringList *prob
             continue;
         const std::optional<config::Id> key = keyNamed(line.name);
         if (!key) {
-            skip(number, QStringLiteral("Unbekannter Schlüssel „%1“ wird übergangen.").arg(line.name));
+            skip(number, QCoreApplication::translate("duplikon::ClassroomConfig", "Unbekannter Schlüssel „%1“ wird übergangen.").arg(line.name));
             continue;
         }
         const config::KeyRow &row = config::row(*key);
         if (row.place == config::Place::Lock && !fixed) {
-            skip(number, QStringLiteral("%1 gilt nur im Abschnitt [Fest] und wird übergangen.").arg(QLatin1String(row.name)));
+            skip(number, QCoreApplication::translate("duplikon::ClassroomConfig", "%1 gilt nur im Abschnitt [Fest] und wird übergangen.").arg(QLatin1String(row.name)));
             continue;
         }
         const std::optional<QString> text = config::valueText(*key, line.value);
         if (!text) {
-            skip(number, QStringLiteral("„%1“ ist kein Wert für %2 (%3) und wird übergangen.")
+            skip(number, QCoreApplication::translate("duplikon::ClassroomConfig", "„%1“ ist kein Wert für %2 (%3) und wird übergangen.")
                              .arg(line.value, QLatin1String(row.name), typeHint(*key)));
             continue;
         }
@@ -315,12 +319,12 @@ bool ClassroomConfig::setText(config::Id key, const QString &text, QString *erro
         bool unusable = m_userFileUnusable;
         const std::optional<IniFile> read = unusable ? std::nullopt : readIni(path, &problems, &unusable);
         if (unusable)
-            return fail(QStringLiteral("Die Datei %1 ist beschädigt oder nicht lesbar."));
+            return fail(QCoreApplication::translate("duplikon::ClassroomConfig", "Die Datei %1 ist beschädigt oder nicht lesbar."));
         IniFile ini = read.value_or(IniFile());
         ini.set(kValuesSection, QLatin1String(config::row(key).name), text);
         QString why;
         if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !writeFileAtomically(path, ini.bytes(), &why))
-            return fail(QStringLiteral("Die Datei %1 kann nicht geschrieben werden."));
+            return fail(QCoreApplication::translate("duplikon::ClassroomConfig", "Die Datei %1 kann nicht geschrieben werden."));
         entry = ConfigEntry{text, path, ini.lineOf(kValuesSection, QLatin1String(config::row(key).name)), false};
     } else {
         entry = ConfigEntry{text, QString(), 0, false};
@@ -334,9 +338,9 @@ QString ClassroomConfig::report() const
     QString text;
     for (int i = 0; i < config::kKeyCount; ++i) {
         const ConfigEntry &e = m_entries[i];
-        QString where = e.file.isEmpty() ? QStringLiteral("eingebaute Vorgabe") : QStringLiteral("%1:%2").arg(e.file).arg(e.line);
+        QString where = e.file.isEmpty() ? QCoreApplication::translate("duplikon::ClassroomConfig", "eingebaute Vorgabe") : QStringLiteral("%1:%2").arg(e.file).arg(e.line);
         if (e.fixed)
-            where += QStringLiteral(", fest");
+            where += QCoreApplication::translate("duplikon::ClassroomConfig", ", fest");
         text += QStringLiteral("%1=%2  (%3)\n").arg(QLatin1String(config::row(config::Id(i)).name), e.text, where);
     }
     for (const QString &problem : m_problems)

@@ -60,6 +60,7 @@ struct Choice {
     KEY(teams, "Mannschaften", Choice, "1", Value)        /* 1 … 4 */         \
     KEY(grouped, "Getrennt", bool, "false", Value) /* halves apart */         \
     KEY(cardBox, "Kartei", bool, "false", Value) /* needs Ergebnisse */       \
+    KEY(language, "Sprache", Choice, "System", Value) /* or de, en, uk … */   \
     KEY(editorOff, "EditorAus", bool, "false", Lock)                            \
     KEY(settingsOff, "EinstellungenAus", bool, "false", Lock)                   \
     KEY(recordingOff, "AufnahmeAus", bool, "false", Lock)                       \

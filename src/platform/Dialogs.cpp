@@ -3,6 +3,7 @@
 
 #include "platform/NamePicker.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -50,7 +51,7 @@ void QtDialogs::message(const QString &title, const QString &text, MsgIcon icon)
 {
     QMessageBox box(toQt(icon), title, displayText(text), QMessageBox::Ok, dialogParent());
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("duplikon::Dialogs", "OK"));
     box.exec();
 }
 
@@ -59,8 +60,8 @@ bool QtDialogs::askYesNo(const QString &title, const QString &text)
     QMessageBox box(QMessageBox::Question, title, displayText(text),
                     QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("duplikon::Dialogs", "Ja"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("duplikon::Dialogs", "Nein"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -72,8 +73,8 @@ QString QtDialogs::input(const QString &title, const QString &prompt, const QStr
     dlg.setWindowTitle(title);
     dlg.setLabelText(displayText(prompt));
     dlg.setTextValue(defaultText);
-    dlg.setOkButtonText(QStringLiteral("OK"));
-    dlg.setCancelButtonText(QStringLiteral("Abbrechen"));
+    dlg.setOkButtonText(QCoreApplication::translate("duplikon::Dialogs", "OK"));
+    dlg.setCancelButtonText(QCoreApplication::translate("duplikon::Dialogs", "Abbrechen"));
     if (dlg.exec() != QDialog::Accepted)
         return QString();
     return dlg.textValue();

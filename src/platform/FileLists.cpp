@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileLists.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -150,12 +151,12 @@ bool deleteFile(const QString &path, QString *error)
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink()) {
         if (error)
-            *error = QStringLiteral("Die Datei ist nicht vorhanden.");
+            *error = QCoreApplication::translate("duplikon::FileLists", "Die Datei ist nicht vorhanden.");
         return false;
     }
     if (info.isDir() && !info.isSymLink()) {
         if (error)
-            *error = QStringLiteral("Das ist keine Datei.");
+            *error = QCoreApplication::translate("duplikon::FileLists", "Das ist keine Datei.");
         return false;
     }
     QFile f(path);

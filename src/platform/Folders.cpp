@@ -3,6 +3,7 @@
 
 #include "platform/TextFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -63,17 +64,17 @@ constexpr qint64 kMaxCopiedFileBytes = 256LL * 1024 * 1024;
 bool copyFolderAsNew(const QString &source, const QString &target, QString *error)
 {
     if (pathKind(source) != PathKind::Folder) {
-        *error = QStringLiteral("Der Ordner „%1“ fehlt.").arg(source);
+        *error = QCoreApplication::translate("duplikon::Folders", "Der Ordner „%1“ fehlt.").arg(source);
         return false;
     }
     const QString parent = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(parent)) {
-        *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(parent);
+        *error = QCoreApplication::translate("duplikon::Folders", "Der Ordner „%1“ kann nicht angelegt werden.").arg(parent);
         return false;
     }
     const QString copy = makeHiddenFolder(parent, QFileInfo(target).fileName());
     if (copy.isEmpty()) {
-        *error = QStringLiteral("Im Ordner „%1“ kann nichts angelegt werden.").arg(parent);
+        *error = QCoreApplication::translate("duplikon::Folders", "Im Ordner „%1“ kann nichts angelegt werden.").arg(parent);
         return false;
     }
     const QDir from(source);
@@ -87,13 +88,13 @@ bool copyFolderAsNew(const QString &source, const QString &target, QString *erro
                                       : readFileBytes(entry.filePath(), kMaxCopiedFileBytes, &bytes, nullptr)
                                             && writeNewFileAtomically(to, bytes, nullptr) == NewFileResult::Written;
         if (!ok) {
-            *error = QStringLiteral("„%1“ kann nicht nach „%2“ kopiert werden.").arg(entry.filePath(), to);
+            *error = QCoreApplication::translate("duplikon::Folders", "„%1“ kann nicht nach „%2“ kopiert werden.").arg(entry.filePath(), to);
             QDir(copy).removeRecursively();
             return false;
         }
     }
     if (!QDir().rename(copy, target)) {
-        *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(target);
+        *error = QCoreApplication::translate("duplikon::Folders", "Der Ordner „%1“ kann nicht angelegt werden.").arg(target);
         QDir(copy).removeRecursively();
         return false;
     }

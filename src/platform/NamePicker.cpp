@@ -55,7 +55,7 @@ NamePicker::NamePicker(const QString &title, const QStringList &names, QWidget *
     setWindowTitle(title);
     setObjectName(QStringLiteral("NamePicker"));
     auto *layout = new QVBoxLayout(this);
-    auto *heading = new QLabel(QStringLiteral("Tippe auf deinen Namen:"), this);
+    auto *heading = new QLabel(tr("Tippe auf deinen Namen:"), this);
     QFont headingFont = heading->font();
     headingFont.setPointSize(kNamePoints);
     heading->setFont(headingFont);
@@ -75,7 +75,7 @@ NamePicker::NamePicker(const QString &title, const QStringList &names, QWidget *
             fitCaption(button, names.at(i), textWidth);
             button->setObjectName(QStringLiteral("name%1").arg(i));
         } else {
-            fitCaption(button, QStringLiteral("Anderer Name ..."), textWidth);
+            fitCaption(button, tr("Anderer Name ..."), textWidth);
             button->setObjectName(QStringLiteral("andererName"));
         }
         button->installEventFilter(this);

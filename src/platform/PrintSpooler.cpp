@@ -4,6 +4,8 @@
 #ifdef DUPLIKON_HAVE_CUPS
 #include <cups/cups.h>
 #include <cstring>
+
+#include <QCoreApplication>
 #endif
 
 namespace printspool {
@@ -30,14 +32,14 @@ bool queueReady(const QString &queue, QString *error)
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queueName(queue).constData(), nullptr);
     if (!dest) {
         if (error)
-            *error = QStringLiteral("Der Drucker \"%1\" ist nicht erreichbar.").arg(queue);
+            *error = QCoreApplication::translate("duplikon::PrintSpooler", "Der Drucker \"%1\" ist nicht erreichbar.").arg(queue);
         return false;
     }
     const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const bool ready = !(accepting && std::strcmp(accepting, "false") == 0);
     cupsFreeDests(1, dest);
     if (!ready && error)
-        *error = QStringLiteral("Der Drucker \"%1\" nimmt zurzeit keine Aufträge an.").arg(queue);
+        *error = QCoreApplication::translate("duplikon::PrintSpooler", "Der Drucker \"%1\" nimmt zurzeit keine Aufträge an.").arg(queue);
     return ready;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtRecorder.h"
 
+#include <QCoreApplication>
 #include <QAudioDevice>
 #include <QAudioInput>
 #include <QFile>
@@ -57,12 +58,12 @@ bool QtRecorder::start(const QString &path, int maxMilliseconds, QString *error)
         return false;
     };
     if (isRecording())
-        return refuse(QStringLiteral("Es läuft schon eine Aufnahme."));
+        return refuse(QCoreApplication::translate("duplikon::QtRecorder", "Es läuft schon eine Aufnahme."));
     if (QFileInfo::exists(path))
-        return refuse(QStringLiteral("Die Datei „%1“ gibt es schon.").arg(QFileInfo(path).fileName()));
+        return refuse(QCoreApplication::translate("duplikon::QtRecorder", "Die Datei „%1“ gibt es schon.").arg(QFileInfo(path).fileName()));
     const QAudioDevice device = QMediaDevices::defaultAudioInput();
     if (device.isNull())
-        return refuse(QStringLiteral("Es ist kein Mikrofon angeschlossen."));
+        return refuse(QCoreApplication::translate("duplikon::QtRecorder", "Es ist kein Mikrofon angeschlossen."));
     make();
     m_input->setDevice(device);
     m_recorder->setOutputLocation(QUrl::fromLocalFile(path));
@@ -73,7 +74,7 @@ bool QtRecorder::start(const QString &path, int maxMilliseconds, QString *error)
     if (m_recorder->error() != QMediaRecorder::NoError) {
         const QString reason = m_recorder->errorString();
         m_path.clear();
-        return refuse(QStringLiteral("Die Aufnahme kann nicht beginnen: %1").arg(reason));
+        return refuse(QCoreApplication::translate("duplikon::QtRecorder", "Die Aufnahme kann nicht beginnen: %1").arg(reason));
     }
     m_limit->start(maxMilliseconds + 1000);
     return true;

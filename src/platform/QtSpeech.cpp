@@ -77,16 +77,18 @@ public:
     explicit SpeechWorker(SpeechEngineFactory factory) : m_factory(std::move(factory)) {}
     // Makes the engine and collects its voices; made() or failed() follows.
     void make();
-    // Cuts off what is spoken and speaks text.
-    void speak(const QString &text);
+    // Cuts off what is spoken and speaks text with a voice of language
+    // (German: the chosen one).
+    void speak(const QString &text, QLocale::Language language);
     void silence();
     // The voice by name (empty or unknown: the default German voice) and the
     // rate from -1 to 1.
     void choose(const QString &name, double rate);
 
 signals:
-    // The names of the German voices, or of all when none is German.
-    void made(const QStringList &voices);
+    // The names of the German voices, or of all when none is German, and the
+    // languages of all voices.
+    void made(const QStringList &voices, const QList<int> &languages);
     void failed();
     void speaking();
 
@@ -98,6 +100,10 @@ private:
     SpeechEngine *m_engine = nullptr; // a child: let go on this thread, unless it failed
     bool m_broken = false;
     QList<SpeechEngine::Voice> m_voices; // the German ones, or all when none is
+    QList<SpeechEngine::Voice> m_all;
+    QString m_name;   // the chosen German voice
+    double m_rate = 0;
+    QLocale::Language m_speaking = QLocale::German; // the language of the voice set
 };
 
 void SpeechWorker::make()
@@ -109,8 +115,13 @@ void SpeechWorker::make()
         return;
     }
     QList<SpeechEngine::Voice> others;
-    for (const SpeechEngine::Voice &voice : m_engine->voices())
+    m_all = m_engine->voices();
+    QList<int> languages;
+    for (const SpeechEngine::Voice &voice : std::as_const(m_all)) {
         (voice.locale.language() == QLocale::German ? m_voices : others) << voice;
+        if (!languages.contains(int(voice.locale.language())))
+            languages << int(voice.locale.language());
+    }
     // A German classroom chooses among German voices; a synthesizer lists
     // thousands of others (every language with every variant).
     if (m_voices.isEmpty())
@@ -124,13 +135,27 @@ void SpeechWorker::make()
     QStringList names;
     for (const SpeechEngine::Voice &voice : std::as_const(m_voices))
         names << voice.name;
-    emit made(names);
+    emit made(names, languages);
 }
 
-void SpeechWorker::speak(const QString &text)
+void SpeechWorker::speak(const QString &text, QLocale::Language language)
 {
-    if (usable())
-        m_engine->say(text);
+    if (!usable())
+        return;
+    if (language != m_speaking) {
+        if (language == QLocale::German) {
+            choose(m_name, m_rate);
+        } else {
+            const auto it = std::find_if(m_all.cbegin(), m_all.cend(), [language](const SpeechEngine::Voice &v) {
+                return v.locale.language() == language;
+            });
+            if (it == m_all.cend())
+                return;
+            m_engine->choose(*it, m_rate);
+            m_speaking = language;
+        }
+    }
+    m_engine->say(text);
 }
 
 void SpeechWorker::silence()
@@ -143,6 +168,9 @@ void SpeechWorker::choose(const QString &name, double rate)
 {
     if (!usable())
         return;
+    m_name = name;
+    m_rate = rate;
+    m_speaking = QLocale::German;
     const auto named = [&name](const SpeechEngine::Voice &v) { return !name.isEmpty() && v.name == name; };
     const auto german = [](const SpeechEngine::Voice &v) { return v.locale.language() == QLocale::German; };
     const auto germany = [&german](const SpeechEngine::Voice &v) {
@@ -224,16 +252,23 @@ void QtSpeech::start()
 
 void QtSpeech::say(const QString &text)
 {
+    sayIn(text, QLocale::German);
+}
+
+void QtSpeech::sayIn(const QString &text, QLocale::Language language)
+{
     if (m_status == Status::Starting) {
         m_waiting = text;
+        m_waitingLanguage = language;
         m_hasWaiting = true;
-    } else if (m_status == Status::Ready && m_worker) {
+    } else if (m_status == Status::Ready && m_worker
+               && (language == QLocale::German || m_languages.contains(language))) {
         const int number = ++*m_latest;
         QMetaObject::invokeMethod(
             m_worker,
-            [w = m_worker, text, number, latest = m_latest] {
+            [w = m_worker, text, language, number, latest = m_latest] {
                 if (number == latest->load())
-                    w->speak(text);
+                    w->speak(text, language);
             },
             Qt::QueuedConnection);
     }
@@ -262,16 +297,18 @@ void QtSpeech::chooseVoice()
         Qt::QueuedConnection);
 }
 
-void QtSpeech::engineMade(const QStringList &voices)
+void QtSpeech::engineMade(const QStringList &voices, const QList<int> &languages)
 {
     if (m_status != Status::Starting)
         return;
     m_voices = voices;
+    for (int language : languages)
+        m_languages << QLocale::Language(language);
     m_status = Status::Ready;
     chooseVoice();
     if (m_hasWaiting) {
         m_hasWaiting = false;
-        say(m_waiting);
+        sayIn(m_waiting, m_waitingLanguage);
     }
     emit statusChanged(m_status);
 }
@@ -279,6 +316,7 @@ void QtSpeech::engineMade(const QStringList &voices)
 void QtSpeech::engineFailed()
 {
     m_voices.clear();
+    m_languages.clear();
     m_hasWaiting = false;
     if (m_status != Status::Failed)
         setStatus(Status::Failed);

@@ -61,6 +61,8 @@ public:
     void stop() override;
     QStringList voices() const override { return m_voices; }
     void setVoice(const QString &name, int tempo) override;
+    QList<QLocale::Language> languages() const override { return m_languages; }
+    void sayIn(const QString &text, QLocale::Language language) override;
 
     // Ends the speech thread, waiting at most milliseconds. False when the
     // thread is still held in the service: the engine is then neither
@@ -72,7 +74,7 @@ public:
     static constexpr int kEndWaitMilliseconds = 1500;
 
 private:
-    void engineMade(const QStringList &voices);
+    void engineMade(const QStringList &voices, const QList<int> &languages);
     void engineFailed();
     void setStatus(Status status);
     void chooseVoice();
@@ -80,9 +82,11 @@ private:
     SpeechEngineFactory m_factory;
     Status m_status = Status::Off;
     QStringList m_voices;
+    QList<QLocale::Language> m_languages;
     QString m_voice;   // the chosen voice's name; empty: the default German one
     int m_tempo = 0;
     QString m_waiting; // said while the engine is being made
+    QLocale::Language m_waitingLanguage = QLocale::German;
     bool m_hasWaiting = false;
     // Counts the texts handed over; the worker skips a text when a newer one
     // follows, so a slow service never works off a queue of old words.

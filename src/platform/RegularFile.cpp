@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -20,8 +21,8 @@ bool fail(QString *error, const QString &reason)
     return false;
 }
 
-QString notAFile() { return QStringLiteral("Das ist keine Datei."); }
-QString tooLarge() { return QStringLiteral("Die Datei ist zu groß."); }
+QString notAFile() { return QCoreApplication::translate("duplikon::RegularFile", "Das ist keine Datei."); }
+QString tooLarge() { return QCoreApplication::translate("duplikon::RegularFile", "Die Datei ist zu groß."); }
 } // namespace
 
 bool openRegularFile(QFile &file, const QString &path, qint64 maxSize, QString *error)
@@ -29,15 +30,15 @@ bool openRegularFile(QFile &file, const QString &path, qint64 maxSize, QString *
     if (file.isOpen())
         file.close();
     if (path.isEmpty())
-        return fail(error, QStringLiteral("Die Datei ist nicht vorhanden."));
+        return fail(error, QCoreApplication::translate("duplikon::RegularFile", "Die Datei ist nicht vorhanden."));
 #ifdef Q_OS_UNIX
     // Non-blocking, so that opening a pipe with no writer returns at once.
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            return fail(error, QStringLiteral("Die Datei ist nicht vorhanden."));
-        return fail(error, QStringLiteral("Die Datei kann nicht gelesen werden."));
+            return fail(error, QCoreApplication::translate("duplikon::RegularFile", "Die Datei ist nicht vorhanden."));
+        return fail(error, QCoreApplication::translate("duplikon::RegularFile", "Die Datei kann nicht gelesen werden."));
     }
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -54,20 +55,20 @@ bool openRegularFile(QFile &file, const QString &path, qint64 maxSize, QString *
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(error, QStringLiteral("Die Datei kann nicht gelesen werden."));
+        return fail(error, QCoreApplication::translate("duplikon::RegularFile", "Die Datei kann nicht gelesen werden."));
     }
     return true;
 #else
     const QFileInfo info(path);
     if (!info.exists())
-        return fail(error, QStringLiteral("Die Datei ist nicht vorhanden."));
+        return fail(error, QCoreApplication::translate("duplikon::RegularFile", "Die Datei ist nicht vorhanden."));
     if (!info.isFile())
         return fail(error, notAFile());
     if (info.size() > maxSize)
         return fail(error, tooLarge());
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(error, QStringLiteral("Die Datei kann nicht gelesen werden."));
+        return fail(error, QCoreApplication::translate("duplikon::RegularFile", "Die Datei kann nicht gelesen werden."));
     return true;
 #endif
 }

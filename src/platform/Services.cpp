@@ -4,6 +4,7 @@
 #include "platform/PrintSpooler.h"
 #include "platform/TextFiles.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
@@ -85,7 +86,7 @@ bool QtPrinter::printPage(const QString &jobName, const DrawPage &draw, QString 
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         if (error)
-            *error = QStringLiteral("Es ist kein Drucker eingerichtet.");
+            *error = QCoreApplication::translate("duplikon::Services", "Es ist kein Drucker eingerichtet.");
         return false;
     }
     if (!printspool::queueReady(info.printerName(), error))
@@ -103,7 +104,7 @@ Printer::Outcome QtPrinter::printPages(const QString &jobName, const QSizeF &lay
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         if (error)
-            *error = QStringLiteral("Es ist kein Drucker eingerichtet.");
+            *error = QCoreApplication::translate("duplikon::Services", "Es ist kein Drucker eingerichtet.");
         return Outcome::Failed;
     }
     QPrinter printer(info, QPrinter::HighResolution);
@@ -111,7 +112,7 @@ Printer::Outcome QtPrinter::printPages(const QString &jobName, const QSizeF &lay
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setFullPage(true);
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setWindowTitle(QCoreApplication::translate("duplikon::Services", "Drucken"));
     if (dialog.exec() != QDialog::Accepted)
         return Outcome::Cancelled;
     // The dialog may print into a file instead of a queue.
@@ -137,7 +138,7 @@ bool QtPrinter::writePdf(const QString &path, const QString &title, const QSizeF
         QPainter painter;
         if (!painter.begin(&writer)) {
             if (error)
-                *error = QStringLiteral("Das PDF konnte nicht angelegt werden.");
+                *error = QCoreApplication::translate("duplikon::Services", "Das PDF konnte nicht angelegt werden.");
             return false;
         }
         const double devicePerTwip = fitOnto(writer, layoutTwips);
@@ -166,7 +167,7 @@ bool QtPrinter::printOnto(QPrinter &printer, int pageCount, const DrawNumberedPa
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (error)
-            *error = QStringLiteral("Der Drucker \"%1\" nimmt keinen Auftrag an.").arg(name);
+            *error = QCoreApplication::translate("duplikon::Services", "Der Drucker \"%1\" nimmt keinen Auftrag an.").arg(name);
         return false;
     }
     // The board's page is drawn in the printer's own resolution.
@@ -181,13 +182,13 @@ bool QtPrinter::printOnto(QPrinter &printer, int pageCount, const DrawNumberedPa
     printspool::resetStatus(name);
     if (!painter.end()) {
         if (error)
-            *error = QStringLiteral("Der Druckauftrag konnte nicht übergeben werden.");
+            *error = QCoreApplication::translate("duplikon::Services", "Der Druckauftrag konnte nicht übergeben werden.");
         return false;
     }
     QString reason;
     if (printspool::lastRequestFailed(&reason)) {
         if (error) {
-            *error = QStringLiteral("Der Drucker \"%1\" hat den Auftrag abgelehnt.").arg(name);
+            *error = QCoreApplication::translate("duplikon::Services", "Der Drucker \"%1\" hat den Auftrag abgelehnt.").arg(name);
             if (!reason.isEmpty())
                 *error += QStringLiteral(" (") + reason + QLatin1Char(')');
         }
@@ -195,7 +196,7 @@ bool QtPrinter::printOnto(QPrinter &printer, int pageCount, const DrawNumberedPa
     }
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
         if (error)
-            *error = QStringLiteral("Der Druckauftrag wurde abgelehnt.");
+            *error = QCoreApplication::translate("duplikon::Services", "Der Druckauftrag wurde abgelehnt.");
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 
 #include "platform/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -205,7 +206,7 @@ NewFileResult writeNewFileAtomically(const QString &path, const QByteArray &byte
             QFile::remove(tempPath);
         }
         if (error)
-            *error = QStringLiteral("In den Ordner kann nicht geschrieben werden.");
+            *error = QCoreApplication::translate("duplikon::TextFiles", "In den Ordner kann nicht geschrieben werden.");
         return NewFileResult::Failed;
     }
     const bool written = temp.write(bytes) == bytes.size() && temp.flush() && temp.handle() >= 0
@@ -214,7 +215,7 @@ NewFileResult writeNewFileAtomically(const QString &path, const QByteArray &byte
     if (!written || temp.error() != QFileDevice::NoError) {
         QFile::remove(tempPath);
         if (error)
-            *error = QStringLiteral("Die Datei kann nicht vollständig geschrieben werden; der Datenträger ist voll.");
+            *error = QCoreApplication::translate("duplikon::TextFiles", "Die Datei kann nicht vollständig geschrieben werden; der Datenträger ist voll.");
         return NewFileResult::Failed;
     }
     // A rename that never replaces: it fails when path appeared meanwhile.
@@ -223,7 +224,7 @@ NewFileResult writeNewFileAtomically(const QString &path, const QByteArray &byte
         if (QFileInfo::exists(path))
             return NewFileResult::Exists;
         if (error)
-            *error = QStringLiteral("Die Datei kann nicht angelegt werden.");
+            *error = QCoreApplication::translate("duplikon::TextFiles", "Die Datei kann nicht angelegt werden.");
         return NewFileResult::Failed;
     }
     return NewFileResult::Written;

@@ -74,6 +74,19 @@ class QuietSpeech:
         with open(path, "rb") as f:
             return f"Queueing message |{text}|".encode() in f.read()
 
+    def spoken(self):
+        """Every queued text with the language set for it: [(language, text)]."""
+        path = self._file("log", "speech-dispatcher.log")
+        said, language = [], None
+        if path is not None:
+            with open(path, encoding="utf-8", errors="replace") as f:
+                for line in f:
+                    if m := re.search(r"SET SELF LANGUAGE (\S+)", line):
+                        language = m.group(1)
+                    elif m := re.search(r"Queueing message \|(.*)\| with", line):
+                        said.append((language, m.group(1)))
+        return said
+
     def processes(self):
         """The server and its modules: every process running in this home."""
         mark = f"HOME={self.home}".encode()
@@ -380,6 +393,39 @@ class PlayTest(e2e.TestCase):
         self.assertEqual([(e["way"], e["matched"]) for e in drops], [("cards", False)] + [("cards", True)] * 3)
         solved = next(e for e in kept(app) if e["kind"] == "solved")
         self.assertEqual((solved["way"], solved["turns"], solved["teams"]), ("cards", 4, 2))
+        app.quit()
+
+        # A child who reads Ukrainian (Sprache=uk): the program's own words,
+        # the praise among them, come in the uk voice; the halves stay German.
+        env = self.settings_env(user="[Duplikon]\nAntippen=true\nVorlesen=true\nSprache=uk\n")
+        speech = QuietSpeech(env)
+        self.addCleanup(speech.end)
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS.replace(" 0 ", " 1 ", 1) + "TIERE.TXT\r\n",
+                                "TIERE.TXT": "Hund\r\nWauwau\r\nKatze\r\nMiau\r\n"}, env=env)
+        box = app.message_box("TIERE.TXT")  # the mandatory task, titled by its name
+        e2e.key("Return")
+        app.wait_gone("TIERE.TXT", box.wid)
+        app.wait_board(["Hund", "Wauwau", "Katze", "Miau"])
+        def tap(half):
+            next(n for n in app.board_cells().values() if e2e.shows_half(n, half)).press()
+        def voice(text):
+            return next((lang or "" for lang, said in reversed(speech.spoken()) if said == text), None)
+        for a, b, right in (("Hund", "Miau", False), ("Hund", "Wauwau", True), ("Katze", "Miau", True)):
+            left = len(app.board_cells())
+            tap(a)
+            e2e.wait_until(lambda: (voice(a) or "").startswith("de"), 30, f"the German voice to say |{a}|")
+            tap(b)
+            if right:
+                e2e.wait_until(lambda: len(app.board_cells()) == left - 2, what="the pair to go")
+            else:  # "Passt nicht", in the uk voice
+                e2e.wait_until(lambda: (speech.spoken()[-1][0] or "").startswith("uk"), 30, "a uk message")
+        praise = " ".join(PRAISE.split("\r")).strip()
+        language, said = e2e.wait_until(lambda: speech.spoken()[-1] if speech.spoken()[-1][1] != "Katze" else None,
+                                        30, "the praise to be spoken")
+        app.screenshot("play-ukrainian-praise")
+        self.assertTrue((language or "").startswith("uk"), speech.spoken())
+        self.assertNotEqual(said, praise)
+        self.assertNotIn("Prima", said)
 
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):
         app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS})
