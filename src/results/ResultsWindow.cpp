@@ -30,7 +30,6 @@
 namespace duplikon {
 
 namespace {
-
 // A table that fits its columns to their contents, the last one stretched.
 QTableView *table(QWidget *parent, const char *name, QAbstractItemModel *model)
 {
