@@ -26,16 +26,14 @@ namespace duplikon {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Duplikon: Kontrolle");
 // The face colour of buttons, the background of the window's labels and picture boxes.
 constexpr ColourValue kSystemButtonFace = qint32(0x8000000Fu);
 
-ListBox *makeList(QWidget *parent, const QString &name, const QString &description)
+ListBox *makeList(QWidget *parent, const QString &name)
 {
     auto *list = new ListBox(parent);
     list->setObjectName(name);
     list->setAccessibleName(name);
-    list->setAccessibleDescription(description);
     list->setFont(designFont(9.75));
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return list;
@@ -49,11 +47,10 @@ CheckWindow::CheckWindow(Platform platform, QString programFolder, SolvedTaskLog
     // A window of its own even when the main window is given as owner.
     setWindowFlags(windowFlags() | Qt::Window);
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(kTitle);
     setAttribute(Qt::WA_DeleteOnClose);
 
     // Alt+A, or F10 and Enter, as well as a click.
-    m_menu1 = menuBar()->addAction(QStringLiteral("&Abbruch"));
+    m_menu1 = menuBar()->addAction(QString());
     installMenuKey(this);
     m_menu1->setObjectName(QStringLiteral("menu1"));
     connect(m_menu1, &QAction::triggered, this, &CheckWindow::menu1_Click);
@@ -73,17 +70,16 @@ CheckWindow::CheckWindow(Platform platform, QString programFolder, SolvedTaskLog
     setBackground(m_label1, toQColor(kSystemButtonFace));
     placeTwips(m_label1, 240, 240, 3855, 375);
 
-    m_list1 = makeList(client, QStringLiteral("List1"), QStringLiteral("Gelöste Aufgaben"));
+    m_list1 = makeList(client, QStringLiteral("List1"));
     placeTwips(m_list1, 240, 720, 2535, 7710);
-    m_list3 = makeList(client, QStringLiteral("List3"), QStringLiteral("Uhrzeit der Lösung"));
+    m_list3 = makeList(client, QStringLiteral("List3"));
     placeTwips(m_list3, 2760, 720, 1335, 7710);
-    m_list2 = makeList(client, QStringLiteral("List2"), QStringLiteral("Zeilen der gewählten Aufgabe"));
+    m_list2 = makeList(client, QStringLiteral("List2"));
     placeTwips(m_list2, 4200, 720, 6015, 7710);
 
     m_picture1 = new PictureBox(client, PictureFit::Clip);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     m_picture1->setAccessibleName(QStringLiteral("Picture1"));
-    m_picture1->setAccessibleDescription(QStringLiteral("Bild der gewählten Zeile"));
     m_picture1->setBorder(true);
     setBackground(m_picture1, toQColor(kSystemButtonFace));
     placeTwips(m_picture1, 10320, 720, 2415, 1815);
@@ -111,7 +107,29 @@ CheckWindow::CheckWindow(Platform platform, QString programFolder, SolvedTaskLog
     connect(new ActivationWatcher(this), &ActivationWatcher::activatedAfterOtherWindow, this, &CheckWindow::Form_Activate);
 
     client->setFixedSize(kClientWidth, kClientHeight);
+    retranslate();
     Form_Load();
+}
+
+void CheckWindow::retranslate()
+{
+    setWindowTitle(tr("Duplikon: Kontrolle"));
+    m_menu1->setText(tr("&Abbruch"));
+    m_list1->setAccessibleDescription(tr("Gelöste Aufgaben"));
+    m_list3->setAccessibleDescription(tr("Uhrzeit der Lösung"));
+    m_list2->setAccessibleDescription(tr("Zeilen der gewählten Aufgabe"));
+    m_picture1->setAccessibleDescription(tr("Bild der gewählten Zeile"));
+    if (m_userName.isNull())
+        m_label1->setText(tr("Benutzer"));
+}
+
+void CheckWindow::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange) {
+        retranslate();
+        setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    }
 }
 
 void CheckWindow::Form_Load()
@@ -127,7 +145,7 @@ void CheckWindow::Form_Load()
 void CheckWindow::Form_Activate()
 {
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    m_label1->setText(m_userName);
+    m_label1->setText(m_userName.isNull() ? tr("Benutzer") : m_userName);
 }
 
 void CheckWindow::showEvent(QShowEvent *event)
@@ -157,7 +175,7 @@ void CheckWindow::List1_Click()
     if (!read.ok) {
         // The task file was deleted or renamed since it was solved: say so and go on.
         if (m_platform.dialogs)
-            m_platform.dialogs->message(kTitle, QStringLiteral("Die Datei %1 kann nicht gelesen werden.\r\r").arg(name));
+            m_platform.dialogs->message(tr("Duplikon: Kontrolle"), tr("Die Datei %1 kann nicht gelesen werden.\r\r").arg(name));
         return;
     }
     // Every line of the file, empty ones and those past the twentieth too.

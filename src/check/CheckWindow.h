@@ -28,8 +28,9 @@ public:
     // log is the solved-task log it shows, owned by the caller.
     CheckWindow(Platform platform, QString programFolder, SolvedTaskLog *log, QWidget *parent = nullptr);
 
-    // The caption of the main window's Command7 ("Benutzer" until a name is
-    // entered); Label1 takes it at the next activation.
+    // The caption of the main window's Command7 ("Benutzer", in the
+    // application's language, until a name is entered); Label1 takes it at
+    // the next activation.
     void setUserName(const QString &name) { m_userName = name; }
 
     // The outer size in twips; the client area below the menu bar.
@@ -47,13 +48,16 @@ public:
     void menu1_Click();    // "Abbruch": hide
 
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void retranslate();
+
     Platform m_platform;
     SolvedTaskLog *m_log;
-    QString m_userName = QStringLiteral("Benutzer");
+    QString m_userName; // null: "Benutzer"
     QString m_programFolder;
 
     QLabel *m_label1 = nullptr;

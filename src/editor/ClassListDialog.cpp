@@ -15,18 +15,15 @@
 
 namespace duplikon {
 
-namespace {
-const QString kTitle = QStringLiteral("Klassenliste");
-} // namespace
-
 ClassListDialog::ClassListDialog(QWidget *parent, Platform platform, const QString &programFolder,
                                  const QStringList &names)
     : QDialog(parent), m_platform(platform), m_path(classListPath(programFolder)), m_names(names)
 {
     setObjectName(QStringLiteral("classList"));
-    setWindowTitle(kTitle);
+
     auto *layout = new QGridLayout(this);
-    auto *note = new QLabel(QStringLiteral("Die Vornamen der Kinder, wie sie unter „Benutzer“ erscheinen:"), this);
+    auto *note = new QLabel(this);
+    m_note = note;
     note->setWordWrap(true);
     layout->addWidget(note, 0, 0, 1, 2);
     m_list = new QListWidget(this);
@@ -34,19 +31,21 @@ ClassListDialog::ClassListDialog(QWidget *parent, Platform platform, const QStri
     note->setBuddy(m_list);
     layout->addWidget(m_list, 1, 0, 6, 1);
     auto button = [&](const char *caption, const char *name, int row, void (ClassListDialog::*slot)()) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), this);
+        auto *b = new QPushButton(this);
+        m_texts.append({b, caption});
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
         layout->addWidget(b, row, 1);
         return b;
     };
-    button("&Hinzufügen ...", "addName", 1, &ClassListDialog::add);
-    m_rename = button("&Umbenennen ...", "renameName", 2, &ClassListDialog::rename);
-    m_remove = button("&Entfernen", "removeName", 3, &ClassListDialog::remove);
-    button("S&ortieren", "sortNames", 4, &ClassListDialog::sort);
-    button("&Speichern", "saveNames", 5, &ClassListDialog::save)->setDefault(true);
-    button("&Abbrechen", "cancelNames", 6, &ClassListDialog::reject);
+    button(QT_TR_NOOP("&Hinzufügen ..."), "addName", 1, &ClassListDialog::add);
+    m_rename = button(QT_TR_NOOP("&Umbenennen ..."), "renameName", 2, &ClassListDialog::rename);
+    m_remove = button(QT_TR_NOOP("&Entfernen"), "removeName", 3, &ClassListDialog::remove);
+    button(QT_TR_NOOP("S&ortieren"), "sortNames", 4, &ClassListDialog::sort);
+    button(QT_TR_NOOP("&Speichern"), "saveNames", 5, &ClassListDialog::save)->setDefault(true);
+    button(QT_TR_NOOP("&Abbrechen"), "cancelNames", 6, &ClassListDialog::reject);
+    retranslate();
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         m_rename->setEnabled(row >= 0);
         m_remove->setEnabled(row >= 0);
@@ -56,19 +55,33 @@ ClassListDialog::ClassListDialog(QWidget *parent, Platform platform, const QStri
     resize(420, 360);
 }
 
+void ClassListDialog::retranslate()
+{
+    setWindowTitle(tr("Klassenliste"));
+    m_note->setText(tr("Die Vornamen der Kinder, wie sie unter „Benutzer“ erscheinen:"));
+    for (const auto &[button, text] : std::as_const(m_texts))
+        button->setText(tr(text));
+}
+
+void ClassListDialog::changeEvent(QEvent *e)
+{
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
 void ClassListDialog::run(QWidget *parent, Platform platform, const QString &programFolder)
 {
     const ClassList list = readClassList(classListPath(programFolder));
     if (list.exists && !list.ok) {
-        platform.dialogs->message(kTitle, QStringLiteral("Die Klassenliste „%1“ kann nicht gelesen werden: %2\r")
+        platform.dialogs->message(tr("Klassenliste"), tr("Die Klassenliste „%1“ kann nicht gelesen werden: %2\r")
                                               .arg(ProgramFolder::classListFileName(), list.error));
         return;
     }
     if (list.skipped > 0)
-        platform.dialogs->message(kTitle, QStringLiteral("%1 Zeilen der Klassenliste werden übergangen (zu lang, "
-                                                         "Steuerzeichen oder mehr als %2 Namen).\r")
-                                              .arg(list.skipped)
-                                              .arg(kMaxClassListNames));
+        platform.dialogs->message(tr("Klassenliste"), tr("%n Zeilen der Klassenliste werden übergangen (zu lang, "
+                                                         "Steuerzeichen oder mehr als %1 Namen).\r", nullptr, list.skipped)
+                                                          .arg(QLocale().toString(kMaxClassListNames)));
     ClassListDialog dialog(parent, platform, programFolder, list.names);
     dialog.exec();
 }
@@ -94,25 +107,25 @@ bool ClassListDialog::acceptable(const QString &name, int except)
         return false;
     QString reason;
     if (trimmed.size() > kMaxNameLength)
-        reason = QStringLiteral("Ein Name hat höchstens %1 Zeichen.\r").arg(kMaxNameLength);
+        reason = tr("Ein Name hat höchstens %n Zeichen.\r", nullptr, kMaxNameLength);
     else if (std::any_of(trimmed.cbegin(), trimmed.cend(), [](QChar c) {
                  return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
              }))
-        reason = QStringLiteral("Ein Name darf keine Steuerzeichen enthalten.\r");
+        reason = tr("Ein Name darf keine Steuerzeichen enthalten.\r");
     else if (m_names.size() >= kMaxClassListNames && except < 0)
-        reason = QStringLiteral("Die Klassenliste hat höchstens %1 Namen.\r").arg(kMaxClassListNames);
+        reason = tr("Die Klassenliste hat höchstens %n Namen.\r", nullptr, kMaxClassListNames);
     for (int i = 0; reason.isEmpty() && i < m_names.size(); ++i)
         if (i != except && sameName(m_names.at(i), trimmed))
-            reason = QStringLiteral("„%1“ steht schon in der Liste.\r").arg(m_names.at(i));
+            reason = tr("„%1“ steht schon in der Liste.\r").arg(m_names.at(i));
     if (reason.isEmpty())
         return true;
-    m_platform.dialogs->message(kTitle, reason);
+    m_platform.dialogs->message(tr("Klassenliste"), reason);
     return false;
 }
 
 void ClassListDialog::add()
 {
-    const QString name = m_platform.dialogs->input(kTitle, QStringLiteral("Vorname des Kindes:"), QString());
+    const QString name = m_platform.dialogs->input(tr("Klassenliste"), tr("Vorname des Kindes:"), QString());
     if (!acceptable(name, -1))
         return;
     m_names.append(name.trimmed());
@@ -124,7 +137,7 @@ void ClassListDialog::rename()
     const int row = selected();
     if (row < 0)
         return;
-    const QString name = m_platform.dialogs->input(kTitle, QStringLiteral("Vorname des Kindes:"), m_names.at(row));
+    const QString name = m_platform.dialogs->input(tr("Klassenliste"), tr("Vorname des Kindes:"), m_names.at(row));
     if (!acceptable(name, row))
         return;
     m_names[row] = name.trimmed();
@@ -155,7 +168,7 @@ void ClassListDialog::save()
     QString error;
     if (!writeClassList(m_path, m_names, &error)) {
         m_platform.dialogs->message(
-            kTitle, QStringLiteral("Die Klassenliste kann nicht gespeichert werden: %1\r").arg(error),
+            tr("Klassenliste"), tr("Die Klassenliste kann nicht gespeichert werden: %1\r").arg(error),
             MsgIcon::Exclamation);
         return;
     }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -25,7 +26,11 @@ public:
 
     const QStringList &names() const { return m_names; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void add();
     void rename();
     void remove();
@@ -43,6 +48,8 @@ private:
     QListWidget *m_list;
     QPushButton *m_rename;
     QPushButton *m_remove;
+    QLabel *m_note;
+    QVector<QPair<QPushButton *, const char *>> m_texts;
 };
 
 } // namespace duplikon

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "pictures/PictureBox.h"
+#include "editor/FittedLabel.h"
 #include "platform/ClickLabel.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
@@ -20,10 +21,10 @@ inline void placeTwips(QWidget *w, const QRect &twips)
 inline ClickLabel *editorLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips,
                                const QColor &background, const QColor &foreground, const QFont &font)
 {
-    auto *label = new ClickLabel(text, parent);
+    auto *label = new FittedLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
+    label->setDesignFont(font);
     setBackground(label, background);
     setForeground(label, foreground);
     placeTwips(label, twips);

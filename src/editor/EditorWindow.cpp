@@ -46,7 +46,8 @@ const char *const kHelpProperty = "hilfetext";
 
 // The keys that put the chosen picture into a list, shown in the help line
 // when the picture list or its preview gets the focus by Tab or Shift+Tab.
-const char *const kKeyHint = "Mit Strg+G kommt das Bild in die grüne Liste, mit Strg+B in die blaue ...";
+const char *const kKeyHint = QT_TRANSLATE_NOOP("duplikon::EditorWindow",
+                                               "Mit Strg+G kommt das Bild in die grüne Liste, mit Strg+B in die blaue ...");
 
 } // namespace
 
@@ -54,7 +55,6 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     : QMainWindow(parent), m_host(host), m_client(new QWidget(this))
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Duplikon: Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_client->setObjectName(QStringLiteral("client"));
@@ -124,6 +124,7 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     m_activation = new ActivationWatcher(this);
     connect(m_activation, &ActivationWatcher::activatedAfterOtherWindow, this, &EditorWindow::Form_Activate);
 
+    retranslate();
     fixSize();
     centreOnScreen();
 }
@@ -136,43 +137,44 @@ void EditorWindow::buildMenu(Platform platform)
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
     installMenuKey(this);
-    QAction *menu1 = bar->addAction(QStringLiteral("&Abbruch"));
+    QAction *menu1 = textAction(bar->addAction(QString()), QT_TR_NOOP("&Abbruch"));
     menu1->setObjectName(QStringLiteral("menu1"));
     connect(menu1, &QAction::triggered, this, &EditorWindow::menu1_Click);
 
-    QMenu *menu2 = bar->addMenu(QStringLiteral("&Datei"));
+    QMenu *menu2 = bar->addMenu(QString());
+    textAction(menu2->menuAction(), QT_TR_NOOP("&Datei"));
     menu2->setObjectName(QStringLiteral("menu2"));
     menu2->menuAction()->setObjectName(QStringLiteral("menu2"));
-    QAction *a = menu2->addAction(QStringLiteral("&aktuelle Datei"));
+    QAction *a = textAction(menu2->addAction(QString()), QT_TR_NOOP("&aktuelle Datei"));
     a->setObjectName(QStringLiteral("menu2a"));
     connect(a, &QAction::triggered, m_files, &TaskFilePanel::menu2a_Click);
-    a = menu2->addAction(QStringLiteral("&neue Datei ..."));
+    a = textAction(menu2->addAction(QString()), QT_TR_NOOP("&neue Datei ..."));
     a->setObjectName(QStringLiteral("menu2b"));
     connect(a, &QAction::triggered, m_files, &TaskFilePanel::menu2b_Click);
     a = menu2->addSeparator();
     a->setObjectName(QStringLiteral("menu2c"));
-    a = menu2->addAction(QStringLiteral("Datei &sichern"));
+    a = textAction(menu2->addAction(QString()), QT_TR_NOOP("Datei &sichern"));
     a->setObjectName(QStringLiteral("menu2d"));
     connect(a, &QAction::triggered, m_files, &TaskFilePanel::menu2d_Click);
-    a = menu2->addAction(QStringLiteral("A&rbeitsblatt ..."));
+    a = textAction(menu2->addAction(QString()), QT_TR_NOOP("A&rbeitsblatt ..."));
     a->setObjectName(QStringLiteral("worksheet"));
     connect(a, &QAction::triggered, this,
             [this, platform] { WorksheetDialog::run(this, platform, m_host, m_pairs, m_files->taskName()); });
-    a = menu2->addAction(QStringLiteral("Aufgabe &weitergeben ..."));
+    a = textAction(menu2->addAction(QString()), QT_TR_NOOP("Aufgabe &weitergeben ..."));
     a->setObjectName(QStringLiteral("passOnTask"));
     connect(a, &QAction::triggered, this, [this] { m_archive->passOnClick(m_files->chosenTaskFile()); });
-    a = menu2->addAction(QStringLiteral("Aufgabe üb&ernehmen ..."));
+    a = textAction(menu2->addAction(QString()), QT_TR_NOOP("Aufgabe üb&ernehmen ..."));
     a->setObjectName(QStringLiteral("takeInTask"));
     connect(a, &QAction::triggered, m_archive, &TaskArchiveActions::takeInClick);
-    a = menu2->addAction(QStringLiteral("&Klassenliste ..."));
+    a = textAction(menu2->addAction(QString()), QT_TR_NOOP("&Klassenliste ..."));
     a->setObjectName(QStringLiteral("classList"));
     connect(a, &QAction::triggered, this,
             [this, platform] { ClassListDialog::run(this, platform, m_host->programFolder()); });
     menu2->addSeparator();
-    a = menu2->addAction(QStringLiteral("&Bilder einfügen ..."));
+    a = textAction(menu2->addAction(QString()), QT_TR_NOOP("&Bilder einfügen ..."));
     a->setObjectName(QStringLiteral("importPictures"));
     connect(a, &QAction::triggered, m_import, &PictureImportActions::importPicturesClick);
-    a = menu2->addAction(QStringLiteral("&Lösungsbilder einfügen ..."));
+    a = textAction(menu2->addAction(QString()), QT_TR_NOOP("&Lösungsbilder einfügen ..."));
     a->setObjectName(QStringLiteral("importSolutionPictures"));
     connect(a, &QAction::triggered, m_import, &PictureImportActions::importSolutionPicturesClick);
     // [Fest] AufnahmeAus: voices of children are personal data, so there is no recording at all.
@@ -182,30 +184,30 @@ void EditorWindow::buildMenu(Platform platform)
         reportInto(m_recording);
     }
 
-    QAction *menu3 = bar->addAction(QStringLiteral("&Großbild"));
+    QAction *menu3 = textAction(bar->addAction(QString()), QT_TR_NOOP("&Großbild"));
     menu3->setObjectName(QStringLiteral("menu3"));
     connect(menu3, &QAction::triggered, m_browser, &PictureBrowser::menu3_Click);
 }
 
 void EditorWindow::buildHelpLine()
 {
-    m_hilfe = editorLabel(m_client, "hilfe", QStringLiteral("Hilfetexte"), {3600, 8160, 9135, 375}, Qt::black,
+    m_hilfe = editorLabel(m_client, "hilfe", QString(), {3600, 8160, 9135, 375}, Qt::black,
                           Qt::white, designFont(9.75));
     m_hilfe->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_help = new HelpLine(m_hilfe);
 
     const struct { QWidget *control; const char *text; } help[] = {
-        {m_pairs->List1(), "In dieser grünen Liste stehen die linken Teilpaare oder Aufgaben ..."},
-        {m_pairs->List2(), "In dieser blauen Liste stehen die rechten Teilpaare oder Lösungen ..."},
-        {m_pairs->Text1(), "Hier die gewünschten Texte eingeben und mit den Symbolen einsetzen ..."},
-        {m_files->tabChain().first(), "In dieser roten Liste stehen die Quelldateien mit den Daten ..."},
-        {m_browser->List3(), "Aus dieser Ordnerliste einen Ordner durch Anklicken auswählen ..."},
-        {m_browser->File1(), "Aus dieser Bildliste ein aktuelles Bild durch Anklicken auswählen ..."},
-        {m_browser->Picture1(), "Das Vorschaubild mit Drag&Drop in das grüne oder blaue Fenster ziehen ..."},
+        {m_pairs->List1(), QT_TR_NOOP("In dieser grünen Liste stehen die linken Teilpaare oder Aufgaben ...")},
+        {m_pairs->List2(), QT_TR_NOOP("In dieser blauen Liste stehen die rechten Teilpaare oder Lösungen ...")},
+        {m_pairs->Text1(), QT_TR_NOOP("Hier die gewünschten Texte eingeben und mit den Symbolen einsetzen ...")},
+        {m_files->tabChain().first(), QT_TR_NOOP("In dieser roten Liste stehen die Quelldateien mit den Daten ...")},
+        {m_browser->List3(), QT_TR_NOOP("Aus dieser Ordnerliste einen Ordner durch Anklicken auswählen ...")},
+        {m_browser->File1(), QT_TR_NOOP("Aus dieser Bildliste ein aktuelles Bild durch Anklicken auswählen ...")},
+        {m_browser->Picture1(), QT_TR_NOOP("Das Vorschaubild mit Drag&Drop in das grüne oder blaue Fenster ziehen ...")},
     };
     for (const auto &h : help) {
         QWidget *control = h.control;
-        control->setProperty(kHelpProperty, QString::fromUtf8(h.text));
+        control->setProperty(kHelpProperty, QByteArray(h.text));
         control->setMouseTracking(true);
         control->installEventFilter(this);
         if (auto *view = qobject_cast<QAbstractScrollArea *>(control)) {
@@ -232,6 +234,42 @@ void EditorWindow::reportInto(FileSource *part)
         if (*pushed)
             m_help->push(message);
     });
+}
+
+QAction *EditorWindow::textAction(QAction *action, const char *text)
+{
+    m_texts.append({action, text});
+    return action;
+}
+
+void EditorWindow::showHelp(const QByteArray &text)
+{
+    m_helpSource = text;
+    m_hilfe->setText(tr(text.constData()));
+    m_helpShown = m_hilfe->text();
+}
+
+void EditorWindow::retranslate()
+{
+    setWindowTitle(tr("Duplikon: Editor"));
+    for (const auto &[action, text] : std::as_const(m_texts))
+        action->setText(tr(text));
+    // The help line follows the language while it shows one of its own texts.
+    if (m_helpShown.isNull() || m_hilfe->text() == m_helpShown)
+        showHelp(m_helpSource);
+    m_pairs->retranslate();
+    m_files->retranslate();
+    m_browser->retranslate();
+    if (m_recording)
+        m_recording->retranslate();
+    fixSize();
+}
+
+void EditorWindow::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void EditorWindow::fixSize()
@@ -284,7 +322,7 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *e)
     const bool picture1 = control == m_browser->Picture1();
     const bool picture = control == m_browser->File1() || picture1;
     if (e->type() == QEvent::MouseMove) {
-        m_hilfe->setText(control->property(kHelpProperty).toString());
+        showHelp(control->property(kHelpProperty).toByteArray());
         if (pairList)
             m_pairs->ListenPruefen();
     } else if (e->type() == QEvent::FocusIn && pairList) {
@@ -294,7 +332,7 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *e)
         // message box or the large preview leaves the help line alone.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(e)->reason();
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-            m_hilfe->setText(QString::fromUtf8(kKeyHint));
+            showHelp(kKeyHint);
         if (picture1)
             m_browser->Shape1()->setLineWidth(3);
     } else if (e->type() == QEvent::FocusOut && picture1 && watched == control) {

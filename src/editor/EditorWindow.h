@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QLabel;
 
 namespace duplikon {
@@ -35,6 +36,7 @@ public:
     void Form_Activate();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -42,6 +44,12 @@ protected:
 private:
     void buildMenu(Platform platform);
     void buildHelpLine();
+    // Every text of the window and its parts, again after a change of language.
+    void retranslate();
+    // A menu entry whose text retranslate() sets.
+    QAction *textAction(QAction *action, const char *text);
+    // One of the help line's own texts, kept so that it follows the language.
+    void showHelp(const QByteArray &text);
     // Wires a part that brings files in to the pair lists, the browser and the help line.
     template <class FileSource>
     void reportInto(FileSource *part);
@@ -63,6 +71,9 @@ private:
     HelpLine *m_help = nullptr;
     InWindowDrag *m_drag = nullptr;
     ActivationWatcher *m_activation = nullptr;
+    QVector<QPair<QAction *, const char *>> m_texts;
+    QByteArray m_helpSource = QT_TR_NOOP("Hilfetexte");
+    QString m_helpShown;
 };
 
 } // namespace duplikon

@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 
 namespace duplikon {
 
@@ -47,15 +48,14 @@ PairLists::PairLists(QWidget *client, const QString &programFolder)
     const QColor greenText(128, 255, 128), cyanText(128, 255, 255);
     const QFont font = designFont(9.75);
 
-    editorLabel(client, "Label2", QStringLiteral(" Vorschau:"), {3600, 240, 2175, 255}, black, greenText, font);
+    m_label2 = editorLabel(client, "Label2", QString(), {3600, 240, 2175, 255}, black, greenText, font);
     m_label4 = editorLabel(client, "Label4", QStringLiteral("0"), {5760, 240, 735, 255}, black, greenText, font);
     editorShape(client, "Shape2", {3600, 480, 2895, 2055});
     m_lupe1 = editorPictureBox(client, "Lupe1", {3840, 600, 2415, 1815}, PictureFit::Clip);
-    m_lupe1->setToolTip(QStringLiteral("Vorschau der Listen"));
     m_list1 = new ListBox(client);
     styleEditorList(m_list1, "List1", {3600, 2520, 2895, 4110}, QColor(192, 255, 192), black);
 
-    editorLabel(client, "Label3", QStringLiteral(" Vorschau:"), {9840, 240, 2175, 255}, black, cyanText, font);
+    m_label3 = editorLabel(client, "Label3", QString(), {9840, 240, 2175, 255}, black, cyanText, font);
     m_label5 = editorLabel(client, "Label5", QStringLiteral("0"), {12000, 240, 735, 255}, black, cyanText, font);
     editorShape(client, "Shape3", {9840, 480, 2895, 2055});
     m_lupe2 = editorPictureBox(client, "Lupe2", {10080, 600, 2415, 1815}, PictureFit::Clip);
@@ -69,12 +69,12 @@ PairLists::PairLists(QWidget *client, const QString &programFolder)
     // columns do the same on their own list.
     struct Button { const char *green, *blue; EditorSymbol kind; int left; const char *tip; };
     const Button buttons[] = {
-        {"Picture2", "Picture9", EditorSymbol::Insert, 3600, "Text einsetzen"},
-        {"Picture5", "Picture8", EditorSymbol::MoveUp, 4080, "nach oben"},
-        {"Picture4", "Picture13", EditorSymbol::Replace, 4560, "Text ersetzen"},
-        {"Picture3", "Picture11", EditorSymbol::Take, 5040, "Text holen"},
-        {"Picture6", "Picture10", EditorSymbol::MoveDown, 5520, "nach unten"},
-        {"Picture7", "Picture12", EditorSymbol::Delete, 6000, "Text löschen"},
+        {"Picture2", "Picture9", EditorSymbol::Insert, 3600, QT_TR_NOOP("Text einsetzen")},
+        {"Picture5", "Picture8", EditorSymbol::MoveUp, 4080, QT_TR_NOOP("nach oben")},
+        {"Picture4", "Picture13", EditorSymbol::Replace, 4560, QT_TR_NOOP("Text ersetzen")},
+        {"Picture3", "Picture11", EditorSymbol::Take, 5040, QT_TR_NOOP("Text holen")},
+        {"Picture6", "Picture10", EditorSymbol::MoveDown, 5520, QT_TR_NOOP("nach unten")},
+        {"Picture7", "Picture12", EditorSymbol::Delete, 6000, QT_TR_NOOP("Text löschen")},
     };
     m_greenColumn = {m_list1};
     m_blueColumn = {m_list2};
@@ -83,13 +83,13 @@ PairLists::PairLists(QWidget *client, const QString &programFolder)
             auto *button = new SymbolButton(b.kind, client);
             (list == m_list1 ? m_greenColumn : m_blueColumn).append(button);
             button->setObjectName(QLatin1String(list == m_list1 ? b.green : b.blue));
-            button->setToolTip(QString::fromUtf8(b.tip));
+            m_tips.append({button, b.tip});
             placeTwips(button, b.left + (list == m_list1 ? 0 : 6240), 6720, 495, 495);
             connect(button, &SymbolButton::clicked, this, [this, list, kind = b.kind] { symbolClick(list, kind); });
         }
     }
 
-    m_text1 = new QLineEdit(QStringLiteral("Text eingeben"), client);
+    m_text1 = new QLineEdit(client);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setFont(designFont(12));
     setBackground(m_text1, QColor(255, 255, 192));
@@ -105,19 +105,34 @@ PairLists::PairLists(QWidget *client, const QString &programFolder)
     });
 }
 
+void PairLists::retranslate()
+{
+    m_label2->setText(tr(" Vorschau:"));
+    m_label3->setText(tr(" Vorschau:"));
+    m_lupe1->setToolTip(tr("Vorschau der Listen"));
+    for (const auto &[button, tip] : std::as_const(m_tips))
+        button->setToolTip(tr(tip));
+    // The text field's first words follow the language until someone types.
+    const QString hint = tr("Text eingeben");
+    if (m_text1Hint.isNull() || m_text1->text() == m_text1Hint)
+        m_text1->setText(hint);
+    m_text1Hint = hint;
+    showCounts();
+}
+
 void PairLists::showCounts()
 {
-    m_label4->setText(QString::number(m_list1->count()));
-    m_label5->setText(QString::number(m_list2->count()));
+    m_label4->setText(QLocale().toString(m_list1->count()));
+    m_label5->setText(QLocale().toString(m_list2->count()));
 }
 
 void PairLists::ListenPruefen()
 {
     showCounts();
     if (m_list1->count() > 10)
-        emit lengthWarning(QStringLiteral("Liste 1 hat mehr als 10 Elemente."));
+        emit lengthWarning(tr("Liste %1 hat mehr als %2 Elemente.").arg(QLocale().toString(1), QLocale().toString(10)));
     if (m_list2->count() > 10)
-        emit lengthWarning(QStringLiteral("Liste 2 hat mehr als 10 Elemente."));
+        emit lengthWarning(tr("Liste %1 hat mehr als %2 Elemente.").arg(QLocale().toString(2), QLocale().toString(10)));
 }
 
 QStringList PairLists::leftHalves() const { return m_list1->entries(); }

@@ -43,6 +43,8 @@ public:
     // Counts into Label4 and Label5, and a length warning when a list holds
     // more than 10 entries.
     void ListenPruefen();
+    // The labels and tooltips in the application's language.
+    void retranslate();
 
     QStringList leftHalves() const;
     QStringList rightHalves() const;
@@ -90,8 +92,12 @@ private:
     ListBox *m_list2;
     PictureBox *m_lupe1;
     PictureBox *m_lupe2;
+    QLabel *m_label2 = nullptr;
+    QLabel *m_label3 = nullptr;
     QLabel *m_label4;
     QLabel *m_label5;
+    QVector<QPair<QWidget *, const char *>> m_tips;
+    QString m_text1Hint;
     QLineEdit *m_text1;
     QList<QWidget *> m_greenColumn;
     QList<QWidget *> m_blueColumn;

@@ -38,10 +38,9 @@ PictureBrowser::PictureBrowser(QWidget *client, TaskFolder *folder, SoundOutput 
     m_pfadname->setObjectName(QStringLiteral("pfadname"));
     m_pfadname->hide();
 
-    editorLabel(client, "Label1", QStringLiteral(" Vorschau:"), {240, 240, 2895, 255}, black, violet, font);
+    m_label1 = editorLabel(client, "Label1", QString(), {240, 240, 2895, 255}, black, violet, font);
     m_shape1 = editorShape(client, "Shape1", {240, 480, 2895, 2055});
     m_picture1 = editorPictureBox(client, "Picture1", {480, 600, 2415, 1815}, PictureFit::Clip);
-    m_picture1->setToolTip(QStringLiteral("Drag&Drop ins Farbfeld"));
     m_picture1->setFocusPolicy(Qt::TabFocus); // Ctrl+G and Ctrl+B put it into a list
     m_list3 = new ListBox(client);
     styleEditorList(m_list3, "List3", {240, 2520, 2895, 1950}, violet, Qt::white);
@@ -56,10 +55,8 @@ PictureBrowser::PictureBrowser(QWidget *client, TaskFolder *folder, SoundOutput 
     setBackground(m_vorschau, client->palette().color(QPalette::Button));
     placeTwips(m_vorschau, kPreviewParkedLeft, 240, 12495, 8295);
     m_vorschau->installEventFilter(this);
-    ClickLabel *label7 = editorLabel(m_vorschau, "Label7",
-        QStringLiteral("So würde das ausgewählte Bild im Großformat für ein Lösungsbild am Ende der Spielreihe aussehen . . ."),
-        {0, 0, 12615, 375}, black, Qt::white, font);
-    label7->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_label7 = editorLabel(m_vorschau, "Label7", QString(), {0, 0, 12615, 375}, black, Qt::white, font);
+    m_label7->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_image1 = editorPictureBox(m_vorschau, "Image1", {0, 360, 12495, 7575}, PictureFit::Stretch);
     m_image1->setAutoFillBackground(false);
     connect(m_image1, &PictureBox::clicked, this, &PictureBrowser::menu3_Click);
@@ -203,7 +200,16 @@ void PictureBrowser::menu3_Click()
     // The panel itself takes the focus (no focus frame): the controls it
     // covers no longer take the arrow keys.
     m_previewFocus.shown(m_vorschau, m_vorschau);
-    m_image1->setToolTip(QStringLiteral("Vorschaubild mit Mausklick schließen ..."));
+    m_image1->setToolTip(tr("Vorschaubild mit Mausklick schließen ..."));
+}
+
+void PictureBrowser::retranslate()
+{
+    m_label1->setText(tr(" Vorschau:"));
+    m_picture1->setToolTip(tr("Drag&Drop ins Farbfeld"));
+    m_label7->setText(tr("So würde das ausgewählte Bild im Großformat für ein Lösungsbild am Ende der Spielreihe aussehen . . ."));
+    if (!m_image1->toolTip().isEmpty()) // set once the large preview has been open
+        m_image1->setToolTip(tr("Vorschaubild mit Mausklick schließen ..."));
 }
 
 void PictureBrowser::vorschau_Click() { closeLargePreview(); }

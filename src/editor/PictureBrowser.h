@@ -35,6 +35,8 @@ public:
     void OrdnerEinrichten();
     // "Großbild": opens or closes the large preview.
     void menu3_Click();
+    // The labels and tooltips in the application's language.
+    void retranslate();
     // "Abbruch": closes the large preview and empties both previews.
     void leave();
 
@@ -74,6 +76,8 @@ private:
     QStringList m_folders;  // the folder of each entry of List3
     QLabel *m_langname;     // hidden: the program folder with a trailing separator
     QLabel *m_pfadname;     // hidden: its parent folder with a trailing separator
+    QLabel *m_label1 = nullptr;
+    QLabel *m_label7 = nullptr;
     PictureBox *m_picture1;
     QFrame *m_shape1;
     QList<QWidget *> m_previewButtons;

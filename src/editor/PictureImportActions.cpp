@@ -7,8 +7,10 @@
 #include "platform/FileLists.h"
 
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -26,7 +28,8 @@ QString imageFilter()
     QStringList patterns;
     for (const char *e : {"png", "jpg", "jpeg", "gif", "bmp", "webp", "tif", "tiff", "svg", "wmf", "heic", "heif"})
         patterns << QStringLiteral("*.%1").arg(QLatin1String(e)) << QStringLiteral("*.%1").arg(QString::fromLatin1(e).toUpper());
-    return QStringLiteral("Bilder (%1)").arg(patterns.join(QLatin1Char(' ')));
+    return QCoreApplication::translate("duplikon::PictureImportActions",
+            "Bilder (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 QVector<ImportSource> sourcesOf(const QMimeData *data)
@@ -118,22 +121,23 @@ void PictureImportActions::importMime(const QMimeData *data, PairSide side)
 
 void PictureImportActions::importPicturesClick()
 {
-    const QStringList files = m_platform.dialogs->openFiles(QStringLiteral("Bilder einfügen"), imageFilter());
+    const QStringList files = m_platform.dialogs->openFiles(tr("Bilder einfügen"), imageFilter());
     importInto(sourcesOf(files), PairSide::Left);
 }
 
 void PictureImportActions::importSolutionPicturesClick()
 {
-    const QStringList files = m_platform.dialogs->openFiles(QStringLiteral("Lösungsbilder einfügen"), imageFilter());
+    const QStringList files = m_platform.dialogs->openFiles(tr("Lösungsbilder einfügen"), imageFilter());
     if (files.isEmpty())
         return;
     const QVector<ImportResult> results = runImport(sourcesOf(files), ImportKind::Solution);
     int stored = 0;
     for (const ImportResult &r : results)
         stored += r.fileName.isEmpty() ? 0 : 1;
-    const QString done = QStringLiteral("%1 von %2 Lösungsbildern sind im Ordner %3.").arg(stored).arg(results.size()).arg(ProgramFolder::solutionFolderName())
-        + kCr + QStringLiteral("Neue Lösungsbilder kommen beim nächsten Start von Duplikon dazu.");
-    reportFailures(QStringLiteral("Lösungsbilder einfügen"), results, done);
+    const QString done = tr("%1 von %n Lösungsbildern sind im Ordner %2.\r"
+                            "Neue Lösungsbilder kommen beim nächsten Start von Duplikon dazu.", nullptr, int(results.size()))
+                             .arg(QLocale().toString(stored), ProgramFolder::solutionFolderName());
+    reportFailures(tr("Lösungsbilder einfügen"), results, done);
 }
 
 QVector<ImportResult> PictureImportActions::runImport(const QVector<ImportSource> &sources, ImportKind kind)
@@ -141,7 +145,7 @@ QVector<ImportResult> PictureImportActions::runImport(const QVector<ImportSource
     // Many files take a while: progress tells how far the import is.
     const auto reportProgress = [this](int done, int total) {
         if (total > 5 && done < total)
-            emit progress(QStringLiteral("Bild %1 von %2 ...").arg(done + 1).arg(total));
+            emit progress(tr("Bild %1 von %2 ...").arg(QLocale().toString(done + 1), QLocale().toString(total)));
     };
     reportProgress(0, int(sources.size()));
     const QVector<ImportResult> results =
@@ -165,7 +169,7 @@ void PictureImportActions::importInto(const QVector<ImportSource> &sources, Pair
         emit fileAdded(side, QFileInfo(folder).fileName() + QLatin1Char('\\') + r.fileName,
                        folder + QLatin1Char('/') + r.fileName);
     }
-    reportFailures(QStringLiteral("Bilder einfügen"), results, QString());
+    reportFailures(tr("Bilder einfügen"), results, QString());
 }
 
 void PictureImportActions::reportFailures(const QString &title, const QVector<ImportResult> &results,
@@ -185,9 +189,8 @@ void PictureImportActions::reportFailures(const QString &title, const QVector<Im
     if (!failures.isEmpty()) {
         if (!text.isEmpty())
             text += kCr + kCr;
-        text += (sounds ? QStringLiteral("Diese Dateien wurden nicht übernommen:")
-                        : QStringLiteral("Diese Bilder wurden nicht übernommen:"))
-            + kCr + failures.join(kCr);
+        text += (sounds ? tr("Diese Dateien wurden nicht übernommen:\r%1") : tr("Diese Bilder wurden nicht übernommen:\r%1"))
+                    .arg(failures.join(kCr));
     }
     const MsgIcon icon = failures.isEmpty() ? MsgIcon::Information : MsgIcon::Exclamation;
     if (m_inDrop)

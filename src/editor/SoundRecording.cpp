@@ -21,19 +21,14 @@
 
 namespace duplikon {
 
-namespace {
-const QString kIdle = QStringLiteral("&Ton aufnehmen ...");
-const QString kRecording = QStringLiteral("&Tonaufnahme beenden");
-const QString kTitle = QStringLiteral("Ton aufnehmen");
-const QString kRunning = QStringLiteral("Die Aufnahme läuft, höchstens 10 Sekunden ...");
-} // namespace
 
 SoundRecording::SoundRecording(QWidget *client, Platform platform, const QString &programFolder, QMenu *menu,
                                const PairControls &lists)
     : QObject(client), m_client(client), m_platform(platform), m_programFolder(programFolder),
       m_lastList(PairSide::Left)
 {
-    m_entry = menu->addAction(kIdle);
+    m_entry = menu->addAction(QString());
+    retranslate();
     m_entry->setObjectName(QStringLiteral("recordSound"));
     connect(m_entry, &QAction::triggered, this, &SoundRecording::choose);
     // Asking for a microphone may take a moment: only when the menu opens.
@@ -97,10 +92,15 @@ QString SoundRecording::takeFreeName(const QString &recorded)
     return {};
 }
 
+void SoundRecording::retranslate()
+{
+    m_entry->setText(m_path.isEmpty() ? tr("&Ton aufnehmen ...") : tr("&Tonaufnahme beenden"));
+}
+
 void SoundRecording::updateEntry()
 {
     const bool recording = !m_path.isEmpty();
-    m_entry->setText(recording ? kRecording : kIdle);
+    retranslate();
     m_entry->setEnabled(recording || (m_platform.recorder && m_platform.recorder->hasInput()));
 }
 
@@ -116,8 +116,9 @@ void SoundRecording::choose()
     // "eigene toene" from a stick is the same folder, kept as it is spelled.
     const QString folder = ProgramFolder::ownSoundsFolder(m_programFolder);
     if (!QDir().mkpath(folder)) {
-        const QString reason = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(ProgramFolder::ownSoundsFolderName());
-        m_platform.dialogs->message(kTitle, reason, MsgIcon::Exclamation);
+        const QString reason
+            = tr("Der Ordner „%1“ kann nicht angelegt werden.").arg(ProgramFolder::ownSoundsFolderName());
+        m_platform.dialogs->message(tr("Ton aufnehmen"), reason, MsgIcon::Exclamation);
         return;
     }
     // A private name while recording: a file that comes into the folder
@@ -125,11 +126,11 @@ void SoundRecording::choose()
     const QString path = privateName(folder);
     QString error;
     if (!recorder->start(path, kMaxMilliseconds, &error)) {
-        m_platform.dialogs->message(kTitle, error, MsgIcon::Exclamation);
+        m_platform.dialogs->message(tr("Ton aufnehmen"), error, MsgIcon::Exclamation);
         return;
     }
     m_path = path;
-    emit progress(kRunning);
+    emit progress(tr("Die Aufnahme läuft, höchstens %n Sekunden ...", nullptr, kMaxMilliseconds / 1000));
     updateEntry();
 }
 
@@ -144,7 +145,7 @@ void SoundRecording::finished(const QString &path, bool ok)
     const QString name = ok && checkSoundFile(path) == SoundFileState::Playable ? takeFreeName(path) : QString();
     if (name.isEmpty()) {
         QFile::remove(path); // the private file: nothing usable was recorded
-        m_platform.dialogs->message(kTitle, QStringLiteral("Die Aufnahme ist nicht gelungen."), MsgIcon::Exclamation);
+        m_platform.dialogs->message(tr("Ton aufnehmen"), tr("Die Aufnahme ist nicht gelungen."), MsgIcon::Exclamation);
         return;
     }
     // Named as an imported sound is.

@@ -36,6 +36,8 @@ public:
     // Renames the recorded file to the next free name beside it, without ever
     // replacing a file; the new name, or empty when it cannot be renamed.
     static QString takeFreeName(const QString &recorded);
+    // The menu entry's text, after a change of language too.
+    void retranslate();
 
 signals:
     // The recording, stored: entry as a task file names it, path where it is.

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -18,10 +19,11 @@ namespace duplikon {
 namespace {
 
 const QString kCr = QStringLiteral("\r");
-const QString kPassOn = QStringLiteral("Aufgabe weitergeben");
-const QString kTakeIn = QStringLiteral("Aufgabe übernehmen");
 
-QString archiveFilter() { return QStringLiteral("Duplikon-Aufgaben (*.duplikon *.DUPLIKON)"); }
+QString archiveFilter()
+{
+    return QCoreApplication::translate("duplikon::TaskArchiveActions", "Duplikon-Aufgaben (*.duplikon *.DUPLIKON)");
+}
 
 } // namespace
 
@@ -79,7 +81,7 @@ bool TaskArchiveActions::eventFilter(QObject *watched, QEvent *event)
 
 void TaskArchiveActions::takeInClick()
 {
-    takeIn(m_platform.dialogs->openFiles(kTakeIn, archiveFilter()));
+    takeIn(m_platform.dialogs->openFiles(tr("Aufgabe übernehmen"), archiveFilter()));
 }
 
 void TaskArchiveActions::takeIn(const QStringList &archives)
@@ -88,42 +90,44 @@ void TaskArchiveActions::takeIn(const QStringList &archives)
         const TakenInTask result = m_folder->takeIn(archive);
         if (result.ok)
             emit taskTakenIn(result.taskFile);
-        m_platform.dialogs->message(kTakeIn, result.message + kCr, result.ok ? MsgIcon::Information : MsgIcon::Exclamation);
+        m_platform.dialogs->message(tr("Aufgabe übernehmen"), result.message + kCr,
+                                    result.ok ? MsgIcon::Information : MsgIcon::Exclamation);
     }
 }
 
 void TaskArchiveActions::passOnClick(const QString &taskFile)
 {
     Dialogs *dialogs = m_platform.dialogs;
+    const QString title = tr("Aufgabe weitergeben");
     if (taskFile.isEmpty()) {
-        dialogs->message(kPassOn, QStringLiteral("Bitte zuerst unter „Lerndateien“ eine Aufgabe wählen.") + kCr);
+        dialogs->message(title, tr("Bitte zuerst unter „Lerndateien“ eine Aufgabe wählen.\r"));
         return;
     }
     const OutgoingTask task = gatherTask(m_programFolder, taskFile);
     if (!task.ok) {
-        dialogs->message(kPassOn, task.error + kCr, MsgIcon::Exclamation);
+        dialogs->message(title, task.error + kCr, MsgIcon::Exclamation);
         return;
     }
     if (!task.problems.isEmpty()
-        && !dialogs->askYesNo(kPassOn, QStringLiteral("Diese Bilder oder Töne fehlen oder sind beschädigt:") + kCr
-                                           + task.problems.join(kCr) + kCr + kCr
-                                           + QStringLiteral("Soll die Aufgabe ohne sie weitergegeben werden?") + kCr
-                                           + QStringLiteral("(An ihrer Stelle steht dann ihr Name als Text.)")))
+        && !dialogs->askYesNo(title, tr("Diese Bilder oder Töne fehlen oder sind beschädigt:\r%1\r\r"
+                                        "Soll die Aufgabe ohne sie weitergegeben werden?\r"
+                                        "(An ihrer Stelle steht dann ihr Name als Text.)")
+                                         .arg(task.problems.join(kCr))))
         return;
     // The dialog adds the ending to a name typed without one, before it asks
     // whether to replace a file of that name.
-    const QString path = dialogs->saveFile(kPassOn, archiveFilter(), m_programFolder + task.task.name + archiveSuffix(),
+    const QString path = dialogs->saveFile(title, archiveFilter(), m_programFolder + task.task.name + archiveSuffix(),
                                            archiveSuffix().mid(1));
     if (path.isEmpty())
         return;
     QString error;
     const QString shown = QFileInfo(path).fileName();
     if (!saveTaskArchive(path, task.task, &error)) {
-        dialogs->message(kPassOn, shown + QStringLiteral(" konnte nicht gespeichert werden:") + kCr + error + kCr,
+        dialogs->message(title, tr("%1 konnte nicht gespeichert werden:\r%2\r").arg(shown, error),
                          MsgIcon::Exclamation);
         return;
     }
-    dialogs->message(kPassOn, QStringLiteral("Die Aufgabe %1 wurde als %2 gespeichert.").arg(taskFile, shown) + kCr);
+    dialogs->message(title, tr("Die Aufgabe %1 wurde als %2 gespeichert.\r").arg(taskFile, shown));
 }
 
 } // namespace duplikon

@@ -28,6 +28,8 @@ public:
 
     // Label9 := the number of files in File2.
     void showFileCount();
+    // The labels in the application's language.
+    void retranslate();
 
     void menu2a_Click(); // "aktuelle Datei"
     void menu2b_Click(); // "neue Datei ..."
@@ -69,7 +71,17 @@ private:
     QString m_langname;
     TaskFolder *m_folder;
     ListBox *m_file2;
+    QLabel *m_label8 = nullptr;
     QLabel *m_label9;
+    struct TextAndLetter {
+        const char *source, *comment;
+    };
+    struct ActionText {
+        QLabel *label;
+        const char *text;
+        TextAndLetter letter;
+    };
+    QVector<ActionText> m_actionTexts;
     QList<QWidget *> m_tabChain;
     QString m_taskName;
 };

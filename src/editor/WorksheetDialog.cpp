@@ -23,7 +23,6 @@ namespace duplikon {
 
 namespace {
 
-const QChar CR(0x0D);
 const QSizeF kA4Twips(kSheetWidthTwips, kSheetHeightTwips);
 constexpr int kPreviewWidth = 380;
 constexpr int kPreviewGap = 12;
@@ -36,8 +35,7 @@ WorksheetDialog::WorksheetDialog(QWidget *parent, Platform platform, const QStri
     : QDialog(parent), m_platform(platform), m_folder(withTrailingSeparator(programFolder))
 {
     setObjectName(QStringLiteral("worksheetDialog"));
-    setWindowTitle(QStringLiteral("Arbeitsblatt"));
-    m_sheet.title = taskName.isEmpty() ? QStringLiteral("Arbeitsblatt") : taskName;
+    m_taskName = taskName;
     m_sheet.cellFont = cellFont;
     m_sheet.seed = taskSeed(left, right);
     bool sound = false;
@@ -48,16 +46,18 @@ WorksheetDialog::WorksheetDialog(QWidget *parent, Platform platform, const QStri
         sound = sound || m_sheet.left.last().kind == SheetHalf::Sound || m_sheet.right.last().kind == SheetHalf::Sound;
     }
 
-    auto *kinds = new QGroupBox(QStringLiteral("Art des Blattes"), this);
+    auto *kinds = new QGroupBox(this);
+    m_kindsBox = kinds;
     auto *kindsLayout = new QVBoxLayout(kinds);
     m_kinds = new QButtonGroup(this);
     const struct { const char *name, *text; WorksheetKind kind; } choices[] = {
-        {"kindMatching", "&Zuordnen", WorksheetKind::Matching},
-        {"kindCards", "Paar&karten", WorksheetKind::Cards},
-        {"kindAnswerKey", "&Lösungsblatt", WorksheetKind::AnswerKey},
+        {"kindMatching", QT_TR_NOOP("&Zuordnen"), WorksheetKind::Matching},
+        {"kindCards", QT_TR_NOOP("Paar&karten"), WorksheetKind::Cards},
+        {"kindAnswerKey", QT_TR_NOOP("&Lösungsblatt"), WorksheetKind::AnswerKey},
     };
     for (const auto &c : choices) {
-        auto *radio = new QRadioButton(QString::fromUtf8(c.text), kinds);
+        auto *radio = new QRadioButton(kinds);
+        m_texts.append({radio, c.text});
         radio->setObjectName(QLatin1String(c.name));
         m_kinds->addButton(radio, int(c.kind));
         kindsLayout->addWidget(radio);
@@ -65,9 +65,8 @@ WorksheetDialog::WorksheetDialog(QWidget *parent, Platform platform, const QStri
     m_kinds->button(int(WorksheetKind::Matching))->setChecked(true);
     connect(m_kinds, &QButtonGroup::idClicked, this, &WorksheetDialog::showPreview);
 
-    auto *soundNote = new QLabel(QStringLiteral("Ein Ton ist auf Papier nicht zu hören: Auf dem Blatt steht für "
-                                                "ihn ein Lautsprecher mit dem Namen der Datei."),
-                                 this);
+    auto *soundNote = new QLabel(this);
+    m_soundNote = soundNote;
     soundNote->setObjectName(QStringLiteral("soundNote"));
     soundNote->setWordWrap(true);
     soundNote->setVisible(sound);
@@ -81,13 +80,14 @@ WorksheetDialog::WorksheetDialog(QWidget *parent, Platform platform, const QStri
     column->addWidget(m_status);
     column->addStretch(1);
     const struct { const char *name, *text; void (WorksheetDialog::*slot)(); } buttons[] = {
-        {"shuffleAgain", "&Neu mischen", &WorksheetDialog::shuffleAgain},
-        {"printSheet", "&Drucken ...", &WorksheetDialog::print},
-        {"savePdf", "Als &PDF speichern ...", &WorksheetDialog::savePdf},
-        {"closeSheet", "&Schließen", &WorksheetDialog::reject},
+        {"shuffleAgain", QT_TR_NOOP("&Neu mischen"), &WorksheetDialog::shuffleAgain},
+        {"printSheet", QT_TR_NOOP("&Drucken ..."), &WorksheetDialog::print},
+        {"savePdf", QT_TR_NOOP("Als &PDF speichern ..."), &WorksheetDialog::savePdf},
+        {"closeSheet", QT_TR_NOOP("&Schließen"), &WorksheetDialog::reject},
     };
     for (const auto &b : buttons) {
-        auto *button = new QPushButton(QString::fromUtf8(b.text), this);
+        auto *button = new QPushButton(this);
+        m_texts.append({button, b.text});
         button->setObjectName(QLatin1String(b.name));
         button->setAutoDefault(false); // Enter prints or saves nothing by accident
         connect(button, &QPushButton::clicked, this, b.slot);
@@ -106,7 +106,39 @@ WorksheetDialog::WorksheetDialog(QWidget *parent, Platform platform, const QStri
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(column);
     layout->addWidget(scroll, 1);
-    showPreview();
+    retranslate();
+}
+
+void WorksheetDialog::retranslate()
+{
+    setWindowTitle(tr("Arbeitsblatt"));
+    m_sheet.title = m_taskName.isEmpty() ? tr("Arbeitsblatt") : m_taskName;
+    m_kindsBox->setTitle(tr("Art des Blattes"));
+    for (const auto &[button, text] : std::as_const(m_texts))
+        button->setText(tr(text));
+    m_soundNote->setText(tr("Ein Ton ist auf Papier nicht zu hören: Auf dem Blatt steht für "
+                            "ihn ein Lautsprecher mit dem Namen der Datei."));
+    showStatus(m_statusKind, m_statusName);
+    showPreview(); // the sheet's own words
+}
+
+void WorksheetDialog::changeEvent(QEvent *e)
+{
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void WorksheetDialog::showStatus(Status kind, const QString &name)
+{
+    m_statusKind = kind;
+    m_statusName = name;
+    if (kind == Status::Printing)
+        m_status->setText(tr("Das Blatt „%1“ wird gedruckt.").arg(kindName()));
+    else if (kind == Status::Saved)
+        m_status->setText(tr("Gespeichert: %1").arg(name));
+    else
+        m_status->clear();
 }
 
 void WorksheetDialog::run(QWidget *parent, Platform platform, EditorHost *host, const PairLists *pairs,
@@ -114,12 +146,11 @@ void WorksheetDialog::run(QWidget *parent, Platform platform, EditorHost *host, 
 {
     const QStringList left = pairs->leftHalves(), right = pairs->rightHalves();
     if (left.size() != right.size()) {
-        platform.dialogs->message(QStringLiteral("Fehler in Listen"),
-                                  QStringLiteral("Die zwei Listen sind verschieden lang.") + CR);
+        platform.dialogs->message(tr("Fehler in Listen"), tr("Die zwei Listen sind verschieden lang.\r"));
         return;
     }
     if (left.isEmpty()) {
-        platform.dialogs->message(QStringLiteral("Arbeitsblatt"), QStringLiteral("Die Listen sind leer.") + CR);
+        platform.dialogs->message(tr("Arbeitsblatt"), tr("Die Listen sind leer.\r"));
         return;
     }
     WorksheetDialog dialog(parent, platform, host->programFolder(), taskName, left, right, host->cellFont());
@@ -169,7 +200,7 @@ void WorksheetDialog::shuffleAgain()
                           && cardOrder(pairs, m_sheet.seed) != cardsBefore))
             break;
     }
-    m_status->clear();
+    showStatus(Status::None);
     showPreview();
 }
 
@@ -211,10 +242,9 @@ void WorksheetDialog::print()
         m_sheet.title + QStringLiteral(" - ") + kindName(), kA4Twips, int(sheetPages.size()), drawPages(sheetPages),
         &error);
     if (outcome == Printer::Outcome::Done) {
-        m_status->setText(QStringLiteral("Das Blatt „%1“ wird gedruckt.").arg(kindName()));
+        showStatus(Status::Printing);
     } else if (outcome == Printer::Outcome::Failed) {
-        m_platform.dialogs->message(QStringLiteral("Drucken"),
-                                    QStringLiteral("Das Blatt konnte nicht gedruckt werden:") + CR + error + CR,
+        m_platform.dialogs->message(tr("Drucken"), tr("Das Blatt konnte nicht gedruckt werden:\r%1\r").arg(error),
                                     MsgIcon::Exclamation);
     }
 }
@@ -224,8 +254,7 @@ void WorksheetDialog::savePdf()
     const QString suggested = m_folder + m_sheet.title + QStringLiteral(" - ") + kindName() + QStringLiteral(".pdf");
     // The dialog adds the ending to a name typed without one, before it asks
     // whether to replace a file of that name.
-    const QString path = m_platform.dialogs->saveFile(QStringLiteral("Als PDF speichern"),
-                                                      QStringLiteral("PDF-Dateien (*.pdf)"), suggested,
+    const QString path = m_platform.dialogs->saveFile(tr("Als PDF speichern"), tr("PDF-Dateien (*.pdf)"), suggested,
                                                       QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
@@ -235,12 +264,11 @@ void WorksheetDialog::savePdf()
     const QString name = QFileInfo(path).fileName();
     if (!m_platform.printer->writePdf(path, m_sheet.title, kA4Twips, int(sheetPages.size()), drawPages(sheetPages),
                                       &error)) {
-        m_platform.dialogs->message(QStringLiteral("Als PDF speichern"),
-                                    name + QStringLiteral(" konnte nicht gespeichert werden:") + CR + error + CR,
+        m_platform.dialogs->message(tr("Als PDF speichern"), tr("%1 konnte nicht gespeichert werden:\r%2\r").arg(name, error),
                                     MsgIcon::Exclamation);
         return;
     }
-    m_status->setText(QStringLiteral("Gespeichert: ") + name);
+    showStatus(Status::Saved, name);
 }
 
 } // namespace duplikon

@@ -6,7 +6,9 @@
 #include <QDialog>
 #include <QStringList>
 
+class QAbstractButton;
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 
 namespace duplikon {
@@ -38,7 +40,13 @@ public:
     // The same lists give the same first shuffle.
     static quint32 taskSeed(const QStringList &left, const QStringList &right);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    enum class Status { None, Printing, Saved };
+    void retranslate();
+    void showStatus(Status kind, const QString &name = QString());
     void shuffleAgain();
     void print();
     void savePdf();
@@ -52,6 +60,12 @@ private:
     QButtonGroup *m_kinds;
     QLabel *m_preview;
     QLabel *m_status;
+    QGroupBox *m_kindsBox;
+    QLabel *m_soundNote;
+    QVector<QPair<QAbstractButton *, const char *>> m_texts;
+    QString m_taskName;
+    Status m_statusKind = Status::None;
+    QString m_statusName; // the file last saved
 };
 
 } // namespace duplikon

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace duplikon {
@@ -26,8 +27,10 @@ void SeiteInAblage(const BoardPage &page, Platform &platform)
 {
     platform.clipboard->clear();
     platform.clipboard->setImage(pageImage(page));
-    platform.dialogs->message(QStringLiteral("Zwischenablage"),
-                              QStringLiteral("Die Seite wurde in die Ablage kopiert ...\r\r"), MsgIcon::None);
+    platform.dialogs->message(QCoreApplication::translate("duplikon::PageOutput", "Zwischenablage"),
+                              QCoreApplication::translate("duplikon::PageOutput",
+                                      "Die Seite wurde in die Ablage kopiert ...\r\r"),
+                              MsgIcon::None);
 }
 
 bool SeiteDrucken(const BoardPage &page, Platform &platform)
@@ -39,14 +42,18 @@ bool SeiteDrucken(const BoardPage &page, Platform &platform)
         &error);
     if (!printed) {
         if (error.isEmpty())
-            error = QStringLiteral("Der Drucker hat den Auftrag nicht angenommen.");
-        platform.dialogs->message(QStringLiteral("Drucken"),
-                                  QStringLiteral("Die Seite konnte nicht gedruckt werden.\r\r") + error
-                                      + QStringLiteral("\r\r"),
+            error = QCoreApplication::translate("duplikon::PageOutput",
+                    "Der Drucker hat den Auftrag nicht angenommen.");
+        platform.dialogs->message(QCoreApplication::translate("duplikon::PageOutput", "Drucken"),
+                                  QCoreApplication::translate("duplikon::PageOutput",
+                                          "Die Seite konnte nicht gedruckt werden.\r\r%1\r\r")
+                                      .arg(error),
                                   MsgIcon::Exclamation);
         return false;
     }
-    platform.dialogs->message(QStringLiteral("Drucken"), QStringLiteral("Die aktuelle Seite wird gedruckt ...  \r\r"),
+    platform.dialogs->message(QCoreApplication::translate("duplikon::PageOutput", "Drucken"),
+                              QCoreApplication::translate("duplikon::PageOutput",
+                                      "Die aktuelle Seite wird gedruckt ...  \r\r"),
                               MsgIcon::None);
     return true;
 }

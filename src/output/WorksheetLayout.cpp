@@ -2,8 +2,10 @@
 #include "output/Worksheet.h"
 
 #include "tasks/Task.h"
+#include "platform/LocalNumber.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 
 namespace duplikon {
@@ -67,17 +69,19 @@ void addHeading(SheetPage &page, const QString &heading, const QString &note, bo
     if (!nameAndDate)
         return;
     const qreal base = y + 900;
-    page.labels << PlacedLabel{QRectF(kSheetMarginTwips, base - 400, 1000, 400), QStringLiteral("Name:"), kLabelSize,
-                               false, Qt::AlignLeft | Qt::AlignBottom};
+    const QString name = QCoreApplication::translate("duplikon::WorksheetLayout", "Name:");
+    const QString date = QCoreApplication::translate("duplikon::WorksheetLayout", "Datum:");
+    page.labels << PlacedLabel{QRectF(kSheetMarginTwips, base - 400, 1000, 400), name, kLabelSize, false,
+                               Qt::AlignLeft | Qt::AlignBottom};
     page.lines << QLineF(kSheetMarginTwips + 1000, base, kSheetMarginTwips + 6200, base);
-    page.labels << PlacedLabel{QRectF(kSheetMarginTwips + 6600, base - 400, 1000, 400), QStringLiteral("Datum:"),
-                               kLabelSize, false, Qt::AlignLeft | Qt::AlignBottom};
+    page.labels << PlacedLabel{QRectF(kSheetMarginTwips + 6600, base - 400, 1000, 400), date, kLabelSize, false,
+                               Qt::AlignLeft | Qt::AlignBottom};
     page.lines << QLineF(kSheetMarginTwips + 7700, base, kSheetWidthTwips - kSheetMarginTwips, base);
 }
 
 QString orderNote(quint32 seed)
 {
-    return QStringLiteral("Mischung Nr. %1").arg(seed);
+    return QCoreApplication::translate("duplikon::WorksheetLayout", "Mischung Nr. %1").arg(localNumber(seed));
 }
 
 SheetPage matchingPage(const Worksheet &sheet, int pairs)
@@ -90,7 +94,7 @@ SheetPage matchingPage(const Worksheet &sheet, int pairs)
         const qreal top = kRowsTop + row * pitch;
         const qreal height = pitch - kRowGap;
         const qreal middle = top + height / 2;
-        page.labels << PlacedLabel{QRectF(kNumberLeft, top, kNumberWidth, height), QString::number(row + 1) + u'.',
+        page.labels << PlacedLabel{QRectF(kNumberLeft, top, kNumberWidth, height), localNumber(row + 1) + u'.',
                                    kLabelSize, true, Qt::AlignLeft | Qt::AlignVCenter};
         page.halves << placed(sheet.left.at(order.left.at(row)), QRectF(kLeftHalf, top, kHalfWidth, height), sheet.cellFont);
         page.dots << QPointF(kLeftHalf + kHalfWidth + kDotGap, middle);
@@ -106,8 +110,10 @@ SheetPage matchingPage(const Worksheet &sheet, int pairs)
 SheetPage answerKeyPage(const Worksheet &sheet, int pairs)
 {
     SheetPage page;
-    addHeading(page, QStringLiteral("Lösungsblatt: ") + sheet.title,
-               QStringLiteral("Zum Blatt \"Zuordnen\" mit ") + orderNote(sheet.seed), false);
+    addHeading(page, QCoreApplication::translate("duplikon::WorksheetLayout", "Lösungsblatt: %1").arg(sheet.title),
+               QCoreApplication::translate("duplikon::WorksheetLayout", "Zum Blatt \"Zuordnen\" mit Mischung Nr. %1")
+                   .arg(localNumber(sheet.seed)),
+               false);
     // Where each pair stands on the matching sheet of the same seed.
     const MatchingOrder order = matchingOrder(pairs, sheet.seed);
     const qreal pitch = pairs > 0 ? qMin<qreal>(kMaxRowPitch, qreal(kContentBottom - kRowsTop) / pairs) : 0;
@@ -120,7 +126,7 @@ SheetPage answerKeyPage(const Worksheet &sheet, int pairs)
         const QPointF from(kLeftHalf + kHalfWidth + kDotGap, middle), to(kRightHalf - kDotGap, middle);
         page.dots << from << to;
         page.lines << QLineF(from, to);
-        const QString where = QString::number(order.left.indexOf(pair) + 1) + QStringLiteral(" – ")
+        const QString where = localNumber(order.left.indexOf(pair) + 1) + QStringLiteral(" – ")
             + rowLetter(int(order.right.indexOf(pair)));
         page.labels << PlacedLabel{QRectF(from.x(), middle - 450, to.x() - from.x(), 400), where, kSmallSize, false,
                                    Qt::AlignHCenter | Qt::AlignBottom};

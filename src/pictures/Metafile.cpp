@@ -12,6 +12,7 @@
 #ifdef DUPLIKON_HAVE_LIBWMF
 #include "pictures/MetafilePainter.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <cmath>
@@ -125,7 +126,7 @@ MetafileResult playMetafile(const QByteArray &data, const QSize &target, bool st
         return r;
     }
     if (target.isEmpty()) {
-        r.error = QStringLiteral("Kein Platz für das Bild.");
+        r.error = QCoreApplication::translate("duplikon::Metafile", "Kein Platz für das Bild.");
         return r;
     }
     MetafileDevice device;
@@ -143,7 +144,7 @@ MetafileResult playMetafile(const QByteArray &data, const QSize &target, bool st
         | WMF_OPT_IGNORE_NONFATAL;
     if (wmf_lite_create(&player.api, flags, &options) != wmf_E_None || !player.api) {
         player.api = nullptr;
-        r.error = QStringLiteral("Die Metadatei kann nicht gelesen werden.");
+        r.error = QCoreApplication::translate("duplikon::Metafile", "Die Metadatei kann nicht gelesen werden.");
         return r;
     }
     wmfAPI *api = player.api;
@@ -152,8 +153,9 @@ MetafileResult playMetafile(const QByteArray &data, const QSize &target, bool st
     wmfD_Rect bounds;
     if (wmf_mem_open(api, reinterpret_cast<unsigned char *>(bytes.data()), bytes.size()) != wmf_E_None
         || wmf_scan(api, 0, &bounds) != wmf_E_None) {
-        r.error = api->err == wmf_E_InsMem ? QStringLiteral("Die Metadatei braucht zu viel Speicher.")
-                                           : QString::fromUtf8(kMetafileDamaged);
+        r.error = api->err == wmf_E_InsMem ? QCoreApplication::translate("duplikon::Metafile",
+                "Die Metadatei braucht zu viel Speicher.")
+                                           : QCoreApplication::translate("duplikon::Metafile", kMetafileDamaged);
         return r;
     }
     // The frame on the player's device: the placeable header's, or the
@@ -175,16 +177,17 @@ MetafileResult playMetafile(const QByteArray &data, const QSize &target, bool st
         natural = frame.size();
     }
     if (!finiteRect(frame) || !std::isfinite(natural.width()) || !std::isfinite(natural.height())) {
-        r.error = QString::fromUtf8(kMetafileDamaged); // the player's mapping gave no number
+        r.error = QCoreApplication::translate("duplikon::Metafile",
+                kMetafileDamaged); // the player's mapping gave no number
         return r;
     }
     if (natural.width() > 32767 || natural.height() > 32767) {
-        r.error = QStringLiteral("Das Bild ist zu groß.");
+        r.error = QCoreApplication::translate("duplikon::Metafile", "Das Bild ist zu groß.");
         return r;
     }
     const QSize naturalPixels(qMax(1, qRound(natural.width())), qMax(1, qRound(natural.height())));
     if (qint64(naturalPixels.width()) * naturalPixels.height() * 4 > qint64(kMaxDecodedMegabytes) * 1024 * 1024) {
-        r.error = QStringLiteral("Das Bild ist zu groß.");
+        r.error = QCoreApplication::translate("duplikon::Metafile", "Das Bild ist zu groß.");
         return r;
     }
     r.naturalSize = naturalPixels;
@@ -216,7 +219,7 @@ MetafileResult playMetafile(const QByteArray &data, const QSize &target, bool st
     if (!onto) {
         image = QImage(imageSize, QImage::Format_ARGB32_Premultiplied);
         if (image.isNull()) {
-            r.error = QStringLiteral("Das Bild ist zu groß.");
+            r.error = QCoreApplication::translate("duplikon::Metafile", "Das Bild ist zu groß.");
             return r;
         }
         image.fill(Qt::transparent);
@@ -239,12 +242,13 @@ MetafileResult playMetafile(const QByteArray &data, const QSize &target, bool st
         device.painter = nullptr;
         painter.restore();
         if (progress.overTime) {
-            r.error = QStringLiteral("Die Metadatei braucht zu lange.");
+            r.error = QCoreApplication::translate("duplikon::Metafile", "Die Metadatei braucht zu lange.");
             return r;
         }
         if (err != wmf_E_None) {
-            r.error = err == wmf_E_InsMem ? QStringLiteral("Die Metadatei braucht zu viel Speicher.")
-                                          : QString::fromUtf8(kMetafileDamaged);
+            r.error = err == wmf_E_InsMem ? QCoreApplication::translate("duplikon::Metafile",
+                    "Die Metadatei braucht zu viel Speicher.")
+                                          : QCoreApplication::translate("duplikon::Metafile", kMetafileDamaged);
             return r;
         }
     }
@@ -273,14 +277,14 @@ bool drawMetafile(QPainter &painter, const QByteArray &data, const QSize &box, Q
 MetafileResult renderMetafile(const QByteArray &, const QSize &, bool)
 {
     MetafileResult r;
-    r.error = QStringLiteral("Windows-Metadateien werden nicht unterstützt.");
+    r.error = QCoreApplication::translate("duplikon::Metafile", "Windows-Metadateien werden nicht unterstützt.");
     return r;
 }
 
 bool drawMetafile(QPainter &, const QByteArray &, const QSize &, QString *error)
 {
     if (error)
-        *error = QStringLiteral("Windows-Metadateien werden nicht unterstützt.");
+        *error = QCoreApplication::translate("duplikon::Metafile", "Windows-Metadateien werden nicht unterstützt.");
     return false;
 }
 

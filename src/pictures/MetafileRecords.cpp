@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/MetafileRecords.h"
 
+#include <QCoreApplication>
+
 #include "pictures/LittleEndian.h"
 
 namespace duplikon {
@@ -73,9 +75,9 @@ bool looksLikeMetafile(const QByteArray &data)
 MetafileCheck checkMetafile(const QByteArray &data)
 {
     MetafileCheck c;
-    c.error = QString::fromUtf8(kMetafileDamaged);
+    c.error = QCoreApplication::translate("duplikon::Metafile", kMetafileDamaged);
     if (data.size() > kMaxMetafileBytes) {
-        c.error = QStringLiteral("Die Bilddatei ist zu groß.");
+        c.error = QCoreApplication::translate("duplikon::MetafileRecords", "Die Bilddatei ist zu groß.");
         return c;
     }
     qint64 at = 0;
@@ -127,7 +129,7 @@ MetafileCheck checkMetafile(const QByteArray &data)
         if (need < 0 || quint32(need) > params)
             return c;
         if (++c.records > kMaxMetafileRecords) {
-            c.error = QStringLiteral("Die Metadatei hat zu viele Einträge.");
+            c.error = QCoreApplication::translate("duplikon::MetafileRecords", "Die Metadatei hat zu viele Einträge.");
             return c;
         }
         bool keep = true;
@@ -139,7 +141,8 @@ MetafileCheck checkMetafile(const QByteArray &data)
             c.windowExtent = true;
         if (function == 0x001E) { // SAVEDC
             if (depth >= kMaxMetafileSavedStates) {
-                c.error = QStringLiteral("Die Metadatei hat zu viele Einträge.");
+                c.error = QCoreApplication::translate("duplikon::MetafileRecords",
+                        "Die Metadatei hat zu viele Einträge.");
                 return c;
             }
             ++depth;

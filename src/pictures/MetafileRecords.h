@@ -14,7 +14,7 @@ constexpr int kMaxMetafileRecords = 200000;
 constexpr int kMaxMetafileMilliseconds = 3000;
 constexpr int kMaxMetafileSavedStates = 256;
 
-inline constexpr char kMetafileDamaged[] = "Die Metadatei ist beschädigt.";
+inline constexpr char kMetafileDamaged[] = QT_TRANSLATE_NOOP("duplikon::Metafile", "Die Metadatei ist beschädigt.");
 
 // True when the bytes start like a Windows metafile (placeable or plain).
 bool looksLikeMetafile(const QByteArray &data);

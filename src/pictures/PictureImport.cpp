@@ -10,6 +10,7 @@
 #include "platform/FileLists.h"
 #include "platform/TextFiles.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -26,12 +27,16 @@ namespace {
 constexpr int kMaxNameLength = 40;
 constexpr int kJpegQuality = 90;
 
-QString notAPicture() { return QStringLiteral("Die Datei ist kein Bild, das Duplikon lesen kann."); }
-QString notASound() { return QStringLiteral("Die Datei ist kein Ton, den Duplikon abspielen kann."); }
-QString damaged() { return QStringLiteral("Das Bild ist beschädigt oder unvollständig."); }
+QString notAPicture() { return QCoreApplication::translate("duplikon::PictureImport",
+        "Die Datei ist kein Bild, das Duplikon lesen kann."); }
+QString notASound() { return QCoreApplication::translate("duplikon::PictureImport",
+        "Die Datei ist kein Ton, den Duplikon abspielen kann."); }
+QString damaged() { return QCoreApplication::translate("duplikon::PictureImport",
+        "Das Bild ist beschädigt oder unvollständig."); }
 QString tooBig()
 {
-    return QStringLiteral("Das Bild ist zu groß (mehr als 16384 Bildpunkte an einer Seite "
+    return QCoreApplication::translate("duplikon::PictureImport",
+            "Das Bild ist zu groß (mehr als 16384 Bildpunkte an einer Seite "
                           "oder mehr als 256 MB im Speicher).");
 }
 
@@ -121,7 +126,8 @@ PreparedPicture finish(const QImage &shown, const QSize &target, bool mayBeGif, 
         QImageWriter writer(&buffer, "jpg");
         writer.setQuality(kJpegQuality);
         if (!writer.write(picture))
-            return failure(QStringLiteral("Das Bild kann nicht umgewandelt werden."));
+            return failure(QCoreApplication::translate("duplikon::PictureImport",
+                    "Das Bild kann nicht umgewandelt werden."));
         p.extension = QStringLiteral("JPG");
     }
     p.ok = true;
@@ -130,7 +136,8 @@ PreparedPicture finish(const QImage &shown, const QSize &target, bool mayBeGif, 
 
 QString displayName(const ImportSource &source)
 {
-    return source.path.isEmpty() ? QStringLiteral("Bild aus der Zwischenablage") : QFileInfo(source.path).fileName();
+    return source.path.isEmpty() ? QCoreApplication::translate("duplikon::PictureImport",
+            "Bild aus der Zwischenablage") : QFileInfo(source.path).fileName();
 }
 
 bool isSoundSource(const ImportSource &source, ImportKind kind)
@@ -223,7 +230,7 @@ QString importBaseName(const QString &originalFileName, const QString &fallback)
 PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName, ImportKind kind)
 {
     if (data.isEmpty())
-        return failure(QStringLiteral("Die Datei ist leer."));
+        return failure(QCoreApplication::translate("duplikon::PictureImport", "Die Datei ist leer."));
     if (looksLikeMetafile(data)) {
         // The board draws a metafile at its natural size, so its header is
         // rewritten to make that size fill the box. A file without such a
@@ -253,7 +260,8 @@ PreparedPicture preparePicture(const QByteArray &data, const QString &sourceName
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
     if (isHeif(data, sourceName, !format.isEmpty()))
-        return failure(QStringLiteral("Das Bild ist im Format HEIC/HEIF gespeichert, das Duplikon nicht lesen kann. "
+        return failure(QCoreApplication::translate("duplikon::PictureImport",
+                "Das Bild ist im Format HEIC/HEIF gespeichert, das Duplikon nicht lesen kann. "
                                       "Bitte speichern Sie es als JPEG und fügen Sie es dann ein."));
     if (format.isEmpty())
         return failure(notAPicture());
@@ -347,7 +355,8 @@ QString storePicture(const QString &folder, const QString &baseName, const Prepa
         }
     }
     if (error)
-        *error = QStringLiteral("Es gibt schon zu viele Bilder mit diesem Namen.");
+        *error = QCoreApplication::translate("duplikon::PictureImport",
+                "Es gibt schon zu viele Bilder mit diesem Namen.");
     return {};
 }
 
@@ -359,7 +368,8 @@ QVector<ImportResult> importPictures(const QVector<ImportSource> &sources, const
     const auto madeFolder = [](const QString &folder, QString *error) {
         if (QDir().mkpath(folder))
             return folder;
-        *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(QFileInfo(folder).fileName());
+        *error = QCoreApplication::translate("duplikon::PictureImport",
+                "Der Ordner „%1“ kann nicht angelegt werden.").arg(QFileInfo(folder).fileName());
         return QString();
     };
     const int batch = qMax(1, QThread::idealThreadCount());

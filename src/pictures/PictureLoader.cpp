@@ -5,6 +5,7 @@
 #include "pictures/Metafile.h"
 #include "platform/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QCache>
 #include <QDateTime>
@@ -27,8 +28,9 @@ namespace {
 // Picture files larger than this are not pictures of the program.
 constexpr qint64 kMaxPictureFileBytes = qint64(kMaxDecodedMegabytes) * 1024 * 1024;
 
-QString unreadable() { return QStringLiteral("Das Bild kann nicht gelesen werden."); }
-QString tooBig() { return QStringLiteral("Das Bild ist zu groß."); }
+QString unreadable() { return QCoreApplication::translate("duplikon::PictureLoader",
+        "Das Bild kann nicht gelesen werden."); }
+QString tooBig() { return QCoreApplication::translate("duplikon::PictureLoader", "Das Bild ist zu groß."); }
 
 // No camera makes pictures wider or taller than this; a header that claims
 // more is damaged or hostile.
@@ -181,7 +183,7 @@ PictureCost judgeHeader(QImageReader &reader, const QSize &box, PictureFit fit)
         return c;
     }
     if (box.isEmpty()) {
-        c.error = QStringLiteral("Kein Platz für das Bild.");
+        c.error = QCoreApplication::translate("duplikon::PictureLoader", "Kein Platz für das Bild.");
         return c;
     }
     // A decoder that can neither scale nor clip decodes the whole picture;
@@ -242,7 +244,7 @@ LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureF
 {
     LoadedPicture r;
     if (data.isEmpty()) {
-        r.error = QStringLiteral("Die Bilddatei ist leer.");
+        r.error = QCoreApplication::translate("duplikon::PictureLoader", "Die Bilddatei ist leer.");
         return r;
     }
     if (looksLikeMetafile(data)) {
@@ -254,7 +256,7 @@ LoadedPicture loadPictureData(const QByteArray &data, const QSize &box, PictureF
         return r;
     }
     if (!pictureEndIsPresent(data.left(kHeadBytes), data.right(kTailBytes), data.size())) {
-        r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
+        r.error = QCoreApplication::translate("duplikon::PictureLoader", "Die Bilddatei ist unvollständig.");
         return r;
     }
     if (data.startsWith("\xFF\xD8"))
@@ -271,7 +273,7 @@ PictureCost pictureCost(const QByteArray &data, const QSize &box, PictureFit fit
 {
     PictureCost c;
     if (data.isEmpty()) {
-        c.error = QStringLiteral("Die Bilddatei ist leer.");
+        c.error = QCoreApplication::translate("duplikon::PictureLoader", "Die Bilddatei ist leer.");
         return c;
     }
     if (looksLikeMetafile(data)) {
@@ -281,7 +283,7 @@ PictureCost pictureCost(const QByteArray &data, const QSize &box, PictureFit fit
         return c;
     }
     if (!pictureEndIsPresent(data.left(kHeadBytes), data.right(kTailBytes), data.size())) {
-        c.error = QStringLiteral("Die Bilddatei ist unvollständig.");
+        c.error = QCoreApplication::translate("duplikon::PictureLoader", "Die Bilddatei ist unvollständig.");
         return c;
     }
     // A GIF declares its screen in bytes 6 to 9, and every frame is drawn
@@ -309,28 +311,28 @@ LoadedPicture decodeFile(const QString &path, const QFileInfo &info, const QSize
 {
     LoadedPicture r;
     if (!info.exists() || !info.isFile()) {
-        r.error = QStringLiteral("Die Bilddatei ist nicht vorhanden.");
+        r.error = QCoreApplication::translate("duplikon::PictureLoader", "Die Bilddatei ist nicht vorhanden.");
         return r;
     }
     if (info.size() == 0) {
-        r.error = QStringLiteral("Die Bilddatei ist leer.");
+        r.error = QCoreApplication::translate("duplikon::PictureLoader", "Die Bilddatei ist leer.");
         return r;
     }
     if (info.size() > kMaxPictureFileBytes) {
-        r.error = QStringLiteral("Die Bilddatei ist zu groß.");
+        r.error = QCoreApplication::translate("duplikon::PictureLoader", "Die Bilddatei ist zu groß.");
         return r;
     }
     // Looked at again once open: what is read is what was checked.
     QFile file;
     if (!openRegularFile(file, path, kMaxPictureFileBytes, nullptr)) {
-        r.error = QStringLiteral("Die Bilddatei kann nicht geöffnet werden.");
+        r.error = QCoreApplication::translate("duplikon::PictureLoader", "Die Bilddatei kann nicht geöffnet werden.");
         return r;
     }
     const qint64 size = file.size();
     const QByteArray head = file.peek(kHeadBytes);
     if (looksLikeMetafile(head)) {
         if (size > kMaxMetafileBytes) {
-            r.error = QStringLiteral("Die Bilddatei ist zu groß.");
+            r.error = QCoreApplication::translate("duplikon::PictureLoader", "Die Bilddatei ist zu groß.");
             return r;
         }
         return loadPictureData(file.readAll(), box, fit);
@@ -343,7 +345,7 @@ LoadedPicture decodeFile(const QString &path, const QFileInfo &info, const QSize
         return r;
     }
     if (!pictureEndIsPresent(head, tail, size)) {
-        r.error = QStringLiteral("Die Bilddatei ist unvollständig.");
+        r.error = QCoreApplication::translate("duplikon::PictureLoader", "Die Bilddatei ist unvollständig.");
         return r;
     }
     if (fit == PictureFit::Clip && head.startsWith("\xFF\xD8"))
@@ -437,7 +439,8 @@ QVector<LoadedPicture> loadPictures(const QVector<PictureRequest> &requests)
         const PictureRequest &q = requests.at(i);
         infos[i] = QFileInfo(q.path);
         if (!infos[i].exists() || !infos[i].isFile()) {
-            results[i].error = QStringLiteral("Die Bilddatei ist nicht vorhanden.");
+            results[i].error = QCoreApplication::translate("duplikon::PictureLoader",
+                    "Die Bilddatei ist nicht vorhanden.");
             continue;
         }
         keys[i] = cacheKey(infos[i], q.box, q.fit);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/SvgCheck.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -221,14 +222,17 @@ QString svgRefusal(SvgVerdict verdict)
     switch (verdict) {
     case SvgVerdict::Safe: return {};
     case SvgVerdict::RefersOutside:
-        return QStringLiteral("Das SVG-Bild verweist auf andere Dateien; es wird nicht übernommen.");
+        return QCoreApplication::translate("duplikon::SvgCheck",
+                "Das SVG-Bild verweist auf andere Dateien; es wird nicht übernommen.");
     case SvgVerdict::Entities:
-        return QStringLiteral("Das SVG-Bild erklärt eigene Entitäten; es wird nicht übernommen.");
+        return QCoreApplication::translate("duplikon::SvgCheck",
+                "Das SVG-Bild erklärt eigene Entitäten; es wird nicht übernommen.");
     case SvgVerdict::TooManyShapes:
-        return QStringLiteral("Das SVG-Bild wiederholt seine Teile zu oft; es wird nicht übernommen.");
+        return QCoreApplication::translate("duplikon::SvgCheck",
+                "Das SVG-Bild wiederholt seine Teile zu oft; es wird nicht übernommen.");
     case SvgVerdict::Damaged: break;
     }
-    return QStringLiteral("Das Bild ist beschädigt oder unvollständig.");
+    return QCoreApplication::translate("duplikon::SvgCheck", "Das Bild ist beschädigt oder unvollständig.");
 }
 
 } // namespace duplikon

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/ResultsModels.h"
 
+#include "platform/LocalNumber.h"
+
 #include <QApplication>
 
 #include <algorithm>
@@ -112,13 +114,13 @@ QVariant ChildrenModel::data(const QModelIndex &index, int role) const
     if (cell == m_cells.cend())
         return {};
     if (role == Qt::DisplayRole)
-        return QStringLiteral("%1 gelöst, %2 falsch").arg(cell->solved).arg(cell->wrong);
+        return tr("%1 gelöst, %2 falsch").arg(localNumber(cell->solved), localNumber(cell->wrong));
     return shaded(shareOf(cell->wrong, cell->matches), role);
 }
 
 QVariant ChildrenModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    QStringList names{QStringLiteral("Kind")};
+    QStringList names{tr("Kind")};
     if (m_cardBox)
         names << tr("Kartei");
     return header(names + m_tasks, section, orientation, role);
@@ -152,16 +154,18 @@ QVariant RunsModel::data(const QModelIndex &index, int role) const
         return {};
     const ResultRun &run = m_runs.at(index.row());
     switch (index.column()) {
-    case 0: return run.time.toString(QStringLiteral("dd.MM.yyyy hh:mm"));
+    case 0: return QLocale().toString(run.time, tr("dd.MM.yyyy hh:mm", "date and time of a run"));
     case 1: return run.task;
-    case 2: return QStringLiteral("%1:%2").arg(run.seconds / 60).arg(run.seconds % 60, 2, 10, QLatin1Char('0'));
-    default: return QString::number(run.wrongDrops);
+    case 2: // minutes:seconds, the seconds with two digits
+        return QStringLiteral("%1:%2").arg(localNumber(run.seconds / 60),
+                                           localNumber(run.seconds % 60 / 10) + localNumber(run.seconds % 10));
+    default: return localNumber(run.wrongDrops);
     }
 }
 
 QVariant RunsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    return header({QStringLiteral("Datum"), QStringLiteral("Aufgabe"), QStringLiteral("Dauer"), QStringLiteral("Falsch")},
+    return header({tr("Datum"), tr("Aufgabe"), tr("Dauer"), tr("Falsch")},
                   section, orientation, role);
 }
 
@@ -195,15 +199,14 @@ QVariant PairsModel::data(const QModelIndex &index, int role) const
     case 0: return pair.task;
     case 1: return pair.half1;
     case 2: return pair.half2;
-    case 3: return QString::number(pair.matched);
-    default: return QString::number(pair.wrong);
+    case 3: return localNumber(pair.matched);
+    default: return localNumber(pair.wrong);
     }
 }
 
 QVariant PairsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    return header({QStringLiteral("Aufgabe"), QStringLiteral("Hälfte 1"), QStringLiteral("Hälfte 2"),
-                   QStringLiteral("Richtig"), QStringLiteral("Falsch")},
+    return header({tr("Aufgabe"), tr("Hälfte 1"), tr("Hälfte 2"), tr("Richtig"), tr("Falsch")},
                   section, orientation, role);
 }
 

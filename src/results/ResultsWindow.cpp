@@ -7,6 +7,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
+#include "platform/LocalNumber.h"
 #include "platform/TextFiles.h"
 #include "tasks/Task.h"
 #include "tasks/TaskArchive.h"
@@ -32,8 +33,6 @@
 namespace duplikon {
 
 namespace {
-const QString kTitle = QStringLiteral("Ergebnisse");
-
 // A table that fits its columns to their contents, the last one stretched.
 QTableView *table(QWidget *parent, const char *name, QAbstractItemModel *model)
 {
@@ -74,24 +73,24 @@ ResultsWindow::ResultsWindow(Platform platform, QStringList roots, QString cache
       m_cacheFile(std::move(cacheFile)), m_today(QDate::currentDate())
 {
     setObjectName(QStringLiteral("resultsWindow"));
-    setWindowTitle(kTitle);
     setFont(designFont());
     auto *client = new QWidget(this);
     auto *rows = new QVBoxLayout(client);
 
     auto *top = new QHBoxLayout;
-    auto *periodLabel = new QLabel(QStringLiteral("&Zeitraum:"), client);
+    auto *periodLabel = new QLabel(client);
+    periodLabel->setObjectName(QStringLiteral("periodLabel"));
     m_period = new QComboBox(client);
     m_period->setObjectName(QStringLiteral("period"));
-    m_period->addItem(QStringLiteral("Heute"), int(Period::Today));
-    m_period->addItem(QStringLiteral("Diese Woche"), int(Period::ThisWeek));
-    m_period->addItem(QStringLiteral("Alles"), int(Period::All));
+    m_period->addItem(QString(), int(Period::Today));
+    m_period->addItem(QString(), int(Period::ThisWeek));
+    m_period->addItem(QString(), int(Period::All));
     m_period->setCurrentIndex(2);
     periodLabel->setBuddy(m_period);
     top->addWidget(periodLabel);
     top->addWidget(m_period);
     top->addStretch();
-    auto *save = new QPushButton(QStringLiteral("Als &Tabelle speichern ..."), client);
+    auto *save = new QPushButton(client);
     save->setObjectName(QStringLiteral("saveTable"));
     top->addWidget(save);
     rows->addLayout(top);
@@ -107,39 +106,37 @@ ResultsWindow::ResultsWindow(Platform platform, QStringList roots, QString cache
     m_runs = table(childrenPage, "runs", m_runsModel);
     childRows->addWidget(m_children, 3);
     childRows->addWidget(m_runs, 2);
-    tabs->addTab(childrenPage, QStringLiteral("&Kinder"));
+    tabs->addTab(childrenPage, QString());
     auto *pairsPage = new QWidget(tabs);
     auto *pairRows = new QVBoxLayout(pairsPage);
     m_pairs = table(pairsPage, "pairs", m_pairsModel);
     pairRows->addWidget(m_pairs);
-    auto *help = new QLabel(QStringLiteral("Ein falsches Ablegen zählt beim Paar der gezogenen Hälfte und beim Paar der "
-                                           "Hälfte, auf die sie gelegt wurde. Je kräftiger die Farbe, desto größer der "
-                                           "Anteil falscher Züge."),
-                            pairsPage);
+    auto *help = new QLabel(pairsPage);
     help->setObjectName(QStringLiteral("pairsHelp"));
     help->setWordWrap(true);
     pairRows->addWidget(help);
-    tabs->addTab(pairsPage, QStringLiteral("&Paare"));
+    tabs->addTab(pairsPage, QString());
     m_cardBoxPage = new QWidget(tabs);
     auto *cardRows = new QVBoxLayout(m_cardBoxPage);
-    auto *practiceLabel = new QLabel(tr("Für die ganze Klasse üben:"), m_cardBoxPage);
+    auto *practiceLabel = new QLabel(m_cardBoxPage);
+    practiceLabel->setObjectName(QStringLiteral("practiceLabel"));
     m_classPractice = new QListWidget(m_cardBoxPage);
     m_classPractice->setObjectName(QStringLiteral("classPractice"));
     practiceLabel->setBuddy(m_classPractice);
-    m_saveAsTask = new QPushButton(tr("Als A&ufgabe speichern ..."), m_cardBoxPage);
+    m_saveAsTask = new QPushButton(m_cardBoxPage);
     m_saveAsTask->setObjectName(QStringLiteral("saveAsTask"));
     cardRows->addWidget(practiceLabel);
     cardRows->addWidget(m_classPractice);
     cardRows->addWidget(m_saveAsTask, 0, Qt::AlignLeft);
-    tabs->addTab(m_cardBoxPage, tr("&Lernkartei"));
+    tabs->addTab(m_cardBoxPage, QString());
     tabs->setTabVisible(tabs->indexOf(m_cardBoxPage), false);
     m_tabs = tabs;
     rows->addWidget(tabs);
 
     auto *bottom = new QHBoxLayout;
-    m_deleteChild = new QPushButton(QStringLiteral("Ergebnisse &von … löschen ..."), client);
+    m_deleteChild = new QPushButton(client);
     m_deleteChild->setObjectName(QStringLiteral("deleteChild"));
-    auto *deleteAllButton = new QPushButton(QStringLiteral("&Alle Ergebnisse löschen ..."), client);
+    auto *deleteAllButton = new QPushButton(client);
     deleteAllButton->setObjectName(QStringLiteral("deleteAll"));
     bottom->addWidget(m_deleteChild);
     bottom->addWidget(deleteAllButton);
@@ -158,8 +155,54 @@ ResultsWindow::ResultsWindow(Platform platform, QStringList roots, QString cache
     connect(m_deleteChild, &QPushButton::clicked, this, &ResultsWindow::deleteChild);
     connect(deleteAllButton, &QPushButton::clicked, this, &ResultsWindow::deleteAll);
     connect(m_saveAsTask, &QPushButton::clicked, this, &ResultsWindow::saveAsTask);
-    showRuns();
+    retranslate();
     reload();
+}
+
+void ResultsWindow::retranslate()
+{
+    setWindowTitle(tr("Ergebnisse"));
+    findChild<QLabel *>(QStringLiteral("periodLabel"))->setText(tr("&Zeitraum:"));
+    m_period->setItemText(0, tr("Heute"));
+    m_period->setItemText(1, tr("Diese Woche"));
+    m_period->setItemText(2, tr("Alles"));
+    findChild<QPushButton *>(QStringLiteral("saveTable"))->setText(tr("Als &Tabelle speichern ..."));
+    auto *tabs = findChild<QTabWidget *>(QStringLiteral("resultTabs"));
+    tabs->setTabText(0, tr("&Kinder"));
+    tabs->setTabText(1, tr("&Paare"));
+    tabs->setTabText(tabs->indexOf(m_cardBoxPage), tr("&Lernkartei"));
+    findChild<QLabel *>(QStringLiteral("practiceLabel"))->setText(tr("Für die ganze Klasse üben:"));
+    m_saveAsTask->setText(tr("Als A&ufgabe speichern ..."));
+    findChild<QLabel *>(QStringLiteral("pairsHelp"))
+        ->setText(tr("Ein falsches Ablegen zählt beim Paar der gezogenen Hälfte und beim Paar der "
+                     "Hälfte, auf die sie gelegt wurde. Je kräftiger die Farbe, desto größer der "
+                     "Anteil falscher Züge."));
+    findChild<QPushButton *>(QStringLiteral("deleteAll"))->setText(tr("&Alle Ergebnisse löschen ..."));
+    if (m_reading)
+        statusBar()->showMessage(tr("Die Ergebnisse werden gelesen ..."));
+    else
+        showReadStatus();
+    showPeriod(); // the tables' headers and cells, the button that names the child
+}
+
+void ResultsWindow::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void ResultsWindow::showReadStatus()
+{
+    if (statusBar()->currentMessage().isEmpty())
+        return; // nothing read yet
+    statusBar()->showMessage(tr("%n Dateien gelesen", nullptr, m_all.files));
+    QStringList damaged;
+    if (m_all.damagedLines)
+        damaged << tr("%n beschädigte Zeilen", nullptr, m_all.damagedLines);
+    if (m_all.damagedFiles)
+        damaged << tr("%n beschädigte Dateien", nullptr, m_all.damagedFiles);
+    m_note->setText(damaged.isEmpty() ? QString() : tr("%1 übersprungen").arg(damaged.join(tr(", "))));
 }
 
 ResultsWindow::~ResultsWindow()
@@ -187,7 +230,7 @@ void ResultsWindow::reload()
         return;
     }
     m_reading = true;
-    statusBar()->showMessage(QStringLiteral("Die Ergebnisse werden gelesen ..."));
+    statusBar()->showMessage(tr("Die Ergebnisse werden gelesen ..."));
     m_read = std::make_shared<Read>();
     m_read->window = this;
     std::function<void()> hook;
@@ -206,7 +249,7 @@ void ResultsWindow::reload()
                 QMetaObject::invokeMethod(qApp, [read, done, total] {
                     if (read->window)
                         read->window->statusBar()->showMessage(
-                            QStringLiteral("Die Ergebnisse werden gelesen: %1 von %2 Dateien").arg(done).arg(total));
+                            tr("Die Ergebnisse werden gelesen: %1 von %n Dateien", nullptr, total).arg(localNumber(done)));
                 }, Qt::QueuedConnection);
             },
             &read->stop);
@@ -228,13 +271,7 @@ void ResultsWindow::reload()
 void ResultsWindow::readFinished(const ResultsData &read)
 {
     m_all = read;
-    statusBar()->showMessage(QStringLiteral("%1 Dateien gelesen").arg(read.files));
-    QStringList damaged;
-    if (read.damagedLines)
-        damaged << QStringLiteral("%1 beschädigte Zeilen").arg(read.damagedLines);
-    if (read.damagedFiles)
-        damaged << QStringLiteral("%1 beschädigte Dateien").arg(read.damagedFiles);
-    m_note->setText(damaged.isEmpty() ? QString() : damaged.join(QStringLiteral(", ")) + QStringLiteral(" übersprungen"));
+    showReadStatus();
     showPeriod();
     emit readDone();
 }
@@ -309,31 +346,31 @@ void ResultsWindow::showRuns()
 {
     const QString child = chosenChild();
     m_deleteChild->setEnabled(!child.isEmpty());
-    m_deleteChild->setText(QStringLiteral("Ergebnisse &von %1 löschen ...")
+    m_deleteChild->setText(tr("Ergebnisse &von %1 löschen ...")
                                .arg(child.isEmpty() ? QStringLiteral("…") : QString(child).replace(QLatin1Char('&'), QStringLiteral("&&"))));
     m_runsModel->show(m_shown, child);
 }
 
 void ResultsWindow::saveTable()
 {
-    const QString saveTitle = QStringLiteral("Als Tabelle speichern");
+    const QString saveTitle = tr("Als Tabelle speichern");
     // The dialog asks before it replaces the file chosen; the pair table
     // beside it is asked for here, in one question that names both.
-    const QString path = m_platform.dialogs->saveFile(saveTitle, QStringLiteral("Tabellen (*.csv)"),
+    const QString path = m_platform.dialogs->saveFile(saveTitle, tr("Tabellen (*.csv)"),
                                                       QStringLiteral("Ergebnisse.csv"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     const QString pairs = pairsPath(path);
     if (QFileInfo::exists(pairs)
         && !m_platform.dialogs->askYesNo(saveTitle,
-                                         QStringLiteral("Zur Tabelle „%1“ gehört die Tabelle der Paare „%2“.\r"
-                                                        "„%2“ gibt es schon. Soll sie ersetzt werden?")
+                                         tr("Zur Tabelle „%1“ gehört die Tabelle der Paare „%2“.\r"
+                                            "„%2“ gibt es schon. Soll sie ersetzt werden?")
                                              .arg(QFileInfo(path).fileName(), QFileInfo(pairs).fileName())))
         return;
     QString error;
     if (!writeFileAtomically(path, runsCsv(m_shown), &error)
         || !writeFileAtomically(pairs, pairsCsv(m_shown), &error)) {
-        m_platform.dialogs->message(kTitle, QStringLiteral("Die Tabelle konnte nicht gespeichert werden.\r%1\r").arg(error),
+        m_platform.dialogs->message(tr("Ergebnisse"), tr("Die Tabelle konnte nicht gespeichert werden.\r%1\r").arg(error),
                                     MsgIcon::Exclamation);
     }
 }
@@ -342,7 +379,7 @@ void ResultsWindow::deleteChild()
 {
     const QString child = chosenChild();
     if (child.isEmpty()
-        || !m_platform.dialogs->askYesNo(kTitle, QStringLiteral("Sollen alle Ergebnisse von %1 gelöscht werden?").arg(child)))
+        || !m_platform.dialogs->askYesNo(tr("Ergebnisse"), tr("Sollen alle Ergebnisse von %1 gelöscht werden?").arg(child)))
         return;
     const ResultsDeleted deleted = ResultsFolders::remove(m_roots, child);
     afterDeleting(deleted.failed, deleted.skipped);
@@ -350,7 +387,7 @@ void ResultsWindow::deleteChild()
 
 void ResultsWindow::deleteAll()
 {
-    if (!m_platform.dialogs->askYesNo(kTitle, QStringLiteral("Sollen alle Ergebnisse aller Kinder gelöscht werden?")))
+    if (!m_platform.dialogs->askYesNo(tr("Ergebnisse"), tr("Sollen alle Ergebnisse aller Kinder gelöscht werden?")))
         return;
     const ResultsDeleted deleted = ResultsFolders::remove(m_roots, std::nullopt);
     afterDeleting(deleted.failed, deleted.skipped);
@@ -359,16 +396,16 @@ void ResultsWindow::deleteAll()
 void ResultsWindow::afterDeleting(int notDeleted, const QStringList &skipped)
 {
     if (!skipped.isEmpty()) {
-        m_platform.dialogs->message(kTitle,
-                                    QStringLiteral("Diese Einträge sind Verknüpfungen oder keine gewöhnlichen Dateien. "
-                                                   "Sie wurden übersprungen, nichts dahinter wurde gelöscht:\r%1\r")
+        m_platform.dialogs->message(tr("Ergebnisse"),
+                                    tr("Diese Einträge sind Verknüpfungen oder keine gewöhnlichen Dateien. "
+                                       "Sie wurden übersprungen, nichts dahinter wurde gelöscht:\r%1\r")
                                         .arg(skipped.join(QLatin1Char('\r'))),
                                     MsgIcon::Exclamation);
     }
     if (notDeleted > 0) {
-        m_platform.dialogs->message(kTitle,
-                                    QStringLiteral("%1 Dateien konnten nicht gelöscht werden (sie gehören einer anderen Anmeldung).\r")
-                                        .arg(notDeleted),
+        m_platform.dialogs->message(tr("Ergebnisse"),
+                                    tr("%n Dateien konnten nicht gelöscht werden (sie gehören einer anderen Anmeldung).\r",
+                                       nullptr, notDeleted),
                                     MsgIcon::Exclamation);
     }
     reload();

@@ -61,9 +61,14 @@ public:
 signals:
     void readDone();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     struct Read;
     void readFinished(const ResultsData &read);
+    void retranslate();
+    void showReadStatus(); // the files read, the damaged ones
     void showPeriod();
     void showRuns();
     QString chosenChild() const;

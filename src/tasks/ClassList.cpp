@@ -4,6 +4,7 @@
 #include "platform/TextFiles.h"
 #include "tasks/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -69,7 +70,7 @@ ClassList readClassList(const QString &path)
     }
     list.exists = true;
     if (bytes.contains('\0')) {
-        list.error = QStringLiteral("Die Klassenliste ist keine Textdatei.");
+        list.error = QCoreApplication::translate("duplikon::ClassList", "Die Klassenliste ist keine Textdatei.");
         return list;
     }
     list.ok = true;

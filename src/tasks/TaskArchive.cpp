@@ -9,6 +9,7 @@
 #include "pictures/PictureLoader.h"
 #include "pictures/SoundHalf.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -75,7 +76,8 @@ ArchiveReading refusal(const QString &reason)
     return r;
 }
 
-QString damagedArchive() { return QStringLiteral("Die Datei ist kein Duplikon-Paket oder ist beschädigt."); }
+QString damagedArchive() { return QCoreApplication::translate("duplikon::TaskArchive",
+        "Die Datei ist kein Duplikon-Paket oder ist beschädigt."); }
 
 struct ZipCloser {
     void operator()(zip_t *archive) const { zip_discard(archive); }
@@ -94,7 +96,7 @@ QString readEntry(zip_t *archive, zip_uint64_t index, const zip_stat_t &stat, qi
     const QString name = shownName(QString::fromUtf8(stat.name));
     std::unique_ptr<zip_file_t, EntryCloser> file(zip_fopen_index(archive, index, 0));
     if (!file)
-        return QStringLiteral("„%1“ kann nicht gelesen werden.").arg(name);
+        return QCoreApplication::translate("duplikon::TaskArchive", "„%1“ kann nicht gelesen werden.").arg(name);
     const qint64 declared = (stat.valid & ZIP_STAT_SIZE) ? qint64(qMin<zip_uint64_t>(stat.size, kMaxArchiveBytes)) : 0;
     const qint64 packed = (stat.valid & ZIP_STAT_COMP_SIZE)
         ? qint64(qMin<zip_uint64_t>(stat.comp_size, zip_uint64_t(archiveSize))) : archiveSize;
@@ -104,22 +106,24 @@ QString readEntry(zip_t *archive, zip_uint64_t index, const zip_stat_t &stat, qi
     for (;;) {
         const zip_int64_t n = zip_fread(file.get(), buffer, sizeof buffer);
         if (n < 0)
-            return QStringLiteral("„%1“ ist beschädigt.").arg(name);
+            return QCoreApplication::translate("duplikon::TaskArchive", "„%1“ ist beschädigt.").arg(name);
         if (n == 0)
             break;
         out->append(buffer, qsizetype(n));
         *total += n;
         if (out->size() > kMaxArchiveEntryBytes)
-            return QStringLiteral("„%1“ ist größer als 32 MB.").arg(name);
+            return QCoreApplication::translate("duplikon::TaskArchive", "„%1“ ist größer als 32 MB.").arg(name);
         if (*total > kMaxArchiveBytes)
-            return QStringLiteral("Das Paket ist ausgepackt größer als 256 MB.");
+            return QCoreApplication::translate("duplikon::TaskArchive", "Das Paket ist ausgepackt größer als 256 MB.");
         if (out->size() > kBombFloorBytes && out->size() > packed * kMaxInflateRatio)
-            return QStringLiteral("„%1“ ist verdächtig stark gepackt.").arg(name);
+            return QCoreApplication::translate("duplikon::TaskArchive", "„%1“ ist verdächtig stark gepackt.").arg(name);
         if (out->size() > declared)
-            return QStringLiteral("„%1“ ist größer, als das Paket angibt.").arg(name);
+            return QCoreApplication::translate("duplikon::TaskArchive",
+                    "„%1“ ist größer, als das Paket angibt.").arg(name);
     }
     if (out->size() != declared)
-        return QStringLiteral("„%1“ ist kleiner, als das Paket angibt.").arg(name);
+        return QCoreApplication::translate("duplikon::TaskArchive",
+                "„%1“ ist kleiner, als das Paket angibt.").arg(name);
     return {};
 }
 
@@ -142,27 +146,29 @@ QString parseManifest(const QByteArray &bytes, TaskArchive *task)
     QJsonParseError parsing;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parsing);
     if (parsing.error != QJsonParseError::NoError || !doc.isObject())
-        return QStringLiteral("manifest.json ist beschädigt.");
+        return QCoreApplication::translate("duplikon::TaskArchive", "manifest.json ist beschädigt.");
     const QJsonObject manifest = doc.object();
     const QJsonValue version = manifest.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != 1.0)
-        return QStringLiteral("Das Paket hat eine Version, die Duplikon nicht kennt.");
+        return QCoreApplication::translate("duplikon::TaskArchive",
+                "Das Paket hat eine Version, die Duplikon nicht kennt.");
     const QJsonValue name = manifest.value(QStringLiteral("name"));
     const QJsonValue halves = manifest.value(QStringLiteral("halves"));
     const QJsonValue files = manifest.value(QStringLiteral("files"));
     if (!name.isString() || !halves.isArray() || !(files.isUndefined() || files.isObject()))
-        return QStringLiteral("manifest.json ist unvollständig.");
+        return QCoreApplication::translate("duplikon::TaskArchive", "manifest.json ist unvollständig.");
     task->name = name.toString().left(kMaxHalfLength);
     const QJsonArray lines = halves.toArray();
     if (lines.size() > kMaxArchiveHalves)
-        return QStringLiteral("Die Aufgabe im Paket ist zu lang.");
+        return QCoreApplication::translate("duplikon::TaskArchive", "Die Aufgabe im Paket ist zu lang.");
     for (const QJsonValue &line : lines) {
         const QString half = line.toString();
         if (!line.isString() || half.size() > kMaxHalfLength)
-            return QStringLiteral("manifest.json ist beschädigt.");
+            return QCoreApplication::translate("duplikon::TaskArchive", "manifest.json ist beschädigt.");
         for (const QChar c : half) {
             if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-                return QStringLiteral("Eine Zeile der Aufgabe enthält Steuerzeichen.");
+                return QCoreApplication::translate("duplikon::TaskArchive",
+                        "Eine Zeile der Aufgabe enthält Steuerzeichen.");
         }
         task->halves << half;
     }
@@ -201,15 +207,18 @@ QString checkMediumHeader(const QByteArray &bytes, const QString &ending, qint64
     if (decodedBytes)
         *decodedBytes = 0;
     if (!isKnownEnding(ending))
-        return QStringLiteral("Die Endung „%1“ gehört zu keinem Bild und keinem Ton.").arg(shownName(ending));
+        return QCoreApplication::translate("duplikon::TaskArchive",
+                "Die Endung „%1“ gehört zu keinem Bild und keinem Ton.").arg(shownName(ending));
     if (bytes.isEmpty())
-        return QStringLiteral("Die Datei ist leer.");
+        return QCoreApplication::translate("duplikon::TaskArchive", "Die Datei ist leer.");
     const MediaKind kind = mediaKindOfEnding(ending);
     if (kind == MediaKind::Sound) {
         const QString heard = soundKind(bytes.left(kSoundHeaderBytes));
         if (heard.isEmpty())
-            return QStringLiteral("Die Datei ist kein Ton, den Duplikon abspielen kann.");
-        return heard == ending ? QString() : QStringLiteral("Der Ton ist kein %1.").arg(ending.toUpper());
+            return QCoreApplication::translate("duplikon::TaskArchive",
+                    "Die Datei ist kein Ton, den Duplikon abspielen kann.");
+        return heard == ending ? QString() : QCoreApplication::translate("duplikon::TaskArchive",
+                "Der Ton ist kein %1.").arg(ending.toUpper());
     }
     // The board reads these four formats; the ending must say which one it is.
     const bool matches = ending == QLatin1String("jpg") ? bytes.startsWith("\xFF\xD8")
@@ -217,9 +226,9 @@ QString checkMediumHeader(const QByteArray &bytes, const QString &ending, qint64
         : ending == QLatin1String("bmp")                ? bytes.startsWith("BM")
                                                         : looksLikeMetafile(bytes);
     if (!matches)
-        return QStringLiteral("Das Bild ist kein %1.").arg(ending.toUpper());
+        return QCoreApplication::translate("duplikon::TaskArchive", "Das Bild ist kein %1.").arg(ending.toUpper());
     if (kind == MediaKind::Metafile && bytes.size() > kMaxMetafileBytes)
-        return QStringLiteral("Das Bild ist zu groß.");
+        return QCoreApplication::translate("duplikon::TaskArchive", "Das Bild ist zu groß.");
     // The limits are the board's: a picture it would not show is refused.
     const PictureCost cost = pictureCost(bytes, kCellPictureSize, PictureFit::Clip);
     if (!cost.ok)
@@ -258,7 +267,9 @@ ArchiveReading readTaskArchive(const QByteArray &bytes)
     if (count < 0)
         return refusal(damagedArchive());
     if (count > kMaxArchiveEntries)
-        return refusal(QStringLiteral("Das Paket hat mehr als %1 Einträge.").arg(kMaxArchiveEntries));
+        return refusal(QCoreApplication::translate("duplikon::TaskArchive",
+                "Das Paket hat mehr als %n Einträge.", nullptr,
+                                                  kMaxArchiveEntries));
 
     ArchiveReading r;
     QByteArray manifest;
@@ -280,16 +291,17 @@ ArchiveReading readTaskArchive(const QByteArray &bytes)
             continue;
         }
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
-            return refusal(QStringLiteral("„%1“ ist verschlüsselt.").arg(name));
+            return refusal(QCoreApplication::translate("duplikon::TaskArchive", "„%1“ ist verschlüsselt.").arg(name));
         if ((name == kManifest && haveManifest) || r.task.media.contains(name))
-            return refusal(QStringLiteral("„%1“ steht zweimal im Paket.").arg(name));
+            return refusal(QCoreApplication::translate("duplikon::TaskArchive",
+                    "„%1“ steht zweimal im Paket.").arg(name));
         QByteArray data;
         const QString problem = readEntry(archive.get(), i, stat, bytes.size(), &total, &data);
         if (!problem.isEmpty())
             return refusal(problem);
         if (name == kManifest) {
             if (data.size() > kMaxManifestBytes)
-                return refusal(QStringLiteral("manifest.json ist zu groß."));
+                return refusal(QCoreApplication::translate("duplikon::TaskArchive", "manifest.json ist zu groß."));
             manifest = data;
             haveManifest = true;
         } else {
@@ -297,7 +309,7 @@ ArchiveReading readTaskArchive(const QByteArray &bytes)
         }
     }
     if (!haveManifest)
-        return refusal(QStringLiteral("Im Paket fehlt manifest.json."));
+        return refusal(QCoreApplication::translate("duplikon::TaskArchive", "Im Paket fehlt manifest.json."));
     const QString problem = parseManifest(manifest, &r.task);
     if (!problem.isEmpty())
         return refusal(problem);
@@ -307,10 +319,11 @@ ArchiveReading readTaskArchive(const QByteArray &bytes)
     for (const QString &half : std::as_const(r.task.halves)) {
         if (isMediumName(half)) {
             if (!r.task.media.contains(half))
-                return refusal(QStringLiteral("Im Paket fehlt „%1“.").arg(half));
+                return refusal(QCoreApplication::translate("duplikon::TaskArchive", "Im Paket fehlt „%1“.").arg(half));
             used.insert(half);
         } else if (namesMediumFile(half)) {
-            return refusal(QStringLiteral("Die Zeile „%1“ nennt eine Datei, die nicht im Paket ist.").arg(shownName(half)));
+            return refusal(QCoreApplication::translate("duplikon::TaskArchive",
+                    "Die Zeile „%1“ nennt eine Datei, die nicht im Paket ist.").arg(shownName(half)));
         }
     }
     // Media that no half uses are left out; the others match their checksums
@@ -338,7 +351,8 @@ ArchiveReading readTaskArchive(const QByteArray &bytes)
     runInParallel(int(names.size()), [&](int k) {
         const QString ending = endingOf(names.at(k));
         if (mediumName(medium(k), ending) != names.at(k))
-            reasons[k] = QStringLiteral("Die Datei passt nicht zu ihrer Prüfsumme.");
+            reasons[k] = QCoreApplication::translate("duplikon::TaskArchive",
+                    "Die Datei passt nicht zu ihrer Prüfsumme.");
         else
             reasons[k] = checkMediumHeader(medium(k), ending, &work[k]);
     });
@@ -346,7 +360,8 @@ ArchiveReading readTaskArchive(const QByteArray &bytes)
     if (!refused.isEmpty())
         return refusal(refused);
     if (std::accumulate(work.cbegin(), work.cend(), qint64(0)) > kMaxArchiveDecodedBytes)
-        return refusal(QStringLiteral("Die Bilder des Pakets sind zusammen zu groß."));
+        return refusal(QCoreApplication::translate("duplikon::TaskArchive",
+                "Die Bilder des Pakets sind zusammen zu groß."));
     // Then the pictures are decoded as a cell shows them; metafiles are drawn
     // on this thread only, as the picture loader does.
     runInParallel(int(names.size()), [&](int k) {

@@ -12,6 +12,7 @@
 #include "platform/RegularFile.h"
 #include "platform/TextFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -46,7 +47,8 @@ QString storeTaskFile(const QString &programFolder, const QString &name, const Q
         }
     }
     if (error)
-        *error = QStringLiteral("Es gibt schon zu viele Aufgaben mit diesem Namen.");
+        *error = QCoreApplication::translate("duplikon::TaskArchiveFolder",
+                "Es gibt schon zu viele Aufgaben mit diesem Namen.");
     return {};
 }
 
@@ -55,12 +57,15 @@ OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
     OutgoingTask out;
     const TaskRead read = readTask(programFolder, taskFile);
     if (!read.ok) {
-        out.error = QStringLiteral("„%1“ kann nicht gelesen werden:").arg(taskFile) + kCr + read.error;
+        out.error = QCoreApplication::translate("duplikon::TaskArchiveFolder",
+                "„%1“ kann nicht gelesen werden:\r%2").arg(taskFile, read.error);
         return out;
     }
     const Task &file = read.task;
     if (file.lines.size() > kMaxArchiveHalves) {
-        out.error = QStringLiteral("„%1“ hat mehr als %2 Zeilen.").arg(taskFile).arg(kMaxArchiveHalves);
+        out.error = QCoreApplication::translate("duplikon::TaskArchiveFolder",
+                "„%1“ hat mehr als %n Zeilen.", nullptr, kMaxArchiveHalves)
+                        .arg(taskFile);
         return out;
     }
     out.task.name = QFileInfo(taskFile).completeBaseName();
@@ -109,7 +114,8 @@ OutgoingTask gatherTask(const QString &programFolder, const QString &taskFile)
         out.task.fileNames.insert(name, QFileInfo(resolveHalf(programFolder, half)).fileName());
     }
     if (total > kMaxArchiveBytes - kMaxHalfLength * kMaxArchiveHalves) {
-        out.error = QStringLiteral("Die Bilder und Töne von „%1“ sind zusammen größer als 256 MB.").arg(taskFile);
+        out.error = QCoreApplication::translate("duplikon::TaskArchiveFolder",
+                "Die Bilder und Töne von „%1“ sind zusammen größer als 256 MB.").arg(taskFile);
         return out;
     }
     out.ok = true;
@@ -121,7 +127,7 @@ bool saveTaskArchive(const QString &path, const TaskArchive &task, QString *erro
     const QByteArray bytes = writeTaskArchive(task);
     if (bytes.isEmpty()) {
         if (error)
-            *error = QStringLiteral("Das Paket kann nicht gepackt werden.");
+            *error = QCoreApplication::translate("duplikon::TaskArchiveFolder", "Das Paket kann nicht gepackt werden.");
         return false;
     }
     return writeFileAtomically(path, bytes, error);
@@ -132,7 +138,8 @@ TakenInTask takeInTask(const QString &archivePath, const QString &programFolder)
     TakenInTask result;
     const QString shown = QFileInfo(archivePath).fileName();
     const auto refuse = [&](const QString &reason) {
-        result.message = QStringLiteral("„%1“ kann nicht übernommen werden:").arg(shown) + kCr + reason;
+        result.message = QCoreApplication::translate("duplikon::TaskArchiveFolder",
+                "„%1“ kann nicht übernommen werden:\r%2").arg(shown, reason);
         return result;
     };
     QByteArray bytes;
@@ -168,7 +175,8 @@ TakenInTask takeInTask(const QString &archivePath, const QString &programFolder)
                                        : ProgramFolder::ownPicturesFolder(programFolder);
         const QString folderName = QFileInfo(folder).fileName();
         if (!QDir().mkpath(folder))
-            return refuse(undo(QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.").arg(folderName)));
+            return refuse(undo(QCoreApplication::translate("duplikon::TaskArchiveFolder",
+                    "Der Ordner „%1“ kann nicht angelegt werden.").arg(folderName)));
         const QString base = importBaseName(task.fileNames.value(it.key()),
                                             p.sound ? QStringLiteral("Ton") : QStringLiteral("Bild"));
         bool written = false;
@@ -191,18 +199,23 @@ TakenInTask takeInTask(const QString &archivePath, const QString &programFolder)
     result.task = taken;
 
     result.ok = true;
-    result.message = QStringLiteral("Die Aufgabe „%1“ wurde übernommen.").arg(result.taskFile);
+    result.message = QCoreApplication::translate("duplikon::TaskArchiveFolder",
+            "Die Aufgabe „%1“ wurde übernommen.").arg(result.taskFile);
     if (!pictures.isEmpty())
-        result.message += kCr + QStringLiteral("Bilder: ") + pictures.join(QStringLiteral(", "));
+        result.message += kCr + QCoreApplication::translate("duplikon::TaskArchiveFolder",
+                "Bilder: %1").arg(pictures.join(QStringLiteral(", ")));
     if (!sounds.isEmpty())
-        result.message += kCr + QStringLiteral("Töne: ") + sounds.join(QStringLiteral(", "));
+        result.message += kCr + QCoreApplication::translate("duplikon::TaskArchiveFolder",
+                "Töne: %1").arg(sounds.join(QStringLiteral(", ")));
     if (!reading.ignored.isEmpty())
-        result.message += kCr + QStringLiteral("Nicht übernommen, weil sie zu keiner Aufgabe gehören: ")
-            + reading.ignored.join(QStringLiteral(", "));
+        result.message += kCr + QCoreApplication::translate("duplikon::TaskArchiveFolder",
+                "Nicht übernommen, weil sie zu keiner Aufgabe gehören: %1")
+                                    .arg(reading.ignored.join(QStringLiteral(", ")));
     // The board pairs the lines in turn, so the last of an odd number has no partner.
     const QStringList used = taken.usedLines();
     if (used.size() % 2 == 1)
-        result.message += kCr + QStringLiteral("Die Hälfte „%1“ hat keinen Partner: So kann die Aufgabe nicht gelöst werden.")
+        result.message += kCr + QCoreApplication::translate("duplikon::TaskArchiveFolder",
+                "Die Hälfte „%1“ hat keinen Partner: So kann die Aufgabe nicht gelöst werden.")
                                     .arg(used.last());
     return result;
 }

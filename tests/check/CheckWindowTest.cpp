@@ -6,6 +6,7 @@
 #include "platform/ListBox.h"
 
 #include "FakePlatform.h"
+#include "LanguageSwitch.h"
 #include "ProgramFolder.h"
 
 #include <QAction>
@@ -130,6 +131,7 @@ void CheckWindowTest::windowIsLaidOutAsDesignedAndCentred()
     QVERIFY(abbruch);
     QCOMPARE(abbruch->text(), QStringLiteral("&Abbruch")); // Alt+A
     QVERIFY(m_window->menuBar()->actions().contains(abbruch));
+    QCOMPARE(duplikon::test::textsNotFollowingLanguage(m_window), QStringList());
 
     // Centred on the screen by its outer design size (871 x 620 pixels).
     const QRect screen = m_window->screen()->geometry();

@@ -3,6 +3,7 @@
 // name twice refused, saved or left as it was, and a file that cannot be read
 // never overwritten.
 #include "FakePlatform.h"
+#include "LanguageSwitch.h"
 #include "ProgramFolder.h"
 #include "editor/ClassListDialog.h"
 #include "tasks/ClassList.h"
@@ -25,6 +26,7 @@ private slots:
         FakePlatform fake;
         ClassListDialog dialog(nullptr, fake.platform(), pf.path(), {"Mia", "Lea"});
         dialog.show();
+        QCOMPARE(duplikon::test::textsNotFollowingLanguage(&dialog), QStringList());
         auto click = [&](const char *name) { child<QPushButton>(&dialog, name)->click(); };
         auto shown = [&] {
             QStringList rows;

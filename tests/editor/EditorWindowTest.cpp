@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakePlatform.h"
+#include "LanguageSwitch.h"
 #include "editor/EditorHost.h"
 #include "editor/EditorSymbols.h"
 #include "editor/EditorWindow.h"
@@ -239,6 +240,8 @@ void EditorWindowTest::windowHasItsDesignFrameAndControls()
     QCOMPARE(menus, (QStringList{"&Abbruch", "&Datei", "&Großbild"})); // Alt and the marked letter
     QVERIFY(!largePreviewOpen());
     QCOMPARE(m_win->findChild<QWidget *>("vorschau")->x(), 13080 / 15);
+    // Every text follows a change of language at once, and German comes back unchanged.
+    QCOMPARE(textsNotFollowingLanguage(m_win), QStringList());
 
     if (qEnvironmentVariableIsSet("DUPLIKON_EDITOR_SHOT")) {
         clickRow(list("File2"), 1);

@@ -2,6 +2,7 @@
 // The worksheet dialog with the printer and file dialogs scripted: it prints,
 // saves and shuffles again while staying open, and tells about sounds.
 #include "FakePlatform.h"
+#include "LanguageSwitch.h"
 #include "editor/WorksheetDialog.h"
 
 #include <QLabel>
@@ -67,6 +68,7 @@ private slots:
         child<QPushButton>(&dialog, "savePdf")->click(); // cancelled
         QCOMPARE(fake.printer.pdfPaths.size(), 1);
         QVERIFY(dialog.isVisible() && child<QLabel>(&dialog, "sheetStatus")->text().endsWith(QStringLiteral("Karten")));
+        QCOMPARE(duplikon::test::textsNotFollowingLanguage(&dialog), QStringList()); // the status too
 
         // the same lists shuffle the same way; "Neu mischen" another way
         const quint32 seed = dialog.sheet().seed;

@@ -9,6 +9,7 @@
 #include "tasks/Task.h"
 
 #include "FakePlatform.h"
+#include "LanguageSwitch.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -198,6 +199,12 @@ void ResultsWindowTest::periodsChildrenRunsPairsExportAndDeleting()
         QVERIFY(bytes("Klasse 2b.csv") == runsCsv(saved) && bytes("Klasse 2b-Paare.csv") == pairsCsv(saved));
     }
     children->selectRow(2); // Max
+    // Every text follows a change of language, the tables' headers too; German comes back unchanged.
+    QCOMPARE(duplikon::test::textsNotFollowingLanguage(window.get()), QStringList());
+    duplikon::test::MarkingTranslator marking;
+    duplikon::test::switchLanguage(&marking, true);
+    QCOMPARE(runs->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("<<Datum>>"));
+    duplikon::test::switchLanguage(&marking, false);
 
     // "Nein" deletes nothing; "Ja" deletes Max's files and nobody else's.
     m_fake.dialogs.yesNoAnswers = {false};
