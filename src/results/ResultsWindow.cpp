@@ -329,11 +329,11 @@ void ResultsWindow::saveAsTask()
     QString error;
     const QString name = storeTaskFile(m_programFolder, tr("Klasse"), taskBytes(task), &error);
     if (name.isEmpty()) {
-        m_platform.dialogs->message(kTitle, tr("Die Aufgabe konnte nicht gespeichert werden.\r%1\r").arg(error),
+        m_platform.dialogs->message(tr("Ergebnisse"), tr("Die Aufgabe konnte nicht gespeichert werden.\r%1\r").arg(error),
                                     MsgIcon::Exclamation);
         return;
     }
-    m_platform.dialogs->message(kTitle, tr("Die Paare stehen jetzt in der Aufgabe „%1“.\r").arg(name));
+    m_platform.dialogs->message(tr("Ergebnisse"), tr("Die Paare stehen jetzt in der Aufgabe „%1“.\r").arg(name));
 }
 
 QString ResultsWindow::chosenChild() const
