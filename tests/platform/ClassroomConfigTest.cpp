@@ -190,6 +190,7 @@ private slots:
                                 "Zudecken=Tippen  (eingebaute Vorgabe)\n"
                                 "Mannschaften=1  (eingebaute Vorgabe)\n"
                                 "Getrennt=false  (eingebaute Vorgabe)\n"
+                                "Sprache=System  (eingebaute Vorgabe)\n"
                                 "EditorAus=false  (eingebaute Vorgabe)\n"
                                 "EinstellungenAus=false  (eingebaute Vorgabe)\n"
                                 "AufnahmeAus=false  (eingebaute Vorgabe)\n"
