@@ -395,8 +395,7 @@ class PlayTest(e2e.TestCase):
         self.assertEqual((solved["way"], solved["turns"], solved["teams"]), ("cards", 4, 2))
         app.quit()
 
-        # A child who reads Ukrainian (Sprache=uk): the program's own words,
-        # the praise among them, come in the uk voice; the halves stay German.
+        # Sprache=uk: the program's own words, the praise too, in the uk voice; the halves in German.
         env = self.settings_env(user="[Duplikon]\nAntippen=true\nVorlesen=true\nSprache=uk\n")
         speech = QuietSpeech(env)
         self.addCleanup(speech.end)
