@@ -4,6 +4,7 @@
 #include "board/BoardState.h"
 #include "platform/Audio.h"
 #include "platform/ClassroomConfig.h"
+#include "platform/Language.h"
 
 #include <QAccessible>
 #include <QRegularExpression>
@@ -133,9 +134,10 @@ void BoardVoice::listen(int cell)
 void BoardVoice::sayMessage(const QString &message)
 {
     static const QRegularExpression lineBreaks(QStringLiteral("[\r\n]+"));
-    // In the program's language (the default locale): a child who reads
+    // In the program's language: a child who reads
     // Ukrainian hears Ukrainian, or nothing when no voice speaks it.
-    speak(message.split(lineBreaks, Qt::SkipEmptyParts).join(QLatin1Char(' ')), QLocale().language());
+    speak(message.split(lineBreaks, Qt::SkipEmptyParts).join(QLatin1Char(' ')),
+          localeOf(currentLanguage()).language());
 }
 
 } // namespace duplikon

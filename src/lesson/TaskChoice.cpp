@@ -57,6 +57,7 @@ TaskChoice::TaskChoice(QWidget *client, Platform platform, const BoardState *boa
 
     m_list4 = new ListBox(m_dateibild);
     m_list4->setObjectName(QStringLiteral("List4"));
+    m_list4->setLayoutDirection(Qt::LeftToRight); // the task's German halves
     m_list4->setFont(designFont());
     placeTwips(m_list4, 3120, 840, 5415, 5550);
 

@@ -124,6 +124,7 @@ QString typeHint(config::Id key)
     switch (config::row(key).type) {
     case config::Type::Choice: {
         QStringList words = config::choices(key);
+        words.removeOne(language::kTest); // for tests only, named nowhere
         const QString last = words.takeLast();
         return words.join(QStringLiteral(", ")) + QCoreApplication::translate("duplikon::ClassroomConfig", " oder ") + last;
     }

@@ -225,6 +225,11 @@ const char *const kLeftToRightX = "duplikonLeftToRightX";
 void placeMirrored(QWidget *panel)
 {
     const bool mirrored = panel->layoutDirection() == Qt::RightToLeft;
+    // Mirrored within the part of the panel its window shows (the strip
+    // reaches past the window's edge).
+    const QWidget *parent = panel->parentWidget();
+    const bool clipped = parent && !panel->isWindow() && panel->x() < parent->width(); // not parked
+    const int width = clipped ? std::min(panel->width(), parent->width() - panel->x()) : panel->width();
     for (QWidget *child : panel->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (child->isWindow())
             continue;
@@ -235,7 +240,7 @@ void placeMirrored(QWidget *panel)
             x = child->x();
             child->setProperty(kLeftToRightX, x);
         }
-        child->move(mirrored ? panel->width() - x.toInt() - child->width() : x.toInt(), child->y());
+        child->move(mirrored ? width - x.toInt() - child->width() : x.toInt(), child->y());
     }
 }
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The points in Ukrainian and Arabic take the plural forms of the language's
-// rules. Needs the filled catalogues (label "catalogue").
+// The points take the plural forms of Ukrainian and Arabic (needs the filled catalogues).
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QtTest>
@@ -17,10 +16,9 @@ private slots:
                 qFatal("no catalogue for %s", code);
             QStringList words;
             for (int n : {1, 2, 5, 21}) {
-                QString text = catalogue.translate("duplikon::Board", " %n Punkte", nullptr, n);
-                if (text.isEmpty())
-                    qFatal("%s lacks \" %%n Punkte\"", code);
-                words << text.remove(QRegularExpression(QStringLiteral("%n|[0-9٠-٩۰-۹]"))).trimmed();
+                words << catalogue.translate("duplikon::Board", " %n Punkte", nullptr, n)
+                             .remove(QRegularExpression(QStringLiteral("%n|[0-9٠-٩۰-۹]")))
+                             .trimmed();
             }
             return words;
         };

@@ -1,11 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Fails when a catalogue lacks a text of the sources or holds an unfinished one.
-
-Runs lupdate over the sources into copies of translations/*.ts (the
-repository's files stay as they are), then reads every message of the copies.
-Usage: check_catalogues.py LUPDATE LIST_FILE TS_FOLDER
-"""
+"""check_catalogues.py LUPDATE LIST_FILE TS_FOLDER: lupdate over the sources into copies
+of the catalogues; fails when one lacks a text or holds an unfinished one."""
 import pathlib
 import shutil
 import subprocess
@@ -20,9 +16,6 @@ def main(lupdate, list_file, ts_folder):
         copies = []
         for ts in sorted(pathlib.Path(ts_folder).glob("duplikon_*.ts")):
             copies.append(shutil.copy(ts, tmp))
-        if not copies:
-            print("no catalogues in", ts_folder)
-            return 1
         run = subprocess.run([lupdate, "-silent", "-source-language", "de_DE", "-locations", "none",
                               "@" + list_file, "-ts", *copies], capture_output=True, text=True)
         if run.returncode != 0:
@@ -31,7 +24,6 @@ def main(lupdate, list_file, ts_folder):
         for copy in copies:
             name = pathlib.Path(copy).name
             for context in ET.parse(copy).getroot().iter("context"):
-                context_name = context.findtext("name")
                 for message in context.iter("message"):
                     translation = message.find("translation")
                     kind = translation.get("type") if translation is not None else "unfinished"
@@ -40,7 +32,7 @@ def main(lupdate, list_file, ts_folder):
                     forms = [f.text for f in translation.iter("numerusform")] if translation is not None else []
                     empty = not forms and not (translation is not None and translation.text)
                     if kind == "unfinished" or empty or (forms and not all(forms)):
-                        problems.append("%s: %s: %r" % (name, context_name, message.findtext("source")))
+                        problems.append("%s: %s: %r" % (name, context.findtext("name"), message.findtext("source")))
     for p in problems[:40]:
         print(p)
     if problems:

@@ -395,36 +395,32 @@ class PlayTest(e2e.TestCase):
         self.assertEqual((solved["way"], solved["turns"], solved["teams"]), ("cards", 4, 2))
         app.quit()
 
-        # A child who reads Ukrainian (Sprache=uk): the program's own words,
-        # the praise among them, come in the uk voice; the halves stay German.
+        # Sprache=uk: the program's own words, the praise too, in the uk voice; the halves in German.
         env = self.settings_env(user="[Duplikon]\nAntippen=true\nVorlesen=true\nSprache=uk\n")
         speech = QuietSpeech(env)
         self.addCleanup(speech.end)
-        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS.replace(" 0 ", " 1 ", 1) + "TIERE.TXT\r\n",
-                                "TIERE.TXT": "Hund\r\nWauwau\r\nKatze\r\nMiau\r\n"}, env=env)
-        box = app.message_box("TIERE.TXT")  # the mandatory task, titled by its name
+        app = self.start(files={"DUPLIKON.INI": MANDATORY_SETTINGS}, env=env)
+        box = app.message_box(TASK)
         e2e.key("Return")
-        app.wait_gone("TIERE.TXT", box.wid)
-        app.wait_board(["Hund", "Wauwau", "Katze", "Miau"])
-        def tap(half):
-            next(n for n in app.board_cells().values() if e2e.shows_half(n, half)).press()
-        def voice(text):
-            return next((lang or "" for lang, said in reversed(speech.spoken()) if said == text), None)
-        for a, b, right in (("Hund", "Miau", False), ("Hund", "Wauwau", True), ("Katze", "Miau", True)):
+        app.wait_gone(TASK, box.wid)
+        pairs = e2e.task_pairs(os.path.join(app.folder, e2e.task_files(app.folder)[0]))
+        app.wait_board([h for pair in pairs for h in pair])
+        def spoken_in(language, text=None):  # the last text, or text, in the language's voice
+            said = [l or "" for l, t in speech.spoken() if text in (None, t)]
+            return said and said[-1].startswith(language)
+        for a, b, right in [(pairs[0][0], pairs[1][1], False)] + [(a, b, True) for a, b in pairs]:
             left = len(app.board_cells())
-            tap(a)
-            e2e.wait_until(lambda: (voice(a) or "").startswith("de"), 30, f"the German voice to say |{a}|")
-            tap(b)
-            if right:
-                e2e.wait_until(lambda: len(app.board_cells()) == left - 2, what="the pair to go")
-            else:  # "Passt nicht", in the uk voice
-                e2e.wait_until(lambda: (speech.spoken()[-1][0] or "").startswith("uk"), 30, "a uk message")
-        praise = " ".join(PRAISE.split("\r")).strip()
-        language, said = e2e.wait_until(lambda: speech.spoken()[-1] if speech.spoken()[-1][1] != "Katze" else None,
+            next(n for n in app.board_cells().values() if e2e.shows_half(n, a)).press()
+            if "." not in a:  # a text half
+                e2e.wait_until(lambda: spoken_in("de", a), 30, f"the German voice to say |{a}|")
+            next(n for n in app.board_cells().values() if e2e.shows_half(n, b) and not e2e.shows_half(n, a)).press()
+            e2e.wait_until(lambda: len(app.board_cells()) == left - 2 if right else spoken_in("uk"), 30,
+                           "the pair to go" if right else "|Passt nicht| in the uk voice")
+        language, said = e2e.wait_until(lambda: speech.spoken()[-1] if speech.spoken()[-1][1] != pairs[-1][0] else None,
                                         30, "the praise to be spoken")
         app.screenshot("play-ukrainian-praise")
         self.assertTrue((language or "").startswith("uk"), speech.spoken())
-        self.assertNotEqual(said, praise)
+        self.assertNotEqual(said, " ".join(PRAISE.split("\r")).strip())
         self.assertNotIn("Prima", said)
 
     def test_a_task_solved_by_drags_shows_picture_praise_and_log(self):

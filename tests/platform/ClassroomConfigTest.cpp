@@ -191,6 +191,7 @@ private slots:
                                 "Mannschaften=1  (eingebaute Vorgabe)\n"
                                 "Getrennt=false  (eingebaute Vorgabe)\n"
                                 "Kartei=false  (eingebaute Vorgabe)\n"
+                                "Sprache=System  (eingebaute Vorgabe)\n"
                                 "EditorAus=false  (eingebaute Vorgabe)\n"
                                 "EinstellungenAus=false  (eingebaute Vorgabe)\n"
                                 "AufnahmeAus=false  (eingebaute Vorgabe)\n"

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -17,11 +16,9 @@ namespace duplikon::test {
 namespace {
 
 // The text as drawn: without the "&" of a mnemonic.
-QString shown(QString text)
+QString shown(const QString &text)
 {
-    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
-    text.remove(QLatin1Char('&'));
-    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return QString(text).remove(QRegularExpression(QStringLiteral("&(?=[^&])"))).replace(QLatin1String("&&"), QLatin1String("&"));
 }
 
 int widest(const QFontMetrics &fm, const QString &text)
@@ -71,28 +68,14 @@ int lacking(const QWidget *w)
 QStringList cutTexts(const QWidget *window)
 {
     QStringList cut;
-    const auto report = [&cut](const QWidget *w, const QString &text, int missing) {
-        cut << QStringLiteral("%1 (%2): %3 lacks %4 px")
-                   .arg(w->objectName(), QLatin1String(w->metaObject()->className()), text)
-                   .arg(missing);
-    };
     for (const QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(window) || w->width() <= 0)
             continue;
-        if (const auto *bar = qobject_cast<const QMenuBar *>(w)) {
-            for (QAction *a : bar->actions()) {
-                const QRect place = bar->actionGeometry(a);
-                if (a->isVisible() && !a->text().isEmpty() && (place.isEmpty() || !bar->rect().contains(place)))
-                    report(bar, a->text(), 0);
-            }
-            continue;
-        }
-        if (const int missing = lacking(w)) {
-            const auto *label = qobject_cast<const QLabel *>(w);
-            const auto *group = qobject_cast<const QGroupBox *>(w);
-            report(w, label ? label->text() : group ? group->title() : qobject_cast<const QAbstractButton *>(w)->text(),
-                   missing);
-        }
+        if (const int missing = lacking(w))
+            cut << QStringLiteral("%1 (%2): %3 lacks %4 px")
+                       .arg(w->objectName(), QLatin1String(w->metaObject()->className()),
+                            w->property(qobject_cast<const QGroupBox *>(w) ? "title" : "text").toString())
+                       .arg(missing);
     }
     return cut;
 }

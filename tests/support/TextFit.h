@@ -6,12 +6,9 @@ class QWidget;
 
 namespace duplikon::test {
 
-// The texts cut in a window: every visible label, button, check box, radio
-// button, group box title and menu bar entry under window whose text needs
-// more room than its control gives it (the font's advance against the
-// contents rectangle; a wrapping label by its height). One line each,
-// "objectName (class): text". Empty when everything fits. Call it with the
-// language x-test on, at 100 % and 200 %, for each window a test shows.
+// The texts cut in a window, one line each: every visible label, button, check box, radio button
+// and group box title whose text needs more room than its contents rectangle (a wrapping label:
+// its height). Call it with the language x-test on, at 100 % and 200 %, for each window shown.
 QStringList cutTexts(const QWidget *window);
 
 } // namespace duplikon::test
