@@ -235,8 +235,15 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
     std::stable_sort(data.runs.begin(), data.runs.end(),
                      [](const ResultRun &a, const ResultRun &b) { return a.time < b.time; });
     data.pairs = pairsOf(data.drops);
-    for (auto it = outcomes.begin(); it != outcomes.end(); ++it)
-        data.cardBoxes.insert(it.key(), cardsFrom(std::move(*it)));
+    // Each child's box on its own, on all cores.
+    const QStringList children = outcomes.keys();
+    QVector<QVector<CardOutcome>> lists;
+    for (const QString &child : children)
+        lists.append(std::move(outcomes[child]));
+    QVector<QVector<BoxCard>> boxes(children.size());
+    runInParallel(int(children.size()), [&](int i) { boxes[i] = cardsFrom(std::move(lists[i])); });
+    for (int i = 0; i < children.size(); ++i)
+        data.cardBoxes.insert(children.at(i), std::move(boxes[i]));
     if (cacheWriter.joinable())
         cacheWriter.join();
     return data;
