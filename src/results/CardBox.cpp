@@ -52,7 +52,9 @@ public:
             return;
         m_pairs.insert(pair);
         m_pairOrder.append(pair);
+        const qsizetype before = m_out->size();
         emitOutcome(CardOutcome::Met, e.time, pair, pair.first, pair.second);
+        m_met.append(m_out->size() > before ? int(before) : -1);
     }
 
     // Each half of a wrong drop counts against the cards of its task that
@@ -77,9 +79,24 @@ public:
 
     void solved(const ResultEvent &e)
     {
-        for (const Pair &pair : std::as_const(m_pairOrder))
-            if (!m_wrongHalves.contains(pair.first) && !m_wrongHalves.contains(pair.second))
-                emitOutcome(CardOutcome::Right, e.time, pair, pair.first, pair.second);
+        // A pair moved on needs no word that it was met: the move makes the
+        // card as well, so that outcome goes (a school year holds many).
+        QSet<int> superseded;
+        for (int k = 0; k < m_pairOrder.size(); ++k) {
+            const Pair &pair = m_pairOrder.at(k);
+            if (m_wrongHalves.contains(pair.first) || m_wrongHalves.contains(pair.second))
+                continue;
+            emitOutcome(CardOutcome::Right, e.time, pair, pair.first, pair.second);
+            if (m_met.at(k) >= 0)
+                superseded.insert(m_met.at(k));
+        }
+        if (superseded.isEmpty())
+            return;
+        int kept = *std::min_element(superseded.cbegin(), superseded.cend());
+        for (int i = kept; i < m_out->size(); ++i)
+            if (!superseded.contains(i))
+                (*m_out)[kept++] = std::move((*m_out)[i]);
+        m_out->resize(kept);
     }
 
 private:
@@ -102,6 +119,7 @@ private:
     QHash<QString, QVector<Pair>> m_pairsOfHalf;
     QSet<Pair> m_pairs;
     QVector<Pair> m_pairOrder;
+    QVector<int> m_met; // where each pair's Met outcome stands in m_out, or -1
     QSet<QString> m_wrongHalves;
 };
 
@@ -175,6 +193,18 @@ QVector<BoxCard> cardsFrom(QVector<CardOutcome> outcomes)
     return out;
 }
 
+QVector<BoxCard> cardsFrom(const QVector<QVector<CardOutcome>> &files)
+{
+    qsizetype size = 0;
+    for (const QVector<CardOutcome> &file : files)
+        size += file.size();
+    QVector<CardOutcome> all;
+    all.reserve(size);
+    for (const QVector<CardOutcome> &file : files)
+        all += file;
+    return cardsFrom(std::move(all));
+}
+
 QVector<BoxCard> readCardBox(const QStringList &roots, const QString &child, const QString &cacheFile)
 {
     const QVector<ResultFile> files = ResultsFolders::list(roots, child).files;
@@ -185,18 +215,19 @@ QVector<BoxCard> readCardBox(const QStringList &roots, const QString &child, con
     LocalTimes times;
     const QHash<QString, FileResults> cache
         = readCache(cacheFile, times, [&paths](const QString &path) { return paths.contains(path); });
-    QVector<CardOutcome> outcomes;
+    QVector<QVector<CardOutcome>> outcomes;
+    outcomes.reserve(files.size());
     for (const ResultFile &file : files) {
         const auto cached = cache.constFind(file.path());
         if (cached != cache.cend() && cached->size == file.size && cached->modified == file.modified) {
-            outcomes += cached->cardOutcomes.value(child);
+            outcomes.append(cached->cardOutcomes.value(child));
             continue;
         }
         QByteArray bytes;
         if (ResultsFolders::read(file, ResultsFolders::kMaxFileBytes, &bytes))
-            outcomes += parseResultFile(bytes, times).cardOutcomes.value(child);
+            outcomes.append(parseResultFile(bytes, times).cardOutcomes.value(child));
     }
-    return cardsFrom(std::move(outcomes));
+    return cardsFrom(outcomes);
 }
 
 QDate dueDate(const BoxCard &card)
