@@ -52,7 +52,9 @@ public:
             return;
         m_pairs.insert(pair);
         m_pairOrder.append(pair);
+        const qsizetype before = m_out->size();
         emitOutcome(CardOutcome::Met, e.time, pair, pair.first, pair.second);
+        m_met.append(m_out->size() > before ? int(before) : -1);
     }
 
     // Each half of a wrong drop counts against the cards of its task that
@@ -77,9 +79,24 @@ public:
 
     void solved(const ResultEvent &e)
     {
-        for (const Pair &pair : std::as_const(m_pairOrder))
-            if (!m_wrongHalves.contains(pair.first) && !m_wrongHalves.contains(pair.second))
-                emitOutcome(CardOutcome::Right, e.time, pair, pair.first, pair.second);
+        // A pair moved on needs no word that it was met: the move makes the
+        // card as well, so that outcome goes (a school year holds many).
+        QSet<int> superseded;
+        for (int k = 0; k < m_pairOrder.size(); ++k) {
+            const Pair &pair = m_pairOrder.at(k);
+            if (m_wrongHalves.contains(pair.first) || m_wrongHalves.contains(pair.second))
+                continue;
+            emitOutcome(CardOutcome::Right, e.time, pair, pair.first, pair.second);
+            if (m_met.at(k) >= 0)
+                superseded.insert(m_met.at(k));
+        }
+        if (superseded.isEmpty())
+            return;
+        int kept = *std::min_element(superseded.cbegin(), superseded.cend());
+        for (int i = kept; i < m_out->size(); ++i)
+            if (!superseded.contains(i))
+                (*m_out)[kept++] = std::move((*m_out)[i]);
+        m_out->resize(kept);
     }
 
 private:
@@ -102,6 +119,7 @@ private:
     QHash<QString, QVector<Pair>> m_pairsOfHalf;
     QSet<Pair> m_pairs;
     QVector<Pair> m_pairOrder;
+    QVector<int> m_met; // where each pair's Met outcome stands in m_out, or -1
     QSet<QString> m_wrongHalves;
 };
 
@@ -135,8 +153,12 @@ QVector<CardOutcome> cardOutcomes(const QVector<ResultEvent> &fileEvents)
 
 QVector<BoxCard> cardsFrom(QVector<CardOutcome> outcomes)
 {
-    std::stable_sort(outcomes.begin(), outcomes.end(),
-                     [](const CardOutcome &a, const CardOutcome &b) { return a.time < b.time; });
+    // Sorted by the instant alone, which is cheaper to compare than the times.
+    QVector<std::pair<qint64, int>> order(outcomes.size());
+    for (int i = 0; i < outcomes.size(); ++i)
+        order[i] = {outcomes.at(i).time.toMSecsSinceEpoch(), i};
+    std::stable_sort(order.begin(), order.end(),
+                     [](const std::pair<qint64, int> &a, const std::pair<qint64, int> &b) { return a.first < b.first; });
     std::map<std::tuple<QString, QString, QString>, BoxCard> cards;
     // fingerprint and half -> the cards that hold the half
     QHash<std::pair<QString, QString>, QVector<BoxCard *>> holding;
@@ -144,7 +166,8 @@ QVector<BoxCard> cardsFrom(QVector<CardOutcome> outcomes)
         card.compartment = compartment;
         card.moved = time;
     };
-    for (const CardOutcome &o : std::as_const(outcomes)) {
+    for (const auto &entry : std::as_const(order)) {
+        const CardOutcome &o = outcomes.at(entry.second);
         if (o.kind == CardOutcome::Wrong) {
             for (BoxCard *card : holding.value({o.fingerprint, o.half1}))
                 moveTo(*card, 1, o.time);
@@ -170,6 +193,18 @@ QVector<BoxCard> cardsFrom(QVector<CardOutcome> outcomes)
     return out;
 }
 
+QVector<BoxCard> cardsFrom(const QVector<QVector<CardOutcome>> &files)
+{
+    qsizetype size = 0;
+    for (const QVector<CardOutcome> &file : files)
+        size += file.size();
+    QVector<CardOutcome> all;
+    all.reserve(size);
+    for (const QVector<CardOutcome> &file : files)
+        all += file;
+    return cardsFrom(std::move(all));
+}
+
 QVector<BoxCard> readCardBox(const QStringList &roots, const QString &child, const QString &cacheFile)
 {
     const QVector<ResultFile> files = ResultsFolders::list(roots, child).files;
@@ -180,18 +215,19 @@ QVector<BoxCard> readCardBox(const QStringList &roots, const QString &child, con
     LocalTimes times;
     const QHash<QString, FileResults> cache
         = readCache(cacheFile, times, [&paths](const QString &path) { return paths.contains(path); });
-    QVector<CardOutcome> outcomes;
+    QVector<QVector<CardOutcome>> outcomes;
+    outcomes.reserve(files.size());
     for (const ResultFile &file : files) {
         const auto cached = cache.constFind(file.path());
         if (cached != cache.cend() && cached->size == file.size && cached->modified == file.modified) {
-            outcomes += cached->cardOutcomes.value(child);
+            outcomes.append(cached->cardOutcomes.value(child));
             continue;
         }
         QByteArray bytes;
         if (ResultsFolders::read(file, ResultsFolders::kMaxFileBytes, &bytes))
-            outcomes += parseResultFile(bytes, times).cardOutcomes.value(child);
+            outcomes.append(parseResultFile(bytes, times).cardOutcomes.value(child));
     }
-    return cardsFrom(std::move(outcomes));
+    return cardsFrom(outcomes);
 }
 
 QDate dueDate(const BoxCard &card)

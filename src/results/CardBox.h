@@ -58,6 +58,9 @@ QVector<CardOutcome> cardOutcomes(const QVector<ResultEvent> &fileEvents);
 // order (files of several machines interleave); sorted by their key. A card
 // solved again in compartment 5 stays there, due fourteen days later again.
 QVector<BoxCard> cardsFrom(QVector<CardOutcome> outcomes);
+// The same from the outcomes of each file, kept apart until here (a school
+// year is thousands of files: joined once, not file by file).
+QVector<BoxCard> cardsFrom(const QVector<QVector<CardOutcome>> &files);
 
 // The cards of one child (the name as typed) from that child's result files
 // below the roots (each a folder Ergebnisse or a fallback folder), read

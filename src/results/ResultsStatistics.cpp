@@ -130,12 +130,11 @@ FileResults parseResultFile(const QByteArray &bytes, LocalTimes &days)
         start = end + 1;
         if (line.trimmed().isEmpty())
             continue;
-        const std::optional<ResultEvent> event = parseResultLine(line);
+        std::optional<ResultEvent> event = parseResultLine(line);
         if (!event) {
             ++f.damagedLines;
             continue;
         }
-        events[event->user].append(*event);
         const qint64 day = days.day(event->time);
         childDays.insert({day, event->user});
         if (event->kind == ResultEvent::Solved) {
@@ -150,6 +149,8 @@ FileResults parseResultFile(const QByteArray &bytes, LocalTimes &days)
             for (const HalfPair &pair : event->pairs)
                 drops[dropKey(day, event->task, pair.first, pair.second, true)] += 0;
         }
+        QVector<ResultEvent> &own = events[event->user];
+        own.append(std::move(*event));
     }
     f.drops = dropList(drops);
     for (const auto &[day, child] : childDays)
@@ -173,7 +174,7 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
     data.files = int(files.size());
     data.damagedFiles = int(listed.skipped.size());
     QHash<DropKey, int> drops;
-    QHash<QString, QVector<CardOutcome>> outcomes; // by child
+    QHash<QString, QVector<QVector<CardOutcome>>> outcomes; // by child, file by file
     // A batch at a time, so that a stop is heard and the progress told; the
     // files of a batch that the cache lacks are read and parsed in parallel.
     for (int from = 0; from < files.size(); from += kBatchFiles) {
@@ -218,7 +219,7 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
             data.childDays += f.childDays;
             addDrops(drops, f.drops);
             for (auto it = f.cardOutcomes.cbegin(); it != f.cardOutcomes.cend(); ++it)
-                outcomes[it.key()] += *it;
+                outcomes[it.key()].append(*it);
             now.insert(paths.at(i - from), std::move(*cached));
         }
         if (progress)
@@ -235,8 +236,15 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
     std::stable_sort(data.runs.begin(), data.runs.end(),
                      [](const ResultRun &a, const ResultRun &b) { return a.time < b.time; });
     data.pairs = pairsOf(data.drops);
-    for (auto it = outcomes.begin(); it != outcomes.end(); ++it)
-        data.cardBoxes.insert(it.key(), cardsFrom(std::move(*it)));
+    // Each child's box on its own, on all cores.
+    const QStringList children = outcomes.keys();
+    QVector<QVector<QVector<CardOutcome>>> lists;
+    for (const QString &child : children)
+        lists.append(std::move(outcomes[child]));
+    QVector<QVector<BoxCard>> boxes(children.size());
+    runInParallel(int(children.size()), [&](int i) { boxes[i] = cardsFrom(lists.at(i)); });
+    for (int i = 0; i < children.size(); ++i)
+        data.cardBoxes.insert(children.at(i), std::move(boxes[i]));
     if (cacheWriter.joinable())
         cacheWriter.join();
     return data;

@@ -3,7 +3,9 @@
 password, two mandatory tasks with repetition stored in DUPLIKON.INI, a child's
 name, both tasks played by drags (one wrong drop first), the repetition for the
 next child, the results kept (Ergebnisse=true in the user's file) exported as a
-table, and the settings and the mandatory sequence back after a restart."""
+table, and the settings and the mandatory sequence back after a restart. With
+a class list and the card box (Kartei=true), a child picked by a tap gets back
+on the next start the pairs of her wrong drop as "Meine Kartei"."""
 import os
 import unittest
 
@@ -171,6 +173,70 @@ class LessonTest(e2e.TestCase):
         self.expect_mandatory(again, FIRST)
         self.assertEqual(self.settings_file(again), STORED)
         self.assertEqual(again.quit(), 0)
+
+    def pick(self, app, name):
+        """"Benutzer" with a class list: a tap on the child's name."""
+        app.click("Benutzer", "push button")
+        app.wait_window("Benutzername")
+        app.click(name, "push button", window="Benutzername")
+        app.find(name, "push button")  # the caption of "Benutzer"
+
+    def card_box(self, app):
+        return app.find(pattern="^Meine Kartei", role="push button")
+
+    def test_card_box_brings_back_the_pairs_of_a_wrong_drop(self):
+        env = self.settings_env(user="[Duplikon]\nErgebnisse=true\nKartei=true\n")
+        private = os.path.dirname(env["XDG_CONFIG_HOME"])
+        env.update(XDG_DATA_HOME=os.path.join(private, "data"), XDG_CACHE_HOME=os.path.join(private, "cache"))
+        app = self.start(files={"DUPLIKON.INI": PLAIN_SETTINGS, "Klassenliste.csv": "Lea\r\nJonas\r\n"}, env=env)
+        self.assertFalse(app.find_all(pattern="^Meine Kartei", role="push button"), "offered without a name")
+        app.click("Abbruch", "push button")
+        self.pick(app, "Lea")  # then "Laden": nothing is due yet
+        e2e.wait_until(lambda: self.card_box(app).name == "Meine Kartei: Keine Karte fällig", what="no card due")
+        self.assertFalse(self.card_box(app).has_state("enabled"))
+        app.click("Abbruch", "push button")
+
+        # Lea drops Katze on the picture of the dog, then solves the task.
+        app.load_task(SECOND)
+        pairs = e2e.task_pairs(os.path.join(app.folder, SECOND))
+        app.wait_board(halves(app.folder, SECOND))
+        cells = app.board_cells().values()
+        app.drag_node(next(n for n in cells if e2e.shows_half(n, pairs[1][0])),
+                      next(n for n in cells if e2e.shows_half(n, pairs[0][1])))
+        self.play(app, SECOND, 0)
+        self.assertEqual(app.quit(), 0)
+
+        # The next start: "Meine Kartei" offers the two pairs of the wrong drop.
+        again = e2e.Duplikon(app.folder, env=env, log_name=f"{type(self).__name__}.kartei")
+        self._programs.append(again)
+        again.start()
+        again.click("Abbruch", "push button")
+        self.pick(again, "Lea")
+        e2e.wait_until(lambda: self.card_box(again).name == "Meine Kartei: 2 Karten", what="two cards due")
+        again.screenshot("lesson-meine-kartei")
+        self.card_box(again).press()
+        again.wait_title("Duplikon (Meine Kartei)")
+        again.wait_board([*pairs[0], *pairs[1]])
+        due = os.path.join(private, "due.txt")
+        with open(due, "w", encoding="cp1252", newline="") as f:
+            f.write("".join(h + "\r\n" for h in (*pairs[0], *pairs[1])))
+        self.play_file(again, due)
+
+        # Solved cleanly: both cards moved on, none due today; the results name each pair's task.
+        again.menu("Laden")
+        e2e.wait_until(lambda: self.card_box(again).name == "Meine Kartei: Keine Karte fällig", what="the cards moved on")
+        lines = []
+        for root, _, files in os.walk(os.path.join(app.folder, "Ergebnisse")):
+            for name in files:
+                with open(os.path.join(root, name), encoding="utf-8") as f:
+                    lines += f.read().splitlines()
+        self.assertTrue(any('"task":"Meine Kartei"' in l and '"pairTasks":["TIERE.TXT"' in l for l in lines), lines)
+        self.assertEqual(again.quit(), 0)
+
+    def play_file(self, app, path):
+        app.match_pairs(path, 0)
+        box = app.message_box("Kontrolle")
+        box.press("OK")
 
 
 if __name__ == "__main__":
