@@ -137,6 +137,8 @@ void TaskChoice::retranslate()
     setChildText(m_dateibild, "Command1", tr("Abbruch"));
     setChildText(m_dateibild, "Command2", tr("L a d e n"));
     m_list5->setAccessibleName(tr("Kurze Dateiwahl"));
+    if (!m_meineKartei->isHidden())
+        showCardBoxOffer();
     fitCaptions(m_dateibild);
 }
 
