@@ -17,6 +17,7 @@
 #include "platform/ClassroomConfig.h"
 #include "platform/InWindowDrag.h"
 #include "platform/KeyboardAccess.h"
+#include "platform/Language.h"
 #include "platform/ListBox.h"
 
 #include <QAbstractScrollArea>
@@ -125,6 +126,12 @@ EditorWindow::EditorWindow(Platform platform, EditorHost *host, QWidget *parent)
     connect(m_activation, &ActivationWatcher::activatedAfterOtherWindow, this, &EditorWindow::Form_Activate);
 
     retranslate();
+    // In a right-to-left language the editor's parts stand mirrored; the
+    // halves of a task stay the German text they are, left to right.
+    for (QWidget *german : {static_cast<QWidget *>(m_pairs->List1()), static_cast<QWidget *>(m_pairs->List2()),
+                            static_cast<QWidget *>(m_pairs->Text1())})
+        german->setLayoutDirection(Qt::LeftToRight);
+    mirrorWithDirection(m_client);
     fixSize();
     centreOnScreen();
 }
