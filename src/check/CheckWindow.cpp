@@ -12,6 +12,7 @@
 #include "platform/FileLists.h"
 #include "platform/Geometry.h"
 #include "platform/KeyboardAccess.h"
+#include "platform/Language.h"
 #include "platform/ListBox.h"
 
 #include <QAction>
@@ -108,6 +109,11 @@ CheckWindow::CheckWindow(Platform platform, QString programFolder, SolvedTaskLog
 
     client->setFixedSize(kClientWidth, kClientHeight);
     retranslate();
+    // Mirrored in a right-to-left language; file names and a task's lines
+    // stay left to right.
+    m_list1->setLayoutDirection(Qt::LeftToRight);
+    m_list2->setLayoutDirection(Qt::LeftToRight);
+    mirrorWithDirection(client);
     Form_Load();
 }
 
