@@ -91,7 +91,8 @@ Task CardBoxPlay::offer()
     const QVector<BoxCard> offered = cardOffer(cards, QDate::currentDate(), playable);
     if (offered.isEmpty())
         return task;
-    task.name = tr("Meine Kartei");
+    // A name in the results and in the file names: the same in every language.
+    task.name = QStringLiteral("Meine Kartei");
     for (const BoxCard &card : offered) {
         const HalfPair pair = asWritten.value({card.fingerprint, card.half1 + QChar(0) + card.half2});
         task.lines << pair.first << pair.second;

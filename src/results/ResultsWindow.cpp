@@ -327,7 +327,8 @@ void ResultsWindow::saveAsTask()
         task.lines << (turned ? pair.half2 : pair.half1) << (turned ? pair.half1 : pair.half2);
     }
     QString error;
-    const QString name = storeTaskFile(m_programFolder, tr("Klasse"), taskBytes(task), &error);
+    // A task file's name is German in every language, as its halves are.
+    const QString name = storeTaskFile(m_programFolder, QStringLiteral("Klasse"), taskBytes(task), &error);
     if (name.isEmpty()) {
         m_platform.dialogs->message(tr("Ergebnisse"), tr("Die Aufgabe konnte nicht gespeichert werden.\r%1\r").arg(error),
                                     MsgIcon::Exclamation);
