@@ -333,8 +333,10 @@ void TaskChoice::showCardBoxOffer()
         return;
     }
     const int due = m_cardBoxOffer->dueCards();
-    m_meineKartei->setText(due > 0 ? tr("Meine Kartei\n%n Karten", nullptr, due)
-                                   : tr("Meine Kartei\nKeine Karte fällig"));
+    // The German source text has one plural form; a translation keeps %n's forms.
+    m_meineKartei->setText(due == 1 ? tr("Meine Kartei\n1 Karte")
+                           : due > 0 ? tr("Meine Kartei\n%n Karten", nullptr, due)
+                                     : tr("Meine Kartei\nKeine Karte fällig"));
     m_meineKartei->setAccessibleName(m_meineKartei->text().replace(QLatin1Char('\n'), QLatin1String(": ")));
     m_meineKartei->setEnabled(due > 0);
     m_meineKartei->show();

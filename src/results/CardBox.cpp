@@ -214,7 +214,7 @@ QVector<BoxCard> readCardBox(const QStringList &roots, const QString &child, con
     // The cache's figures of the child's files; the others are skipped unread.
     LocalTimes times;
     const QHash<QString, FileResults> cache
-        = readCache(cacheFile, times, [&paths](const QString &path) { return paths.contains(path); });
+        = readCache(cacheFile, times, true, [&paths](const QString &path) { return paths.contains(path); });
     QVector<QVector<CardOutcome>> outcomes;
     outcomes.reserve(files.size());
     for (const ResultFile &file : files) {
@@ -225,7 +225,7 @@ QVector<BoxCard> readCardBox(const QStringList &roots, const QString &child, con
         }
         QByteArray bytes;
         if (ResultsFolders::read(file, ResultsFolders::kMaxFileBytes, &bytes))
-            outcomes.append(parseResultFile(bytes, times).cardOutcomes.value(child));
+            outcomes.append(parseResultFile(bytes, times, true).cardOutcomes.value(child));
     }
     return cardsFrom(outcomes);
 }

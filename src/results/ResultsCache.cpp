@@ -13,7 +13,7 @@ namespace duplikon {
 namespace {
 
 constexpr qint64 kMaxCacheBytes = 1024LL * 1024 * 1024;
-constexpr quint32 kCacheMagic = 0x44524336; // "DRC6"
+constexpr quint32 kCacheMagic = 0x44524337; // "DRC7"
 
 // Texts in the cache: a length and UTF-8. A length beyond what is left of
 // the cache refuses it before anything is allocated.
@@ -56,7 +56,7 @@ private:
     QStringList m_strings;
 };
 
-void writeFileResults(QDataStream &out, const FileResults &f, StringTable &table)
+void writeFileResults(QDataStream &out, const FileResults &f, StringTable &table, bool cards)
 {
     out << f.size << f.modified << f.damaged << qint32(f.damagedLines) << qint32(f.runs.size());
     for (const ResultRun &r : f.runs)
@@ -70,6 +70,8 @@ void writeFileResults(QDataStream &out, const FileResults &f, StringTable &table
     out << qint32(f.childDays.size());
     for (const ResultChildDay &c : f.childDays)
         out << qint64(c.day.toJulianDay()) << table.index(c.child);
+    if (!cards)
+        return;
     out << qint32(f.cardOutcomes.size());
     for (auto it = f.cardOutcomes.cbegin(); it != f.cardOutcomes.cend(); ++it) {
         out << table.index(it.key()) << qint32(it->size());
@@ -79,7 +81,9 @@ void writeFileResults(QDataStream &out, const FileResults &f, StringTable &table
     }
 }
 
-bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings, LocalTimes &times)
+// cards: the entry holds card outcomes after the other figures (the caller
+// skips them when they are not wanted).
+bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings, LocalTimes &times, bool cards)
 {
     qint32 damagedLines = 0, runs = 0, drops = 0;
     in >> f.size >> f.modified >> f.damaged >> damagedLines >> runs;
@@ -138,6 +142,8 @@ bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings
         c.day = QDate::fromJulianDay(day);
         f.childDays.append(c);
     }
+    if (!cards)
+        return in.status() == QDataStream::Ok;
     qint32 children = 0;
     in >> children;
     if (in.status() != QDataStream::Ok || children < 0)
@@ -182,9 +188,11 @@ QDateTime LocalTimes::local(qint64 msSinceEpoch)
     return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::OffsetFromUTC, offset);
 }
 
-QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times,
-                                      const std::function<bool(const QString &path)> &wanted)
+QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times, bool cards,
+                                      const std::function<bool(const QString &path)> &wanted, bool *heldCards)
 {
+    if (heldCards)
+        *heldCards = false;
     QHash<QString, FileResults> cache;
     QByteArray bytes;
     QString error;
@@ -193,11 +201,15 @@ QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &time
     QDataStream in(bytes);
     in.setVersion(QDataStream::Qt_6_0);
     quint32 magic = 0;
+    bool held = false;
     QStringList strings;
     qint32 count = 0;
     qint32 stringCount = 0;
-    in >> magic >> stringCount;
+    in >> magic >> held >> stringCount;
     if (magic != kCacheMagic || stringCount < 0 || stringCount > bytes.size() / 4)
+        return cache;
+    // Without the card outcomes the cache is cold for the card box.
+    if (cards && !held)
         return cache;
     for (qint32 i = 0; i < stringCount; ++i) {
         QString text;
@@ -223,14 +235,21 @@ QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &time
             continue;
         }
         const qint64 end = in.device()->pos() + size;
-        if (!readFileResults(in, f, strings, times) || in.device()->pos() != end)
+        // Card outcomes that are not wanted are skipped unread.
+        const bool skipping = held && !cards;
+        if (!readFileResults(in, f, strings, times, cards) || in.device()->pos() > end
+            || (!skipping && in.device()->pos() != end))
             return {}; // a damaged cache is read again from the files
+        if (skipping)
+            in.skipRawData(int(end - in.device()->pos()));
         cache.insert(path, std::move(f));
     }
+    if (heldCards)
+        *heldCards = held;
     return cache;
 }
 
-void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &files)
+void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &files, bool cards)
 {
     if (cacheFile.isEmpty())
         return;
@@ -245,7 +264,7 @@ void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &fil
             QByteArray entry;
             QDataStream entryOut(&entry, QIODevice::WriteOnly);
             entryOut.setVersion(QDataStream::Qt_6_0);
-            writeFileResults(entryOut, it.value(), table);
+            writeFileResults(entryOut, it.value(), table, cards);
             out << quint32(entry.size());
             out.writeRawData(entry.constData(), int(entry.size()));
         }
@@ -256,7 +275,7 @@ void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &fil
         return;
     QDataStream out(&file);
     out.setVersion(QDataStream::Qt_6_0);
-    out << kCacheMagic << qint32(table.strings().size());
+    out << kCacheMagic << cards << qint32(table.strings().size());
     for (const QString &text : table.strings())
         writeText(out, text);
     file.write(body);

@@ -39,13 +39,19 @@ struct FileResults {
 };
 
 // What one result file's bytes hold; damaged lines are counted and left out.
-FileResults parseResultFile(const QByteArray &bytes, LocalTimes &days);
+// The card outcomes are worked out only when cards is true (the card box is on).
+FileResults parseResultFile(const QByteArray &bytes, LocalTimes &days, bool cards);
 
 // The cache of each file's results by path; a missing or damaged cache is
-// empty. wanted (may be empty: all) chooses the paths to read; the others are
-// skipped unread.
-QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times,
-                                      const std::function<bool(const QString &path)> &wanted = {});
-void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &files);
+// empty. The cache says whether it holds the files' card outcomes: when cards
+// is true, one without them is empty (cold) as well; when false, outcomes it
+// holds are skipped unread, and *heldCards (may be null) tells that there
+// were some. wanted (may be empty: all) chooses the paths to read; the others
+// are skipped unread.
+QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &times, bool cards,
+                                      const std::function<bool(const QString &path)> &wanted = {},
+                                      bool *heldCards = nullptr);
+// Writes the files' results, their card outcomes only when cards is true.
+void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &files, bool cards);
 
 } // namespace duplikon

@@ -110,7 +110,7 @@ QVector<ResultPair> pairsOf(const QVector<ResultDropCount> &drops)
 
 } // namespace
 
-FileResults parseResultFile(const QByteArray &bytes, LocalTimes &days)
+FileResults parseResultFile(const QByteArray &bytes, LocalTimes &days, bool cards)
 {
     FileResults f;
     QHash<DropKey, int> drops;
@@ -149,8 +149,8 @@ FileResults parseResultFile(const QByteArray &bytes, LocalTimes &days)
             for (const HalfPair &pair : event->pairs)
                 drops[dropKey(day, event->task, pair.first, pair.second, true)] += 0;
         }
-        QVector<ResultEvent> &own = events[event->user];
-        own.append(std::move(*event));
+        if (cards)
+            events[event->user].append(std::move(*event));
     }
     f.drops = dropList(drops);
     for (const auto &[day, child] : childDays)
@@ -161,16 +161,19 @@ FileResults parseResultFile(const QByteArray &bytes, LocalTimes &days)
 }
 
 ResultsData readResults(const QStringList &roots, const QString &cacheFile,
-                        std::function<void(int done, int total)> progress, const std::atomic<bool> *stop)
+                        std::function<void(int done, int total)> progress, const std::atomic<bool> *stop, bool cards)
 {
     const ResultFileList listed = ResultsFolders::list(roots);
     const QVector<ResultFile> &files = listed.files;
     LocalTimes days;
-    QHash<QString, FileResults> cache = readCache(cacheFile, days);
+    bool heldCards = false;
+    QHash<QString, FileResults> cache = readCache(cacheFile, days, cards, {}, &heldCards);
     QHash<QString, FileResults> now;
     now.reserve(files.size());
-    bool changed = cache.size() != files.size();
+    // A cache with card outcomes no longer wanted is written again without them.
+    bool changed = cache.size() != files.size() || heldCards;
     ResultsData data;
+    data.cards = cards;
     data.files = int(files.size());
     data.damagedFiles = int(listed.skipped.size());
     QHash<DropKey, int> drops;
@@ -200,7 +203,7 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
                 FileResults &f = fresh[k];
                 QByteArray bytes;
                 if (ResultsFolders::read(file, ResultsFolders::kMaxFileBytes, &bytes, reader))
-                    f = parseResultFile(bytes, days);
+                    f = parseResultFile(bytes, days, cards);
                 else
                     f.damaged = true;
                 f.size = file.size;
@@ -228,8 +231,8 @@ ResultsData readResults(const QStringList &roots, const QString &cacheFile,
     // The cache is written, and the files' results freed, beside the tables.
     std::thread cacheWriter;
     if (changed)
-        cacheWriter = std::thread([&cacheFile, files = std::move(now)]() mutable {
-            writeCache(cacheFile, files);
+        cacheWriter = std::thread([&cacheFile, cards, files = std::move(now)]() mutable {
+            writeCache(cacheFile, files, cards);
             files = {};
         });
     data.drops = dropList(drops);
@@ -261,6 +264,7 @@ ResultsData inPeriod(const ResultsData &data, Period period, const QDate &today)
     out.damagedFiles = data.damagedFiles;
     out.files = data.files;
     out.cardBoxes = data.cardBoxes;
+    out.cards = data.cards;
     for (const ResultRun &run : data.runs)
         if (within(run.time.date()))
             out.runs.append(run);

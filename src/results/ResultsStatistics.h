@@ -61,6 +61,7 @@ struct ResultsData {
     QVector<ResultDropCount> drops; // the pairs' counts by day, for the periods
     QVector<ResultChildDay> childDays; // who played on which day
     QHash<QString, QVector<BoxCard>> cardBoxes; // each child's cards, from every file whatever the period
+    bool cards = false;           // the card boxes were read (the card box is on)
     int damagedLines = 0;         // skipped, a cut last line included
     int damagedFiles = 0;         // could not be read at all, links included
     int files = 0;
@@ -71,9 +72,11 @@ struct ResultsData {
 // each file's path, size and modification time, so only changed files are
 // parsed again. progress (may be empty) is called with files done and total;
 // when stop (may be null) becomes true, the read ends early with what it has.
+// With cards (the card box on), each child's card box is read too, and the
+// cache keeps each file's card outcomes; without, none are worked out or kept.
 ResultsData readResults(const QStringList &roots, const QString &cacheFile,
                         std::function<void(int done, int total)> progress = {},
-                        const std::atomic<bool> *stop = nullptr);
+                        const std::atomic<bool> *stop = nullptr, bool cards = false);
 
 enum class Period { Today, ThisWeek, All };
 // The runs and pairs of the period ending today (a week begins on Monday).

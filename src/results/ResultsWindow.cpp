@@ -65,6 +65,7 @@ QString pairsPath(const QString &path)
 // is open (looked at on the user-interface thread only).
 struct ResultsWindow::Read {
     std::atomic<bool> stop{false};
+    bool cards = false; // the card boxes are read too
     QPointer<ResultsWindow> window;
 };
 
@@ -233,6 +234,7 @@ void ResultsWindow::reload()
     statusBar()->showMessage(tr("Die Ergebnisse werden gelesen ..."));
     m_read = std::make_shared<Read>();
     m_read->window = this;
+    m_read->cards = !m_programFolder.isEmpty();
     std::function<void()> hook;
     {
         std::lock_guard<std::mutex> lock(readHookMutex);
@@ -252,11 +254,12 @@ void ResultsWindow::reload()
                             tr("Die Ergebnisse werden gelesen: %1 von %n Dateien", nullptr, total).arg(localNumber(done)));
                 }, Qt::QueuedConnection);
             },
-            &read->stop);
+            &read->stop, read->cards);
         if (read->stop)
             return;
         QMetaObject::invokeMethod(qApp, [read, result] {
-            if (!read->window)
+            // The window is closed, or it gave this read up for another.
+            if (!read->window || read->window->m_read != read)
                 return;
             ResultsWindow *window = read->window;
             window->m_read.reset();
@@ -295,6 +298,16 @@ void ResultsWindow::setCardBox(bool on, const QString &programFolder)
     m_childrenModel->setCardBox(on);
     m_tabs->setTabVisible(m_tabs->indexOf(m_cardBoxPage), on);
     showPeriod();
+    // Results read without the card boxes are read again with them; a read
+    // under way without them is given up.
+    if (!on || m_all.cards || (m_read && m_read->cards))
+        return;
+    if (m_read) {
+        m_read->stop = true;
+        m_read.reset();
+        m_reading = false;
+    }
+    reload();
 }
 
 void ResultsWindow::showClassPractice()
@@ -302,7 +315,8 @@ void ResultsWindow::showClassPractice()
     // The card boxes come from every result, whatever the period.
     m_classPractice->clear();
     for (const ClassPair &pair : classPractice(m_all.cardBoxes))
-        m_classPractice->addItem(tr("%1 – %2 (%3): %n Kinder", nullptr, pair.children)
+        m_classPractice->addItem((pair.children == 1 ? tr("%1 – %2 (%3): 1 Kind")
+                                                     : tr("%1 – %2 (%3): %n Kinder", nullptr, pair.children))
                                      .arg(pair.half1, pair.half2, pair.task));
     m_saveAsTask->setEnabled(m_classPractice->count() > 0);
 }

@@ -187,12 +187,19 @@ private slots:
         QCOMPARE(button->text(), QStringLiteral("Meine Kartei\nKeine Karte fällig"));
         part<TaskChoice>(g.w.get())->Command1_Click();
         g.load(QStringLiteral("AUFGABE.TXT"));
-        const auto solved = [&](int runs) {
+        const auto written = [&](const char *what, int times) {
             QDirIterator it(g.pf.file(QStringLiteral("Ergebnisse")), {QStringLiteral("*.jsonl")}, QDir::Files,
                             QDirIterator::Subdirectories);
             QFile file(it.next());
-            return file.open(QIODevice::ReadOnly) && file.readAll().count("\"kind\":\"solved\"") == runs;
+            return file.open(QIODevice::ReadOnly) && file.readAll().count(what) == times;
         };
+        const auto solved = [&](int runs) { return written("\"kind\":\"solved\"", runs); };
+        g.drag(4, 3); // one pair matched, the task left: that card alone is due
+        QTRY_VERIFY(written("\"matched\":true", 1));
+        laden();
+        QCOMPARE(button->text(), QStringLiteral("Meine Kartei\n1 Karte"));
+        part<TaskChoice>(g.w.get())->Command1_Click();
+        g.load(QStringLiteral("AUFGABE.TXT"));
         g.drag(4, 2); // Hund on Katze: both pairs go back to compartment 1
         g.drag(4, 3);
         g.drag(2, 1);

@@ -3,6 +3,7 @@
 // back with a wrong drop, fall due by the calendar, and are offered lowest
 // compartment first.
 #include "results/CardBox.h"
+#include "results/ResultsCache.h"
 #include "results/ResultsFolders.h"
 #include "results/ResultsStatistics.h"
 
@@ -124,8 +125,15 @@ private slots:
         // the results window's reading keeps the same box in its cache, and a warm read
         // takes it from there; a deleted file leaves the box
         const QString cache = dir.filePath(QStringLiteral("cache"));
-        QCOMPARE(box(readResults({dir.path()}, cache).cardBoxes.value(QStringLiteral("Lea"))),
+        QCOMPARE(box(readResults({dir.path()}, cache, {}, nullptr, true).cardBoxes.value(QStringLiteral("Lea"))),
                  QStringLiteral("Hund 2, Katze 2, Maus 2"));
+        QCOMPARE(box(readCardBox({dir.path()}, QStringLiteral("Lea"), cache)), QStringLiteral("Hund 2, Katze 2, Maus 2"));
+        // with the card box off, the reading skips the cached outcomes and writes the
+        // cache without them, which is then cold for the card box: it reads the files
+        LocalTimes times;
+        const ResultsData off = readResults({dir.path()}, cache);
+        QVERIFY(off.runs.size() == 2 && off.cardBoxes.isEmpty() && !off.cards);
+        QVERIFY(readCache(cache, times, true).isEmpty() && readCache(cache, times, false).size() == 2);
         QCOMPARE(box(readCardBox({dir.path()}, QStringLiteral("Lea"), cache)), QStringLiteral("Hund 2, Katze 2, Maus 2"));
         QVERIFY(QFile::remove(folder.filePath(QStringLiteral("a.jsonl"))));
         QCOMPARE(readCardBox({dir.path()}, QStringLiteral("Lea"), cache).size(), 0);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/ResultEvent.h"
+#include "results/ResultsCache.h"
 #include "results/ResultsFolders.h"
 #include "results/ResultsModels.h"
 #include "results/ResultsStatistics.h"
@@ -143,7 +144,14 @@ void ResultsWindowTest::periodsChildrenRunsPairsExportAndDeleting()
 
     // With the card box on: each child's cards per compartment, the pairs for the
     // whole class, saved as a task under the next free name.
+    // Read without it, the cache holds no card outcomes; turned on, the window reads
+    // the results again with them.
+    LocalTimes times;
+    const QString cache = dir.filePath(QStringLiteral("cache"));
+    QVERIFY(readCache(cache, times, true).isEmpty() && !readCache(cache, times, false).isEmpty());
+    QSignalSpy withCards(window.get(), &ResultsWindow::readDone);
     window->setCardBox(true, dir.path());
+    QVERIFY(withCards.wait(5000) && !readCache(cache, times, true).isEmpty());
     QCOMPARE(column(children, 1), (QStringList{"1 · 0 · 0 · 0 · 0", "0 · 1 · 0 · 0 · 0", "1 · 0 · 0 · 0 · 0", "0 · 0 · 0 · 0 · 0"}));
     QCOMPARE(column(children, 3).at(0), QStringLiteral("1 gelöst, 2 falsch"));
     const auto *practice = window->findChild<QListWidget *>(QStringLiteral("classPractice"));
