@@ -81,8 +81,8 @@ void writeFileResults(QDataStream &out, const FileResults &f, StringTable &table
     }
 }
 
-// cards: the entry holds card outcomes after the other figures (the caller
-// skips them when they are not wanted).
+// cards: the card outcomes that follow the other figures are read too (else
+// the caller skips any the entry holds).
 bool readFileResults(QDataStream &in, FileResults &f, const QStringList &strings, LocalTimes &times, bool cards)
 {
     qint32 damagedLines = 0, runs = 0, drops = 0;
@@ -222,26 +222,31 @@ QHash<QString, FileResults> readCache(const QString &cacheFile, LocalTimes &time
         return cache;
     for (qint32 i = 0; i < count; ++i) {
         QString path;
-        quint32 size = 0;
         FileResults f;
         if (!readText(in, path))
             return {};
-        // Each file's results follow their size, so those not wanted are skipped.
+        if (!held) { // the figures as they were before the card box: no size, nothing skipped
+            if (!readFileResults(in, f, strings, times, false))
+                return {}; // a damaged cache is read again from the files
+            if (!wanted || wanted(path))
+                cache.insert(path, std::move(f));
+            continue;
+        }
+        // With card outcomes, each file's results follow their size, so those
+        // not wanted, and the outcomes when they are not, are skipped unread.
+        quint32 size = 0;
         in >> size;
         if (in.status() != QDataStream::Ok || qint64(size) > in.device()->bytesAvailable())
             return {};
+        const qint64 end = in.device()->pos() + size;
         if (wanted && !wanted(path)) {
             in.skipRawData(int(size));
             continue;
         }
-        const qint64 end = in.device()->pos() + size;
-        // Card outcomes that are not wanted are skipped unread.
-        const bool skipping = held && !cards;
         if (!readFileResults(in, f, strings, times, cards) || in.device()->pos() > end
-            || (!skipping && in.device()->pos() != end))
-            return {}; // a damaged cache is read again from the files
-        if (skipping)
-            in.skipRawData(int(end - in.device()->pos()));
+            || (cards && in.device()->pos() != end))
+            return {};
+        in.skipRawData(int(end - in.device()->pos()));
         cache.insert(path, std::move(f));
     }
     if (heldCards)
@@ -261,10 +266,14 @@ void writeCache(const QString &cacheFile, const QHash<QString, FileResults> &fil
         out << qint32(files.size());
         for (auto it = files.cbegin(); it != files.cend(); ++it) {
             writeText(out, it.key());
+            if (!cards) {
+                writeFileResults(out, it.value(), table, false);
+                continue;
+            }
             QByteArray entry;
             QDataStream entryOut(&entry, QIODevice::WriteOnly);
             entryOut.setVersion(QDataStream::Qt_6_0);
-            writeFileResults(entryOut, it.value(), table, cards);
+            writeFileResults(entryOut, it.value(), table, true);
             out << quint32(entry.size());
             out.writeRawData(entry.constData(), int(entry.size()));
         }
