@@ -17,12 +17,12 @@
     <message numerus="yes">
         <source> %n Punkte</source>
         <translation>
-            <numerusform> النقاط: %n</numerusform>
-            <numerusform> النقاط: %n</numerusform>
-            <numerusform> النقاط: %n</numerusform>
-            <numerusform> النقاط: %n</numerusform>
-            <numerusform> النقاط: %n</numerusform>
-            <numerusform> النقاط: %n</numerusform>
+            <numerusform> %n نقطة</numerusform>
+            <numerusform> نقطة واحدة</numerusform>
+            <numerusform> نقطتان</numerusform>
+            <numerusform> %n نقاط</numerusform>
+            <numerusform> %n نقطة</numerusform>
+            <numerusform> %n نقطة</numerusform>
         </translation>
     </message>
 </context>
@@ -63,12 +63,12 @@
     <message numerus="yes">
         <source>Richtig! %n Punkte</source>
         <translation>
-            <numerusform>صحيح! النقاط: %n</numerusform>
-            <numerusform>صحيح! النقاط: %n</numerusform>
-            <numerusform>صحيح! النقاط: %n</numerusform>
-            <numerusform>صحيح! النقاط: %n</numerusform>
-            <numerusform>صحيح! النقاط: %n</numerusform>
-            <numerusform>صحيح! النقاط: %n</numerusform>
+            <numerusform>صحيح! %n نقطة</numerusform>
+            <numerusform>صحيح! نقطة واحدة</numerusform>
+            <numerusform>صحيح! نقطتان</numerusform>
+            <numerusform>صحيح! %n نقاط</numerusform>
+            <numerusform>صحيح! %n نقطة</numerusform>
+            <numerusform>صحيح! %n نقطة</numerusform>
         </translation>
     </message>
 </context>
