@@ -23,8 +23,10 @@ QStringList texts(const QWidget *window)
     QStringList all;
     QList<QObject *> objects = window->findChildren<QObject *>();
     for (const QObject *o : objects << const_cast<QWidget *>(window)) {
+        // Objects without such a property (timers, watchers a window starts when it likes) add nothing.
         for (const char *p : {"text", "title", "windowTitle", "toolTip", "accessibleName", "accessibleDescription"})
-            all << o->objectName() + QLatin1Char(':') + o->property(p).toString();
+            if (const QVariant value = o->property(p); value.isValid())
+                all << o->objectName() + QLatin1Char(':') + value.toString();
         if (const auto *c = qobject_cast<const QComboBox *>(o))
             for (int i = 0; i < c->count(); ++i)
                 all << o->objectName() + QLatin1Char(':') + c->itemText(i);
