@@ -45,7 +45,7 @@ CardBoxPlay::CardBoxPlay(const QString &programFolder, const ClassroomConfig *co
 
 bool CardBoxPlay::offered() const
 {
-    return m_config->cardBoxOn() && m_lesson->userName() != QLatin1String("Benutzer");
+    return m_config->cardBoxOn() && m_lesson->hasUserName();
 }
 
 int CardBoxPlay::dueCards()

@@ -42,7 +42,8 @@ CheckWindow *SideWindows::checkWindow(bool create)
 {
     if (!m_check && create) {
         auto *check = new CheckWindow(m_platform, programFolder(), m_log);
-        check->setUserName(m_lesson->userName());
+        if (m_lesson->hasUserName())
+            check->setUserName(m_lesson->userName());
         connect(m_lesson, &LessonState::userNameChanged, check, &CheckWindow::setUserName);
         m_check = check;
     }

@@ -43,6 +43,8 @@ public:
 
     // The user name, "Benutzer" until one is entered.
     QString userName() const { return m_userName; }
+    // A name was entered (windows then show it, not their own word for "Benutzer").
+    bool hasUserName() const { return m_userName != QLatin1String("Benutzer"); }
     void setUserName(const QString &name);
 
     // The type of the text cells.

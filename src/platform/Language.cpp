@@ -244,15 +244,27 @@ void placeMirrored(QWidget *panel)
     }
 }
 
+// Places the panel's controls again when the direction changes, and when the
+// panel or its window gets its size (a window's central panel is often made
+// before the window has its final width).
 class DirectionWatch : public QObject {
 public:
-    explicit DirectionWatch(QWidget *panel) : QObject(panel) { panel->installEventFilter(this); }
+    explicit DirectionWatch(QWidget *panel) : QObject(panel), m_panel(panel)
+    {
+        panel->installEventFilter(this);
+        if (QWidget *parent = panel->parentWidget(); parent && !panel->isWindow())
+            parent->installEventFilter(this);
+    }
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::LayoutDirectionChange)
-            placeMirrored(static_cast<QWidget *>(watched));
+        const bool sized = event->type() == QEvent::Resize && m_panel->layoutDirection() == Qt::RightToLeft;
+        if (event->type() == QEvent::LayoutDirectionChange ? watched == m_panel : sized)
+            placeMirrored(m_panel);
         return false;
     }
+
+private:
+    QWidget *m_panel;
 };
 } // namespace
 

@@ -5,11 +5,14 @@
 #include "TextFit.h"
 
 #include "app/MainWindow.h"
+#include "app/SideWindows.h"
+#include "check/CheckWindow.h"
 #include "lesson/ExtraSettingsDialog.h"
 #include "platform/Language.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QtTest>
 
 using namespace duplikon;
@@ -70,10 +73,15 @@ private slots:
     {
         Switching s;
         const QStringList german = texts(s.w.get());
+        CheckWindow *check = part<SideWindows>(s.w.get())->checkWindow(true);
+        check->show();
+        const QStringList germanCheck = texts(check);
 
         // Every text changes with the pseudo-language, except names and signs.
         s.language("x-test");
         const QStringList pseudo = texts(s.w.get());
+        // No name entered: the check window says "Benutzer" in the language too.
+        QVERIFY(child<QLabel>(check, "Label1")->text() != QLatin1String("Benutzer"));
         QStringList unchanged; // names, signs, the task's halves and the languages' own names stay
 
         static const QRegularExpression noWords(QStringLiteral("^([^:]*:)?(|Duplikon|Abc|>>|X|[0-9 %]*|.*/|Deutsch|English|Polski|"
@@ -90,10 +98,14 @@ private slots:
         QCOMPARE(s.cell(1)->layoutDirection(), Qt::LeftToRight);
         QCOMPARE(QLocale().language(), QLocale::Arabic);
         QVERIFY(child<QWidget>(s.w.get(), "moreSettings")->x() * 15 < 6000); // mirrored in the panel
+        // The check window is mirrored across its whole width.
+        const auto *name = child<QLabel>(check, "Label1");
+        QCOMPARE(name->geometry().right() + 1, check->centralWidget()->width() - 240 / 15);
 
         s.language("de");
         QCOMPARE(s.w->layoutDirection(), Qt::LeftToRight);
         QCOMPARE(texts(s.w.get()), german);
+        QCOMPARE(texts(check), germanCheck);
         QCOMPARE(child<QWidget>(s.w.get(), "moreSettings")->x() * 15, 6000); // back at its place
     }
 
