@@ -18,8 +18,14 @@ void FittedLabel::paintEvent(QPaintEvent *event)
     const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     for (qreal size = m_design.pointSizeF(); size >= 6; size -= 0.5) {
         fitted.setPointSizeF(size);
-        const QRect needed = QFontMetrics(fitted).boundingRect(room, flags, text());
-        if (needed.width() <= room.width() && needed.height() <= room.height())
+        const QFontMetrics metrics(fitted);
+        const QRect needed = metrics.boundingRect(room, flags, text());
+        // One line fits when its letters do: some scripts' fonts (Arabic's)
+        // have a line height far above their letters.
+        const int height = wordWrap() || text().contains(QLatin1Char('\n'))
+            ? needed.height()
+            : metrics.tightBoundingRect(text()).height();
+        if (needed.width() <= room.width() && height <= room.height())
             break;
     }
     if (font() != fitted)

@@ -46,6 +46,10 @@ PictureBrowser::PictureBrowser(QWidget *client, TaskFolder *folder, SoundOutput 
     styleEditorList(m_list3, "List3", {240, 2520, 2895, 1950}, violet, Qt::white);
     m_file1 = new FileListBox(client, ProgramFolder::mediaPattern());
     styleEditorList(m_file1, "File1", {240, 4440, 2895, 4110}, QColor(192, 192, 255), black);
+    // Folder paths and file names read left to right in every language (a
+    // trailing separator would otherwise stand before the path).
+    m_list3->setLayoutDirection(Qt::LeftToRight);
+    m_file1->setLayoutDirection(Qt::LeftToRight);
     connect(m_list3, &ListBox::clicked, this, &PictureBrowser::List3_Click);
     connect(m_file1, &ListBox::clicked, this, &PictureBrowser::File1_Click);
 
