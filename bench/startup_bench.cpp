@@ -462,6 +462,9 @@ FirstFlush timeFirstFlush(const QString &program, const QStringList &args, QProc
     QElapsedTimer t;
     t.start();
     child.start(program, args);
+    // Wait on the channel Qt logs to: waiting on standard output (thrown
+    // away) would see the flush only in steps of the 50 ms timeout.
+    child.setReadChannel(QProcess::StandardError);
     QByteArray seen;
     while (t.elapsed() < 20000 && child.state() != QProcess::NotRunning) {
         child.waitForReadyRead(50);
