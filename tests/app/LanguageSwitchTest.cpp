@@ -7,6 +7,8 @@
 #include "app/MainWindow.h"
 #include "app/SideWindows.h"
 #include "check/CheckWindow.h"
+#include "editor/EditorWindow.h"
+#include "results/ResultsWindow.h"
 #include "lesson/ExtraSettingsDialog.h"
 #include "platform/Language.h"
 
@@ -121,6 +123,25 @@ private slots:
         QStringList cut = cutTexts(s.w.get());
         s.menu("menu2")->trigger(); // the task choice over the panel
         cut += cutTexts(s.w.get());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+        s.language("de");
+    }
+
+    void theTeachersWindowsFitWithLongWords()
+    {
+        Switching s;
+        s.more->hide();
+        SideWindows *side = part<SideWindows>(s.w.get());
+        side->openEditor();
+        side->showCheckWindow();
+        side->openResults();
+        const QList<QWidget *> windows = {topLevel<EditorWindow>(), side->checkWindow(false), topLevel<ResultsWindow>()};
+        s.language("x-test");
+        QStringList cut;
+        for (QWidget *window : windows) {
+            QVERIFY(window && window->isVisible());
+            cut += cutTexts(window);
+        }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
         s.language("de");
     }
