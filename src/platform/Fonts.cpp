@@ -94,7 +94,10 @@ void fitCaptions(QWidget *panel)
 {
     const bool german = currentLanguage() == language::kGerman;
     for (QWidget *w : panel->findChildren<QWidget *>()) {
-        const auto [room, text] = captionRoom(w);
+        // Named, not bound: a lambda below takes the text (clang before 16 cannot capture a binding).
+        const std::pair<int, QString> caption = captionRoom(w);
+        const int room = caption.first;
+        const QString &text = caption.second;
         if (text.isEmpty() && !w->property(kDesignedFont).isValid())
             continue;
         const QVariant designed = w->property(kDesignedFont);
